@@ -1,0 +1,3 @@
+#include "Barcode.h"
+
+CBarcode::CBarcode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {}

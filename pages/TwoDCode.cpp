@@ -1,0 +1,3 @@
+#include "TwoDCode.h"
+
+C2DCode::C2DCode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {}
