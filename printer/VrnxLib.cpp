@@ -1,0 +1,28 @@
+// The command channel: construction, the sent-bytes record and the single write that
+// every fixed command goes through.
+
+#include "VrnxLib.h"
+
+#include "CommandBytes.h"
+#include "HexText.h"
+
+CVRNX_LIB::CVRNX_LIB() : CSerialLine(VRNX_DEFAULT_OPTIONS) {}
+
+CVRNX_LIB::~CVRNX_LIB() = default;
+
+std::string CVRNX_LIB::TakeSentText() {
+    strLastTaken_ = std::move(strSentText_);
+    strSentText_.clear();
+    return strLastTaken_;
+}
+
+// Called by Write before anything else, whatever the length or the port state, so the
+// record shows what the console tried to send.
+void CVRNX_LIB::AppendSentText(const void* data, uint32_t length) {
+    if (btRecordSent_ == 0 || length == 0) return;
+    AppendHexText(strSentText_, data, length);
+}
+
+int CVRNX_LIB::Send(const CommandBytes& command) {
+    return Write(command.data(), command.size());
+}
