@@ -1,0 +1,96 @@
+// What the engine needs from the operating system, with the meanings of the comm
+// calls it was designed against. A back end supplies the primitives (non-blocking
+// transfers, a wait for readiness, the line settings and queries); the blocking
+// transfers with time-outs, the flush and the comm-event wait are built once here on
+// top of them, so every back end honours the time-out record the same way.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "SerialTypes.h"
+
+class SerialDevice {
+public:
+    // Readiness bits of Wait().
+    static constexpr uint32_t IO_READABLE = 0x1;
+    static constexpr uint32_t IO_WRITABLE = 0x2;
+    static constexpr uint32_t IO_HANGUP = 0x4; // the device has gone
+    static constexpr uint32_t IO_WOKEN = 0x8;  // Wake() was called
+    static constexpr int WAIT_FOREVER = -1;
+
+    // Results of the non-blocking transfers.
+    static constexpr int IO_FAILED = -1;
+
+    SerialDevice();
+    virtual ~SerialDevice();
+    SerialDevice(const SerialDevice&) = delete;
+    SerialDevice& operator=(const SerialDevice&) = delete;
+
+    // ---- primitives of a back end
+    virtual bool GetState(DCB* dcb) = 0;
+    virtual bool SetState(const DCB& dcb) = 0;
+    virtual bool SetQueueSizes(uint32_t inBytes, uint32_t outBytes) = 0;
+    // Flags PURGE_TXABORT, PURGE_RXABORT, PURGE_TXCLEAR, PURGE_RXCLEAR.
+    virtual bool PurgeQueues(uint32_t flags) = 0;
+    // Line errors (CE_*) since the last call; 0 where the driver cannot tell.
+    virtual bool TakeLineErrors(uint32_t* errors) = 0;
+    virtual bool InputQueued(uint32_t* count) = 0;
+    virtual bool OutputQueued(uint32_t* count) = 0;
+    virtual bool GetModemStatus(uint32_t* status) = 0;
+    virtual bool ClearBreak() = 0;
+    // Up to `length` bytes that are there now: the count (0 when none), or IO_FAILED.
+    virtual int ReadSome(void* buffer, uint32_t length) = 0;
+    // As many bytes as the device takes now: the count (0 when none), or IO_FAILED.
+    virtual int WriteSome(const void* buffer, uint32_t length) = 0;
+    // Waits for any of `want` (IO_READABLE, IO_WRITABLE) for up to timeoutMs
+    // (WAIT_FOREVER: no limit); returns the readiness bits, 0 on time-out.
+    virtual uint32_t Wait(uint32_t want, int timeoutMs) = 0;
+    // Makes a pending or the next Wait() return with IO_WOKEN.
+    virtual void Wake() = 0;
+    // Comm events (EV_CTS, EV_DSR, EV_RLSD, EV_RING, EV_BREAK, EV_ERR) that happened
+    // since the last call; only asked for when WatchesLineEvents() is true.
+    virtual uint32_t TakeLineEvents() { return 0; }
+    // True when TakeLineEvents can see anything, so the event wait has to look
+    // now and then.
+    virtual bool WatchesLineEvents() const { return false; }
+
+    // ---- built on the primitives
+    bool GetTimeouts(COMMTIMEOUTS* timeouts) const;
+    bool SetTimeouts(const COMMTIMEOUTS& timeouts);
+    // A read bounded as the time-out record says. False when the device failed;
+    // *done holds the bytes read either way.
+    bool Read(void* buffer, uint32_t length, uint32_t* done);
+    // A write bounded by the write time-outs (no limit when both are 0).
+    bool Write(const void* buffer, uint32_t length, uint32_t* done);
+    // Waits until the output queue is empty, giving up after the write time-out.
+    bool Flush();
+    bool SetCommMask(uint32_t mask);
+    // Waits for an event of the mask; returns with *events 0 when the mask is changed
+    // meanwhile. False when the device failed.
+    bool WaitCommEvent(uint32_t* events);
+    // While interrupted, every wait of Read, Write, Flush and WaitCommEvent ends at
+    // once; stopping threads uses it so that no transfer outlives its thread.
+    void Interrupt(bool on);
+    bool Interrupted() const { return interrupted_.load(); }
+    // Set once the device has reported a hang-up or an I/O error.
+    bool Vanished() const { return vanished_.load(); }
+
+protected:
+    void MarkVanished() { vanished_.store(true); }
+
+private:
+    mutable std::mutex timeoutsMutex_;
+    COMMTIMEOUTS timeouts_{};
+    std::atomic<uint32_t> mask_{0};
+    std::atomic<uint32_t> maskGeneration_{0};
+    std::atomic<bool> interrupted_{false};
+    std::atomic<bool> vanished_{false};
+    std::atomic<bool> wroteSinceEmpty_{false};
+};
+
+// Opens a device file exclusively (the POSIX back end). Null on failure.
+std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool overlapped);
