@@ -1,0 +1,66 @@
+#include "LampButton.h"
+
+#include "Icons.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace {
+constexpr int LAMP_MARGIN = 6;
+constexpr int CORNER = 4;
+
+struct Shading {
+    QColor top, bottom, border, text;
+};
+
+Shading ShadingOf(int variant, bool down, bool enabled) {
+    Shading s = variant == CLampButton::SHADE_RAISED_BLUE
+                    ? Shading{QColor(226, 236, 250), QColor(160, 186, 224), QColor(82, 108, 150),
+                              QColor(16, 32, 64)}
+                    : Shading{QColor(248, 248, 248), QColor(210, 210, 214), QColor(140, 140, 148),
+                              QColor(24, 24, 24)};
+    if (down) std::swap(s.top, s.bottom);
+    if (!enabled) s.text = QColor(140, 140, 140);
+    return s;
+}
+} // namespace
+
+CLampButton::CLampButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setIconSize(QSize(Icons::LAMP_SIZE, Icons::LAMP_SIZE));
+    setIcon(QIcon(Icons::Lamp(false)));
+    setMinimumHeight(Icons::LAMP_SIZE + 8);
+}
+
+void CLampButton::SetShade(int variant) {
+    shade_ = variant;
+    update();
+}
+
+void CLampButton::SetLamp(bool on) {
+    lampOn_ = on;
+    setIcon(QIcon(Icons::Lamp(on)));
+    update();
+}
+
+void CLampButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Shading s = ShadingOf(shade_, isDown() || isChecked(), isEnabled());
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, s.top);
+    g.setColorAt(1, s.bottom);
+    p.setPen(QPen(hasFocus() ? s.border.darker(140) : s.border, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, CORNER, CORNER);
+
+    const QPixmap lamp = Icons::Lamp(lampOn_);
+    const int lampY = (height() - lamp.height()) / 2;
+    p.drawPixmap(LAMP_MARGIN, lampY, lamp);
+    p.setPen(s.text);
+    p.setFont(font());
+    const QRect textRect = rect().adjusted(LAMP_MARGIN + lamp.width() + 2, 0, -LAMP_MARGIN, 0);
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine,
+               fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
+}

@@ -1,0 +1,126 @@
+#include "Prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+Prompts::Script* g_script = nullptr;
+
+QMessageBox::StandardButtons ToStandard(Prompts::Buttons buttons) {
+    switch (buttons) {
+    case Prompts::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompts::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Prompts::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompts::OkOnly:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon ToStandard(Prompts::Icon icon) {
+    switch (icon) {
+    case Prompts::Information:
+        return QMessageBox::Information;
+    case Prompts::Warning:
+        return QMessageBox::Warning;
+    case Prompts::Critical:
+        return QMessageBox::Critical;
+    case Prompts::Question:
+        return QMessageBox::Question;
+    case Prompts::NoIcon:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+void Prompts::SetScript(Script* script) {
+    g_script = script;
+}
+Prompts::Script* Prompts::CurrentScript() {
+    return g_script;
+}
+
+Prompts::Answer Prompts::MessageBox(QWidget* parent, const QString& caption, const QString& text,
+                                    Buttons buttons, Icon icon) {
+    if (g_script) return g_script->OnMessageBox(caption, text, buttons, icon);
+    QMessageBox box(ToStandard(icon), caption, text, ToStandard(buttons), parent);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Ok;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    default:
+        break;
+    }
+    return buttons == OkOnly ? Ok : Cancel;
+}
+
+QString Prompts::ToToolkitFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString& name = parts[i];
+        if (name.endsWith(QLatin1Char(')')) && name.contains(QLatin1Char('(')))
+            out << name;
+        else
+            out << QStringLiteral("%1 (%2)").arg(name, patterns);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QString Prompts::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_script) return g_script->OnOpenFile(caption, filter);
+    return QFileDialog::getOpenFileName(parent, caption, QString(), ToToolkitFilter(filter));
+}
+
+QString Prompts::SaveFile(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_script) return g_script->OnSaveFile(caption, filter);
+    // The toolkit's dialog asks before it overwrites a file and has no read-only box.
+    return QFileDialog::getSaveFileName(parent, caption, QString(), ToToolkitFilter(filter));
+}
+
+int ScriptedPrompts::CountMessages() const {
+    int n = 0;
+    for (const Request& r : requests) n += r.kind == Request::Message;
+    return n;
+}
+
+QStringList ScriptedPrompts::MessageTexts() const {
+    QStringList texts;
+    for (const Request& r : requests)
+        if (r.kind == Request::Message) texts << r.text;
+    return texts;
+}
+
+Prompts::Answer ScriptedPrompts::OnMessageBox(const QString& caption, const QString& text,
+                                              Prompts::Buttons buttons, Prompts::Icon icon) {
+    requests.push_back({Request::Message, caption, text, buttons, icon});
+    if (answers.empty()) return Prompts::Ok;
+    const Prompts::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::OnOpenFile(const QString& caption, const QString& filter) {
+    requests.push_back({Request::Open, caption, filter, Prompts::OkOnly, Prompts::NoIcon});
+    if (openPaths.empty()) return {};
+    QString p = openPaths.front();
+    openPaths.pop_front();
+    return p;
+}
+
+QString ScriptedPrompts::OnSaveFile(const QString& caption, const QString& filter) {
+    requests.push_back({Request::Save, caption, filter, Prompts::OkOnly, Prompts::NoIcon});
+    if (savePaths.empty()) return {};
+    QString p = savePaths.front();
+    savePaths.pop_front();
+    return p;
+}
