@@ -207,4 +207,7 @@ private:
     // The CTS output-flow bit of the record last applied; read by the worker threads
     // while the user-interface thread may edit DCB_.
     std::atomic<bool> bCtsFlow_{false};
+    // Signalled while the threads are being stopped: ends the CTS wait and the retry
+    // pause of a chunk the port does not take.
+    std::unique_ptr<ManualResetEvent> hStopEvent_;
 };

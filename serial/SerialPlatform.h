@@ -19,7 +19,9 @@ public:
     static constexpr uint32_t IO_READABLE = 0x1;
     static constexpr uint32_t IO_WRITABLE = 0x2;
     static constexpr uint32_t IO_HANGUP = 0x4; // the device has gone
-    static constexpr uint32_t IO_WOKEN = 0x8;  // Wake() was called
+    static constexpr uint32_t IO_WOKEN = 0x8;  // Wake() was called (asked for with IO_EVENT_WAKE)
+    static constexpr uint32_t IO_INTERRUPTED = 0x10; // SignalInterrupt(true) is in force
+    static constexpr uint32_t IO_EVENT_WAKE = 0x20;  // want-bit: also end on Wake()
     static constexpr int WAIT_FOREVER = -1;
 
     // Results of the non-blocking transfers.
@@ -46,11 +48,14 @@ public:
     virtual int ReadSome(void* buffer, uint32_t length) = 0;
     // As many bytes as the device takes now: the count (0 when none), or IO_FAILED.
     virtual int WriteSome(const void* buffer, uint32_t length) = 0;
-    // Waits for any of `want` (IO_READABLE, IO_WRITABLE) for up to timeoutMs
-    // (WAIT_FOREVER: no limit); returns the readiness bits, 0 on time-out.
+    // Waits for any of `want` (IO_READABLE, IO_WRITABLE, IO_EVENT_WAKE) for up to
+    // timeoutMs (WAIT_FOREVER: no limit); returns the readiness bits, 0 on time-out.
+    // An interrupt in force always ends it at once with IO_INTERRUPTED.
     virtual uint32_t Wait(uint32_t want, int timeoutMs) = 0;
-    // Makes a pending or the next Wait() return with IO_WOKEN.
+    // Makes a pending or the next Wait() with IO_EVENT_WAKE return IO_WOKEN (once).
     virtual void Wake() = 0;
+    // Starts (true) or ends (false) the interrupt that Interrupt() describes.
+    virtual void SignalInterrupt(bool on) = 0;
     // Comm events (EV_CTS, EV_DSR, EV_RLSD, EV_RING, EV_BREAK, EV_ERR) that happened
     // since the last call; only asked for when WatchesLineEvents() is true.
     virtual uint32_t TakeLineEvents() { return 0; }

@@ -1,0 +1,345 @@
+// CSerialLine: the worker threads, the event dispatch, the buffer moves and the
+// notifications to the owner window.
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "ManualResetEvent.h"
+#include "SerialLine.h"
+#include "SerialPlatform.h"
+#include "WorkerThread.h"
+
+namespace {
+
+constexpr uint32_t POLL_INTERVAL_MS = 50;
+constexpr uint32_t OVERLAPPED_PAUSE_MS = 10;
+constexpr uint32_t DRAIN_WAIT_MS = 50;
+constexpr uint32_t CHUNK_SIZE = 1024;
+constexpr uint32_t WATCH_DRAIN_COUNT = 1024;
+constexpr uint32_t RX_SLACK = 64;
+constexpr uint32_t STOP_WAIT_MS = 500;
+// Bytes that could not be stored (no memory) are read into this and dropped, so
+// the driver's queue does not stay full and keep the reader busy.
+constexpr uint32_t DISCARD_CHUNK = 256;
+
+void Pause(uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace
+
+bool CSerialLine::WaitEvent(ManualResetEvent* event, uint32_t ms) {
+    if (!event) {
+        Pause(ms);
+        return false;
+    }
+    return event->WaitFor(ms);
+}
+
+bool CSerialLine::BeginThread(uint32_t dwExtraOptions) {
+    if (!CN_ASSERT(!hWatchThread_ && !hReadThread_ && !hWriteThread_, 694)) return false;
+    bRunning_.store(true);
+    const bool suspended = (dwOption_ & EN_START_SUSPENDED) != 0;
+    if (dwExtraOptions) dwOption_ |= dwExtraOptions;
+    if (IsOpen()) hComm_->Interrupt(false);
+    if (hWatchEvent_) hWatchEvent_->Reset();
+    if (hReadEvent_) hReadEvent_->Reset();
+    if (hWriteEvent_) hWriteEvent_->Reset();
+    if (hStopEvent_) hStopEvent_->Reset();
+
+    if (dwOption_ & EN_WATCH_THREAD) {
+        hWatchThread_ = std::make_unique<WorkerThread>(
+            [this] { return IsOverlapped() ? WatchLoopOverlapped() : WatchLoopPolling(); },
+            suspended);
+    }
+    if (dwOption_ & EN_READ_THREAD)
+        hReadThread_ = std::make_unique<WorkerThread>([this] { return ReadLoop(); }, suspended);
+    if (dwOption_ & EN_WRITE_THREAD)
+        hWriteThread_ = std::make_unique<WorkerThread>([this] { return WriteLoop(); }, suspended);
+
+    const bool high = (dwOption_ & EN_HIGH_PRIORITY) != 0;
+    if (dwOption_ & EN_WATCH_THREAD) {
+        if (!CN_ASSERT(hWatchThread_ != NULL, 728)) {
+            StopThreads(STOP_WAIT_MS);
+            return false;
+        }
+        dwWatchThreadId_ = hWatchThread_->Id();
+        if (high) hWatchThread_->RaisePriority();
+    }
+    if (dwOption_ & EN_READ_THREAD) {
+        if (!CN_ASSERT(hReadThread_ != NULL, 745)) {
+            StopThreads(STOP_WAIT_MS);
+            return false;
+        }
+        dwReadThreadId_ = hReadThread_->Id();
+        if (high) hReadThread_->RaisePriority();
+    }
+    if (dwOption_ & EN_WRITE_THREAD) {
+        if (!CN_ASSERT(hWriteThread_ != NULL, 762)) {
+            StopThreads(STOP_WAIT_MS);
+            return false;
+        }
+        dwWriteThreadId_ = hWriteThread_->Id();
+        if (high) hWriteThread_->RaisePriority();
+    }
+    return true;
+}
+
+void CSerialLine::ResumeThreads() {
+    for (auto* thread : {hWatchThread_.get(), hReadThread_.get(), hWriteThread_.get()})
+        if (thread) thread->Resume();
+}
+
+bool CSerialLine::StopThreads(uint32_t dwWaitMs) {
+    if (!hWatchThread_ && !hReadThread_ && !hWriteThread_) return false;
+    if ((dwOption_ & EN_DRAIN_ON_CLOSE) && (dwOption_ & EN_TX_BUFFER)) {
+        // Bounded by the wait, so a line that takes nothing cannot hold the caller.
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(dwWaitMs);
+        while (TxBuffer_.SizeUnlocked() != 0 && std::chrono::steady_clock::now() < limit &&
+               !(IsOpen() && hComm_->Vanished()))
+            Pause(DRAIN_WAIT_MS);
+    }
+    bRunning_.store(false);
+    if (hStopEvent_) hStopEvent_->Set();
+    if (IsOpen()) {
+        if (IsOverlapped()) hComm_->SetCommMask(0);
+        // Ends every wait of a transfer in progress, as terminating the thread would.
+        hComm_->Interrupt(true);
+    }
+    struct Slot {
+        std::unique_ptr<WorkerThread>& thread;
+        ManualResetEvent* event;
+    };
+    Slot slots[] = {{hWatchThread_, hWatchEvent_.get()},
+                    {hReadThread_, hReadEvent_.get()},
+                    {hWriteThread_, hWriteEvent_.get()}};
+    bool stopped = true;
+    for (Slot& slot : slots) {
+        if (!slot.thread) continue;
+        if (slot.event) slot.event->Set();
+        slot.thread->Resume(); // a thread created suspended must still get to end
+        if (!slot.thread->WaitFor(dwWaitMs)) {
+            // No thread can be killed here; every loop watches bRunning_ and every
+            // transfer is interrupted, so this only happens on a stuck system.
+            stopped = false;
+            break;
+        }
+        slot.thread.reset();
+    }
+    if (stopped && IsOpen()) hComm_->Interrupt(false);
+    return stopped;
+}
+
+void CSerialLine::NotifyOwner(uint32_t dwMessage, intptr_t lParam, bool bPost) {
+    HWND hWnd = hNotifyWnd_.load();
+    if (!hWnd) return;
+    // Dropped quietly when the window is gone.
+    if (bPost)
+        ::PostMessage(hWnd, dwMessage, dwPort_, lParam);
+    else
+        ::SendMessage(hWnd, dwMessage, dwPort_, lParam);
+}
+
+void CSerialLine::OnRxData() {
+    NotifyOwner(CN_MSG_RECEIVE, 0, true);
+}
+void CSerialLine::OnDsrChange() {
+    NotifyOwner(CN_MSG_DSR, IsDsrOn() ? 1 : 0, true);
+}
+void CSerialLine::OnCtsChange() {
+    NotifyOwner(CN_MSG_CTS, IsCtsOn() ? 1 : 0, true);
+}
+void CSerialLine::OnBreakEvent() {
+    if (IsOpen()) hComm_->ClearBreak();
+    NotifyOwner(CN_MSG_BREAK, 0, true);
+}
+void CSerialLine::OnTxEmptyEvent() {
+    NotifyOwner(CN_MSG_TXEMPTY, 0, true);
+}
+void CSerialLine::OnLineError() {
+    NotifyOwner(CN_MSG_ERROR, static_cast<intptr_t>(LineErrors()), true);
+}
+void CSerialLine::OnRingChange() {
+    NotifyOwner(CN_MSG_RING, IsRingOn() ? 1 : 0, true);
+}
+void CSerialLine::OnCarrierChange() {
+    NotifyOwner(CN_MSG_RLSD, IsRlsdOn() ? 1 : 0, true);
+}
+void CSerialLine::OnRxFlagEvent() {
+    NotifyOwner(CN_MSG_RXFLAG, 0, true);
+}
+void CSerialLine::OnPowerEvent() {
+    NotifyOwner(CN_MSG_POWER, 0, true);
+}
+void CSerialLine::OnRx80FullEvent() {
+    NotifyOwner(CN_MSG_RX80FULL, 0, true);
+}
+void CSerialLine::OnEvent1Signal() {
+    NotifyOwner(CN_MSG_EVENT1, 0, true);
+}
+void CSerialLine::OnEvent2Signal() {
+    NotifyOwner(CN_MSG_EVENT2, 0, true);
+}
+void CSerialLine::OnPrinterError() {
+    NotifyOwner(CN_MSG_PRINTERR, 0, true);
+}
+
+void CSerialLine::DispatchEvents(uint32_t dwEvents) {
+    if ((dwEvents & EV_RXCHAR) && !(dwOption_ & EN_READ_THREAD)) {
+        const uint32_t n = QueuedBytes(true);
+        if (n != 0 && n != CN_QUERY_FAILED) {
+            if (dwOption_ & EN_RX_BUFFERING) {
+                FillRxBuffer(2 * n + RX_SLACK);
+                if (RxBuffer_.SizeUnlocked() >= dwNotifyCount_.load()) OnRxData();
+            } else if (n >= dwNotifyCount_.load()) {
+                OnRxData();
+            }
+        }
+    }
+    if (dwEvents & EV_TXEMPTY) {
+        if ((dwOption_ & EN_TX_BUFFER) && !(dwOption_ & EN_WRITE_THREAD) &&
+            TxBuffer_.SizeUnlocked() != 0)
+            DrainTxBuffer(WATCH_DRAIN_COUNT);
+        OnTxEmptyEvent();
+    }
+    if (dwEvents & EV_RXFLAG) OnRxFlagEvent();
+    if (dwEvents & EV_CTS) OnCtsChange();
+    if (dwEvents & EV_DSR) OnDsrChange();
+    if (dwEvents & EV_RING) OnRingChange();
+    if (dwEvents & EV_RLSD) OnCarrierChange();
+    if (dwEvents & EV_BREAK) OnBreakEvent();
+    if (dwEvents & EV_ERR) OnLineError();
+}
+
+uint32_t CSerialLine::WatchLoopOverlapped() {
+    if (!CN_ASSERT(IsOpen(), 1969)) return 1;
+    if (!CN_ASSERT_AS(hComm_->SetCommMask(dwWaitEvent_), "::SetCommMask(hComm_, dwWaitEvent_)",
+                      1972))
+        return 1;
+    while (bRunning_.load() && IsOpen()) {
+        uint32_t events = 0;
+        const uint32_t queued = QueuedBytes(true);
+        if (queued != 0 && queued != CN_QUERY_FAILED) {
+            events = EV_RXCHAR;
+            Pause(OVERLAPPED_PAUSE_MS);
+        } else if (!hComm_->WaitCommEvent(&events)) {
+            Pause(OVERLAPPED_PAUSE_MS);
+            continue;
+        }
+        if (!bRunning_.load()) break;
+        if (events != 0) {
+            DispatchEvents(events);
+        } else if ((dwOption_ & EN_TX_BUFFER) && !(dwOption_ & EN_WRITE_THREAD) &&
+                   TxBuffer_.SizeUnlocked() != 0) {
+            DrainTxBuffer(WATCH_DRAIN_COUNT);
+        }
+    }
+    return 0;
+}
+
+bool CSerialLine::CtsHoldsOutput() {
+    return bCtsFlow_.load() && !IsCtsOn();
+}
+
+uint32_t CSerialLine::WatchLoopPolling() {
+    if (!CN_ASSERT(IsOpen(), 2010)) return 1;
+    while (bRunning_.load() && IsOpen()) {
+        const bool signalled = WaitEvent(hWatchEvent_.get(), POLL_INTERVAL_MS);
+        if (!bRunning_.load()) break;
+        if (signalled) {
+            while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 &&
+                   bRunning_.load()) {
+                if (CtsHoldsOutput())
+                    WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
+                else if (DrainTxBuffer(1) == 0)
+                    break;
+            }
+            hWatchEvent_->Reset();
+        } else {
+            const uint32_t n = QueuedBytes(true);
+            if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);
+            if ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 && !CtsHoldsOutput())
+                DrainTxBuffer(WATCH_DRAIN_COUNT);
+        }
+    }
+    return 0;
+}
+
+void CSerialLine::ReceiveStep(uint32_t dwQueued) {
+    if (dwOption_ & EN_RX_BUFFERING) {
+        FillRxBuffer(dwQueued);
+        if (RxBuffer_.SizeUnlocked() >= dwNotifyCount_.load()) OnRxData();
+    } else if (dwQueued >= dwNotifyCount_.load()) {
+        OnRxData();
+    }
+}
+
+uint32_t CSerialLine::ReadLoop() {
+    while (bRunning_.load()) {
+        // Sleeping on the event lets StopThreads end the pause at once.
+        WaitEvent(hReadEvent_.get(), POLL_INTERVAL_MS);
+        if (!bRunning_.load()) break;
+        const uint32_t n = QueuedBytes(true);
+        if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);
+    }
+    return 0;
+}
+
+uint32_t CSerialLine::WriteLoop() {
+    CN_ASSERT(dwOption_ & EN_TX_BUFFER, 2135);
+    while (bRunning_.load()) {
+        const bool signalled = WaitEvent(hWriteEvent_.get(), POLL_INTERVAL_MS);
+        if (signalled && bRunning_.load()) hWriteEvent_->Reset();
+        while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 && bRunning_.load()) {
+            if (CtsHoldsOutput())
+                WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
+            else if (DrainTxBuffer(1) == 0)
+                break;
+        }
+    }
+    return 0;
+}
+
+uint32_t CSerialLine::FillRxBuffer(uint32_t dwCount) {
+    if (dwCount == 0) return 0;
+    BlockBuffer::LockScope lock(&RxBuffer_);
+    uint8_t* p = RxBuffer_.GetFreePtr(dwCount);
+    if (!p) {
+        // No memory for the bytes: take them off the line and drop them (reported
+        // by the buffer), rather than read into nothing or leave them to spin on.
+        CnAssertFailed("RxBuffer_.GetFreePtr(dwCount)", 0);
+        uint8_t discard[DISCARD_CHUNK];
+        RawRead(discard, std::min(dwCount, DISCARD_CHUNK));
+        return 0;
+    }
+    const uint32_t k = RawRead(p, dwCount);
+    return RxBuffer_.Commit(k);
+}
+
+uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
+    if (IsOverlapped()) {
+        BlockBuffer::LockScope lock(&TxBuffer_);
+        if (TxBuffer_.SizeUnlocked() == 0) return 0;
+        const uint32_t m = std::min(dwCount, TxBuffer_.FirstSize());
+        // The write completes before it returns here, so only what the port took
+        // leaves the buffer; the rest is tried again.
+        const uint32_t written = RawWrite(TxBuffer_.FirstPtr(), m);
+        return TxBuffer_.Read(nullptr, written);
+    }
+    uint8_t chunk[CHUNK_SIZE];
+    const uint32_t size = TxBuffer_.Read(chunk, CHUNK_SIZE, true);
+    uint32_t sent = 0;
+    while (sent < size) {
+        if (!IsOpen()) break;
+        const uint32_t n = RawWrite(chunk + sent, size - sent);
+        sent += n;
+        if (sent == size) break;
+        if (!bRunning_.load()) break; // the thread is being stopped: the rest is dropped
+        if (n == 0) {
+            // The port takes nothing (gone, or held off without flow control): retry at
+            // the polling pace, waking at once when the thread is stopped.
+            WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
+        }
+    }
+    return size;
+}

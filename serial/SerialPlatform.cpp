@@ -1,0 +1,208 @@
+// The parts of the serial device that every back end shares: time-outs, the
+// bounded transfers, the bounded flush and the comm-event wait.
+#include "SerialPlatform.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int FLUSH_POLL_MS = 5;
+constexpr int TXEMPTY_POLL_MS = 10;
+constexpr int LINE_EVENT_POLL_MS = 50;
+
+int64_t MsUntil(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
+    // Round up, so a wait never ends just before its deadline and spins.
+    return (left.count() + 999) / 1000;
+}
+
+int ClampWait(int64_t ms) {
+    return static_cast<int>(std::min<int64_t>(ms, 1 << 30));
+}
+
+} // namespace
+
+SerialDevice::SerialDevice() = default;
+SerialDevice::~SerialDevice() = default;
+
+bool SerialDevice::GetTimeouts(COMMTIMEOUTS* timeouts) const {
+    if (!timeouts) return false;
+    std::lock_guard<std::mutex> lock(timeoutsMutex_);
+    *timeouts = timeouts_;
+    return true;
+}
+
+bool SerialDevice::SetTimeouts(const COMMTIMEOUTS& timeouts) {
+    std::lock_guard<std::mutex> lock(timeoutsMutex_);
+    timeouts_ = timeouts;
+    return true;
+}
+
+bool SerialDevice::Read(void* buffer, uint32_t length, uint32_t* done) {
+    uint32_t got = 0;
+    if (done) *done = 0;
+    if (length == 0) return true;
+    COMMTIMEOUTS t;
+    GetTimeouts(&t);
+    uint8_t* out = static_cast<uint8_t*>(buffer);
+
+    // Interval MAXDWORD with no totals: return at once with what is there.
+    const bool immediate = t.ReadIntervalTimeout == MAXDWORD_VALUE &&
+                           t.ReadTotalTimeoutMultiplier == 0 && t.ReadTotalTimeoutConstant == 0;
+    // Interval and multiplier MAXDWORD: return at once when bytes are there, else
+    // wait up to the constant for the first byte.
+    const bool firstByte =
+        t.ReadIntervalTimeout == MAXDWORD_VALUE && t.ReadTotalTimeoutMultiplier == MAXDWORD_VALUE &&
+        t.ReadTotalTimeoutConstant > 0 && t.ReadTotalTimeoutConstant < MAXDWORD_VALUE;
+    const uint64_t total =
+        firstByte ? t.ReadTotalTimeoutConstant
+                  : uint64_t{t.ReadTotalTimeoutMultiplier} * length + t.ReadTotalTimeoutConstant;
+    const bool hasTotal = !immediate && total > 0;
+    const bool hasInterval = !immediate && !firstByte && t.ReadIntervalTimeout > 0 &&
+                             t.ReadIntervalTimeout != MAXDWORD_VALUE;
+    const auto start = Clock::now();
+    const auto deadline = start + std::chrono::milliseconds(hasTotal ? total : 0);
+    auto lastByte = start;
+
+    for (;;) {
+        const int n = ReadSome(out + got, length - got);
+        if (n < 0) {
+            if (done) *done = got;
+            return false;
+        }
+        if (n > 0) {
+            got += static_cast<uint32_t>(n);
+            lastByte = Clock::now();
+            if (got == length || firstByte) break;
+        }
+        if (immediate) break;
+        int64_t waitMs = WAIT_FOREVER;
+        if (hasTotal) {
+            waitMs = MsUntil(deadline);
+            if (waitMs <= 0) break;
+        }
+        if (hasInterval && got > 0) {
+            const int64_t intervalLeft =
+                MsUntil(lastByte + std::chrono::milliseconds(t.ReadIntervalTimeout));
+            if (intervalLeft <= 0) break;
+            waitMs = waitMs < 0 ? intervalLeft : std::min(waitMs, intervalLeft);
+        }
+        const uint32_t ready = Wait(IO_READABLE, waitMs < 0 ? WAIT_FOREVER : ClampWait(waitMs));
+        if (ready & IO_INTERRUPTED) break;
+        // IO_HANGUP: the next ReadSome reports the failure.
+    }
+    if (done) *done = got;
+    return true;
+}
+
+bool SerialDevice::Write(const void* buffer, uint32_t length, uint32_t* done) {
+    uint32_t put = 0;
+    if (done) *done = 0;
+    if (length == 0) return true;
+    COMMTIMEOUTS t;
+    GetTimeouts(&t);
+    const uint8_t* in = static_cast<const uint8_t*>(buffer);
+    const uint64_t total =
+        uint64_t{t.WriteTotalTimeoutMultiplier} * length + t.WriteTotalTimeoutConstant;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(total);
+    bool ok = true;
+    for (;;) {
+        const int n = WriteSome(in + put, length - put);
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        put += static_cast<uint32_t>(n);
+        if (n > 0) wroteSinceEmpty_.store(true);
+        if (put == length) break;
+        int64_t waitMs = WAIT_FOREVER;
+        if (total > 0) {
+            waitMs = MsUntil(deadline);
+            if (waitMs <= 0) break; // timed out: the count says how far it got
+        }
+        const uint32_t ready = Wait(IO_WRITABLE, waitMs < 0 ? WAIT_FOREVER : ClampWait(waitMs));
+        if (ready & IO_INTERRUPTED) break;
+    }
+    if (done) *done = put;
+    return ok;
+}
+
+bool SerialDevice::Flush() {
+    COMMTIMEOUTS t;
+    GetTimeouts(&t);
+    uint32_t queued = 0;
+    if (!OutputQueued(&queued)) return false;
+    // tcdrain would wait for ever while the other end holds CTS off; the write
+    // time-out for what is queued bounds the wait instead.
+    const uint64_t total =
+        uint64_t{t.WriteTotalTimeoutMultiplier} * queued + t.WriteTotalTimeoutConstant;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(total);
+    while (queued > 0) {
+        if (total > 0 && MsUntil(deadline) <= 0) return false;
+        if (Wait(0, FLUSH_POLL_MS) & IO_INTERRUPTED) return false;
+        if (!OutputQueued(&queued)) return false;
+    }
+    return true;
+}
+
+bool SerialDevice::SetCommMask(uint32_t mask) {
+    mask_.store(mask);
+    maskGeneration_.fetch_add(1);
+    Wake();
+    return true;
+}
+
+bool SerialDevice::WaitCommEvent(uint32_t* events) {
+    if (!events) return false;
+    *events = 0;
+    const uint32_t generation = maskGeneration_.load();
+    const uint32_t mask = mask_.load();
+    if (mask == 0) return false;
+    for (;;) {
+        if (maskGeneration_.load() != generation) return true;
+        if (vanished_.load()) {
+            // Nothing more will happen on this line; wait for the mask change or the
+            // interrupt that ends the wait, without polling a dead descriptor.
+            const uint32_t ready = Wait(IO_EVENT_WAKE, WAIT_FOREVER);
+            if (ready & IO_INTERRUPTED) return true;
+            continue;
+        }
+        uint32_t found = 0;
+        bool txPending = false;
+        if ((mask & EV_TXEMPTY) && wroteSinceEmpty_.load()) {
+            uint32_t queued = 0;
+            if (OutputQueued(&queued) && queued == 0) {
+                wroteSinceEmpty_.store(false);
+                found |= EV_TXEMPTY;
+            } else {
+                txPending = true;
+            }
+        }
+        if (WatchesLineEvents()) found |= TakeLineEvents() & mask;
+        if (mask & EV_RXCHAR) {
+            uint32_t queued = 0;
+            if (InputQueued(&queued) && queued > 0) found |= EV_RXCHAR;
+        }
+        if (found) {
+            *events = found;
+            return true;
+        }
+        int waitMs = WAIT_FOREVER;
+        if (txPending) waitMs = TXEMPTY_POLL_MS;
+        if (WatchesLineEvents())
+            waitMs = waitMs < 0 ? LINE_EVENT_POLL_MS : std::min(waitMs, LINE_EVENT_POLL_MS);
+        const uint32_t want = IO_EVENT_WAKE | ((mask & EV_RXCHAR) ? IO_READABLE : 0);
+        const uint32_t ready = Wait(want, waitMs);
+        if (ready & IO_INTERRUPTED) return true;
+        if (ready & IO_HANGUP) MarkVanished();
+    }
+}
+
+void SerialDevice::Interrupt(bool on) {
+    interrupted_.store(on);
+    SignalInterrupt(on);
+}

@@ -1,0 +1,352 @@
+// The POSIX back end: a device file in raw mode, non-blocking, with poll() for the
+// waits. Rates go through termios2 (Termios2_linux.cpp).
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "SerialPlatform.h"
+#include "Termios2_linux.h"
+
+namespace {
+
+bool IsGoneError(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+void DrainEventFd(int fd) {
+    uint64_t value = 0;
+    while (read(fd, &value, sizeof value) > 0) {
+    }
+}
+
+void SignalEventFd(int fd) {
+    const uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = write(fd, &one, sizeof one);
+}
+
+tcflag_t ByteSizeFlag(uint8_t size) {
+    switch (size) {
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
+    }
+}
+
+uint8_t ByteSizeOf(tcflag_t cflag) {
+    switch (cflag & CSIZE) {
+    case CS5:
+        return 5;
+    case CS6:
+        return 6;
+    case CS7:
+        return 7;
+    default:
+        return 8;
+    }
+}
+
+class UnixSerialDevice final : public SerialDevice {
+public:
+    UnixSerialDevice(int fd, int interruptFd, int wakeFd)
+        : fd_(fd), interruptFd_(interruptFd), wakeFd_(wakeFd) {
+        serial_icounter_struct counts{};
+        hasCounters_ = ioctl(fd_, TIOCGICOUNT, &counts) == 0;
+        if (hasCounters_) counters_ = counts;
+        int lines = 0;
+        hasModemLines_ = ioctl(fd_, TIOCMGET, &lines) == 0;
+        modemLines_ = lines;
+    }
+
+    ~UnixSerialDevice() override {
+        flock(fd_, LOCK_UN);
+        close(fd_);
+        close(interruptFd_);
+        close(wakeFd_);
+    }
+
+    bool GetState(DCB* dcb) override {
+        termios tio{};
+        uint32_t baud = 0;
+        if (!dcb || tcgetattr(fd_, &tio) != 0 || !Termios2GetBaud(fd_, &baud)) return Failed();
+        std::memset(dcb, 0, sizeof *dcb);
+        dcb->DCBlength = DCB_LENGTH;
+        dcb->BaudRate = baud;
+        dcb->fBinary = 1;
+        dcb->fParity = (tio.c_iflag & INPCK) ? 1 : 0;
+        const bool cts = (tio.c_cflag & CRTSCTS) != 0;
+        dcb->fOutxCtsFlow = cts ? 1 : 0;
+        dcb->fRtsControl = cts ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
+        dcb->fDtrControl = DTR_CONTROL_ENABLE;
+        dcb->fOutX = (tio.c_iflag & IXON) ? 1 : 0;
+        dcb->fInX = (tio.c_iflag & IXOFF) ? 1 : 0;
+        dcb->XonChar = static_cast<char>(tio.c_cc[VSTART]);
+        dcb->XoffChar = static_cast<char>(tio.c_cc[VSTOP]);
+        dcb->ByteSize = ByteSizeOf(tio.c_cflag);
+        if (!(tio.c_cflag & PARENB))
+            dcb->Parity = NOPARITY;
+        else if (tio.c_cflag & CMSPAR)
+            dcb->Parity = (tio.c_cflag & PARODD) ? MARKPARITY : SPACEPARITY;
+        else
+            dcb->Parity = (tio.c_cflag & PARODD) ? ODDPARITY : EVENPARITY;
+        dcb->StopBits = (tio.c_cflag & CSTOPB) ? TWOSTOPBITS : ONESTOPBIT;
+        return true;
+    }
+
+    bool SetState(const DCB& dcb) override {
+        if (dcb.ByteSize < 5 || dcb.ByteSize > 8 || dcb.Parity > SPACEPARITY ||
+            dcb.StopBits > TWOSTOPBITS || dcb.BaudRate == 0)
+            return false;
+        termios tio{};
+        if (tcgetattr(fd_, &tio) != 0) return Failed();
+        cfmakeraw(&tio);
+        tio.c_cflag |= CLOCAL | CREAD;
+        tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+        tio.c_cflag |= ByteSizeFlag(dcb.ByteSize);
+        switch (dcb.Parity) {
+        case ODDPARITY:
+            tio.c_cflag |= PARENB | PARODD;
+            break;
+        case EVENPARITY:
+            tio.c_cflag |= PARENB;
+            break;
+        case MARKPARITY:
+            tio.c_cflag |= PARENB | CMSPAR | PARODD;
+            break;
+        case SPACEPARITY:
+            tio.c_cflag |= PARENB | CMSPAR;
+            break;
+        default:
+            break;
+        }
+        if (dcb.StopBits != ONESTOPBIT) tio.c_cflag |= CSTOPB;
+        if (dcb.fOutxCtsFlow || dcb.fRtsControl == RTS_CONTROL_HANDSHAKE) tio.c_cflag |= CRTSCTS;
+        // IXANY stays off: a status byte from the printer must not restart output
+        // that XOFF stopped.
+        tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
+        if (dcb.fParity) tio.c_iflag |= INPCK;
+        if (dcb.fOutX) tio.c_iflag |= IXON;
+        if (dcb.fInX) tio.c_iflag |= IXOFF;
+        if (dcb.XonChar != dcb.XoffChar) {
+            tio.c_cc[VSTART] = static_cast<cc_t>(dcb.XonChar);
+            tio.c_cc[VSTOP] = static_cast<cc_t>(dcb.XoffChar);
+        }
+        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VTIME] = 0;
+        if (tcsetattr(fd_, TCSANOW, &tio) != 0) return Failed();
+        return Termios2SetBaud(fd_, dcb.BaudRate) || Failed();
+    }
+
+    bool SetQueueSizes(uint32_t, uint32_t) override { return true; }
+
+    bool PurgeQueues(uint32_t flags) override {
+        const bool in = flags & PURGE_RXCLEAR;
+        const bool out = flags & PURGE_TXCLEAR;
+        if (!in && !out) return true; // transfers are never left pending here
+        return tcflush(fd_, in && out ? TCIOFLUSH : (in ? TCIFLUSH : TCOFLUSH)) == 0 || Failed();
+    }
+
+    bool TakeLineErrors(uint32_t* errors) override {
+        if (!errors) return false;
+        *errors = 0;
+        if (!hasCounters_) {
+            // The descriptor must still be alive for the query to count as done.
+            int queued = 0;
+            return ioctl(fd_, TIOCINQ, &queued) == 0 || Failed();
+        }
+        serial_icounter_struct now{};
+        if (ioctl(fd_, TIOCGICOUNT, &now) != 0) return Failed();
+        std::lock_guard<std::mutex> lock(countersMutex_);
+        if (now.frame != counters_.frame) *errors |= CE_FRAME;
+        if (now.parity != counters_.parity) *errors |= CE_RXPARITY;
+        if (now.overrun != counters_.overrun) *errors |= CE_OVERRUN;
+        if (now.buf_overrun != counters_.buf_overrun) *errors |= CE_RXOVER;
+        if (now.brk != counters_.brk) *errors |= CE_BREAK;
+        counters_.frame = now.frame;
+        counters_.parity = now.parity;
+        counters_.overrun = now.overrun;
+        counters_.buf_overrun = now.buf_overrun;
+        counters_.brk = now.brk;
+        return true;
+    }
+
+    bool InputQueued(uint32_t* count) override { return Queue(TIOCINQ, count); }
+    bool OutputQueued(uint32_t* count) override { return Queue(TIOCOUTQ, count); }
+
+    bool GetModemStatus(uint32_t* status) override {
+        int lines = 0;
+        if (!status || ioctl(fd_, TIOCMGET, &lines) != 0) return Failed();
+        *status = ModemBits(lines);
+        return true;
+    }
+
+    bool ClearBreak() override { return ioctl(fd_, TIOCCBRK) == 0 || Failed(); }
+
+    int ReadSome(void* buffer, uint32_t length) override {
+        const ssize_t n = read(fd_, buffer, length);
+        if (n > 0) return static_cast<int>(n);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) return 0;
+        // 0 on a non-blocking terminal is the hang-up's end of file.
+        MarkVanished();
+        return IO_FAILED;
+    }
+
+    int WriteSome(const void* buffer, uint32_t length) override {
+        const ssize_t n = write(fd_, buffer, length);
+        if (n >= 0) return static_cast<int>(n);
+        if (errno == EAGAIN || errno == EINTR) return 0;
+        if (IsGoneError(errno)) MarkVanished();
+        return IO_FAILED;
+    }
+
+    uint32_t Wait(uint32_t want, int timeoutMs) override {
+        pollfd fds[3];
+        nfds_t count = 0;
+        fds[count++] = pollfd{interruptFd_, POLLIN, 0};
+        const nfds_t wakeIndex = (want & IO_EVENT_WAKE) ? count : 0;
+        if (want & IO_EVENT_WAKE) fds[count++] = pollfd{wakeFd_, POLLIN, 0};
+        nfds_t devIndex = 0;
+        short devEvents = 0;
+        if (want & IO_READABLE) devEvents |= POLLIN;
+        if (want & IO_WRITABLE) devEvents |= POLLOUT;
+        if (devEvents) {
+            devIndex = count;
+            fds[count++] = pollfd{fd_, devEvents, 0};
+        }
+        const int n = poll(fds, count, timeoutMs);
+        if (n <= 0) return 0;
+        uint32_t ready = 0;
+        if (fds[0].revents) ready |= IO_INTERRUPTED;
+        if (wakeIndex && fds[wakeIndex].revents) {
+            DrainEventFd(wakeFd_);
+            ready |= IO_WOKEN;
+        }
+        if (devIndex) {
+            const short r = fds[devIndex].revents;
+            if (r & (POLLHUP | POLLERR | POLLNVAL)) {
+                MarkVanished();
+                ready |= IO_HANGUP;
+            }
+            if (r & POLLIN) ready |= IO_READABLE;
+            if (r & POLLOUT) ready |= IO_WRITABLE;
+        }
+        return ready;
+    }
+
+    void Wake() override { SignalEventFd(wakeFd_); }
+
+    void SignalInterrupt(bool on) override {
+        if (on)
+            SignalEventFd(interruptFd_);
+        else
+            DrainEventFd(interruptFd_);
+    }
+
+    bool WatchesLineEvents() const override { return hasCounters_ || hasModemLines_; }
+
+    uint32_t TakeLineEvents() override {
+        uint32_t events = 0;
+        if (hasModemLines_) {
+            int lines = 0;
+            if (ioctl(fd_, TIOCMGET, &lines) == 0) {
+                const int changed = lines ^ modemLines_;
+                modemLines_ = lines;
+                if (changed & TIOCM_CTS) events |= EV_CTS;
+                if (changed & TIOCM_DSR) events |= EV_DSR;
+                if (changed & TIOCM_CD) events |= EV_RLSD;
+                if ((changed & TIOCM_RNG) && !(lines & TIOCM_RNG)) events |= EV_RING;
+            }
+        }
+        if (hasCounters_) {
+            serial_icounter_struct now{};
+            if (ioctl(fd_, TIOCGICOUNT, &now) == 0) {
+                std::lock_guard<std::mutex> lock(countersMutex_);
+                if (now.brk != eventCounters_.brk) events |= EV_BREAK;
+                if (now.frame != eventCounters_.frame || now.parity != eventCounters_.parity ||
+                    now.overrun != eventCounters_.overrun ||
+                    now.buf_overrun != eventCounters_.buf_overrun)
+                    events |= EV_ERR;
+                eventCounters_ = now;
+            }
+        }
+        return events;
+    }
+
+private:
+    static uint32_t ModemBits(int lines) {
+        uint32_t status = 0;
+        if (lines & TIOCM_CTS) status |= MS_CTS_ON;
+        if (lines & TIOCM_DSR) status |= MS_DSR_ON;
+        if (lines & TIOCM_RNG) status |= MS_RING_ON;
+        if (lines & TIOCM_CD) status |= MS_RLSD_ON;
+        return status;
+    }
+
+    bool Queue(unsigned long request, uint32_t* count) {
+        int queued = 0;
+        if (!count || ioctl(fd_, request, &queued) != 0) return Failed();
+        *count = static_cast<uint32_t>(queued);
+        return true;
+    }
+
+    // Notes a vanished device; always false, so it can end a failing query.
+    bool Failed() {
+        if (IsGoneError(errno)) MarkVanished();
+        return false;
+    }
+
+    int fd_;
+    int interruptFd_;
+    int wakeFd_;
+    bool hasCounters_ = false;
+    bool hasModemLines_ = false;
+    int modemLines_ = 0;
+    std::mutex countersMutex_;
+    serial_icounter_struct counters_{};
+    serial_icounter_struct eventCounters_{};
+};
+
+} // namespace
+
+std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*overlapped*/) {
+    // Every transfer is non-blocking with poll(); overlapped and synchronous use
+    // differ only above this layer.
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    // TIOCEXCL keeps other programs out; flock also catches a second open by a
+    // privileged user or by this process.
+    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    termios tio{};
+    if (tcgetattr(fd, &tio) == 0) {
+        cfmakeraw(&tio);
+        tio.c_cflag |= CLOCAL | CREAD;
+        tio.c_iflag &= ~IXANY;
+        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VTIME] = 0;
+        tcsetattr(fd, TCSANOW, &tio);
+    }
+    const int interruptFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    const int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (interruptFd < 0 || wakeFd < 0) {
+        if (interruptFd >= 0) close(interruptFd);
+        if (wakeFd >= 0) close(wakeFd);
+        flock(fd, LOCK_UN);
+        close(fd);
+        return nullptr;
+    }
+    return std::make_unique<UnixSerialDevice>(fd, interruptFd, wakeFd);
+}
