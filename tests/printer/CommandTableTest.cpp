@@ -26,6 +26,11 @@ struct CommandRow {
     std::vector<std::string> writes; // expected writes, each as hex text
 };
 
+// Test names carry the row's name; the row itself prints as that name too.
+void PrintTo(const CommandRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 // Splits a hex run into one-byte writes, for the operations that write byte by byte.
 std::vector<std::string> Bytewise(const std::string& hex) {
     std::vector<std::string> pieces;

@@ -41,6 +41,10 @@ struct ReaderCase {
     Bytes bytes;
 };
 
+void PrintTo(const ReaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class HexTextReader : public ::testing::TestWithParam<ReaderCase> {};
 
 TEST_P(HexTextReader, PairsDigitsFromTheFirstAfterASeparator) {
