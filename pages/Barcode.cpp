@@ -1,3 +1,125 @@
 #include "Barcode.h"
 
-CBarcode::CBarcode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {}
+#include "BarcodeRules.h"
+#include "CommandEdit.h"
+#include "PageControls.h"
+#include "PageHost.h"
+#include "VrnxLib.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int UNIT_WIDTH_MIN = 1;
+constexpr int UNIT_WIDTH_MAX = 6;
+constexpr int BAR_HEIGHT_MIN = 1;
+constexpr int BAR_HEIGHT_MAX = 255;
+constexpr int FIRST_ROW = 0;
+
+const char* const DISPLAY_ROWS[] = {"None", "Above the Barcode", "Below the Barcode",
+                                    "Above & below the Barcode"};
+
+} // namespace
+
+CBarcode::CBarcode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+    unitWidth_ = DigitsEdit(IDC_UNIT_WIDTH, QStringLiteral("Unit width:"), this);
+    barHeight_ = DigitsEdit(IDC_BAR_HEIGHT, QStringLiteral("Barcode Height:"), this);
+    display_ = Named(new QComboBox(this), IDC_DISPLAY, QStringLiteral("Display:"));
+    code_ = Named(new QComboBox(this), IDC_CODE, QStringLiteral("Code:"));
+    data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Barcode data:"));
+    hex_ = Named(new QCheckBox(QStringLiteral("Hex"), this), IDC_HEX, QStringLiteral("Hex"));
+    instructions_ = Named(new QLabel(this), IDC_INSTRUCTIONS, QStringLiteral("Instructions:"));
+    print_ =
+        Named(new QPushButton(QStringLiteral("Print"), this), IDC_PRINT, QStringLiteral("Print"));
+    instructions_->setWordWrap(true);
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Caption(QStringLiteral("Unit width:"), unitWidth_, this), 0, 0);
+    grid->addWidget(unitWidth_, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Barcode Height:"), barHeight_, this), 0, 2);
+    grid->addWidget(barHeight_, 0, 3);
+    grid->addWidget(Caption(QStringLiteral("Display:"), display_, this), 0, 4);
+    grid->addWidget(display_, 0, 5);
+    grid->addWidget(Caption(QStringLiteral("Code:"), code_, this), 1, 0);
+    grid->addWidget(code_, 1, 1);
+    grid->addWidget(hex_, 1, 2);
+    grid->addWidget(print_, 1, 5);
+    grid->addWidget(Caption(QStringLiteral("Barcode data:"), data_, this), 2, 0);
+    grid->addWidget(data_, 2, 1, 1, 5);
+    grid->addWidget(Caption(QStringLiteral("Instructions:"), instructions_, this), 3, 0);
+    grid->addWidget(instructions_, 3, 1, 1, 5);
+
+    // Filled before the handlers are connected, so the defaults send nothing.
+    unitWidth_->setText(QStringLiteral("2"));
+    barHeight_->setText(QStringLiteral("64"));
+    for (const char* row : DISPLAY_ROWS) display_->addItem(QString::fromLatin1(row));
+    display_->setCurrentIndex(FIRST_ROW);
+    for (const BarcodeRule& rule : BARCODE_RULES) code_->addItem(QString::fromLatin1(rule.name));
+    code_->setCurrentIndex(FIRST_ROW);
+    hex_->setEnabled(false);
+    data_->setPlainText(QStringLiteral("01234567890"));
+    instructions_->setText(QString::fromLatin1(BARCODE_RULES[FIRST_ROW].instruction));
+
+    connect(unitWidth_, &QLineEdit::textChanged, this, &CBarcode::OnUnitWidthChanged);
+    connect(barHeight_, &QLineEdit::textChanged, this, &CBarcode::OnBarHeightChanged);
+    connect(display_, &QComboBox::currentIndexChanged, this, &CBarcode::OnDisplayChanged);
+    connect(code_, &QComboBox::currentIndexChanged, this, &CBarcode::OnCodeChanged);
+    connect(hex_, &QCheckBox::clicked, this, &CBarcode::OnHexClicked);
+    connect(print_, &QPushButton::clicked, this, &CBarcode::OnPrint);
+}
+
+void CBarcode::OnUnitWidthChanged() {
+    if (host_ == nullptr) return;
+    const int width = ReadNumber(unitWidth_);
+    host_->Issue(unitWidth_, InRange(width, UNIT_WIDTH_MIN, UNIT_WIDTH_MAX),
+                 QStringLiteral("Unit width of between 1 and 6"),
+                 [&](CVRNX_LIB& printer) { printer.SetBarcodeWidth(static_cast<uint8_t>(width)); });
+}
+
+void CBarcode::OnBarHeightChanged() {
+    if (host_ == nullptr) return;
+    const int height = ReadNumber(barHeight_);
+    host_->Issue(barHeight_, InRange(height, BAR_HEIGHT_MIN, BAR_HEIGHT_MAX),
+                 QStringLiteral("Bar code height of 1 to 255"), [&](CVRNX_LIB& printer) {
+                     printer.SetBarcodeHeight(static_cast<uint8_t>(height));
+                 });
+}
+
+void CBarcode::OnDisplayChanged(int row) {
+    if (host_ == nullptr || row < 0) return;
+    host_->Issue(display_, true, QString(), [&](CVRNX_LIB& printer) {
+        printer.SetBarcodeTextPosition(static_cast<uint8_t>(row));
+    });
+}
+
+void CBarcode::OnCodeChanged(int row) {
+    hex_->setEnabled(false);
+    if (hex_->isChecked()) {
+        hex_->setChecked(false);
+        ConvertDataEdit(data_, false);
+    }
+    const BarcodeRule* rule = FindBarcodeRule(row);
+    if (rule == nullptr) return;
+    instructions_->setText(QString::fromLatin1(rule->instruction));
+    if (rule->hexAllowed) hex_->setEnabled(true);
+}
+
+void CBarcode::OnHexClicked(bool checked) {
+    ConvertDataEdit(data_, checked);
+}
+
+void CBarcode::OnPrint() {
+    if (host_ == nullptr) return;
+    const int type = code_->currentIndex();
+    const auto data = CheckBarcodeData(type, EditBytes(data_->toPlainText()), hex_->isChecked());
+    host_->Issue(data_, data.has_value(), QStringLiteral("Entered incorrectly, make sure"),
+                 [&](CVRNX_LIB& printer) {
+                     printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),
+                                          static_cast<uint8_t>(data->size()));
+                 });
+}

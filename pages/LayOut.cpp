@@ -1,5 +1,167 @@
 #include "LayOut.h"
 
-CLayOut::CLayOut(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {}
+#include "DataEdit.h"
+#include "NumberList.h"
+#include "PageControls.h"
+#include "PageHost.h"
+#include "VrnxLib.h"
 
-void CLayOut::ShowSensorValue(const QString& text) { (void)text; }
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const MODE_ROWS[] = {"0", "1", "2", "3"};
+constexpr int DEFAULT_MODE_ROW = 1;
+
+// Printer models and the thresholds and distances that suit them.
+struct PrinterModel {
+    const char* name;
+    const char* thresholds;
+    const char* distances;
+};
+const PrinterModel PRINTER_MODELS[] = {
+    {"KM7730(180degrees)", "75;105;850;940;", "0;68;0;"},
+    {"KM7730(90degrees)", "420;520;680;840;", "0;58;0;"},
+};
+constexpr int SELECTED_MODEL_ROW = 1;
+// The lists start with the first model's values, whatever row the list shows.
+constexpr int INITIAL_DEFAULTS_ROW = 0;
+
+constexpr const char* DEFAULT_LAYOUT = "0;8;8;0;-8;384;";
+constexpr const char* SENSOR_NOT_READ = "0";
+
+} // namespace
+
+CLayOut::CLayOut(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+    layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
+    mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
+    layoutSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_LAYOUT_SET,
+                       QStringLiteral("Set [Sa]~[Sf]"));
+    ad_ = Named(new QLineEdit(this), IDC_AD, QStringLiteral("AD:"));
+    get_ = Named(new QPushButton(QStringLiteral("Get"), this), IDC_GET, QStringLiteral("Get"));
+    printer_ = Named(new QComboBox(this), IDC_PRINTER, QStringLiteral("Printer:"));
+    thresholds_ = Named(new CDataEdit(this), IDC_THRESHOLDS, QStringLiteral("ADTH1~4:"));
+    thresholdsSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_THRESHOLDS_SET,
+                           QStringLiteral("Set ADTH1~4"));
+    distances_ = Named(new CDataEdit(this), IDC_DISTANCES, QStringLiteral("DIS1~3:"));
+    distancesSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_DISTANCES_SET,
+                          QStringLiteral("Set DIS1~3"));
+    tear_ = Named(new QPushButton(QStringLiteral("Feed tear position"), this), IDC_TEAR,
+                  QStringLiteral("Feed tear position"));
+    cut_ = Named(new QPushButton(QStringLiteral("Feed cut position"), this), IDC_CUT,
+                 QStringLiteral("Feed cut position"));
+    printPosition_ = Named(new QPushButton(QStringLiteral("Feed print position"), this),
+                           IDC_PRINT_POSITION, QStringLiteral("Feed print position"));
+    ad_->setReadOnly(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Caption(QStringLiteral("[Sa]~[Sf]:"), layout_, this), 0, 0);
+    grid->addWidget(layout_, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Sm:"), mode_, this), 0, 2);
+    grid->addWidget(mode_, 0, 3);
+    grid->addWidget(layoutSet_, 0, 4);
+    grid->addWidget(Caption(QStringLiteral("AD:"), ad_, this), 0, 5);
+    grid->addWidget(ad_, 0, 6);
+    grid->addWidget(get_, 0, 7);
+    grid->addWidget(Caption(QStringLiteral("Printer:"), printer_, this), 1, 0);
+    grid->addWidget(printer_, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("ADTH1~4:"), thresholds_, this), 1, 2);
+    grid->addWidget(thresholds_, 1, 3);
+    grid->addWidget(thresholdsSet_, 1, 4);
+    grid->addWidget(Caption(QStringLiteral("DIS1~3:"), distances_, this), 1, 5);
+    grid->addWidget(distances_, 1, 6);
+    grid->addWidget(distancesSet_, 1, 7);
+    grid->addWidget(tear_, 2, 1);
+    grid->addWidget(cut_, 2, 3);
+    grid->addWidget(printPosition_, 2, 6);
+
+    layout_->setText(QString::fromLatin1(DEFAULT_LAYOUT));
+    for (const char* row : MODE_ROWS) mode_->addItem(QString::fromLatin1(row));
+    mode_->setCurrentIndex(DEFAULT_MODE_ROW);
+    ad_->setText(QString::fromLatin1(SENSOR_NOT_READ));
+    for (const PrinterModel& model : PRINTER_MODELS) {
+        printer_->addItem(QString::fromLatin1(model.name));
+    }
+    printer_->setCurrentIndex(SELECTED_MODEL_ROW);
+    printer_->setEnabled(false);
+    thresholds_->setText(QString::fromLatin1(PRINTER_MODELS[INITIAL_DEFAULTS_ROW].thresholds));
+    distances_->setText(QString::fromLatin1(PRINTER_MODELS[INITIAL_DEFAULTS_ROW].distances));
+
+    connect(layoutSet_, &QPushButton::clicked, this, &CLayOut::OnLayoutSet);
+    connect(thresholdsSet_, &QPushButton::clicked, this, &CLayOut::OnThresholdsSet);
+    connect(distancesSet_, &QPushButton::clicked, this, &CLayOut::OnDistancesSet);
+    connect(get_, &QPushButton::clicked, this, &CLayOut::OnGet);
+    connect(printer_, &QComboBox::currentIndexChanged, this, &CLayOut::OnPrinterChanged);
+    connect(tear_, &QPushButton::clicked, this,
+            [this] { Feed(tear_, &CVRNX_LIB::FeedToTearPosition); });
+    connect(cut_, &QPushButton::clicked, this,
+            [this] { Feed(cut_, &CVRNX_LIB::FeedToCutPosition); });
+    connect(printPosition_, &QPushButton::clicked, this,
+            [this] { Feed(printPosition_, &CVRNX_LIB::FeedToPrintPosition); });
+}
+
+void CLayOut::ShowSensorValue(const QString& text) {
+    ad_->setText(text);
+}
+
+void CLayOut::SendList(CDataEdit* edit, const NumberListRule& rule, const ListCommand& command) {
+    if (host_ == nullptr) return;
+    // On this page the list is checked before the port, so a wrong list is reported
+    // even while the port is closed.
+    const std::string text = EditBytes(edit->text());
+    switch (CheckNumberList(rule, text)) {
+    case ListVerdict::BadCount:
+        host_->ShowHelpTip(edit, QString::fromLatin1(rule.countMessage));
+        return;
+    case ListVerdict::OutOfRange:
+        host_->ShowHelpTip(edit, QString::fromLatin1(rule.rangeMessage));
+        return;
+    case ListVerdict::Ok:
+        break;
+    }
+    const std::string list = ListText(text);
+    host_->Issue(edit, true, QString(), [&](CVRNX_LIB& printer) { command(printer, list); });
+}
+
+void CLayOut::OnLayoutSet() {
+    const auto mode = static_cast<uint8_t>(mode_->currentIndex());
+    SendList(layout_, PAPER_LAYOUT_LIST, [mode](CVRNX_LIB& printer, const std::string& list) {
+        printer.SetPaperLayout(mode, list.data(), static_cast<uint8_t>(list.size()));
+    });
+}
+
+void CLayOut::OnThresholdsSet() {
+    SendList(thresholds_, SENSOR_THRESHOLD_LIST, [](CVRNX_LIB& printer, const std::string& list) {
+        printer.SetSensorThresholds(list.data(), static_cast<uint8_t>(list.size()));
+    });
+}
+
+void CLayOut::OnDistancesSet() {
+    SendList(distances_, MARK_DISTANCE_LIST, [](CVRNX_LIB& printer, const std::string& list) {
+        printer.SetMarkDistances(list.data(), static_cast<uint8_t>(list.size()));
+    });
+}
+
+void CLayOut::OnGet() {
+    if (host_ == nullptr) return;
+    host_->Issue(get_, true, QString(), [this](CVRNX_LIB& printer) {
+        ad_->setText(QString::fromLatin1(SENSOR_NOT_READ));
+        printer.RequestSensorValue();
+    });
+}
+
+void CLayOut::OnPrinterChanged(int row) {
+    if (row < 0 || row >= static_cast<int>(std::size(PRINTER_MODELS))) return;
+    thresholds_->setText(QString::fromLatin1(PRINTER_MODELS[row].thresholds));
+    distances_->setText(QString::fromLatin1(PRINTER_MODELS[row].distances));
+    OnThresholdsSet();
+    OnDistancesSet();
+}
+
+void CLayOut::Feed(QPushButton* button, int (CVRNX_LIB::*feed)()) {
+    if (host_ == nullptr) return;
+    host_->Issue(button, true, QString(), [feed](CVRNX_LIB& printer) { (printer.*feed)(); });
+}

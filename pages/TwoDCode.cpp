@@ -1,3 +1,124 @@
 #include "TwoDCode.h"
 
-C2DCode::C2DCode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {}
+#include "CodeLimits.h"
+#include "CommandEdit.h"
+#include "DMTX.h"
+#include "HexData.h"
+#include "PDF417.h"
+#include "PageControls.h"
+#include "PageHost.h"
+#include "QRCode.h"
+#include "VrnxLib.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStackedLayout>
+
+namespace {
+
+enum CodeStyle { STYLE_PDF417 = 0, STYLE_QRCODE = 1, STYLE_DMTX = 2, STYLE_COUNT = 3 };
+
+// One row per code style: its list text, its store and its print command.
+struct CodeStyleRow {
+    const char* name;
+    void (CVRNX_LIB::*store)(const void* data, uint16_t count);
+    int (CVRNX_LIB::*print)();
+};
+
+const CodeStyleRow STYLE_ROWS[STYLE_COUNT] = {
+    {"PDF417", &CVRNX_LIB::StorePDF417Data, &CVRNX_LIB::PrintPDF417},
+    {"QRCODE", &CVRNX_LIB::StoreQRCodeData, &CVRNX_LIB::PrintQRCode},
+    {"DMTX", &CVRNX_LIB::StoreDataMatrixData, &CVRNX_LIB::PrintDataMatrix},
+};
+
+constexpr const char* SAMPLE_DATA = "Orvane Instrument Works Co., Ltd. Velka";
+
+// Why the data edit's contents cannot be stored, or an empty text when they can.
+QString DataProblem(const std::string& text, bool hexForm, std::vector<uint8_t>& data) {
+    if (text.empty()) return QStringLiteral("The data empty");
+    if (hexForm) {
+        HexData hex = ReadHexData(text);
+        if (!hex.wellFormed) return QStringLiteral("Entered incorrectly, make sure");
+        if (hex.bytes.empty()) return QStringLiteral("The data empty");
+        data = std::move(hex.bytes);
+    } else {
+        data.assign(text.begin(), text.end());
+    }
+    // The store command's length field would wrap beyond this.
+    if (data.size() > CODE2D_MAX_DATA) {
+        return QStringLiteral("The data is too long: at most 65532 bytes");
+    }
+    return QString();
+}
+
+} // namespace
+
+C2DCode::C2DCode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+    style_ = Named(new QComboBox(this), IDC_STYLE, QStringLiteral("Code Style:"));
+    data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Code Data:"));
+    hex_ = Named(new QCheckBox(QStringLiteral("HEX"), this), IDC_HEX, QStringLiteral("HEX"));
+    send_ = Named(new QPushButton(QStringLiteral("Send"), this), IDC_SEND, QStringLiteral("Send"));
+    print_ =
+        Named(new QPushButton(QStringLiteral("Print"), this), IDC_PRINT, QStringLiteral("Print"));
+    container_ = Named(new QWidget(this), IDC_SUB_PAGES, QStringLiteral("Code parameters"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Caption(QStringLiteral("Code Style:"), style_, this), 0, 0);
+    grid->addWidget(style_, 0, 1);
+    grid->addWidget(container_, 1, 0, 3, 2);
+    grid->addWidget(Caption(QStringLiteral("Code Data:"), data_, this), 0, 2);
+    grid->addWidget(data_, 1, 2, 2, 3);
+    grid->addWidget(hex_, 3, 2);
+    grid->addWidget(send_, 3, 3);
+    grid->addWidget(print_, 3, 4);
+
+    for (const CodeStyleRow& row : STYLE_ROWS) style_->addItem(QString::fromLatin1(row.name));
+    style_->setCurrentIndex(STYLE_PDF417);
+    data_->setPlainText(QString::fromLatin1(SAMPLE_DATA));
+
+    // The sub-pages fill the container; only the chosen style's is shown.
+    subPages_ = new QStackedLayout(container_);
+    subPages_->setContentsMargins(0, 0, 0, 0);
+    pdf417_ = new CPDF417(host_, container_);
+    qrCode_ = new CQRCode(host_, container_);
+    dataMatrix_ = new CDMTX(host_, container_);
+    subPages_->insertWidget(STYLE_PDF417, pdf417_);
+    subPages_->insertWidget(STYLE_QRCODE, qrCode_);
+    subPages_->insertWidget(STYLE_DMTX, dataMatrix_);
+    subPages_->setCurrentIndex(STYLE_PDF417);
+
+    connect(style_, &QComboBox::currentIndexChanged, this, &C2DCode::OnStyleChanged);
+    connect(hex_, &QCheckBox::clicked, this, &C2DCode::OnHexClicked);
+    connect(send_, &QPushButton::clicked, this, &C2DCode::OnSend);
+    connect(print_, &QPushButton::clicked, this, &C2DCode::OnPrint);
+}
+
+void C2DCode::OnStyleChanged(int row) {
+    if (row < 0 || row >= STYLE_COUNT) return;
+    subPages_->setCurrentIndex(row);
+}
+
+void C2DCode::OnHexClicked(bool checked) {
+    ConvertDataEdit(data_, checked);
+}
+
+void C2DCode::OnSend() {
+    if (host_ == nullptr) return;
+    const int style = style_->currentIndex();
+    if (style < 0 || style >= STYLE_COUNT) return;
+    std::vector<uint8_t> data;
+    const QString problem = DataProblem(EditBytes(data_->toPlainText()), hex_->isChecked(), data);
+    host_->Issue(data_, problem.isEmpty(), problem, [&](CVRNX_LIB& printer) {
+        (printer.*STYLE_ROWS[style].store)(data.data(), static_cast<uint16_t>(data.size()));
+    });
+}
+
+void C2DCode::OnPrint() {
+    if (host_ == nullptr) return;
+    const int style = style_->currentIndex();
+    if (style < 0 || style >= STYLE_COUNT) return;
+    host_->Issue(print_, true, QString(),
+                 [&](CVRNX_LIB& printer) { (printer.*STYLE_ROWS[style].print)(); });
+}

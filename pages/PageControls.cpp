@@ -1,0 +1,82 @@
+#include "PageControls.h"
+
+#include "CommandEdit.h"
+#include "HexData.h"
+#include "HexText.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char16_t LAST_BYTE_CHAR = 0xFF;
+constexpr char16_t CH_LINE_FEED = u'\n';
+constexpr char16_t CH_CARRIAGE_RETURN = u'\r';
+constexpr const char* WIDE_CHAR_ENCODING = "GB18030";
+
+void AppendWide(std::string& out, const QString& wide) {
+    if (wide.isEmpty()) return;
+    QStringEncoder encoder(WIDE_CHAR_ENCODING);
+    const QByteArray bytes = encoder.encode(wide);
+    out.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+} // namespace
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAccessibleName(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent) {
+    auto* edit = Named(new QLineEdit(parent), id, accessibleName);
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
+std::string EditBytes(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    QString wide;
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code <= LAST_BYTE_CHAR) {
+            AppendWide(bytes, wide);
+            wide.clear();
+            if (code == CH_LINE_FEED) bytes.push_back(static_cast<char>(CH_CARRIAGE_RETURN));
+            bytes.push_back(static_cast<char>(code));
+        } else {
+            wide.append(ch);
+        }
+    }
+    AppendWide(bytes, wide);
+    return bytes;
+}
+
+QString BytesText(const std::vector<uint8_t>& bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == CH_CARRIAGE_RETURN && i + 1 < bytes.size() &&
+            bytes[i + 1] == CH_LINE_FEED) {
+            continue; // the edit shows CR LF as its own line break
+        }
+        text.append(QChar(static_cast<char16_t>(bytes[i])));
+    }
+    return text;
+}
+
+void ConvertDataEdit(CCommandEdit* edit, bool toHex) {
+    const std::string bytes = EditBytes(edit->toPlainText());
+    if (toHex) {
+        edit->setPlainText(QString::fromLatin1(ToHexText(std::string_view(bytes))));
+    } else {
+        // Every byte is kept, a zero byte too: the edit holds U+0000 like any other.
+        edit->setPlainText(BytesText(ReadHexData(bytes).bytes));
+    }
+    edit->SetHexMode(toHex);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// What the pages share in building their controls and in moving data between a data
+// edit and the bytes that go to the printer.
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CCommandEdit;
+class QLineEdit;
+
+// Names a control by its template id ("ctl<id>") and gives it its accessible name.
+template <typename Control>
+Control* Named(Control* control, int id, const QString& accessibleName) {
+    control->setObjectName(QStringLiteral("ctl%1").arg(id));
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
+// A label without id; its text is its accessible name and it names `buddy`.
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent);
+
+// A single-line edit that takes digits only when typed, like a digits-only edit.
+QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent);
+
+// The bytes of an edit's text as the printer gets them: one byte per character up to
+// U+00FF, GB18030 bytes for the characters above it, line breaks as CR LF.
+std::string EditBytes(const QString& text);
+
+// Bytes shown as characters, one per byte (U+0000 to U+00FF); CR LF becomes a line break.
+QString BytesText(const std::vector<uint8_t>& bytes);
+
+// Turns a data edit between its text form and its hex text form and sets its filter.
+void ConvertDataEdit(CCommandEdit* edit, bool toHex);
+
+// True when `value` lies in [minimum, maximum].
+inline bool InRange(int value, int minimum, int maximum) {
+    return value >= minimum && value <= maximum;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The QR code parameter sub-page: version, module width and error correction level;
+// each change goes to the printer at once.
+
+#include <QWidget>
+
+class PageHost;
+class QComboBox;
+class QLineEdit;
+
+class CQRCode : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int IDC_VERSION = 1101;
+    static constexpr int IDC_ERROR_LEVEL = 1102;
+    static constexpr int IDC_MODULE_WIDTH = 1103;
+
+    explicit CQRCode(PageHost* host, QWidget* parent = nullptr);
+
+private:
+    void OnVersionChanged(int row);
+    void OnModuleWidthChanged();
+    void OnErrorLevelChanged(int row);
+
+    PageHost* host_;
+    QComboBox* version_;
+    QLineEdit* moduleWidth_;
+    QComboBox* errorLevel_;
+};
