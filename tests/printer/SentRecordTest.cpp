@@ -100,3 +100,43 @@ TEST(SentRecord, ConsoleOptionsSendPicturesThroughTheWriteThread) {
 }
 
 } // namespace
+
+namespace {
+
+// Where a length field cannot describe the data, the field wraps as the command
+// layout has it (the console refuses such input first), but the operation still reads
+// exactly the bytes it was told about and no more: the buffers below are exactly that
+// long, so a sanitizer build catches any read beyond them.
+TEST(SentRecord, WrappedLengthFieldsReadOnlyTheGivenBytes) {
+    RecordingLib lib;
+    lib.EnableSentRecord(1);
+
+    const std::vector<uint8_t> qr(65535, 0x51);
+    lib.StoreQRCodeData(qr.data(), static_cast<uint16_t>(qr.size()));
+    ASSERT_EQ(lib.writes.size(), 2u);
+    EXPECT_EQ(lib.writes[0], "1D 28 6B 02 00 31 50 30 ");
+    EXPECT_EQ(lib.writes[1].size(), qr.size() * HEX_CHARS_PER_BYTE);
+
+    const std::vector<uint8_t> marks(255, '9');
+    lib.writes.clear();
+    lib.SetMarkDistances(marks.data(), 255);
+    ASSERT_EQ(lib.writes.size(), 2u);
+    EXPECT_EQ(lib.writes[0], "1C 28 4C 01 00 66 30 ");
+    EXPECT_EQ(lib.writes[1].size(), marks.size() * HEX_CHARS_PER_BYTE);
+
+    const std::vector<uint8_t> barcode(255, '0');
+    lib.writes.clear();
+    lib.PrintBarcode(0xC0, barcode.data(), 255); // type byte 0x41 + 0xC0 wraps to 0x01
+    ASSERT_EQ(lib.writes.size(), 2u);
+    EXPECT_EQ(lib.writes[0], "1D 6B 01 FF ");
+
+    // The largest raster the header can describe: 65535 x 1 bytes.
+    const std::vector<uint8_t> raster(65535, 0xAA);
+    lib.writes.clear();
+    lib.PrintRasterImage(0, 0xFF, 0xFF, 1, 0, raster.data());
+    ASSERT_EQ(lib.writes.size(), 2u);
+    EXPECT_EQ(lib.writes[1].size(), raster.size() * HEX_CHARS_PER_BYTE);
+    lib.ClearSentText();
+}
+
+} // namespace
