@@ -1,0 +1,409 @@
+#include "Interpreter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vprinter {
+
+namespace {
+
+constexpr uint8_t FIRST_PRINTABLE = 0x20;
+constexpr uint8_t LAST_PRINTABLE = 0x7E;
+constexpr uint8_t DOUBLE_BYTE_FIRST = 0x81; // lead bytes of the Chinese character set
+constexpr uint8_t DOUBLE_BYTE_LAST = 0xFE;
+constexpr uint8_t TRAIL_FIRST = 0x40;
+constexpr uint8_t TRAIL_LAST = 0xFE;
+constexpr uint8_t TRAIL_EXCLUDED = 0x7F;
+constexpr size_t UNKNOWN_SHOWN_BYTES = 3;
+
+bool Printable(uint8_t b) {
+    return b >= FIRST_PRINTABLE && b <= LAST_PRINTABLE;
+}
+
+std::string HexBytes(const uint8_t* data, size_t length) {
+    std::string text;
+    char buffer[4];
+    for (size_t i = 0; i < length; ++i) {
+        std::snprintf(buffer, sizeof buffer, "%02X", data[i]);
+        if (i) text += ' ';
+        text += buffer;
+    }
+    return text;
+}
+
+} // namespace
+
+const char* ReceiptEndName(ReceiptEnd reason) {
+    switch (reason) {
+    case ReceiptEnd::Cut:
+        return "cut";
+    case ReceiptEnd::Idle:
+        return "idle";
+    case ReceiptEnd::Exit:
+        return "exit";
+    case ReceiptEnd::LengthLimit:
+        return "length limit";
+    }
+    return "";
+}
+
+Interpreter::Interpreter(int paperWidth, InterpreterEvents events)
+    : events_(std::move(events)), paper_(paperWidth), line_(paperWidth) {
+    ResetText();
+}
+
+void Interpreter::Log(const std::string& text) {
+    if (events_.log) events_.log(text);
+}
+
+void Interpreter::LogAt(const std::string& text) {
+    Log("offset " + std::to_string(commandOffset_) + ": " + text);
+}
+
+void Interpreter::Reply(const uint8_t* data, size_t length) {
+    if (events_.reply) events_.reply(data, length);
+}
+
+// ---- The byte stream ------------------------------------------------------
+
+void Interpreter::Feed(const uint8_t* data, size_t length) {
+    if (length == 0) return;
+    if (pending_.empty()) {
+        Process(data, length);
+        return;
+    }
+    // An unfinished command waits in pending_; it goes first.
+    std::vector<uint8_t> work;
+    work.swap(pending_);
+    work.insert(work.end(), data, data + length);
+    Process(work.data(), work.size());
+}
+
+void Interpreter::Process(const uint8_t* data, size_t length) {
+    size_t at = 0;
+    while (at < length) {
+        if (raster_.active) {
+            const size_t used = ConsumeRaster(data + at, length - at);
+            at += used;
+            consumed_ += used;
+            continue;
+        }
+        commandOffset_ = consumed_;
+        const size_t used = ParseOne(data + at, length - at);
+        if (used == 0) {
+            pending_.assign(data + at, data + length);
+            return;
+        }
+        at += used;
+        consumed_ += used;
+    }
+}
+
+size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
+    const uint8_t first = data[0];
+    if (Printable(first)) return PrintTextRun(data, available);
+    if (first >= DOUBLE_BYTE_FIRST && first <= DOUBLE_BYTE_LAST) {
+        if (available < 2) return 0;
+        const uint8_t trail = data[1];
+        if (trail >= TRAIL_FIRST && trail <= TRAIL_LAST && trail != TRAIL_EXCLUDED) {
+            PrintDoubleByte();
+            return 2;
+        }
+        PrintCharacter('?');
+        return 1;
+    }
+    bool needMore = false;
+    const CommandSpec* spec = FindCommand(data, available, &needMore);
+    if (needMore) return 0;
+    if (spec == nullptr) {
+        // A printer skips the introducer and its function byte, or a lone control byte.
+        const bool introducer = first == 0x1B || first == 0x1C || first == 0x1D || first == 0x10;
+        const size_t skip = introducer ? (available >= 2 ? 2 : 0) : 1;
+        if (skip == 0) return 0;
+        LogAt("unknown command " +
+              HexBytes(data, std::min(available, introducer ? UNKNOWN_SHOWN_BYTES : 1)) +
+              ", skipped " + std::to_string(skip) + (skip == 1 ? " byte" : " bytes"));
+        return skip;
+    }
+    const size_t length = spec->measure(data, available);
+    if (length == 0) return 0;
+    (this->*spec->handler)(data, length);
+    return length;
+}
+
+size_t Interpreter::PrintTextRun(const uint8_t* data, size_t available) {
+    size_t used = 0;
+    while (used < available && Printable(data[used])) PrintCharacter(data[used++]);
+    return used;
+}
+
+// ---- Text ------------------------------------------------------------------
+
+void Interpreter::ResetText() {
+    text_ = TextSettings{};
+    for (int column = PRN_DEFAULT_TAB_COLUMNS;
+         column <= PRN_MAX_TAB_STOPS * PRN_DEFAULT_TAB_COLUMNS; column += PRN_DEFAULT_TAB_COLUMNS)
+        if (column <= 255) text_.tabStops.push_back(static_cast<uint8_t>(column));
+    barcode_ = BarcodeSettings{};
+    qr_ = QRSettings{};
+    pdf417_ = PDF417Settings{};
+    dataMatrix_ = DataMatrixSettings{};
+}
+
+void Interpreter::RefreshArea() {
+    if (!line_.Empty()) return;
+    const int left = text_.leftMarginUnits * PRN_MARGIN_UNIT;
+    const int right = text_.rightMarginUnits * PRN_MARGIN_UNIT;
+    const int width = paper_.Width() - left - right;
+    // Margins that leave no room for a character are not applied.
+    const int minimum = FontFor(0).width * 2;
+    if (left >= paper_.Width() || width < minimum) {
+        line_.SetArea(0, paper_.Width());
+        return;
+    }
+    line_.SetArea(left, width);
+}
+
+void Interpreter::PrintCharacter(uint8_t code) {
+    RefreshArea();
+    const uint8_t mode = text_.printMode;
+    const FontFace& font = FontFor((mode & PRN_MODE_FONT2) ? 1 : text_.font);
+    const int width = LineComposer::CellWidth(font, mode);
+    if (!line_.Fits(width) && !line_.Empty()) {
+        PrintLine(text_.lineSpacing);
+        RefreshArea();
+    }
+    line_.PutGlyph(font, code, mode);
+}
+
+void Interpreter::PrintDoubleByte() {
+    RefreshArea();
+    const uint8_t mode = text_.printMode;
+    const FontFace& font = FontFor(text_.font);
+    const int width = 2 * LineComposer::CellWidth(font, mode);
+    if (!line_.Fits(width) && !line_.Empty()) {
+        PrintLine(text_.lineSpacing);
+        RefreshArea();
+    }
+    line_.PutPlaceholder(font, mode);
+}
+
+void Interpreter::OnLineFeed(const uint8_t*, size_t) {
+    PrintLine(text_.lineSpacing);
+}
+
+void Interpreter::OnCarriageReturn(const uint8_t*, size_t) {}
+
+void Interpreter::OnHorizontalTab(const uint8_t*, size_t) {
+    RefreshArea();
+    const FontFace& font = FontFor(text_.font);
+    const int column = LineComposer::CellWidth(font, text_.printMode);
+    for (uint8_t stop : text_.tabStops) {
+        const int x = stop * column;
+        if (x > line_.Cursor()) {
+            if (x <= line_.AreaWidth()) line_.SetCursor(x);
+            return;
+        }
+    }
+}
+
+void Interpreter::OnInitialize(const uint8_t*, size_t) {
+    if (line_.HasContent()) LogAt("ESC @ discards the unprinted line");
+    line_.Discard();
+    ResetText();
+    for (auto& store : storedSymbols_) store.clear();
+}
+
+void Interpreter::OnPrintMode(const uint8_t* command, size_t) {
+    text_.printMode = command[2];
+}
+
+void Interpreter::OnSelectFont(const uint8_t* command, size_t) {
+    const uint8_t n = command[2];
+    // Both the numbers and the digit characters select, as printers accept.
+    const int font = n >= '0' ? n - '0' : n;
+    if (font < FONT_COUNT)
+        text_.font = font;
+    else
+        LogAt("ESC M " + std::to_string(n) + ": no such font, ignored");
+}
+
+void Interpreter::OnAlignment(const uint8_t* command, size_t) {
+    const uint8_t n = command[2];
+    const int value = n >= '0' ? n - '0' : n;
+    if (value <= 2)
+        text_.alignment = static_cast<Alignment>(value);
+    else
+        LogAt("ESC a " + std::to_string(n) + ": no such alignment, ignored");
+}
+
+void Interpreter::OnLineSpacing(const uint8_t* command, size_t) {
+    text_.lineSpacing = command[2];
+}
+
+void Interpreter::OnDefaultLineSpacing(const uint8_t*, size_t) {
+    text_.lineSpacing = PRN_DEFAULT_LINE_SPACING;
+}
+
+void Interpreter::OnLeftMargin(const uint8_t* command, size_t) {
+    text_.leftMarginUnits = command[2];
+}
+
+void Interpreter::OnRightMargin(const uint8_t* command, size_t) {
+    text_.rightMarginUnits = command[2];
+}
+
+void Interpreter::OnAbsolutePosition(const uint8_t* command, size_t) {
+    RefreshArea();
+    const int position = command[2] + 256 * command[3];
+    if (position > line_.AreaWidth()) {
+        LogAt("ESC $ " + std::to_string(position) + ": beyond the print area, ignored");
+        return;
+    }
+    line_.SetCursor(position);
+}
+
+void Interpreter::OnTabStops(const uint8_t* command, size_t length) {
+    text_.tabStops.clear();
+    for (size_t i = 2; i < length && command[i] != 0; ++i) {
+        // Stops must ascend; the first that does not ends the list.
+        if (!text_.tabStops.empty() && command[i] <= text_.tabStops.back()) break;
+        text_.tabStops.push_back(command[i]);
+    }
+}
+
+// FS V: a table row. The stops are the column rules (in characters), the cells
+// are texts at character positions; mode 2 prints the cell emphasised.
+void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
+    constexpr uint8_t CELL_MODE_EMPHASISED = 2;
+    if (line_.HasContent()) PrintLine(0);
+    RefreshArea();
+    const FontFace& font = FontFor(text_.font);
+    const int column = font.width;
+    const int rowHeight = std::max(text_.lineSpacing, font.height);
+    size_t at = 2;
+    const int stops = command[at++];
+    for (int i = 0; i < stops; ++i) line_.PutRule(command[at++] * column, rowHeight);
+    const int cells = command[at++];
+    const size_t positions = at;
+    at += cells;
+    for (int cell = 0; cell < cells && at < length; ++cell) {
+        const uint8_t mode = command[at++] == CELL_MODE_EMPHASISED ? PRN_MODE_BOLD : 0;
+        line_.SetCursor(command[positions + cell] * column);
+        while (at < length && command[at] != 0) {
+            const uint8_t code = command[at++];
+            if (line_.Fits(font.width)) line_.PutGlyph(font, Printable(code) ? code : '?', mode);
+        }
+        ++at; // NUL
+    }
+    line_.Reserve(rowHeight);
+    PrintLine(text_.lineSpacing);
+}
+
+// ---- Set-up kept through ESC @ ----------------------------------------------
+
+void Interpreter::OnDensity(const uint8_t* command, size_t) {
+    const int n = command[2];
+    if (n >= 1 && n <= 8)
+        stored_.density = n;
+    else
+        LogAt("ESC m " + std::to_string(n) + ": density is 1 to 8, ignored");
+}
+
+void Interpreter::OnSpeed(const uint8_t* command, size_t) {
+    const int n = command[2];
+    if (n <= 2)
+        stored_.speed = n;
+    else
+        LogAt("FS s " + std::to_string(n) + ": speed is 0 to 2, ignored");
+}
+
+// ---- Paper -------------------------------------------------------------------
+
+void Interpreter::MakeRoom(int rows) {
+    if (y_ + rows <= MAX_RECEIPT_ROWS) return;
+    LogAt("receipt longer than " + std::to_string(MAX_RECEIPT_ROWS) +
+          " dots, continued on a new one");
+    EndReceipt(ReceiptEnd::LengthLimit);
+}
+
+void Interpreter::Advance(int dots) {
+    MakeRoom(dots);
+    y_ += std::max(dots, 0);
+    y_ = std::min(y_, MAX_RECEIPT_ROWS);
+    fed_ = std::max(fed_, y_);
+    ++paperVersion_;
+}
+
+void Interpreter::PrintLine(int feed) {
+    if (!line_.HasContent()) {
+        line_.Discard();
+        Advance(feed);
+        return;
+    }
+    const int height = line_.Height();
+    MakeRoom(height);
+    paper_.EnsureHeight(y_ + height);
+    line_.PrintOnto(paper_, y_, text_.alignment);
+    paperInk_ = true;
+    Advance(std::max(feed, height));
+}
+
+// A block (barcode, symbol) printed at once across the print area, aligned.
+void Interpreter::PrintBlock(const PaperBitmap& block) {
+    RefreshArea();
+    const int area = line_.AreaWidth();
+    int x = line_.AreaLeft();
+    if (text_.alignment == Alignment::Center) x += (area - block.Width()) / 2;
+    if (text_.alignment == Alignment::Right) x += area - block.Width();
+    MakeRoom(block.Height());
+    paper_.EnsureHeight(y_ + block.Height());
+    paper_.OrBitmap(block, x, y_);
+    paperInk_ = true;
+    Advance(block.Height());
+}
+
+void Interpreter::OnPrintAndFeed(const uint8_t* command, size_t) {
+    PrintLine(command[2]);
+}
+
+void Interpreter::OnPrintAndFeedLines(const uint8_t* command, size_t) {
+    PrintLine(command[2] * text_.lineSpacing);
+}
+
+void Interpreter::OnBackFeed(const uint8_t* command, size_t) {
+    PrintLine(0);
+    y_ = std::max(y_ - command[2], 0);
+    ++paperVersion_;
+}
+
+void Interpreter::OnCut(const uint8_t* command, size_t length) {
+    constexpr uint8_t CUT_FULL_FEED = 65;
+    const uint8_t m = command[2];
+    if (line_.HasContent()) PrintLine(0);
+    if (length == 4) Advance(command[3]);
+    const bool full = m == CUT_FULL_FEED || m == 0 || m == '0';
+    LogAt(std::string(full ? "full" : "half") + " cut");
+    EndReceipt(ReceiptEnd::Cut);
+}
+
+void Interpreter::OnUnknownFramed(const uint8_t* command, size_t length) {
+    LogAt("unknown command " + HexBytes(command, UNKNOWN_SHOWN_BYTES) + ", skipped " +
+          std::to_string(length) + " bytes");
+}
+
+void Interpreter::EndReceipt(ReceiptEnd reason) {
+    const bool printLine = reason == ReceiptEnd::Cut || reason == ReceiptEnd::Exit;
+    if (printLine && line_.HasContent()) PrintLine(0);
+    if (paperInk_) {
+        paper_.EnsureHeight(std::max(fed_, paper_.Height()));
+        if (events_.receipt) events_.receipt(paper_, reason);
+    }
+    paper_.Clear();
+    paperInk_ = false;
+    y_ = 0;
+    fed_ = 0;
+    ++paperVersion_;
+}
+
+} // namespace vprinter

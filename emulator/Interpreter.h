@@ -1,0 +1,181 @@
+#pragma once
+// The virtual printer's command interpreter: takes the byte stream from the host
+// in pieces of any size, keeps the printer's state, draws what the printer would
+// print on a growing one-bit paper bitmap, and answers status and sensor requests.
+#include "LineComposer.h"
+#include "PaperBitmap.h"
+#include "PrinterState.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vprinter {
+
+// Why a receipt ended.
+enum class ReceiptEnd { Cut, Idle, Exit, LengthLimit };
+const char* ReceiptEndName(ReceiptEnd reason);
+
+struct InterpreterEvents {
+    // Bytes the printer sends back to the host (status bytes, responses).
+    std::function<void(const uint8_t* data, size_t length)> reply;
+    // A finished receipt; only receipts with at least one black dot are handed over.
+    std::function<void(const PaperBitmap& paper, ReceiptEnd reason)> receipt;
+    // One line of the printer's log (unknown commands, notes), without line break.
+    std::function<void(const std::string& line)> log;
+};
+
+class Interpreter {
+public:
+    // A receipt longer than this is handed over and continued on a new one, so
+    // that no byte stream can make the paper grow without bound (about 65 m).
+    static constexpr int MAX_RECEIPT_ROWS = 1 << 19;
+
+    explicit Interpreter(int paperWidth, InterpreterEvents events = {});
+
+    void Feed(const uint8_t* data, size_t length);
+    void Feed(std::string_view bytes) {
+        Feed(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    }
+
+    // Ends the current receipt: at a cut and at exit the line buffer is printed
+    // first; after an idle time it stays in the buffer, as on a printer.
+    void EndReceipt(ReceiptEnd reason);
+    // True when the paper holds printed dots not yet handed over.
+    bool HasPrintedPaper() const { return paperInk_; }
+
+    void SetCondition(uint8_t statusBit, bool present);
+    void SetSensorValue(int value) { stored_.sensorValue = value; }
+    const Conditions& GetConditions() const { return conditions_; }
+    uint8_t StatusByte() const { return conditions_.StatusByte(); }
+
+    const TextSettings& Text() const { return text_; }
+    const StoredSettings& Stored() const { return stored_; }
+    const BarcodeSettings& Barcode() const { return barcode_; }
+    const QRSettings& QR() const { return qr_; }
+    const PDF417Settings& PDF417() const { return pdf417_; }
+    const DataMatrixSettings& DataMatrix() const { return dataMatrix_; }
+
+    int PaperWidth() const { return paper_.Width(); }
+    const PaperBitmap& Paper() const { return paper_; }
+    int PrintRow() const { return y_; }
+    // Grows on every change of the paper, for views that redraw when it moves.
+    uint64_t PaperVersion() const { return paperVersion_; }
+    uint64_t BytesConsumed() const { return consumed_; }
+
+    using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
+    using Measure = size_t (*)(const uint8_t* data, size_t available);
+    struct CommandSpec {
+        uint8_t prefix;
+        uint8_t code;
+        uint8_t sub; // third byte that selects the command, 0 when none
+        const char* mnemonic;
+        Measure measure; // total length, 0 while more bytes are needed
+        Handler handler;
+    };
+
+private:
+    struct RasterJob {
+        bool active = false;
+        int bytesPerRow = 0;
+        int rows = 0;
+        int rowsDone = 0;
+        int scaleX = 1;
+        int scaleY = 1;
+        int x = 0;
+        int drawWidth = 0;
+        size_t filled = 0;
+        std::vector<uint8_t> row;
+        std::vector<uint8_t> wide;
+    };
+
+    static const CommandSpec COMMANDS[];
+    static const CommandSpec* FindCommand(const uint8_t* data, size_t available, bool* needMore);
+
+    void Process(const uint8_t* data, size_t length);
+    size_t ParseOne(const uint8_t* data, size_t available);
+    size_t PrintTextRun(const uint8_t* data, size_t available);
+    size_t ConsumeRaster(const uint8_t* data, size_t available);
+    void DrawRasterRow();
+
+    // Text and paper (Interpreter.cpp).
+    void PrintCharacter(uint8_t code);
+    void PrintDoubleByte();
+    void RefreshArea();
+    void PrintLine(int feed);
+    void Advance(int dots);
+    void MakeRoom(int rows);
+    void PrintBlock(const PaperBitmap& block);
+    void Log(const std::string& text);
+    void LogAt(const std::string& text);
+    void Reply(const uint8_t* data, size_t length);
+    void ResetText();
+
+    void OnLineFeed(const uint8_t*, size_t);
+    void OnHorizontalTab(const uint8_t*, size_t);
+    void OnCarriageReturn(const uint8_t*, size_t);
+    void OnInitialize(const uint8_t*, size_t);
+    void OnPrintMode(const uint8_t* command, size_t);
+    void OnSelectFont(const uint8_t* command, size_t);
+    void OnAlignment(const uint8_t* command, size_t);
+    void OnLineSpacing(const uint8_t* command, size_t);
+    void OnDefaultLineSpacing(const uint8_t*, size_t);
+    void OnLeftMargin(const uint8_t* command, size_t);
+    void OnRightMargin(const uint8_t* command, size_t);
+    void OnAbsolutePosition(const uint8_t* command, size_t);
+    void OnTabStops(const uint8_t* command, size_t length);
+    void OnVerticalTabRow(const uint8_t* command, size_t length);
+    void OnDensity(const uint8_t* command, size_t);
+    void OnSpeed(const uint8_t* command, size_t);
+    void OnPrintAndFeed(const uint8_t* command, size_t);
+    void OnPrintAndFeedLines(const uint8_t* command, size_t);
+    void OnBackFeed(const uint8_t* command, size_t);
+    void OnCut(const uint8_t* command, size_t length);
+    void OnUnknownFramed(const uint8_t* command, size_t length);
+
+    // Images (InterpreterImages.cpp).
+    void OnBitImage(const uint8_t* command, size_t length);
+    void OnRasterImage(const uint8_t* command, size_t length);
+
+    // Barcodes and two-dimensional symbols (InterpreterCodes.cpp).
+    void OnBarcodeHeight(const uint8_t* command, size_t);
+    void OnBarcodeWidth(const uint8_t* command, size_t);
+    void OnBarcodeTextPosition(const uint8_t* command, size_t);
+    void OnBarcode(const uint8_t* command, size_t length);
+    void OnSymbol(const uint8_t* command, size_t length);
+    void PrintStoredSymbol(uint8_t symbology);
+
+    // Status and set-up (InterpreterSetup.cpp).
+    void OnStatusRequest(const uint8_t* command, size_t);
+    void OnRealtimeRequest(const uint8_t* command, size_t length);
+    void OnAutoStatusBack(const uint8_t* command, size_t);
+    void OnSerialSetting(const uint8_t* command, size_t length);
+    void OnLabelFunction(const uint8_t* command, size_t length);
+    void SendStatus();
+    void FeedToLabelPosition(int offsetMm, const char* what);
+
+    InterpreterEvents events_;
+    PaperBitmap paper_;
+    LineComposer line_;
+    TextSettings text_;
+    StoredSettings stored_;
+    BarcodeSettings barcode_;
+    QRSettings qr_;
+    PDF417Settings pdf417_;
+    DataMatrixSettings dataMatrix_;
+    Conditions conditions_;
+    std::vector<uint8_t> storedSymbols_[3]; // PDF417, QR code, DataMatrix
+    RasterJob raster_;
+    std::vector<uint8_t> pending_;
+    uint64_t consumed_ = 0;
+    uint64_t commandOffset_ = 0;
+    uint64_t paperVersion_ = 0;
+    int y_ = 0;
+    int fed_ = 0;
+    bool paperInk_ = false;
+};
+
+} // namespace vprinter

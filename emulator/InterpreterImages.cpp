@@ -1,0 +1,124 @@
+// Bit-image bands (ESC *) and raster blocks (GS v 0).
+#include "Interpreter.h"
+
+#include <algorithm>
+
+namespace vprinter {
+
+namespace {
+
+constexpr int BAND_BITS_8 = 8;
+constexpr int BITS_PER_BYTE = 8;
+
+struct BitImageMode {
+    uint8_t m;
+    int scaleX; // dots per column
+    int scaleY; // dots per bit
+};
+
+// At 203 dpi: single density prints each column twice, 8-dot bands print each bit
+// three dots tall, so every band is 24 dots high.
+constexpr BitImageMode BIT_IMAGE_MODES[] = {
+    {0, 2, 3},  // 8-dot single density
+    {1, 1, 3},  // 8-dot double density
+    {32, 2, 1}, // 24-dot single density
+    {33, 1, 1}, // 24-dot double density
+};
+
+constexpr uint8_t RASTER_DOUBLE_WIDTH = 0x01;
+constexpr uint8_t RASTER_DOUBLE_HEIGHT = 0x02;
+
+} // namespace
+
+void Interpreter::OnBitImage(const uint8_t* command, size_t length) {
+    const uint8_t m = command[2];
+    const int columns = command[3] + 256 * command[4];
+    const BitImageMode* mode = nullptr;
+    for (const BitImageMode& candidate : BIT_IMAGE_MODES)
+        if (candidate.m == m) mode = &candidate;
+    if (mode == nullptr) {
+        LogAt("ESC * mode " + std::to_string(m) + " is not supported, " + std::to_string(length) +
+              " bytes skipped");
+        return;
+    }
+    RefreshArea();
+    const int bytesPerColumn = m / 16 + 1;
+    const int bits = bytesPerColumn * BAND_BITS_8;
+    const int room = line_.AreaWidth() - line_.Cursor();
+    const int width = std::min(columns * mode->scaleX, std::max(room, 0));
+    if (columns * mode->scaleX > room)
+        LogAt("ESC * band wider than the print area, the rest is dropped");
+    PaperBitmap band(width, bits * mode->scaleY);
+    const uint8_t* data = command + 5;
+    for (int column = 0; column * mode->scaleX < width; ++column) {
+        const uint8_t* bytes = data + static_cast<size_t>(column) * bytesPerColumn;
+        for (int bit = 0; bit < bits; ++bit) {
+            if (!((bytes[bit / BITS_PER_BYTE] >> (7 - bit % BITS_PER_BYTE)) & 1)) continue;
+            for (int sx = 0; sx < mode->scaleX; ++sx)
+                for (int sy = 0; sy < mode->scaleY; ++sy)
+                    band.Set(column * mode->scaleX + sx, bit * mode->scaleY + sy);
+        }
+    }
+    line_.PutImage(band);
+}
+
+void Interpreter::OnRasterImage(const uint8_t* command, size_t) {
+    const uint8_t m = command[3];
+    if (line_.HasContent()) PrintLine(0);
+    RefreshArea();
+    raster_ = RasterJob{};
+    raster_.bytesPerRow = command[4] + 256 * command[5];
+    raster_.rows = command[6] + 256 * command[7];
+    raster_.scaleX = (m & RASTER_DOUBLE_WIDTH) ? 2 : 1;
+    raster_.scaleY = (m & RASTER_DOUBLE_HEIGHT) ? 2 : 1;
+    const int fullWidth = raster_.bytesPerRow * BITS_PER_BYTE * raster_.scaleX;
+    const int area = line_.AreaWidth();
+    raster_.drawWidth = std::min(fullWidth, area);
+    if (fullWidth > area) LogAt("GS v 0 image wider than the print area, the rest is dropped");
+    raster_.x = line_.AreaLeft();
+    if (text_.alignment == Alignment::Center) raster_.x += (area - raster_.drawWidth) / 2;
+    if (text_.alignment == Alignment::Right) raster_.x += area - raster_.drawWidth;
+    raster_.row.assign(raster_.bytesPerRow, 0);
+    if (raster_.scaleX > 1) raster_.wide.assign(static_cast<size_t>(raster_.bytesPerRow) * 2, 0);
+    raster_.active = raster_.bytesPerRow > 0 && raster_.rows > 0;
+}
+
+size_t Interpreter::ConsumeRaster(const uint8_t* data, size_t available) {
+    size_t used = 0;
+    while (used < available && raster_.active) {
+        const size_t take = std::min(available - used, raster_.row.size() - raster_.filled);
+        std::copy(data + used, data + used + take, raster_.row.begin() + raster_.filled);
+        raster_.filled += take;
+        used += take;
+        if (raster_.filled == raster_.row.size()) {
+            DrawRasterRow();
+            raster_.filled = 0;
+            if (++raster_.rowsDone == raster_.rows) raster_.active = false;
+        }
+    }
+    return used;
+}
+
+void Interpreter::DrawRasterRow() {
+    const uint8_t* source = raster_.row.data();
+    if (raster_.scaleX > 1) {
+        std::fill(raster_.wide.begin(), raster_.wide.end(), 0);
+        for (int bit = 0; bit < raster_.bytesPerRow * BITS_PER_BYTE; ++bit) {
+            if (!((source[bit / BITS_PER_BYTE] >> (7 - bit % BITS_PER_BYTE)) & 1)) continue;
+            for (int copy = 0; copy < 2; ++copy) {
+                const int target = 2 * bit + copy;
+                raster_.wide[target / BITS_PER_BYTE] |=
+                    static_cast<uint8_t>(0x80 >> (target % BITS_PER_BYTE));
+            }
+        }
+        source = raster_.wide.data();
+    }
+    MakeRoom(raster_.scaleY);
+    paper_.EnsureHeight(y_ + raster_.scaleY);
+    for (int copy = 0; copy < raster_.scaleY; ++copy)
+        paper_.OrBits(y_ + copy, raster_.x, source, raster_.drawWidth);
+    paperInk_ = true;
+    Advance(raster_.scaleY);
+}
+
+} // namespace vprinter

@@ -1,0 +1,262 @@
+#include "SymbolRenderer.h"
+
+#include <zint.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace vprinter {
+
+namespace {
+
+constexpr uint8_t FNC1 = 0xC1;
+constexpr uint8_t FNC4 = 0xC4;
+constexpr int QUIET_MODULES_2D = 2; // white modules above and below a 2D symbol
+constexpr int DM_RECT_FIRST = 25;   // libzint's rectangular DataMatrix sizes
+constexpr int DM_RECT_LAST = 30;
+constexpr int GS1_AI_DIGITS = 2;
+
+struct SymbolDeleter {
+    void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
+};
+using Symbol = std::unique_ptr<zint_symbol, SymbolDeleter>;
+
+struct BarcodeKind {
+    const char* name;
+    int symbology;
+};
+
+constexpr BarcodeKind BARCODE_KINDS[BARCODE_TYPE_COUNT] = {
+    {"UPCA", BARCODE_UPCA},       {"UPCE", BARCODE_UPCE},     {"EAN13", BARCODE_EANX},
+    {"EAN8", BARCODE_EANX},       {"CODE39", BARCODE_CODE39}, {"ITF25", BARCODE_C25INTER},
+    {"CODABAR", BARCODE_CODABAR}, {"CODE93", BARCODE_CODE93}, {"CODE128", BARCODE_CODE128},
+    {"EAN128", BARCODE_GS1_128},
+};
+
+bool Module(const zint_symbol* symbol, int row, int column) {
+    return (symbol->encoded_data[row][column >> 3] >> (column & 7)) & 1;
+}
+
+Symbol NewSymbol(int symbology) {
+    Symbol symbol(ZBarcode_Create());
+    symbol->symbology = symbology;
+    symbol->input_mode = DATA_MODE;
+    symbol->show_hrt = 1;
+    return symbol;
+}
+
+int Encode(zint_symbol* symbol, std::string_view data) {
+    return ZBarcode_Encode(symbol, reinterpret_cast<const unsigned char*>(data.data()),
+                           static_cast<int>(data.size()));
+}
+
+// Module squares of size dots, with a quiet zone above and below.
+PaperBitmap DrawMatrix(const zint_symbol* symbol, int size, int quiet) {
+    PaperBitmap image(symbol->width * size, (symbol->rows + 2 * quiet) * size);
+    for (int row = 0; row < symbol->rows; ++row)
+        for (int column = 0; column < symbol->width; ++column)
+            if (Module(symbol, row, column))
+                for (int dy = 0; dy < size; ++dy)
+                    for (int dx = 0; dx < size; ++dx)
+                        image.Set(column * size + dx, (row + quiet) * size + dy);
+    return image;
+}
+
+SymbolResult TooWide(int width, int maxWidth) {
+    SymbolResult result;
+    result.error = "symbol is " + std::to_string(width) + " dots wide, the print area " +
+                   std::to_string(maxWidth) + ": not printed";
+    return result;
+}
+
+SymbolResult Failed(const zint_symbol* symbol) {
+    SymbolResult result;
+    result.error = symbol->errtxt;
+    return result;
+}
+
+// GS1-128 from printer data: elements separated by FNC1, each led by its
+// application identifier digits.
+bool ToGS1(std::string_view data, std::string* out) {
+    if (!data.empty() && static_cast<uint8_t>(data[0]) == FNC1) data.remove_prefix(1);
+    out->clear();
+    size_t start = 0;
+    while (start <= data.size()) {
+        size_t end = data.find(static_cast<char>(FNC1), start);
+        if (end == std::string_view::npos) end = data.size();
+        const std::string_view element = data.substr(start, end - start);
+        if (element.size() <= GS1_AI_DIGITS) return false;
+        for (int i = 0; i < GS1_AI_DIGITS; ++i)
+            if (element[i] < '0' || element[i] > '9') return false;
+        *out += '[';
+        *out += element.substr(0, GS1_AI_DIGITS);
+        *out += ']';
+        *out += element.substr(GS1_AI_DIGITS);
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+const char* BarcodeTypeName(int type) {
+    return type >= 0 && type < BARCODE_TYPE_COUNT ? BARCODE_KINDS[type].name : "?";
+}
+
+SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int height,
+                           int maxWidth) {
+    SymbolResult result;
+    if (type < 0 || type >= BARCODE_TYPE_COUNT) {
+        result.error = "no such barcode type";
+        return result;
+    }
+    moduleWidth = std::max(moduleWidth, 1);
+    std::string input(data);
+    Symbol symbol = NewSymbol(BARCODE_KINDS[type].symbology);
+    if (type == BARCODE_TYPE_CODABAR && !input.empty()) {
+        // a..d start and stop characters are the same as A..D.
+        for (char* c : {&input.front(), &input.back()})
+            if (*c >= 'a' && *c <= 'd') *c = static_cast<char>(*c - 'a' + 'A');
+    }
+    bool gs1 = type == BARCODE_TYPE_EAN128 || (type == BARCODE_TYPE_CODE128 && !input.empty() &&
+                                               static_cast<uint8_t>(input[0]) == FNC1);
+    if (gs1) {
+        std::string elements;
+        if (ToGS1(input, &elements)) {
+            symbol->symbology = BARCODE_GS1_128;
+            symbol->input_mode = GS1_MODE | GS1NOCHECK_MODE;
+            input = elements;
+        } else {
+            symbol->symbology = BARCODE_CODE128;
+            result.note = "data has no application identifiers: printed as CODE128";
+            gs1 = false;
+        }
+    }
+    if (symbol->symbology == BARCODE_CODE128) {
+        const size_t before = input.size();
+        std::erase_if(input, [](char c) {
+            const auto b = static_cast<uint8_t>(c);
+            return b >= FNC1 && b <= FNC4;
+        });
+        if (input.size() != before) result.note = "function characters left out";
+    }
+    if (Encode(symbol.get(), input) >= ZINT_ERROR) {
+        result.error = symbol->errtxt;
+        return result;
+    }
+    const int width = symbol->width * moduleWidth;
+    if (width > maxWidth) return TooWide(width, maxWidth);
+    result.image = PaperBitmap(width, std::max(height, 1));
+    PaperBitmap line(width, 1);
+    for (int column = 0; column < symbol->width; ++column)
+        if (Module(symbol.get(), 0, column))
+            for (int dx = 0; dx < moduleWidth; ++dx) line.Set(column * moduleWidth + dx, 0);
+    for (int y = 0; y < result.image.Height(); ++y) result.image.OrBits(y, 0, line.Row(0), width);
+    result.text = reinterpret_cast<const char*>(symbol->text);
+    if (gs1) std::erase_if(result.text, [](char c) { return c == '[' || c == ']'; });
+    result.ok = true;
+    return result;
+}
+
+SymbolResult RenderQRCode(std::string_view data, const QRSettings& settings, int maxWidth) {
+    Symbol symbol = NewSymbol(BARCODE_QRCODE);
+    symbol->option_1 = std::clamp(settings.errorLevel, 0, 3) + 1;
+    symbol->option_2 = settings.version >= 1 && settings.version <= 40 ? settings.version : 0;
+    std::string note;
+    if (Encode(symbol.get(), data) >= ZINT_ERROR) {
+        if (symbol->option_2 == 0) return Failed(symbol.get());
+        // The data needs a larger version than the one set: take the smallest that fits.
+        note = "data does not fit version " + std::to_string(settings.version) +
+               ": printed in a larger version";
+        symbol = NewSymbol(BARCODE_QRCODE);
+        symbol->option_1 = std::clamp(settings.errorLevel, 0, 3) + 1;
+        if (Encode(symbol.get(), data) >= ZINT_ERROR) return Failed(symbol.get());
+    }
+    const int size = std::max(settings.moduleSize, 1);
+    if (symbol->width * size > maxWidth) return TooWide(symbol->width * size, maxWidth);
+    SymbolResult result;
+    result.image = DrawMatrix(symbol.get(), size, QUIET_MODULES_2D);
+    result.note = note;
+    result.ok = true;
+    return result;
+}
+
+SymbolResult RenderPDF417(std::string_view data, const PDF417Settings& settings, int maxWidth) {
+    const bool truncated = settings.rows == 1;
+    auto configure = [&](zint_symbol* symbol, bool shape) {
+        symbol->option_1 =
+            settings.errorLevel >= 0 && settings.errorLevel <= 8 ? settings.errorLevel : -1;
+        if (!shape) return;
+        symbol->option_2 = std::clamp(settings.columns, 0, 30);
+        symbol->option_3 = settings.rows >= 3 && settings.rows <= 90 ? settings.rows : 0;
+    };
+    const int symbology = truncated ? BARCODE_PDF417COMP : BARCODE_PDF417;
+    Symbol symbol = NewSymbol(symbology);
+    configure(symbol.get(), true);
+    std::string note;
+    if (Encode(symbol.get(), data) >= ZINT_ERROR) {
+        note = "data does not fit the rows and columns set: printer chose them";
+        symbol = NewSymbol(symbology);
+        configure(symbol.get(), false);
+        if (Encode(symbol.get(), data) >= ZINT_ERROR) return Failed(symbol.get());
+    }
+    const int module = std::max(settings.moduleWidth, 1);
+    const int rowHeight = std::max(settings.rowHeight, 1) * module;
+    const int width = symbol->width * module;
+    if (width > maxWidth) return TooWide(width, maxWidth);
+    const int quiet = QUIET_MODULES_2D * module;
+    SymbolResult result;
+    result.image = PaperBitmap(width, symbol->rows * rowHeight + 2 * quiet);
+    PaperBitmap line(width, 1);
+    for (int row = 0; row < symbol->rows; ++row) {
+        line.ClearRows(0, 1);
+        for (int column = 0; column < symbol->width; ++column)
+            if (Module(symbol.get(), row, column))
+                for (int dx = 0; dx < module; ++dx) line.Set(column * module + dx, 0);
+        for (int dy = 0; dy < rowHeight; ++dy)
+            result.image.OrBits(quiet + row * rowHeight + dy, 0, line.Row(0), width);
+    }
+    result.note = note;
+    result.ok = true;
+    return result;
+}
+
+SymbolResult RenderDataMatrix(std::string_view data, const DataMatrixSettings& settings,
+                              int maxWidth) {
+    auto attempt = [&](int size, int shape) {
+        Symbol symbol = NewSymbol(BARCODE_DATAMATRIX);
+        symbol->option_2 = size;
+        symbol->option_3 = shape;
+        const bool ok = Encode(symbol.get(), data) < ZINT_ERROR;
+        return std::make_pair(ok, std::move(symbol));
+    };
+    std::pair<bool, Symbol> done{false, nullptr};
+    std::string note;
+    const int size = settings.size;
+    if (size >= 1 && size <= PRN_DM_FIXED_SIZES) {
+        done = attempt(size, 0);
+        if (!done.first)
+            note =
+                "data does not fit size " + std::to_string(size) + ": printer chose a square size";
+    } else if (size == PRN_DM_RECT_AUTO) {
+        for (int rect = DM_RECT_FIRST; rect <= DM_RECT_LAST && !done.first; ++rect)
+            done = attempt(rect, 0);
+        if (!done.first) note = "data does not fit a rectangle: printer chose a square size";
+    } else if (size == PRN_DM_SHAPE_AUTO) {
+        done = attempt(0, 0);
+    } else if (size != PRN_DM_SQUARE_AUTO) {
+        note = "no size " + std::to_string(size) + ": printer chose a square size";
+    }
+    if (!done.first) done = attempt(0, DM_SQUARE);
+    if (!done.first) return Failed(done.second.get());
+    const zint_symbol* symbol = done.second.get();
+    const int module = std::max(settings.moduleSize, 1);
+    if (symbol->width * module > maxWidth) return TooWide(symbol->width * module, maxWidth);
+    SymbolResult result;
+    result.image = DrawMatrix(symbol, module, QUIET_MODULES_2D);
+    result.note = note;
+    result.ok = true;
+    return result;
+}
+
+} // namespace vprinter

@@ -1,0 +1,226 @@
+// vprinter: a virtual thermal printer on a pseudo-terminal.
+#include "ControlCommands.h"
+#include "ReceiptFiles.h"
+#include "VirtualPrinter.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <string>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#ifdef VPRINTER_WITH_QT
+#include "PaperWindow.h"
+#include <QApplication>
+#include <QSocketNotifier>
+#endif
+
+namespace {
+
+constexpr const char* USAGE =
+    "Usage: vprinter [options]\n"
+    "A virtual thermal receipt printer on a pseudo-terminal. It prints the path of\n"
+    "its serial device on the first line of standard output; open that path (or the\n"
+    "--link) as the printer's serial port. Each receipt becomes a picture in the\n"
+    "output folder; a receipt ends at a cut, after an idle second, or at exit.\n"
+    "\n"
+    "Options:\n"
+    "  --width DOTS   printable width: 384 (58 mm paper, default) or 576 (80 mm);\n"
+    "                 58 and 80 are accepted too\n"
+    "  --link PATH    make PATH a symbolic link to the device\n"
+    "  --out DIR      folder for the receipts (default: receipts)\n"
+    "  --idle MS      idle time that ends a receipt (default: 1000)\n"
+    "  --window       show the paper growing in a window\n"
+    "  --quiet        do not log commands it skips\n"
+    "  --help         show this text\n"
+    "\n"
+    "Standard input takes commands that switch the printer's conditions; with\n"
+    "automatic status back on, each change sends its status byte:\n";
+
+struct Arguments {
+    vprinter::VirtualPrinter::Options printer;
+    std::string outDir = "receipts";
+    bool window = false;
+    bool quiet = false;
+};
+
+bool ParseWidth(const std::string& text, int* width) {
+    if (text == "384" || text == "58" || text == "58mm")
+        *width = vprinter::PRN_WIDTH_58MM;
+    else if (text == "576" || text == "80" || text == "80mm")
+        *width = vprinter::PRN_WIDTH_80MM;
+    else
+        return false;
+    return true;
+}
+
+// Returns -1 to go on, else the exit code.
+int ParseArguments(int argc, char** argv, Arguments* args) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (option == "--help" || option == "-h") {
+            std::printf("%s%s\n", USAGE, vprinter::ControlHelp().c_str());
+            return 0;
+        }
+        if (option == "--window")
+            args->window = true;
+        else if (option == "--quiet")
+            args->quiet = true;
+        else if (option == "--width" && hasValue) {
+            if (!ParseWidth(argv[++i], &args->printer.widthDots)) {
+                std::fprintf(stderr, "vprinter: --width takes 384 or 576\n");
+                return 2;
+            }
+        } else if (option == "--link" && hasValue)
+            args->printer.linkPath = argv[++i];
+        else if (option == "--out" && hasValue)
+            args->outDir = argv[++i];
+        else if (option == "--idle" && hasValue) {
+            char* end = nullptr;
+            const long ms = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || ms < 1) {
+                std::fprintf(stderr, "vprinter: --idle takes milliseconds\n");
+                return 2;
+            }
+            args->printer.idleMs = static_cast<int>(ms);
+        } else {
+            std::fprintf(stderr, "vprinter: unknown option %s\n%s", option.c_str(), USAGE);
+            return 2;
+        }
+    }
+    return -1;
+}
+
+// Splits standard input into lines and runs them; false once "quit" came.
+class StdinCommands {
+public:
+    explicit StdinCommands(vprinter::VirtualPrinter& printer) : printer_(printer) {}
+    // Reads what is there; sets *closed at end of input.
+    bool ReadAvailable(bool* closed) {
+        char buffer[1024];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            *closed = n == 0 || (errno != EAGAIN && errno != EINTR);
+            return true;
+        }
+        text_.append(buffer, static_cast<size_t>(n));
+        size_t end;
+        while ((end = text_.find('\n')) != std::string::npos) {
+            const std::string line = text_.substr(0, end);
+            text_.erase(0, end + 1);
+            std::string reply;
+            const bool goOn = printer_.Control(line, &reply);
+            if (!reply.empty()) std::printf("%s\n", reply.c_str());
+            std::fflush(stdout);
+            if (!goOn) return false;
+        }
+        return true;
+    }
+
+private:
+    vprinter::VirtualPrinter& printer_;
+    std::string text_;
+};
+
+// Without a window: wait for signalFd and commands. A closed standard input is
+// simply no longer watched.
+void RunQuiet(int signalFd, StdinCommands& commands) {
+    bool stdinOpen = true;
+    for (;;) {
+        pollfd fds[2] = {{signalFd, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+        const int count = stdinOpen ? 2 : 1;
+        if (::poll(fds, count, -1) < 0) {
+            if (errno == EINTR) continue;
+            return;
+        }
+        if (fds[0].revents) return;
+        if (count == 2 && fds[1].revents) {
+            bool closed = false;
+            if (!commands.ReadAvailable(&closed)) return;
+            if (closed) stdinOpen = false;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    const int parsed = ParseArguments(argc, argv, &args);
+    if (parsed >= 0) return parsed;
+
+    // The signalFd that end the printer arrive through a descriptor, in order with
+    // the other events; every thread started below inherits the mask.
+    sigset_t mask;
+    sigemptyset(&mask);
+    sigaddset(&mask, SIGINT);
+    sigaddset(&mask, SIGTERM);
+    sigaddset(&mask, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &mask, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    const int signalFd = signalfd(-1, &mask, SFD_CLOEXEC);
+
+    vprinter::ReceiptFiles files(args.outDir);
+    std::string error;
+    if (!files.Prepare(&error)) {
+        std::fprintf(stderr, "vprinter: %s\n", error.c_str());
+        return 1;
+    }
+    vprinter::VirtualPrinter printer(args.printer);
+    const bool quiet = args.quiet;
+    printer.SetLogHandler([quiet](const std::string& line) {
+        if (!quiet) std::fprintf(stderr, "vprinter: %s\n", line.c_str());
+    });
+    printer.SetReceiptHandler(
+        [&files](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason) {
+            std::string failure;
+            const std::string path = files.Write(paper, &failure);
+            if (path.empty())
+                std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
+            else
+                std::fprintf(stderr, "vprinter: receipt %s (%d dot rows, ended by %s)\n",
+                             path.c_str(), paper.Height(), vprinter::ReceiptEndName(reason));
+        });
+    if (!printer.Open(&error)) {
+        std::fprintf(stderr, "vprinter: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", printer.DevicePath().c_str());
+    std::fflush(stdout);
+    if (!args.printer.linkPath.empty())
+        std::fprintf(stderr, "vprinter: %s -> %s, %d dots wide\n", args.printer.linkPath.c_str(),
+                     printer.DevicePath().c_str(), args.printer.widthDots);
+    if (!printer.Start()) {
+        std::fprintf(stderr, "vprinter: cannot start\n");
+        return 1;
+    }
+    StdinCommands commands(printer);
+#ifdef VPRINTER_WITH_QT
+    if (args.window) {
+        QApplication app(argc, argv);
+        vprinter::PaperWindow window(printer);
+        window.show();
+        QSocketNotifier onSignal(signalFd, QSocketNotifier::Read);
+        QObject::connect(&onSignal, &QSocketNotifier::activated, &app, [&app] { app.quit(); });
+        QSocketNotifier onInput(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&onInput, &QSocketNotifier::activated, &app, [&] {
+            bool closed = false;
+            if (!commands.ReadAvailable(&closed)) app.quit();
+            if (closed) onInput.setEnabled(false);
+        });
+        app.exec();
+        printer.Stop();
+        return 0;
+    }
+#else
+    if (args.window) std::fprintf(stderr, "vprinter: built without Qt, no window\n");
+#endif
+    RunQuiet(signalFd, commands);
+    printer.Stop();
+    return 0;
+}
