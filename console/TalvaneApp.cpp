@@ -1,0 +1,175 @@
+#include "TalvaneApp.h"
+
+#include "PortMap.h"
+#include "TalvaneDlg.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+// The window size a 1280 x 800 screen shows whole, with room for a task bar.
+constexpr int DEFAULT_WIDTH = 1200;
+constexpr int DEFAULT_HEIGHT = 740;
+constexpr int EXIT_USAGE = 2;
+constexpr int DIALOG_FONT_POINTS = 9;
+const char* const OFFSCREEN = "offscreen";
+
+void Print(FILE* to, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, bytes.size(), to);
+}
+
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Talvane"));
+    QApplication::setApplicationVersion(QStringLiteral(TPC_VERSION));
+    QFont font = QApplication::font();
+    font.setPointSize(DIALOG_FONT_POINTS);
+    app.setFont(font);
+}
+} // namespace
+
+StartOptions ParseCommandLine(const QStringList& args) {
+    StartOptions o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](const QString& name) -> QString {
+            if (a.startsWith(name + QLatin1Char('='))) return a.mid(name.size() + 1);
+            if (i + 1 < args.size()) return args[++i];
+            o.error = QStringLiteral("%1 needs a value").arg(name);
+            return {};
+        };
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
+        } else if (a == QLatin1String("--version")) {
+            o.version = true;
+        } else if (a == QLatin1String("--port") || a.startsWith(QLatin1String("--port="))) {
+            const QString path = value(QStringLiteral("--port"));
+            if (!path.isEmpty()) o.ports.push_back(path.toStdString());
+        } else if (a == QLatin1String("--screenshot") ||
+                   a.startsWith(QLatin1String("--screenshot="))) {
+            o.screenshot = value(QStringLiteral("--screenshot"));
+        } else if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("-platform")) &&
+                   !a.startsWith(QLatin1String("-style"))) {
+            o.error = QStringLiteral("unknown option %1").arg(a);
+        }
+        if (!o.error.isEmpty()) break;
+    }
+    return o;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: talvane [--port PATH]... [--screenshot FILE.png]\n"
+        "Test console for thermal receipt and label printers on a serial port.\n"
+        "\n"
+        "  --port PATH          also list this serial device (a pseudo-terminal or a\n"
+        "                       /dev/serial/by-id link is fine); repeatable, listed as\n"
+        "                       COM901, COM902, ... in the order given\n"
+        "  --screenshot FILE    render the window as it looks after start-up into a PNG\n"
+        "                       file and quit (needs no display)\n"
+        "  --help               show this text\n"
+        "  --version            show the version\n"
+        "\n"
+        "The console needs a display. Without one, run it under a virtual display:\n"
+        "  xvfb-run -a talvane\n");
+}
+
+QString VersionText() {
+    return QStringLiteral("talvane %1\n").arg(QStringLiteral(TPC_VERSION));
+}
+
+bool DisplayAvailable(QString* reason) {
+    // A platform chosen explicitly (offscreen, vnc, ...) is the caller's business.
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return true;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty()) {
+        *reason = QStringLiteral("no display found (DISPLAY is not set)");
+        return false;
+    }
+    // A local display ":N" has its socket; if that is gone, the toolkit would only
+    // abort with its own message.
+    if (display.startsWith(QLatin1Char(':'))) {
+        const QString number = display.mid(1).section(QLatin1Char('.'), 0, 0);
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+        if (!QFileInfo::exists(socket)) {
+            *reason = QStringLiteral("the display %1 is not running (no %2)").arg(display, socket);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CTalvaneApp::InitInstance() {
+    CTalvaneDlg dlg;
+    dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    dlg.exec();
+    return false;
+}
+
+bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error) {
+    CTalvaneDlg dlg;
+    dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    dlg.show();
+    QApplication::processEvents();
+    const QPixmap picture = dlg.grab();
+    dlg.hide();
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+int CTalvaneApp::Main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const StartOptions options = ParseCommandLine(args);
+    if (!options.error.isEmpty()) {
+        Print(stderr, QStringLiteral("talvane: %1\n\n").arg(options.error) + UsageText());
+        return EXIT_USAGE;
+    }
+    if (options.help) {
+        Print(stdout, UsageText());
+        return 0;
+    }
+    if (options.version) {
+        Print(stdout, VersionText());
+        return 0;
+    }
+
+    QString reason;
+    if (!DisplayAvailable(&reason)) {
+        if (options.screenshot.isEmpty()) {
+            Print(stderr, QStringLiteral("talvane: %1.\n"
+                                         "Run it under a virtual display:\n"
+                                         "  xvfb-run -a talvane\n"
+                                         "or render its window to a picture without any display:\n"
+                                         "  talvane --screenshot window.png\n")
+                              .arg(reason));
+            return 1;
+        }
+        // A picture needs no screen.
+        qputenv("QT_QPA_PLATFORM", OFFSCREEN);
+    }
+
+    for (const std::string& path : options.ports) PortMap::Global().AddCommandLinePort(path);
+
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+    if (!options.screenshot.isEmpty()) {
+        QString error;
+        if (!SaveScreenshot(options.screenshot, &error)) {
+            Print(stderr, QStringLiteral("talvane: %1\n").arg(error));
+            return 1;
+        }
+        return 0;
+    }
+    CTalvaneApp talvane;
+    talvane.InitInstance();
+    return 0;
+}

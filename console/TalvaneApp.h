@@ -1,0 +1,37 @@
+#pragma once
+// The application object: reads the command line, makes sure there is a display to
+// show the window on, and runs the main dialog modally until the operator quits.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+struct StartOptions {
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> ports; // --port PATH, in the order given
+    QString screenshot;             // --screenshot FILE.png
+    QString error;                  // a bad command line, said plainly
+};
+
+StartOptions ParseCommandLine(const QStringList& args);
+QString UsageText();
+QString VersionText();
+
+// Whether the toolkit can open a window here. When it cannot, `reason` says why and
+// what to do instead, in words an operator understands.
+bool DisplayAvailable(QString* reason);
+
+class CTalvaneApp {
+public:
+    // The whole program: command line, display check, QApplication, the dialog.
+    static int Main(int argc, char** argv);
+
+    // Constructs the dialog, runs it modally and destroys it. False, as the
+    // framework's convention has it: the application ends when the dialog has closed.
+    bool InitInstance();
+
+    // Renders the main window as it looks after start-up into a PNG file.
+    static bool SaveScreenshot(const QString& path, QString* error);
+};

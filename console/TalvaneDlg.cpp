@@ -1,0 +1,224 @@
+// Construction, start-up sequence, tab switching, quit confirmation and the delivery
+// of window messages of the main dialog.
+
+#include "TalvaneDlg.h"
+
+#include "CommandEdit.h"
+#include "ControlIds.h"
+#include "Icons.h"
+#include "LampButton.h"
+#include "Pages.h"
+#include "PortMap.h"
+#include "Prompts.h"
+#include "RecordsModel.h"
+#include "RecordsView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+using namespace ids;
+
+namespace {
+
+// A window message travelling from the posting thread to the dialog's thread.
+class WindowMessageEvent : public QEvent {
+public:
+    explicit WindowMessageEvent(const WindowMessage& msg) : QEvent(EventType()), message(msg) {}
+    static QEvent::Type EventType() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    WindowMessage message;
+};
+
+struct ComboDefaults {
+    std::initializer_list<const char*> items;
+    const char* selected;
+};
+
+const ComboDefaults BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
+                                   "375000", "500000", "600000", "750000"},
+                                  "9600"};
+const ComboDefaults HANDSHAKES = {{"None", "RTS/CTS", "Xon/Xoff"}, "None"};
+const ComboDefaults MODELS = {{"58mm", "80mm"}, "58mm"};
+const ComboDefaults FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
+const ComboDefaults ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
+const ComboDefaults DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
+const ComboDefaults SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
+const ComboDefaults PICTURE_DENSITIES = {{"8-dot single-density", "8-dot double-density",
+                                          "24-dot single-density", "24-dot double-density"},
+                                         "24-dot double-density"};
+
+void Fill(QComboBox* combo, const ComboDefaults& d) {
+    int position = 0;
+    for (const char* item : d.items) combo->insertItem(position++, QString::fromLatin1(item));
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(d.selected)));
+}
+
+struct DefaultText {
+    int id;
+    const char* text;
+};
+constexpr DefaultText DEFAULT_TEXTS[] = {
+    {IDC_LINE_SPACING, "33"}, {IDC_LEFT_MARGIN, "0"},    {IDC_RIGHT_MARGIN, "0"},
+    {IDC_CUT_FEED, "254"},    {IDC_FEED_DISTANCE, "33"}, {IDC_BACK_DISTANCE, "33"},
+    {IDC_THRESHOLD, "128"},   {IDC_COORDINATE, "0"},
+};
+
+// The port number of a list entry: the text from its fourth character on, read as a
+// decimal number ("COM901 (/dev/pts/3)" gives 901).
+constexpr int PORT_NUMBER_OFFSET = 3;
+
+const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
+const QString QUIT_QUESTION = QStringLiteral("Are you sure to quit?");
+const QString NOTE_CAPTION = QStringLiteral("Note");
+const QString PORT_CLOSED_MESSAGE = QStringLiteral("Please Open the Port");
+
+} // namespace
+
+CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
+    : QDialog(parent), ports_(ports ? ports : &PortMap::Global()), appIcon_(Icons::Application()) {
+    recordsModel_ = new CRecordsModel(this);
+    BuildLayout();
+    RegisterWindow(this);
+    OnInitDialog();
+}
+
+CTalvaneDlg::~CTalvaneDlg() {
+    // No message may reach a half-destroyed dialog: stop delivery first, then close
+    // the port (its threads end) while every member still exists.
+    UnregisterWindow(this);
+    SetOwnerWindow(nullptr);
+    Close();
+    helpTip_.hide();
+}
+
+void CTalvaneDlg::OnInitDialog() {
+    setWindowIcon(appIcon_);
+    logo_->setPixmap(Icons::Logo(qMin(logo_->width(), logo_->height())));
+    FillPortList();
+    FillComboLists();
+    CreatePages();
+    SetDefaultTexts();
+
+    comButton_->SetShade(CLampButton::SHADE_RAISED_BLUE);
+    comButton_->SetLamp(false);
+    for (CLampButton* lamp : statusLamps_) {
+        lamp->SetShade(CLampButton::SHADE_FLAT_GREY);
+        lamp->SetLamp(false);
+    }
+    ControlAs<QRadioButton>(IDC_HALF_CUT)->setChecked(true);
+    ControlAs<QRadioButton>(IDC_BIT_IMAGE_MODE)->setChecked(true);
+    ControlAs<QCheckBox>(IDC_RECEIVE_HEX)->setChecked(true);
+    ControlAs<QCheckBox>(IDC_SEND_HEX)->setChecked(false);
+
+    SetupRecordsList();
+    helpTip_.Create(this);
+    SetOwnerWindow(this);
+    previewSize_ = preview_->contentsRect().size();
+    previewVScroll_->hide();
+    previewHScroll_->hide();
+    SetNotifyWindow(this);
+    EnableSentRecord(1);
+}
+
+void CTalvaneDlg::FillPortList() {
+    int index = 0;
+    for (const PortEntry& entry : ports_->Entries()) {
+        const QString text = QString::fromStdString(entry.display);
+        portList_->insertItem(index++, text, ReadNumber(text.mid(PORT_NUMBER_OFFSET)));
+    }
+    if (portList_->count() == 0)
+        Prompts::MessageBox(this, windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
+                            Prompts::Information);
+    portList_->setCurrentIndex(portList_->count() > 0 ? 0 : -1);
+}
+
+void CTalvaneDlg::FillComboLists() {
+    Fill(baudList_, BAUD_RATES);
+    Fill(handshakeList_, HANDSHAKES);
+    Fill(modelList_, MODELS);
+    Fill(fontList_, FONTS);
+    Fill(alignmentList_, ALIGNMENTS);
+    Fill(densityList_, DENSITIES);
+    Fill(speedList_, SPEEDS);
+    Fill(pictureDensityList_, PICTURE_DENSITIES);
+}
+
+void CTalvaneDlg::CreatePages() {
+    barcodePage_ = new CBarcode(this, pageTabs_);
+    twoDCodePage_ = new C2DCode(this, pageTabs_);
+    labelPage_ = new CLayOut(this, pageTabs_);
+    pageTabs_->insertTab(0, barcodePage_, QStringLiteral("Barcode"));
+    pageTabs_->insertTab(1, twoDCodePage_, QStringLiteral("Two-dimensional code"));
+    pageTabs_->insertTab(2, labelPage_, QStringLiteral("Label/BM"));
+    pageTabs_->setCurrentIndex(0);
+    connect(pageTabs_, &QTabWidget::currentChanged, this, &CTalvaneDlg::OnTabSelChange);
+}
+
+void CTalvaneDlg::OnTabSelChange(int index) {
+    QWidget* pages[] = {barcodePage_, twoDCodePage_, labelPage_};
+    if (index < 0 || index > 2) return;
+    for (int i = 0; i < 3; ++i) pages[i]->setVisible(i == index);
+}
+
+void CTalvaneDlg::SetDefaultTexts() {
+    for (const DefaultText& d : DEFAULT_TEXTS)
+        ControlAs<QLineEdit>(d.id)->setText(QString::fromLatin1(d.text));
+}
+
+void CTalvaneDlg::SetupRecordsList() {
+    recordsView_->SetRecordsModel(recordsModel_);
+    ConnectRecordHandlers();
+}
+
+QWidget* CTalvaneDlg::Control(int id) const {
+    return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
+}
+
+bool CTalvaneDlg::WarnIfPortClosed() {
+    if (!helpTip_.HasWindow() || IsOpen()) return false;
+    ShowHelpTip(comButton_, PORT_CLOSED_MESSAGE);
+    return true;
+}
+
+void CTalvaneDlg::ShowHelpTip(QWidget* control, const QString& text) {
+    if (!control) return;
+    helpTip_.ShowAt(control->mapToGlobal(control->rect().center()), text);
+}
+
+void CTalvaneDlg::accept() {
+    // Enter never closes the console.
+}
+
+void CTalvaneDlg::reject() {
+    if (Prompts::MessageBox(this, NOTE_CAPTION, QUIT_QUESTION, Prompts::OkCancel) == Prompts::Ok)
+        QDialog::reject();
+}
+
+void CTalvaneDlg::DeliverMessage(const WindowMessage& msg) {
+    QCoreApplication::postEvent(this, new WindowMessageEvent(msg));
+}
+
+void CTalvaneDlg::OnMessage(uint32_t message, MessageHandler handler) {
+    messageHandlers_[message] = std::move(handler);
+}
+
+void CTalvaneDlg::customEvent(QEvent* event) {
+    if (event->type() != WindowMessageEvent::EventType()) {
+        QDialog::customEvent(event);
+        return;
+    }
+    const WindowMessage& msg = static_cast<WindowMessageEvent*>(event)->message;
+    const auto handler = messageHandlers_.find(msg.message);
+    if (handler != messageHandlers_.end()) handler->second(msg.wParam, msg.lParam);
+}

@@ -1,0 +1,5 @@
+#include "TalvaneApp.h"
+
+int main(int argc, char** argv) {
+    return CTalvaneApp::Main(argc, argv);
+}
