@@ -1,0 +1,222 @@
+#include "Barcode.h"
+#include "CommandEdit.h"
+#include "PageFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+constexpr int CODE39 = 4;
+constexpr int ITF25 = 5;
+constexpr int CODABAR = 6;
+constexpr int CODA93 = 7;
+constexpr int CODA128 = 8;
+const QString DATA_MESSAGE = QStringLiteral("Entered incorrectly, make sure");
+
+class BarcodePage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.OpenPort());
+        page = std::make_unique<CBarcode>(&host);
+        page->show();
+        width = Ctl<QLineEdit>(page.get(), CBarcode::IDC_UNIT_WIDTH);
+        height = Ctl<QLineEdit>(page.get(), CBarcode::IDC_BAR_HEIGHT);
+        display = Ctl<QComboBox>(page.get(), CBarcode::IDC_DISPLAY);
+        code = Ctl<QComboBox>(page.get(), CBarcode::IDC_CODE);
+        data = Ctl<CCommandEdit>(page.get(), CBarcode::IDC_DATA);
+        hex = Ctl<QCheckBox>(page.get(), CBarcode::IDC_HEX);
+        print = Ctl<QPushButton>(page.get(), CBarcode::IDC_PRINT);
+    }
+
+    // Prints `text` as symbology `type`; returns the record row, empty when refused.
+    std::string PrintAs(int type, const QString& text) {
+        Choose(code, type);
+        Retype(data, text);
+        host.Forget();
+        Click(print);
+        return host.rows.empty() ? std::string() : host.rows.front();
+    }
+
+    PageFixture host;
+    std::unique_ptr<CBarcode> page;
+    QLineEdit* width = nullptr;
+    QLineEdit* height = nullptr;
+    QComboBox* display = nullptr;
+    QComboBox* code = nullptr;
+    CCommandEdit* data = nullptr;
+    QCheckBox* hex = nullptr;
+    QPushButton* print = nullptr;
+};
+
+} // namespace
+
+TEST_F(BarcodePage, StartsWithItsDefaultsAndSendsNothing) {
+    EXPECT_EQ(width->text(), "2");
+    EXPECT_EQ(height->text(), "64");
+    EXPECT_EQ(display->count(), 4);
+    EXPECT_EQ(display->itemText(3), "Above & below the Barcode");
+    EXPECT_EQ(code->count(), 10);
+    EXPECT_EQ(code->currentText(), "UPCA");
+    EXPECT_EQ(data->toPlainText(), "01234567890");
+    EXPECT_FALSE(hex->isEnabled());
+    EXPECT_TRUE(Ctl<QLabel>(page.get(), CBarcode::IDC_INSTRUCTIONS)
+                    ->text()
+                    .startsWith("Input characters in the range of 0 to 9, support 11-bit data"));
+    EXPECT_EQ(width->accessibleName(), "Unit width:");
+    EXPECT_TRUE(host.rows.empty());
+    EXPECT_TRUE(host.tips.empty());
+}
+
+TEST_F(BarcodePage, WidthHeightAndDisplayAreSentAsTyped) {
+    Retype(width, "3");
+    ASSERT_EQ(host.tips.size(), 1u); // the emptied edit reads 0
+    EXPECT_EQ(host.tips[0].control, "ctl1081");
+    EXPECT_EQ(host.tips[0].text, "Unit width of between 1 and 6");
+    Retype(height, "255");
+    EXPECT_EQ(host.tips.back().text, "Bar code height of 1 to 255");
+    QTest::keyClicks(height, "0");
+    QTest::keyClicks(width, "7"); // 37
+    Choose(display, 2);
+    // The arrow key passes row 1 on its way: each row it shows is sent.
+    EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 77 03 ", "1D 68 02 ", "1D 68 19 ",
+                                                   "1D 68 FF ", "1D 48 01 ", "1D 48 02 "}));
+    ASSERT_EQ(host.tips.size(), 4u);
+    EXPECT_EQ(host.tips[2].control, "ctl1082");
+    EXPECT_EQ(host.tips[3].text, "Unit width of between 1 and 6");
+    EXPECT_EQ(height->text(), "2550"); // the bad value stays as typed
+    EXPECT_EQ(host.Wire(), host.AllRows());
+}
+
+TEST_F(BarcodePage, ClosedPortStopsEveryHandlerBeforeItsCheck) {
+    host.ClosePort();
+    Retype(width, "9");
+    Choose(display, 1);
+    Retype(data, "x");
+    Click(print);
+    EXPECT_TRUE(host.rows.empty());
+    ASSERT_FALSE(host.tips.empty());
+    for (const TipShown& tip : host.tips) {
+        EXPECT_EQ(tip.text, "Please Open the Port");
+        EXPECT_EQ(tip.control, "ctl1000");
+    }
+    EXPECT_EQ(width->text(), "9");
+}
+
+TEST_F(BarcodePage, PrintChecksEachSymbologysData) {
+    host.Forget();
+    Click(print); // the default UPCA data
+    EXPECT_EQ(host.rows.front(), "1D 6B 41 0B " + Hex("01234567890"));
+    EXPECT_EQ(PrintAs(CODA128, "AB"), "1D 6B 49 02 41 42 ");
+    EXPECT_EQ(PrintAs(ITF25, "12345"), "");
+    EXPECT_EQ(host.tips.back().text, DATA_MESSAGE);
+    EXPECT_EQ(host.tips.back().control, "ctl1086");
+    EXPECT_EQ(PrintAs(ITF25, "123456"), "1D 6B 46 06 " + Hex("123456"));
+    EXPECT_EQ(PrintAs(CODABAR, "A123B"), "1D 6B 47 05 " + Hex("A123B"));
+    EXPECT_EQ(PrintAs(CODABAR, "1234"), "");
+    EXPECT_EQ(PrintAs(CODE39, "abc"), "");
+    EXPECT_EQ(PrintAs(CODE39, "ABC"), "1D 6B 45 03 41 42 43 ");
+    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(data->toPlainText(), "ABC");
+}
+
+TEST_F(BarcodePage, LineBreaksBelongToTheData) {
+    Choose(code, CODA128);
+    Retype(data, "A");
+    QTest::keyClick(data, Qt::Key_Return);
+    QTest::keyClicks(data, "B");
+    host.Forget();
+    Click(print);
+    ASSERT_EQ(host.rows.size(), 1u);
+    EXPECT_EQ(host.rows[0], "1D 6B 49 04 41 0D 0A 42 ");
+    Choose(code, 0);
+    Retype(data, "0123456789");
+    QTest::keyClick(data, Qt::Key_Return); // 11 characters, but one is no digit
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_EQ(host.tips.back().text, DATA_MESSAGE);
+}
+
+TEST_F(BarcodePage, HexFormSendsTheParsedBytes) {
+    Choose(code, CODA128);
+    Retype(data, "");
+    Click(hex);
+    ASSERT_TRUE(hex->isChecked());
+    EXPECT_TRUE(data->HexMode());
+    QTest::keyClicks(data, "41 42 43 "); // nine characters pass the length rule
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 6B 49 03 41 42 43 "}));
+    // A pasted pair that is no hex and a text of blanks only are refused.
+    PasteOver(data, "4G 41");
+    Click(print);
+    Retype(data, "   ");
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_EQ(host.tips.size(), 2u);
+    EXPECT_EQ(host.Wire(), host.AllRows());
+}
+
+TEST_F(BarcodePage, Code93TakesFunctionBytesOnlyAsText) {
+    Choose(code, CODA93);
+    Retype(data, QString("A") + QChar(0xC1) + QChar(0xC4));
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 6B 48 03 41 C1 C4 "}));
+    Click(hex);
+    EXPECT_EQ(data->toPlainText(), "41 C1 C4 ");
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_EQ(host.tips.back().text, DATA_MESSAGE);
+    Retype(data, "41 7F");
+    Click(print);
+    EXPECT_EQ(host.rows.back(), "1D 6B 48 02 41 7F ");
+}
+
+TEST_F(BarcodePage, SymbologySwitchUnticksHexAndRestoresTheText) {
+    Choose(code, CODA128);
+    Retype(data, "AB");
+    Click(hex);
+    EXPECT_EQ(data->toPlainText(), "41 42 ");
+    Choose(code, 0);
+    EXPECT_FALSE(hex->isChecked());
+    EXPECT_FALSE(hex->isEnabled());
+    EXPECT_FALSE(data->HexMode());
+    EXPECT_EQ(data->toPlainText(), "AB");
+    Click(hex); // disabled: nothing happens
+    EXPECT_FALSE(hex->isChecked());
+
+    Choose(code, CODA93);
+    Click(hex);
+    Choose(code, CODA128);
+    EXPECT_TRUE(hex->isEnabled());
+    EXPECT_FALSE(hex->isChecked());
+    EXPECT_EQ(data->toPlainText(), "AB");
+    EXPECT_TRUE(Ctl<QLabel>(page.get(), CBarcode::IDC_INSTRUCTIONS)
+                    ->text()
+                    .startsWith("Enter the character range of 0x00 ~ 0x7F"));
+    EXPECT_TRUE(host.rows.empty()); // switching sends nothing
+}
+
+TEST_F(BarcodePage, ZeroByteSurvivesTheWayBackToText) {
+    Choose(code, CODA128);
+    Click(hex);
+    Retype(data, "41 00 42");
+    Click(hex);
+    EXPECT_EQ(data->toPlainText().size(), 3);
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 6B 49 03 41 00 42 "}));
+    Click(hex);
+    EXPECT_EQ(data->toPlainText(), "41 00 42 ");
+}
+
+TEST(BarcodePageWithoutHost, HandlersDoNothing) {
+    CBarcode page(nullptr);
+    Retype(Ctl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH), "9");
+    Click(Ctl<QPushButton>(&page, CBarcode::IDC_PRINT));
+    EXPECT_EQ(Ctl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH)->text(), "9");
+}
