@@ -11,7 +11,9 @@ CVRNX_LIB::CVRNX_LIB() : CSerialLine(VRNX_DEFAULT_OPTIONS) {}
 // The worker threads call virtual members of this object: stop them while the whole
 // object still exists rather than leave it to the base destructor, by which time this
 // part (and the dynamic type the threads dispatch through) is already gone.
-CVRNX_LIB::~CVRNX_LIB() { Close(CN_DEFAULT_CLOSE_WAIT_MS); }
+CVRNX_LIB::~CVRNX_LIB() {
+    Close(CN_DEFAULT_CLOSE_WAIT_MS);
+}
 
 std::string CVRNX_LIB::TakeSentText() {
     strLastTaken_ = std::move(strSentText_);
