@@ -119,7 +119,10 @@ void CSerialLine::SetNotifyCount(uint32_t dwCount) {
 
 bool CSerialLine::Open(uint32_t dwPort, uint32_t dwBaudRate, uint8_t btParity, uint8_t btByteSize,
                        uint8_t btStopBits) {
-    if (!CN_ASSERT(dwPort >= 1 && dwPort <= 1024, 375)) return false;
+    // Written out: the formatter spaces the operators, the message keeps its text.
+    if (!CN_ASSERT_AS(dwPort >= CN_MIN_PORT && dwPort <= CN_MAX_PORT, "dwPort>=1 && dwPort<=1024",
+                      375))
+        return false;
     dwPort_ = dwPort;
     std::snprintf(szPortName_, sizeof szPortName_, "\\\\.\\COM%u", static_cast<unsigned>(dwPort));
     if (!CN_ASSERT(OpenPort(), 380)) return false;

@@ -159,11 +159,14 @@ bool SerialDevice::SetCommMask(uint32_t mask) {
 bool SerialDevice::WaitCommEvent(uint32_t* events) {
     if (!events) return false;
     *events = 0;
-    const uint32_t generation = maskGeneration_.load();
     const uint32_t mask = mask_.load();
     if (mask == 0) return false;
     for (;;) {
-        if (maskGeneration_.load() != generation) return true;
+        const uint32_t generation = maskGeneration_.load();
+        if (generation != seenGeneration_.load()) {
+            seenGeneration_.store(generation);
+            return true;
+        }
         if (vanished_.load()) {
             // Nothing more will happen on this line; wait for the mask change or the
             // interrupt that ends the wait, without polling a dead descriptor.

@@ -92,6 +92,9 @@ private:
     COMMTIMEOUTS timeouts_{};
     std::atomic<uint32_t> mask_{0};
     std::atomic<uint32_t> maskGeneration_{0};
+    // The mask change that the last event wait saw; a change made while nobody was
+    // waiting still ends the next wait, so a wake-up from Write is never lost.
+    std::atomic<uint32_t> seenGeneration_{0};
     std::atomic<bool> interrupted_{false};
     std::atomic<bool> vanished_{false};
     std::atomic<bool> wroteSinceEmpty_{false};

@@ -142,7 +142,7 @@ public:
             tio.c_cc[VSTART] = static_cast<cc_t>(dcb.XonChar);
             tio.c_cc[VSTOP] = static_cast<cc_t>(dcb.XoffChar);
         }
-        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VMIN] = 1; // with 0, an empty non-blocking read returns 0 like a hang-up
         tio.c_cc[VTIME] = 0;
         if (tcsetattr(fd_, TCSANOW, &tio) != 0) return Failed();
         return Termios2SetBaud(fd_, dcb.BaudRate) || Failed();
@@ -335,7 +335,7 @@ std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*o
         cfmakeraw(&tio);
         tio.c_cflag |= CLOCAL | CREAD;
         tio.c_iflag &= ~IXANY;
-        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VMIN] = 1; // with 0, an empty non-blocking read returns 0 like a hang-up
         tio.c_cc[VTIME] = 0;
         tcsetattr(fd, TCSANOW, &tio);
     }

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "BlockBuffer.h"
+#include "PtyPeer.h"
 #include "TestSupport.h"
 
 namespace {
@@ -19,7 +20,9 @@ std::vector<uint8_t> ReadAll(BlockBuffer& buffer) {
     return out;
 }
 
-void* NoMemory(size_t) { return nullptr; }
+void* NoMemory(size_t) {
+    return nullptr;
+}
 
 TEST(BlockBuffer, WriteSizesTheNewBlockForTheWholeWrite) {
     BlockBuffer buffer;
@@ -147,13 +150,25 @@ TEST(BlockBuffer, FailedAllocationDropsTheBytesWithoutCrashing) {
 }
 
 TEST(BlockBuffer, FailedAllocationInTheReceivePathDropsAndGoesOn) {
-    DiagnosticsCapture diagnostics;
+    PtyPeer peer;
+    ASSERT_TRUE(peer.Ok());
     TestLine line(0);
+    ASSERT_TRUE(line.Open(peer.Port(), 9600, NOPARITY, 8, ONESTOPBIT));
+    line.CO_ = COMMTIMEOUTS{10, 0, 100, 0, 1000};
+    ASSERT_TRUE(line.SetTimeouts());
+    DiagnosticsCapture diagnostics;
     line.GetRxBuffer().SetAllocator(NoMemory);
-    // Closed port: the read gives nothing, and nothing is committed or crashes.
-    EXPECT_EQ(line.FillRxBuffer(100), 0u);
+    peer.Send("lost bytes");
+    ASSERT_TRUE(WaitUntil([&] { return line.QueuedBytes(true) == 10; }, 2s));
+    EXPECT_EQ(line.FillRxBuffer(10), 0u);
     EXPECT_EQ(line.GetRxBuffer().Size(), 0u);
+    EXPECT_EQ(line.QueuedBytes(true), 0u) << "the bytes are taken off the line, not left to spin on";
     EXPECT_FALSE(diagnostics.Messages().empty());
+    line.GetRxBuffer().SetAllocator(nullptr);
+    peer.Send("ok");
+    ASSERT_TRUE(WaitUntil([&] { return line.QueuedBytes(true) == 2; }, 2s));
+    EXPECT_EQ(line.FillRxBuffer(2), 2u);
+    EXPECT_EQ(ReadAll(line.GetRxBuffer()), (std::vector<uint8_t>{'o', 'k'}));
 }
 
 // Any interleaving of write, read, reserve-and-commit and clear gives the same bytes
@@ -179,7 +194,8 @@ TEST(BlockBuffer, RandomOperationsMatchAPlainQueue) {
         } else if (op < 7) {
             std::vector<uint8_t> out(n);
             const bool discard = random() % 5 == 0;
-            const uint32_t got = buffer.Read(discard ? nullptr : out.data(), static_cast<uint32_t>(n));
+            const uint32_t got =
+                buffer.Read(discard ? nullptr : out.data(), static_cast<uint32_t>(n));
             ASSERT_EQ(got, std::min(n, reference.size()));
             if (!discard) {
                 ASSERT_TRUE(std::equal(out.begin(), out.begin() + got, reference.begin()));

@@ -13,8 +13,8 @@ namespace {
 class FakeMachine {
 public:
     FakeMachine() {
-        root_ = fs::temp_directory_path() / ("portmap-" + std::to_string(getpid()) + "-" +
-                                             std::to_string(counter_++));
+        root_ = fs::temp_directory_path() /
+                ("portmap-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
         fs::create_directories(root_ / "dev");
         fs::create_directories(root_ / "sys/class/tty");
     }
@@ -63,8 +63,9 @@ TEST(PortMap, ListsHardwareInOrderWithStableNumbers) {
 
 TEST(PortMap, CommandLinePortsCountUpFrom901) {
     PortMap map;
-    const char* argv[] = {"prog", "--port", "/dev/pts/3", "--other", "--port=/dev/serial/by-id/x",
-                          "--port", "/dev/pts/3", "--port"};
+    const char* argv[] = {
+        "prog",   "--port",     "/dev/pts/3", "--other", "--port=/dev/serial/by-id/x",
+        "--port", "/dev/pts/3", "--port"};
     EXPECT_EQ(map.AddCommandLinePorts(8, argv), 3);
     const auto entries = map.Entries();
     ASSERT_EQ(entries.size(), 2u) << "the same path keeps its number";

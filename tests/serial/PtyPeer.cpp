@@ -26,7 +26,9 @@ PtyPeer::PtyPeer() {
     port_ = PortMap::Global().AddCommandLinePort(slavePath_);
 }
 
-PtyPeer::~PtyPeer() { CloseMaster(); }
+PtyPeer::~PtyPeer() {
+    CloseMaster();
+}
 
 void PtyPeer::CloseMaster() {
     if (master_ >= 0) close(master_);
@@ -61,8 +63,10 @@ std::vector<uint8_t> PtyPeer::Receive(size_t count, std::chrono::milliseconds ti
         if (poll(&fd, 1, static_cast<int>(left.count())) <= 0) continue;
         const size_t want = std::min(sizeof buffer, count - got.size());
         const ssize_t n = read(master_, buffer, want);
-        if (n > 0) got.insert(got.end(), buffer, buffer + n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+        if (n > 0)
+            got.insert(got.end(), buffer, buffer + n);
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            break;
     }
     return got;
 }
@@ -74,8 +78,10 @@ std::vector<uint8_t> PtyPeer::ReceiveUntilQuiet(std::chrono::milliseconds quiet)
         pollfd fd{master_, POLLIN, 0};
         if (poll(&fd, 1, static_cast<int>(quiet.count())) <= 0) break;
         const ssize_t n = read(master_, buffer, sizeof buffer);
-        if (n > 0) got.insert(got.end(), buffer, buffer + n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+        if (n > 0)
+            got.insert(got.end(), buffer, buffer + n);
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            break;
     }
     return got;
 }

@@ -122,11 +122,11 @@ TEST(ScriptedLine, EventsAreDispatchedAsTheirNotifications) {
         intptr_t lParam;
     };
     const Case cases[] = {
-        {EV_CTS, MS_CTS_ON, CN_MSG_CTS, 1},     {EV_CTS, 0, CN_MSG_CTS, 0},
-        {EV_DSR, MS_DSR_ON, CN_MSG_DSR, 1},     {EV_DSR, 0, CN_MSG_DSR, 0},
-        {EV_RING, MS_RING_ON, CN_MSG_RING, 1},  {EV_RLSD, MS_RLSD_ON, CN_MSG_RLSD, 1},
-        {EV_RLSD, 0, CN_MSG_RLSD, 0},           {EV_BREAK, 0, CN_MSG_BREAK, 0},
-        {EV_RXFLAG, 0, CN_MSG_RXFLAG, 0},       {EV_TXEMPTY, 0, CN_MSG_TXEMPTY, 0},
+        {EV_CTS, MS_CTS_ON, CN_MSG_CTS, 1},    {EV_CTS, 0, CN_MSG_CTS, 0},
+        {EV_DSR, MS_DSR_ON, CN_MSG_DSR, 1},    {EV_DSR, 0, CN_MSG_DSR, 0},
+        {EV_RING, MS_RING_ON, CN_MSG_RING, 1}, {EV_RLSD, MS_RLSD_ON, CN_MSG_RLSD, 1},
+        {EV_RLSD, 0, CN_MSG_RLSD, 0},          {EV_BREAK, 0, CN_MSG_BREAK, 0},
+        {EV_RXFLAG, 0, CN_MSG_RXFLAG, 0},      {EV_TXEMPTY, 0, CN_MSG_TXEMPTY, 0},
         {EV_ERR, 0, CN_MSG_ERROR, CE_FRAME},
     };
     QueueWindow window;

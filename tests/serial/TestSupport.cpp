@@ -48,7 +48,8 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 std::vector<uint8_t> Pattern(size_t length, size_t offset) {
     std::vector<uint8_t> bytes(length);
-    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<uint8_t>(((i + offset) * 7 + 3) % 251);
+    for (size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<uint8_t>(((i + offset) * 7 + 3) % 251);
     return bytes;
 }
 
@@ -60,7 +61,9 @@ DiagnosticsCapture::DiagnosticsCapture() {
     SetCnDiagnosticsHook(Capture);
 }
 
-DiagnosticsCapture::~DiagnosticsCapture() { SetCnDiagnosticsHook(nullptr); }
+DiagnosticsCapture::~DiagnosticsCapture() {
+    SetCnDiagnosticsHook(nullptr);
+}
 
 std::vector<std::string> DiagnosticsCapture::Messages() const {
     std::lock_guard<std::mutex> lock(CaptureMutex());

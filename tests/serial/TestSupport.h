@@ -40,14 +40,18 @@ public:
 
     bool GetState(DCB* dcb) override { return inner_->GetState(dcb); }
     bool SetState(const DCB& dcb) override { return inner_->SetState(dcb); }
-    bool SetQueueSizes(uint32_t in, uint32_t out) override { return inner_->SetQueueSizes(in, out); }
+    bool SetQueueSizes(uint32_t in, uint32_t out) override {
+        return inner_->SetQueueSizes(in, out);
+    }
     bool PurgeQueues(uint32_t flags) override { return inner_->PurgeQueues(flags); }
     bool TakeLineErrors(uint32_t* errors) override { return inner_->TakeLineErrors(errors); }
     bool InputQueued(uint32_t* count) override { return inner_->InputQueued(count); }
     bool OutputQueued(uint32_t* count) override { return inner_->OutputQueued(count); }
     bool GetModemStatus(uint32_t* status) override { return inner_->GetModemStatus(status); }
     bool ClearBreak() override { return inner_->ClearBreak(); }
-    int ReadSome(void* buffer, uint32_t length) override { return inner_->ReadSome(buffer, length); }
+    int ReadSome(void* buffer, uint32_t length) override {
+        return inner_->ReadSome(buffer, length);
+    }
     int WriteSome(const void* buffer, uint32_t length) override;
     uint32_t Wait(uint32_t want, int timeoutMs) override { return inner_->Wait(want, timeoutMs); }
     void Wake() override { inner_->Wake(); }

@@ -14,7 +14,8 @@ TEST(WindowMessages, PostingReachesOnlyRegisteredWindowsInOrder) {
     EXPECT_TRUE(IsWindow(handle));
     EXPECT_FALSE(IsWindow(nullptr));
     EXPECT_FALSE(PostMessage(nullptr, 1, 0, 0));
-    for (uint32_t i = 0; i < 5; ++i) EXPECT_TRUE(PostMessage(handle, 0x66A + i, i, -static_cast<intptr_t>(i)));
+    for (uint32_t i = 0; i < 5; ++i)
+        EXPECT_TRUE(PostMessage(handle, 0x66A + i, i, -static_cast<intptr_t>(i)));
     const auto messages = window->Drain();
     ASSERT_EQ(messages.size(), 5u);
     for (uint32_t i = 0; i < 5; ++i) {
