@@ -26,7 +26,9 @@ struct DotMatrix {
         height = h;
         dots.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
     }
-    uint8_t* Row(int y) { return dots.data() + static_cast<size_t>(y) * static_cast<size_t>(width); }
+    uint8_t* Row(int y) {
+        return dots.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+    }
     const uint8_t* Row(int y) const {
         return dots.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
     }

@@ -31,7 +31,9 @@ std::vector<uint8_t> BuildBitImageBand(const DotMatrix& matrix, int band, int ba
     return bytes;
 }
 
-int RasterBytesPerRow(int columns) { return (columns + DOTS_PER_BYTE - 1) / DOTS_PER_BYTE; }
+int RasterBytesPerRow(int columns) {
+    return (columns + DOTS_PER_BYTE - 1) / DOTS_PER_BYTE;
+}
 
 namespace {
 

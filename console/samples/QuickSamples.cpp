@@ -86,8 +86,7 @@ public:
         Record();
     }
     void RasterImage(uint8_t m, uint16_t bytesPerRow, uint16_t rows, const uint8_t* data) {
-        p_.PrintRasterImage(m, bytesPerRow & 0xFF, bytesPerRow >> 8, rows & 0xFF, rows >> 8,
-                            data);
+        p_.PrintRasterImage(m, bytesPerRow & 0xFF, bytesPerRow >> 8, rows & 0xFF, rows >> 8, data);
         Record();
     }
     void BarcodeHeight(uint8_t n) { Record(p_.SetBarcodeHeight(n)); }
@@ -234,8 +233,7 @@ void QuickSamples::PictureSample() {
     if (host_.WarnIfPortClosed()) return;
     Script s(host_);
     s.Head("Print Example:print raser bit image");
-    s.RasterImage(RASTER_NORMAL, SAMPLE_PICTURE_ROW_BYTES, SAMPLE_PICTURE_HEIGHT,
-                  SamplePicture());
+    s.RasterImage(RASTER_NORMAL, SAMPLE_PICTURE_ROW_BYTES, SAMPLE_PICTURE_HEIGHT, SamplePicture());
     s.Tail();
 }
 
@@ -299,12 +297,18 @@ bool QuickSamples::Run(int controlId) {
         Handler handler;
     };
     static constexpr Entry HANDLERS[] = {
-        {ID_PRINTER_INIT, &QuickSamples::PrinterInit},      {ID_FONT_SAMPLE, &QuickSamples::FontSample},
-        {ID_PRINT_SAMPLE, &QuickSamples::PrintSample},      {ID_MARGINS_SAMPLE, &QuickSamples::MarginsSample},
-        {ID_COORDINATE_SAMPLE, &QuickSamples::CoordinateSample}, {ID_DENSITY_SAMPLE, &QuickSamples::DensitySample},
-        {ID_HORIZONTAL_TAB_SAMPLE, &QuickSamples::HorizontalTabSample}, {ID_VERTICAL_TAB_SAMPLE, &QuickSamples::VerticalTabSample},
-        {ID_PICTURE_SAMPLE, &QuickSamples::PictureSample},    {ID_ALIGNMENT_SAMPLE, &QuickSamples::AlignmentSample},
-        {ID_BARCODE_SAMPLE, &QuickSamples::BarcodeSample},    {ID_QRCODE_SAMPLE, &QuickSamples::QRCodeSample},
+        {ID_PRINTER_INIT, &QuickSamples::PrinterInit},
+        {ID_FONT_SAMPLE, &QuickSamples::FontSample},
+        {ID_PRINT_SAMPLE, &QuickSamples::PrintSample},
+        {ID_MARGINS_SAMPLE, &QuickSamples::MarginsSample},
+        {ID_COORDINATE_SAMPLE, &QuickSamples::CoordinateSample},
+        {ID_DENSITY_SAMPLE, &QuickSamples::DensitySample},
+        {ID_HORIZONTAL_TAB_SAMPLE, &QuickSamples::HorizontalTabSample},
+        {ID_VERTICAL_TAB_SAMPLE, &QuickSamples::VerticalTabSample},
+        {ID_PICTURE_SAMPLE, &QuickSamples::PictureSample},
+        {ID_ALIGNMENT_SAMPLE, &QuickSamples::AlignmentSample},
+        {ID_BARCODE_SAMPLE, &QuickSamples::BarcodeSample},
+        {ID_QRCODE_SAMPLE, &QuickSamples::QRCodeSample},
         {ID_CUTTING_SAMPLE, &QuickSamples::CuttingSample},
     };
     for (const Entry& e : HANDLERS) {

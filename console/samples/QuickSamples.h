@@ -26,19 +26,19 @@ class QuickSamples {
 public:
     explicit QuickSamples(PageHost& host) : host_(host) {}
 
-    void PrinterInit();       // 1001 "Printer Init"
-    void FontSample();        // 1035 "Font Sample"
-    void PrintSample();       // 1036 "Print"
-    void MarginsSample();     // 1037 "Margins"
-    void CoordinateSample();  // 1038 "Coordinate"
-    void DensitySample();     // 1039 "Density"
+    void PrinterInit();         // 1001 "Printer Init"
+    void FontSample();          // 1035 "Font Sample"
+    void PrintSample();         // 1036 "Print"
+    void MarginsSample();       // 1037 "Margins"
+    void CoordinateSample();    // 1038 "Coordinate"
+    void DensitySample();       // 1039 "Density"
     void HorizontalTabSample(); // 1040 "Horizon tab"
-    void VerticalTabSample(); // 1041 "Verti tab"
-    void PictureSample();     // 1042 "Picture"
-    void AlignmentSample();   // 1043 "Alignment"
-    void BarcodeSample();     // 1044 "Bar-code"
-    void QRCodeSample();      // 1045 "QRCode"
-    void CuttingSample();     // 1046 "Cutting"
+    void VerticalTabSample();   // 1041 "Verti tab"
+    void PictureSample();       // 1042 "Picture"
+    void AlignmentSample();     // 1043 "Alignment"
+    void BarcodeSample();       // 1044 "Bar-code"
+    void QRCodeSample();        // 1045 "QRCode"
+    void CuttingSample();       // 1046 "Cutting"
 
     // The handler of a control id (1001, 1035..1046); false for any other id.
     bool Run(int controlId);

@@ -1,0 +1,27 @@
+#pragma once
+// Loading a picture file and reducing it to black and white with a brightness
+// threshold. A dot is white when threshold < 0.299 R + 0.587 G + 0.114 B, black
+// otherwise; the comparison is exact, so a grey equal to the threshold is black.
+
+#include "DotMatrix.h"
+
+#include <QImage>
+#include <QString>
+
+inline constexpr int THRESHOLD_MAX = 255;
+
+// Loads any picture Qt's readers decode. A file that cannot be decoded, or a JPEG
+// that ends before its image data does, gives false and leaves `picture` null.
+bool LoadPicture(const QString& path, QImage& picture);
+
+// True when the bytes are a JPEG stream that reaches its end-of-image marker: the
+// decoder would otherwise fill a cut-off picture with grey and report success.
+bool JpegStreamComplete(const uint8_t* data, size_t size);
+
+// Builds `matrix` from `picture` (one byte per dot, 1 = black) and turns the picture
+// itself into the black-and-white image the preview shows. Any earlier matrix is
+// replaced.
+void ConvertPicture(QImage& picture, int threshold, DotMatrix& matrix);
+
+// The rule for one colour, for tests and for palettes.
+bool IsBlackDot(int red, int green, int blue, int threshold);

@@ -1,0 +1,255 @@
+#include "PicturePrinter.h"
+
+#include "ImageBands.h"
+#include "PageHost.h"
+#include "PictureConversion.h"
+#include "PicturePreview.h"
+#include "Prompts.h"
+#include "VrnxLib.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+const char* const BIT_IMAGE_ITEMS[] = {"8-dot single-density", "8-dot double-density",
+                                       "24-dot single-density", "24-dot double-density"};
+constexpr int BIT_IMAGE_DEFAULT = 3;
+const char* const RASTER_ITEMS[] = {"Normal", "Double-width", "Double-height", "Quadruple"};
+constexpr int RASTER_DEFAULT = 0;
+constexpr int RASTER_MODE_COUNT = 4;
+
+constexpr uint8_t BAND_FEED = 24;
+constexpr int BYTE_LOW_MASK = 0xFF;
+constexpr int BYTE_SHIFT = 8;
+
+const char* const MSG_NOTE = "Note";
+const char* const MSG_OPEN_FAILED = "Picture load fail";
+const char* const MSG_RELOAD_FAILED = "picture load fail";
+const char* const MSG_THRESHOLD = "Threshold can not be greater than 255";
+const char* const MSG_TOO_TALL = "Picture height can not be greater than 65535";
+const char* const OPEN_CAPTION = "Open";
+
+void FillList(QComboBox* list, const char* const* items, int count, int selected) {
+    list->clear();
+    for (int i = 0; i < count; ++i) list->addItem(QString::fromLatin1(items[i]));
+    list->setCurrentIndex(selected);
+}
+
+uint8_t Low(int value) {
+    return static_cast<uint8_t>(value & BYTE_LOW_MASK);
+}
+uint8_t High(int value) {
+    return static_cast<uint8_t>((value >> BYTE_SHIFT) & BYTE_LOW_MASK);
+}
+
+} // namespace
+
+const char* const PicturePrinter::OPEN_FILTER =
+    "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|Others(*.*)|*.*||";
+
+PicturePrinter::PicturePrinter(PageHost& host, const PictureControls& controls)
+    : host_(host), c_(controls) {
+    previewSize_ = c_.previewFrame->size();
+    preview_ = new PicturePreview(c_.previewFrame);
+    preview_->SetPicture(&picture_);
+    c_.hScroll->hide();
+    c_.vScroll->hide();
+    if (c_.thresholdEdit->text().isEmpty())
+        c_.thresholdEdit->setText(QString::number(DEFAULT_THRESHOLD));
+    if (!c_.rasterMode->isChecked() && !c_.bitImageMode->isChecked())
+        c_.bitImageMode->setChecked(true);
+    if (c_.sizeList->count() == 0) SelectBitImageMode();
+    connect(c_.hScroll, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnScroll(Qt::Horizontal, action); });
+    connect(c_.vScroll, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnScroll(Qt::Vertical, action); });
+}
+
+PicturePrinter::~PicturePrinter() {
+    // The preview belongs to the frame, which may outlive this object.
+    if (preview_ != nullptr) preview_->SetPicture(nullptr);
+}
+
+void PicturePrinter::RecordPreviewSize() {
+    previewSize_ = c_.previewFrame->size();
+}
+
+bool PicturePrinter::ReadThreshold(int& threshold) {
+    threshold = ReadNumber(c_.thresholdEdit);
+    if (threshold > THRESHOLD_MAX) {
+        host_.ShowHelpTip(c_.thresholdEdit, QString::fromLatin1(MSG_THRESHOLD));
+        return false;
+    }
+    return true;
+}
+
+void PicturePrinter::OpenFile() {
+    QWidget* owner = c_.previewFrame->window();
+    const QString path = Prompts::OpenFile(owner, QString::fromLatin1(OPEN_CAPTION),
+                                           QString::fromLatin1(OPEN_FILTER));
+    if (path.isEmpty()) return;
+    path_ = path;
+    c_.pathEdit->setText(path);
+
+    // The earlier matrix stays printable when this picture fails.
+    if (!LoadPicture(path, picture_)) {
+        Redraw();
+        Prompts::MessageBox(owner, QString::fromLatin1(MSG_NOTE),
+                            QString::fromLatin1(MSG_OPEN_FAILED), Prompts::OkOnly);
+        return;
+    }
+    int threshold = 0;
+    if (!ReadThreshold(threshold)) {
+        Redraw();
+        return;
+    }
+    ConvertPicture(picture_, threshold, matrix_);
+    LayOutPreview();
+    Redraw();
+}
+
+void PicturePrinter::ApplyThreshold() {
+    int threshold = 0;
+    if (!ReadThreshold(threshold)) return;
+    if (path_.isEmpty()) return;
+    QImage reloaded;
+    if (!LoadPicture(path_, reloaded)) {
+        Prompts::MessageBox(c_.previewFrame->window(), QString::fromLatin1(MSG_NOTE),
+                            QString::fromLatin1(MSG_RELOAD_FAILED), Prompts::OkOnly);
+        return;
+    }
+    picture_ = std::move(reloaded);
+    ConvertPicture(picture_, threshold, matrix_);
+    // Same file, same size: the layout and scroll positions stay. A file that changed
+    // size (or was never laid out) needs bars that fit it.
+    if (picture_.size() != laidOutFor_) LayOutPreview();
+    Redraw();
+}
+
+void PicturePrinter::LayOutPreview() {
+    const int W = previewSize_.width();
+    const int H = previewSize_.height();
+    const int bar = PREVIEW_BAR_THICKNESS;
+    const QPoint topLeft = c_.previewFrame->pos();
+    const int L = topLeft.x();
+    const int T = topLeft.y();
+    const int R = L + W;
+    const int B = T + H;
+
+    c_.previewFrame->setGeometry(L, T, W, H);
+    c_.previewFrame->show();
+    c_.hScroll->hide();
+    c_.vScroll->hide();
+    scroll_ = QPoint(0, 0);
+    preview_->SetScrollPosition(scroll_);
+
+    const int pictureWidth = picture_.width();
+    const int pictureHeight = picture_.height();
+    c_.hScroll->setRange(0, std::max(0, pictureWidth - W));
+    c_.hScroll->setPageStep(0);
+    c_.hScroll->setValue(0);
+    c_.vScroll->setRange(0, std::max(0, pictureHeight - H));
+    c_.vScroll->setPageStep(0);
+    c_.vScroll->setValue(0);
+
+    const bool wider = pictureWidth > W;
+    const bool taller = pictureHeight > H;
+    if (wider && taller) {
+        c_.previewFrame->setGeometry(L, T, W - bar, H - bar);
+        c_.hScroll->setGeometry(L, B - bar, W - bar, bar);
+        c_.vScroll->setGeometry(R - bar, T, bar, H - bar);
+    } else if (wider) {
+        c_.previewFrame->setGeometry(L, T, W, H - bar);
+        c_.hScroll->setGeometry(L, B - bar, W, bar);
+    } else if (taller) {
+        c_.previewFrame->setGeometry(L, T, W - bar, H);
+        c_.vScroll->setGeometry(R - bar, T, bar, H);
+    }
+    c_.previewFrame->show();
+    if (wider) c_.hScroll->show();
+    if (taller) c_.vScroll->show();
+    laidOutFor_ = picture_.size();
+}
+
+void PicturePrinter::OnScroll(Qt::Orientation orientation, int action) {
+    QScrollBar* bar = orientation == Qt::Horizontal ? c_.hScroll : c_.vScroll;
+    int& position = orientation == Qt::Horizontal ? scroll_.rx() : scroll_.ry();
+    switch (action) {
+    case QAbstractSlider::SliderMove:
+        position = bar->sliderPosition();
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        position = 0;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        position = bar->maximum();
+        break;
+    default: // arrows and page clicks leave the view where it is
+        break;
+    }
+    bar->setSliderPosition(position);
+    preview_->SetScrollPosition(scroll_);
+    Redraw();
+}
+
+void PicturePrinter::Redraw() {
+    preview_->update();
+}
+
+void PicturePrinter::SelectRasterMode() {
+    FillList(c_.sizeList, RASTER_ITEMS, RASTER_MODE_COUNT, RASTER_DEFAULT);
+}
+
+void PicturePrinter::SelectBitImageMode() {
+    FillList(c_.sizeList, BIT_IMAGE_ITEMS, BIT_IMAGE_MODE_COUNT, BIT_IMAGE_DEFAULT);
+}
+
+void PicturePrinter::Print() {
+    if (host_.WarnIfPortClosed()) return;
+    if (matrix_.Empty()) return;
+    const int listIndex = c_.sizeList->currentIndex();
+    const int columns = std::min(matrix_.width, host_.PrintableWidth());
+    if (c_.bitImageMode->isChecked())
+        PrintBitImage(listIndex, columns);
+    else
+        PrintRaster(listIndex, columns);
+}
+
+void PicturePrinter::PrintBitImage(int listIndex, int columns) {
+    if (listIndex < 0 || listIndex >= BIT_IMAGE_MODE_COUNT) return;
+    const BitImageMode mode = BIT_IMAGE_MODES[listIndex];
+    const int count = BandCount(matrix_, mode.bandHeight);
+    // Every band is built before the first one goes out.
+    std::vector<std::vector<uint8_t>> bands;
+    bands.reserve(static_cast<size_t>(count));
+    for (int band = 0; band < count; ++band)
+        bands.push_back(BuildBitImageBand(matrix_, band, mode.bandHeight, columns));
+    CVRNX_LIB& printer = host_.Printer();
+    for (const auto& band : bands) {
+        printer.PrintBitImage(mode.m, Low(columns), High(columns), band.data());
+        host_.RecordSent();
+        printer.PrintAndFeed(BAND_FEED);
+        host_.RecordSent();
+    }
+}
+
+void PicturePrinter::PrintRaster(int listIndex, int columns) {
+    if (listIndex < 0 || listIndex >= RASTER_MODE_COUNT) return;
+    // The row count travels in 16 bits: a taller picture would wrap it and the printer
+    // would read the rest of the block as commands.
+    if (matrix_.height > RASTER_MAX_ROWS) {
+        host_.ShowHelpTip(c_.printButton, QString::fromLatin1(MSG_TOO_TALL));
+        return;
+    }
+    const int bytesPerRow = RasterBytesPerRow(columns);
+    const std::vector<uint8_t> block = BuildRasterBlock(matrix_, columns);
+    host_.Printer().PrintRasterImage(static_cast<uint8_t>(listIndex), Low(bytesPerRow),
+                                     High(bytesPerRow), Low(matrix_.height), High(matrix_.height),
+                                     block.data());
+    host_.RecordSent();
+}
