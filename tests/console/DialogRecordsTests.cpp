@@ -1,0 +1,172 @@
+#include "DialogTestSupport.h"
+
+#include "HelpTip.h"
+#include "PtyPeer.h"
+#include "RecordsModel.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ids;
+
+namespace {
+
+constexpr int CONTENT = CRecordsModel::COL_CONTENT;
+constexpr int TIPS = CRecordsModel::COL_TIPS;
+
+TEST(DialogRecords, EachRecordIsACheckedDecodedRow) {
+    DialogFixture f;
+    f.dlg->AddOperationRecord("");
+    EXPECT_EQ(f.RowCount(), 0);
+    f.dlg->AddOperationRecord("1B 61 01 ");
+    f.dlg->AddOperationRecord("0A ");
+    f.dlg->AddOperationRecord("41 42 43 ");
+    f.dlg->AddOperationRecord("1B 28 41 02 00 30 33 ");
+    ASSERT_EQ(f.RowCount(), 4);
+    EXPECT_EQ(f.CellText(0, CONTENT), QStringLiteral("1B 61 01 "));
+    EXPECT_EQ(f.CellText(0, TIPS), QStringLiteral("ESC a 01 "));
+    EXPECT_EQ(f.CellText(1, TIPS), QStringLiteral("LF "));
+    EXPECT_EQ(f.CellText(2, TIPS), QStringLiteral("ABC"));
+    EXPECT_EQ(f.CellText(3, TIPS), QStringLiteral("ESC ( A 02 00 30 33 "));
+    for (int r = 0; r < 4; ++r) EXPECT_TRUE(f.dlg->Records().IsChecked(r));
+    // A person's click on a box unchecks it, a second checks it again.
+    f.ClickRowCheck(1);
+    EXPECT_FALSE(f.dlg->Records().IsChecked(1));
+    f.ClickRowCheck(1);
+    EXPECT_TRUE(f.dlg->Records().IsChecked(1));
+    f.Click(IDC_RECORDS_CLEAR);
+    EXPECT_EQ(f.RowCount(), 0);
+}
+
+TEST(DialogRecords, SaveWritesCheckedRowsOnly) {
+    QTemporaryDir dir;
+    DialogFixture f;
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(f.dlg->HelpTip().Text(), QStringLiteral("no data"));
+    EXPECT_TRUE(f.prompts.requests.empty()); // no dialog without rows
+
+    f.dlg->AddOperationRecord("1B 40 ");
+    f.dlg->AddOperationRecord("1B 61 01 ");
+    f.dlg->AddOperationRecord("0A ");
+    f.ClickRowCheck(1);
+    f.prompts.savePaths = {dir.filePath("records")};
+    f.Click(IDC_RECORDS_SAVE);
+    ASSERT_EQ(f.prompts.requests.size(), 1u);
+    EXPECT_EQ(f.prompts.requests[0].text, QStringLiteral("TXT files(*.txt)|*.txt||"));
+    EXPECT_EQ(ReadFile(dir.filePath("records.txt")), QByteArray("1B 40 \r\n0A \r\n"));
+
+    // Saving over a file replaces it whole; with every box unchecked it is empty.
+    for (int r : {0, 2}) f.ClickRowCheck(r);
+    f.prompts.savePaths = {dir.filePath("records.TXT")};
+    const QString upper = WriteTempFile(dir, "records.TXT", "old content\r\n");
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(ReadFile(upper), QByteArray());
+
+    // A file that cannot be written says so, and nothing else is touched.
+    f.prompts.savePaths = {dir.filePath("no-such-folder/records.txt")};
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(f.dlg->HelpTip().Text(), QStringLiteral("Save failed"));
+    EXPECT_EQ(ReadFile(dir.filePath("records.txt")), QByteArray("1B 40 \r\n0A \r\n"));
+
+    // Cancelling the dialog writes nothing.
+    f.prompts.savePaths = {QString()};
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(f.RowCount(), 3);
+}
+
+TEST(DialogRecords, ImportReplacesRowsWithTheFilesLines) {
+    QTemporaryDir dir;
+    DialogFixture f;
+    f.dlg->AddOperationRecord("1D 56 42 00 ");
+    const QString good = WriteTempFile(dir, "good.txt",
+                                       "// test set\r\n"
+                                       "1B 40 // initialise\r\n"
+                                       "\r\n"
+                                       "   \r\n"
+                                       "1b 61 01\r\n"
+                                       "1B40\r\n");
+    f.prompts.openPaths = {good};
+    f.Click(IDC_RECORDS_IMPORT);
+    ASSERT_EQ(f.RowCount(), 3);
+    EXPECT_EQ(f.CellText(0, CONTENT), QStringLiteral("1B 40 "));
+    EXPECT_EQ(f.CellText(0, TIPS), QStringLiteral("ESC @ "));
+    EXPECT_EQ(f.CellText(1, CONTENT), QStringLiteral("1b 61 01"));
+    EXPECT_EQ(f.CellText(2, TIPS), QStringLiteral("ESC NULL "));
+    EXPECT_EQ(f.prompts.CountMessages(), 0);
+}
+
+TEST(DialogRecords, ImportOfABadFileLeavesTheRowsAsTheyWere) {
+    QTemporaryDir dir;
+    DialogFixture f;
+    f.dlg->AddOperationRecord("1B 40 ");
+    f.dlg->AddOperationRecord("0A ");
+    f.ClickRowCheck(0);
+    const QString bad = WriteTempFile(dir, "bad.txt", "1B 61 01\r\nG1 00\r\n0A\r\n");
+    f.prompts.openPaths = {bad};
+    f.Click(IDC_RECORDS_IMPORT);
+    ASSERT_EQ(f.prompts.CountMessages(), 1);
+    EXPECT_EQ(f.prompts.requests.back().caption, QStringLiteral(" Prompt"));
+    EXPECT_EQ(f.prompts.requests.back().text,
+              QStringLiteral("The contents of the file does not meet the hex command mode, the "
+                             "import operation was canceled "));
+    ASSERT_EQ(f.RowCount(), 2);
+    EXPECT_EQ(f.CellText(0, CONTENT), QStringLiteral("1B 40 "));
+    EXPECT_EQ(f.CellText(1, CONTENT), QStringLiteral("0A "));
+    EXPECT_FALSE(f.dlg->Records().IsChecked(0));
+    EXPECT_TRUE(f.dlg->Records().IsChecked(1));
+
+    f.prompts.openPaths = {dir.filePath("missing.txt")};
+    f.Click(IDC_RECORDS_IMPORT);
+    EXPECT_EQ(f.dlg->HelpTip().Text(), QStringLiteral("Import failed"));
+    EXPECT_EQ(f.RowCount(), 2);
+}
+
+TEST(DialogRecords, ResendWritesCheckedRowsInOneWriteAndAddsNoRow) {
+    PtyPeer peer;
+    ASSERT_TRUE(peer.Ok());
+    DialogFixture f;
+    CTalvaneDlg& d = *f.dlg;
+    d.AddOperationRecord("1B 40 ");
+    d.AddOperationRecord("1D 56 42 00 ");
+    d.AddOperationRecord("0A ");
+    f.ClickRowCheck(1);
+
+    d.SetOptions(EN_CONSOLE_OPTIONS);
+    ASSERT_TRUE(d.Open(peer.Port(), 9600, 0, 8, 0));
+    f.Click(IDC_RECORDS_RESEND);
+    const std::vector<uint8_t> got = peer.Receive(3, std::chrono::seconds(3));
+    EXPECT_EQ(got, (std::vector<uint8_t>{0x1B, 0x40, 0x0A}));
+    EXPECT_EQ(f.RowCount(), 3);
+    EXPECT_EQ(d.TakeSentText(), "");
+    EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(100)).empty());
+
+    // No checked row: nothing is written. No row at all: "No data".
+    for (int r : {0, 2}) f.ClickRowCheck(r);
+    f.Click(IDC_RECORDS_RESEND);
+    EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(150)).empty());
+    f.Click(IDC_RECORDS_CLEAR);
+    f.Click(IDC_RECORDS_RESEND);
+    EXPECT_EQ(d.HelpTip().Text(), QStringLiteral("No data"));
+    d.Close();
+}
+
+TEST(DialogRecords, AHugeRowIsShownShortAndSavedWhole) {
+    QTemporaryDir dir;
+    DialogFixture f;
+    std::string raster = "1D 76 30 00 30 00 00 04 ";
+    const size_t rasterBytes = 3 * 1024 * 1024;
+    raster.reserve(rasterBytes * 3);
+    while (raster.size() < rasterBytes * 3) raster += "FF ";
+    f.dlg->AddOperationRecord(raster);
+    DialogFixture::ProcessEvents();
+    ASSERT_EQ(f.RowCount(), 1);
+    EXPECT_LE(f.CellText(0, CONTENT).size(), CRecordsModel::SHOWN_CHARS + 1);
+    EXPECT_TRUE(f.CellText(0, TIPS).startsWith(QStringLiteral("GS v 0 00 30 00")));
+    f.prompts.savePaths = {dir.filePath("big.txt")};
+    f.Click(IDC_RECORDS_SAVE);
+    const QByteArray saved = ReadFile(dir.filePath("big.txt"));
+    EXPECT_EQ(static_cast<size_t>(saved.size()), raster.size() + 2);
+    EXPECT_TRUE(saved.endsWith("FF \r\n"));
+}
+
+} // namespace
