@@ -72,6 +72,8 @@ bool CnAssertFailed(const char* expression, int number);
 // on this platform reads differently from the one the message names).
 #define CN_ASSERT_AS(expr, text, number) (static_cast<bool>(expr) || CnAssertFailed(text, number))
 
+// The worker threads call virtual slots of the object; a derived class should
+// Close() in its own destructor, so no thread runs while its part is torn down.
 class CSerialLine {
 public:
     using BlockBuffer = ::BlockBuffer;
@@ -177,7 +179,8 @@ protected:
         std::unique_ptr<ManualResetEvent> hEvent;
     };
 
-    uint32_t dwOption_ = 0;
+    // Atomic: the threads read it, and a change while open is allowed (if reported).
+    std::atomic<uint32_t> dwOption_{0};
     std::unique_ptr<SerialDevice> hComm_; // null while closed
     uint32_t dwPort_ = CN_INVALID_PORT;
     char szPortName_[CN_PORT_NAME_SIZE];

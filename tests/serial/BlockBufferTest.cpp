@@ -162,7 +162,8 @@ TEST(BlockBuffer, FailedAllocationInTheReceivePathDropsAndGoesOn) {
     ASSERT_TRUE(WaitUntil([&] { return line.QueuedBytes(true) == 10; }, 2s));
     EXPECT_EQ(line.FillRxBuffer(10), 0u);
     EXPECT_EQ(line.GetRxBuffer().Size(), 0u);
-    EXPECT_EQ(line.QueuedBytes(true), 0u) << "the bytes are taken off the line, not left to spin on";
+    EXPECT_EQ(line.QueuedBytes(true), 0u)
+        << "the bytes are taken off the line, not left to spin on";
     EXPECT_FALSE(diagnostics.Messages().empty());
     line.GetRxBuffer().SetAllocator(nullptr);
     peer.Send("ok");

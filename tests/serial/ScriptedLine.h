@@ -72,6 +72,7 @@ class ScriptedTestLine : public TestLine {
 public:
     explicit ScriptedTestLine(uint32_t options)
         : TestLine(options), script(std::make_shared<Script>()) {}
+    ~ScriptedTestLine() override { Close(CN_DEFAULT_CLOSE_WAIT_MS); }
     std::shared_ptr<Script> script;
 
 protected:

@@ -1,0 +1,164 @@
+// Prints
+//   engine/raw write throughput ratio: X   (16 MiB through Write with options 0x3C to a
+//                                           pseudo-terminal, against a blocking write()
+//                                           loop of the same bytes; goal >= 0.9)
+//   blockbuffer/memcpy ratio: X            (64 MiB in 1 KiB appends and reads, against
+//                                           memcpy of the same bytes in and out)
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "BlockBuffer.h"
+#include "PortMap.h"
+#include "SerialLine.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr size_t WRITE_TOTAL = 16u << 20;
+constexpr size_t WRITE_PIECE = 4096;
+constexpr size_t BUFFER_TOTAL = 64u << 20;
+constexpr size_t BUFFER_PIECE = 1024;
+constexpr size_t BUFFER_BATCH = 64; // appends before the reads catch up
+constexpr int ROUNDS = 3;           // best of, to ride out a busy machine
+
+double Seconds(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Pty {
+    int master = -1;
+    std::string slave;
+    Pty() {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) std::exit(1);
+        char name[128];
+        if (ptsname_r(master, name, sizeof name) != 0) std::exit(1);
+        slave = name;
+    }
+    ~Pty() { close(master); }
+};
+
+// Reads the master until `total` bytes have come; returns when they have.
+std::thread Drainer(int master, size_t total, std::atomic<size_t>& received) {
+    return std::thread([master, total, &received] {
+        std::vector<char> buffer(1 << 16);
+        size_t got = 0;
+        while (got < total) {
+            const ssize_t n = read(master, buffer.data(), buffer.size());
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
+        received = got;
+    });
+}
+
+double EngineSeconds(const std::vector<char>& data) {
+    Pty pty;
+    const uint32_t port = PortMap::Global().AddCommandLinePort(pty.slave);
+    CSerialLine line(EN_CONSOLE_OPTIONS);
+    if (!line.Open(port, 115200, NOPARITY, 8, ONESTOPBIT)) std::exit(1);
+    line.CO_ = COMMTIMEOUTS{10, 0, 100, 0, 65535};
+    line.SetTimeouts();
+    std::atomic<size_t> received{0};
+    const auto start = Clock::now();
+    std::thread drainer = Drainer(pty.master, data.size(), received);
+    for (size_t off = 0; off < data.size(); off += WRITE_PIECE)
+        line.Write(data.data() + off, static_cast<uint32_t>(WRITE_PIECE));
+    drainer.join();
+    const double seconds = Seconds(start);
+    if (received != data.size())
+        std::fprintf(stderr, "engine: only %zu bytes arrived\n", received.load());
+    line.Close(500);
+    return seconds;
+}
+
+double RawSeconds(const std::vector<char>& data) {
+    Pty pty;
+    const int fd = open(pty.slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios tio{};
+    tcgetattr(fd, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(fd, TCSANOW, &tio);
+    std::atomic<size_t> received{0};
+    const auto start = Clock::now();
+    std::thread drainer = Drainer(pty.master, data.size(), received);
+    size_t off = 0;
+    while (off < data.size()) {
+        const ssize_t n = write(fd, data.data() + off, data.size() - off);
+        if (n <= 0) break;
+        off += static_cast<size_t>(n);
+    }
+    drainer.join();
+    const double seconds = Seconds(start);
+    close(fd);
+    return seconds;
+}
+
+double BlockBufferSeconds(const std::vector<char>& piece, std::vector<char>& out) {
+    BlockBuffer buffer;
+    const auto start = Clock::now();
+    for (size_t done = 0; done < BUFFER_TOTAL; done += BUFFER_PIECE * BUFFER_BATCH) {
+        for (size_t i = 0; i < BUFFER_BATCH; ++i) {
+            BlockBuffer::LockScope lock(&buffer);
+            buffer.Write(piece.data() + i * BUFFER_PIECE, BUFFER_PIECE);
+        }
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            buffer.Read(out.data() + i * BUFFER_PIECE, BUFFER_PIECE, true);
+    }
+    return Seconds(start);
+}
+
+double MemcpySeconds(const std::vector<char>& piece, std::vector<char>& out) {
+    std::vector<char> staging(BUFFER_PIECE * BUFFER_BATCH);
+    const auto start = Clock::now();
+    for (size_t done = 0; done < BUFFER_TOTAL; done += BUFFER_PIECE * BUFFER_BATCH) {
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            std::memcpy(staging.data() + i * BUFFER_PIECE, piece.data() + i * BUFFER_PIECE,
+                        BUFFER_PIECE);
+        // Keeps the copies from being optimised away.
+        asm volatile("" : : "r"(staging.data()) : "memory");
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            std::memcpy(out.data() + i * BUFFER_PIECE, staging.data() + i * BUFFER_PIECE,
+                        BUFFER_PIECE);
+        asm volatile("" : : "r"(out.data()) : "memory");
+    }
+    return Seconds(start);
+}
+
+} // namespace
+
+int main() {
+    std::vector<char> data(WRITE_TOTAL);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 31 + 7);
+
+    double engine = 1e9, raw = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        raw = std::min(raw, RawSeconds(data));
+        engine = std::min(engine, EngineSeconds(data));
+    }
+    const double mib = static_cast<double>(WRITE_TOTAL) / (1 << 20);
+    std::printf("engine write: %.1f MiB/s, raw write(): %.1f MiB/s\n", mib / engine, mib / raw);
+    std::printf("engine/raw write throughput ratio: %.2f\n", raw / engine);
+
+    std::vector<char> piece(BUFFER_PIECE * BUFFER_BATCH, 'x');
+    std::vector<char> out(BUFFER_PIECE * BUFFER_BATCH);
+    double bb = 1e9, mc = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        bb = std::min(bb, BlockBufferSeconds(piece, out));
+        mc = std::min(mc, MemcpySeconds(piece, out));
+    }
+    const double bufferMib = static_cast<double>(BUFFER_TOTAL) / (1 << 20);
+    std::printf("blockbuffer: %.0f MiB/s, memcpy: %.0f MiB/s\n", bufferMib / bb, bufferMib / mc);
+    std::printf("blockbuffer/memcpy ratio: %.2f\n", mc / bb);
+    return 0;
+}
