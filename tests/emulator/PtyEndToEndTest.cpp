@@ -102,8 +102,9 @@ TEST_P(QuickSamples, RenderOnTheVirtualPrinter) {
         // Below the title every dot lies between the 80-dot margins.
         for (int y = 2 * vp::PRN_DEFAULT_LINE_SPACING; y < paper.Height(); ++y)
             for (int x = 0; x < paper.Width(); ++x) {
-                if (x < 80 || x >= paper.Width() - 80)
-                    ASSERT_FALSE(paper.Get(x, y)) << x << "," << y;
+                const bool outside = x < 80 || x >= paper.Width() - 80;
+                ASSERT_FALSE(outside && paper.Get(x, y)) << x << "," << y;
+                ASSERT_FALSE(paper.Get(x, y)) << x << "," << y;
             }
         break;
     default:
