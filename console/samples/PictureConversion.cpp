@@ -31,6 +31,14 @@ constexpr uint8_t JPEG_RST7 = 0xD7;
 constexpr uint8_t JPEG_TEM = 0x01;
 constexpr uint8_t JPEG_STUFFED = 0x00;
 
+// BMP headers: the file header, then a core (12-byte) or info (40-byte or longer) header.
+constexpr size_t BMP_FILE_HEADER = 14;
+constexpr size_t BMP_PIXEL_OFFSET_AT = 10;
+constexpr uint32_t BMP_CORE_HEADER = 12;
+constexpr uint32_t BMP_INFO_HEADER = 40;
+constexpr uint32_t BMP_RGB = 0;
+constexpr uint32_t BMP_BITFIELDS = 3;
+
 bool IsStandaloneMarker(uint8_t m) {
     return m == JPEG_TEM || (m >= JPEG_RST0 && m <= JPEG_RST7);
 }
@@ -143,26 +151,69 @@ bool JpegStreamComplete(const uint8_t* data, size_t size) {
     return false;
 }
 
+namespace {
+
+using StreamCheck = bool (*)(const uint8_t*, size_t);
+
+// Runs `check` over the whole file without copying it when the file can be mapped.
+bool FileComplete(QFile& file, StreamCheck check) {
+    const qint64 size = file.size();
+    if (uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+        const bool complete = check(mapped, static_cast<size_t>(size));
+        file.unmap(mapped);
+        return complete;
+    }
+    file.seek(0);
+    const QByteArray bytes = file.readAll();
+    return check(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                 static_cast<size_t>(bytes.size()));
+}
+
+} // namespace
+
+bool BmpStreamComplete(const uint8_t* data, size_t size) {
+    auto u16 = [data](size_t at) { return static_cast<uint32_t>(data[at] | (data[at + 1] << 8)); };
+    auto u32 = [data, u16](size_t at) { return u16(at) | (u16(at + 2) << 16); };
+    if (size < BMP_FILE_HEADER + BMP_CORE_HEADER || data[0] != 'B' || data[1] != 'M') return false;
+    const uint64_t pixelsAt = u32(BMP_PIXEL_OFFSET_AT);
+    const uint32_t headerSize = u32(BMP_FILE_HEADER);
+    uint64_t width = 0;
+    uint64_t height = 0;
+    uint32_t bitCount = 0;
+    uint32_t compression = BMP_RGB;
+    if (headerSize == BMP_CORE_HEADER) {
+        width = u16(BMP_FILE_HEADER + 4);
+        height = u16(BMP_FILE_HEADER + 6);
+        bitCount = u16(BMP_FILE_HEADER + 10);
+    } else {
+        if (headerSize < BMP_INFO_HEADER || size < BMP_FILE_HEADER + BMP_INFO_HEADER) return false;
+        const auto w = static_cast<int32_t>(u32(BMP_FILE_HEADER + 4));
+        const auto h = static_cast<int32_t>(u32(BMP_FILE_HEADER + 8));
+        width = static_cast<uint64_t>(w < 0 ? -static_cast<int64_t>(w) : w);
+        height = static_cast<uint64_t>(h < 0 ? -static_cast<int64_t>(h) : h); // top-down rows
+        bitCount = u16(BMP_FILE_HEADER + 14);
+        compression = u32(BMP_FILE_HEADER + 16);
+    }
+    if (pixelsAt > size) return false;
+    // Run-length pictures have no fixed size; their decoder stops at the data's end.
+    if (compression != BMP_RGB && compression != BMP_BITFIELDS) return true;
+    const uint64_t rowBytes = (width * bitCount + 31) / 32 * 4;
+    if (rowBytes == 0) return true; // nothing to read; the decoder judges such a header
+    return height <= (size - pixelsAt) / rowBytes;
+}
+
 bool LoadPicture(const QString& path, QImage& picture) {
     picture = QImage();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     QImageReader reader(&file);
-    if (reader.format() == "jpeg") {
-        const qint64 size = file.size();
-        uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
-        QByteArray bytes;
-        if (mapped == nullptr) {
-            file.seek(0);
-            bytes = file.readAll();
-        }
-        const bool complete =
-            mapped != nullptr
-                ? JpegStreamComplete(mapped, static_cast<size_t>(size))
-                : JpegStreamComplete(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                     static_cast<size_t>(bytes.size()));
-        if (mapped != nullptr) file.unmap(mapped);
-        if (!complete) return false;
+    // Both decoders report success for a file cut short and fill the missing part.
+    const QByteArray format = reader.format();
+    StreamCheck check = format == "jpeg"  ? JpegStreamComplete
+                        : format == "bmp" ? BmpStreamComplete
+                                          : nullptr;
+    if (check != nullptr) {
+        if (!FileComplete(file, check)) return false;
         file.seek(0);
         reader.setDevice(&file);
     }

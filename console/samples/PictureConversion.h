@@ -10,13 +10,16 @@
 
 inline constexpr int THRESHOLD_MAX = 255;
 
-// Loads any picture Qt's readers decode. A file that cannot be decoded, or a JPEG
-// that ends before its image data does, gives false and leaves `picture` null.
+// Loads any picture Qt's readers decode. A file that cannot be decoded, or a JPEG or
+// BMP that ends before its image data does, gives false and leaves `picture` null.
 bool LoadPicture(const QString& path, QImage& picture);
 
 // True when the bytes are a JPEG stream that reaches its end-of-image marker: the
 // decoder would otherwise fill a cut-off picture with grey and report success.
 bool JpegStreamComplete(const uint8_t* data, size_t size);
+
+// True when a BMP file holds all the rows its header announces (uncompressed pictures).
+bool BmpStreamComplete(const uint8_t* data, size_t size);
 
 // Builds `matrix` from `picture` (one byte per dot, 1 = black) and turns the picture
 // itself into the black-and-white image the preview shows. Any earlier matrix is
