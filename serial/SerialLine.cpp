@@ -21,6 +21,8 @@ constexpr uint32_t SETUP_READ_CONSTANT_MS = 250;
 constexpr uint32_t SETUP_WRITE_MULTIPLIER_OVERLAPPED = 1;
 constexpr uint32_t SETUP_WRITE_CONSTANT_OVERLAPPED_MS = 10000;
 constexpr uint32_t SETUP_WRITE_CONSTANT_MS = 250;
+// Second wait for a thread that missed the first one, before the device is freed.
+constexpr uint32_t CLOSE_GRACE_MS = 5000;
 constexpr const char* DIAGNOSTICS_ENV = "TPC_SERIAL_DIAGNOSTICS";
 
 void DefaultDiagnostics(const char* message) {
@@ -181,7 +183,13 @@ bool CSerialLine::SetupPort() {
 
 void CSerialLine::Close(uint32_t dwWaitMs) {
     if (!IsOpen()) return;
-    StopThreads(dwWaitMs);
+    const bool threads = hWatchThread_ || hReadThread_ || hWriteThread_;
+    if (threads && !StopThreads(dwWaitMs) && !StopThreads(CLOSE_GRACE_MS)) {
+        // A thread is still inside the port: closing it now would pull the device
+        // from under that thread. Leave it open; a later Close tries again.
+        CnAssertFailed("StopThreads(dwWaitMs)", 0);
+        return;
+    }
     if (dwOption_ & (EN_FLUSH_ON_CLOSE | EN_DRAIN_ON_CLOSE)) hComm_->Flush();
     hComm_->PurgeQueues(PURGE_ALL);
     hComm_.reset();
