@@ -25,7 +25,7 @@ const char* const DISPLAY_ROWS[] = {"None", "Above the Barcode", "Below the Barc
 
 } // namespace
 
-CBarcode::CBarcode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+CBarcode::CBarcode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     unitWidth_ = DigitsEdit(IDC_UNIT_WIDTH, QStringLiteral("Unit width:"), this);
     barHeight_ = DigitsEdit(IDC_BAR_HEIGHT, QStringLiteral("Barcode Height:"), this);
     display_ = Named(new QComboBox(this), IDC_DISPLAY, QStringLiteral("Display:"));

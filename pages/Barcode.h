@@ -3,7 +3,7 @@
 // width, bar height and the position of the human-readable text. Width, height and
 // text position go to the printer as they change; the barcode on "Print".
 
-#include <QWidget>
+#include "PageWidget.h"
 
 class CCommandEdit;
 class PageHost;
@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class CBarcode : public QWidget {
+class CBarcode : public CPageWidget {
     Q_OBJECT
 public:
     // Control ids of the page's template.

@@ -18,7 +18,7 @@ constexpr int SIZE_OF_FIRST_ROW = 1;
 
 } // namespace
 
-CDMTX::CDMTX(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+CDMTX::CDMTX(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
     moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
     version_->setEditable(true);

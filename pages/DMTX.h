@@ -2,13 +2,13 @@
 // The DataMatrix parameter sub-page: symbol size and module width; each change goes to
 // the printer at once.
 
-#include <QWidget>
+#include "PageWidget.h"
 
 class PageHost;
 class QComboBox;
 class QLineEdit;
 
-class CDMTX : public QWidget {
+class CDMTX : public CPageWidget {
     Q_OBJECT
 public:
     static constexpr int IDC_VERSION = 1122;

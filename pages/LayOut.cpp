@@ -35,7 +35,7 @@ constexpr const char* SENSOR_NOT_READ = "0";
 
 } // namespace
 
-CLayOut::CLayOut(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+CLayOut::CLayOut(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
     mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
     layoutSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_LAYOUT_SET,

@@ -2,8 +2,8 @@
 // The "Label/BM" tab page: paper layout, sensor thresholds, mark distances, the sensor
 // reading and the three feed buttons. Everything is sent by its button.
 
+#include "PageWidget.h"
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 
@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 struct NumberListRule;
 
-class CLayOut : public QWidget {
+class CLayOut : public CPageWidget {
     Q_OBJECT
 public:
     static constexpr int IDC_GET = 1087;

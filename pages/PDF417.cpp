@@ -28,7 +28,7 @@ constexpr uint8_t PDF417_CUT_OFF = 0;
 
 } // namespace
 
-CPDF417::CPDF417(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+CPDF417::CPDF417(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     rows_ = DigitsEdit(IDC_ROWS, QStringLiteral("X:"), this);
     rowsAuto_ =
         Named(new QCheckBox(QStringLiteral("Auto"), this), IDC_ROWS_AUTO, QStringLiteral("Auto X"));

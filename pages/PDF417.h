@@ -3,14 +3,14 @@
 // printer), module width, row height, error correction level; each change goes to the
 // printer at once.
 
-#include <QWidget>
+#include "PageWidget.h"
 
 class PageHost;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-class CPDF417 : public QWidget {
+class CPDF417 : public CPageWidget {
     Q_OBJECT
 public:
     static constexpr int IDC_COLUMNS = 1091; // "Y:"

@@ -20,7 +20,7 @@ const char* const ERROR_LEVEL_ROWS[] = {"7%", "15%", "25%", "30%"};
 
 } // namespace
 
-CQRCode::CQRCode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+CQRCode::CQRCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
     moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
     errorLevel_ =

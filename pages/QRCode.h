@@ -2,13 +2,13 @@
 // The QR code parameter sub-page: version, module width and error correction level;
 // each change goes to the printer at once.
 
-#include <QWidget>
+#include "PageWidget.h"
 
 class PageHost;
 class QComboBox;
 class QLineEdit;
 
-class CQRCode : public QWidget {
+class CQRCode : public CPageWidget {
     Q_OBJECT
 public:
     static constexpr int IDC_VERSION = 1101;

@@ -55,7 +55,7 @@ QString DataProblem(const std::string& text, bool hexForm, std::vector<uint8_t>&
 
 } // namespace
 
-C2DCode::C2DCode(PageHost* host, QWidget* parent) : QWidget(parent), host_(host) {
+C2DCode::C2DCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     style_ = Named(new QComboBox(this), IDC_STYLE, QStringLiteral("Code Style:"));
     data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Code Data:"));
     hex_ = Named(new QCheckBox(QStringLiteral("HEX"), this), IDC_HEX, QStringLiteral("HEX"));

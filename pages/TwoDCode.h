@@ -3,7 +3,7 @@
 // printer) and Print (prints the stored symbol), with the parameter sub-page of the
 // chosen style.
 
-#include <QWidget>
+#include "PageWidget.h"
 
 class CCommandEdit;
 class CDMTX;
@@ -15,7 +15,7 @@ class QComboBox;
 class QPushButton;
 class QStackedLayout;
 
-class C2DCode : public QWidget {
+class C2DCode : public CPageWidget {
     Q_OBJECT
 public:
     static constexpr int IDC_PRINT = 1087;

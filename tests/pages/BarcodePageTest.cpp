@@ -3,6 +3,7 @@
 #include "PageFixture.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
@@ -212,6 +213,24 @@ TEST_F(BarcodePage, ZeroByteSurvivesTheWayBackToText) {
     EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 6B 49 03 41 00 42 "}));
     Click(hex);
     EXPECT_EQ(data->toPlainText(), "41 00 42 ");
+}
+
+TEST(BarcodePageInADialog, EnterAndEscNeverReachTheDialog) {
+    PageFixture host;
+    QDialog dialog;
+    auto* page = new CBarcode(&host, &dialog);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    int accepted = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&accepted] { ++accepted; });
+    dialog.show();
+    auto* width = Ctl<QLineEdit>(page, CBarcode::IDC_UNIT_WIDTH);
+    width->setFocus();
+    QTest::keyClick(width, Qt::Key_Return);
+    QTest::keyClick(width, Qt::Key_Escape);
+    QTest::keyClick(Ctl<QComboBox>(page, CBarcode::IDC_CODE), Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(accepted, 0);
 }
 
 TEST(BarcodePageWithoutHost, HandlersDoNothing) {
