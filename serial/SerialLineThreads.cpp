@@ -247,6 +247,8 @@ uint32_t CSerialLine::WatchLoopPolling() {
         const bool signalled = WaitEvent(hWatchEvent_.get(), POLL_INTERVAL_MS);
         if (!bRunning_.load()) break;
         if (signalled) {
+            // Reset before draining, so a Write that comes meanwhile signals again.
+            hWatchEvent_->Reset();
             while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 &&
                    bRunning_.load()) {
                 if (CtsHoldsOutput())
@@ -254,7 +256,6 @@ uint32_t CSerialLine::WatchLoopPolling() {
                 else if (DrainTxBuffer(1) == 0)
                     break;
             }
-            hWatchEvent_->Reset();
         } else {
             const uint32_t n = QueuedBytes(true);
             if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);

@@ -323,3 +323,27 @@ TEST(SerialLineOverlapped, WithoutRxBufferingTheOwnerReadsThePort) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SerialLinePolling, SynchronousWatchThreadReceivesAndDrains) {
+    PtyPeer peer;
+    ASSERT_TRUE(peer.Ok());
+    QueueWindow window;
+    TestLine line(EN_WATCH_THREAD | EN_RX_BUFFERING | EN_TX_BUFFER);
+    line.SetNotifyWindow(&window);
+    line.SetNotifyCount(1);
+    ASSERT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
+    const auto data = Pattern(3000);
+    for (size_t off = 0; off < data.size(); off += 500)
+        EXPECT_EQ(line.Write(data.data() + off, 500), 0);
+    EXPECT_EQ(peer.Receive(data.size(), 5s), data);
+    peer.Send("rx");
+    WindowMessage msg{};
+    ASSERT_TRUE(window.WaitFor(3s, &msg));
+    EXPECT_EQ(msg.message, CN_MSG_RECEIVE);
+    ASSERT_TRUE(WaitUntil([&] { return line.GetRxBuffer().Size() == 2; }, 2s));
+    EXPECT_LT(ElapsedMs([&] { line.Close(500); }), 1500);
+}
+
+} // namespace
