@@ -35,7 +35,7 @@ void ConsoleHost::Pump(std::chrono::milliseconds timeout) {
     for (const WindowMessage& more : notify_.Drain()) (void)more;
     uint8_t buffer[256];
     uint32_t n;
-    while ((n = lib_.GetRxBuffer().Read(buffer, sizeof buffer)) > 0)
+    while ((n = lib_.GetRxBuffer().Read(buffer, sizeof buffer, true)) > 0)
         for (uint32_t i = 0; i < n; ++i) lib_.ParseStatusByte(buffer[i]);
     for (const WindowMessage& posted : owner_.Drain()) seen_.push_back(posted.message);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 
 namespace vp = vprinter;
@@ -31,6 +32,10 @@ protected:
             receipts_.push_back({paper, reason});
             arrived_.notify_all();
         });
+        printer_->SetLogHandler([this](const std::string& line) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            log_.push_back(line);
+        });
         std::string error;
         ASSERT_TRUE(printer_->Open(&error)) << error;
         ASSERT_TRUE(printer_->Start());
@@ -39,6 +44,10 @@ protected:
     }
 
     void TearDown() override {
+        if (HasFailure()) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (const std::string& line : log_) std::printf("printer log: %s\n", line.c_str());
+        }
         host_.reset();
         if (printer_) printer_->Stop();
     }
@@ -62,6 +71,7 @@ protected:
     std::mutex mutex_;
     std::condition_variable arrived_;
     std::vector<std::pair<vp::PaperBitmap, vp::ReceiptEnd>> receipts_;
+    std::vector<std::string> log_;
 };
 
 class QuickSamples : public PtyPrinter, public ::testing::WithParamInterface<SampleInfo> {};
