@@ -152,6 +152,7 @@ class Pdf417Page : public TwoDCodePage {
 protected:
     void SetUp() override {
         TwoDCodePage::SetUp();
+        if (HasFatalFailure()) return;
         pdf = page->PDF417Page();
         rows = Ctl<QLineEdit>(pdf, CPDF417::IDC_ROWS);
         columns = Ctl<QLineEdit>(pdf, CPDF417::IDC_COLUMNS);

@@ -27,18 +27,6 @@ std::vector<uint8_t> Bytes(std::initializer_list<uint8_t> list) {
 
 } // namespace
 
-TEST(BarcodeRules, TableHoldsTheTenSymbologiesInTypeOrder) {
-    const char* names[] = {"UPCA",  "UPCE",    "EAN13",  "EAN8",    "CODE39",
-                           "ITF25", "CODABAR", "CODA93", "CODA128", "EAN128"};
-    for (int type = 0; type < BARCODE_TYPE_COUNT; ++type) {
-        EXPECT_STREQ(FindBarcodeRule(type)->name, names[type]);
-        EXPECT_EQ(FindBarcodeRule(type)->hexAllowed, type >= CODA93) << type;
-    }
-    EXPECT_EQ(FindBarcodeRule(-1), nullptr);
-    EXPECT_EQ(FindBarcodeRule(BARCODE_TYPE_COUNT), nullptr);
-    EXPECT_STREQ(FindBarcodeRule(CODA128)->instruction, FindBarcodeRule(EAN128)->instruction);
-}
-
 TEST(BarcodeRules, FixedLengthSymbologiesNeedTheExactNumberOfDigits) {
     EXPECT_TRUE(Passes(UPCA, "01234567890"));
     EXPECT_FALSE(Passes(UPCA, "0123456789"));
