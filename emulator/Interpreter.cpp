@@ -273,7 +273,8 @@ void Interpreter::OnTabStops(const uint8_t* command, size_t length) {
 }
 
 // FS V: a table row. The stops are the column rules (in characters), the cells
-// are texts at character positions; mode 2 prints the cell emphasised.
+// are texts at character positions, cut at the next rule; mode 2 prints the cell
+// emphasised.
 void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
     constexpr uint8_t CELL_MODE_EMPHASISED = 2;
     if (line_.HasContent()) PrintLine(0);
@@ -283,16 +284,23 @@ void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
     const int rowHeight = std::max(text_.lineSpacing, font.height);
     size_t at = 2;
     const int stops = command[at++];
+    const uint8_t* stop = command + at;
     for (int i = 0; i < stops; ++i) line_.PutRule(command[at++] * column, rowHeight);
     const int cells = command[at++];
     const size_t positions = at;
     at += cells;
     for (int cell = 0; cell < cells && at < length; ++cell) {
         const uint8_t mode = command[at++] == CELL_MODE_EMPHASISED ? PRN_MODE_BOLD : 0;
-        line_.SetCursor(command[positions + cell] * column);
+        const int start = command[positions + cell] * column;
+        // A cell's text ends at the next rule, as in a table.
+        int end = line_.AreaWidth();
+        for (int i = 0; i < stops; ++i)
+            if (stop[i] * column > start) end = std::min(end, stop[i] * column);
+        line_.SetCursor(start);
         while (at < length && command[at] != 0) {
             const uint8_t code = command[at++];
-            if (line_.Fits(font.width)) line_.PutGlyph(font, Printable(code) ? code : '?', mode);
+            if (line_.Cursor() + font.width <= end)
+                line_.PutGlyph(font, Printable(code) ? code : '?', mode);
         }
         ++at; // NUL
     }

@@ -206,6 +206,10 @@ TEST(InterpreterText, VerticalTabRowDrawsRulesAndCells) {
     for (int stop : {0, 8, 16, 24})
         for (int y = 0; y < paper.Height(); ++y) EXPECT_TRUE(paper.Get(stop * cell, y)) << stop;
     EXPECT_TRUE(GlyphAt(paper, FontFor(0), 'D', 12 * cell, PRN_DEFAULT_LINE_SPACING - 24));
+    // Text is cut at the next rule: the "1" of "  Data1" would stand at column 16.
+    for (int y = 0; y < PRN_DEFAULT_LINE_SPACING; ++y)
+        for (int x = 16 * cell + 1; x < 17 * cell; ++x)
+            EXPECT_FALSE(paper.Get(x, y)) << x << "," << y;
 }
 
 TEST(InterpreterText, DoubleByteCharactersPrintAsPlaceholders) {

@@ -211,6 +211,30 @@ TEST(VprinterProcess, LinkStandardInputReceiptsAndSignals) {
     close(child.out);
 }
 
+TEST(VprinterProcess, WindowShowsThePaperAndClosesOnSignal) {
+    if (std::string(RECEIPT_EXTENSION) != ".png") GTEST_SKIP() << "built without Qt";
+    TempFolder temp;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    Child child = Spawn({"--window", "--out", (temp.Path() / "out").string()});
+    std::string device;
+    ASSERT_TRUE(ReadLine(child.out, &device));
+    const int line = open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(line, 0);
+    const std::string text = "In the window\n";
+    ASSERT_EQ(write(line, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    const uint8_t request[] = {0x10, 0x04, 0x05};
+    ASSERT_EQ(write(line, request, sizeof request), 3);
+    uint8_t status = 0xFF;
+    ASSERT_TRUE(ReadByte(line, &status)); // the text is in once the answer comes
+    std::this_thread::sleep_for(300ms);   // a few refreshes of the window
+    kill(child.pid, SIGTERM);
+    EXPECT_EQ(WaitExit(child.pid), 0);
+    EXPECT_TRUE(fs::exists(Receipt(temp.Path() / "out", 1)));
+    close(line);
+    close(child.in);
+    close(child.out);
+}
+
 TEST(VprinterProcess, InterruptEndsItToo) {
     TempFolder temp;
     Child child = Spawn({"--out", (temp.Path() / "out").string()});
