@@ -10,6 +10,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int FLUSH_POLL_MS = 5;
+constexpr uint64_t FLUSH_LIMIT_MS = 10000;
 constexpr int TXEMPTY_POLL_MS = 10;
 constexpr int LINE_EVENT_POLL_MS = 50;
 
