@@ -111,6 +111,10 @@ const SampleCase SAMPLES[] = {
            TAIL})},
 };
 
+void PrintTo(const SampleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // The buttons as the dialog has them: objectName ctl<id>, a click runs the sample.
 struct SampleButtons {
     explicit SampleButtons(QuickSamples& samples) {
