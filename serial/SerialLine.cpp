@@ -147,7 +147,8 @@ bool CSerialLine::Open(uint32_t dwPort, uint32_t dwBaudRate, uint8_t btParity, u
 
 bool CSerialLine::OpenPort() {
     if (!CN_ASSERT(!IsOpen(), 1737)) Close(CN_DEFAULT_CLOSE_WAIT_MS);
-    const auto path = PortMap::Global().ResolveDeviceName(szPortName_);
+    const PortMap& map = portMap_ ? *portMap_ : PortMap::Global();
+    const auto path = map.ResolveDeviceName(szPortName_);
     if (path) hComm_ = OpenSerialDevice(*path, IsOverlapped());
     return IsOpen();
 }

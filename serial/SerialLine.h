@@ -14,6 +14,7 @@
 
 class SerialDevice;
 class ManualResetEvent;
+class PortMap;
 class WorkerThread;
 
 // Option bits (dwOption_), set before the port is opened.
@@ -92,6 +93,9 @@ public:
     HWND GetNotifyWindow() const { return hNotifyWnd_.load(); }
     void SetNotifyCount(uint32_t dwCount);
     uint32_t GetNotifyCount() const { return dwNotifyCount_.load(); }
+    // The map that OpenPort resolves "\\.\COM<n>" through; null (the default) is
+    // PortMap::Global().
+    void SetPortMap(PortMap* map) { portMap_ = map; }
     BlockBuffer& GetRxBuffer() { return RxBuffer_; }
     BlockBuffer& GetTxBuffer() { return TxBuffer_; }
 
@@ -213,4 +217,5 @@ private:
     // Signalled while the threads are being stopped: ends the CTS wait and the retry
     // pause of a chunk the port does not take.
     std::unique_ptr<ManualResetEvent> hStopEvent_;
+    PortMap* portMap_ = nullptr;
 };

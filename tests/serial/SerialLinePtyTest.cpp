@@ -6,6 +6,7 @@
 #include <cstring>
 #include <thread>
 
+#include "PortMap.h"
 #include "PtyPeer.h"
 #include "TestSupport.h"
 
@@ -58,6 +59,23 @@ TEST(SerialLineOpen, OpensByPortNumberAndWritesDirectly) {
     EXPECT_EQ(line.QueuedBytes(true), CN_QUERY_FAILED);
     EXPECT_EQ(line.ModemStatus(), 0u);
     EXPECT_EQ(line.GetPort(), peer.Port()); // the binding stays after closing
+}
+
+TEST(SerialLineOpen, ResolvesThroughTheMapItIsGiven) {
+    PtyPeer peer; // registered in the global map as well
+    ASSERT_TRUE(peer.Ok());
+    PortMap own;
+    const uint32_t number = own.AddCommandLinePort(peer.SlavePath());
+    ASSERT_EQ(number, PortMap::COMMAND_LINE_BASE);
+    TestLine line(0);
+    line.SetPortMap(&own);
+    ASSERT_TRUE(line.Open(number, BAUD, NOPARITY, 8, ONESTOPBIT));
+    EXPECT_EQ(line.Write("m"), 1);
+    EXPECT_EQ(Text(peer.Receive(1, 2s)), "m");
+    line.Close();
+    PortMap empty;
+    line.SetPortMap(&empty);
+    EXPECT_FALSE(line.Open(number, BAUD, NOPARITY, 8, ONESTOPBIT));
 }
 
 TEST(SerialLineOpen, RejectsPortNumbersOutsideTheRangeWithoutTouchingAnything) {
