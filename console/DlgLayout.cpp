@@ -125,16 +125,18 @@ void CTalvaneDlg::BuildLayout() {
 
     auto* right = new QVBoxLayout;
     right->setSpacing(GROUP_SPACING);
-    right->addWidget(BuildPictureGroup(), 3);
-    right->addWidget(BuildOthersGroup(), 3);
+    right->addWidget(BuildPictureGroup(), 2);
+    right->addWidget(BuildOthersGroup(), 5);
     right->addWidget(BuildStatusGroup());
-    right->addWidget(BuildRecordsGroup(), 3);
+    right->addWidget(BuildRecordsGroup(), 2);
 
     auto* top = new QHBoxLayout(this);
     top->setContentsMargins(8, 8, 8, 8);
     top->setSpacing(10);
-    top->addLayout(left, 4);
-    top->addLayout(right, 5);
+    // The left column keeps its natural width; the right one (pictures, pages, records)
+    // takes what the window gives.
+    top->addLayout(left, 0);
+    top->addLayout(right, 1);
 }
 
 QWidget* CTalvaneDlg::BuildPortGroup() {
@@ -295,15 +297,16 @@ QWidget* CTalvaneDlg::BuildSendGroup() {
     sendPath_ = b.Edit(IDC_SEND_PATH, QStringLiteral("File path"));
     sendPath_->setReadOnly(true);
 
-    auto* buttons = new QVBoxLayout;
+    // Two columns of buttons keep the group low enough for a 800-pixel screen.
+    auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(b.Check(IDC_SEND_HEX, QStringLiteral("HEX")));
-    buttons->addWidget(b.Button(IDC_SEND, QStringLiteral("Send")));
-    buttons->addWidget(b.Button(IDC_SEND_PRINT, QStringLiteral("Print")));
-    buttons->addWidget(b.Button(IDC_SEND_CLEAR, QStringLiteral("Clear")));
-    buttons->addWidget(b.Button(IDC_SEND_IMPORT, QStringLiteral("Import")));
-    buttons->addWidget(b.Button(IDC_SEND_SAVE, QStringLiteral("Save")));
-    buttons->addStretch();
+    buttons->addWidget(b.Check(IDC_SEND_HEX, QStringLiteral("HEX")), 0, 0);
+    buttons->addWidget(b.Button(IDC_SEND, QStringLiteral("Send")), 1, 0);
+    buttons->addWidget(b.Button(IDC_SEND_PRINT, QStringLiteral("Print")), 1, 1);
+    buttons->addWidget(b.Button(IDC_SEND_CLEAR, QStringLiteral("Clear")), 2, 0);
+    buttons->addWidget(b.Button(IDC_SEND_IMPORT, QStringLiteral("Import")), 2, 1);
+    buttons->addWidget(b.Button(IDC_SEND_SAVE, QStringLiteral("Save")), 3, 0);
+    buttons->setRowStretch(4, 1);
 
     auto* g = new QGridLayout(box);
     g->addWidget(sendEdit_, 0, 0);

@@ -41,8 +41,7 @@ void CTalvaneDlg::ConnectRecordHandlers() {
 
 void CTalvaneDlg::AddOperationRecord(const std::string& hexText) {
     if (hexText.empty()) return;
-    recordsModel_->Append(hexText, records::DecodeRecord(hexText));
-    recordsView_->ScheduleScrollToEnd();
+    recordsModel_->Append(hexText);
 }
 
 void CTalvaneDlg::OnRecordsClear() {
@@ -50,7 +49,7 @@ void CTalvaneDlg::OnRecordsClear() {
 }
 
 void CTalvaneDlg::OnRecordsSave() {
-    if (recordsModel_->rowCount() == 0) {
+    if (recordsModel_->Size() == 0) {
         ShowHelpTip(recordsView_, NO_DATA_SAVE);
         return;
     }
@@ -96,15 +95,13 @@ void CTalvaneDlg::OnRecordsImport() {
     }
     std::vector<CRecordsModel::Row> rows;
     rows.reserve(result.records.size());
-    for (const std::string& text : result.records)
-        rows.push_back({text, records::DecodeRecord(text), true});
+    for (const std::string& text : result.records) rows.push_back({text, true});
     recordsModel_->Replace(std::move(rows));
-    recordsView_->ScheduleScrollToEnd();
 }
 
 void CTalvaneDlg::OnRecordsResend() {
     if (WarnIfPortClosed()) return;
-    if (recordsModel_->rowCount() == 0) {
+    if (recordsModel_->Size() == 0) {
         ShowHelpTip(recordsView_, NO_DATA_RESEND);
         return;
     }

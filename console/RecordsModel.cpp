@@ -1,28 +1,47 @@
 #include "RecordsModel.h"
 
+#include "RecordDecoder.h"
+
 namespace {
 const QChar ELLIPSIS(0x2026);
-}
+// Characters of a record decoded for display: every shown character of the decoding
+// comes from at most three characters of the text, and the first three pairs may be
+// named with a few more.
+constexpr size_t DECODED_PREFIX = 3 * CRecordsModel::SHOWN_CHARS + 16;
+} // namespace
 
 CRecordsModel::CRecordsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void CRecordsModel::Append(std::string text, std::string tips) {
-    const int row = static_cast<int>(rows_.size());
-    beginInsertRows(QModelIndex(), row, row);
-    rows_.push_back({std::move(text), std::move(tips), true});
+void CRecordsModel::Append(std::string text) {
+    rows_.push_back({std::move(text), true});
+    if (flushPending_) return;
+    flushPending_ = true;
+    QMetaObject::invokeMethod(this, &CRecordsModel::Flush, Qt::QueuedConnection);
+}
+
+void CRecordsModel::Flush() {
+    flushPending_ = false;
+    const int size = static_cast<int>(rows_.size());
+    if (size <= announced_) return;
+    beginInsertRows(QModelIndex(), announced_, size - 1);
+    announced_ = size;
     endInsertRows();
+    emit RowsAppended();
 }
 
 void CRecordsModel::Clear() {
     beginResetModel();
     rows_.clear();
+    announced_ = 0;
     endResetModel();
 }
 
 void CRecordsModel::Replace(std::vector<Row> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    announced_ = static_cast<int>(rows_.size());
     endResetModel();
+    emit RowsAppended();
 }
 
 void CRecordsModel::SetChecked(int row, bool checked) {
@@ -38,8 +57,17 @@ QString CRecordsModel::Shown(const std::string& text) {
     return QString::fromLatin1(text.data(), SHOWN_CHARS) + ELLIPSIS;
 }
 
+QString CRecordsModel::ShownTips(const std::string& text) {
+    const bool cut = text.size() > DECODED_PREFIX;
+    const std::string tips =
+        records::DecodeRecord(std::string_view(text).substr(0, DECODED_PREFIX));
+    QString shown = Shown(tips);
+    if (cut && !shown.endsWith(ELLIPSIS)) shown += ELLIPSIS;
+    return shown;
+}
+
 int CRecordsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : announced_;
 }
 
 int CRecordsModel::columnCount(const QModelIndex& parent) const {
@@ -47,7 +75,7 @@ int CRecordsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CRecordsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+    if (!index.isValid() || index.row() >= announced_) return {};
     const Row& r = rows_[index.row()];
     switch (index.column()) {
     case COL_CHECK:
@@ -60,7 +88,7 @@ QVariant CRecordsModel::data(const QModelIndex& index, int role) const {
         break;
     case COL_TIPS:
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
-            return Shown(r.tips);
+            return ShownTips(r.text);
         break;
     default:
         break;

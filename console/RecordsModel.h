@@ -1,7 +1,10 @@
 #pragma once
-// The rows of the "Operational records" list: the record text as sent, its decoding
-// and the check box. Texts are kept whole (Save and Resend use them as they are) but
-// shown cut short, so a row of several megabytes costs no more to draw than any other.
+// The rows of the "Operational records" list: the record text as sent and the check
+// box; the decoding is made when a row is drawn. Texts are kept whole (Save and Resend
+// use them as they are) but shown cut short, so a row of several megabytes costs no more
+// to draw than any other. Rows added in one burst (a handler's commands, an import) are
+// announced to the view together when control returns to the event loop, so adding a
+// row costs little more than keeping its text.
 
 #include <QAbstractTableModel>
 #include <string>
@@ -16,23 +19,28 @@ public:
 
     struct Row {
         std::string text;
-        std::string tips;
         bool checked = true;
     };
 
     explicit CRecordsModel(QObject* parent = nullptr);
 
-    void Append(std::string text, std::string tips);
+    void Append(std::string text);
     void Clear();
     void Replace(std::vector<Row> rows);
 
+    // Every row, including those not yet announced to the view.
     const std::vector<Row>& Rows() const { return rows_; }
+    int Size() const { return static_cast<int>(rows_.size()); }
+    // Announces rows added since the last time; runs by itself from the event loop.
+    void Flush();
     bool IsChecked(int row) const { return rows_.at(row).checked; }
     void SetChecked(int row, bool checked);
 
     // A text as the list shows it: Latin-1 (one byte, one character), cut after
     // SHOWN_CHARS with an ellipsis.
     static QString Shown(const std::string& text);
+    // The decoding of a record as the list shows it; only the shown part is decoded.
+    static QString ShownTips(const std::string& text);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -41,6 +49,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+signals:
+    // Rows have been announced at the end (the view scrolls to them).
+    void RowsAppended();
+
 private:
     std::vector<Row> rows_;
+    int announced_ = 0;
+    bool flushPending_ = false;
 };

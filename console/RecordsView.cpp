@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTimer>
 
 CRecordsView::CRecordsView(QWidget* parent) : QTableView(parent) {
     setShowGrid(true);
@@ -25,6 +24,8 @@ CRecordsView::CRecordsView(QWidget* parent) : QTableView(parent) {
 
 void CRecordsView::SetRecordsModel(CRecordsModel* model) {
     setModel(model);
+    // The newest row is scrolled into view once per burst of additions.
+    connect(model, &CRecordsModel::RowsAppended, this, &QAbstractItemView::scrollToBottom);
     horizontalHeader()->setSectionResizeMode(CRecordsModel::COL_CHECK, QHeaderView::Fixed);
     FitColumns();
 }
@@ -50,15 +51,4 @@ QRect CRecordsView::CheckRect(int row) const {
     option.features |= QStyleOptionViewItem::HasCheckIndicator;
     option.checkState = static_cast<Qt::CheckState>(index.data(Qt::CheckStateRole).toInt());
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
-}
-
-void CRecordsView::ScheduleScrollToEnd() {
-    if (scrollPending_) return;
-    scrollPending_ = true;
-    // One scroll after a burst of rows, not one per row: a handler that adds many rows
-    // (or an import of thousands) must not lay the view out thousands of times.
-    QTimer::singleShot(0, this, [this] {
-        scrollPending_ = false;
-        if (model() && model()->rowCount() > 0) scrollToBottom();
-    });
 }

@@ -19,13 +19,10 @@ public:
 
     // Where a person clicks to toggle the check box of `row`, in viewport coordinates.
     QRect CheckRect(int row) const;
-    // Scrolls the newest row into view once the current batch of additions is done.
-    void ScheduleScrollToEnd();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FitColumns();
-    bool scrollPending_ = false;
 };

@@ -12,7 +12,7 @@
 
 namespace {
 // The window size a 1280 x 800 screen shows whole, with room for a task bar.
-constexpr int DEFAULT_WIDTH = 1200;
+constexpr int DEFAULT_WIDTH = 1240;
 constexpr int DEFAULT_HEIGHT = 740;
 constexpr int EXIT_USAGE = 2;
 constexpr int DIALOG_FONT_POINTS = 9;

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -158,9 +159,17 @@ void CTalvaneDlg::CreatePages() {
     barcodePage_ = new CBarcode(this, pageTabs_);
     twoDCodePage_ = new C2DCode(this, pageTabs_);
     labelPage_ = new CLayOut(this, pageTabs_);
-    pageTabs_->insertTab(0, barcodePage_, QStringLiteral("Barcode"));
-    pageTabs_->insertTab(1, twoDCodePage_, QStringLiteral("Two-dimensional code"));
-    pageTabs_->insertTab(2, labelPage_, QStringLiteral("Label/BM"));
+    // Each page scrolls inside its tab when the window is smaller than the page.
+    auto scrolled = [this](QWidget* page) {
+        auto* area = new QScrollArea(pageTabs_);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(page);
+        return area;
+    };
+    pageTabs_->insertTab(0, scrolled(barcodePage_), QStringLiteral("Barcode"));
+    pageTabs_->insertTab(1, scrolled(twoDCodePage_), QStringLiteral("Two-dimensional code"));
+    pageTabs_->insertTab(2, scrolled(labelPage_), QStringLiteral("Label/BM"));
     pageTabs_->setCurrentIndex(0);
     connect(pageTabs_, &QTabWidget::currentChanged, this, &CTalvaneDlg::OnTabSelChange);
 }

@@ -2,12 +2,14 @@
 
 #include "HelpTip.h"
 #include "LampButton.h"
+#include "Pages.h"
 #include "PtyPeer.h"
 #include "RecordsModel.h"
 #include "TalvaneApp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -129,7 +131,7 @@ TEST(DialogStartup, SendsNothingAndRecordsNothing) {
     dlg.show();
     DialogFixture::ProcessEvents();
     EXPECT_FALSE(dlg.IsOpen());
-    EXPECT_EQ(dlg.Records().rowCount(), 0);
+    EXPECT_EQ(dlg.Records().Size(), 0);
     EXPECT_EQ(dlg.TakeSentText(), "");
     EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(100)).empty());
     EXPECT_TRUE(prompts.requests.empty());
@@ -226,10 +228,12 @@ TEST(DialogStartup, TabsShowOnePageAtATime) {
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("Barcode"));
     EXPECT_EQ(tabs->tabText(1), QStringLiteral("Two-dimensional code"));
     EXPECT_EQ(tabs->tabText(2), QStringLiteral("Label/BM"));
+    QWidget* pages[] = {f.dlg->findChild<CBarcode*>(), f.dlg->findChild<C2DCode*>(),
+                        f.dlg->findChild<CLayOut*>()};
     auto visiblePages = [&] {
         QList<int> shown;
         for (int i = 0; i < 3; ++i)
-            if (tabs->widget(i)->isVisible()) shown << i;
+            if (pages[i]->isVisible()) shown << i;
         return shown;
     };
     EXPECT_EQ(visiblePages(), QList<int>{0});
@@ -272,4 +276,18 @@ TEST(DialogMessages, PostedMessagesArriveInOrderOnTheUiThread) {
     EXPECT_FALSE(PostMessage(gone, TEST_MSG, 0, 0));
 }
 
+} // namespace
+
+namespace {
+// The whole window fits a 1280 x 800 screen, with room for a title bar and task bar.
+TEST(DialogStartup, WindowFitsA1280By800Screen) {
+    DialogFixture f;
+    const QSize min = f.dlg->minimumSizeHint();
+    std::string groups;
+    for (QGroupBox* g : f.dlg->findChildren<QGroupBox*>())
+        groups += g->title().toStdString() + " " + std::to_string(g->minimumSizeHint().width()) +
+                  "x" + std::to_string(g->minimumSizeHint().height()) + "; ";
+    EXPECT_LE(min.width(), 1280) << groups;
+    EXPECT_LE(min.height(), 740) << groups;
+}
 } // namespace

@@ -11,7 +11,7 @@
 DialogFixture::DialogFixture(bool withPort) {
     if (withPort) ports.AddCommandLinePort("/dev/null-test-port");
     dlg = std::make_unique<CTalvaneDlg>(&ports);
-    dlg->resize(1200, 740);
+    dlg->resize(1240, 740);
     dlg->show();
     QApplication::setActiveWindow(dlg.get());
     ProcessEvents();
@@ -37,6 +37,7 @@ void DialogFixture::ClickButton(QAbstractButton* button) {
 }
 
 void DialogFixture::ClickRowCheck(int row) {
+    ProcessEvents();
     auto* view = dlg->findChild<CRecordsView*>();
     view->scrollTo(view->model()->index(row, CRecordsModel::COL_CHECK));
     const QRect r = view->CheckRect(row);
@@ -45,12 +46,15 @@ void DialogFixture::ClickRowCheck(int row) {
 }
 
 QString DialogFixture::CellText(int row, int column) const {
+    // Rows reach the view when control returns to the event loop.
+    ProcessEvents();
     const CRecordsModel& m = dlg->Records();
+    EXPECT_EQ(m.rowCount(), m.Size());
     return m.data(m.index(row, column), Qt::DisplayRole).toString();
 }
 
 int DialogFixture::RowCount() const {
-    return dlg->Records().rowCount();
+    return dlg->Records().Size();
 }
 
 QString WriteTempFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
