@@ -8,6 +8,7 @@
 #include "VrnxLib.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -64,6 +65,7 @@ PicturePrinter::PicturePrinter(PageHost& host, const PictureControls& controls)
     if (!c_.rasterMode->isChecked() && !c_.bitImageMode->isChecked())
         c_.bitImageMode->setChecked(true);
     if (c_.sizeList->count() == 0) SelectBitImageMode();
+    c_.previewFrame->installEventFilter(this);
     connect(c_.hScroll, &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScroll(Qt::Horizontal, action); });
     connect(c_.vScroll, &QAbstractSlider::actionTriggered, this,
@@ -77,6 +79,12 @@ PicturePrinter::~PicturePrinter() {
 
 void PicturePrinter::RecordPreviewSize() {
     previewSize_ = c_.previewFrame->size();
+}
+
+bool PicturePrinter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.previewFrame && event->type() == QEvent::Resize && laidOutFor_.isEmpty())
+        RecordPreviewSize();
+    return QObject::eventFilter(watched, event);
 }
 
 bool PicturePrinter::ReadThreshold(int& threshold) {
@@ -140,6 +148,7 @@ void PicturePrinter::LayOutPreview() {
     const int T = topLeft.y();
     const int R = L + W;
     const int B = T + H;
+    laidOutFor_ = picture_.size(); // from here on the preview size stays as recorded
 
     c_.previewFrame->setGeometry(L, T, W, H);
     c_.previewFrame->show();
@@ -173,7 +182,6 @@ void PicturePrinter::LayOutPreview() {
     c_.previewFrame->show();
     if (wider) c_.hScroll->show();
     if (taller) c_.vScroll->show();
-    laidOutFor_ = picture_.size();
 }
 
 void PicturePrinter::OnScroll(Qt::Orientation orientation, int action) {

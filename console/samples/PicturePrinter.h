@@ -54,8 +54,9 @@ public:
     void SelectBitImageMode(); // 1053 clicked: refill the list, select "24-dot double-density"
     void Print();              // 1055 "Print"
 
-    // Takes the frame's current size as the preview size (for a dialog whose layout
-    // settles after construction).
+    // Takes the frame's current size as the preview size. Until the first picture is
+    // laid out the preview size also follows the frame's resizes, so a dialog whose
+    // layout settles after construction needs no call.
     void RecordPreviewSize();
 
     const DotMatrix& Matrix() const { return matrix_; }
@@ -64,6 +65,9 @@ public:
     QSize PreviewSize() const { return previewSize_; }
     QPoint ScrollPosition() const { return scroll_; }
     PicturePreview* Preview() const { return preview_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool ReadThreshold(int& threshold);

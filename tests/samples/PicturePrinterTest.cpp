@@ -67,6 +67,11 @@ TEST(PicturePrinting, StartUpState) {
     EXPECT_FALSE(g.hScroll->isVisible());
     EXPECT_FALSE(g.vScroll->isVisible());
     EXPECT_EQ(g.printer->PreviewSize(), QSize(400, 120));
+    // A dialog's layout may settle after start-up: until a picture is laid out the
+    // preview size follows the frame.
+    g.frame->resize(300, 100);
+    EXPECT_EQ(g.printer->PreviewSize(), QSize(300, 100));
+    g.frame->resize(400, 120);
     g.Print(); // nothing converted yet
     EXPECT_TRUE(g.host.records.empty());
     EXPECT_TRUE(g.host.tips.empty());
@@ -368,6 +373,7 @@ TEST(PicturePreview, ScrollBarsLaidOutForThePictureSize) {
             EXPECT_EQ(g.vScroll->maximum(), c.h - H);
         }
         EXPECT_EQ(g.printer->ScrollPosition(), QPoint(0, 0));
+        EXPECT_EQ(g.printer->PreviewSize(), QSize(W, H));
     }
 }
 
