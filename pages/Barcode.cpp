@@ -49,10 +49,13 @@ CBarcode::CBarcode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_
     grid->addWidget(code_, 1, 1);
     grid->addWidget(hex_, 1, 2);
     grid->addWidget(print_, 1, 5);
-    grid->addWidget(Caption(QStringLiteral("Barcode data:"), data_, this), 2, 0);
-    grid->addWidget(data_, 2, 1, 1, 5);
-    grid->addWidget(Caption(QStringLiteral("Instructions:"), instructions_, this), 3, 0);
-    grid->addWidget(instructions_, 3, 1, 1, 5);
+    grid->addWidget(Caption(QStringLiteral("Barcode data:"), data_, this), 2, 0, Qt::AlignTop);
+    grid->addWidget(data_, 2, 1, 2, 3);
+    grid->addWidget(Caption(QStringLiteral("Instructions:"), instructions_, this), 2, 4,
+                    Qt::AlignTop);
+    grid->addWidget(instructions_, 3, 4, 1, 2);
+    CompactPage(grid);
+    LetDataEditShrink(data_);
 
     // Filled before the handlers are connected, so the defaults send nothing.
     unitWidth_->setText(QStringLiteral("2"));

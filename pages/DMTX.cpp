@@ -24,6 +24,7 @@ CDMTX::CDMTX(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host)
     version_->setEditable(true);
 
     auto* grid = new QGridLayout(this);
+    CompactPage(grid);
     grid->addWidget(Caption(QStringLiteral("Version:"), version_, this), 0, 0);
     grid->addWidget(version_, 0, 1);
     grid->addWidget(Caption(QStringLiteral("Module width:"), moduleWidth_, this), 1, 0);

@@ -58,25 +58,27 @@ CLayOut::CLayOut(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(h
     ad_->setReadOnly(true);
 
     auto* grid = new QGridLayout(this);
+    CompactPage(grid);
+    // Each list with its Set button; the mode, the model and the sensor reading beside them.
     grid->addWidget(Caption(QStringLiteral("[Sa]~[Sf]:"), layout_, this), 0, 0);
     grid->addWidget(layout_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Sm:"), mode_, this), 0, 2);
-    grid->addWidget(mode_, 0, 3);
-    grid->addWidget(layoutSet_, 0, 4);
-    grid->addWidget(Caption(QStringLiteral("AD:"), ad_, this), 0, 5);
-    grid->addWidget(ad_, 0, 6);
-    grid->addWidget(get_, 0, 7);
-    grid->addWidget(Caption(QStringLiteral("Printer:"), printer_, this), 1, 0);
-    grid->addWidget(printer_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("ADTH1~4:"), thresholds_, this), 1, 2);
-    grid->addWidget(thresholds_, 1, 3);
-    grid->addWidget(thresholdsSet_, 1, 4);
-    grid->addWidget(Caption(QStringLiteral("DIS1~3:"), distances_, this), 1, 5);
-    grid->addWidget(distances_, 1, 6);
-    grid->addWidget(distancesSet_, 1, 7);
-    grid->addWidget(tear_, 2, 1);
-    grid->addWidget(cut_, 2, 3);
-    grid->addWidget(printPosition_, 2, 6);
+    grid->addWidget(layoutSet_, 0, 2);
+    grid->addWidget(Caption(QStringLiteral("Sm:"), mode_, this), 0, 3);
+    grid->addWidget(mode_, 0, 4);
+    grid->addWidget(Caption(QStringLiteral("ADTH1~4:"), thresholds_, this), 1, 0);
+    grid->addWidget(thresholds_, 1, 1);
+    grid->addWidget(thresholdsSet_, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Printer:"), printer_, this), 1, 3);
+    grid->addWidget(printer_, 1, 4, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("DIS1~3:"), distances_, this), 2, 0);
+    grid->addWidget(distances_, 2, 1);
+    grid->addWidget(distancesSet_, 2, 2);
+    grid->addWidget(Caption(QStringLiteral("AD:"), ad_, this), 2, 3);
+    grid->addWidget(ad_, 2, 4);
+    grid->addWidget(get_, 2, 5);
+    grid->addWidget(tear_, 3, 1);
+    grid->addWidget(cut_, 3, 2, 1, 2);
+    grid->addWidget(printPosition_, 3, 4, 1, 2);
 
     layout_->setText(QString::fromLatin1(DEFAULT_LAYOUT));
     for (const char* row : MODE_ROWS) mode_->addItem(QString::fromLatin1(row));

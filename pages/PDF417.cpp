@@ -42,6 +42,7 @@ CPDF417::CPDF417(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(h
     cut_ = Named(new QCheckBox(QStringLiteral("Cut"), this), IDC_CUT, QStringLiteral("Cut"));
 
     auto* grid = new QGridLayout(this);
+    CompactPage(grid);
     grid->addWidget(Caption(QStringLiteral("X:"), rows_, this), 0, 0);
     grid->addWidget(rows_, 0, 1);
     grid->addWidget(rowsAuto_, 0, 2);

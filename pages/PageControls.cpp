@@ -4,6 +4,7 @@
 #include "HexData.h"
 #include "HexText.h"
 
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QStringEncoder>
@@ -36,6 +37,19 @@ QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent) {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     return edit;
+}
+
+void CompactPage(QGridLayout* grid) {
+    constexpr int PAGE_MARGIN = 4;
+    constexpr int PAGE_SPACING = 4;
+    grid->setContentsMargins(PAGE_MARGIN, PAGE_MARGIN, PAGE_MARGIN, PAGE_MARGIN);
+    grid->setSpacing(PAGE_SPACING);
+}
+
+void LetDataEditShrink(QWidget* edit) {
+    constexpr int DATA_EDIT_MIN_HEIGHT = 40;
+    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    edit->setMinimumHeight(DATA_EDIT_MIN_HEIGHT);
 }
 
 std::string EditBytes(const QString& text) {

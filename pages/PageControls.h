@@ -11,6 +11,7 @@
 #include <vector>
 
 class CCommandEdit;
+class QGridLayout;
 class QLineEdit;
 
 // Names a control by its template id ("ctl<id>") and gives it its accessible name.
@@ -36,6 +37,11 @@ QString BytesText(const std::vector<uint8_t>& bytes);
 
 // Turns a data edit between its text form and its hex text form and sets its filter.
 void ConvertDataEdit(CCommandEdit* edit, bool toHex);
+
+// The pages sit in the dialog's tab control, which leaves them little height.
+void CompactPage(QGridLayout* grid);
+// A multi-line data edit takes the height its page has instead of asking for more.
+void LetDataEditShrink(QWidget* edit);
 
 // True when `value` lies in [minimum, maximum].
 inline bool InRange(int value, int minimum, int maximum) {

@@ -73,6 +73,8 @@ C2DCode::C2DCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(h
     grid->addWidget(hex_, 3, 2);
     grid->addWidget(send_, 3, 3);
     grid->addWidget(print_, 3, 4);
+    CompactPage(grid);
+    LetDataEditShrink(data_);
 
     for (const CodeStyleRow& row : STYLE_ROWS) style_->addItem(QString::fromLatin1(row.name));
     style_->setCurrentIndex(STYLE_PDF417);
