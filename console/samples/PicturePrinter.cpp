@@ -155,7 +155,6 @@ void PicturePrinter::LayOutPreview() {
     c_.hScroll->hide();
     c_.vScroll->hide();
     scroll_ = QPoint(0, 0);
-    preview_->SetScrollPosition(scroll_);
 
     const int pictureWidth = picture_.width();
     const int pictureHeight = picture_.height();
@@ -201,11 +200,12 @@ void PicturePrinter::OnScroll(Qt::Orientation orientation, int action) {
         break;
     }
     bar->setSliderPosition(position);
-    preview_->SetScrollPosition(scroll_);
     Redraw();
 }
 
 void PicturePrinter::Redraw() {
+    if (preview_ == nullptr) return;
+    preview_->SetScrollPosition(scroll_);
     preview_->update();
 }
 

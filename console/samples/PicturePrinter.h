@@ -6,15 +6,16 @@
 // the scroll bars are served here.
 
 #include "DotMatrix.h"
+#include "PicturePreview.h"
 
 #include <QImage>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 
 class PageHost;
-class PicturePreview;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -79,7 +80,7 @@ private:
 
     PageHost& host_;
     PictureControls c_;
-    PicturePreview* preview_ = nullptr;
+    QPointer<PicturePreview> preview_; // owned by the frame
     QString path_;
     QImage picture_;
     DotMatrix matrix_;

@@ -97,19 +97,6 @@ TEST(ConvertPicture, ScanLinePathsMatchThePixelRule) {
     }
 }
 
-TEST(ConvertPicture, ReplacesTheEarlierMatrix) {
-    QImage big(50, 40, QImage::Format_RGB32);
-    big.fill(Qt::black);
-    DotMatrix matrix;
-    ConvertPicture(big, 128, matrix);
-    QImage small(3, 2, QImage::Format_RGB32);
-    small.fill(Qt::white);
-    ConvertPicture(small, 128, matrix);
-    EXPECT_EQ(matrix.width, 3);
-    EXPECT_EQ(matrix.height, 2);
-    EXPECT_EQ(matrix.dots, std::vector<uint8_t>(6, DOT_WHITE));
-}
-
 QByteArray Encoded(const QImage& image, const char* format, int quality = -1) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
