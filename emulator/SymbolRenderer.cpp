@@ -15,6 +15,9 @@ constexpr int QUIET_MODULES_2D = 2; // white modules above and below a 2D symbol
 constexpr int DM_RECT_FIRST = 25;   // libzint's rectangular DataMatrix sizes
 constexpr int DM_RECT_LAST = 30;
 constexpr int GS1_AI_DIGITS = 2;
+// A PDF417 row: start, left and right indicators and stop around the data columns.
+constexpr int PDF417_COLUMN_MODULES = 17;
+constexpr int PDF417_FRAME_MODULES = 4 * PDF417_COLUMN_MODULES + 1;
 
 struct SymbolDeleter {
     void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
@@ -202,6 +205,16 @@ SymbolResult RenderPDF417(std::string_view data, const PDF417Settings& settings,
     }
     const int module = std::max(settings.moduleWidth, 1);
     const int rowHeight = std::max(settings.rowHeight, 1) * module;
+    if (symbol->width * module > maxWidth && settings.columns == 0) {
+        // Columns left to the printer: as many as the paper takes.
+        const int columns = (maxWidth / module - PDF417_FRAME_MODULES) / PDF417_COLUMN_MODULES;
+        if (columns >= 1) {
+            Symbol narrower = NewSymbol(symbology);
+            configure(narrower.get(), true);
+            narrower->option_2 = columns;
+            if (Encode(narrower.get(), data) < ZINT_ERROR) symbol = std::move(narrower);
+        }
+    }
     const int width = symbol->width * module;
     if (width > maxWidth) return TooWide(width, maxWidth);
     const int quiet = QUIET_MODULES_2D * module;

@@ -129,6 +129,18 @@ TEST(TwoDimensional, PDF417WithParametersDecodes) {
     EXPECT_EQ(found[0].text, data);
 }
 
+TEST(TwoDimensional, PDF417WithAutomaticColumnsFitsThePaper) {
+    std::string data;
+    while (data.size() < 250) data += "Orvane Instrument Works ";
+    PrinterFixture f;
+    f.Send(Store(0x30, data) + Symbol(0x30, 0x51, {0x30}));
+    const PaperBitmap paper = f.Finish();
+    ASSERT_GT(paper.Height(), 0) << (f.log.empty() ? "" : f.log.back());
+    const auto found = DecodePaper(paper, BarcodeFormat::PDF417);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].text, data);
+}
+
 TEST(TwoDimensional, DataMatrixSizesDecode) {
     const std::string data = "Orvane Instrument Works Co., Ltd. Velka";
     for (int size : {33, 34, 35, 5, 24}) {
