@@ -40,8 +40,12 @@ void CTalvaneDlg::ConnectRecordHandlers() {
 }
 
 void CTalvaneDlg::AddOperationRecord(const std::string& hexText) {
+    AddOperationRecord(std::string(hexText));
+}
+
+void CTalvaneDlg::AddOperationRecord(std::string&& hexText) {
     if (hexText.empty()) return;
-    recordsModel_->Append(hexText);
+    recordsModel_->Append(std::move(hexText));
 }
 
 void CTalvaneDlg::OnRecordsClear() {

@@ -56,6 +56,8 @@ public:
     bool WarnIfPortClosed() override;
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
+    // The same, taking the text over: a picture's megabytes of hex text are not copied.
+    void AddOperationRecord(std::string&& hexText);
     int PrintableWidth() const override { return printableWidth_; }
 
     // --- Window messages ------------------------------------------------------------
