@@ -15,6 +15,15 @@ constexpr uint8_t TRAIL_FIRST = 0x40;
 constexpr uint8_t TRAIL_LAST = 0xFE;
 constexpr uint8_t TRAIL_EXCLUDED = 0x7F;
 constexpr size_t UNKNOWN_SHOWN_BYTES = 3;
+constexpr uint8_t DLE = 0x10;
+constexpr uint8_t ESC = 0x1B;
+constexpr uint8_t FS = 0x1C;
+constexpr uint8_t GS = 0x1D;
+constexpr int DENSITY_MIN = 1;
+constexpr int DENSITY_MAX = 8;
+constexpr int SPEED_MAX = 2;
+constexpr int MAX_TAB_COLUMN = 255;
+constexpr size_t CUT_WITH_FEED_LENGTH = 4; // GS V m n
 
 bool Printable(uint8_t b) {
     return b >= FIRST_PRINTABLE && b <= LAST_PRINTABLE;
@@ -117,7 +126,7 @@ size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
     if (needMore) return 0;
     if (spec == nullptr) {
         // A printer skips the introducer and its function byte, or a lone control byte.
-        const bool introducer = first == 0x1B || first == 0x1C || first == 0x1D || first == 0x10;
+        const bool introducer = first == ESC || first == FS || first == GS || first == DLE;
         const size_t skip = introducer ? (available >= 2 ? 2 : 0) : 1;
         if (skip == 0) return 0;
         LogAt("unknown command " +
@@ -143,7 +152,7 @@ void Interpreter::ResetText() {
     text_ = TextSettings{};
     for (int column = PRN_DEFAULT_TAB_COLUMNS;
          column <= PRN_MAX_TAB_STOPS * PRN_DEFAULT_TAB_COLUMNS; column += PRN_DEFAULT_TAB_COLUMNS)
-        if (column <= 255) text_.tabStops.push_back(static_cast<uint8_t>(column));
+        if (column <= MAX_TAB_COLUMN) text_.tabStops.push_back(static_cast<uint8_t>(column));
     barcode_ = BarcodeSettings{};
     qr_ = QRSettings{};
     pdf417_ = PDF417Settings{};
@@ -312,7 +321,7 @@ void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
 
 void Interpreter::OnDensity(const uint8_t* command, size_t) {
     const int n = command[2];
-    if (n >= 1 && n <= 8)
+    if (n >= DENSITY_MIN && n <= DENSITY_MAX)
         stored_.density = n;
     else
         LogAt("ESC m " + std::to_string(n) + ": density is 1 to 8, ignored");
@@ -320,7 +329,7 @@ void Interpreter::OnDensity(const uint8_t* command, size_t) {
 
 void Interpreter::OnSpeed(const uint8_t* command, size_t) {
     const int n = command[2];
-    if (n <= 2)
+    if (n <= SPEED_MAX)
         stored_.speed = n;
     else
         LogAt("FS s " + std::to_string(n) + ": speed is 0 to 2, ignored");
@@ -389,7 +398,7 @@ void Interpreter::OnCut(const uint8_t* command, size_t length) {
     constexpr uint8_t CUT_FULL_FEED = 65;
     const uint8_t m = command[2];
     if (line_.HasContent()) PrintLine(0);
-    if (length == 4) Advance(command[3]);
+    if (length == CUT_WITH_FEED_LENGTH) Advance(command[3]);
     const bool full = m == CUT_FULL_FEED || m == 0 || m == '0';
     LogAt(std::string(full ? "full" : "half") + " cut");
     EndReceipt(ReceiptEnd::Cut);

@@ -25,7 +25,9 @@ constexpr uint8_t FN_ERROR_LEVEL = 0x45;
 constexpr uint8_t FN_STORE = 0x50;
 constexpr uint8_t FN_PRINT = 0x51;
 constexpr uint8_t DIGIT_ZERO = 0x30;
-constexpr size_t SYMBOL_HEADER = 7; // 1D 28 6B pL pH cn fn
+constexpr size_t SYMBOL_HEADER = 7;      // 1D 28 6B pL pH cn fn
+constexpr size_t BARCODE_HEADER = 4;     // GS k m n
+constexpr size_t OLD_BARCODE_HEADER = 3; // GS k m, data ended by NUL
 
 int StoreIndex(uint8_t cn) {
     switch (cn) {
@@ -84,10 +86,10 @@ void Interpreter::OnBarcode(const uint8_t* command, size_t length) {
     const auto* chars = reinterpret_cast<const char*>(command);
     if (m >= BARCODE_TYPE_BASE) {
         type = m - BARCODE_TYPE_BASE;
-        data = std::string_view(chars + 4, length - 4);
+        data = std::string_view(chars + BARCODE_HEADER, length - BARCODE_HEADER);
     } else {
         type = m; // the older form, ended by NUL
-        data = std::string_view(chars + 3, length - 3);
+        data = std::string_view(chars + OLD_BARCODE_HEADER, length - OLD_BARCODE_HEADER);
         if (!data.empty() && data.back() == '\0') data.remove_suffix(1);
     }
     if (line_.HasContent()) PrintLine(0);

@@ -9,6 +9,8 @@ namespace {
 
 constexpr int BAND_BITS_8 = 8;
 constexpr int BITS_PER_BYTE = 8;
+constexpr size_t BIT_IMAGE_HEADER = 5; // ESC * m nL nH
+constexpr int MODE_BYTES_STEP = 16;    // m / 16 + 1 bytes per column
 
 struct BitImageMode {
     uint8_t m;
@@ -42,14 +44,14 @@ void Interpreter::OnBitImage(const uint8_t* command, size_t length) {
         return;
     }
     RefreshArea();
-    const int bytesPerColumn = m / 16 + 1;
+    const int bytesPerColumn = m / MODE_BYTES_STEP + 1;
     const int bits = bytesPerColumn * BAND_BITS_8;
     const int room = line_.AreaWidth() - line_.Cursor();
     const int width = std::min(columns * mode->scaleX, std::max(room, 0));
     if (columns * mode->scaleX > room)
         LogAt("ESC * band wider than the print area, the rest is dropped");
     PaperBitmap band(width, bits * mode->scaleY);
-    const uint8_t* data = command + 5;
+    const uint8_t* data = command + BIT_IMAGE_HEADER;
     for (int column = 0; column * mode->scaleX < width; ++column) {
         const uint8_t* bytes = data + static_cast<size_t>(column) * bytesPerColumn;
         for (int bit = 0; bit < bits; ++bit) {

@@ -11,7 +11,8 @@ namespace {
 
 constexpr uint8_t CLEAR_BUFFER = 8;
 constexpr uint8_t CLEAR_BUFFER_KEY[] = {1, 3, 20, 1, 6, 2, 8};
-constexpr size_t FRAME_HEADER = 5; // prefix, code, sub, pL, pH
+constexpr size_t REALTIME_HEADER = 3; // DLE DC4 fn
+constexpr size_t FRAME_HEADER = 5;    // prefix, code, sub, pL, pH
 
 constexpr uint8_t SERIAL_FUNCTION = 0x0B;
 constexpr uint8_t SERIAL_SPEED = 0x01;
@@ -92,8 +93,9 @@ void Interpreter::OnRealtimeRequest(const uint8_t* command, size_t length) {
         LogAt("DLE DC4 function " + std::to_string(command[2]) + " is not supported, skipped");
         return;
     }
-    if (length != 3 + sizeof CLEAR_BUFFER_KEY ||
-        !std::equal(std::begin(CLEAR_BUFFER_KEY), std::end(CLEAR_BUFFER_KEY), command + 3)) {
+    if (length != REALTIME_HEADER + sizeof CLEAR_BUFFER_KEY ||
+        !std::equal(std::begin(CLEAR_BUFFER_KEY), std::end(CLEAR_BUFFER_KEY),
+                    command + REALTIME_HEADER)) {
         LogAt("DLE DC4 8 with wrong key bytes, ignored");
         return;
     }

@@ -15,6 +15,7 @@ constexpr int QUIET_MODULES_2D = 2; // white modules above and below a 2D symbol
 constexpr int DM_RECT_FIRST = 25;   // libzint's rectangular DataMatrix sizes
 constexpr int DM_RECT_LAST = 30;
 constexpr int GS1_AI_DIGITS = 2;
+constexpr int QR_LEVEL_HIGHEST = 3; // L, M, Q, H are 0..3 here and 1..4 in libzint
 // A PDF417 row: start, left and right indicators and stop around the data columns.
 constexpr int PDF417_COLUMN_MODULES = 17;
 constexpr int PDF417_FRAME_MODULES = 4 * PDF417_COLUMN_MODULES + 1;
@@ -163,7 +164,7 @@ SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int
 
 SymbolResult RenderQRCode(std::string_view data, const QRSettings& settings, int maxWidth) {
     Symbol symbol = NewSymbol(BARCODE_QRCODE);
-    symbol->option_1 = std::clamp(settings.errorLevel, 0, 3) + 1;
+    symbol->option_1 = std::clamp(settings.errorLevel, 0, QR_LEVEL_HIGHEST) + 1;
     symbol->option_2 = settings.version >= 1 && settings.version <= 40 ? settings.version : 0;
     std::string note;
     if (Encode(symbol.get(), data) >= ZINT_ERROR) {
@@ -172,7 +173,7 @@ SymbolResult RenderQRCode(std::string_view data, const QRSettings& settings, int
         note = "data does not fit version " + std::to_string(settings.version) +
                ": printed in a larger version";
         symbol = NewSymbol(BARCODE_QRCODE);
-        symbol->option_1 = std::clamp(settings.errorLevel, 0, 3) + 1;
+        symbol->option_1 = std::clamp(settings.errorLevel, 0, QR_LEVEL_HIGHEST) + 1;
         if (Encode(symbol.get(), data) >= ZINT_ERROR) return Failed(symbol.get());
     }
     const int size = std::max(settings.moduleSize, 1);
