@@ -53,6 +53,17 @@ bool ConsoleHost::WaitForNotification(uint32_t msg, std::chrono::milliseconds ti
     }
 }
 
+bool ConsoleHost::Handshake(std::chrono::milliseconds timeout) {
+    lib_.RequestStatus();
+    Record();
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!lib_.IsStatusReceived()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        Pump(POLL_STEP * 10);
+    }
+    return true;
+}
+
 std::vector<uint32_t> ConsoleHost::Notifications(std::chrono::milliseconds pump) {
     const auto deadline = std::chrono::steady_clock::now() + pump;
     while (std::chrono::steady_clock::now() < deadline) Pump(POLL_STEP);

@@ -21,6 +21,9 @@ public:
     size_t BytesSent() const { return bytesSent_; }
     // Moves received bytes through the parser until the owner window gets msg.
     bool WaitForNotification(uint32_t msg, std::chrono::milliseconds timeout);
+    // Asks for the status and waits for the answer: the printer answers in order, so
+    // everything sent before has been taken once it comes.
+    bool Handshake(std::chrono::milliseconds timeout);
     // Every status notification the parser posted so far (after pumping briefly).
     std::vector<uint32_t> Notifications(std::chrono::milliseconds pump);
 

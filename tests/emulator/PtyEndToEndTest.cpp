@@ -54,6 +54,7 @@ protected:
 
     // Waits for everything sent, ends the receipt and returns every receipt so far.
     std::vector<std::pair<vp::PaperBitmap, vp::ReceiptEnd>> Finish() {
+        EXPECT_TRUE(host_->Handshake(ANSWER_TIMEOUT));
         EXPECT_TRUE(WaitForPrinter(*printer_, host_->BytesSent()));
         printer_->EndReceipt();
         std::lock_guard<std::mutex> lock(mutex_);
@@ -81,7 +82,7 @@ TEST_P(QuickSamples, RenderOnTheVirtualPrinter) {
     RunSample(*host_, sample);
     const auto receipts = Finish();
     if (sample == Sample::PrinterInit) {
-        EXPECT_EQ(host_->BytesSent(), 2u);
+        EXPECT_EQ(host_->BytesSent(), 2u + 3u); // ESC @ and the closing status request
         EXPECT_TRUE(receipts.empty());
         return;
     }
