@@ -130,6 +130,10 @@ void CTalvaneDlg::OnInitDialog() {
     previewHScroll_->hide();
     SetNotifyWindow(this);
     EnableSentRecord(1);
+    ConnectPortHandlers();
+    ConnectSettingHandlers();
+    ConnectSendReceiveHandlers();
+    ConnectStatusHandlers();
 }
 
 void CTalvaneDlg::FillPortList() {

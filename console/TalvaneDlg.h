@@ -13,6 +13,7 @@
 #include "VrnxLib.h"
 #include "WindowMessages.h"
 
+#include <QByteArray>
 #include <QDialog>
 #include <QIcon>
 #include <functional>
@@ -75,6 +76,10 @@ public:
     void OnRecordsImport();
     void OnRecordsResend();
 
+    // The dialog's own control of an id, never a page's (the label page's "Get" is
+    // 1087 too).
+    QWidget* DialogControl(int id) const;
+
     CHelpTip& HelpTip() { return helpTip_; }
     void SetPrintableWidth(int dots) { printableWidth_ = dots; }
 
@@ -106,6 +111,45 @@ private:
     void OnTabSelChange(int index);
     void ConnectRecordHandlers();
 
+    // Port group and printer settings (PortControls.cpp, SettingControls.cpp).
+    void ConnectPortHandlers();
+    void OnComOpen();
+    void OnBaudSet();
+    void OnHandshakeSet();
+    void OnModelSelChange(int index);
+    void OnCtsMessage(intptr_t lParam);
+    // Stops the worker threads, drops what waits to be sent, switches flow control off
+    // and restarts the threads; the previous DCB_ goes to `kept` when given.
+    void QuietLine(DCB* kept);
+    void ConnectSettingHandlers();
+    void OnLineSpacingChange();
+    void OnMarginChange(bool rightEdit);
+    void OnStyleClick();
+    void OnCoordinateSet();
+    void OnCut();
+    void OnFeedOrBack(int editId, bool back);
+
+    // Send and receive panels (SendReceive.cpp).
+    void ConnectSendReceiveHandlers();
+    void OnSendHex();
+    void OnSend();
+    void OnSendPrint();
+    void OnSendSave();
+    void OnSendImport();
+    void OnSendText();
+    void OnReceiveHex();
+    void OnReceive();
+    // Shows `bytes` at the end of the receive edit in its current form.
+    void AppendReceived(const QByteArray& bytes);
+    // Shows every kept received byte again, in the form the HEX box chooses.
+    void ShowReceived();
+
+    // Printer status panel (StatusPanel.cpp).
+    void ConnectStatusHandlers();
+    void OnReadStatus();
+    void OnClearBuffer();
+    void OnResponse();
+
     PortMap* ports_;
     QIcon appIcon_;
     CHelpTip helpTip_;
@@ -126,6 +170,8 @@ private:
     CCommandEdit* sendEdit_ = nullptr;
     QLineEdit* sendPath_ = nullptr;
     QPlainTextEdit* receiveEdit_ = nullptr;
+    // The bytes the receive edit shows, so that either form can be made from them.
+    QByteArray received_;
     QLabel* preview_ = nullptr;
     QScrollBar* previewHScroll_ = nullptr;
     QScrollBar* previewVScroll_ = nullptr;
