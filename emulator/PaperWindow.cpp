@@ -42,6 +42,7 @@ void PaperWindow::Refresh() {
         caption_->setText("Waiting for data (the last receipt stays until new paper moves)");
         return;
     }
+    paper.EnsureHeight(printRow); // the paper fed so far, not only what has dots
     paper_->setPixmap(QPixmap::fromImage(ReceiptToImage(paper)));
     caption_->setText(QString("Receipt in progress: %1 dot rows").arg(paper.Height()));
     scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->maximum());
