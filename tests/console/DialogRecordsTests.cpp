@@ -3,6 +3,9 @@
 #include "HelpTip.h"
 #include "PtyPeer.h"
 #include "RecordsModel.h"
+#include "RecordsView.h"
+
+#include <QPushButton>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,31 +124,61 @@ TEST(DialogRecords, ImportOfABadFileLeavesTheRowsAsTheyWere) {
     EXPECT_EQ(f.RowCount(), 2);
 }
 
+// Counts the port's writes: every Write hands its bytes to the sent-bytes record first.
+class WriteCountingDlg : public CTalvaneDlg {
+public:
+    using CTalvaneDlg::CTalvaneDlg;
+    int writes = 0;
+    std::vector<uint32_t> lengths;
+
+protected:
+    void AppendSentText(const void* data, uint32_t length) override {
+        ++writes;
+        lengths.push_back(length);
+        CTalvaneDlg::AppendSentText(data, length);
+    }
+};
+
 TEST(DialogRecords, ResendWritesCheckedRowsInOneWriteAndAddsNoRow) {
     PtyPeer peer;
     ASSERT_TRUE(peer.Ok());
-    DialogFixture f;
-    CTalvaneDlg& d = *f.dlg;
+    PortMap ports;
+    ports.AddCommandLinePort(peer.SlavePath());
+    ScriptedPrompts prompts;
+    WriteCountingDlg d(&ports);
+    d.show();
+    DialogFixture::ProcessEvents();
     d.AddOperationRecord("1B 40 ");
     d.AddOperationRecord("1D 56 42 00 ");
     d.AddOperationRecord("0A ");
-    f.ClickRowCheck(1);
+    DialogFixture::ProcessEvents();
+    auto* view = d.findChild<CRecordsView*>();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->CheckRect(1).center());
+    ASSERT_FALSE(d.Records().IsChecked(1));
 
     d.SetOptions(EN_CONSOLE_OPTIONS);
     ASSERT_TRUE(d.Open(peer.Port(), 9600, 0, 8, 0));
-    f.Click(IDC_RECORDS_RESEND);
+    auto* resend = d.ControlAs<QPushButton>(IDC_RECORDS_RESEND);
+    QTest::mouseClick(resend, Qt::LeftButton);
+    DialogFixture::ProcessEvents();
+    EXPECT_EQ(d.writes, 1);
+    EXPECT_EQ(d.lengths, (std::vector<uint32_t>{3}));
     const std::vector<uint8_t> got = peer.Receive(3, std::chrono::seconds(3));
     EXPECT_EQ(got, (std::vector<uint8_t>{0x1B, 0x40, 0x0A}));
-    EXPECT_EQ(f.RowCount(), 3);
+    EXPECT_EQ(d.Records().Size(), 3);
     EXPECT_EQ(d.TakeSentText(), "");
     EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(100)).empty());
 
     // No checked row: nothing is written. No row at all: "No data".
-    for (int r : {0, 2}) f.ClickRowCheck(r);
-    f.Click(IDC_RECORDS_RESEND);
+    for (int r : {0, 2})
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->CheckRect(r).center());
+    QTest::mouseClick(resend, Qt::LeftButton);
+    EXPECT_EQ(d.writes, 1);
     EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(150)).empty());
-    f.Click(IDC_RECORDS_CLEAR);
-    f.Click(IDC_RECORDS_RESEND);
+    QTest::mouseClick(d.ControlAs<QPushButton>(IDC_RECORDS_CLEAR), Qt::LeftButton);
+    QTest::mouseClick(resend, Qt::LeftButton);
     EXPECT_EQ(d.HelpTip().Text(), QStringLiteral("No data"));
     d.Close();
 }
