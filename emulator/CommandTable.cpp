@@ -103,7 +103,7 @@ using I = Interpreter;
 
 // One row per command, as the printer's manual lists them. A row whose sub byte is
 // 0 matches any third byte; rows with a sub byte come first.
-const Interpreter::CommandSpec Interpreter::COMMANDS[] = {
+const Interpreter::CommandEntry Interpreter::COMMANDS[] = {
     {LF, 0, 0, "LF", Fixed<1>, &I::OnLineFeed},
     {HT, 0, 0, "HT", Fixed<1>, &I::OnHorizontalTab},
     {CR, 0, 0, "CR", Fixed<1>, &I::OnCarriageReturn},
@@ -140,23 +140,23 @@ const Interpreter::CommandSpec Interpreter::COMMANDS[] = {
     {DLE, DC4, 0, "DLE DC4", RealtimeRequest, &I::OnRealtimeRequest},
 };
 
-const Interpreter::CommandSpec* Interpreter::FindCommand(const uint8_t* data, size_t available,
-                                                         bool* needMore) {
+const Interpreter::CommandEntry* Interpreter::FindCommand(const uint8_t* data, size_t available,
+                                                          bool* needMore) {
     *needMore = false;
-    for (const CommandSpec& spec : COMMANDS) {
-        if (spec.prefix != data[0]) continue;
-        if (spec.code == 0) return &spec; // single-byte command
+    for (const CommandEntry& entry : COMMANDS) {
+        if (entry.prefix != data[0]) continue;
+        if (entry.code == 0) return &entry; // single-byte command
         if (available < 2) {
             *needMore = true;
             return nullptr;
         }
-        if (spec.code != data[1]) continue;
-        if (spec.sub == 0) return &spec;
+        if (entry.code != data[1]) continue;
+        if (entry.sub == 0) return &entry;
         if (available < 3) {
             *needMore = true;
             return nullptr;
         }
-        if (spec.sub == data[2]) return &spec;
+        if (entry.sub == data[2]) return &entry;
     }
     return nullptr;
 }

@@ -122,9 +122,9 @@ size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
         return 1;
     }
     bool needMore = false;
-    const CommandSpec* spec = FindCommand(data, available, &needMore);
+    const CommandEntry* entry = FindCommand(data, available, &needMore);
     if (needMore) return 0;
-    if (spec == nullptr) {
+    if (entry == nullptr) {
         // A printer skips the introducer and its function byte, or a lone control byte.
         const bool introducer = first == ESC || first == FS || first == GS || first == DLE;
         const size_t skip = introducer ? (available >= 2 ? 2 : 0) : 1;
@@ -134,9 +134,9 @@ size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
               ", skipped " + std::to_string(skip) + (skip == 1 ? " byte" : " bytes"));
         return skip;
     }
-    const size_t length = spec->measure(data, available);
+    const size_t length = entry->measure(data, available);
     if (length == 0) return 0;
-    (this->*spec->handler)(data, length);
+    (this->*entry->handler)(data, length);
     return length;
 }
 

@@ -68,7 +68,7 @@ public:
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const uint8_t* data, size_t available);
-    struct CommandSpec {
+    struct CommandEntry {
         uint8_t prefix;
         uint8_t code;
         uint8_t sub; // third byte that selects the command, 0 when none
@@ -92,8 +92,8 @@ private:
         std::vector<uint8_t> wide;
     };
 
-    static const CommandSpec COMMANDS[];
-    static const CommandSpec* FindCommand(const uint8_t* data, size_t available, bool* needMore);
+    static const CommandEntry COMMANDS[];
+    static const CommandEntry* FindCommand(const uint8_t* data, size_t available, bool* needMore);
 
     void Process(const uint8_t* data, size_t length);
     size_t ParseOne(const uint8_t* data, size_t available);
