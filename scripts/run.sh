@@ -16,4 +16,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "or render its window to a picture: $bin/console/talvane --screenshot window.png"
   exit 1
 fi
-exec "$bin/console/talvane" "$@"
+# A virtual printer on a pseudo-terminal, so that there is always a printer to talk to;
+# its receipts go to receipts/ as pictures. Real serial ports are listed as well.
+vlink="${TMPDIR:-/tmp}/talvane-vprinter-$$"
+"$bin/emulator/vprinter" --link "$vlink" --out receipts --quiet </dev/null >/dev/null &
+vpid=$!
+trap 'kill "$vpid" 2>/dev/null; wait "$vpid" 2>/dev/null' EXIT
+for _ in $(seq 50); do [ -L "$vlink" ] && break; sleep 0.1; done
+echo "Virtual printer on $vlink (receipts in receipts/)"
+"$bin/console/talvane" --port "$vlink" "$@"
