@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -135,6 +136,20 @@ TEST(LoadPicture, JpegCutAnywhereIsRefused) {
     }
     // Cut just before the end marker: the decoder alone would report success.
     EXPECT_FALSE(LoadBytes(jpeg.left(jpeg.size() - 2), picture));
+}
+
+TEST(LoadPicture, ProgressiveJpegHasManyScansAndOneEnd) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(Noise(80, 60, QImage::Format_RGB32, 11)));
+    EXPECT_GT(jpeg.count(QByteArray::fromHex("FFDA")), 1); // several scans
+    EXPECT_TRUE(Complete(jpeg, JpegStreamComplete));
+    QImage picture;
+    EXPECT_TRUE(LoadBytes(jpeg, picture));
+    EXPECT_FALSE(Complete(jpeg.left(jpeg.size() * 3 / 4), JpegStreamComplete));
 }
 
 TEST(LoadPicture, JpegWithAnEmbeddedEndMarkerStillNeedsItsOwn) {
