@@ -1,0 +1,191 @@
+// The quick test and picture buttons of the real main dialog, clicked headless with the
+// dialog's own port open on a pseudo-terminal: what reaches the printer and the rows
+// the "Operational records" list gets.
+
+#include "PicturePrinter.h"
+#include "PtyPeer.h"
+#include "QuickSamples.h"
+
+#include "HexText.h"
+#include "PortMap.h"
+#include "Prompts.h"
+#include "RecordsModel.h"
+#include "TalvaneDlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto ARRIVAL_TIMEOUT = 20s;
+
+class DialogSamples : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(peer.Ok());
+        ports.AddCommandLinePort(peer.SlavePath());
+        dlg = std::make_unique<CTalvaneDlg>(&ports);
+        dlg->show();
+        Settle();
+        // The preview exists once the dialog hands its picture group to the samples;
+        // until then the test forwards the clicks the way the dialog is asked to.
+        if (dlg->findChild<QWidget*>(QStringLiteral("picturePreview")) == nullptr) Wire();
+        Click(1000); // "COM Open" on the only port of the list
+        ASSERT_TRUE(dlg->IsOpen());
+    }
+    void TearDown() override {
+        picture.reset();
+        samples.reset();
+        dlg.reset();
+    }
+
+    // The wiring the dialog is asked for: every click forwarded, nothing else.
+    void Wire() {
+        CTalvaneDlg* d = dlg.get();
+        samples = std::make_unique<QuickSamples>(*d);
+        for (int id :
+             {1001, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046}) {
+            QObject::connect(d->ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, d,
+                             [this, id] { samples->Run(id); });
+        }
+        PictureControls c;
+        c.pathEdit = d->ControlAs<QLineEdit>(1030);
+        c.thresholdEdit = d->ControlAs<QLineEdit>(1078);
+        c.rasterMode = d->ControlAs<QRadioButton>(1052);
+        c.bitImageMode = d->ControlAs<QRadioButton>(1053);
+        c.sizeList = d->ControlAs<QComboBox>(1054);
+        c.printButton = d->Control(1055);
+        c.previewFrame = d->Control(1077);
+        c.hScroll = d->ControlAs<QScrollBar>(1075);
+        c.vScroll = d->ControlAs<QScrollBar>(1076);
+        picture = std::make_unique<PicturePrinter>(*d, c);
+        PicturePrinter* p = picture.get();
+        auto forward = [d](int id, void (PicturePrinter::*handler)(), PicturePrinter* target) {
+            QObject::connect(d->ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, d,
+                             [target, handler] { (target->*handler)(); });
+        };
+        forward(1051, &PicturePrinter::OpenFile, p);
+        forward(1079, &PicturePrinter::ApplyThreshold, p);
+        forward(1052, &PicturePrinter::SelectRasterMode, p);
+        forward(1053, &PicturePrinter::SelectBitImageMode, p);
+        forward(1055, &PicturePrinter::Print, p);
+    }
+
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    }
+    void Click(int id) {
+        auto* button = dlg->ControlAs<QAbstractButton>(id);
+        ASSERT_NE(button, nullptr) << id;
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+        Settle();
+    }
+    std::vector<std::string> Rows(size_t from = 0) const {
+        std::vector<std::string> texts;
+        const auto& rows = dlg->Records().Rows();
+        for (size_t i = from; i < rows.size(); ++i) texts.push_back(rows[i].text);
+        return texts;
+    }
+    // Every recorded byte, in order, has reached the printer's end.
+    void ExpectWireMatchesRecords() {
+        std::string all;
+        for (const std::string& r : Rows()) all += r;
+        const std::vector<uint8_t> expected = FromHexText(all);
+        peer.WaitForBytes(expected.size(), ARRIVAL_TIMEOUT);
+        EXPECT_EQ(peer.Received(), expected);
+    }
+
+    PtyPeer peer;
+    PortMap ports;
+    ScriptedPrompts prompts;
+    std::unique_ptr<CTalvaneDlg> dlg;
+    std::unique_ptr<QuickSamples> samples;
+    std::unique_ptr<PicturePrinter> picture;
+};
+
+TEST_F(DialogSamples, QuickTestButtonsRecordOneRowPerCommand) {
+    Click(1001); // "Printer Init"
+    EXPECT_EQ(Rows(), std::vector<std::string>({"1B 40 "}));
+
+    Click(1035); // "Font Sample"
+    EXPECT_EQ(Rows(1).size(), 12u);
+    const size_t afterFont = Rows().size();
+    Click(1041); // "Verti tab"
+    EXPECT_EQ(Rows(afterFont).size(), 12u);
+
+    const size_t beforeQr = Rows().size();
+    Click(1045); // "QRCode"
+    bool stored = false;
+    for (const std::string& r : Rows(beforeQr))
+        if (r.rfind("1D 28 6B 1F 00 31 50 30 ", 0) == 0) stored = FromHexText(r).size() == 36;
+    EXPECT_TRUE(stored);
+
+    const size_t beforeCut = Rows().size();
+    Click(1046); // "Cutting"
+    const auto cut = Rows(beforeCut);
+    EXPECT_NE(std::find(cut.begin(), cut.end(), "1D 56 42 78 "), cut.end());
+
+    for (int id = 1036; id <= 1044; ++id) Click(id);
+    ExpectWireMatchesRecords();
+}
+
+TEST_F(DialogSamples, PictureOpenedAndPrintedAsBands) {
+    QTemporaryDir dir;
+    QImage picture(100, 30, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString file = dir.filePath(QStringLiteral("black.bmp"));
+    ASSERT_TRUE(picture.save(file));
+    prompts.openPaths.push_back(file);
+    Click(1051); // "Open file"
+    Click(1055); // "Print", "24-dot double-density" after start-up
+    const auto rows = Rows();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].substr(0, 15), "1B 2A 21 64 00 ");
+    EXPECT_EQ(rows[1], "1B 4A 18 ");
+    EXPECT_EQ(rows[3], "1B 4A 18 ");
+    // The second band holds rows 24 to 29 only: FC 00 00 in every column.
+    EXPECT_EQ(FromHexText(rows[2]).size(), 5u + 300u);
+    EXPECT_EQ(rows[2].substr(15, 9), "FC 00 00 ");
+    ExpectWireMatchesRecords();
+}
+
+// In the dialog's own layout: a picture wider than the preview gets the horizontal bar
+// only, and the preview shows it from its left edge.
+TEST_F(DialogSamples, WidePictureGetsTheHorizontalBarInTheDialog) {
+    QWidget* frame = dlg->Control(1077);
+    const QSize preview = frame->size();
+    ASSERT_GT(preview.width(), 50);
+    QTemporaryDir dir;
+    QImage picture(preview.width() + 100, preview.height() / 2, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < picture.height(); ++y) picture.setPixel(0, y, qRgb(0, 0, 0));
+    const QString file = dir.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(picture.save(file));
+    prompts.openPaths.push_back(file);
+    Click(1051);
+    auto* hBar = dlg->ControlAs<QScrollBar>(1075);
+    auto* vBar = dlg->ControlAs<QScrollBar>(1076);
+    EXPECT_TRUE(hBar->isVisible());
+    EXPECT_FALSE(vBar->isVisible());
+    EXPECT_EQ(hBar->maximum(), 100);
+    auto* shown = dlg->findChild<QWidget*>(QStringLiteral("picturePreview"));
+    ASSERT_NE(shown, nullptr);
+    const QImage screen = shown->grab().toImage();
+    EXPECT_EQ(screen.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(screen.pixel(1, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(dlg->ControlAs<QLineEdit>(1030)->text(), file);
+}
+
+} // namespace
