@@ -83,9 +83,11 @@ QString VersionText() {
 }
 
 bool DisplayAvailable(QString* reason) {
-    // A platform chosen explicitly (offscreen, vnc, ...) is the caller's business.
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return true;
+    // A platform chosen explicitly (offscreen, vnc, ...) is the caller's business; an
+    // empty variable chooses nothing.
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb"))) return true;
+    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
     const QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty()) {
         *reason = QStringLiteral("no display found (DISPLAY is not set)");
