@@ -51,8 +51,8 @@ bool IsSendFileChar(QChar c) {
            u == u' ' || u == u'\r' || u == u'\n';
 }
 
-// Bytes as the receive edit shows them in text form: one character per byte, and a CR
-// LF pair (also one split between two arrivals) as a single line break.
+// Bytes as the receive edit shows them in text form: one character per byte; CR, LF
+// and a CR LF pair (also one split between two arrivals) are one line break each.
 QString ReceivedText(const QByteArray& bytes, char previous) {
     QString text;
     text.reserve(bytes.size());
@@ -60,7 +60,8 @@ QString ReceivedText(const QByteArray& bytes, char previous) {
         const char b = bytes[i];
         const char before = i > 0 ? bytes[i - 1] : previous;
         if (b == CH_LF && before == CH_CR) continue;
-        text.append(QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
+        text.append(b == CH_CR ? QChar(QLatin1Char(CH_LF))
+                               : QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
     }
     return text;
 }
