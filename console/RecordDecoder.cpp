@@ -126,7 +126,9 @@ std::string DecodeRecord(std::string_view text) {
 
 void AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out) {
     out.reserve(out.size() + text.size() / HEX_CHARS_PER_BYTE + 1);
-    for (size_t k = 0; k < text.size(); k += HEX_CHARS_PER_BYTE) out.push_back(PairAt(text, k));
+    for (size_t k = 0; k < text.size(); k += HEX_CHARS_PER_BYTE) {
+        if (DigitValue(text[k]) >= 0) out.push_back(PairAt(text, k));
+    }
 }
 
 ImportResult ParseRecordsFile(std::string_view content) {

@@ -29,7 +29,9 @@ std::string DecodeRecord(std::string_view text);
 bool HasFunctionByte(uint8_t first, uint8_t second);
 
 // Appends the bytes Resend sends for one record: the pair at 0, 3, 6, ... while the
-// position is inside the text (the record text's fixed form, read by position).
+// position is inside the text (the record text's fixed form, read by position). A pair
+// that starts with no hexadecimal digit is dropped, as the hex text reader drops it, so
+// a damaged imported line never turns into bytes the operator did not write.
 void AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out);
 
 // One line of a records file, as read: the content before the first "//".

@@ -74,6 +74,10 @@ TEST(RecordDecoder, ResendReadsBytesByPosition) {
     bytes.clear();
     records::AppendRecordBytes("ff 7", bytes);
     EXPECT_EQ(bytes, (std::vector<uint8_t>{0xFF, 0x07}));
+    // A pair that starts with no digit is dropped, as the hex text reader drops it.
+    bytes.clear();
+    records::AppendRecordBytes("1B ZZ 0A ", bytes);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x1B, 0x0A}));
 }
 
 TEST(RecordsFile, ImportTakesCommentsAndBlankLines) {
@@ -132,7 +136,7 @@ TEST(RecordDecoder, ArbitraryInputIsSafe) {
         }
         std::vector<uint8_t> bytes;
         records::AppendRecordBytes(text, bytes);
-        EXPECT_EQ(bytes.size(), (text.size() + 2) / 3);
+        EXPECT_LE(bytes.size(), (text.size() + 2) / 3);
     }
 }
 
