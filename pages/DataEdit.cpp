@@ -1,13 +1,12 @@
 #include "DataEdit.h"
 
 #include "CommandEdit.h"
+#include "NumberList.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <climits>
 
 namespace {
-constexpr QChar LIST_SEPARATOR = u';';
 constexpr char16_t CH_BACKSPACE = 0x08;
 constexpr char16_t CH_CTRL_C = 0x03;
 constexpr char16_t CH_CTRL_V = 0x16;
@@ -15,23 +14,9 @@ constexpr char16_t CH_CTRL_X = 0x18;
 constexpr char16_t CH_CTRL_Y = 0x19;
 constexpr char16_t CH_CTRL_Z = 0x1A;
 
-// Optional "-", then decimal digits up to the first other character; saturates
-// instead of overflowing on absurdly long digit runs.
-int ReadFieldValue(QStringView field) {
-    qsizetype i = 0;
-    const bool negative = !field.isEmpty() && field.at(0) == u'-';
-    if (negative) ++i;
-    long long value = 0;
-    for (; i < field.size() && field.at(i).isDigit() && field.at(i).unicode() < 0x80; ++i) {
-        value = value * 10 + (field.at(i).unicode() - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
+// The list rules work on bytes; a pasted character beyond Latin-1 is neither a digit nor
+// a separator there, just as it is not one here.
+std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
 } // namespace
 
 CDataEdit::CDataEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -53,31 +38,13 @@ bool CDataEdit::IsListChar(char16_t c) {
     }
 }
 
-int CDataEdit::FieldCount(const QString& text) {
-    if (text.isEmpty()) return 0;
-    QStringView rest(text);
-    if (rest.endsWith(LIST_SEPARATOR)) rest.chop(1);
-    return 1 + static_cast<int>(rest.count(LIST_SEPARATOR));
-}
+int CDataEdit::FieldCount(const QString& text) { return ListFieldCount(ToBytes(text)); }
 
 QString CDataEdit::ListText(const QString& text) {
-    if (text.isEmpty() || text.endsWith(LIST_SEPARATOR)) return text;
-    return text + LIST_SEPARATOR;
+    return QString::fromLatin1(::ListText(ToBytes(text)));
 }
 
-std::vector<int> CDataEdit::ListValues(const QString& text) {
-    const int count = FieldCount(text);
-    std::vector<int> values;
-    values.reserve(count);
-    const QString list = ListText(text);
-    qsizetype start = 0;
-    while (static_cast<int>(values.size()) < count) {
-        const qsizetype end = list.indexOf(LIST_SEPARATOR, start);
-        values.push_back(ReadFieldValue(QStringView(list).mid(start, end - start)));
-        start = end + 1;
-    }
-    return values;
-}
+std::vector<int> CDataEdit::ListValues(const QString& text) { return ::ListValues(ToBytes(text)); }
 
 int CDataEdit::GetFieldCount() const {
     return FieldCount(text());
