@@ -225,7 +225,7 @@ TEST(ReceivePanel, ShowsBytesInBothFormsOnOneLine) {
 TEST(ReceivePanel, AFloodKeepsOnlyTheNewestBytes) {
     PanelFixture f;
     ASSERT_TRUE(f.OpenPort());
-    constexpr size_t FLOOD = 300 * 1024;
+    constexpr size_t FLOOD = 100 * 1024;
     std::vector<uint8_t> flood(FLOOD);
     for (size_t i = 0; i < FLOOD; ++i) flood[i] = static_cast<uint8_t>('a' + i % 26);
     flood.back() = 'Z';
