@@ -8,7 +8,9 @@
 #include "Icons.h"
 #include "LampButton.h"
 #include "Pages.h"
+#include "PicturePrinter.h"
 #include "PortMap.h"
+#include "QuickSamples.h"
 #include "Prompts.h"
 #include "RecordsModel.h"
 #include "RecordsView.h"
@@ -125,15 +127,13 @@ void CTalvaneDlg::OnInitDialog() {
     SetupRecordsList();
     helpTip_.Create(this);
     SetOwnerWindow(this);
-    previewSize_ = preview_->contentsRect().size();
-    previewVScroll_->hide();
-    previewHScroll_->hide();
     SetNotifyWindow(this);
     EnableSentRecord(1);
     ConnectPortHandlers();
     ConnectSettingHandlers();
     ConnectSendReceiveHandlers();
     ConnectStatusHandlers();
+    ConnectSampleHandlers();
 }
 
 void CTalvaneDlg::FillPortList() {

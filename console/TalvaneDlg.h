@@ -18,9 +18,12 @@
 #include <QIcon>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class CBarcode;
+class PicturePrinter;
+class QuickSamples;
 class C2DCode;
 class CLayOut;
 class CLampButton;
@@ -150,6 +153,10 @@ private:
     void OnClearBuffer();
     void OnResponse();
 
+    // Quick test samples and picture printing (Samples.cpp): the buttons forward to
+    // the samples' scripts and the picture printer.
+    void ConnectSampleHandlers();
+
     PortMap* ports_;
     QIcon appIcon_;
     CHelpTip helpTip_;
@@ -176,7 +183,8 @@ private:
     QScrollBar* previewHScroll_ = nullptr;
     QScrollBar* previewVScroll_ = nullptr;
     QComboBox* pictureDensityList_ = nullptr;
-    QSize previewSize_;
+    std::unique_ptr<QuickSamples> samples_;
+    std::unique_ptr<PicturePrinter> picture_;
     CLampButton* statusLamps_[6] = {};
     QTabWidget* pageTabs_ = nullptr;
     CBarcode* barcodePage_ = nullptr;

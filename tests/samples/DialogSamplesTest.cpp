@@ -39,49 +39,12 @@ protected:
         dlg = std::make_unique<CTalvaneDlg>(&ports);
         dlg->show();
         Settle();
-        // The preview exists once the dialog hands its picture group to the samples;
-        // until then the test forwards the clicks the way the dialog is asked to.
-        if (dlg->findChild<QWidget*>(QStringLiteral("picturePreview")) == nullptr) Wire();
+        // The dialog's own wiring puts the picture preview into frame 1077.
+        ASSERT_NE(dlg->findChild<QWidget*>(QStringLiteral("picturePreview")), nullptr);
         Click(1000); // "COM Open" on the only port of the list
         ASSERT_TRUE(dlg->IsOpen());
     }
-    void TearDown() override {
-        picture.reset();
-        samples.reset();
-        dlg.reset();
-    }
-
-    // The wiring the dialog is asked for: every click forwarded, nothing else.
-    void Wire() {
-        CTalvaneDlg* d = dlg.get();
-        samples = std::make_unique<QuickSamples>(*d);
-        for (int id :
-             {1001, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046}) {
-            QObject::connect(d->ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, d,
-                             [this, id] { samples->Run(id); });
-        }
-        PictureControls c;
-        c.pathEdit = d->ControlAs<QLineEdit>(1030);
-        c.thresholdEdit = d->ControlAs<QLineEdit>(1078);
-        c.rasterMode = d->ControlAs<QRadioButton>(1052);
-        c.bitImageMode = d->ControlAs<QRadioButton>(1053);
-        c.sizeList = d->ControlAs<QComboBox>(1054);
-        c.printButton = d->Control(1055);
-        c.previewFrame = d->Control(1077);
-        c.hScroll = d->ControlAs<QScrollBar>(1075);
-        c.vScroll = d->ControlAs<QScrollBar>(1076);
-        picture = std::make_unique<PicturePrinter>(*d, c);
-        PicturePrinter* p = picture.get();
-        auto forward = [d](int id, void (PicturePrinter::*handler)(), PicturePrinter* target) {
-            QObject::connect(d->ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, d,
-                             [target, handler] { (target->*handler)(); });
-        };
-        forward(1051, &PicturePrinter::OpenFile, p);
-        forward(1079, &PicturePrinter::ApplyThreshold, p);
-        forward(1052, &PicturePrinter::SelectRasterMode, p);
-        forward(1053, &PicturePrinter::SelectBitImageMode, p);
-        forward(1055, &PicturePrinter::Print, p);
-    }
+    void TearDown() override { dlg.reset(); }
 
     static void Settle() {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
@@ -111,8 +74,6 @@ protected:
     PortMap ports;
     ScriptedPrompts prompts;
     std::unique_ptr<CTalvaneDlg> dlg;
-    std::unique_ptr<QuickSamples> samples;
-    std::unique_ptr<PicturePrinter> picture;
 };
 
 TEST_F(DialogSamples, QuickTestButtonsRecordOneRowPerCommand) {

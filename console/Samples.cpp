@@ -1,0 +1,53 @@
+// Quick test samples and picture printing: the dialog only forwards its buttons; the
+// scripts and the picture state live in console/samples.
+
+#include "TalvaneDlg.h"
+
+#include "ControlIds.h"
+#include "PicturePrinter.h"
+#include "QuickSamples.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace ids;
+
+void CTalvaneDlg::ConnectSampleHandlers() {
+    samples_ = std::make_unique<QuickSamples>(*this);
+    auto forwardSample = [this](int id) {
+        connect(ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, this,
+                [this, id] { samples_->Run(id); });
+    };
+    forwardSample(IDC_PRINTER_INIT);
+    for (int id = IDC_QUICK_FIRST; id <= IDC_QUICK_LAST; ++id) forwardSample(id);
+
+    PictureControls controls;
+    controls.pathEdit = ControlAs<QLineEdit>(IDC_PICTURE_PATH);
+    controls.thresholdEdit = ControlAs<QLineEdit>(IDC_THRESHOLD);
+    controls.rasterMode = ControlAs<QRadioButton>(IDC_RASTER_MODE);
+    controls.bitImageMode = ControlAs<QRadioButton>(IDC_BIT_IMAGE_MODE);
+    controls.sizeList = ControlAs<QComboBox>(IDC_PICTURE_DENSITY);
+    controls.printButton = DialogControl(IDC_PICTURE_PRINT);
+    controls.previewFrame = DialogControl(IDC_PREVIEW);
+    controls.hScroll = ControlAs<QScrollBar>(IDC_PREVIEW_HSCROLL);
+    controls.vScroll = ControlAs<QScrollBar>(IDC_PREVIEW_VSCROLL);
+    picture_ = std::make_unique<PicturePrinter>(*this, controls);
+
+    const struct {
+        int id;
+        void (PicturePrinter::*handler)();
+    } pictureButtons[] = {
+        {IDC_PICTURE_OPEN, &PicturePrinter::OpenFile},
+        {IDC_THRESHOLD_OK, &PicturePrinter::ApplyThreshold},
+        {IDC_RASTER_MODE, &PicturePrinter::SelectRasterMode},
+        {IDC_BIT_IMAGE_MODE, &PicturePrinter::SelectBitImageMode},
+        {IDC_PICTURE_PRINT, &PicturePrinter::Print},
+    };
+    for (const auto& button : pictureButtons) {
+        connect(qobject_cast<QAbstractButton*>(DialogControl(button.id)), &QAbstractButton::clicked,
+                this, [this, handler = button.handler] { (picture_.get()->*handler)(); });
+    }
+}
