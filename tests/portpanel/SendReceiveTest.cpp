@@ -279,4 +279,38 @@ TEST(SendText, TenMebibytesGoOutInOrderWhileTheWindowGoesOn) {
               << afterMs << " ms, drain " << drainMs << " ms\n";
 }
 
+TEST(SendText, CloseAndQuietLineDropWhatWaitsToBeSent) {
+    PanelFixture f;
+    ASSERT_TRUE(f.OpenPort());
+    QTemporaryDir dir;
+    constexpr size_t SIZE = 1u << 20;
+    const QString path = WriteFile(dir, "one.bin", QByteArray(SIZE, 'x'));
+
+    // "Clear-Buf" stops the threads and empties the queue before its own command.
+    f.peer.Pause(true);
+    f.prompts.openPaths.push_back(path);
+    f.Click(IDC_SEND_TEXT);
+    EXPECT_GT(f.dlg->GetTxBuffer().Size(), 0u);
+    f.Click(IDC_CLEAR_BUFFER);
+    EXPECT_EQ(f.dlg->GetTxBuffer().Size(), 0u);
+    f.peer.Pause(false);
+    const std::string clear = "10 14 08 01 03 14 01 06 02 08 ";
+    std::vector<uint8_t> got = f.peer.BytesAfterQuiet();
+    EXPECT_LT(got.size(), SIZE);
+    ASSERT_GE(got.size(), 10u);
+    EXPECT_EQ(Hex(std::vector<uint8_t>(got.end() - 10, got.end())), clear);
+
+    // Closing the port empties it too; nothing is left for the next open.
+    f.peer.Forget();
+    f.peer.Pause(true);
+    f.prompts.openPaths.push_back(path);
+    f.Click(IDC_SEND_TEXT);
+    f.Click(IDC_COM_OPEN);
+    EXPECT_FALSE(f.dlg->IsOpen());
+    EXPECT_EQ(f.dlg->GetTxBuffer().Size(), 0u);
+    f.peer.Pause(false);
+    ASSERT_TRUE(f.OpenPort());
+    EXPECT_LT(f.peer.BytesAfterQuiet().size(), SIZE);
+}
+
 } // namespace
