@@ -10,8 +10,8 @@
 #include "Pages.h"
 #include "PicturePrinter.h"
 #include "PortMap.h"
-#include "QuickSamples.h"
 #include "Prompts.h"
+#include "QuickSamples.h"
 #include "RecordsModel.h"
 #include "RecordsView.h"
 
