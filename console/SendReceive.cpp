@@ -7,6 +7,7 @@
 #include "HexText.h"
 #include "PageControls.h"
 #include "Prompts.h"
+#include "SendFile.h"
 #include "TalvaneDlg.h"
 
 #include <QCheckBox>
@@ -31,10 +32,13 @@ const QString IMPORT_NOT_HEX = QStringLiteral(
     "The contents of the file does not meet the hex command mode, the import operation is "
     "canceled");
 const QString FILE_TOO_LARGE = QStringLiteral("The file is too large to send");
+const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import");
 
 // "Send text" reads the whole file and records it as hex text (three times its size);
 // beyond this the memory it takes is out of proportion for a test console.
 constexpr qint64 SEND_FILE_LIMIT = qint64(64) << 20;
+// Import puts the whole file into the send edit; a larger file is refused unread.
+constexpr qint64 IMPORT_FILE_LIMIT = qint64(16) << 20;
 
 // The receive panel keeps at most this many bytes; when more arrive, the oldest go
 // and the panel keeps the newest three quarters of the limit.
@@ -43,13 +47,6 @@ constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
 
 constexpr char CH_CR = '\r';
 constexpr char CH_LF = '\n';
-const QString COMMENT_START = QStringLiteral("//");
-
-bool IsSendFileChar(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F') ||
-           u == u' ' || u == u'\r' || u == u'\n';
-}
 
 // Bytes as the receive edit shows them in text form: one character per byte; CR, LF
 // and a CR LF pair (also one split between two arrivals) are one line break each.
@@ -140,29 +137,25 @@ void CTalvaneDlg::OnSendImport() {
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
+    if (file.size() > IMPORT_FILE_LIMIT) {
+        ShowHelpTip(sendEdit_, IMPORT_TOO_LARGE);
+        return;
+    }
     const QByteArray content = file.readAll();
     file.close();
+    // An empty file has nothing to import: the edit keeps what the operator had.
+    if (content.isEmpty()) return;
 
     // The whole file is checked before the edit changes: a bad line changes nothing.
-    QString result;
-    for (QByteArray line : content.split(CH_LF)) {
-        if (line.endsWith(CH_CR)) line.chop(1);
-        QString part = QString::fromLatin1(line);
-        const qsizetype comment = part.indexOf(COMMENT_START);
-        if (comment >= 0) part.truncate(comment);
-        for (QChar c : part) {
-            if (!IsSendFileChar(c)) {
-                Prompts::MessageBox(this, NOTE_CAPTION, IMPORT_NOT_HEX, Prompts::OkOnly);
-                return;
-            }
-        }
-        if (part.trimmed().isEmpty()) continue;
-        // The edit's line break stands for the file's CR LF.
-        result += part + QLatin1Char(CH_LF);
+    const std::optional<std::string> result =
+        ReadSendFile(std::string_view(content.constData(), static_cast<size_t>(content.size())));
+    if (!result) {
+        Prompts::MessageBox(this, NOTE_CAPTION, IMPORT_NOT_HEX, Prompts::OkOnly);
+        return;
     }
     sendEdit_->SetHexMode(true);
     qobject_cast<QCheckBox*>(DialogControl(IDC_SEND_HEX))->setChecked(true);
-    sendEdit_->setPlainText(result);
+    sendEdit_->setPlainText(QString::fromLatin1(*result));
 }
 
 void CTalvaneDlg::OnSendText() {

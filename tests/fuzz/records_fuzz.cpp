@@ -1,5 +1,5 @@
-// libFuzzer target: the record decoder, the positional byte reader and the records
-// file reader take any bytes without crashing, and a file that reads as good saves
+// The record decoder, the positional byte reader and the records file reader take
+// any bytes without crashing, and a file that reads as good saves
 // and reads back to the same records.
 #include "RecordDecoder.h"
 
@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)records::DecodeRecord(text);
     std::vector<uint8_t> bytes;
     records::AppendRecordBytes(text, bytes);
-    if (bytes.size() != (size + 2) / 3) std::abort();
+    // At most one byte per three characters: pairs with no hex digit are dropped.
+    if (bytes.size() > (size + 2) / 3) std::abort();
     const records::ImportResult r = records::ParseRecordsFile(text);
     if (r.ok) {
         std::vector<std::string_view> views(r.records.begin(), r.records.end());
