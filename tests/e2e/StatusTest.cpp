@@ -1,0 +1,126 @@
+// The status lamps and the label page's sensor reading against conditions switched on
+// the vprinter process's standard input, as a technician does at the bench.
+#include "ConsoleFixture.h"
+
+#include "LampButton.h"
+#include "LayOut.h"
+#include "RecordsModel.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace ids;
+
+namespace {
+
+struct Condition {
+    const char* command; // on the printer's standard input
+    int lamp;
+};
+
+const Condition CONDITIONS[] = {
+    {"paper-end", IDC_LAMP_PAPER_END}, {"overheat", IDC_LAMP_OVERHEAT},
+    {"cutter-error", IDC_LAMP_CUTTER}, {"over-voltage", IDC_LAMP_OVERVOLTAGE},
+    {"platen-up", IDC_LAMP_PLATEN_UP},
+};
+
+class StatusLamps : public ConsoleFixture {
+protected:
+    CLampButton* Lamp(int id) const { return qobject_cast<CLampButton*>(DialogControl(id)); }
+    bool Switch(const Condition& c, bool on) {
+        const QString line =
+            QString::fromLatin1(c.command) + (on ? QStringLiteral(" on") : QStringLiteral(" off"));
+        return printer->Command(line, line);
+    }
+    bool LampBecomes(int id, bool on) {
+        return RunUntil([&] { return Lamp(id)->IsLampOn() == on; }, ANSWER_TIMEOUT_MS);
+    }
+    std::vector<int> LitLamps() const {
+        std::vector<int> lit;
+        for (const Condition& c : CONDITIONS)
+            if (Lamp(c.lamp)->IsLampOn()) lit.push_back(c.lamp);
+        return lit;
+    }
+    // "Read status": the request and automatic status back; the printer answers each.
+    void ReadStatus() {
+        const int before = ReceivedCount();
+        ClickDialog(IDC_READ_STATUS);
+        ASSERT_TRUE(RunUntil([&] { return ReceivedCount() >= before + 2; }, ANSWER_TIMEOUT_MS))
+            << "no answer to DLE EOT and GS a";
+    }
+};
+
+TEST_F(StatusLamps, FollowConditionsSwitchedOnThePrinter) {
+    for (const Condition& c : CONDITIONS) ASSERT_NE(Lamp(c.lamp), nullptr) << c.lamp;
+    ASSERT_NO_FATAL_FAILURE(ReadStatus());
+    const auto& rows = dlg->Records().Rows();
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[rows.size() - 2].text, "10 04 05 ");
+    EXPECT_EQ(rows[rows.size() - 1].text, "1D 61 2F ");
+    EXPECT_TRUE(LitLamps().empty());
+
+    for (const Condition& c : CONDITIONS) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(Switch(c, true));
+        ASSERT_TRUE(LampBecomes(c.lamp, true));
+        EXPECT_EQ(LitLamps(), std::vector<int>{c.lamp});
+        ASSERT_TRUE(Switch(c, false));
+        ASSERT_TRUE(LampBecomes(c.lamp, false));
+        EXPECT_TRUE(LitLamps().empty());
+    }
+
+    // Two at once, cleared one after the other.
+    ASSERT_TRUE(Switch(CONDITIONS[0], true));
+    ASSERT_TRUE(Switch(CONDITIONS[1], true));
+    ASSERT_TRUE(LampBecomes(CONDITIONS[0].lamp, true));
+    ASSERT_TRUE(LampBecomes(CONDITIONS[1].lamp, true));
+    ASSERT_TRUE(Switch(CONDITIONS[0], false));
+    ASSERT_TRUE(LampBecomes(CONDITIONS[0].lamp, false));
+    EXPECT_TRUE(Lamp(CONDITIONS[1].lamp)->IsLampOn());
+    ASSERT_TRUE(Switch(CONDITIONS[1], false));
+    ASSERT_TRUE(LampBecomes(CONDITIONS[1].lamp, false));
+}
+
+// "Read status" darkens the lamps first; a condition still present lights its lamp
+// again with the answer.
+TEST_F(StatusLamps, ReadStatusLightsAPresentConditionAgain) {
+    ASSERT_NO_FATAL_FAILURE(ReadStatus());
+    ASSERT_TRUE(Switch(CONDITIONS[4], true)); // platen up
+    ASSERT_TRUE(LampBecomes(CONDITIONS[4].lamp, true));
+    ASSERT_NO_FATAL_FAILURE(ReadStatus());
+    EXPECT_TRUE(LampBecomes(CONDITIONS[4].lamp, true));
+    EXPECT_EQ(LitLamps(), std::vector<int>{CONDITIONS[4].lamp});
+}
+
+// Without automatic status back the printer keeps its changes to itself.
+TEST_F(StatusLamps, StayDarkWithoutAutomaticStatusBack) {
+    ASSERT_TRUE(Switch(CONDITIONS[0], true));
+    ASSERT_TRUE(Handshake()); // a status request is answered, and its answer is shown
+    EXPECT_TRUE(LampBecomes(CONDITIONS[0].lamp, true));
+    ASSERT_TRUE(Switch(CONDITIONS[0], false));
+    // Nothing comes by itself: the lamp stays lit until the next status request.
+    QTest::qWait(200);
+    EXPECT_TRUE(Lamp(CONDITIONS[0].lamp)->IsLampOn());
+    ASSERT_TRUE(Handshake());
+    EXPECT_TRUE(LampBecomes(CONDITIONS[0].lamp, false));
+}
+
+using LabelPage = ConsoleFixture;
+
+TEST_F(LabelPage, GetShowsTheSensorValue) {
+    CLayOut* page = dlg->findChild<CLayOut*>();
+    ASSERT_NE(page, nullptr);
+    ShowPage(page);
+    auto* ad = PageAs<QLineEdit>(page, CLayOut::IDC_AD);
+    ASSERT_NE(ad, nullptr);
+    for (const QString& value :
+         {QStringLiteral("873"), QStringLiteral("12"), QStringLiteral("0")}) {
+        const QString command = QStringLiteral("sensor ") + value;
+        ASSERT_TRUE(printer->Command(command, command));
+        Click(PageControl(page, CLayOut::IDC_GET));
+        EXPECT_TRUE(RunUntil([&] { return ad->text() == value; }, ANSWER_TIMEOUT_MS))
+            << "AD: shows " << ad->text().toStdString() << ", printer has " << value.toStdString();
+    }
+}
+
+} // namespace
