@@ -104,7 +104,8 @@ int ReadRate(const QComboBox* list) {
 QWidget* CTalvaneDlg::DialogControl(int id) const {
     const QString name = QStringLiteral("ctl%1").arg(id);
     for (QWidget* w : findChildren<QWidget*>(name))
-        if (!pageTabs_ || !pageTabs_->isAncestorOf(w)) return w;
+        // The tab control itself is the dialog's; isAncestorOf counts a widget as its own.
+        if (!pageTabs_ || w == pageTabs_ || !pageTabs_->isAncestorOf(w)) return w;
     return nullptr;
 }
 

@@ -84,7 +84,7 @@ void ConsoleFixture::Click(QWidget* control) {
 }
 
 void ConsoleFixture::ShowPage(QWidget* page) {
-    auto* tabs = dlg->ControlAs<QTabWidget>(IDC_PAGE_TABS);
+    auto* tabs = qobject_cast<QTabWidget*>(DialogControl(IDC_PAGE_TABS));
     ASSERT_NE(tabs, nullptr);
     int index = -1; // the page sits in a scroll area of its tab
     for (int i = 0; i < tabs->count(); ++i)
