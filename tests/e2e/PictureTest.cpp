@@ -27,27 +27,43 @@ double Grey(QRgb c) {
     return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
 }
 
+// A picture of random colours from COLOURS, its right column black, so clipping or a
+// shift at the right edge shows.
+QImage MakeImage(int width, int height, unsigned seed) {
+    std::mt19937 random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           x == width - 1 ? COLOURS[0] : COLOURS[random() % std::size(COLOURS)]);
+    return image;
+}
+
+// The dots the picture should print: grey at or below the threshold is black; columns
+// from `width` on are cut off.
+vprinter::PaperBitmap Dots(const QImage& image, int threshold, int width) {
+    width = std::min(width, image.width());
+    vprinter::PaperBitmap dots(width, image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < width; ++x)
+            if (Grey(image.pixel(x, y)) <= threshold) dots.Set(x, y);
+    return dots;
+}
+
 class PicturePrinting : public ConsoleFixture {
 protected:
     void SetUp() override {
         ConsoleFixture::SetUp();
         if (HasFatalFailure()) return;
-        std::mt19937 random(8);
-        QImage image(PICTURE_WIDTH, PICTURE_HEIGHT, QImage::Format_RGB32);
-        expected = vprinter::PaperBitmap(PICTURE_WIDTH, PICTURE_HEIGHT);
-        for (int y = 0; y < PICTURE_HEIGHT; ++y)
-            for (int x = 0; x < PICTURE_WIDTH; ++x) {
-                const QRgb colour = COLOURS[random() % std::size(COLOURS)];
-                image.setPixel(x, y, colour);
-                if (Grey(colour) <= DEFAULT_THRESHOLD) expected.Set(x, y);
-            }
-        // The right column black, so clipping or a shift at the right edge shows.
-        for (int y = 0; y < PICTURE_HEIGHT; ++y) {
-            image.setPixel(PICTURE_WIDTH - 1, y, COLOURS[0]);
-            expected.Set(PICTURE_WIDTH - 1, y);
-        }
-        file = dir.filePath(QStringLiteral("picture.bmp"));
-        ASSERT_TRUE(image.save(file));
+        image = MakeImage(PICTURE_WIDTH, PICTURE_HEIGHT, 8);
+        ASSERT_NO_FATAL_FAILURE(Open(image, QStringLiteral("picture.bmp")));
+        expected = Dots(image, DEFAULT_THRESHOLD, PICTURE_WIDTH);
+    }
+
+    // Saves the picture and opens it with "Open file", the path answered in its dialog.
+    void Open(const QImage& picture, const QString& name) {
+        const QString file = dir.filePath(name);
+        ASSERT_TRUE(picture.save(file));
         prompts.openPaths.push_back(file);
         ClickDialog(IDC_PICTURE_OPEN);
         ASSERT_EQ(qobject_cast<QLineEdit*>(DialogControl(IDC_PICTURE_PATH))->text(), file);
@@ -62,7 +78,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString file;
+    QImage image;
     vprinter::PaperBitmap expected;
 };
 
@@ -104,6 +120,35 @@ TEST_F(PicturePrinting, BothModesOnOneReceipt) {
     for (int y = 0; y < second.Height(); ++y)
         second.OrBits(y, 0, paper.Row(PICTURE_HEIGHT + y), paper.Width());
     EXPECT_EQ(FindPicture(second, 0, expected), 0);
+}
+
+} // namespace
+
+namespace {
+
+// A new threshold, applied with "OK", is what the printed dots follow.
+TEST_F(PicturePrinting, ThresholdAppliedWithOkChangesTheDots) {
+    constexpr int HIGH_THRESHOLD = 200; // the light cyan turns black too
+    Retype(DialogControl(IDC_THRESHOLD), QString::number(HIGH_THRESHOLD));
+    ClickDialog(IDC_THRESHOLD_OK);
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    const vprinter::PaperBitmap darker = Dots(image, HIGH_THRESHOLD, PICTURE_WIDTH);
+    ASSERT_GT(darker.CountBlack(), expected.CountBlack());
+    EXPECT_EQ(FindPicture(TakeReceipt(), 0, darker), 0);
+}
+
+// A picture wider than the paper is cut at the printable width in both modes.
+TEST_F(PicturePrinting, WidePictureIsCutAtThePrintableWidth) {
+    const QImage wide = MakeImage(dlg->PrintableWidth() + 61, BAND_HEIGHT + 5, 9);
+    ASSERT_NO_FATAL_FAILURE(Open(wide, QStringLiteral("wide.bmp")));
+    const vprinter::PaperBitmap dots = Dots(wide, DEFAULT_THRESHOLD, dlg->PrintableWidth());
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    EXPECT_EQ(FindPicture(TakeReceipt(), 0, dots), 0);
+    Click(DialogControl(IDC_BIT_IMAGE_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    EXPECT_EQ(FindPicture(TakeReceipt(), 0, dots), 0);
 }
 
 } // namespace
