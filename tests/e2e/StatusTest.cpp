@@ -113,8 +113,10 @@ TEST_F(LabelPage, GetShowsTheSensorValue) {
     ShowPage(page);
     auto* ad = PageAs<QLineEdit>(page, CLayOut::IDC_AD);
     ASSERT_NE(ad, nullptr);
+    // The box shows "0" until a value is read, so the values read are all other.
+    ASSERT_EQ(ad->text(), QStringLiteral("0"));
     for (const QString& value :
-         {QStringLiteral("873"), QStringLiteral("12"), QStringLiteral("0")}) {
+         {QStringLiteral("873"), QStringLiteral("12"), QStringLiteral("1023")}) {
         const QString command = QStringLiteral("sensor ") + value;
         ASSERT_TRUE(printer->Command(command, command));
         Click(PageControl(page, CLayOut::IDC_GET));
