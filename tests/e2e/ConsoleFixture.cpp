@@ -26,7 +26,7 @@ const QString STATUS_REQUEST_HEX = QStringLiteral("10 04 05");
 } // namespace
 
 void ConsoleFixture::SetUp() {
-    printer = std::make_unique<VprinterProcess>();
+    printer = std::make_unique<VprinterProcess>(PaperWidth());
     ASSERT_TRUE(printer->Ok()) << printer->Log().toStdString();
     ports.AddCommandLinePort(printer->DevicePath().toStdString());
     dlg = std::make_unique<CTalvaneDlg>(&ports);

@@ -20,6 +20,8 @@ class QWidget;
 class ConsoleFixture : public ::testing::Test {
 protected:
     void SetUp() override;
+    // The paper of the printer started for the test.
+    virtual int PaperWidth() const { return CTalvaneDlg::WIDTH_58MM; }
     void TearDown() override;
 
     // A control of the dialog itself, or of a page (the pages share ids such as 1087).

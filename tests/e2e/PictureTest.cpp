@@ -152,3 +152,28 @@ TEST_F(PicturePrinting, WidePictureIsCutAtThePrintableWidth) {
 }
 
 } // namespace
+
+namespace {
+
+// On the "80mm" model the picture is cut at 576 dots instead, on a printer with that paper.
+class PicturePrinting80mm : public PicturePrinting {
+protected:
+    int PaperWidth() const override { return CTalvaneDlg::WIDTH_80MM; }
+};
+
+TEST_F(PicturePrinting80mm, WidePictureIsCutAtTheWiderPaper) {
+    constexpr int MODEL_80MM_ROW = 1;
+    Choose(DialogControl(IDC_MODEL_LIST), MODEL_80MM_ROW);
+    ASSERT_EQ(dlg->PrintableWidth(), CTalvaneDlg::WIDTH_80MM);
+    const QImage wide = MakeImage(CTalvaneDlg::WIDTH_80MM + 64, BAND_HEIGHT, 10);
+    ASSERT_NO_FATAL_FAILURE(Open(wide, QStringLiteral("wide.bmp")));
+    const vprinter::PaperBitmap dots = Dots(wide, DEFAULT_THRESHOLD, CTalvaneDlg::WIDTH_80MM);
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    EXPECT_EQ(FindPicture(TakeReceipt(), 0, dots), 0);
+    Click(DialogControl(IDC_BIT_IMAGE_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    EXPECT_EQ(FindPicture(TakeReceipt(), 0, dots), 0);
+}
+
+} // namespace

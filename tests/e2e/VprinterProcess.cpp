@@ -21,10 +21,11 @@ constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
-VprinterProcess::VprinterProcess() {
+VprinterProcess::VprinterProcess(int widthDots) {
     process_.setProgram(QStringLiteral(VPRINTER_PATH));
     process_.setArguments({QStringLiteral("--out"), dir_.filePath(QStringLiteral("out")),
-                           QStringLiteral("--idle"), NO_IDLE_END});
+                           QStringLiteral("--idle"), NO_IDLE_END, QStringLiteral("--width"),
+                           QString::number(widthDots)});
     process_.start();
     if (!process_.waitForStarted(
             static_cast<int>(std::chrono::milliseconds(STARTUP_TIMEOUT).count())))

@@ -12,7 +12,8 @@
 
 class VprinterProcess {
 public:
-    VprinterProcess();
+    // widthDots: 384 (58 mm paper) or 576 (80 mm).
+    explicit VprinterProcess(int widthDots);
     ~VprinterProcess();
     VprinterProcess(const VprinterProcess&) = delete;
     VprinterProcess& operator=(const VprinterProcess&) = delete;
