@@ -1,0 +1,66 @@
+// A second program asks for the port the console has open.
+#include "FaultDialog.h"
+#include "FaultPty.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+using namespace ids;
+
+namespace {
+
+constexpr int EXIT_OPENED = 0;
+constexpr int EXIT_REFUSED = 3;
+constexpr int RUN_MS = 20000;
+
+// Runs the opener on `device`; its exit status, or -1 when it did not finish.
+int RunOpener(const std::string& device) {
+    QProcess opener;
+    opener.start(QStringLiteral(FAULT_PORT_OPENER), {QString::fromStdString(device)});
+    if (!opener.waitForFinished(RUN_MS) || opener.exitStatus() != QProcess::NormalExit) return -1;
+    return opener.exitCode();
+}
+
+} // namespace
+
+TEST(SecondProgram, IsRefusedWhileTheConsoleHasThePortAndServedAfterwards) {
+    FaultPty pty;
+    ASSERT_TRUE(pty.Ok());
+    FaultDialog f(pty.SlavePath());
+    // Nobody has it yet: the opener itself works.
+    ASSERT_EQ(RunOpener(pty.SlavePath()), EXIT_OPENED);
+
+    ASSERT_TRUE(f.OpenPort());
+    EXPECT_EQ(RunOpener(pty.SlavePath()), EXIT_REFUSED);
+    // The console's port still works after the attempt.
+    f.Click(IDC_SEND_PRINT);
+    EXPECT_EQ(pty.BytesAfterQuiet(std::chrono::milliseconds(300 * TIME_SCALE)),
+              std::vector<uint8_t>{0x0A});
+
+    f.Click(IDC_COM_OPEN);
+    ASSERT_FALSE(f.dlg->IsOpen());
+    EXPECT_EQ(RunOpener(pty.SlavePath()), EXIT_OPENED);
+}
+
+TEST(SecondProgram, ThatHoldsThePortMakesCOMOpenSaySo) {
+    FaultPty pty;
+    ASSERT_TRUE(pty.Ok());
+    FaultDialog f(pty.SlavePath());
+    // The other program is the engine in this process: a line of its own on the same
+    // device is a program of its own as far as the locks go.
+    PortMap other;
+    const uint32_t port = other.AddCommandLinePort(pty.SlavePath());
+    CSerialLine line(EN_CONSOLE_OPTIONS);
+    line.SetPortMap(&other);
+    ASSERT_TRUE(line.Open(port, 9600, NOPARITY, 8, ONESTOPBIT));
+
+    EXPECT_FALSE(f.OpenPort());
+    EXPECT_TRUE(f.TipText().startsWith(QStringLiteral("Open the serial port error")))
+        << f.TipText().toStdString();
+    EXPECT_TRUE(f.TipText().contains(QStringLiteral("in use by another program")))
+        << f.TipText().toStdString();
+    EXPECT_EQ(f.prompts.CountMessages(), 0);
+
+    line.Close();
+    EXPECT_TRUE(f.OpenPort()) << f.TipText().toStdString();
+}
