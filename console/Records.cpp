@@ -22,6 +22,9 @@ const QString NO_DATA_SAVE = QStringLiteral("no data");
 const QString NO_DATA_RESEND = QStringLiteral("No data");
 const QString SAVE_FAILED = QStringLiteral("Save failed");
 const QString IMPORT_FAILED = QStringLiteral("Import failed");
+// A records file is read whole; a larger one is refused unread, as one that cannot be
+// read is.
+constexpr qint64 IMPORT_FILE_LIMIT = qint64(64) << 20;
 const QString IMPORT_BAD_LINE = QStringLiteral(
     "The contents of the file does not meet the hex command mode, the import operation was "
     "canceled ");
@@ -80,7 +83,7 @@ void CTalvaneDlg::OnRecordsImport() {
     const QString path = Prompts::OpenFile(this, QStringLiteral("Import"), RECORDS_FILTER);
     if (path.isEmpty()) return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > IMPORT_FILE_LIMIT) {
         ShowHelpTip(recordsView_, IMPORT_FAILED);
         return;
     }
@@ -89,6 +92,8 @@ void CTalvaneDlg::OnRecordsImport() {
         ShowHelpTip(recordsView_, IMPORT_FAILED);
         return;
     }
+    // An empty file holds no records: the rows the operator has stay.
+    if (content.isEmpty()) return;
     // The whole file is checked before any row changes: a bad line leaves the list
     // exactly as the operator had it.
     const records::ImportResult result =
