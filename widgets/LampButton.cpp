@@ -38,8 +38,15 @@ void CLampButton::SetShade(int variant) {
 }
 
 void CLampButton::SetLamp(bool on) {
+    // A standing printer condition is reported with every status byte; only a change
+    // needs a new icon and a repaint.
+    if (on == lampOn_) return;
     lampOn_ = on;
-    setIcon(QIcon(Icons::Lamp(on)));
+    // Drawn once: a flood of changing status bytes must not redraw the lamp each time.
+    // Kept for the life of the process (never destroyed after the application).
+    static const QIcon* const LAMP_ICONS =
+        new QIcon[2]{QIcon(Icons::Lamp(false)), QIcon(Icons::Lamp(true))};
+    setIcon(LAMP_ICONS[on ? 1 : 0]);
     update();
 }
 
