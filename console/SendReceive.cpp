@@ -19,6 +19,8 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTimer>
+#include <utility>
 
 using namespace ids;
 
@@ -81,6 +83,7 @@ void CTalvaneDlg::ConnectSendReceiveHandlers() {
     connect(button(IDC_RECEIVE_HEX), &QAbstractButton::clicked, this, &CTalvaneDlg::OnReceiveHex);
     connect(button(IDC_RECEIVE_CLEAR), &QAbstractButton::clicked, this, [this] {
         received_.clear();
+        receivePending_.clear();
         receiveEdit_->clear();
     });
     OnMessage(CN_MSG_RECEIVE, [this](uintptr_t, intptr_t) { OnReceive(); });
@@ -185,7 +188,12 @@ void CTalvaneDlg::OnReceive() {
     if (n == 0) return; // an earlier notification took these bytes already
     QByteArray bytes(static_cast<qsizetype>(n), Qt::Uninitialized);
     bytes.resize(RxBuffer_.Read(bytes.data(), n, true));
-    AppendReceived(bytes);
+    // Showing bytes costs a layout of the edit's text; during a flood the arrivals of
+    // one pass of the event loop are shown together, so the window keeps answering.
+    if (receivePending_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { AppendReceived(std::exchange(receivePending_, {})); });
+    }
+    receivePending_.append(bytes);
     for (const char b : bytes) ParseStatusByte(static_cast<uint8_t>(b));
 }
 

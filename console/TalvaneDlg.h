@@ -179,6 +179,9 @@ private:
     QPlainTextEdit* receiveEdit_ = nullptr;
     // The bytes the receive edit shows, so that either form can be made from them.
     QByteArray received_;
+    // Received bytes not shown yet: they go into the edit together, once per pass of the
+    // event loop.
+    QByteArray receivePending_;
     QLabel* preview_ = nullptr;
     QScrollBar* previewHScroll_ = nullptr;
     QScrollBar* previewVScroll_ = nullptr;
