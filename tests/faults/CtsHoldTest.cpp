@@ -94,6 +94,8 @@ TEST(CtsHeldOff, FiveSecondsInTheMiddleOfASendEveryByteArrivesOnceInOrder) {
     EXPECT_EQ(script->Wire().size(), held) << "bytes left while CTS was off";
     EXPECT_LT(probe.MaxGapMs(), 1000 * TIME_SCALE) << "the window waited for the printer";
 
+    std::printf("[ cts ] %zu of %zu bytes out when CTS went off; longest event-loop gap %lld ms\n",
+                held, SEND_BYTES, static_cast<long long>(probe.MaxGapMs()));
     script->SetCts(true);
     f.RunUntil([&] { return script->Wire().size() >= SEND_BYTES; }, 20000 * TIME_SCALE);
     f.RunUntil([] { return false; }, SETTLE_MS);

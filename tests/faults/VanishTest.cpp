@@ -95,6 +95,10 @@ TEST(DeviceVanishes, DuringAPictureSendTheConsoleStaysWellAndReopensWhenItIsBack
     closing.start();
     f.Click(IDC_COM_OPEN);
     EXPECT_LT(closing.elapsed(), 1500 * (TIME_SCALE == 1 ? 1 : 2));
+    std::printf("[ vanish ] printer had %zu of %zu bytes; longest event-loop gap %lld ms; "
+                "Close COM took %lld ms\n",
+                first->Received(), RASTER_BYTES, static_cast<long long>(probe.MaxGapMs()),
+                static_cast<long long>(closing.elapsed()));
     EXPECT_FALSE(f.dlg->IsOpen());
     EXPECT_EQ(f.As<QPushButton>(IDC_COM_OPEN)->text(), QStringLiteral("Open COM"));
 
