@@ -8,6 +8,8 @@
 
 #include "PrinterState.h"
 
+#include <ostream>
+
 using ZXing::BarcodeFormat;
 
 namespace {
@@ -39,6 +41,11 @@ const SampleCase SAMPLES[] = {
     {ID_QRCODE_SAMPLE, "QRCode"},
     {ID_CUTTING_SAMPLE, "Cutting"},
 };
+
+// Keeps the test names that ctest lists readable.
+void PrintTo(const SampleCase& sample, std::ostream* out) {
+    *out << sample.name;
+}
 
 vprinter::PaperBitmap BuiltInPicture() {
     vprinter::PaperBitmap picture(SAMPLE_PICTURE_WIDTH, SAMPLE_PICTURE_HEIGHT);
