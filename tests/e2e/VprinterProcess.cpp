@@ -4,6 +4,17 @@
 
 #include <QDir>
 #include <QImage>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 using namespace std::chrono_literals;
 
@@ -12,67 +23,128 @@ namespace {
 // Generous: the suite also runs under the sanitizers on a busy two-core machine.
 constexpr auto STARTUP_TIMEOUT = 30s;
 constexpr auto REPLY_TIMEOUT = 30s;
-constexpr auto EXIT_TIMEOUT_MS = 10000;
+constexpr auto EXIT_TIMEOUT = 10s;
+constexpr auto EXIT_POLL = 10ms;
 // Receipts end only when a test says so, never because the console paused.
-const QString NO_IDLE_END = QStringLiteral("600000");
+const char* const NO_IDLE_END = "600000";
 // The last line of the reply to "status".
-const QString STATUS_LAST_LINE = QStringLiteral("layout ");
+const std::string STATUS_LAST_LINE = "layout ";
 constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
 VprinterProcess::VprinterProcess(int widthDots) {
-    process_.setProgram(QStringLiteral(VPRINTER_PATH));
-    process_.setArguments({QStringLiteral("--out"), dir_.filePath(QStringLiteral("out")),
-                           QStringLiteral("--idle"), NO_IDLE_END, QStringLiteral("--width"),
-                           QString::number(widthDots)});
-    process_.start();
-    if (!process_.waitForStarted(
-            static_cast<int>(std::chrono::milliseconds(STARTUP_TIMEOUT).count())))
+    // A printer that died is reported by the failing read, not by a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2], err[2];
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         return;
-    QString line;
-    if (ReadLine(&line, STARTUP_TIMEOUT) && line.startsWith(QStringLiteral("/dev/")))
-        device_ = line;
+    // posix_spawn runs no code of ours in the child: safe in a threaded test process,
+    // under the sanitizers too.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    std::vector<std::string> args = {VPRINTER_PATH,
+                                     "--out",
+                                     dir_.filePath(QStringLiteral("out")).toStdString(),
+                                     "--idle",
+                                     NO_IDLE_END,
+                                     "--width",
+                                     std::to_string(widthDots)};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const int spawned = posix_spawn(&pid_, VPRINTER_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(in[0]);
+    close(out[1]);
+    close(err[1]);
+    in_ = in[1];
+    out_ = out[0];
+    err_ = err[0];
+    fcntl(err_, F_SETFL, fcntl(err_, F_GETFL) | O_NONBLOCK);
+    if (spawned != 0) {
+        pid_ = -1;
+        return;
+    }
+    std::string line;
+    if (ReadLine(&line, STARTUP_TIMEOUT) && line.rfind("/dev/", 0) == 0)
+        device_ = QString::fromStdString(line);
 }
 
 VprinterProcess::~VprinterProcess() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.terminate();
-    if (!process_.waitForFinished(EXIT_TIMEOUT_MS)) {
-        process_.kill();
-        process_.waitForFinished(EXIT_TIMEOUT_MS);
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        const auto deadline = std::chrono::steady_clock::now() + EXIT_TIMEOUT;
+        int status = 0;
+        bool ended = false;
+        while (!ended && std::chrono::steady_clock::now() < deadline) {
+            DrainLog();
+            ended = waitpid(pid_, &status, WNOHANG) == pid_;
+            if (!ended) std::this_thread::sleep_for(EXIT_POLL);
+        }
+        if (!ended) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+        }
+    }
+    for (int fd : {in_, out_, err_})
+        if (fd >= 0) close(fd);
+}
+
+void VprinterProcess::DrainLog() {
+    char buffer[4096];
+    ssize_t n;
+    while (err_ >= 0 && (n = read(err_, buffer, sizeof buffer)) > 0)
+        log_.append(buffer, static_cast<size_t>(n));
+}
+
+bool VprinterProcess::ReadLine(std::string* line, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const size_t end = outText_.find('\n');
+        if (end != std::string::npos) {
+            *line = outText_.substr(0, end);
+            outText_.erase(0, end + 1);
+            return true;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || out_ < 0) return false;
+        // Standard error is read too, so a chatty printer never blocks on it.
+        pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
+        const int ready = poll(fds, 2, static_cast<int>(left.count()));
+        if (ready < 0 && errno != EINTR) return false;
+        DrainLog();
+        if (fds[0].revents & (POLLIN | POLLHUP)) {
+            char buffer[1024];
+            const ssize_t n = read(out_, buffer, sizeof buffer);
+            if (n <= 0) return false; // it has gone
+            outText_.append(buffer, static_cast<size_t>(n));
+        }
     }
 }
 
-bool VprinterProcess::ReadLine(QString* line, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!process_.canReadLine()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || process_.state() != QProcess::Running) return false;
-        process_.waitForReadyRead(static_cast<int>(left.count()));
-    }
-    *line = QString::fromUtf8(process_.readLine()).trimmed();
-    return true;
+bool VprinterProcess::Write(const std::string& text) {
+    return in_ >= 0 && write(in_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 bool VprinterProcess::Command(const QString& line, const QString& reply) {
-    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-    if (process_.write(bytes) != bytes.size()) return false;
-    process_.waitForBytesWritten(
-        static_cast<int>(std::chrono::milliseconds(REPLY_TIMEOUT).count()));
-    QString answer;
+    if (!Write(line.toStdString() + "\n")) return false;
+    const std::string expected = reply.toStdString();
+    std::string answer;
     while (ReadLine(&answer, REPLY_TIMEOUT))
-        if (answer.startsWith(reply)) return true;
+        if (answer.rfind(expected, 0) == 0) return true;
     return false;
 }
 
 bool VprinterProcess::CutAndSync() {
     // "cut" has no reply; the commands are taken in order, so the status reply comes
     // after the receipt was written.
-    const QByteArray cut("cut\n");
-    if (process_.write(cut) != cut.size()) return false;
-    return Command(QStringLiteral("status"), STATUS_LAST_LINE);
+    if (!Write("cut\n")) return false;
+    return Command(QStringLiteral("status"), QString::fromStdString(STATUS_LAST_LINE));
 }
 
 QStringList VprinterProcess::Receipts() const {
@@ -85,7 +157,8 @@ QStringList VprinterProcess::Receipts() const {
 }
 
 QString VprinterProcess::Log() {
-    return QString::fromUtf8(process_.readAllStandardError());
+    DrainLog();
+    return QString::fromStdString(log_);
 }
 
 vprinter::PaperBitmap LoadReceipt(const QString& path, int printableWidth) {

@@ -4,11 +4,12 @@
 // read back from the PNG files it writes into a folder of its own.
 #include "PaperBitmap.h"
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
+#include <string>
+#include <sys/types.h>
 
 class VprinterProcess {
 public:
@@ -33,10 +34,17 @@ public:
     QString Log();
 
 private:
-    bool ReadLine(QString* line, std::chrono::milliseconds timeout);
+    bool Write(const std::string& text);
+    bool ReadLine(std::string* line, std::chrono::milliseconds timeout);
+    void DrainLog();
 
     QTemporaryDir dir_;
-    QProcess process_;
+    pid_t pid_ = -1;
+    int in_ = -1;  // its standard input
+    int out_ = -1; // its standard output
+    int err_ = -1; // its standard error, read whenever we wait
+    std::string outText_;
+    std::string log_;
     QString device_;
 };
 
