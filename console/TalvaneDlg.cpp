@@ -32,15 +32,14 @@ using namespace ids;
 
 namespace {
 
-// A window message travelling from the posting thread to the dialog's thread.
+// Tells the dialog's thread that a window message waits in its queue.
 class WindowMessageEvent : public QEvent {
 public:
-    explicit WindowMessageEvent(const WindowMessage& msg) : QEvent(EventType()), message(msg) {}
+    WindowMessageEvent() : QEvent(EventType()) {}
     static QEvent::Type EventType() {
         static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
         return type;
     }
-    WindowMessage message;
 };
 
 struct ComboDefaults {
@@ -219,7 +218,13 @@ void CTalvaneDlg::reject() {
 }
 
 void CTalvaneDlg::DeliverMessage(const WindowMessage& msg) {
-    QCoreApplication::postEvent(this, new WindowMessageEvent(msg));
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex_);
+        pendingMessages_.push_back(msg);
+    }
+    // One wake-up per message, each taking the oldest waiting one: the order stays that
+    // of the posts, interleaved as usual with the dialog's other events.
+    QCoreApplication::postEvent(this, new WindowMessageEvent());
 }
 
 void CTalvaneDlg::OnMessage(uint32_t message, MessageHandler handler) {
@@ -231,7 +236,13 @@ void CTalvaneDlg::customEvent(QEvent* event) {
         QDialog::customEvent(event);
         return;
     }
-    const WindowMessage& msg = static_cast<WindowMessageEvent*>(event)->message;
+    WindowMessage msg;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex_);
+        if (pendingMessages_.empty()) return;
+        msg = pendingMessages_.front();
+        pendingMessages_.pop_front();
+    }
     const auto handler = messageHandlers_.find(msg.message);
     if (handler != messageHandlers_.end()) handler->second(msg.wParam, msg.lParam);
 }

@@ -16,9 +16,11 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QIcon>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class CBarcode;
@@ -163,6 +165,11 @@ private:
     QLabel* logo_ = nullptr;
     int printableWidth_ = WIDTH_58MM;
     std::map<uint32_t, MessageHandler> messageHandlers_;
+    // Messages from the port's threads wait here, under our own lock, until the posted
+    // wake-up event for each reaches the user-interface thread: the hand-over is then
+    // visible to the thread checker, not hidden inside the toolkit's event queue.
+    std::mutex pendingMutex_;
+    std::deque<WindowMessage> pendingMessages_;
 
     // Controls with a member; the others are reached by id.
     QComboBox* portList_ = nullptr;
