@@ -32,15 +32,13 @@ using namespace ids;
 
 namespace {
 
-// Tells the dialog's thread that a window message waits in its queue.
-class WindowMessageEvent : public QEvent {
-public:
-    WindowMessageEvent() : QEvent(EventType()) {}
-    static QEvent::Type EventType() {
-        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-        return type;
-    }
-};
+// The event that tells the dialog's thread that a window message waits in its queue.
+// A plain QEvent, built and destroyed inside the toolkit, carries nothing of ours
+// across threads: the message itself crosses under the dialog's own lock.
+QEvent::Type WindowMessageEventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
 
 struct ComboDefaults {
     std::initializer_list<const char*> items;
@@ -224,7 +222,7 @@ void CTalvaneDlg::DeliverMessage(const WindowMessage& msg) {
     }
     // One wake-up per message, each taking the oldest waiting one: the order stays that
     // of the posts, interleaved as usual with the dialog's other events.
-    QCoreApplication::postEvent(this, new WindowMessageEvent());
+    QCoreApplication::postEvent(this, new QEvent(WindowMessageEventType()));
 }
 
 void CTalvaneDlg::OnMessage(uint32_t message, MessageHandler handler) {
@@ -232,7 +230,7 @@ void CTalvaneDlg::OnMessage(uint32_t message, MessageHandler handler) {
 }
 
 void CTalvaneDlg::customEvent(QEvent* event) {
-    if (event->type() != WindowMessageEvent::EventType()) {
+    if (event->type() != WindowMessageEventType()) {
         QDialog::customEvent(event);
         return;
     }

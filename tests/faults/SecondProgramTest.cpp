@@ -3,7 +3,14 @@
 #include "FaultPty.h"
 
 #include <QCoreApplication>
-#include <QProcess>
+
+#include <chrono>
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
 
 using namespace ids;
 
@@ -13,12 +20,26 @@ constexpr int EXIT_OPENED = 0;
 constexpr int EXIT_REFUSED = 3;
 constexpr int RUN_MS = 20000;
 
-// Runs the opener on `device`; its exit status, or -1 when it did not finish.
+// Runs the opener on `device`; its exit status, or -1 when it did not finish in time.
+// posix_spawn runs none of our code in the child, so it is safe in a threaded process
+// (and under the thread checker, which refuses new threads after a plain fork).
 int RunOpener(const std::string& device) {
-    QProcess opener;
-    opener.start(QStringLiteral(FAULT_PORT_OPENER), {QString::fromStdString(device)});
-    if (!opener.waitForFinished(RUN_MS) || opener.exitStatus() != QProcess::NormalExit) return -1;
-    return opener.exitCode();
+    std::string program = FAULT_PORT_OPENER;
+    std::string path = device;
+    char* argv[] = {program.data(), path.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(RUN_MS);
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
