@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -419,9 +420,10 @@ QWidget* CTalvaneDlg::BuildStatusGroup() {
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(3);
     g->addWidget(b.Button(IDC_READ_STATUS, QStringLiteral("Read status")), 0, 0);
-    for (int i = 0; i < 5; ++i) g->addWidget(statusLamps_[i], i < 2 ? 0 : 1, i < 2 ? i + 1 : i - 2);
+    // Three lamps beside "Read status", two and the hidden BUSY lamp beside "Clear-Buf".
+    static const QPoint LAMP_CELLS[] = {{1, 0}, {2, 0}, {3, 0}, {1, 1}, {2, 1}, {3, 1}};
+    for (int i = 0; i < 6; ++i) g->addWidget(statusLamps_[i], LAMP_CELLS[i].y(), LAMP_CELLS[i].x());
     g->addWidget(b.Button(IDC_CLEAR_BUFFER, QStringLiteral("Clear-Buf")), 1, 0);
-    g->addWidget(statusLamps_[5], 0, 3);
     g->addWidget(note, 2, 0, 1, 4);
     statusLamps_[5]->hide();
     note->hide();

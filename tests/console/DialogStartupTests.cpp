@@ -7,6 +7,7 @@
 #include "RecordsModel.h"
 #include "TalvaneApp.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -119,6 +120,32 @@ TEST(DialogStartup, EveryControlHasAnAccessibleName) {
     EXPECT_GE(controls, 85);
     for (int id = IDC_COM_OPEN; id <= IDC_BACK_DISTANCE; ++id)
         EXPECT_NE(f.dlg->Control(id), nullptr) << id;
+}
+
+TEST(DialogStartup, NoVisibleControlCoversAnother) {
+    DialogFixture f;
+    f.dlg->resize(1280, 800);
+    f.dlg->show();
+    QApplication::processEvents();
+    QWidget* pages = f.dlg->DialogControl(IDC_PAGE_TABS);
+    std::vector<QWidget*> shown;
+    for (QWidget* w : f.dlg->findChildren<QWidget*>()) {
+        if (!w->objectName().startsWith(QLatin1String("ctl")) || !w->isVisible()) continue;
+        if (pages && pages->isAncestorOf(w) && w != pages) continue;
+        shown.push_back(w);
+    }
+    ASSERT_GE(shown.size(), 60u);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            QWidget* a = shown[i];
+            QWidget* b = shown[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+            const QRect ra(a->mapTo(f.dlg.get(), QPoint(0, 0)), a->size());
+            const QRect rb(b->mapTo(f.dlg.get(), QPoint(0, 0)), b->size());
+            EXPECT_FALSE(ra.intersects(rb))
+                << a->objectName().toStdString() << " covers " << b->objectName().toStdString();
+        }
+    }
 }
 
 TEST(DialogStartup, SendsNothingAndRecordsNothing) {
