@@ -139,11 +139,13 @@ bool SerialDevice::Flush() {
     if (!OutputQueued(&queued)) return false;
     // tcdrain would wait for ever while the other end holds CTS off; the write
     // time-out for what is queued bounds the wait instead.
+    // Without a write time-out the wait is still bounded, so Close cannot hang.
     const uint64_t total =
         uint64_t{t.WriteTotalTimeoutMultiplier} * queued + t.WriteTotalTimeoutConstant;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total);
+    const uint64_t limit = total > 0 ? total : FLUSH_LIMIT_MS;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limit);
     while (queued > 0) {
-        if (total > 0 && MsUntil(deadline) <= 0) return false;
+        if (MsUntil(deadline) <= 0) return false;
         if (Wait(0, FLUSH_POLL_MS) & IO_INTERRUPTED) return false;
         if (!OutputQueued(&queued)) return false;
     }

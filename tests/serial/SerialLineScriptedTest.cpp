@@ -99,6 +99,22 @@ TEST(ScriptedLine, FlushOnCloseGivesUpAfterTheWriteTimeout) {
     EXPECT_FALSE(line.IsOpen());
 }
 
+// With no write time-out at all the flush still gives up (after about 10 s), so a
+// printer that holds CTS off for ever cannot hang Close.
+TEST(ScriptedLine, FlushOnCloseWithoutWriteTimeoutStillEnds) {
+    ScriptedTestLine line(EN_FLUSH_ON_CLOSE);
+    ASSERT_TRUE(line.Open(PORT, BAUD, NOPARITY, 8, ONESTOPBIT));
+    line.CO_.WriteTotalTimeoutMultiplier = 0;
+    line.CO_.WriteTotalTimeoutConstant = 0;
+    ASSERT_TRUE(line.SetTimeouts());
+    line.script->SetCts(false);
+    EXPECT_EQ(line.RawWrite("held", 4), 4u);
+    const int64_t close = ElapsedMs([&] { line.Close(500); });
+    EXPECT_GE(close, 9000);
+    EXPECT_LT(close, 20000);
+    EXPECT_FALSE(line.IsOpen());
+}
+
 TEST(ScriptedLine, FlushOnCloseWaitsForTheQueueToEmpty) {
     ScriptedTestLine line(EN_DRAIN_ON_CLOSE);
     ASSERT_TRUE(line.Open(PORT, BAUD, NOPARITY, 8, ONESTOPBIT));
