@@ -33,6 +33,30 @@ int TypedCharCode(const QKeyEvent* event) {
     return c;
 }
 
+bool TypedKeyPasses(const QKeyEvent* event, CharFilter allowed) {
+    const int code = TypedCharCode(event);
+    if (code < 0) return true;
+    if (!allowed(static_cast<char16_t>(code))) return false;
+    if (code >= 0x20)
+        for (QChar ch : event->text())
+            if (!allowed(ch.unicode())) return false;
+    return true;
+}
+
+void DeliverFilteredCommit(QInputMethodEvent* event, CharFilter allowed,
+                           const std::function<void(QInputMethodEvent*)>& deliver) {
+    QString kept;
+    for (QChar ch : event->commitString())
+        if (allowed(ch.unicode())) kept += ch;
+    if (kept == event->commitString()) {
+        deliver(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    deliver(&filtered);
+}
+
 bool CCommandEdit::IsHexModeChar(char16_t c) {
     if ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))
         return true;
@@ -59,34 +83,17 @@ CCommandEdit::CCommandEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void CCommandEdit::keyPressEvent(QKeyEvent* event) {
-    if (hexMode_) {
-        const int code = TypedCharCode(event);
-        if (code >= 0) {
-            bool ok = IsHexModeChar(static_cast<char16_t>(code));
-            // A key that types several characters at once must pass them all.
-            if (code >= 0x20)
-                for (QChar ch : event->text())
-                    if (!IsHexModeChar(ch.unicode())) ok = false;
-            if (!ok) {
-                event->accept();
-                return;
-            }
-        }
+    if (hexMode_ && !TypedKeyPasses(event, IsHexModeChar)) {
+        event->accept();
+        return;
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
 void CCommandEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (hexMode_ && !event->commitString().isEmpty()) {
-        QString kept;
-        for (QChar ch : event->commitString())
-            if (IsHexModeChar(ch.unicode())) kept += ch;
-        if (kept != event->commitString()) {
-            QInputMethodEvent filtered(event->preeditString(), event->attributes());
-            filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
-            QPlainTextEdit::inputMethodEvent(&filtered);
-            return;
-        }
-    }
-    QPlainTextEdit::inputMethodEvent(event);
+    auto deliver = [this](QInputMethodEvent* e) { QPlainTextEdit::inputMethodEvent(e); };
+    if (hexMode_)
+        DeliverFilteredCommit(event, IsHexModeChar, deliver);
+    else
+        deliver(event);
 }

@@ -3,7 +3,9 @@
 // hex mode only what hex text is made of can be typed; pasted or programmatically
 // set text is never filtered.
 
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
+#include <functional>
 
 class CCommandEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -30,3 +32,13 @@ private:
 // Returns -1 for keys that type nothing (arrows, Delete, function keys), which no
 // filter touches.
 int TypedCharCode(const QKeyEvent* event);
+
+// The filter both edits apply to typing: whether the key passes `allowed` (its
+// character, and every character of a key that types several at once). Keys that type
+// nothing always pass.
+using CharFilter = bool (*)(char16_t);
+bool TypedKeyPasses(const QKeyEvent* event, CharFilter allowed);
+// The same filter on an input method's committed text: hands `deliver` the event, or
+// a copy with only the characters that pass.
+void DeliverFilteredCommit(QInputMethodEvent* event, CharFilter allowed,
+                           const std::function<void(QInputMethodEvent*)>& deliver);

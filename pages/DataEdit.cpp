@@ -16,7 +16,9 @@ constexpr char16_t CH_CTRL_Z = 0x1A;
 
 // The list rules work on bytes; a pasted character beyond Latin-1 is neither a digit nor
 // a separator there, just as it is not one here.
-std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
+std::string ToBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 } // namespace
 
 CDataEdit::CDataEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -38,13 +40,17 @@ bool CDataEdit::IsListChar(char16_t c) {
     }
 }
 
-int CDataEdit::FieldCount(const QString& text) { return ListFieldCount(ToBytes(text)); }
+int CDataEdit::FieldCount(const QString& text) {
+    return ListFieldCount(ToBytes(text));
+}
 
 QString CDataEdit::ListText(const QString& text) {
     return QString::fromLatin1(::ListText(ToBytes(text)));
 }
 
-std::vector<int> CDataEdit::ListValues(const QString& text) { return ::ListValues(ToBytes(text)); }
+std::vector<int> CDataEdit::ListValues(const QString& text) {
+    return ::ListValues(ToBytes(text));
+}
 
 int CDataEdit::GetFieldCount() const {
     return FieldCount(text());
@@ -57,30 +63,15 @@ QString CDataEdit::GetListText() const {
 }
 
 void CDataEdit::keyPressEvent(QKeyEvent* event) {
-    const int code = TypedCharCode(event);
-    if (code >= 0) {
-        bool ok = IsListChar(static_cast<char16_t>(code));
-        if (code >= 0x20)
-            for (QChar ch : event->text())
-                if (!IsListChar(ch.unicode())) ok = false;
-        if (!ok) {
-            // Return is a dropped character too; the dialog never closes on it.
-            event->accept();
-            return;
-        }
+    if (!TypedKeyPasses(event, IsListChar)) {
+        // Return is a dropped character too; the dialog never closes on it.
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
 void CDataEdit::inputMethodEvent(QInputMethodEvent* event) {
-    QString kept;
-    for (QChar ch : event->commitString())
-        if (IsListChar(ch.unicode())) kept += ch;
-    if (kept != event->commitString()) {
-        QInputMethodEvent filtered(event->preeditString(), event->attributes());
-        filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
-        QLineEdit::inputMethodEvent(&filtered);
-        return;
-    }
-    QLineEdit::inputMethodEvent(event);
+    DeliverFilteredCommit(event, IsListChar,
+                          [this](QInputMethodEvent* e) { QLineEdit::inputMethodEvent(e); });
 }
