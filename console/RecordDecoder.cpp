@@ -1,6 +1,6 @@
-#include "RecordDecoder.h"
+#include "console/RecordDecoder.h"
 
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "RecordsModel.h"
+#include "console/RecordsModel.h"
 
-#include "RecordDecoder.h"
+#include "console/RecordDecoder.h"
 
 namespace {
 const QChar ELLIPSIS(0x2026);

@@ -1,6 +1,6 @@
-#include "RecordsView.h"
+#include "console/RecordsView.h"
 
-#include "RecordsModel.h"
+#include "console/RecordsModel.h"
 
 #include <QHeaderView>
 #include <QStyle>

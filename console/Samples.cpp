@@ -1,11 +1,11 @@
 // Quick test samples and picture printing: the dialog only forwards its buttons; the
 // scripts and the picture state live in console/samples.
 
-#include "TalvaneDlg.h"
+#include "console/TalvaneDlg.h"
 
-#include "ControlIds.h"
-#include "PicturePrinter.h"
-#include "QuickSamples.h"
+#include "console/ControlIds.h"
+#include "console/samples/PicturePrinter.h"
+#include "console/samples/QuickSamples.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

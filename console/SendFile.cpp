@@ -1,4 +1,4 @@
-#include "SendFile.h"
+#include "console/SendFile.h"
 
 namespace {
 

@@ -1,82 +1,95 @@
-// The "Printer status" group: "Read status" and "Clear-Buf", the five condition lamps
-// that follow the status parser's notifications, and the sensor-value response, which
-// goes to the label page's "AD:" box.
+#include "console/StatusPanel.h"
 
-#include "ControlIds.h"
-#include "LampButton.h"
-#include "LayOut.h"
-#include "TalvaneDlg.h"
+#include "console/ControlBuilder.h"
+#include "console/ControlIds.h"
+#include "console/TalvaneDlg.h"
+#include "widgets/LampButton.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPoint>
 #include <QPushButton>
-#include <chrono>
-#include <thread>
 
 using namespace ids;
 
 namespace {
 
-// Lets the printer take the request at the quiet settings before they are put back.
-constexpr auto STATUS_WAIT = std::chrono::milliseconds(100);
 // Automatic status back for every condition the lamps show.
 constexpr uint8_t AUTO_STATUS_ALL = 0x2F;
+constexpr uint32_t NO_MESSAGE = 0;
 
-struct ConditionLamp {
+struct LampDef {
     int id;
+    const char* caption;
     uint32_t onMessage;
     uint32_t offMessage;
 };
-constexpr ConditionLamp CONDITION_LAMPS[] = {
-    {IDC_LAMP_PAPER_END, PRN_MSG_PAPER_END, PRN_MSG_PAPER_END_CLEAR},
-    {IDC_LAMP_OVERHEAT, PRN_MSG_OVERHEAT, PRN_MSG_OVERHEAT_CLEAR},
-    {IDC_LAMP_CUTTER, PRN_MSG_CUTTER, PRN_MSG_CUTTER_CLEAR},
-    {IDC_LAMP_OVERVOLTAGE, PRN_MSG_OVERVOLTAGE, PRN_MSG_OVERVOLTAGE_CLEAR},
-    {IDC_LAMP_PLATEN_UP, PRN_MSG_PLATEN_UP, PRN_MSG_PLATEN_UP_CLEAR},
+// In the order they are laid out; the BUSY lamp last.
+constexpr LampDef LAMPS[] = {
+    {IDC_LAMP_PAPER_END, "Paper-end", PRN_MSG_PAPER_END, PRN_MSG_PAPER_END_CLEAR},
+    {IDC_LAMP_OVERHEAT, "Overheat", PRN_MSG_OVERHEAT, PRN_MSG_OVERHEAT_CLEAR},
+    {IDC_LAMP_OVERVOLTAGE, "Overvoltage", PRN_MSG_OVERVOLTAGE, PRN_MSG_OVERVOLTAGE_CLEAR},
+    {IDC_LAMP_PLATEN_UP, "Platen-up", PRN_MSG_PLATEN_UP, PRN_MSG_PLATEN_UP_CLEAR},
+    {IDC_LAMP_CUTTER, "Cutter-out", PRN_MSG_CUTTER, PRN_MSG_CUTTER_CLEAR},
+    {IDC_LAMP_BUSY, "BUSY", NO_MESSAGE, NO_MESSAGE},
 };
+// Three lamps beside "Read status", two and the hidden BUSY lamp beside "Clear-Buf".
+constexpr QPoint LAMP_CELLS[] = {{1, 0}, {2, 0}, {3, 0}, {1, 1}, {2, 1}, {3, 1}};
 
 } // namespace
 
-void CTalvaneDlg::ConnectStatusHandlers() {
-    connect(qobject_cast<QPushButton*>(DialogControl(IDC_READ_STATUS)), &QPushButton::clicked, this,
-            &CTalvaneDlg::OnReadStatus);
-    connect(qobject_cast<QPushButton*>(DialogControl(IDC_CLEAR_BUFFER)), &QPushButton::clicked,
-            this, &CTalvaneDlg::OnClearBuffer);
-    for (const ConditionLamp& c : CONDITION_LAMPS) {
-        auto* lamp = qobject_cast<CLampButton*>(DialogControl(c.id));
-        OnMessage(c.onMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(true); });
-        OnMessage(c.offMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(false); });
+StatusPanel::StatusPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
+    box_ = controls::Group(parent, QStringLiteral("Printer status"));
+    controls::Builder b(box_, box_->title());
+    for (int i = 0; i < LAMP_COUNT; ++i)
+        lamps_[i] = b.Lamp(LAMPS[i].id, QString::fromLatin1(LAMPS[i].caption));
+    auto* note = new QLabel(QStringLiteral("Note: BUSY status in the hardware flow control"), box_);
+    note->setObjectName(QStringLiteral("busyNote"));
+    note->setAccessibleName(note->text());
+
+    auto* g = new QGridLayout(box_);
+    g->setVerticalSpacing(3);
+    readStatus_ = b.Button(IDC_READ_STATUS, QStringLiteral("Read status"));
+    g->addWidget(readStatus_, 0, 0);
+    for (int i = 0; i < LAMP_COUNT; ++i)
+        g->addWidget(lamps_[i], LAMP_CELLS[i].y(), LAMP_CELLS[i].x());
+    clearBuffer_ = b.Button(IDC_CLEAR_BUFFER, QStringLiteral("Clear-Buf"));
+    g->addWidget(clearBuffer_, 1, 0);
+    g->addWidget(note, 2, 0, 1, 4);
+    lamps_[BUSY]->hide();
+    note->hide();
+}
+
+QWidget* StatusPanel::Widget() const {
+    return box_;
+}
+
+void StatusPanel::Start() {
+    for (CLampButton* lamp : lamps_) {
+        lamp->SetShade(CLampButton::SHADE_FLAT_GREY);
+        lamp->SetLamp(false);
     }
-    OnMessage(PRN_MSG_RESPONSE, [this](uintptr_t, intptr_t) { OnResponse(); });
 }
 
-void CTalvaneDlg::OnReadStatus() {
+void StatusPanel::Connect() {
+    connect(readStatus_, &QPushButton::clicked, this, &StatusPanel::ReadStatus);
+    connect(clearBuffer_, &QPushButton::clicked, this, &StatusPanel::ClearBuffer);
+    for (int i = 0; i < LAMP_COUNT; ++i) {
+        if (LAMPS[i].onMessage == NO_MESSAGE) continue;
+        CLampButton* lamp = lamps_[i];
+        dlg_.OnMessage(LAMPS[i].onMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(true); });
+        dlg_.OnMessage(LAMPS[i].offMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(false); });
+    }
+}
+
+void StatusPanel::ReadStatus() {
     // The lamps go dark first, even with the port closed; the answer lights them again.
-    for (const ConditionLamp& c : CONDITION_LAMPS)
-        qobject_cast<CLampButton*>(DialogControl(c.id))->SetLamp(false);
-    if (WarnIfPortClosed() || !IsOpen()) return;
-    DCB kept;
-    QuietLine(&kept);
-    RequestStatus();
-    RecordSent();
-    SetAutoStatusBack(AUTO_STATUS_ALL);
-    RecordSent();
-    std::this_thread::sleep_for(STATUS_WAIT);
-    DCB_ = kept;
-    SetState();
+    for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLamp(false);
+    dlg_.IssueSetup({[](CVRNX_LIB& p) { p.RequestStatus(); },
+                     [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }});
 }
 
-void CTalvaneDlg::OnClearBuffer() {
-    if (WarnIfPortClosed() || !IsOpen()) return;
-    DCB kept;
-    QuietLine(&kept);
-    ClearBuffer();
-    RecordSent();
-    std::this_thread::sleep_for(STATUS_WAIT);
-    DCB_ = kept;
-    SetState();
-}
-
-void CTalvaneDlg::OnResponse() {
-    // Only the sensor value has a place to go; other responses are ignored.
-    if (GetResponseId() != PRN_RESPONSE_SENSOR || !labelPage_) return;
-    labelPage_->ShowSensorValue(QString::fromLatin1(GetResponseText()));
+void StatusPanel::ClearBuffer() {
+    dlg_.IssueSetup({[](CVRNX_LIB& p) { p.ClearBuffer(); }});
 }

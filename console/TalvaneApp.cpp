@@ -1,7 +1,7 @@
-#include "TalvaneApp.h"
+#include "console/TalvaneApp.h"
 
-#include "PortMap.h"
-#include "TalvaneDlg.h"
+#include "serial/PortMap.h"
+#include "console/TalvaneDlg.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,19 +1,24 @@
 // Construction, start-up sequence, tab switching, quit confirmation and the delivery
 // of window messages of the main dialog.
 
-#include "TalvaneDlg.h"
+#include "console/TalvaneDlg.h"
 
-#include "CommandEdit.h"
-#include "ControlIds.h"
-#include "Icons.h"
-#include "LampButton.h"
-#include "Pages.h"
-#include "PicturePrinter.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "QuickSamples.h"
-#include "RecordsModel.h"
-#include "RecordsView.h"
+#include "pages/CommandEdit.h"
+#include "console/ControlIds.h"
+#include "console/PortPanel.h"
+#include "console/RecordsPanel.h"
+#include "console/SendReceivePanel.h"
+#include "console/SettingPanel.h"
+#include "console/StatusPanel.h"
+#include "widgets/Icons.h"
+#include "widgets/LampButton.h"
+#include "pages/Pages.h"
+#include "console/samples/PicturePrinter.h"
+#include "serial/PortMap.h"
+#include "widgets/Prompts.h"
+#include "console/samples/QuickSamples.h"
+#include "console/RecordsModel.h"
+#include "console/RecordsView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,15 +50,6 @@ struct ComboDefaults {
     const char* selected;
 };
 
-const ComboDefaults BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
-                                   "375000", "500000", "600000", "750000"},
-                                  "9600"};
-const ComboDefaults HANDSHAKES = {{"None", "RTS/CTS", "Xon/Xoff"}, "None"};
-const ComboDefaults MODELS = {{"58mm", "80mm"}, "58mm"};
-const ComboDefaults FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
-const ComboDefaults ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
-const ComboDefaults DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
-const ComboDefaults SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
 const ComboDefaults PICTURE_DENSITIES = {{"8-dot single-density", "8-dot double-density",
                                           "24-dot single-density", "24-dot double-density"},
                                          "24-dot double-density"};
@@ -69,16 +65,9 @@ struct DefaultText {
     const char* text;
 };
 constexpr DefaultText DEFAULT_TEXTS[] = {
-    {IDC_LINE_SPACING, "33"}, {IDC_LEFT_MARGIN, "0"},    {IDC_RIGHT_MARGIN, "0"},
-    {IDC_CUT_FEED, "254"},    {IDC_FEED_DISTANCE, "33"}, {IDC_BACK_DISTANCE, "33"},
-    {IDC_THRESHOLD, "128"},   {IDC_COORDINATE, "0"},
+    {IDC_THRESHOLD, "128"},
 };
 
-// The port number of a list entry: the text from its fourth character on, read as a
-// decimal number ("COM901 (/dev/pts/3)" gives 901).
-constexpr int PORT_NUMBER_OFFSET = 3;
-
-const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
 const QString QUIT_QUESTION = QStringLiteral("Are you sure to quit?");
 const QString NOTE_CAPTION = QStringLiteral("Note");
 const QString PORT_CLOSED_MESSAGE = QStringLiteral("Please Open the Port");
@@ -104,55 +93,31 @@ CTalvaneDlg::~CTalvaneDlg() {
 
 void CTalvaneDlg::OnInitDialog() {
     setWindowIcon(appIcon_);
-    logo_->setPixmap(Icons::Logo(qMin(logo_->width(), logo_->height())));
-    FillPortList();
+    port_->FillLists();
     FillComboLists();
     CreatePages();
     SetDefaultTexts();
 
-    comButton_->SetShade(CLampButton::SHADE_RAISED_BLUE);
-    comButton_->SetLamp(false);
-    for (CLampButton* lamp : statusLamps_) {
-        lamp->SetShade(CLampButton::SHADE_FLAT_GREY);
-        lamp->SetLamp(false);
-    }
-    ControlAs<QRadioButton>(IDC_HALF_CUT)->setChecked(true);
+    port_->Start();
+    status_->Start();
     ControlAs<QRadioButton>(IDC_BIT_IMAGE_MODE)->setChecked(true);
-    ControlAs<QCheckBox>(IDC_RECEIVE_HEX)->setChecked(true);
-    ControlAs<QCheckBox>(IDC_SEND_HEX)->setChecked(false);
+    sendReceive_->Start();
 
-    SetupRecordsList();
+    recordsPanel_->Connect();
     helpTip_.Create(this);
     SetOwnerWindow(this);
     SetNotifyWindow(this);
     EnableSentRecord(1);
-    ConnectPortHandlers();
-    ConnectSettingHandlers();
-    ConnectSendReceiveHandlers();
-    ConnectStatusHandlers();
+    port_->Connect(status_->BusyLamp());
+    setting_->Connect();
+    sendReceive_->Connect();
+    status_->Connect();
+    OnMessage(PRN_MSG_RESPONSE, [this](uintptr_t, intptr_t) { OnResponse(); });
     ConnectSampleHandlers();
 }
 
-void CTalvaneDlg::FillPortList() {
-    int index = 0;
-    for (const PortEntry& entry : ports_->Entries()) {
-        const QString text = QString::fromStdString(entry.display);
-        portList_->insertItem(index++, text, ReadNumber(text.mid(PORT_NUMBER_OFFSET)));
-    }
-    if (portList_->count() == 0)
-        Prompts::MessageBox(this, windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
-                            Prompts::Information);
-    portList_->setCurrentIndex(portList_->count() > 0 ? 0 : -1);
-}
-
 void CTalvaneDlg::FillComboLists() {
-    Fill(baudList_, BAUD_RATES);
-    Fill(handshakeList_, HANDSHAKES);
-    Fill(modelList_, MODELS);
-    Fill(fontList_, FONTS);
-    Fill(alignmentList_, ALIGNMENTS);
-    Fill(densityList_, DENSITIES);
-    Fill(speedList_, SPEEDS);
+    setting_->FillLists();
     Fill(pictureDensityList_, PICTURE_DENSITIES);
 }
 
@@ -182,23 +147,40 @@ void CTalvaneDlg::OnTabSelChange(int index) {
 }
 
 void CTalvaneDlg::SetDefaultTexts() {
+    setting_->Start();
     for (const DefaultText& d : DEFAULT_TEXTS)
         ControlAs<QLineEdit>(d.id)->setText(QString::fromLatin1(d.text));
 }
 
-void CTalvaneDlg::SetupRecordsList() {
-    recordsView_->SetRecordsModel(recordsModel_);
-    ConnectRecordHandlers();
+void CTalvaneDlg::AddOperationRecord(const std::string& hexText) {
+    AddOperationRecord(std::string(hexText));
+}
+
+void CTalvaneDlg::AddOperationRecord(std::string&& hexText) {
+    if (hexText.empty()) return;
+    recordsModel_->Append(std::move(hexText));
+}
+
+QWidget* CTalvaneDlg::DialogControl(int id) const {
+    const QString name = QStringLiteral("ctl%1").arg(id);
+    for (QWidget* w : findChildren<QWidget*>(name))
+        // The tab control itself is the dialog's; isAncestorOf counts a widget as its own.
+        if (!pageTabs_ || w == pageTabs_ || !pageTabs_->isAncestorOf(w)) return w;
+    return nullptr;
+}
+
+void CTalvaneDlg::OnResponse() {
+    // Only the sensor value has a place to go; other responses are ignored.
+    if (GetResponseId() != PRN_RESPONSE_SENSOR || !labelPage_) return;
+    labelPage_->ShowSensorValue(QString::fromLatin1(GetResponseText()));
 }
 
 QWidget* CTalvaneDlg::Control(int id) const {
     return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
 }
 
-bool CTalvaneDlg::WarnIfPortClosed() {
-    if (!helpTip_.HasWindow() || IsOpen()) return false;
-    ShowHelpTip(comButton_, PORT_CLOSED_MESSAGE);
-    return true;
+void CTalvaneDlg::WarnPortClosed() {
+    if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), PORT_CLOSED_MESSAGE);
 }
 
 void CTalvaneDlg::ShowHelpTip(QWidget* control, const QString& text) {

@@ -4,14 +4,14 @@
 // target of the port's and the printer's notifications, which arrive here as Qt posted
 // events, in order, on the user-interface thread.
 //
-// The handlers of the control groups live in their own files (Records.cpp, and those
-// that the port, send/receive, samples, picture and status handlers add); this file
-// declares them all.
+// It creates the panels (each builds its group's controls, keeps typed pointers to
+// them and serves their signals) and routes the window messages; every handler issues
+// its commands through the CommandHost operations this class provides.
 
-#include "HelpTip.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
-#include "WindowMessages.h"
+#include "widgets/HelpTip.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
+#include "serial/WindowMessages.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -28,20 +28,20 @@ class PicturePrinter;
 class QuickSamples;
 class C2DCode;
 class CLayOut;
-class CLampButton;
-class CCommandEdit;
 class CRecordsModel;
-class CRecordsView;
 class PortMap;
+class PortPanel;
+class RecordsPanel;
+class SendReceivePanel;
+class SettingPanel;
+class StatusPanel;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QScrollBar;
 class QTabWidget;
 
-class CTalvaneDlg : public QDialog, public CVRNX_LIB, public MessageWindow, public PageHost {
+class CTalvaneDlg : public QDialog, public CVRNX_LIB, public MessageWindow, public CommandHost {
     Q_OBJECT
 public:
     // Printable widths in dots of the two printer models.
@@ -57,9 +57,9 @@ public:
     QWidget* Control(int id) const;
     template <typename T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
-    // --- PageHost -----------------------------------------------------------------
+    // --- CommandHost -----------------------------------------------------------------
     CVRNX_LIB& Printer() override { return *this; }
-    bool WarnIfPortClosed() override;
+    void WarnPortClosed() override;
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
     // The same, taking the text over: a picture's megabytes of hex text are not copied.
@@ -76,10 +76,6 @@ public:
 
     // --- Operation records --------------------------------------------------------
     CRecordsModel& Records() { return *recordsModel_; }
-    void OnRecordsClear();
-    void OnRecordsSave();
-    void OnRecordsImport();
-    void OnRecordsResend();
 
     // The dialog's own control of an id, never a page's (the label page's "Get" is
     // 1087 too).
@@ -97,62 +93,17 @@ protected:
 
 private:
     void BuildLayout();
-    QWidget* BuildPortGroup();
     QWidget* BuildQuickTestGroup();
-    QWidget* BuildSettingGroup();
-    QWidget* BuildSendGroup();
-    QWidget* BuildReceiveGroup();
     QWidget* BuildPictureGroup();
     QWidget* BuildOthersGroup();
-    QWidget* BuildStatusGroup();
-    QWidget* BuildRecordsGroup();
 
     void OnInitDialog();
-    void FillPortList();
     void FillComboLists();
     void CreatePages();
     void SetDefaultTexts();
-    void SetupRecordsList();
     void OnTabSelChange(int index);
-    void ConnectRecordHandlers();
 
-    // Port group and printer settings (PortControls.cpp, SettingControls.cpp).
-    void ConnectPortHandlers();
-    void OnComOpen();
-    void OnBaudSet();
-    void OnHandshakeSet();
-    void OnModelSelChange(int index);
-    void OnCtsMessage(intptr_t lParam);
-    // Stops the worker threads, drops what waits to be sent, switches flow control off
-    // and restarts the threads; the previous DCB_ goes to `kept` when given.
-    void QuietLine(DCB* kept);
-    void ConnectSettingHandlers();
-    void OnLineSpacingChange();
-    void OnMarginChange(bool rightEdit);
-    void OnStyleClick();
-    void OnCoordinateSet();
-    void OnCut();
-    void OnFeedOrBack(int editId, bool back);
-
-    // Send and receive panels (SendReceive.cpp).
-    void ConnectSendReceiveHandlers();
-    void OnSendHex();
-    void OnSend();
-    void OnSendPrint();
-    void OnSendSave();
-    void OnSendImport();
-    void OnSendText();
-    void OnReceiveHex();
-    void OnReceive();
-    // Shows `bytes` at the end of the receive edit in its current form.
-    void AppendReceived(const QByteArray& bytes);
-    // Shows every kept received byte again, in the form the HEX box chooses.
-    void ShowReceived();
-
-    // Printer status panel (StatusPanel.cpp).
-    void ConnectStatusHandlers();
-    void OnReadStatus();
-    void OnClearBuffer();
+    // The sensor value goes to the label page.
     void OnResponse();
 
     // Quick test samples and picture printing (Samples.cpp): the buttons forward to
@@ -162,7 +113,6 @@ private:
     PortMap* ports_;
     QIcon appIcon_;
     CHelpTip helpTip_;
-    QLabel* logo_ = nullptr;
     int printableWidth_ = WIDTH_58MM;
     std::map<uint32_t, MessageHandler> messageHandlers_;
     // Messages from the port's threads wait here, under our own lock, until the posted
@@ -171,35 +121,22 @@ private:
     std::mutex pendingMutex_;
     std::deque<WindowMessage> pendingMessages_;
 
-    // Controls with a member; the others are reached by id.
-    QComboBox* portList_ = nullptr;
-    QComboBox* baudList_ = nullptr;
-    QComboBox* handshakeList_ = nullptr;
-    QComboBox* modelList_ = nullptr;
-    CLampButton* comButton_ = nullptr;
-    QComboBox* fontList_ = nullptr;
-    QComboBox* alignmentList_ = nullptr;
-    QComboBox* densityList_ = nullptr;
-    QComboBox* speedList_ = nullptr;
-    CCommandEdit* sendEdit_ = nullptr;
-    QLineEdit* sendPath_ = nullptr;
-    QPlainTextEdit* receiveEdit_ = nullptr;
-    // The bytes the receive edit shows, so that either form can be made from them.
-    QByteArray received_;
-    // Received bytes not shown yet: they go into the edit together, once per pass of the
-    // event loop.
-    QByteArray receivePending_;
+    // The groups; the picture and quick test controls are the dialog's own, served by
+    // PicturePrinter and QuickSamples.
+    std::unique_ptr<PortPanel> port_;
+    std::unique_ptr<StatusPanel> status_;
+    std::unique_ptr<SettingPanel> setting_;
+    std::unique_ptr<SendReceivePanel> sendReceive_;
     QLabel* preview_ = nullptr;
     QScrollBar* previewHScroll_ = nullptr;
     QScrollBar* previewVScroll_ = nullptr;
     QComboBox* pictureDensityList_ = nullptr;
     std::unique_ptr<QuickSamples> samples_;
     std::unique_ptr<PicturePrinter> picture_;
-    CLampButton* statusLamps_[6] = {};
     QTabWidget* pageTabs_ = nullptr;
     CBarcode* barcodePage_ = nullptr;
     C2DCode* twoDCodePage_ = nullptr;
     CLayOut* labelPage_ = nullptr;
     CRecordsModel* recordsModel_ = nullptr;
-    CRecordsView* recordsView_ = nullptr;
+    std::unique_ptr<RecordsPanel> recordsPanel_;
 };

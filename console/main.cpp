@@ -1,4 +1,4 @@
-#include "TalvaneApp.h"
+#include "console/TalvaneApp.h"
 
 int main(int argc, char** argv) {
     return CTalvaneApp::Main(argc, argv);

@@ -1,5 +1,5 @@
 // The printer's command table: how long each command is and who handles it.
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 namespace vprinter {
 

@@ -1,6 +1,6 @@
-#include "ControlCommands.h"
+#include "emulator/ControlCommands.h"
 
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "FontTables.h"
+#include "emulator/FontTables.h"
 
 namespace vprinter {
 

@@ -1,4 +1,4 @@
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <algorithm>
 #include <cstdio>

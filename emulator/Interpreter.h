@@ -2,9 +2,9 @@
 // The virtual printer's command interpreter: takes the byte stream from the host
 // in pieces of any size, keeps the printer's state, draws what the printer would
 // print on a growing one-bit paper bitmap, and answers status and sensor requests.
-#include "LineComposer.h"
-#include "PaperBitmap.h"
-#include "PrinterState.h"
+#include "emulator/LineComposer.h"
+#include "emulator/PaperBitmap.h"
+#include "emulator/PrinterState.h"
 
 #include <cstddef>
 #include <cstdint>

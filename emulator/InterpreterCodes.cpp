@@ -1,7 +1,7 @@
 // One-dimensional barcodes (GS h, GS w, GS H, GS k) and the two-dimensional
 // symbols of GS ( k: PDF417, QR code and DataMatrix.
-#include "Interpreter.h"
-#include "SymbolRenderer.h"
+#include "emulator/Interpreter.h"
+#include "emulator/SymbolRenderer.h"
 
 #include <algorithm>
 

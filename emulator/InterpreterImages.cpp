@@ -1,5 +1,5 @@
 // Bit-image bands (ESC *) and raster blocks (GS v 0).
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Status (DLE EOT, GS a, automatic status back), buffer clear (DLE DC4), serial
 // interface settings (GS ( E) and the label and black-mark functions (FS ( L).
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "LineComposer.h"
+#include "emulator/LineComposer.h"
 
 #include <algorithm>
 

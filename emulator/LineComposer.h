@@ -2,9 +2,9 @@
 // The print buffer of one line: characters, bit-image bands and rules are set on
 // a canvas from the left edge of the print area, bottom-aligned as on a real
 // printer, and go onto the paper, aligned, when the line is printed.
-#include "FontTables.h"
-#include "PaperBitmap.h"
-#include "PrinterState.h"
+#include "emulator/FontTables.h"
+#include "emulator/PaperBitmap.h"
+#include "emulator/PrinterState.h"
 
 #include <string_view>
 

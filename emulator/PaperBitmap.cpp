@@ -1,4 +1,4 @@
-#include "PaperBitmap.h"
+#include "emulator/PaperBitmap.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "PaperWindow.h"
+#include "emulator/PaperWindow.h"
 
-#include "ReceiptImage.h"
-#include "VirtualPrinter.h"
+#include "emulator/ReceiptImage.h"
+#include "emulator/VirtualPrinter.h"
 
 #include <QPixmap>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 // The only file of the virtual printer that speaks termios: it sets up its own
 // pseudo-terminal the way a serial line to a printer behaves (raw, 8 bits).
-#include "PtyPort.h"
+#include "emulator/PtyPort.h"
 
 #include <cerrno>
 #include <cstdlib>

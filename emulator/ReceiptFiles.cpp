@@ -1,12 +1,12 @@
-#include "ReceiptFiles.h"
+#include "emulator/ReceiptFiles.h"
 
-#include "PrinterState.h"
+#include "emulator/PrinterState.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #ifdef VPRINTER_WITH_QT
-#include "ReceiptImage.h"
+#include "emulator/ReceiptImage.h"
 #endif
 
 namespace vprinter {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the executable puts receipts: numbered files in the output folder, PNG
 // when built with Qt, else portable bitmaps.
-#include "PaperBitmap.h"
+#include "emulator/PaperBitmap.h"
 
 #include <string>
 

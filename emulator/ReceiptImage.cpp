@@ -1,6 +1,6 @@
-#include "ReceiptImage.h"
+#include "emulator/ReceiptImage.h"
 
-#include "PrinterState.h"
+#include "emulator/PrinterState.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Receipts as pictures: the printed dots in black on white paper with its blank
 // edges, one picture pixel per dot.
-#include "PaperBitmap.h"
+#include "emulator/PaperBitmap.h"
 
 #include <QImage>
 #include <string>

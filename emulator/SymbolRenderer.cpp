@@ -1,4 +1,4 @@
-#include "SymbolRenderer.h"
+#include "emulator/SymbolRenderer.h"
 
 #include <zint.h>
 

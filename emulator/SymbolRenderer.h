@@ -1,8 +1,8 @@
 #pragma once
 // Barcodes and two-dimensional symbols, encoded by libzint and drawn dot for dot
 // at the printer's module sizes.
-#include "PaperBitmap.h"
-#include "PrinterState.h"
+#include "emulator/PaperBitmap.h"
+#include "emulator/PrinterState.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "VirtualPrinter.h"
+#include "emulator/VirtualPrinter.h"
 
-#include "ControlCommands.h"
+#include "emulator/ControlCommands.h"
 
 #include <chrono>
 #include <fcntl.h>

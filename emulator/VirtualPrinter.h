@@ -1,8 +1,8 @@
 #pragma once
 // A virtual printer on a pseudo-terminal: a thread reads what the host sends and
 // feeds the interpreter; receipts end at a cut, after an idle time, or at Stop.
-#include "Interpreter.h"
-#include "PtyPort.h"
+#include "emulator/Interpreter.h"
+#include "emulator/PtyPort.h"
 
 #include <atomic>
 #include <functional>

@@ -1,7 +1,7 @@
 // vprinter: a virtual thermal printer on a pseudo-terminal.
-#include "ControlCommands.h"
-#include "ReceiptFiles.h"
-#include "VirtualPrinter.h"
+#include "emulator/ControlCommands.h"
+#include "emulator/ReceiptFiles.h"
+#include "emulator/VirtualPrinter.h"
 
 #include <cerrno>
 #include <csignal>
@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #ifdef VPRINTER_WITH_QT
-#include "PaperWindow.h"
+#include "emulator/PaperWindow.h"
 #include <QApplication>
 #include <QSocketNotifier>
 #endif

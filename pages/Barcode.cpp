@@ -1,10 +1,10 @@
-#include "Barcode.h"
+#include "pages/Barcode.h"
 
-#include "BarcodeRules.h"
-#include "CommandEdit.h"
-#include "PageControls.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
+#include "pages/rules/BarcodeRules.h"
+#include "pages/CommandEdit.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,7 @@ const char* const DISPLAY_ROWS[] = {"None", "Above the Barcode", "Below the Barc
 
 } // namespace
 
-CBarcode::CBarcode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+CBarcode::CBarcode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     unitWidth_ = DigitsEdit(IDC_UNIT_WIDTH, QStringLiteral("Unit width:"), this);
     barHeight_ = DigitsEdit(IDC_BAR_HEIGHT, QStringLiteral("Barcode Height:"), this);
     display_ = Named(new QComboBox(this), IDC_DISPLAY, QStringLiteral("Display:"));

@@ -3,10 +3,10 @@
 // width, bar height and the position of the human-readable text. Width, height and
 // text position go to the printer as they change; the barcode on "Print".
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 
 class CCommandEdit;
-class PageHost;
+class CommandHost;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -27,7 +27,7 @@ public:
     static constexpr int IDC_HEX = 1121;
 
     // A null host leaves every handler inert.
-    explicit CBarcode(PageHost* host, QWidget* parent = nullptr);
+    explicit CBarcode(CommandHost* host, QWidget* parent = nullptr);
 
 private:
     void OnUnitWidthChanged();
@@ -37,7 +37,7 @@ private:
     void OnHexClicked(bool checked);
     void OnPrint();
 
-    PageHost* host_;
+    CommandHost* host_;
     QLineEdit* unitWidth_;
     QLineEdit* barHeight_;
     QComboBox* display_;

@@ -1,4 +1,4 @@
-#include "CommandEdit.h"
+#include "pages/CommandEdit.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

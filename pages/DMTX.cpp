@@ -1,9 +1,9 @@
-#include "DMTX.h"
+#include "pages/DMTX.h"
 
-#include "CodeLimits.h"
-#include "PageControls.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
+#include "pages/rules/CodeLimits.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,7 +18,7 @@ constexpr int SIZE_OF_FIRST_ROW = 1;
 
 } // namespace
 
-CDMTX::CDMTX(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+CDMTX::CDMTX(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
     moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
     version_->setEditable(true);

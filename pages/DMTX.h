@@ -2,9 +2,9 @@
 // The DataMatrix parameter sub-page: symbol size and module width; each change goes to
 // the printer at once.
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 
-class PageHost;
+class CommandHost;
 class QComboBox;
 class QLineEdit;
 
@@ -14,13 +14,13 @@ public:
     static constexpr int IDC_VERSION = 1122;
     static constexpr int IDC_MODULE_WIDTH = 1123;
 
-    explicit CDMTX(PageHost* host, QWidget* parent = nullptr);
+    explicit CDMTX(CommandHost* host, QWidget* parent = nullptr);
 
 private:
     void OnVersionChanged(int row);
     void OnModuleWidthChanged();
 
-    PageHost* host_;
+    CommandHost* host_;
     QComboBox* version_;
     QLineEdit* moduleWidth_;
 };

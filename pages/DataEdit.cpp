@@ -1,7 +1,7 @@
-#include "DataEdit.h"
+#include "pages/DataEdit.h"
 
-#include "CommandEdit.h"
-#include "NumberList.h"
+#include "pages/CommandEdit.h"
+#include "pages/rules/NumberList.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "LayOut.h"
+#include "pages/LayOut.h"
 
-#include "DataEdit.h"
-#include "NumberList.h"
-#include "PageControls.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
+#include "pages/DataEdit.h"
+#include "pages/rules/NumberList.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,7 +35,7 @@ constexpr const char* SENSOR_NOT_READ = "0";
 
 } // namespace
 
-CLayOut::CLayOut(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+CLayOut::CLayOut(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
     mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
     layoutSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_LAYOUT_SET,

@@ -2,14 +2,14 @@
 // The "Label/BM" tab page: paper layout, sensor thresholds, mark distances, the sensor
 // reading and the three feed buttons. Everything is sent by its button.
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 #include <QString>
 
 #include <functional>
 
 class CDataEdit;
 class CVRNX_LIB;
-class PageHost;
+class CommandHost;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -33,7 +33,7 @@ public:
     static constexpr int IDC_PRINT_POSITION = 1130;
 
     // A null host leaves every handler inert.
-    explicit CLayOut(PageHost* host, QWidget* parent = nullptr);
+    explicit CLayOut(CommandHost* host, QWidget* parent = nullptr);
 
     // The printer's answer to the sensor request, shown in the "AD:" box.
     void ShowSensorValue(const QString& text);
@@ -50,7 +50,7 @@ private:
     void OnPrinterChanged(int row);
     void Feed(QPushButton* button, int (CVRNX_LIB::*feed)());
 
-    PageHost* host_;
+    CommandHost* host_;
     CDataEdit* layout_;
     QComboBox* mode_;
     QPushButton* layoutSet_;

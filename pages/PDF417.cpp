@@ -1,8 +1,8 @@
-#include "PDF417.h"
+#include "pages/PDF417.h"
 
-#include "PageControls.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +28,7 @@ constexpr uint8_t PDF417_CUT_OFF = 0;
 
 } // namespace
 
-CPDF417::CPDF417(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+CPDF417::CPDF417(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     rows_ = DigitsEdit(IDC_ROWS, QStringLiteral("X:"), this);
     rowsAuto_ =
         Named(new QCheckBox(QStringLiteral("Auto"), this), IDC_ROWS_AUTO, QStringLiteral("Auto X"));

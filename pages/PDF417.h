@@ -3,9 +3,9 @@
 // printer), module width, row height, error correction level; each change goes to the
 // printer at once.
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 
-class PageHost;
+class CommandHost;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -22,7 +22,7 @@ public:
     static constexpr int IDC_ERROR_LEVEL = 1097;
     static constexpr int IDC_CUT = 1104;
 
-    explicit CPDF417(PageHost* host, QWidget* parent = nullptr);
+    explicit CPDF417(CommandHost* host, QWidget* parent = nullptr);
 
 private:
     void OnRowsChanged();
@@ -34,7 +34,7 @@ private:
     void OnErrorLevelChanged(int row);
     void OnCutClicked(bool checked);
 
-    PageHost* host_;
+    CommandHost* host_;
     QLineEdit* rows_;
     QCheckBox* rowsAuto_;
     QLineEdit* columns_;

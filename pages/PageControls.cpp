@@ -1,8 +1,8 @@
-#include "PageControls.h"
+#include "pages/PageControls.h"
 
-#include "CommandEdit.h"
-#include "HexData.h"
-#include "HexText.h"
+#include "pages/CommandEdit.h"
+#include "pages/rules/HexData.h"
+#include "printer/HexText.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "QRCode.h"
+#include "pages/QRCode.h"
 
-#include "PageControls.h"
-#include "PageHost.h"
-#include "VrnxLib.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "printer/VrnxLib.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,7 +20,7 @@ const char* const ERROR_LEVEL_ROWS[] = {"7%", "15%", "25%", "30%"};
 
 } // namespace
 
-CQRCode::CQRCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+CQRCode::CQRCode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
     moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
     errorLevel_ =

@@ -2,9 +2,9 @@
 // The QR code parameter sub-page: version, module width and error correction level;
 // each change goes to the printer at once.
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 
-class PageHost;
+class CommandHost;
 class QComboBox;
 class QLineEdit;
 
@@ -15,14 +15,14 @@ public:
     static constexpr int IDC_ERROR_LEVEL = 1102;
     static constexpr int IDC_MODULE_WIDTH = 1103;
 
-    explicit CQRCode(PageHost* host, QWidget* parent = nullptr);
+    explicit CQRCode(CommandHost* host, QWidget* parent = nullptr);
 
 private:
     void OnVersionChanged(int row);
     void OnModuleWidthChanged();
     void OnErrorLevelChanged(int row);
 
-    PageHost* host_;
+    CommandHost* host_;
     QComboBox* version_;
     QLineEdit* moduleWidth_;
     QComboBox* errorLevel_;

@@ -1,14 +1,14 @@
-#include "TwoDCode.h"
+#include "pages/TwoDCode.h"
 
-#include "CodeLimits.h"
-#include "CommandEdit.h"
-#include "DMTX.h"
-#include "HexData.h"
-#include "PDF417.h"
-#include "PageControls.h"
-#include "PageHost.h"
-#include "QRCode.h"
-#include "VrnxLib.h"
+#include "pages/rules/CodeLimits.h"
+#include "pages/CommandEdit.h"
+#include "pages/DMTX.h"
+#include "pages/rules/HexData.h"
+#include "pages/PDF417.h"
+#include "pages/PageControls.h"
+#include "host/CommandHost.h"
+#include "pages/QRCode.h"
+#include "printer/VrnxLib.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,7 +55,7 @@ QString DataProblem(const std::string& text, bool hexForm, std::vector<uint8_t>&
 
 } // namespace
 
-C2DCode::C2DCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
+C2DCode::C2DCode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     style_ = Named(new QComboBox(this), IDC_STYLE, QStringLiteral("Code Style:"));
     data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Code Data:"));
     hex_ = Named(new QCheckBox(QStringLiteral("HEX"), this), IDC_HEX, QStringLiteral("HEX"));

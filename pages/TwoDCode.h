@@ -3,13 +3,13 @@
 // printer) and Print (prints the stored symbol), with the parameter sub-page of the
 // chosen style.
 
-#include "PageWidget.h"
+#include "pages/PageWidget.h"
 
 class CCommandEdit;
 class CDMTX;
 class CPDF417;
 class CQRCode;
-class PageHost;
+class CommandHost;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -26,7 +26,7 @@ public:
     static constexpr int IDC_SEND = 1110;
 
     // A null host leaves every handler inert.
-    explicit C2DCode(PageHost* host, QWidget* parent = nullptr);
+    explicit C2DCode(CommandHost* host, QWidget* parent = nullptr);
 
     CPDF417* PDF417Page() const { return pdf417_; }
     CQRCode* QRCodePage() const { return qrCode_; }
@@ -38,7 +38,7 @@ private:
     void OnSend();
     void OnPrint();
 
-    PageHost* host_;
+    CommandHost* host_;
     QComboBox* style_;
     CCommandEdit* data_;
     QCheckBox* hex_;

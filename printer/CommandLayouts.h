@@ -2,7 +2,7 @@
 // Byte layouts of the printer commands, one function per command. The operations of
 // CVRNX_LIB write these; variable data (text, stops, images) follows as separate writes.
 
-#include "CommandBytes.h"
+#include "printer/CommandBytes.h"
 
 namespace layout {
 

@@ -1,8 +1,8 @@
 // One-dimensional barcodes (GS h, GS w, GS H, GS k) and the two-dimensional symbols
 // of GS ( k: PDF417, QR code and DataMatrix.
 
-#include "CommandLayouts.h"
-#include "VrnxLib.h"
+#include "printer/CommandLayouts.h"
+#include "printer/VrnxLib.h"
 
 namespace layout {
 namespace {

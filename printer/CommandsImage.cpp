@@ -1,7 +1,7 @@
 // Raster images (GS v 0) and bit-image bands (ESC *).
 
-#include "CommandLayouts.h"
-#include "VrnxLib.h"
+#include "printer/CommandLayouts.h"
+#include "printer/VrnxLib.h"
 
 namespace layout {
 namespace {

@@ -1,8 +1,8 @@
 // The printer's serial interface settings (GS ( E), buffer clear (DLE DC4) and the
 // label and black-mark functions (FS ( L).
 
-#include "CommandLayouts.h"
-#include "VrnxLib.h"
+#include "printer/CommandLayouts.h"
+#include "printer/VrnxLib.h"
 
 namespace layout {
 namespace {

@@ -1,7 +1,7 @@
 // Status request (DLE EOT 5) and automatic status back (GS a).
 
-#include "CommandLayouts.h"
-#include "VrnxLib.h"
+#include "printer/CommandLayouts.h"
+#include "printer/VrnxLib.h"
 
 namespace layout {
 namespace {

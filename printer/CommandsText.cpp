@@ -1,7 +1,7 @@
 // Text, character style, layout and paper movement.
 
-#include "CommandLayouts.h"
-#include "VrnxLib.h"
+#include "printer/CommandLayouts.h"
+#include "printer/VrnxLib.h"
 
 namespace layout {
 

@@ -1,4 +1,4 @@
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <array>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The parser of the bytes the printer sends back: status bytes, ignored response bytes
 // and NUL-terminated responses.
 
-#include "VrnxLib.h"
+#include "printer/VrnxLib.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
 // The command channel: construction, the sent-bytes record and the single write that
 // every fixed command goes through.
 
-#include "VrnxLib.h"
+#include "printer/VrnxLib.h"
 
-#include "CommandBytes.h"
-#include "HexText.h"
+#include "printer/CommandBytes.h"
+#include "printer/HexText.h"
 
 CVRNX_LIB::CVRNX_LIB() : CSerialLine(VRNX_DEFAULT_OPTIONS) {}
 

@@ -10,8 +10,8 @@
 // operator's input first. An operation that makes one write returns the write's result;
 // one that makes several writes returns nothing.
 
-#include "SerialLine.h"
-#include "WindowMessages.h"
+#include "serial/SerialLine.h"
+#include "serial/WindowMessages.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "BlockBuffer.h"
+#include "serial/BlockBuffer.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "SerialLine.h"
+#include "serial/SerialLine.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PortMap.h"
+#include "serial/PortMap.h"
 
 #include <algorithm>
 #include <charconv>

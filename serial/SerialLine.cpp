@@ -1,5 +1,5 @@
 // CSerialLine: opening, configuring and closing the port, and the direct transfers.
-#include "SerialLine.h"
+#include "serial/SerialLine.h"
 
 #include <atomic>
 #include <cstdio>
@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "ManualResetEvent.h"
-#include "PortMap.h"
-#include "SerialPlatform.h"
-#include "WorkerThread.h"
+#include "serial/ManualResetEvent.h"
+#include "serial/PortMap.h"
+#include "serial/SerialPlatform.h"
+#include "serial/WorkerThread.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "BlockBuffer.h"
-#include "SerialTypes.h"
-#include "WindowMessages.h"
+#include "serial/BlockBuffer.h"
+#include "serial/SerialTypes.h"
+#include "serial/WindowMessages.h"
 
 class SerialDevice;
 class ManualResetEvent;

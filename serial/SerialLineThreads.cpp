@@ -4,10 +4,10 @@
 #include <chrono>
 #include <thread>
 
-#include "ManualResetEvent.h"
-#include "SerialLine.h"
-#include "SerialPlatform.h"
-#include "WorkerThread.h"
+#include "serial/ManualResetEvent.h"
+#include "serial/SerialLine.h"
+#include "serial/SerialPlatform.h"
+#include "serial/WorkerThread.h"
 
 namespace {
 

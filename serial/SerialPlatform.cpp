@@ -1,6 +1,6 @@
 // The parts of the serial device that every back end shares: time-outs, the
 // bounded transfers, the bounded flush and the comm-event wait.
-#include "SerialPlatform.h"
+#include "serial/SerialPlatform.h"
 
 #include <algorithm>
 #include <chrono>

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <string>
 
-#include "SerialTypes.h"
+#include "serial/SerialTypes.h"
 
 class SerialDevice {
 public:

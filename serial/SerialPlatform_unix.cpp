@@ -11,8 +11,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "SerialPlatform.h"
-#include "Termios2_linux.h"
+#include "serial/SerialPlatform.h"
+#include "serial/Termios2_linux.h"
 
 namespace {
 

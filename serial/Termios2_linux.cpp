@@ -1,4 +1,4 @@
-#include "Termios2_linux.h"
+#include "serial/Termios2_linux.h"
 
 #include <asm/termbits.h>
 #include <sys/ioctl.h>

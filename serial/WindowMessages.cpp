@@ -1,4 +1,4 @@
-#include "WindowMessages.h"
+#include "serial/WindowMessages.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "WorkerThread.h"
+#include "serial/WorkerThread.h"
 
 #include <sys/resource.h>
 #include <sys/syscall.h>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "ManualResetEvent.h"
+#include "serial/ManualResetEvent.h"
 
 class WorkerThread {
 public:

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "PortMap.h"
+#include "serial/PortMap.h"
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {

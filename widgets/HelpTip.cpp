@@ -1,4 +1,4 @@
-#include "HelpTip.h"
+#include "widgets/HelpTip.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "LampButton.h"
+#include "widgets/LampButton.h"
 
-#include "Icons.h"
+#include "widgets/Icons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Prompts.h"
+#include "widgets/Prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // 10,000 lines of text interpreted and rendered (and written as PNG when built
 // with Qt), against the time a printer at 100 mm per second needs to feed the
 // same paper, measured from the same run's output.
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #ifdef EMULATOR_BENCH_PNG
-#include "ReceiptImage.h"
+#include "emulator/ReceiptImage.h"
 #include <QBuffer>
 #include <QByteArray>
 #endif

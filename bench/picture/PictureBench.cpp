@@ -3,8 +3,8 @@
 // convert doing load, grey and threshold to a 1-bit PBM of the same file in the same
 // run. Best of several rounds each; the ratio is ours over convert's.
 
-#include "ImageBands.h"
-#include "PictureConversion.h"
+#include "console/samples/ImageBands.h"
+#include "console/samples/PictureConversion.h"
 
 #include <QDir>
 #include <QFileInfo>

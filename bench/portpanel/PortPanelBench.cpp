@@ -4,26 +4,23 @@
 // records row) with reading the same file and writing its hex text alone, the least
 // that recording a sent file costs. Prints "send text/read and hex ratio: X".
 
-#include "ControlIds.h"
-#include "HexText.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "RecordsModel.h"
-#include "TalvaneDlg.h"
+#include "console/ControlIds.h"
+#include "printer/HexText.h"
+#include "serial/PortMap.h"
+#include "widgets/Prompts.h"
+#include "console/RecordsModel.h"
+#include "console/TalvaneDlg.h"
+#include "tests/support/PrinterPeer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -36,51 +33,17 @@ double Milliseconds(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// The printer: reads and counts everything that arrives.
-class Drain {
-public:
-    Drain() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        char name[128];
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0 ||
-            ptsname_r(master_, name, sizeof name) != 0)
-            std::abort();
-        path_ = name;
-        thread_ = std::thread([this] {
-            char buffer[65536];
-            while (running_) {
-                pollfd fd{master_, POLLIN, 0};
-                if (poll(&fd, 1, 20) <= 0 || !(fd.revents & POLLIN)) continue;
-                const ssize_t n = read(master_, buffer, sizeof buffer);
-                if (n > 0) received_ += static_cast<size_t>(n);
-            }
-        });
-    }
-    ~Drain() {
-        running_ = false;
-        thread_.join();
-        close(master_);
-    }
-    const std::string& Path() const { return path_; }
-    size_t Received() const { return received_; }
-
-private:
-    int master_ = -1;
-    std::string path_;
-    std::atomic<bool> running_{true};
-    std::atomic<size_t> received_{0};
-    std::thread thread_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ScriptedPrompts prompts;
-    Drain printer;
+    PrinterPeer printer;
+    if (!printer.Ok()) return 1;
+    printer.CountOnly();
     PortMap ports;
-    ports.AddCommandLinePort(printer.Path());
+    ports.AddCommandLinePort(printer.SlavePath());
     CTalvaneDlg dlg(&ports);
     dlg.show();
     auto button = [&](int id) { return qobject_cast<QAbstractButton*>(dlg.Control(id)); };
@@ -118,7 +81,7 @@ int main(int argc, char** argv) {
         sendBest = std::min(sendBest, Milliseconds(Clock::now() - sendStart));
 
         expected += static_cast<size_t>(FILE_BYTES);
-        while (printer.Received() < expected)
+        while (printer.Count() < expected)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         dlg.Records().Clear();
     }

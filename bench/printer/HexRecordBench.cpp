@@ -2,7 +2,7 @@
 // (header plus data) into its hex text through the library's real sent-bytes record,
 // against a plain memcpy of the same number of text bytes.
 
-#include "VrnxLib.h"
+#include "printer/VrnxLib.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,11 +2,11 @@
 // the main dialog's records list (shown, offscreen) and compares the time with that of
 // producing the same hex texts alone. Prints "records/hexrecord ratio: X".
 
-#include "HexText.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "RecordsModel.h"
-#include "TalvaneDlg.h"
+#include "printer/HexText.h"
+#include "serial/PortMap.h"
+#include "widgets/Prompts.h"
+#include "console/RecordsModel.h"
+#include "console/TalvaneDlg.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
         // The same texts, each added to the list as a decoded, checked row, and the
         // view brought up to date.
-        dlg.OnRecordsClear();
+        dlg.Records().Clear();
         QApplication::processEvents();
         start = Clock::now();
         for (const auto& c : commands) dlg.AddOperationRecord(ToHexText(c.data(), c.size()));

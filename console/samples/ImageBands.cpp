@@ -1,4 +1,4 @@
-#include "ImageBands.h"
+#include "console/samples/ImageBands.h"
 
 #include <algorithm>
 #include <bit>

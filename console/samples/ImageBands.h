@@ -2,7 +2,7 @@
 // Cutting a dot matrix into what the image commands carry: bit-image bands (ESC *)
 // and the raster block (GS v 0). Both are clipped at the right to `columns` dots.
 
-#include "DotMatrix.h"
+#include "console/samples/DotMatrix.h"
 
 #include <cstdint>
 #include <vector>

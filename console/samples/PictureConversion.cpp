@@ -1,4 +1,4 @@
-#include "PictureConversion.h"
+#include "console/samples/PictureConversion.h"
 
 #include <QFile>
 #include <QImageReader>

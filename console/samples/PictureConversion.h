@@ -3,7 +3,7 @@
 // threshold. A dot is white when threshold < 0.299 R + 0.587 G + 0.114 B, black
 // otherwise; the comparison is exact, so a grey equal to the threshold is black.
 
-#include "DotMatrix.h"
+#include "console/samples/DotMatrix.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PicturePreview.h"
+#include "console/samples/PicturePreview.h"
 
 #include <QEvent>
 #include <QFrame>

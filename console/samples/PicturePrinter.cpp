@@ -1,11 +1,11 @@
-#include "PicturePrinter.h"
+#include "console/samples/PicturePrinter.h"
 
-#include "ImageBands.h"
-#include "PageHost.h"
-#include "PictureConversion.h"
-#include "PicturePreview.h"
-#include "Prompts.h"
-#include "VrnxLib.h"
+#include "console/samples/ImageBands.h"
+#include "host/CommandHost.h"
+#include "console/samples/PictureConversion.h"
+#include "console/samples/PicturePreview.h"
+#include "widgets/Prompts.h"
+#include "printer/VrnxLib.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -53,7 +53,7 @@ uint8_t High(int value) {
 const char* const PicturePrinter::OPEN_FILTER =
     "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|Others(*.*)|*.*||";
 
-PicturePrinter::PicturePrinter(PageHost& host, const PictureControls& controls)
+PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& controls)
     : host_(host), c_(controls) {
     previewSize_ = c_.previewFrame->size();
     preview_ = new PicturePreview(c_.previewFrame);
@@ -218,17 +218,18 @@ void PicturePrinter::SelectBitImageMode() {
 }
 
 void PicturePrinter::Print() {
-    if (host_.WarnIfPortClosed()) return;
-    if (matrix_.Empty()) return;
-    const int listIndex = c_.sizeList->currentIndex();
-    const int columns = std::min(matrix_.width, host_.PrintableWidth());
-    if (c_.bitImageMode->isChecked())
-        PrintBitImage(listIndex, columns);
-    else
-        PrintRaster(listIndex, columns);
+    host_.IssueScript([this](CommandScript& rows) {
+        if (matrix_.Empty()) return;
+        const int listIndex = c_.sizeList->currentIndex();
+        const int columns = std::min(matrix_.width, host_.PrintableWidth());
+        if (c_.bitImageMode->isChecked())
+            PrintBitImage(rows, listIndex, columns);
+        else
+            PrintRaster(rows, listIndex, columns);
+    });
 }
 
-void PicturePrinter::PrintBitImage(int listIndex, int columns) {
+void PicturePrinter::PrintBitImage(CommandScript& rows, int listIndex, int columns) {
     if (listIndex < 0 || listIndex >= BIT_IMAGE_MODE_COUNT) return;
     const BitImageMode mode = BIT_IMAGE_MODES[listIndex];
     const int count = BandCount(matrix_, mode.bandHeight);
@@ -237,16 +238,13 @@ void PicturePrinter::PrintBitImage(int listIndex, int columns) {
     bands.reserve(static_cast<size_t>(count));
     for (int band = 0; band < count; ++band)
         bands.push_back(BuildBitImageBand(matrix_, band, mode.bandHeight, columns));
-    CVRNX_LIB& printer = host_.Printer();
     for (const auto& band : bands) {
-        printer.PrintBitImage(mode.m, Low(columns), High(columns), band.data());
-        host_.RecordSent();
-        printer.PrintAndFeed(BAND_FEED);
-        host_.RecordSent();
+        rows([&](CVRNX_LIB& p) { p.PrintBitImage(mode.m, Low(columns), High(columns), band.data()); });
+        rows([](CVRNX_LIB& p) { p.PrintAndFeed(BAND_FEED); });
     }
 }
 
-void PicturePrinter::PrintRaster(int listIndex, int columns) {
+void PicturePrinter::PrintRaster(CommandScript& rows, int listIndex, int columns) {
     if (listIndex < 0 || listIndex >= RASTER_MODE_COUNT) return;
     // The row count travels in 16 bits: a taller picture would wrap it and the printer
     // would read the rest of the block as commands.
@@ -256,8 +254,8 @@ void PicturePrinter::PrintRaster(int listIndex, int columns) {
     }
     const int bytesPerRow = RasterBytesPerRow(columns);
     const std::vector<uint8_t> block = BuildRasterBlock(matrix_, columns);
-    host_.Printer().PrintRasterImage(static_cast<uint8_t>(listIndex), Low(bytesPerRow),
-                                     High(bytesPerRow), Low(matrix_.height), High(matrix_.height),
-                                     block.data());
-    host_.RecordSent();
+    rows([&](CVRNX_LIB& p) {
+        p.PrintRasterImage(static_cast<uint8_t>(listIndex), Low(bytesPerRow), High(bytesPerRow),
+                           Low(matrix_.height), High(matrix_.height), block.data());
+    });
 }

@@ -5,8 +5,8 @@
 // printable width of the selected model. The dialog forwards the clicks of its buttons;
 // the scroll bars are served here.
 
-#include "DotMatrix.h"
-#include "PicturePreview.h"
+#include "console/samples/DotMatrix.h"
+#include "console/samples/PicturePreview.h"
 
 #include <QImage>
 #include <QObject>
@@ -15,7 +15,8 @@
 #include <QSize>
 #include <QString>
 
-class PageHost;
+class CommandHost;
+class CommandScript;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -46,7 +47,7 @@ public:
     // Records the preview frame's size as the preview size, puts the preview into the
     // frame, hides the scroll bars and sets the group's start-up state where the
     // dialog has not (threshold "128", "Bit-image mode" with "24-dot double-density").
-    PicturePrinter(PageHost& host, const PictureControls& controls);
+    PicturePrinter(CommandHost& host, const PictureControls& controls);
     ~PicturePrinter() override;
 
     void OpenFile();           // 1051 "Open file"
@@ -75,10 +76,10 @@ private:
     void LayOutPreview();
     void OnScroll(Qt::Orientation orientation, int action);
     void Redraw();
-    void PrintBitImage(int listIndex, int columns);
-    void PrintRaster(int listIndex, int columns);
+    void PrintBitImage(CommandScript& rows, int listIndex, int columns);
+    void PrintRaster(CommandScript& rows, int listIndex, int columns);
 
-    PageHost& host_;
+    CommandHost& host_;
     PictureControls c_;
     QPointer<PicturePreview> preview_; // owned by the frame
     QString path_;

@@ -1,8 +1,8 @@
-#include "QuickSamples.h"
+#include "console/samples/QuickSamples.h"
 
-#include "PageHost.h"
-#include "SamplePicture.h"
-#include "VrnxLib.h"
+#include "host/CommandHost.h"
+#include "console/samples/SamplePicture.h"
+#include "printer/VrnxLib.h"
 
 #include <cstring>
 
@@ -62,7 +62,7 @@ template <typename T, size_t N> constexpr uint8_t CountOf(const T (&)[N]) {
 // The commands of the samples, each followed by its record row.
 class QuickSamples::Script {
 public:
-    explicit Script(PageHost& host) : host_(host), p_(host.Printer()) {}
+    explicit Script(CommandScript& rows) : rows_(rows), p_(rows.Printer()) {}
 
     void InitPrinter() { Record(p_.InitPrinter()); }
     void LineFeed() { Record(p_.LineFeed()); }
@@ -124,170 +124,181 @@ public:
 
 private:
     // The write results are not used: once started, a script sends every command.
-    void Record(int = 0) { host_.RecordSent(); }
+    void Record(int = 0) { rows_.Row(); }
 
-    PageHost& host_;
+    CommandScript& rows_;
     CVRNX_LIB& p_;
 };
 
 void QuickSamples::PrinterInit() {
-    if (host_.WarnIfPortClosed()) return;
-    Script(host_).InitPrinter();
+    host_.IssueScript([](CommandScript& rows) { Script(rows).InitPrinter(); });
 }
 
 void QuickSamples::FontSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print example: font", false);
-    s.Mode(MODE_DOUBLE_HEIGHT_WIDTH);
-    s.Text("Double-height & Double-width");
-    s.Mode(MODE_ITALIC_UNDERSCORE);
-    s.Text("Italic & (underscore)");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print example: font", false);
+        s.Mode(MODE_DOUBLE_HEIGHT_WIDTH);
+        s.Text("Double-height & Double-width");
+        s.Mode(MODE_ITALIC_UNDERSCORE);
+        s.Text("Italic & (underscore)");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::PrintSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: the printing and paper feed - in point");
-    s.Text("Print backward paper 100 points");
-    s.Feed(FEED_DOTS);
-    s.Mode(MODE_BOLD);
-    s.Text("Print Example: the printing and paper feed - word");
-    s.LineFeed();
-    s.Mode(MODE_NORMAL);
-    s.Text("2 lines of print backward paper");
-    s.FeedLines(FEED_LINES);
-    s.InitPrinter(); // this sample ends without the 48-dot feed
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: the printing and paper feed - in point");
+        s.Text("Print backward paper 100 points");
+        s.Feed(FEED_DOTS);
+        s.Mode(MODE_BOLD);
+        s.Text("Print Example: the printing and paper feed - word");
+        s.LineFeed();
+        s.Mode(MODE_NORMAL);
+        s.Text("2 lines of print backward paper");
+        s.FeedLines(FEED_LINES);
+        s.InitPrinter(); // this sample ends without the 48-dot feed
+    });
 }
 
 void QuickSamples::MarginsSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: Margins");
-    s.LeftMargin(SAMPLE_MARGIN);
-    s.RightMargin(SAMPLE_MARGIN);
-    s.Text("Left and right margins of 80 points, the print buffer also according to the page "
-           "margins automatically print control");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: Margins");
+        s.LeftMargin(SAMPLE_MARGIN);
+        s.RightMargin(SAMPLE_MARGIN);
+        s.Text("Left and right margins of 80 points, the print buffer also according to the page "
+               "margins automatically print control");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::CoordinateSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print example: the Horizon absolute coordinates");
-    s.Position(SAMPLE_POSITION);
-    s.Text("the Horizon absolute coordinates is 100 dots");
-    s.LineFeed();
-    s.Text("the Horizon absolute coordinates only effective once");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print example: the Horizon absolute coordinates");
+        s.Position(SAMPLE_POSITION);
+        s.Text("the Horizon absolute coordinates is 100 dots");
+        s.LineFeed();
+        s.Text("the Horizon absolute coordinates only effective once");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::DensitySample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print example: print density");
-    s.Density(DENSITY_HIGH);
-    s.Text("Print density of level 8");
-    s.LineFeed();
-    s.Density(DENSITY_MIDDLE);
-    s.Text("Print density of level 4");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print example: print density");
+        s.Density(DENSITY_HIGH);
+        s.Text("Print density of level 8");
+        s.LineFeed();
+        s.Density(DENSITY_MIDDLE);
+        s.Text("Print density of level 4");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::HorizontalTabSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: horizontal tab printing");
-    s.HorizontalTabs(HORIZONTAL_STOPS, CountOf(HORIZONTAL_STOPS));
-    s.Mode(MODE_BOLD);
-    s.Text("Option A");
-    s.HorizontalTab();
-    s.Text("Option B");
-    s.HorizontalTab();
-    s.Text("Option C");
-    s.LineFeed();
-    s.Mode(MODE_NORMAL);
-    s.Text("Data1");
-    s.HorizontalTab();
-    s.Text("Data2");
-    s.HorizontalTab();
-    s.Text("Data3");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: horizontal tab printing");
+        s.HorizontalTabs(HORIZONTAL_STOPS, CountOf(HORIZONTAL_STOPS));
+        s.Mode(MODE_BOLD);
+        s.Text("Option A");
+        s.HorizontalTab();
+        s.Text("Option B");
+        s.HorizontalTab();
+        s.Text("Option C");
+        s.LineFeed();
+        s.Mode(MODE_NORMAL);
+        s.Text("Data1");
+        s.HorizontalTab();
+        s.Text("Data2");
+        s.HorizontalTab();
+        s.Text("Data3");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::VerticalTabSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: vertial tab printing,,and some models support");
-    for (int row = 0; row < VERTICAL_ROWS; ++row) s.VerticalTabRow();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: vertial tab printing,,and some models support");
+        for (int row = 0; row < VERTICAL_ROWS; ++row) s.VerticalTabRow();
+        s.Tail();
+    });
 }
 
 void QuickSamples::PictureSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example:print raser bit image");
-    s.RasterImage(RASTER_NORMAL, SAMPLE_PICTURE_ROW_BYTES, SAMPLE_PICTURE_HEIGHT, SamplePicture());
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example:print raser bit image");
+        s.RasterImage(RASTER_NORMAL, SAMPLE_PICTURE_ROW_BYTES, SAMPLE_PICTURE_HEIGHT, SamplePicture());
+        s.Tail();
+    });
 }
 
 void QuickSamples::AlignmentSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print example: the horizontal alignment");
-    s.Alignment(ALIGN_LEFT);
-    s.Text("left home");
-    s.LineFeed();
-    s.Alignment(ALIGN_CENTER);
-    s.Text("Center");
-    s.LineFeed();
-    s.Alignment(ALIGN_RIGHT);
-    s.Text("Right home");
-    s.LineFeed();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print example: the horizontal alignment");
+        s.Alignment(ALIGN_LEFT);
+        s.Text("left home");
+        s.LineFeed();
+        s.Alignment(ALIGN_CENTER);
+        s.Text("Center");
+        s.LineFeed();
+        s.Alignment(ALIGN_RIGHT);
+        s.Text("Right home");
+        s.LineFeed();
+        s.Tail();
+    });
 }
 
 void QuickSamples::BarcodeSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: Print the one-dimensional bar code, and some models support");
-    s.Text("Example: EAN13");
-    s.LineFeed();
-    s.BarcodeHeight(BARCODE_HEIGHT);
-    s.BarcodeWidth(BARCODE_WIDTH);
-    s.BarcodeTextPosition(BARCODE_TEXT_BELOW);
-    s.Barcode(BARCODE_EAN13, BARCODE_DATA);
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: Print the one-dimensional bar code, and some models support");
+        s.Text("Example: EAN13");
+        s.LineFeed();
+        s.BarcodeHeight(BARCODE_HEIGHT);
+        s.BarcodeWidth(BARCODE_WIDTH);
+        s.BarcodeTextPosition(BARCODE_TEXT_BELOW);
+        s.Barcode(BARCODE_EAN13, BARCODE_DATA);
+        s.Tail();
+    });
 }
 
 void QuickSamples::QRCodeSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: Print the two-dimensional bar code, and some models support");
-    s.Text("Example: QRCode");
-    s.LineFeed();
-    s.QRVersion(QR_VERSION);
-    s.QRModuleSize(QR_MODULE_SIZE);
-    s.QRErrorLevel(QR_ERROR_LEVEL);
-    s.QRData(QR_SAMPLE_TEXT, QR_SAMPLE_LENGTH);
-    s.QRPrint();
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: Print the two-dimensional bar code, and some models support");
+        s.Text("Example: QRCode");
+        s.LineFeed();
+        s.QRVersion(QR_VERSION);
+        s.QRModuleSize(QR_MODULE_SIZE);
+        s.QRErrorLevel(QR_ERROR_LEVEL);
+        s.QRData(QR_SAMPLE_TEXT, QR_SAMPLE_LENGTH);
+        s.QRPrint();
+        s.Tail();
+    });
 }
 
 void QuickSamples::CuttingSample() {
-    if (host_.WarnIfPortClosed()) return;
-    Script s(host_);
-    s.Head("Print Example: cutting way, and some models support");
-    s.Text("haft-cut");
-    s.LineFeed();
-    s.Cut(CUT_FEED, CUT_HALF);
-    s.Tail();
+    host_.IssueScript([&](CommandScript& rows) {
+        Script s(rows);
+        s.Head("Print Example: cutting way, and some models support");
+        s.Text("haft-cut");
+        s.LineFeed();
+        s.Cut(CUT_FEED, CUT_HALF);
+        s.Tail();
+    });
 }
 
 bool QuickSamples::Run(int controlId) {

@@ -3,7 +3,7 @@
 // script of printer commands; every command becomes its own row in the operation
 // records, in order. With the port closed nothing is sent and nothing recorded.
 
-class PageHost;
+class CommandHost;
 
 // Control ids of the buttons.
 enum QuickSampleId : int {
@@ -24,7 +24,7 @@ enum QuickSampleId : int {
 
 class QuickSamples {
 public:
-    explicit QuickSamples(PageHost& host) : host_(host) {}
+    explicit QuickSamples(CommandHost& host) : host_(host) {}
 
     void PrinterInit();         // 1001 "Printer Init"
     void FontSample();          // 1035 "Font Sample"
@@ -45,5 +45,5 @@ public:
 
 private:
     class Script;
-    PageHost& host_;
+    CommandHost& host_;
 };

@@ -1,4 +1,4 @@
-#include "SamplePicture.h"
+#include "console/samples/SamplePicture.h"
 
 #include <array>
 #include <cstring>

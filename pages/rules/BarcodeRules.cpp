@@ -1,6 +1,6 @@
-#include "BarcodeRules.h"
+#include "pages/rules/BarcodeRules.h"
 
-#include "HexData.h"
+#include "pages/rules/HexData.h"
 
 namespace {
 

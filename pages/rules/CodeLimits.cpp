@@ -1,4 +1,4 @@
-#include "CodeLimits.h"
+#include "pages/rules/CodeLimits.h"
 
 // clang-format off
 const std::array<const char*, DATAMATRIX_SIZE_COUNT> DATAMATRIX_SIZES = {

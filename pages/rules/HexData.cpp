@@ -1,4 +1,4 @@
-#include "HexData.h"
+#include "pages/rules/HexData.h"
 
 namespace {
 

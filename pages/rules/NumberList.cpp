@@ -1,4 +1,4 @@
-#include "NumberList.h"
+#include "pages/rules/NumberList.h"
 
 #include <algorithm>
 #include <climits>

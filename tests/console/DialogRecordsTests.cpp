@@ -1,9 +1,9 @@
-#include "DialogTestSupport.h"
+#include "tests/console/DialogTestSupport.h"
 
-#include "HelpTip.h"
-#include "PtyPeer.h"
-#include "RecordsModel.h"
-#include "RecordsView.h"
+#include "widgets/HelpTip.h"
+#include "tests/support/PrinterPeer.h"
+#include "console/RecordsModel.h"
+#include "console/RecordsView.h"
 
 #include <QPushButton>
 
@@ -140,14 +140,11 @@ protected:
 };
 
 TEST(DialogRecords, ResendWritesCheckedRowsInOneWriteAndAddsNoRow) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
-    PortMap ports;
-    ports.AddCommandLinePort(peer.SlavePath());
-    ScriptedPrompts prompts;
-    WriteCountingDlg d(&ports);
-    d.show();
-    DialogFixture::ProcessEvents();
+    ConsoleDialog f(peer.SlavePath(),
+                    [](PortMap* ports) { return std::make_unique<WriteCountingDlg>(ports); });
+    auto& d = static_cast<WriteCountingDlg&>(*f.dlg);
     d.AddOperationRecord("1B 40 ");
     d.AddOperationRecord("1D 56 42 00 ");
     d.AddOperationRecord("0A ");

@@ -1,11 +1,11 @@
-#include "DialogTestSupport.h"
+#include "tests/console/DialogTestSupport.h"
 
-#include "HelpTip.h"
-#include "LampButton.h"
-#include "Pages.h"
-#include "PtyPeer.h"
-#include "RecordsModel.h"
-#include "TalvaneApp.h"
+#include "widgets/HelpTip.h"
+#include "widgets/LampButton.h"
+#include "pages/Pages.h"
+#include "tests/support/PrinterPeer.h"
+#include "console/RecordsModel.h"
+#include "console/TalvaneApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -149,14 +149,11 @@ TEST(DialogStartup, NoVisibleControlCoversAnother) {
 }
 
 TEST(DialogStartup, SendsNothingAndRecordsNothing) {
-    PtyPeer peer;
-    ASSERT_TRUE(peer.Ok());
-    PortMap ports;
-    ports.AddCommandLinePort(peer.SlavePath());
-    ScriptedPrompts prompts;
-    CTalvaneDlg dlg(&ports);
-    dlg.show();
-    DialogFixture::ProcessEvents();
+    PeerDialog f;
+    ASSERT_TRUE(f.peer.Ok());
+    CTalvaneDlg& dlg = *f.dlg;
+    PrinterPeer& peer = f.peer;
+    TestPrompts& prompts = f.prompts;
     EXPECT_FALSE(dlg.IsOpen());
     EXPECT_EQ(dlg.Records().Size(), 0);
     EXPECT_EQ(dlg.TakeSentText(), "");
@@ -166,7 +163,7 @@ TEST(DialogStartup, SendsNothingAndRecordsNothing) {
 }
 
 TEST(DialogStartup, PortListComesFromTheCommandLinePorts) {
-    PtyPeer a, b;
+    PrinterPeer a, b;
     ASSERT_TRUE(a.Ok() && b.Ok());
     const StartOptions o =
         ParseCommandLine({"talvane", "--port", QString::fromStdString(a.SlavePath()),

@@ -1,36 +1,20 @@
 #pragma once
-// Helpers for driving the real main dialog headless, as a person would.
+// The real main dialog for the start-up and records tests, and their file helpers.
 
-#include "ControlIds.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "TalvaneDlg.h"
+#include "tests/support/ConsoleDialog.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
-class QAbstractButton;
+// A dialog whose only port is a device that does not exist (or none at all).
+struct DialogFixture : ConsoleDialog {
+    static constexpr const char* NO_DEVICE = "/dev/null-test-port";
+    explicit DialogFixture(bool withPort = true) : ConsoleDialog(withPort ? NO_DEVICE : "") {}
 
-// A dialog started on a port map of its own (so tests do not see each other's
-// ports), with a scripted prompt seam installed before start-up.
-struct DialogFixture {
-    explicit DialogFixture(bool withPort = true);
-    ~DialogFixture();
-
-    PortMap ports;
-    ScriptedPrompts prompts;
-    std::unique_ptr<CTalvaneDlg> dlg;
-
-    void Click(int id);
-    void ClickButton(QAbstractButton* button);
     // Toggles the check box of a records row by clicking on it.
     void ClickRowCheck(int row);
     QString CellText(int row, int column) const;
-    int RowCount() const;
-    // Lets posted events (window messages, deferred scrolling) run.
-    static void ProcessEvents();
 };
 
 QString WriteTempFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content);

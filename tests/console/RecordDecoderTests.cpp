@@ -1,5 +1,5 @@
-#include "HexText.h"
-#include "RecordDecoder.h"
+#include "printer/HexText.h"
+#include "console/RecordDecoder.h"
 
 #include <gtest/gtest.h>
 #include <random>

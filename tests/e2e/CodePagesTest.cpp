@@ -1,14 +1,14 @@
 // The barcode page and the two-dimensional code page as the operator uses them: choose
 // the symbology, type the data, press Print (and Send); the vprinter process prints
 // them and an independent decoder reads the data back from the receipts.
-#include "ConsoleFixture.h"
-#include "DecodeSupport.h"
+#include "tests/e2e/ConsoleFixture.h"
+#include "tests/emulator/DecodeSupport.h"
 
-#include "Barcode.h"
-#include "DMTX.h"
-#include "PDF417.h"
-#include "QRCode.h"
-#include "TwoDCode.h"
+#include "pages/Barcode.h"
+#include "pages/DMTX.h"
+#include "pages/PDF417.h"
+#include "pages/QRCode.h"
+#include "pages/TwoDCode.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,13 +1,10 @@
 #pragma once
 // The real main dialog on the port of a vprinter process, and the operator's hands:
 // clicks, typing and list choices on controls found by their ids.
-#include "VprinterProcess.h"
+#include "tests/e2e/VprinterProcess.h"
 
-#include "ControlIds.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "RecordsModel.h"
-#include "TalvaneDlg.h"
+#include "console/RecordsModel.h"
+#include "tests/support/ConsoleDialog.h"
 
 #include <QString>
 #include <functional>
@@ -26,23 +23,23 @@ protected:
 
     // A control of the dialog itself, or of a page (the pages share ids such as 1087).
     QWidget* DialogControl(int id) const;
-    static QWidget* PageControl(QWidget* page, int id);
+    static QWidget* PageControl(QWidget* page, int id) { return hands::ControlIn(page, id); }
     template <typename T> T* PageAs(QWidget* page, int id) const {
         return qobject_cast<T*>(PageControl(page, id));
     }
 
-    void Click(QWidget* control);
+    void Click(QWidget* control) { hands::Click(control); }
     void ClickDialog(int id) { Click(DialogControl(id)); }
     // Selects the tab that holds page, by clicking on its tab.
     void ShowPage(QWidget* page);
     // Replaces the text of a line or multi-line edit by typing.
     void Retype(QWidget* edit, const QString& text);
-    // Opens the list and takes the row.
-    void Choose(QWidget* list, int row);
+    void Choose(QWidget* list, int row) { hands::Choose(list, row); }
 
-    // Lets events run until done() or the timeout; returns done().
-    static bool RunUntil(const std::function<bool()>& done, int ms);
-    static void ProcessEvents();
+    static bool RunUntil(const std::function<bool()>& done, int ms) {
+        return hands::RunUntil(done, ms);
+    }
+    static void ProcessEvents() { hands::ProcessEvents(); }
 
     // Bytes shown in the receive panel (it shows hex text from start-up).
     int ReceivedCount() const;
@@ -55,9 +52,8 @@ protected:
     vprinter::PaperBitmap TakeReceipt();
 
     std::unique_ptr<VprinterProcess> printer;
-    PortMap ports;
-    ScriptedPrompts prompts;
-    std::unique_ptr<CTalvaneDlg> dlg;
+    std::unique_ptr<ConsoleDialog> console;
+    CTalvaneDlg* dlg = nullptr;
 };
 
 // Waiting times: generous, the suite also runs under the sanitizers on two cores.

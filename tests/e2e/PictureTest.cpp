@@ -1,7 +1,7 @@
 // A picture file opened through the "Open file" dialog, printed in raster and in
 // 24-dot bit-image mode, comes back from the vprinter process dot for dot.
-#include "ConsoleFixture.h"
-#include "DecodeSupport.h"
+#include "tests/e2e/ConsoleFixture.h"
+#include "tests/emulator/DecodeSupport.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -64,7 +64,7 @@ protected:
     void Open(const QImage& picture, const QString& name) {
         const QString file = dir.filePath(name);
         ASSERT_TRUE(picture.save(file));
-        prompts.openPaths.push_back(file);
+        console->prompts.openPaths.push_back(file);
         ClickDialog(IDC_PICTURE_OPEN);
         ASSERT_EQ(qobject_cast<QLineEdit*>(DialogControl(IDC_PICTURE_PATH))->text(), file);
     }

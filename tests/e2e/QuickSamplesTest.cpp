@@ -1,12 +1,12 @@
 // "Printer Init" and the twelve quick test samples, clicked on the real dialog and
 // printed by the vprinter process; the receipts are read back with zxing-cpp.
-#include "ConsoleFixture.h"
-#include "DecodeSupport.h"
+#include "tests/e2e/ConsoleFixture.h"
+#include "tests/emulator/DecodeSupport.h"
 
-#include "QuickSamples.h"
-#include "SamplePicture.h"
+#include "console/samples/QuickSamples.h"
+#include "console/samples/SamplePicture.h"
 
-#include "PrinterState.h"
+#include "emulator/PrinterState.h"
 
 #include <ostream>
 

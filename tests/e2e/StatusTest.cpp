@@ -1,10 +1,10 @@
 // The status lamps and the label page's sensor reading against conditions switched on
 // the vprinter process's standard input, as a technician does at the bench.
-#include "ConsoleFixture.h"
+#include "tests/e2e/ConsoleFixture.h"
 
-#include "LampButton.h"
-#include "LayOut.h"
-#include "RecordsModel.h"
+#include "widgets/LampButton.h"
+#include "pages/LayOut.h"
+#include "console/RecordsModel.h"
 
 #include <QLineEdit>
 #include <QTest>

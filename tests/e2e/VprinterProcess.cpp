@@ -1,6 +1,6 @@
-#include "VprinterProcess.h"
+#include "tests/e2e/VprinterProcess.h"
 
-#include "PrinterState.h"
+#include "emulator/PrinterState.h"
 
 #include <QDir>
 #include <QImage>

@@ -2,7 +2,7 @@
 // The vprinter executable as the operator runs it beside the console: its device path
 // from standard output, conditions switched on its standard input, and its receipts
 // read back from the PNG files it writes into a folder of its own.
-#include "PaperBitmap.h"
+#include "emulator/PaperBitmap.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "ConsoleHost.h"
+#include "tests/emulator/ConsoleHost.h"
 
-#include "PortMap.h"
+#include "serial/PortMap.h"
 
 #include <thread>
 

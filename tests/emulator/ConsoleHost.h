@@ -2,8 +2,8 @@
 // The host side as the console runs it: a CVRNX_LIB opened on the virtual
 // printer's pseudo-terminal through the port map, with the console's options,
 // its sent-bytes record on, and the received bytes handed to the status parser.
-#include "VirtualPrinter.h"
-#include "VrnxLib.h"
+#include "emulator/VirtualPrinter.h"
+#include "printer/VrnxLib.h"
 
 #include <chrono>
 #include <string>

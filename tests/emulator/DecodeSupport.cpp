@@ -1,7 +1,7 @@
 #define ZX_USE_UTF8 1
-#include "DecodeSupport.h"
+#include "tests/emulator/DecodeSupport.h"
 
-#include "PrinterState.h"
+#include "emulator/PrinterState.h"
 
 #include <ZXing/ReadBarcode.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reads barcodes back from rendered paper with an independent decoder, and finds
 // pictures in it dot for dot.
-#include "PaperBitmap.h"
+#include "emulator/PaperBitmap.h"
 
 #include <ZXing/BarcodeFormat.h>
 

@@ -1,7 +1,7 @@
 // Images, status and set-up commands, unknown bytes and the stream itself.
-#include "ControlCommands.h"
-#include "DecodeSupport.h"
-#include "PrinterFixture.h"
+#include "emulator/ControlCommands.h"
+#include "tests/emulator/DecodeSupport.h"
+#include "tests/emulator/PrinterFixture.h"
 
 #include <gtest/gtest.h>
 

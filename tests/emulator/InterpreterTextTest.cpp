@@ -1,6 +1,6 @@
 // Text, layout and paper movement, from byte streams.
-#include "FontTables.h"
-#include "PrinterFixture.h"
+#include "emulator/FontTables.h"
+#include "tests/emulator/PrinterFixture.h"
 
 #include <gtest/gtest.h>
 

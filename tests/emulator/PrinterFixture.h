@@ -1,7 +1,7 @@
 #pragma once
 // An interpreter with its replies, receipts and log collected, for tests that
 // drive it with byte streams.
-#include "Interpreter.h"
+#include "emulator/Interpreter.h"
 
 #include <string>
 #include <vector>

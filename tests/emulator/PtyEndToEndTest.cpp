@@ -1,8 +1,8 @@
 // The virtual printer on a real pseudo-terminal, driven by the command library as
 // the console drives it; what it prints is read back by an independent decoder.
-#include "ConsoleHost.h"
-#include "DecodeSupport.h"
-#include "SampleScripts.h"
+#include "tests/emulator/ConsoleHost.h"
+#include "tests/emulator/DecodeSupport.h"
+#include "tests/emulator/SampleScripts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Receipt pictures and the live paper window (Qt, run offscreen).
-#include "PaperWindow.h"
-#include "ReceiptImage.h"
-#include "VirtualPrinter.h"
+#include "emulator/PaperWindow.h"
+#include "emulator/ReceiptImage.h"
+#include "emulator/VirtualPrinter.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "SampleScripts.h"
+#include "tests/emulator/SampleScripts.h"
 
-#include "DecodeSupport.h"
+#include "tests/emulator/DecodeSupport.h"
 
 #include <cstring>
 

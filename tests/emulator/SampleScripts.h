@@ -1,8 +1,8 @@
 #pragma once
 // The console's quick test samples as scripts of command operations, each command
 // recorded on its own, as the console's buttons send them.
-#include "ConsoleHost.h"
-#include "PaperBitmap.h"
+#include "tests/emulator/ConsoleHost.h"
+#include "emulator/PaperBitmap.h"
 
 #include <string>
 #include <vector>

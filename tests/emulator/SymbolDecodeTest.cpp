@@ -1,7 +1,7 @@
 // Barcodes and two-dimensional symbols printed from byte streams and read back by
 // an independent decoder.
-#include "DecodeSupport.h"
-#include "PrinterFixture.h"
+#include "tests/emulator/DecodeSupport.h"
+#include "tests/emulator/PrinterFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // "RTS/CTS" handshake. A pseudo-terminal has no CTS, so the dialog's port is the
 // scripted line of the engine's tests: the dialog opens it through its own COM Open,
 // with its own options and flow settings; only the device under the engine differs.
-#include "FaultDialog.h"
-#include "ScriptedLine.h"
+#include "tests/faults/FaultProbes.h"
+#include "tests/support/ScriptedLine.h"
 
 #include <QTemporaryDir>
 #include <atomic>
@@ -77,7 +77,7 @@ TEST(CtsHeldOff, FiveSecondsInTheMiddleOfASendEveryByteArrivesOnceInOrder) {
 
     auto script = std::make_shared<Script>();
     std::atomic<bool> cut{false};
-    FaultDialog f("/dev/scripted-printer", [&](PortMap* ports) {
+    ConsoleDialog f("/dev/scripted-printer", [&](PortMap* ports) {
         return std::make_unique<ScriptedPortDlg>(ports, script, &cut);
     });
     ASSERT_TRUE(f.OpenPort(HANDSHAKE_RTS_CTS));

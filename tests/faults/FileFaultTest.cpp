@@ -3,10 +3,10 @@
 // so it costs no disk), binary, empty, unreadable or gone by the time it is read.
 // The tests run as root, where a mode of 000 does not stop reading; the unreadable
 // file is a directory, which no one can read as a file.
-#include "FaultDialog.h"
-#include "FaultPty.h"
-#include "HexText.h"
-#include "RecordsModel.h"
+#include "tests/faults/FaultProbes.h"
+#include "tests/support/PrinterPeer.h"
+#include "printer/HexText.h"
+#include "console/RecordsModel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -65,7 +65,7 @@ bool SparseFile(const QString& path, qint64 size, const QByteArray& head = {}) {
 }
 
 // Makes the file of `fault` and queues its path as the file-dialog answer.
-QString Prepare(FaultDialog& f, const QTemporaryDir& dir, Fault fault,
+QString Prepare(ConsoleDialog& f, const QTemporaryDir& dir, Fault fault,
                 const QByteArray& tooLargeHead = {}) {
     const QString path = dir.filePath(QStringLiteral("%1.txt").arg(Name(fault)));
     bool made = true;
@@ -115,16 +115,16 @@ QByteArray HugeBmpHeader(qint64* fileSize) {
 }
 
 struct Fixture {
-    FaultPty pty;
+    PrinterPeer pty;
     QTemporaryDir dir;
-    FaultDialog f{pty.SlavePath()};
+    ConsoleDialog f{pty.SlavePath()};
 };
 
 } // namespace
 
 TEST(FileFaults, SendPanelImportLeavesTheEditAsItWas) {
     Fixture x;
-    FaultDialog& f = x.f;
+    ConsoleDialog& f = x.f;
     auto* edit = f.As<QPlainTextEdit>(IDC_SEND_EDIT);
     auto* hexBox = f.As<QCheckBox>(IDC_SEND_HEX);
     edit->setFocus();
@@ -160,7 +160,7 @@ TEST(FileFaults, SendPanelImportLeavesTheEditAsItWas) {
 
 TEST(FileFaults, SendTextSendsWhatItCanReadAndNothingElse) {
     Fixture x;
-    FaultDialog& f = x.f;
+    ConsoleDialog& f = x.f;
     ASSERT_TRUE(f.OpenPort());
     for (Fault fault : ALL_FAULTS) {
         SCOPED_TRACE(Name(fault));
@@ -192,7 +192,7 @@ TEST(FileFaults, SendTextSendsWhatItCanReadAndNothingElse) {
 
 TEST(FileFaults, RecordsImportKeepsTheRows) {
     Fixture x;
-    FaultDialog& f = x.f;
+    ConsoleDialog& f = x.f;
     const QString first = x.dir.filePath(QStringLiteral("first.txt"));
     ASSERT_TRUE(WriteBytes(first, "1B 40 \r\n0A \r\n"));
     f.prompts.openPaths.push_back(first);
@@ -226,7 +226,7 @@ TEST(FileFaults, RecordsImportKeepsTheRows) {
 
 TEST(FileFaults, PictureOpenSaysSoAndTheEarlierPictureStillPrints) {
     Fixture x;
-    FaultDialog& f = x.f;
+    ConsoleDialog& f = x.f;
     ASSERT_TRUE(f.OpenPort());
     QImage small(40, 30, QImage::Format_RGB32);
     small.fill(Qt::white);

@@ -1,8 +1,8 @@
 // The printer floods the console with 10 MiB of status bytes and text.
-#include "FaultDialog.h"
-#include "FaultPty.h"
-#include "HexText.h"
-#include "LampButton.h"
+#include "tests/faults/FaultProbes.h"
+#include "tests/support/PrinterPeer.h"
+#include "printer/HexText.h"
+#include "widgets/LampButton.h"
 
 #include <QPlainTextEdit>
 #include <thread>
@@ -55,9 +55,9 @@ std::vector<uint8_t> Flood(size_t total) {
 } // namespace
 
 TEST(ReceiveFlood, TenMiBKeepTheDisplayExactAndTheMemoryBounded) {
-    FaultPty pty;
+    PrinterPeer pty;
     ASSERT_TRUE(pty.Ok());
-    FaultDialog f(pty.SlavePath());
+    ConsoleDialog f(pty.SlavePath());
     ASSERT_TRUE(f.OpenPort());
     auto* receive = f.As<QPlainTextEdit>(IDC_RECEIVE_EDIT);
     ASSERT_NE(receive, nullptr);

@@ -1,8 +1,8 @@
 // A second program for the "port in use" case: opens the device given on its command
 // line as the console does (through the serial engine) and says whether it could.
 // Exit status: 0 opened, 3 refused, 2 bad usage.
-#include "PortMap.h"
-#include "SerialLine.h"
+#include "serial/PortMap.h"
+#include "serial/SerialLine.h"
 
 #include <cstdio>
 

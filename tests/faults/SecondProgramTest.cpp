@@ -1,6 +1,6 @@
 // A second program asks for the port the console has open.
-#include "FaultDialog.h"
-#include "FaultPty.h"
+#include "tests/faults/FaultProbes.h"
+#include "tests/support/PrinterPeer.h"
 
 #include <QCoreApplication>
 
@@ -45,9 +45,9 @@ int RunOpener(const std::string& device) {
 } // namespace
 
 TEST(SecondProgram, IsRefusedWhileTheConsoleHasThePortAndServedAfterwards) {
-    FaultPty pty;
+    PrinterPeer pty;
     ASSERT_TRUE(pty.Ok());
-    FaultDialog f(pty.SlavePath());
+    ConsoleDialog f(pty.SlavePath());
     // Nobody has it yet: the opener itself works.
     ASSERT_EQ(RunOpener(pty.SlavePath()), EXIT_OPENED);
 
@@ -64,9 +64,9 @@ TEST(SecondProgram, IsRefusedWhileTheConsoleHasThePortAndServedAfterwards) {
 }
 
 TEST(SecondProgram, ThatHoldsThePortMakesCOMOpenSaySo) {
-    FaultPty pty;
+    PrinterPeer pty;
     ASSERT_TRUE(pty.Ok());
-    FaultDialog f(pty.SlavePath());
+    ConsoleDialog f(pty.SlavePath());
     // The other program is the engine in this process: a line of its own on the same
     // device is a program of its own as far as the locks go.
     PortMap other;

@@ -2,8 +2,8 @@
 // in again. A pseudo-terminal whose master closes is the pulled device; it cannot come
 // back at the same node, so the console's port is a link (as /dev/serial/by-id/... is)
 // that is pointed at a fresh pseudo-terminal when the "device" returns.
-#include "FaultDialog.h"
-#include "FaultPty.h"
+#include "tests/faults/FaultProbes.h"
+#include "tests/support/PrinterPeer.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -49,14 +49,14 @@ bool PointLink(const QString& link, const std::string& target) {
 TEST(DeviceVanishes, DuringAPictureSendTheConsoleStaysWellAndReopensWhenItIsBack) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    auto first = std::make_unique<FaultPty>();
+    auto first = std::make_unique<PrinterPeer>();
     ASSERT_TRUE(first->Ok());
     const QString link = dir.filePath(QStringLiteral("printer"));
     ASSERT_TRUE(PointLink(link, first->SlavePath()));
     const QString picturePath = dir.filePath(QStringLiteral("big.png"));
     ASSERT_TRUE(StripedPicture().save(picturePath));
 
-    FaultDialog f(link.toStdString());
+    ConsoleDialog f(link.toStdString());
     ASSERT_TRUE(f.OpenPort());
     first->ReadAtMost(TAKEN_BEFORE_PULL);
 
@@ -70,9 +70,9 @@ TEST(DeviceVanishes, DuringAPictureSendTheConsoleStaysWellAndReopensWhenItIsBack
 
     TickProbe probe;
     ASSERT_TRUE(
-        f.RunUntil([&] { return first->Received() >= TAKEN_BEFORE_PULL; }, 20000 * TIME_SCALE))
-        << "the printer got " << first->Received() << " bytes";
-    ASSERT_LT(first->Received(), RASTER_BYTES) << "the send must still be running";
+        f.RunUntil([&] { return first->Count() >= TAKEN_BEFORE_PULL; }, 20000 * TIME_SCALE))
+        << "the printer got " << first->Count() << " bytes";
+    ASSERT_LT(first->Count(), RASTER_BYTES) << "the send must still be running";
 
     probe.Reset();
     first->CloseMaster();
@@ -97,7 +97,7 @@ TEST(DeviceVanishes, DuringAPictureSendTheConsoleStaysWellAndReopensWhenItIsBack
     EXPECT_LT(closing.elapsed(), 1500 * (TIME_SCALE == 1 ? 1 : 2));
     std::printf("[ vanish ] printer had %zu of %zu bytes; longest event-loop gap %lld ms; "
                 "Close COM took %lld ms\n",
-                first->Received(), RASTER_BYTES, static_cast<long long>(probe.MaxGapMs()),
+                first->Count(), RASTER_BYTES, static_cast<long long>(probe.MaxGapMs()),
                 static_cast<long long>(closing.elapsed()));
     EXPECT_FALSE(f.dlg->IsOpen());
     EXPECT_EQ(f.As<QPushButton>(IDC_COM_OPEN)->text(), QStringLiteral("Open COM"));
@@ -105,7 +105,7 @@ TEST(DeviceVanishes, DuringAPictureSendTheConsoleStaysWellAndReopensWhenItIsBack
     // The device comes back (at another node, behind the same link): it opens again
     // and takes new commands, and none of the dropped picture follows them.
     first.reset();
-    FaultPty second;
+    PrinterPeer second;
     ASSERT_TRUE(second.Ok());
     ASSERT_TRUE(PointLink(link, second.SlavePath()));
     ASSERT_TRUE(f.OpenPort()) << f.TipText().toStdString();

@@ -1,8 +1,8 @@
 // Any byte stream into the virtual printer's interpreter: no crash, no hang, and
 // memory bounded by the printer's own limits. The first byte chooses where the
 // stream is cut in two, so that commands split across reads are covered too.
-#include "ControlCommands.h"
-#include "Interpreter.h"
+#include "emulator/ControlCommands.h"
+#include "emulator/Interpreter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Any text into the hex text reader: never more bytes than characters, and the text
 // form of whatever it reads reads back to the same bytes. The bytes themselves as a
 // record's text round-trip too.
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Feeds arbitrary edit contents to the pages' data rules and checks what they promise:
 // accepted barcode data fits the print command and obeys its symbology, hex reading never
 // makes more bytes than pairs, and an accepted number list fits the list command.
-#include "BarcodeRules.h"
-#include "HexData.h"
-#include "NumberList.h"
+#include "pages/rules/BarcodeRules.h"
+#include "pages/rules/HexData.h"
+#include "pages/rules/NumberList.h"
 
 #include <cstdlib>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The record decoder, the positional byte reader and the records file reader take
 // any bytes without crashing, and a file that reads as good saves
 // and reads back to the same records.
-#include "RecordDecoder.h"
+#include "console/RecordDecoder.h"
 
 #include <cstdint>
 #include <cstdlib>

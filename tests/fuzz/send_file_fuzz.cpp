@@ -1,7 +1,7 @@
 // Any file into the send panel's import check: a file it takes gives only hex digits,
 // blanks, CRs and line breaks, every line holds something, and the result read as a
 // file again is taken too (a CR left before a line's end may go then, nothing else).
-#include "SendFile.h"
+#include "console/SendFile.h"
 
 #include <cstdint>
 #include <cstdlib>

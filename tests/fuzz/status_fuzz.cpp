@@ -2,8 +2,8 @@
 // port: the response collector stays inside its store, the response text is at most
 // what the store holds, and the notifications posted to the owner window are drained as
 // they come so the queue stays small.
-#include "VrnxLib.h"
-#include "WindowMessages.h"
+#include "printer/VrnxLib.h"
+#include "serial/WindowMessages.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "Barcode.h"
-#include "CommandEdit.h"
-#include "PageFixture.h"
+#include "pages/Barcode.h"
+#include "pages/CommandEdit.h"
+#include "tests/pages/PageFixture.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -89,7 +89,7 @@ TEST_F(BarcodePage, WidthHeightAndDisplayAreSentAsTyped) {
     EXPECT_EQ(host.tips[2].control, "ctl1082");
     EXPECT_EQ(host.tips[3].text, "Unit width of between 1 and 6");
     EXPECT_EQ(height->text(), "2550"); // the bad value stays as typed
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(BarcodePage, ClosedPortStopsEveryHandlerBeforeItsCheck) {
@@ -100,7 +100,7 @@ TEST_F(BarcodePage, ClosedPortStopsEveryHandlerBeforeItsCheck) {
     Click(print);
     EXPECT_TRUE(host.rows.empty());
     ASSERT_FALSE(host.tips.empty());
-    for (const TipShown& tip : host.tips) {
+    for (const PageHostStandIn::Tip& tip : host.tips) {
         EXPECT_EQ(tip.text, "Please Open the Port");
         EXPECT_EQ(tip.control, "ctl1000");
     }
@@ -120,7 +120,7 @@ TEST_F(BarcodePage, PrintChecksEachSymbologysData) {
     EXPECT_EQ(PrintAs(CODABAR, "1234"), "");
     EXPECT_EQ(PrintAs(CODE39, "abc"), "");
     EXPECT_EQ(PrintAs(CODE39, "ABC"), "1D 6B 45 03 41 42 43 ");
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
     EXPECT_EQ(data->toPlainText(), "ABC");
 }
 
@@ -158,7 +158,7 @@ TEST_F(BarcodePage, HexFormSendsTheParsedBytes) {
     Click(print);
     EXPECT_EQ(host.rows.size(), 1u);
     EXPECT_EQ(host.tips.size(), 2u);
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(BarcodePage, Code93TakesFunctionBytesOnlyAsText) {

@@ -1,6 +1,6 @@
-#include "DataEdit.h"
-#include "LayOut.h"
-#include "PageFixture.h"
+#include "pages/DataEdit.h"
+#include "pages/LayOut.h"
+#include "tests/pages/PageFixture.h"
 
 #include <QPushButton>
 
@@ -74,7 +74,7 @@ TEST_F(LayOutPage, ListsAreSentWithTheirSemicolonAndTheModeAsARawByte) {
     EXPECT_EQ(host.rows.back(), ListCommand("66 30 ", ";68;0;"));
     EXPECT_EQ(host.rows.size(), 3u);
     EXPECT_TRUE(host.tips.empty());
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(LayOutPage, CountsAndRangesAreCheckedBeforeThePort) {
@@ -125,7 +125,7 @@ TEST_F(LayOutPage, ListTooLongForItsLengthByteIsRefused) {
     Click(distancesSet);
     ASSERT_EQ(host.rows.size(), 1u);
     EXPECT_EQ(host.rows[0].substr(0, 18), "1C 28 4C FF 00 66 ");
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(LayOutPage, GetAndTheFeedButtons) {
@@ -140,7 +140,7 @@ TEST_F(LayOutPage, GetAndTheFeedButtons) {
     EXPECT_EQ(host.rows,
               (std::vector<std::string>{"1C 28 4C 02 00 64 30 ", "1C 28 4C 02 00 41 30 ",
                                         "1C 28 4C 02 00 42 30 ", "1C 28 4C 02 00 43 30 "}));
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 
     host.ClosePort();
     page->ShowSensorValue(QStringLiteral("77"));

@@ -1,9 +1,9 @@
-#include "CommandEdit.h"
-#include "DMTX.h"
-#include "PDF417.h"
-#include "PageFixture.h"
-#include "QRCode.h"
-#include "TwoDCode.h"
+#include "pages/CommandEdit.h"
+#include "pages/DMTX.h"
+#include "pages/PDF417.h"
+#include "tests/pages/PageFixture.h"
+#include "pages/QRCode.h"
+#include "pages/TwoDCode.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -64,7 +64,7 @@ TEST_F(TwoDCodePage, SendStoresTheSampleAsAQrCode) {
     EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 28 6B 2A 00 31 50 30 " + Hex(SAMPLE)}));
     Click(print);
     EXPECT_EQ(host.rows.back(), "1D 28 6B 03 00 31 51 30 ");
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(TwoDCodePage, HexDataIsStoredWithOrWithoutBlanks) {
@@ -84,7 +84,7 @@ TEST_F(TwoDCodePage, HexDataIsStoredWithOrWithoutBlanks) {
     EXPECT_EQ(data->toPlainText(), "123");
     Click(send);
     EXPECT_EQ(host.rows.back(), "1D 28 6B 06 00 35 50 30 31 32 33 ");
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(TwoDCodePage, PrintWithoutSendPrintsTheStoredPdf417) {
@@ -143,7 +143,7 @@ TEST_F(TwoDCodePage, DataBeyondTheLengthFieldIsRefused) {
     ASSERT_EQ(host.rows.size(), 1u);
     EXPECT_EQ(host.rows[0].substr(0, 24), "1D 28 6B FF FF 30 50 30 ");
     EXPECT_EQ(host.rows[0].size(), (8u + 65532u) * HEX_CHARS_PER_BYTE);
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 // ---- PDF417 parameters -----------------------------------------------------------------------
@@ -178,7 +178,7 @@ TEST_F(Pdf417Page, AutoBoxesEnableTheirEditsAndSendTheirNumbers) {
     EXPECT_EQ(host.rows,
               (std::vector<std::string>{"1D 28 6B 03 00 30 42 05 ", "1D 28 6B 03 00 30 41 05 ",
                                         "1D 28 6B 03 00 30 41 00 "}));
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 
     // With the port closed the edit still follows its box.
     host.ClosePort();
@@ -258,7 +258,7 @@ TEST_F(TwoDCodePage, QrModuleWidthAtItsBounds) {
     auto* version = Ctl<QComboBox>(qr, CQRCode::IDC_VERSION);
     EXPECT_FALSE(version->isEnabled());
     EXPECT_EQ(version->currentText(), "2");
-    EXPECT_EQ(host.Wire(), host.AllRows());
+    EXPECT_EQ(host.WireHex(), host.AllRows());
 }
 
 TEST_F(TwoDCodePage, DataMatrixModuleWidthAtItsBounds) {

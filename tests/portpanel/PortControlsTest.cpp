@@ -1,9 +1,9 @@
 // COM Open and Close, the baud-rate and handshake "Set" buttons, the model list and
 // the BUSY lamp, against the pseudo-terminal printer.
 
-#include "PanelFixture.h"
+#include "tests/portpanel/PanelFixture.h"
 
-#include "LampButton.h"
+#include "widgets/LampButton.h"
 
 #include <QComboBox>
 

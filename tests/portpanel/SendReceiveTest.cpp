@@ -1,12 +1,12 @@
 // The send panel (text and hex modes, Send, Print, Save, Import, Send text) and the
 // receive panel (both forms, Clear, the bound on what it keeps).
 
-#include "PanelFixture.h"
+#include "tests/portpanel/PanelFixture.h"
 
-#include "CommandEdit.h"
-#include "HelpTip.h"
-#include "HexText.h"
-#include "RecordsModel.h"
+#include "pages/CommandEdit.h"
+#include "widgets/HelpTip.h"
+#include "printer/HexText.h"
+#include "console/RecordsModel.h"
 
 #include <QCheckBox>
 #include <QDir>

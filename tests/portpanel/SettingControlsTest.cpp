@@ -1,9 +1,9 @@
 // The "Printer Setting" controls: the bytes each one sends and the rows it records,
 // the limits and their messages, and the closed-port check.
 
-#include "PanelFixture.h"
+#include "tests/portpanel/PanelFixture.h"
 
-#include "HelpTip.h"
+#include "widgets/HelpTip.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

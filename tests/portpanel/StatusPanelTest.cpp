@@ -1,10 +1,10 @@
 // "Read status", "Clear-Buf", the condition lamps driven by the printer's status bytes
 // and the sensor value shown on the label page.
 
-#include "PanelFixture.h"
+#include "tests/portpanel/PanelFixture.h"
 
-#include "LampButton.h"
-#include "LayOut.h"
+#include "widgets/LampButton.h"
+#include "pages/LayOut.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 // Every command operation, one named row each: the writes it makes, the text it
 // records, and the bytes that reach the printer's end of a pseudo-terminal.
 
-#include "PtyPeer.h"
-#include "RecordingLib.h"
+#include "tests/support/PrinterPeer.h"
+#include "tests/printer/RecordingLib.h"
 
 #include <gtest/gtest.h>
 
@@ -225,12 +225,12 @@ class CommandTable : public ::testing::TestWithParam<CommandRow> {};
 
 TEST_P(CommandTable, WritesRecordAndWireBytes) {
     const CommandRow& row = GetParam();
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     RecordingLib lib;
     // Direct writes, so the raw end marker follows the command on the same path.
     lib.ChangeOptions(lib.GetOptions(), 0);
-    ASSERT_TRUE(lib.Open(peer.PortNumber(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
+    ASSERT_TRUE(lib.Open(peer.Port(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
     lib.EnableSentRecord(1);
 
     row.send(lib);
@@ -243,7 +243,7 @@ TEST_P(CommandTable, WritesRecordAndWireBytes) {
     std::vector<uint8_t> wire = FromHexText(expected);
     wire.insert(wire.end(), END_MARKER.begin(), END_MARKER.end());
     ASSERT_TRUE(peer.WaitForMarker(END_MARKER, ARRIVAL_TIMEOUT));
-    EXPECT_EQ(peer.Received(), wire);
+    EXPECT_EQ(peer.Bytes(), wire);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CommandTable, ::testing::ValuesIn(ROWS),

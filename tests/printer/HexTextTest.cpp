@@ -1,7 +1,7 @@
 // The hex text writer and reader shared by the record, the operation records and the
 // console's HEX boxes.
 
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // A library object that also keeps every single write it makes as its own hex text
 // piece, so tests can see how a command is split into writes.
 
-#include "HexText.h"
-#include "VrnxLib.h"
+#include "printer/HexText.h"
+#include "printer/VrnxLib.h"
 
 #include <string>
 #include <vector>

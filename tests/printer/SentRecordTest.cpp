@@ -2,8 +2,8 @@
 // command written without an open port (or through the console's write thread) is
 // recorded exactly as it goes out.
 
-#include "PtyPeer.h"
-#include "RecordingLib.h"
+#include "tests/support/PrinterPeer.h"
+#include "tests/printer/RecordingLib.h"
 
 #include <gtest/gtest.h>
 
@@ -60,25 +60,25 @@ TEST(SentRecord, ClosedPortStillRecordsEveryByte) {
 }
 
 TEST(SentRecord, DisabledRecordStillWritesToThePort) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     CVRNX_LIB lib;
     lib.ChangeOptions(lib.GetOptions(), 0);
-    ASSERT_TRUE(lib.Open(peer.PortNumber(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
+    ASSERT_TRUE(lib.Open(peer.Port(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
     lib.SetAutoStatusBack(0x2F);
     ASSERT_TRUE(peer.WaitForBytes(3, ARRIVAL_TIMEOUT));
-    EXPECT_EQ(peer.Received(), (std::vector<uint8_t>{0x1D, 0x61, 0x2F}));
+    EXPECT_EQ(peer.Bytes(), (std::vector<uint8_t>{0x1D, 0x61, 0x2F}));
     EXPECT_EQ(lib.TakeSentText(), "");
 }
 
 // The console's configuration: transmit buffer and write thread. A picture and its
 // feed go out complete and in order, and each command's record is its own.
 TEST(SentRecord, ConsoleOptionsSendPicturesThroughTheWriteThread) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     CVRNX_LIB lib;
     lib.ChangeOptions(lib.GetOptions(), EN_CONSOLE_OPTIONS);
-    ASSERT_TRUE(lib.Open(peer.PortNumber(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
+    ASSERT_TRUE(lib.Open(peer.Port(), BAUD, NOPARITY, BYTE_SIZE, ONESTOPBIT));
     lib.EnableSentRecord(1);
 
     std::vector<uint8_t> raster(72 * 300);
@@ -96,7 +96,7 @@ TEST(SentRecord, ConsoleOptionsSendPicturesThroughTheWriteThread) {
 
     expected.insert(expected.end(), {0x1B, 0x4A, 0x18});
     ASSERT_TRUE(peer.WaitForBytes(expected.size(), ARRIVAL_TIMEOUT));
-    EXPECT_EQ(peer.Received(), expected);
+    EXPECT_EQ(peer.Bytes(), expected);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The parser of what the printer sends back: condition messages in their fixed order,
 // responses with any bytes inside, and what happens without an owner window.
 
-#include "PtyPeer.h"
-#include "VrnxLib.h"
+#include "tests/support/PrinterPeer.h"
+#include "printer/VrnxLib.h"
 
 #include <gtest/gtest.h>
 
@@ -157,7 +157,7 @@ TEST(StatusParserWithoutOwner, StateChangesButNothingIsPosted) {
 // The road back as the console takes it: bytes from the printer's end arrive through
 // the read thread, the receive notification, the receive buffer and the parser.
 TEST(StatusParserOnTheLine, StatusAndResponseFromThePeer) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow portWindow;
     QueueWindow owner;
@@ -166,7 +166,7 @@ TEST(StatusParserOnTheLine, StatusAndResponseFromThePeer) {
     lib.SetNotifyWindow(&portWindow);
     lib.ChangeOptions(lib.GetOptions(), EN_CONSOLE_OPTIONS);
     lib.SetNotifyCount(1);
-    ASSERT_TRUE(lib.Open(peer.PortNumber(), 9600, NOPARITY, 8, ONESTOPBIT));
+    ASSERT_TRUE(lib.Open(peer.Port(), 9600, NOPARITY, 8, ONESTOPBIT));
 
     const std::vector<uint8_t> fromPrinter = {0x04, 0x37, 0x64, 0x31, 0x32, 0x00, 0x00};
     ASSERT_TRUE(peer.Send(fromPrinter));

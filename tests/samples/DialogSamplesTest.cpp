@@ -2,15 +2,12 @@
 // dialog's own port open on a pseudo-terminal: what reaches the printer and the rows
 // the "Operational records" list gets.
 
-#include "PicturePrinter.h"
-#include "PtyPeer.h"
-#include "QuickSamples.h"
+#include "console/samples/PicturePrinter.h"
+#include "console/samples/QuickSamples.h"
 
-#include "HexText.h"
-#include "PortMap.h"
-#include "Prompts.h"
-#include "RecordsModel.h"
-#include "TalvaneDlg.h"
+#include "printer/HexText.h"
+#include "console/RecordsModel.h"
+#include "tests/support/ConsoleDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,31 +32,17 @@ class DialogSamples : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(peer.Ok());
-        ports.AddCommandLinePort(peer.SlavePath());
-        dlg = std::make_unique<CTalvaneDlg>(&ports);
-        dlg->show();
-        Settle();
         // The dialog's own wiring puts the picture preview into frame 1077.
         ASSERT_NE(dlg->findChild<QWidget*>(QStringLiteral("picturePreview")), nullptr);
         Click(1000); // "COM Open" on the only port of the list
         ASSERT_TRUE(dlg->IsOpen());
     }
-    void TearDown() override { dlg.reset(); }
 
-    static void Settle() {
-        for (int i = 0; i < 3; ++i) QApplication::processEvents();
-    }
-    void Click(int id) {
-        auto* button = dlg->ControlAs<QAbstractButton>(id);
-        ASSERT_NE(button, nullptr) << id;
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-        Settle();
-    }
+    void Click(int id) { f.Click(id); }
     std::vector<std::string> Rows(size_t from = 0) const {
-        std::vector<std::string> texts;
-        const auto& rows = dlg->Records().Rows();
-        for (size_t i = from; i < rows.size(); ++i) texts.push_back(rows[i].text);
-        return texts;
+        const std::vector<std::string> all = f.Rows();
+        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())),
+                                        all.end());
     }
     // Every recorded byte, in order, has reached the printer's end.
     void ExpectWireMatchesRecords() {
@@ -67,13 +50,13 @@ protected:
         for (const std::string& r : Rows()) all += r;
         const std::vector<uint8_t> expected = FromHexText(all);
         peer.WaitForBytes(expected.size(), ARRIVAL_TIMEOUT);
-        EXPECT_EQ(peer.Received(), expected);
+        EXPECT_EQ(peer.Bytes(), expected);
     }
 
-    PtyPeer peer;
-    PortMap ports;
-    ScriptedPrompts prompts;
-    std::unique_ptr<CTalvaneDlg> dlg;
+    PeerDialog f;
+    PrinterPeer& peer = f.peer;
+    TestPrompts& prompts = f.prompts;
+    CTalvaneDlg* dlg = f.dlg.get();
 };
 
 TEST_F(DialogSamples, QuickTestButtonsRecordOneRowPerCommand) {

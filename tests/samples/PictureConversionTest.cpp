@@ -2,8 +2,8 @@
 // scan-line paths against a pixel-by-pixel reading, the completeness checks that keep
 // cut-off files out, and the packing of dots into raster bytes.
 
-#include "PictureConversion.h"
-#include "ImageBands.h"
+#include "console/samples/PictureConversion.h"
+#include "console/samples/ImageBands.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PictureGroup.h"
+#include "tests/samples/PictureGroup.h"
 
 #include <QFile>
 #include <QTest>

@@ -3,9 +3,9 @@
 // it, a host on a pseudo-terminal, scripted file dialogs and message boxes, and a
 // temporary folder for the pictures a test makes.
 
-#include "PicturePrinter.h"
-#include "Prompts.h"
-#include "SampleHost.h"
+#include "console/samples/PicturePrinter.h"
+#include "widgets/Prompts.h"
+#include "tests/support/PageHostStandIn.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -41,7 +41,7 @@ public:
     void Print() { Click(print); }
     void ChooseListItem(int index);
 
-    SampleHost host;
+    PageHostStandIn host;
     ScriptedPrompts prompts;
     QTemporaryDir dir;
     QWidget dialog;

@@ -2,10 +2,10 @@
 // tests make with Qt, thresholds, the preview's scroll bars, both print modes with
 // their records and wire bytes, and the refusals.
 
-#include "PictureGroup.h"
-#include "PicturePreview.h"
+#include "tests/samples/PictureGroup.h"
+#include "console/samples/PicturePreview.h"
 
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -54,7 +54,7 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
     return ToHexText(bytes.data(), bytes.size());
 }
 
-std::vector<uint8_t> AllRecordBytes(const SampleHost& host) {
+std::vector<uint8_t> AllRecordBytes(const PageHostStandIn& host) {
     return host.RecordedBytes();
 }
 
@@ -73,7 +73,7 @@ TEST(PicturePrinting, StartUpState) {
     EXPECT_EQ(g.printer->PreviewSize(), QSize(300, 100));
     g.frame->resize(400, 120);
     g.Print(); // nothing converted yet
-    EXPECT_TRUE(g.host.records.empty());
+    EXPECT_TRUE(g.host.rows.empty());
     EXPECT_TRUE(g.host.tips.empty());
 }
 
@@ -134,14 +134,14 @@ TEST(PicturePrinting, ThresholdAbove255IsRefusedAtTheBox) {
     g.SetThreshold(QStringLiteral("256"));
     g.Open(file);
     ASSERT_EQ(g.host.tips.size(), 1u);
-    EXPECT_EQ(g.host.tips[0].control, g.threshold);
+    EXPECT_EQ(g.host.tips[0].widget, g.threshold);
     EXPECT_EQ(g.host.tips[0].text, QStringLiteral("Threshold can not be greater than 255"));
     EXPECT_TRUE(g.printer->Matrix().Empty());
     g.Click(g.ok);
     EXPECT_EQ(g.host.tips.size(), 2u);
     EXPECT_TRUE(g.printer->Matrix().Empty());
     g.Print();
-    EXPECT_TRUE(g.host.records.empty());
+    EXPECT_TRUE(g.host.rows.empty());
 
     // Fixed threshold and "OK": converted, and the bars fit the picture.
     g.SetThreshold(QStringLiteral("128"));
@@ -155,16 +155,16 @@ TEST(PicturePrinting, TwentyFourDotBandsEachFollowedByAFeed) {
     ASSERT_EQ(g.printer->Matrix().height, 30);
     g.Print(); // "24-dot double-density" is the start-up choice
 
-    ASSERT_EQ(g.host.records.size(), 4u);
+    ASSERT_EQ(g.host.rows.size(), 4u);
     for (int band = 0; band < 2; ++band) {
         const std::vector<uint8_t> expected = ExpectedBand(30, band, 24, 100, Pattern);
         ASSERT_EQ(expected.size(), 300u);
-        EXPECT_EQ(g.host.records[2 * band], "1B 2A 21 64 00 " + Hex(expected));
-        EXPECT_EQ(g.host.records[2 * band + 1], "1B 4A 18 ");
+        EXPECT_EQ(g.host.rows[2 * band], "1B 2A 21 64 00 " + Hex(expected));
+        EXPECT_EQ(g.host.rows[2 * band + 1], "1B 4A 18 ");
     }
     // Rows 30 to 47 of the second band are white: in every column the low two bits of
     // the first byte and both other bytes are clear.
-    const std::vector<uint8_t> second = FromHexText(g.host.records[2]);
+    const std::vector<uint8_t> second = FromHexText(g.host.rows[2]);
     for (int x = 0; x < 100; ++x) {
         EXPECT_EQ(second[5 + 3 * x] & 0x03, 0);
         EXPECT_EQ(second[5 + 3 * x + 1], 0);
@@ -180,22 +180,22 @@ TEST(PicturePrinting, EightDotSingleDensityGivesFourBands) {
     g.ChooseListItem(0);
     ASSERT_EQ(g.list->currentText(), QStringLiteral("8-dot single-density"));
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 8u);
+    ASSERT_EQ(g.host.rows.size(), 8u);
     for (int band = 0; band < 4; ++band) {
-        EXPECT_EQ(g.host.records[2 * band],
+        EXPECT_EQ(g.host.rows[2 * band],
                   "1B 2A 00 64 00 " + Hex(ExpectedBand(30, band, 8, 100, Pattern)));
-        EXPECT_EQ(g.host.records[2 * band + 1], "1B 4A 18 ");
+        EXPECT_EQ(g.host.rows[2 * band + 1], "1B 4A 18 ");
     }
-    g.host.records.clear();
+    g.host.rows.clear();
     g.ChooseListItem(1);
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 8u);
-    EXPECT_EQ(g.host.records[0].substr(0, 15), "1B 2A 01 64 00 ");
-    g.host.records.clear();
+    ASSERT_EQ(g.host.rows.size(), 8u);
+    EXPECT_EQ(g.host.rows[0].substr(0, 15), "1B 2A 01 64 00 ");
+    g.host.rows.clear();
     g.ChooseListItem(2);
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 4u);
-    EXPECT_EQ(g.host.records[0].substr(0, 15), "1B 2A 20 64 00 ");
+    ASSERT_EQ(g.host.rows.size(), 4u);
+    EXPECT_EQ(g.host.rows[0].substr(0, 15), "1B 2A 20 64 00 ");
 }
 
 TEST(PicturePrinting, WidePictureClippedToThePrintableWidth) {
@@ -209,18 +209,18 @@ TEST(PicturePrinting, WidePictureClippedToThePrintableWidth) {
     for (const Model& m : {Model{384, "1B 2A 21 80 01 ", "1D 76 30 00 30 00 0A 00 "},
                            Model{576, "1B 2A 21 40 02 ", "1D 76 30 00 48 00 0A 00 "}}) {
         g.host.printableWidth = m.width;
-        g.host.records.clear();
+        g.host.rows.clear();
         g.Click(g.bitImage);
         g.Print();
-        ASSERT_EQ(g.host.records.size(), 2u);
-        EXPECT_EQ(g.host.records[0], m.bandHeader + Hex(ExpectedBand(10, 0, 24, m.width, Pattern)));
+        ASSERT_EQ(g.host.rows.size(), 2u);
+        EXPECT_EQ(g.host.rows[0], m.bandHeader + Hex(ExpectedBand(10, 0, 24, m.width, Pattern)));
 
-        g.host.records.clear();
+        g.host.rows.clear();
         g.Click(g.raster);
         g.Print();
-        ASSERT_EQ(g.host.records.size(), 1u);
-        const std::vector<uint8_t> raster = FromHexText(g.host.records[0]);
-        EXPECT_EQ(g.host.records[0].substr(0, 24), m.rasterHeader);
+        ASSERT_EQ(g.host.rows.size(), 1u);
+        const std::vector<uint8_t> raster = FromHexText(g.host.rows[0]);
+        EXPECT_EQ(g.host.rows[0].substr(0, 24), m.rasterHeader);
         ASSERT_EQ(raster.size(), 8u + m.width / 8 * 10);
         // Spot check: dot (x, y) is bit 7 - x % 8 of byte x / 8 of row y.
         for (int y = 0; y < 10; ++y)
@@ -238,8 +238,8 @@ TEST(PicturePrinting, RasterRowsPadToWholeBytesWithWhite) {
     g.Click(g.raster);
     g.ChooseListItem(3); // "Quadruple"
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 1u); // no feed after a raster block
-    EXPECT_EQ(g.host.records[0], "1D 76 30 03 02 00 03 00 FF C0 FF C0 FF C0 ");
+    ASSERT_EQ(g.host.rows.size(), 1u); // no feed after a raster block
+    EXPECT_EQ(g.host.rows[0], "1D 76 30 03 02 00 03 00 FF C0 FF C0 FF C0 ");
     const std::vector<uint8_t> wire = AllRecordBytes(g.host);
     EXPECT_EQ(g.host.Wire(wire.size()), wire);
 }
@@ -250,9 +250,9 @@ TEST(PicturePrinting, TallerThanTheRasterFieldIsRefused) {
     g.Open(g.Save(Picture(1, 65536, AllBlack), QStringLiteral("tall.png")));
     ASSERT_EQ(g.printer->Matrix().height, 65536);
     g.Print();
-    EXPECT_TRUE(g.host.records.empty());
+    EXPECT_TRUE(g.host.rows.empty());
     ASSERT_EQ(g.host.tips.size(), 1u);
-    EXPECT_EQ(g.host.tips[0].control, g.print);
+    EXPECT_EQ(g.host.tips[0].widget, g.print);
     EXPECT_EQ(g.host.tips[0].text, QStringLiteral("Picture height can not be greater than 65535"));
     EXPECT_TRUE(g.host.lib.TakeSentText().empty());
     EXPECT_TRUE(g.host.WireAfterQuiet().empty());
@@ -260,9 +260,9 @@ TEST(PicturePrinting, TallerThanTheRasterFieldIsRefused) {
     // The largest height the field holds still prints.
     g.Open(g.Save(Picture(1, 65535, AllBlack), QStringLiteral("tallest.png")));
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 1u);
-    EXPECT_EQ(g.host.records[0].substr(0, 24), "1D 76 30 00 01 00 FF FF ");
-    EXPECT_EQ(FromHexText(g.host.records[0]).size(), 8u + 65535u);
+    ASSERT_EQ(g.host.rows.size(), 1u);
+    EXPECT_EQ(g.host.rows[0].substr(0, 24), "1D 76 30 00 01 00 FF FF ");
+    EXPECT_EQ(FromHexText(g.host.rows[0]).size(), 8u + 65535u);
 }
 
 TEST(PicturePrinting, ClosedPortWarnsAndSendsNothing) {
@@ -271,7 +271,7 @@ TEST(PicturePrinting, ClosedPortWarnsAndSendsNothing) {
     g.Print();
     ASSERT_EQ(g.host.tips.size(), 1u);
     EXPECT_EQ(g.host.tips[0].text, QStringLiteral("Please Open the Port"));
-    EXPECT_TRUE(g.host.records.empty());
+    EXPECT_TRUE(g.host.rows.empty());
     EXPECT_TRUE(g.host.lib.TakeSentText().empty());
 }
 
@@ -280,8 +280,8 @@ TEST(PicturePrinting, PrintAfterAFailedOpenPrintsTheEarlierPicture) {
     g.Click(g.raster);
     g.Open(g.Save(Picture(16, 2, Pattern), QStringLiteral("good.bmp")));
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 1u);
-    const std::string first = g.host.records[0];
+    ASSERT_EQ(g.host.rows.size(), 1u);
+    const std::string first = g.host.rows[0];
 
     QByteArray bmp = QFile::exists(g.dir.filePath("good.bmp")) ? QByteArray() : QByteArray();
     QFile good(g.dir.filePath(QStringLiteral("good.bmp")));
@@ -294,8 +294,8 @@ TEST(PicturePrinting, PrintAfterAFailedOpenPrintsTheEarlierPicture) {
     EXPECT_TRUE(g.printer->Picture().isNull());
 
     g.Print();
-    ASSERT_EQ(g.host.records.size(), 2u);
-    EXPECT_EQ(g.host.records[1], first);
+    ASSERT_EQ(g.host.rows.size(), 2u);
+    EXPECT_EQ(g.host.rows[1], first);
 }
 
 TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
@@ -328,7 +328,7 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
         EXPECT_EQ(g.prompts.MessageTexts(), QStringList({"picture load fail"}));
         g.Print();
     }
-    EXPECT_TRUE(g.host.records.empty());
+    EXPECT_TRUE(g.host.rows.empty());
     EXPECT_TRUE(g.host.tips.empty());
     EXPECT_TRUE(g.host.WireAfterQuiet().empty());
 

@@ -1,11 +1,11 @@
 // The quick test buttons, clicked as an operator would: each sample's records, one per
 // command and in order, and the bytes that reach the printer's end of a pseudo-terminal.
 
-#include "QuickSamples.h"
-#include "SampleHost.h"
-#include "SamplePicture.h"
+#include "console/samples/QuickSamples.h"
+#include "tests/support/PageHostStandIn.h"
+#include "console/samples/SamplePicture.h"
 
-#include "HexText.h"
+#include "printer/HexText.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -25,7 +25,7 @@ Records Join(std::initializer_list<Records> parts) {
 }
 
 std::string T(const std::string& text) {
-    return TextRecord(text);
+    return HexOf(text);
 }
 
 Records Head(const std::string& title) {
@@ -138,14 +138,14 @@ class QuickSample : public ::testing::TestWithParam<SampleCase> {};
 
 TEST_P(QuickSample, RecordsEachCommandAndSendsTheScript) {
     const SampleCase& c = GetParam();
-    SampleHost host;
+    PageHostStandIn host;
     ASSERT_TRUE(host.OpenPort());
     QuickSamples samples(host);
     SampleButtons buttons(samples);
 
     buttons.Click(c.id);
 
-    EXPECT_EQ(host.records, c.records);
+    EXPECT_EQ(host.rows, c.records);
     EXPECT_TRUE(host.tips.empty());
     const std::vector<uint8_t> expected =
         FromHexText(std::accumulate(c.records.begin(), c.records.end(), std::string()));
@@ -159,45 +159,45 @@ INSTANTIATE_TEST_SUITE_P(Buttons, QuickSample, ::testing::ValuesIn(SAMPLES),
                          });
 
 TEST(QuickSamples, RecordCountsAndKeyRuns) {
-    SampleHost host;
+    PageHostStandIn host;
     ASSERT_TRUE(host.OpenPort());
     QuickSamples samples(host);
     SampleButtons buttons(samples);
 
     buttons.Click(1001);
-    ASSERT_EQ(host.records.size(), 1u);
-    EXPECT_EQ(host.records[0], "1B 40 ");
+    ASSERT_EQ(host.rows.size(), 1u);
+    EXPECT_EQ(host.rows[0], "1B 40 ");
 
-    host.records.clear();
+    host.rows.clear();
     buttons.Click(1035);
-    EXPECT_EQ(host.records.size(), 12u);
+    EXPECT_EQ(host.rows.size(), 12u);
 
-    host.records.clear();
+    host.rows.clear();
     buttons.Click(1041);
-    EXPECT_EQ(host.records.size(), 12u);
-    EXPECT_EQ(std::count(host.records.begin(), host.records.end(), VERTICAL_ROW), 4);
+    EXPECT_EQ(host.rows.size(), 12u);
+    EXPECT_EQ(std::count(host.rows.begin(), host.rows.end(), VERTICAL_ROW), 4);
 
-    host.records.clear();
+    host.rows.clear();
     buttons.Click(1045);
-    const auto store = std::find_if(host.records.begin(), host.records.end(), [](auto& r) {
+    const auto store = std::find_if(host.rows.begin(), host.rows.end(), [](auto& r) {
         return r.rfind("1D 28 6B ", 0) == 0 && r.find("31 50 30 ") == 15;
     });
-    ASSERT_NE(store, host.records.end());
+    ASSERT_NE(store, host.rows.end());
     EXPECT_EQ(store->substr(9, 6), "1F 00 "); // pL pH: 28 data bytes + 3
     EXPECT_EQ(FromHexText(*store).size(), 8u + 28u);
 
-    host.records.clear();
+    host.rows.clear();
     buttons.Click(1046);
-    EXPECT_NE(std::find(host.records.begin(), host.records.end(), "1D 56 42 78 "),
-              host.records.end());
+    EXPECT_NE(std::find(host.rows.begin(), host.rows.end(), "1D 56 42 78 "),
+              host.rows.end());
 }
 
 TEST(QuickSamples, ClosedPortSendsAndRecordsNothing) {
-    SampleHost host; // port never opened
+    PageHostStandIn host; // port never opened
     QuickSamples samples(host);
     SampleButtons buttons(samples);
     for (const SampleCase& c : SAMPLES) buttons.Click(c.id);
-    EXPECT_TRUE(host.records.empty());
+    EXPECT_TRUE(host.rows.empty());
     ASSERT_EQ(host.tips.size(), std::size(SAMPLES));
     for (const auto& tip : host.tips) EXPECT_EQ(tip.text, QStringLiteral("Please Open the Port"));
     EXPECT_TRUE(host.lib.TakeSentText().empty());

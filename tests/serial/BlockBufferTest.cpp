@@ -8,9 +8,9 @@
 #include <random>
 #include <thread>
 
-#include "BlockBuffer.h"
-#include "PtyPeer.h"
-#include "TestSupport.h"
+#include "serial/BlockBuffer.h"
+#include "tests/support/PrinterPeer.h"
+#include "tests/support/SerialTestSupport.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ TEST(BlockBuffer, FailedAllocationDropsTheBytesWithoutCrashing) {
 }
 
 TEST(BlockBuffer, FailedAllocationInTheReceivePathDropsAndGoesOn) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     ASSERT_TRUE(line.Open(peer.Port(), 9600, NOPARITY, 8, ONESTOPBIT));

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "PortMap.h"
+#include "serial/PortMap.h"
 
 namespace fs = std::filesystem;
 

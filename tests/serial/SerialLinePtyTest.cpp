@@ -6,9 +6,9 @@
 #include <cstring>
 #include <thread>
 
-#include "PortMap.h"
-#include "PtyPeer.h"
-#include "TestSupport.h"
+#include "serial/PortMap.h"
+#include "tests/support/PrinterPeer.h"
+#include "tests/support/SerialTestSupport.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void ApplyConsoleTimeouts(CSerialLine& line) {
 }
 
 // Opens the way the console does: options 0x3C, notify count, 8N1, its time-outs.
-void OpenLikeConsole(CSerialLine& line, const PtyPeer& peer, uint32_t notifyCount = 1) {
+void OpenLikeConsole(CSerialLine& line, PrinterPeer& peer, uint32_t notifyCount = 1) {
     line.ChangeOptions(EN_WATCH_THREAD | EN_OVERLAPPED_IO, EN_CONSOLE_OPTIONS);
     line.SetNotifyCount(notifyCount);
     ASSERT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
@@ -38,7 +38,7 @@ void OpenLikeConsole(CSerialLine& line, const PtyPeer& peer, uint32_t notifyCoun
 }
 
 TEST(SerialLineOpen, OpensByPortNumberAndWritesDirectly) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     ASSERT_GE(peer.Port(), 901u);
     TestLine line(0);
@@ -62,7 +62,7 @@ TEST(SerialLineOpen, OpensByPortNumberAndWritesDirectly) {
 }
 
 TEST(SerialLineOpen, ResolvesThroughTheMapItIsGiven) {
-    PtyPeer peer; // registered in the global map as well
+    PrinterPeer peer; // registered in the global map as well
     ASSERT_TRUE(peer.Ok());
     PortMap own;
     const uint32_t number = own.AddCommandLinePort(peer.SlavePath());
@@ -97,7 +97,7 @@ TEST(SerialLineOpen, RejectsPortNumbersOutsideTheRangeWithoutTouchingAnything) {
 }
 
 TEST(SerialLineOpen, SecondOpenOfAPortInUseFails) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine first(0);
     TestLine second(0);
@@ -112,7 +112,7 @@ TEST(SerialLineOpen, SecondOpenOfAPortInUseFails) {
 }
 
 TEST(SerialLineState, EveryConsoleRateIsSetAndReadBack) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     ASSERT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
@@ -127,7 +127,7 @@ TEST(SerialLineState, EveryConsoleRateIsSetAndReadBack) {
 }
 
 TEST(SerialLineState, FramingParityAndFlowControlReachTheDevice) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     ASSERT_TRUE(line.Open(peer.Port(), 750000, EVENPARITY, 7, TWOSTOPBITS));
@@ -170,7 +170,7 @@ TEST(SerialLineState, FramingParityAndFlowControlReachTheDevice) {
 }
 
 TEST(SerialLineTimeouts, ConsoleReadTimeoutsAreHonoured) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     ASSERT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
@@ -208,7 +208,7 @@ TEST(SerialLineTimeouts, ConsoleReadTimeoutsAreHonoured) {
 }
 
 TEST(SerialLineConsole, LongWriteLeavesInChunksOf1024AndArrivesWhole) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(EN_WATCH_THREAD | EN_OVERLAPPED_IO);
     line.recordWrites = true;
@@ -223,7 +223,7 @@ TEST(SerialLineConsole, LongWriteLeavesInChunksOf1024AndArrivesWhole) {
 }
 
 TEST(SerialLineConsole, ReceivedBytesAreGatheredWithOneNotification) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow window;
     TestLine line(EN_WATCH_THREAD | EN_OVERLAPPED_IO);
@@ -245,7 +245,7 @@ TEST(SerialLineConsole, ReceivedBytesAreGatheredWithOneNotification) {
 }
 
 TEST(SerialLineConsole, NotifyCountHoldsTheNotificationUntilEnoughBytes) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow window;
     TestLine line(0);
@@ -267,7 +267,7 @@ TEST(SerialLineConsole, NotifyCountHoldsTheNotificationUntilEnoughBytes) {
 }
 
 TEST(SerialLineConsole, CloseWithBothThreadsRunningReturnsInTime) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     OpenLikeConsole(line, peer);
@@ -298,7 +298,7 @@ TEST(SerialLineConsole, WriteRecordsFirstAndQueuesEvenWhenClosed) {
 }
 
 TEST(SerialLineOverlapped, WatchThreadReceivesAndDrains) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow window;
     TestLine line(EN_WATCH_THREAD | EN_OVERLAPPED_IO | EN_RX_BUFFERING | EN_TX_BUFFER);
@@ -320,7 +320,7 @@ TEST(SerialLineOverlapped, WatchThreadReceivesAndDrains) {
 }
 
 TEST(SerialLineOverlapped, WithoutRxBufferingTheOwnerReadsThePort) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow window;
     TestLine line(EN_WATCH_THREAD | EN_OVERLAPPED_IO);
@@ -345,7 +345,7 @@ TEST(SerialLineOverlapped, WithoutRxBufferingTheOwnerReadsThePort) {
 namespace {
 
 TEST(SerialLinePolling, SynchronousWatchThreadReceivesAndDrains) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     QueueWindow window;
     TestLine line(EN_WATCH_THREAD | EN_RX_BUFFERING | EN_TX_BUFFER);

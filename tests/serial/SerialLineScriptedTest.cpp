@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "ScriptedLine.h"
+#include "tests/support/ScriptedLine.h"
 
 namespace {
 

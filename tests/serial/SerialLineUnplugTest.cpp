@@ -4,14 +4,14 @@
 
 #include <thread>
 
-#include "PtyPeer.h"
-#include "TestSupport.h"
+#include "tests/support/PrinterPeer.h"
+#include "tests/support/SerialTestSupport.h"
 
 namespace {
 
 constexpr uint32_t BAUD = 115200;
 
-void OpenLikeConsole(CSerialLine& line, const PtyPeer& peer) {
+void OpenLikeConsole(CSerialLine& line, PrinterPeer& peer) {
     line.ChangeOptions(EN_WATCH_THREAD | EN_OVERLAPPED_IO, EN_CONSOLE_OPTIONS);
     line.SetNotifyCount(1);
     ASSERT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
@@ -20,12 +20,13 @@ void OpenLikeConsole(CSerialLine& line, const PtyPeer& peer) {
 }
 
 TEST(SerialLineUnplug, ClosingTheMasterWhileBothThreadsRunIsSurvived) {
-    auto peer = std::make_unique<PtyPeer>();
+    auto peer = std::make_unique<PrinterPeer>();
     ASSERT_TRUE(peer->Ok());
     QueueWindow window;
     TestLine line(0);
     line.SetNotifyWindow(&window);
     OpenLikeConsole(line, *peer);
+    peer->Pause(true);
     // Fill the line until the write thread blocks in a port write.
     const auto data = Pattern(64 * 1024);
     line.Write(data.data(), static_cast<uint32_t>(data.size()));
@@ -54,7 +55,7 @@ TEST(SerialLineUnplug, ClosingTheMasterWhileBothThreadsRunIsSurvived) {
 }
 
 TEST(SerialLineUnplug, IdleOpenLineUsesAlmostNoCpu) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     OpenLikeConsole(line, peer);
@@ -64,10 +65,11 @@ TEST(SerialLineUnplug, IdleOpenLineUsesAlmostNoCpu) {
 }
 
 TEST(SerialLineBackpressure, WriteKeepsQueueingWhileTheWriteThreadWaits) {
-    PtyPeer peer;
+    PrinterPeer peer;
     ASSERT_TRUE(peer.Ok());
     TestLine line(0);
     OpenLikeConsole(line, peer);
+    peer.Pause(true);
     constexpr size_t PIECE = 1000;
     constexpr size_t PIECES = 80;
     const auto data = Pattern(PIECE * PIECES);
@@ -82,6 +84,7 @@ TEST(SerialLineBackpressure, WriteKeepsQueueingWhileTheWriteThreadWaits) {
     EXPECT_GT(held, 0u) << "the write thread is waiting on the full line";
     EXPECT_LT(held, data.size()) << "part of the data went out before the line filled";
     // The peer reads again: every byte arrives once and in order.
+    peer.Pause(false);
     const auto received = peer.Receive(data.size(), 10s);
     ASSERT_EQ(received.size(), data.size());
     EXPECT_TRUE(received == data);

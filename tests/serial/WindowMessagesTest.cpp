@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "WindowMessages.h"
+#include "serial/WindowMessages.h"
 
 using namespace std::chrono_literals;
 

@@ -1,5 +1,5 @@
-#include "CommandEdit.h"
-#include "DataEdit.h"
+#include "pages/CommandEdit.h"
+#include "pages/DataEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

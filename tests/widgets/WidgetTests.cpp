@@ -1,7 +1,7 @@
-#include "HelpTip.h"
-#include "Icons.h"
-#include "LampButton.h"
-#include "Prompts.h"
+#include "widgets/HelpTip.h"
+#include "widgets/Icons.h"
+#include "widgets/LampButton.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QImage>

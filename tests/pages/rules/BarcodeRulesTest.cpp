@@ -1,4 +1,4 @@
-#include "BarcodeRules.h"
+#include "pages/rules/BarcodeRules.h"
 
 #include <gtest/gtest.h>
 

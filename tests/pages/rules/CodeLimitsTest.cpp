@@ -1,4 +1,4 @@
-#include "CodeLimits.h"
+#include "pages/rules/CodeLimits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "NumberList.h"
+#include "pages/rules/NumberList.h"
 
 #include <gtest/gtest.h>
 

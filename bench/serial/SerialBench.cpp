@@ -1,0 +1,156 @@
+// Prints
+//   engine/raw write throughput ratio: X   (16 MiB through Write with options 0x3C to a
+//                                           pseudo-terminal, against a blocking write()
+//                                           loop of the same bytes; goal >= 0.9)
+//   blockbuffer/memcpy ratio: X            (64 MiB in 1 KiB appends and reads, against
+//                                           memcpy of the same bytes in and out)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <termios.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+#include "serial/BlockBuffer.h"
+#include "serial/SerialLine.h"
+#include "tests/support/PrinterPeer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr size_t WRITE_TOTAL = 16u << 20;
+constexpr size_t WRITE_PIECE = 4096;
+constexpr size_t ENGINE_CHUNK = 1024; // what the write thread hands to the port
+constexpr size_t BUFFER_TOTAL = 64u << 20;
+constexpr size_t BUFFER_PIECE = 1024;
+constexpr size_t BUFFER_BATCH = 64; // appends before the reads catch up
+constexpr int ROUNDS = 5;           // best of, to ride out a busy machine
+
+double Seconds(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The buffer comparison runs on one thread; its CPU time is steadier than the wall
+// clock on a shared machine.
+double ThreadCpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+constexpr auto ARRIVAL_TIMEOUT = std::chrono::minutes(2);
+
+// The printer's end, drained and counted: the same for the engine and the baseline.
+struct Drained : PrinterPeer {
+    Drained() {
+        if (!Ok()) std::exit(1);
+        CountOnly();
+    }
+};
+
+double EngineSeconds(const std::vector<char>& data) {
+    Drained pty;
+    CSerialLine line(EN_CONSOLE_OPTIONS);
+    if (!line.Open(pty.Port(), 115200, NOPARITY, 8, ONESTOPBIT)) std::exit(1);
+    line.CO_ = COMMTIMEOUTS{10, 0, 100, 0, 65535};
+    line.SetTimeouts();
+    const auto start = Clock::now();
+    for (size_t off = 0; off < data.size(); off += WRITE_PIECE)
+        line.Write(data.data() + off, static_cast<uint32_t>(WRITE_PIECE));
+    pty.WaitForBytes(data.size(), ARRIVAL_TIMEOUT);
+    const double seconds = Seconds(start);
+    if (pty.Count() != data.size())
+        std::fprintf(stderr, "engine: only %zu bytes arrived\n", pty.Count());
+    line.Close(500);
+    return seconds;
+}
+
+// A blocking write() loop of the same bytes, `piece` bytes per call (0: all at once).
+double RawSeconds(const std::vector<char>& data, size_t piece) {
+    Drained pty;
+    const int fd = open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios tio{};
+    tcgetattr(fd, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(fd, TCSANOW, &tio);
+    const auto start = Clock::now();
+    size_t off = 0;
+    while (off < data.size()) {
+        const size_t want = piece ? std::min(piece, data.size() - off) : data.size() - off;
+        const ssize_t n = write(fd, data.data() + off, want);
+        if (n <= 0) break;
+        off += static_cast<size_t>(n);
+    }
+    pty.WaitForBytes(data.size(), ARRIVAL_TIMEOUT);
+    const double seconds = Seconds(start);
+    close(fd);
+    return seconds;
+}
+
+double BlockBufferSeconds(const std::vector<char>& piece, std::vector<char>& out) {
+    BlockBuffer buffer;
+    const double start = ThreadCpuSeconds();
+    for (size_t done = 0; done < BUFFER_TOTAL; done += BUFFER_PIECE * BUFFER_BATCH) {
+        for (size_t i = 0; i < BUFFER_BATCH; ++i) {
+            BlockBuffer::LockScope lock(&buffer);
+            buffer.Write(piece.data() + i * BUFFER_PIECE, BUFFER_PIECE);
+        }
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            buffer.Read(out.data() + i * BUFFER_PIECE, BUFFER_PIECE, true);
+    }
+    return ThreadCpuSeconds() - start;
+}
+
+double MemcpySeconds(const std::vector<char>& piece, std::vector<char>& out) {
+    std::vector<char> staging(BUFFER_PIECE * BUFFER_BATCH);
+    const double start = ThreadCpuSeconds();
+    for (size_t done = 0; done < BUFFER_TOTAL; done += BUFFER_PIECE * BUFFER_BATCH) {
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            std::memcpy(staging.data() + i * BUFFER_PIECE, piece.data() + i * BUFFER_PIECE,
+                        BUFFER_PIECE);
+        // Keeps the copies from being optimised away.
+        asm volatile("" : : "r"(staging.data()) : "memory");
+        for (size_t i = 0; i < BUFFER_BATCH; ++i)
+            std::memcpy(out.data() + i * BUFFER_PIECE, staging.data() + i * BUFFER_PIECE,
+                        BUFFER_PIECE);
+        asm volatile("" : : "r"(out.data()) : "memory");
+    }
+    return ThreadCpuSeconds() - start;
+}
+
+} // namespace
+
+int main() {
+    std::vector<char> data(WRITE_TOTAL);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 31 + 7);
+
+    double engine = 1e9, raw = 1e9, rawChunked = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        raw = std::min(raw, RawSeconds(data, 0));
+        engine = std::min(engine, EngineSeconds(data));
+        rawChunked = std::min(rawChunked, RawSeconds(data, ENGINE_CHUNK));
+    }
+    const double mib = static_cast<double>(WRITE_TOTAL) / (1 << 20);
+    std::printf("engine write: %.1f MiB/s, raw write(): %.1f MiB/s, raw write() of 1 KiB "
+                "pieces: %.1f MiB/s\n",
+                mib / engine, mib / raw, mib / rawChunked);
+    std::printf("engine/raw write throughput ratio: %.2f\n", raw / engine);
+
+    std::vector<char> piece(BUFFER_PIECE * BUFFER_BATCH, 'x');
+    std::vector<char> out(BUFFER_PIECE * BUFFER_BATCH);
+    double bb = 1e9, mc = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        bb = std::min(bb, BlockBufferSeconds(piece, out));
+        mc = std::min(mc, MemcpySeconds(piece, out));
+    }
+    const double bufferMib = static_cast<double>(BUFFER_TOTAL) / (1 << 20);
+    std::printf("blockbuffer: %.0f MiB/s, memcpy: %.0f MiB/s\n", bufferMib / bb, bufferMib / mc);
+    std::printf("blockbuffer/memcpy ratio: %.2f\n", mc / bb);
+    return 0;
+}

@@ -1,0 +1,293 @@
+#include "console/SendReceivePanel.h"
+
+#include "console/ControlBuilder.h"
+#include "console/ControlIds.h"
+#include "console/SendFile.h"
+#include "console/TalvaneDlg.h"
+#include "pages/CommandEdit.h"
+#include "pages/PageControls.h"
+#include "printer/HexText.h"
+#include "widgets/Prompts.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
+
+using namespace ids;
+
+namespace {
+
+const QString SEND_FILTER = QStringLiteral("txt Files (*.txt)|*.txt||");
+const QString SEND_EXTENSION = QStringLiteral("txt");
+const QString SAVE_FAILED = QStringLiteral("Save failed");
+const QString NOTE_CAPTION = QStringLiteral("Note");
+const QString IMPORT_NOT_HEX = QStringLiteral(
+    "The contents of the file does not meet the hex command mode, the import operation is "
+    "canceled");
+const QString FILE_TOO_LARGE = QStringLiteral("The file is too large to send");
+const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import");
+
+// "Send text" reads the whole file and records it as hex text (three times its size);
+// beyond this the memory it takes is out of proportion for a test console.
+constexpr qint64 SEND_FILE_LIMIT = qint64(64) << 20;
+// Import puts the whole file into the send edit; a larger file is refused unread.
+constexpr qint64 IMPORT_FILE_LIMIT = qint64(16) << 20;
+
+// The receive panel keeps at most this many bytes; when more arrive, the oldest go
+// and the panel keeps the newest three quarters of the limit.
+constexpr qsizetype RECEIVE_LIMIT = qsizetype(64) << 10;
+constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
+
+constexpr char CH_CR = '\r';
+constexpr char CH_LF = '\n';
+constexpr int RECEIVE_MIN_HEIGHT = 48;
+
+// Bytes as the receive edit shows them in text form: one character per byte; CR, LF
+// and a CR LF pair (also one split between two arrivals) are one line break each.
+QString ReceivedText(const QByteArray& bytes, char previous) {
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char b = bytes[i];
+        const char before = i > 0 ? bytes[i - 1] : previous;
+        if (b == CH_LF && before == CH_CR) continue;
+        text.append(b == CH_CR ? QChar(QLatin1Char(CH_LF))
+                               : QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
+    }
+    return text;
+}
+
+QString ReceivedHex(const QByteArray& bytes) {
+    return QString::fromLatin1(ToHexText(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+} // namespace
+
+SendReceivePanel::SendReceivePanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
+    BuildSendGroup(parent);
+    BuildReceiveGroup(parent);
+}
+
+void SendReceivePanel::BuildSendGroup(QWidget* parent) {
+    QGroupBox* box = controls::Group(parent, QStringLiteral("Send Data"));
+    sendBox_ = box;
+    controls::Builder b(box, box->title());
+    sendEdit_ = controls::Named(new CCommandEdit(box), IDC_SEND_EDIT, QStringLiteral("Send Data"),
+                                box->title());
+    sendPath_ = b.Edit(IDC_SEND_PATH, QStringLiteral("File path"));
+    sendPath_->setReadOnly(true);
+    sendHex_ = b.Check(IDC_SEND_HEX, QStringLiteral("HEX"));
+    send_ = b.Button(IDC_SEND, QStringLiteral("Send"));
+    sendPrint_ = b.Button(IDC_SEND_PRINT, QStringLiteral("Print"));
+    sendClear_ = b.Button(IDC_SEND_CLEAR, QStringLiteral("Clear"));
+    sendImport_ = b.Button(IDC_SEND_IMPORT, QStringLiteral("Import"));
+    sendSave_ = b.Button(IDC_SEND_SAVE, QStringLiteral("Save"));
+
+    // Two columns of buttons keep the group low enough for a 800-pixel screen.
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(sendHex_, 0, 0);
+    buttons->addWidget(send_, 1, 0);
+    buttons->addWidget(sendPrint_, 1, 1);
+    buttons->addWidget(sendClear_, 2, 0);
+    buttons->addWidget(sendImport_, 2, 1);
+    buttons->addWidget(sendSave_, 3, 0);
+    buttons->setRowStretch(4, 1);
+
+    auto* g = new QGridLayout(box);
+    g->addWidget(sendEdit_, 0, 0);
+    g->addLayout(buttons, 0, 1);
+    g->addWidget(sendPath_, 1, 0);
+    sendText_ = b.Button(IDC_SEND_TEXT, QStringLiteral("Send text"));
+    g->addWidget(sendText_, 1, 1);
+    g->setRowStretch(0, 1);
+}
+
+void SendReceivePanel::BuildReceiveGroup(QWidget* parent) {
+    QGroupBox* box = controls::Group(parent, QStringLiteral("Receive Data"));
+    receiveBox_ = box;
+    controls::Builder b(box, box->title());
+    receiveEdit_ = controls::Named(new QPlainTextEdit(box), IDC_RECEIVE_EDIT,
+                                   QStringLiteral("Receive Data"), box->title());
+    receiveEdit_->setReadOnly(true);
+    receiveEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    receiveEdit_->setMinimumHeight(RECEIVE_MIN_HEIGHT);
+    receiveHex_ = b.Check(IDC_RECEIVE_HEX, QStringLiteral("HEX"));
+    receiveClear_ = b.Button(IDC_RECEIVE_CLEAR, QStringLiteral("Clear"));
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(receiveHex_);
+    buttons->addWidget(receiveClear_);
+    buttons->addStretch();
+    auto* h = new QHBoxLayout(box);
+    h->addWidget(receiveEdit_, 1);
+    h->addLayout(buttons);
+}
+
+void SendReceivePanel::Start() {
+    receiveHex_->setChecked(true);
+    sendHex_->setChecked(false);
+}
+
+void SendReceivePanel::Connect() {
+    connect(sendHex_, &QAbstractButton::clicked, this, &SendReceivePanel::SendHex);
+    connect(send_, &QAbstractButton::clicked, this, &SendReceivePanel::Send);
+    connect(sendPrint_, &QAbstractButton::clicked, this, &SendReceivePanel::SendPrint);
+    connect(sendClear_, &QAbstractButton::clicked, sendEdit_, &QPlainTextEdit::clear);
+    connect(sendSave_, &QAbstractButton::clicked, this, &SendReceivePanel::SendSave);
+    connect(sendImport_, &QAbstractButton::clicked, this, &SendReceivePanel::SendImport);
+    connect(sendText_, &QAbstractButton::clicked, this, &SendReceivePanel::SendText);
+    connect(receiveHex_, &QAbstractButton::clicked, this, &SendReceivePanel::ShowReceived);
+    connect(receiveClear_, &QAbstractButton::clicked, this, &SendReceivePanel::ClearReceived);
+    dlg_.OnMessage(CN_MSG_RECEIVE, [this](uintptr_t, intptr_t) { Receive(); });
+}
+
+void SendReceivePanel::ClearReceived() {
+    received_.clear();
+    receivePending_.clear();
+    receiveEdit_->clear();
+}
+
+void SendReceivePanel::SendHex() {
+    // Every byte survives the round trip, a zero byte too: the edit holds U+0000.
+    ConvertDataEdit(sendEdit_, sendHex_->isChecked());
+}
+
+void SendReceivePanel::Send() {
+    dlg_.IssueScript([this](CommandScript& rows) {
+        const QString text = sendEdit_->toPlainText();
+        if (text.isEmpty()) return;
+        rows([&](CVRNX_LIB& p) {
+            if (sendEdit_->HexMode()) {
+                const std::vector<uint8_t> bytes = FromHexText(text.toLatin1().toStdString());
+                // A text of separators only sends nothing and leaves no row.
+                if (!bytes.empty()) p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+            } else {
+                // Line breaks go out as CR LF.
+                const std::string bytes = EditBytes(text);
+                p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+            }
+        });
+    });
+}
+
+void SendReceivePanel::SendPrint() {
+    dlg_.Issue([](CVRNX_LIB& p) { p.LineFeed(); });
+}
+
+void SendReceivePanel::SendSave() {
+    const QString text = sendEdit_->toPlainText();
+    // The file holds hex text: converted from text mode, as typed in hex mode (with the
+    // edit's line breaks as CR LF).
+    const std::string bytes = EditBytes(text);
+    const std::string content = sendEdit_->HexMode() ? bytes : ToHexText(std::string_view(bytes));
+
+    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION) path += QStringLiteral(".txt");
+
+    // Written beside the old file and put in its place only when complete: a failed
+    // save leaves the old file as it was, and says so.
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(content.data(), static_cast<qint64>(content.size())) ==
+                           static_cast<qint64>(content.size()) &&
+                       file.commit();
+    if (!saved) dlg_.ShowHelpTip(sendEdit_, SAVE_FAILED);
+}
+
+void SendReceivePanel::SendImport() {
+    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER);
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    if (file.size() > IMPORT_FILE_LIMIT) {
+        dlg_.ShowHelpTip(sendEdit_, IMPORT_TOO_LARGE);
+        return;
+    }
+    const QByteArray content = file.readAll();
+    file.close();
+    // An empty file has nothing to import: the edit keeps what the operator had.
+    if (content.isEmpty()) return;
+
+    // The whole file is checked before the edit changes: a bad line changes nothing.
+    const std::optional<std::string> result =
+        ReadSendFile(std::string_view(content.constData(), static_cast<size_t>(content.size())));
+    if (!result) {
+        Prompts::MessageBox(&dlg_, NOTE_CAPTION, IMPORT_NOT_HEX, Prompts::OkOnly);
+        return;
+    }
+    sendEdit_->SetHexMode(true);
+    sendHex_->setChecked(true);
+    sendEdit_->setPlainText(QString::fromLatin1(*result));
+}
+
+void SendReceivePanel::SendText() {
+    dlg_.IssueScript([this](CommandScript& rows) {
+        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER);
+        if (path.isEmpty()) return;
+        sendPath_->setText(path);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return;
+        if (file.size() > SEND_FILE_LIMIT) {
+            dlg_.ShowHelpTip(sendPath_, FILE_TOO_LARGE);
+            return;
+        }
+        const QByteArray content = file.readAll();
+        // One write: the bytes queue for the write thread, which sends them while the
+        // window goes on.
+        rows([&](CVRNX_LIB& p) { p.Write(content.constData(), static_cast<uint32_t>(content.size())); });
+    });
+}
+
+void SendReceivePanel::Receive() {
+    const uint32_t n = dlg_.GetRxBuffer().Size();
+    if (n == 0) return; // an earlier notification took these bytes already
+    QByteArray bytes(static_cast<qsizetype>(n), Qt::Uninitialized);
+    bytes.resize(dlg_.GetRxBuffer().Read(bytes.data(), n, true));
+    // Showing bytes costs a layout of the edit's text; during a flood the arrivals of
+    // one pass of the event loop are shown together, so the window keeps answering.
+    if (receivePending_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { AppendReceived(std::exchange(receivePending_, {})); });
+    }
+    receivePending_.append(bytes);
+    for (const char b : bytes) dlg_.ParseStatusByte(static_cast<uint8_t>(b));
+}
+
+void SendReceivePanel::AppendReceived(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return;
+    const char previous = received_.isEmpty() ? '\0' : received_.back();
+    received_.append(bytes);
+    if (received_.size() > RECEIVE_LIMIT) {
+        // Dropping the oldest bytes now and then keeps the panel's cost bounded; the
+        // edit is filled again once per quarter of the limit.
+        received_.remove(0, received_.size() - RECEIVE_KEEP);
+        ShowReceived();
+        return;
+    }
+    const bool hex = receiveHex_->isChecked();
+    QTextCursor end(receiveEdit_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(hex ? ReceivedHex(bytes) : ReceivedText(bytes, previous));
+    QScrollBar* bar = receiveEdit_->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void SendReceivePanel::ShowReceived() {
+    const bool hex = receiveHex_->isChecked();
+    receiveEdit_->setPlainText(hex ? ReceivedHex(received_) : ReceivedText(received_, '\0'));
+    QScrollBar* bar = receiveEdit_->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}

@@ -1,0 +1,260 @@
+#include "console/SettingPanel.h"
+
+#include "console/ControlBuilder.h"
+#include "console/ControlIds.h"
+#include "console/TalvaneDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace ids;
+
+namespace {
+
+// Values sent as one byte must stay below this.
+constexpr int BYTE_LIMIT = 256;
+// The margins are counted in character columns of eight dots.
+constexpr int DOTS_PER_COLUMN = 8;
+
+const QString LINE_SPACING_MESSAGE = QStringLiteral("Set the line spacing can't greater than 255");
+const QString MARGIN_MESSAGE =
+    QStringLiteral("The left margin and right margin should be less than");
+const QString COORDINATE_MESSAGE = QStringLiteral("Absolute coordinates should be less than");
+const QString FEED_MESSAGE = QStringLiteral("Set of feeding distance can't greater than 255");
+
+constexpr uint8_t CUT_MODE_HALF = 0x42;
+constexpr uint8_t CUT_MODE_FULL = 0x41;
+
+// The style check boxes in the order they are laid out, with their bit of the style
+// byte of ESC ! (bit 0x01 is never set).
+struct StyleBox {
+    int id;
+    const char* caption;
+    uint8_t bit;
+};
+constexpr StyleBox STYLES[] = {
+    {IDC_DOUBLE_HIGH, "Double-high", 0x10}, {IDC_DOUBLE_WIDTH, "Double-width", 0x20},
+    {IDC_BOLD, "Bold", 0x08},               {IDC_ITALIC, "Italic", 0x02},
+    {IDC_FRAME, "Frame", 0x04},             {IDC_UNDERSCORE, "Underscore", 0x80},
+    {IDC_HIGHLIGHT, "Highlight", 0x40},
+};
+constexpr int STYLE_COLUMNS = 4;
+constexpr int ROW_GAP = 8;
+
+struct ComboDefaults {
+    std::initializer_list<const char*> items;
+    const char* selected;
+};
+const ComboDefaults FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
+const ComboDefaults ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
+const ComboDefaults DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
+const ComboDefaults SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
+
+void Fill(QComboBox* combo, const ComboDefaults& d) {
+    int position = 0;
+    for (const char* item : d.items) combo->insertItem(position++, QString::fromLatin1(item));
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(d.selected)));
+}
+
+// Lists whose selected item index (plus an offset) is the command's argument.
+struct ListCommand {
+    QComboBox* list;
+    int offset;
+    int (CVRNX_LIB::*command)(uint8_t);
+};
+
+uint8_t Byte(int value) {
+    return static_cast<uint8_t>(value);
+}
+
+} // namespace
+
+SettingPanel::SettingPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
+    box_ = new QWidget(parent);
+    auto* v = new QVBoxLayout(box_);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+
+    QGroupBox* box = controls::Group(box_, QStringLiteral("Printer Setting"));
+    controls::Builder b(box, box->title());
+    lineSpacing_ = b.DigitEdit(IDC_LINE_SPACING, QStringLiteral("Line spacing"));
+    leftMargin_ = b.DigitEdit(IDC_LEFT_MARGIN, QStringLiteral("Left margin"));
+    rightMargin_ = b.DigitEdit(IDC_RIGHT_MARGIN, QStringLiteral("Right margin"));
+    alignmentList_ = b.Combo(IDC_ALIGNMENT_LIST, QStringLiteral("Alignment"));
+    densityList_ = b.Combo(IDC_DENSITY_LIST, QStringLiteral("Density"));
+    coordinate_ = b.DigitEdit(IDC_COORDINATE, QStringLiteral("Coordinate"));
+    fontList_ = b.Combo(IDC_FONT_LIST, QStringLiteral("Font size"));
+    speedList_ = b.Combo(IDC_SPEED_LIST, QStringLiteral("Speed"));
+
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(3);
+    g->addWidget(b.Label(QStringLiteral("Line spacing"), lineSpacing_), 0, 0);
+    g->addWidget(lineSpacing_, 0, 1);
+    g->addWidget(b.Label(QStringLiteral("Left margin"), leftMargin_), 0, 2);
+    g->addWidget(leftMargin_, 0, 3);
+    g->addWidget(b.Label(QStringLiteral("Right margin"), rightMargin_), 0, 4);
+    g->addWidget(rightMargin_, 0, 5);
+    g->addWidget(b.Label(QStringLiteral("Alignment"), alignmentList_), 1, 0);
+    g->addWidget(alignmentList_, 1, 1);
+    g->addWidget(b.Label(QStringLiteral("Density"), densityList_), 1, 2);
+    g->addWidget(densityList_, 1, 3);
+    g->addWidget(b.Label(QStringLiteral("Coordinate"), coordinate_), 1, 4);
+    auto* coordRow = new QHBoxLayout;
+    coordRow->addWidget(coordinate_);
+    coordinateSet_ = b.Button(IDC_COORDINATE_SET, QStringLiteral("Set"));
+    coordRow->addWidget(coordinateSet_);
+    g->addLayout(coordRow, 1, 5);
+    g->addWidget(b.Label(QStringLiteral("Font size"), fontList_), 2, 0);
+    g->addWidget(fontList_, 2, 1);
+    g->addWidget(b.Label(QStringLiteral("Speed"), speedList_), 2, 2);
+    g->addWidget(speedList_, 2, 3, 1, 3);
+
+    auto* styles = new QGridLayout;
+    for (int i = 0; i < STYLE_COUNT; ++i) {
+        styles_[i] = b.Check(STYLES[i].id, QString::fromLatin1(STYLES[i].caption));
+        styles->addWidget(styles_[i], i / STYLE_COLUMNS, i % STYLE_COLUMNS);
+    }
+    g->addLayout(styles, 3, 0, 1, 6);
+    v->addWidget(box);
+
+    // Below the box: cut mode, cutting and feeding.
+    controls::Builder c(box_, QStringLiteral("Cut and feed"));
+    halfCut_ = c.Radio(IDC_HALF_CUT, QStringLiteral("Haft-Cut"));
+    QRadioButton* full = c.Radio(IDC_FULL_CUT, QStringLiteral("Full-Cut"));
+    auto* cutGroup = new QButtonGroup(box_);
+    cutGroup->addButton(halfCut_);
+    cutGroup->addButton(full);
+    cutFeed_ = c.DigitEdit(IDC_CUT_FEED, QStringLiteral("Feed"));
+    feedDistance_ = c.DigitEdit(IDC_FEED_DISTANCE, QStringLiteral("Feed distance"));
+    backDistance_ = c.DigitEdit(IDC_BACK_DISTANCE, QStringLiteral("Back distance"));
+    auto* cutRow = new QHBoxLayout;
+    cutRow->addWidget(new QLabel(QStringLiteral("Cut Mode"), box_));
+    cutRow->addWidget(halfCut_);
+    cutRow->addWidget(full);
+    cutRow->addSpacing(ROW_GAP);
+    cutRow->addWidget(c.Label(QStringLiteral("Feed"), cutFeed_));
+    cutRow->addWidget(cutFeed_);
+    cut_ = c.Button(IDC_CUT, QStringLiteral("Cut"));
+    cutRow->addWidget(cut_);
+    cutRow->addStretch();
+    auto* feedRow = new QHBoxLayout;
+    feed_ = c.Button(IDC_FEED, QStringLiteral("Feed"));
+    feedRow->addWidget(feed_);
+    feedRow->addWidget(feedDistance_);
+    feedRow->addSpacing(ROW_GAP);
+    back_ = c.Button(IDC_BACK, QStringLiteral("Back"));
+    feedRow->addWidget(back_);
+    feedRow->addWidget(backDistance_);
+    feedRow->addStretch();
+    v->addLayout(cutRow);
+    v->addLayout(feedRow);
+}
+
+void SettingPanel::FillLists() {
+    Fill(fontList_, FONTS);
+    Fill(alignmentList_, ALIGNMENTS);
+    Fill(densityList_, DENSITIES);
+    Fill(speedList_, SPEEDS);
+}
+
+void SettingPanel::Start() {
+    const struct {
+        QLineEdit* edit;
+        const char* text;
+    } defaults[] = {
+        {lineSpacing_, "33"}, {leftMargin_, "0"},      {rightMargin_, "0"},  {cutFeed_, "254"},
+        {feedDistance_, "33"}, {backDistance_, "33"}, {coordinate_, "0"},
+    };
+    for (const auto& d : defaults) d.edit->setText(QString::fromLatin1(d.text));
+    halfCut_->setChecked(true);
+}
+
+void SettingPanel::Connect() {
+    connect(lineSpacing_, &QLineEdit::textChanged, this, &SettingPanel::LineSpacingChange);
+    connect(leftMargin_, &QLineEdit::textChanged, this, [this] { MarginChange(false); });
+    connect(rightMargin_, &QLineEdit::textChanged, this, [this] { MarginChange(true); });
+
+    const ListCommand lists[] = {
+        {fontList_, 0, &CVRNX_LIB::SelectFont},
+        {alignmentList_, 0, &CVRNX_LIB::SetAlignment},
+        {densityList_, 1, &CVRNX_LIB::SetPrintDensity}, // items "1".."8"
+        {speedList_, 0, &CVRNX_LIB::SetPrintSpeed},
+    };
+    for (const ListCommand& list : lists) {
+        connect(list.list, &QComboBox::activated, this, [this, list](int index) {
+            dlg_.Issue(list.list, true, QString(),
+                       [&](CVRNX_LIB& p) { (p.*list.command)(Byte(index + list.offset)); });
+        });
+    }
+    for (QAbstractButton* style : styles_)
+        connect(style, &QAbstractButton::clicked, this, &SettingPanel::StyleClick);
+
+    connect(coordinateSet_, &QAbstractButton::clicked, this, &SettingPanel::CoordinateSet);
+    connect(cut_, &QAbstractButton::clicked, this, &SettingPanel::Cut);
+    connect(feed_, &QAbstractButton::clicked, this, [this] { FeedOrBack(feedDistance_, false); });
+    connect(back_, &QAbstractButton::clicked, this, [this] { FeedOrBack(backDistance_, true); });
+}
+
+void SettingPanel::LineSpacingChange() {
+    const int value = ReadNumber(lineSpacing_);
+    dlg_.Issue(lineSpacing_, value < BYTE_LIMIT, LINE_SPACING_MESSAGE,
+               [&](CVRNX_LIB& p) { p.SetLineSpacing(Byte(value)); });
+}
+
+void SettingPanel::MarginChange(bool rightEdit) {
+    const int left = ReadNumber(leftMargin_);
+    const int right = ReadNumber(rightMargin_);
+    const int columns = dlg_.PrintableWidth() / DOTS_PER_COLUMN;
+    // Both margins are reported at the left one.
+    dlg_.Issue(leftMargin_, left + right < columns, MARGIN_MESSAGE + QString::number(columns),
+               [&](CVRNX_LIB& p) {
+                   if (rightEdit)
+                       p.SetRightMargin(Byte(right));
+                   else
+                       p.SetLeftMargin(Byte(left));
+               });
+}
+
+void SettingPanel::StyleClick() {
+    uint8_t style = 0;
+    for (int i = 0; i < STYLE_COUNT; ++i)
+        if (styles_[i]->isChecked()) style |= STYLES[i].bit;
+    dlg_.Issue([&](CVRNX_LIB& p) { p.SetPrintMode(style); });
+}
+
+void SettingPanel::CoordinateSet() {
+    const int value = ReadNumber(coordinate_);
+    const int width = dlg_.PrintableWidth();
+    dlg_.Issue(coordinate_, value < width, COORDINATE_MESSAGE + QString::number(width),
+               [&](CVRNX_LIB& p) {
+                   coordinate_->setText(QStringLiteral("0"));
+                   p.SetAbsolutePosition(static_cast<uint16_t>(value));
+               });
+}
+
+void SettingPanel::Cut() {
+    const int distance = ReadNumber(cutFeed_);
+    const bool half = halfCut_->isChecked();
+    dlg_.Issue(cutFeed_, distance < BYTE_LIMIT, FEED_MESSAGE, [&](CVRNX_LIB& p) {
+        p.CutPaper(Byte(distance), half ? CUT_MODE_HALF : CUT_MODE_FULL);
+    });
+}
+
+void SettingPanel::FeedOrBack(QLineEdit* edit, bool back) {
+    const int distance = ReadNumber(edit);
+    dlg_.Issue(edit, distance < BYTE_LIMIT, FEED_MESSAGE, [&](CVRNX_LIB& p) {
+        if (back)
+            p.PrintAndBackFeed(Byte(distance));
+        else
+            p.PrintAndFeed(Byte(distance));
+    });
+}

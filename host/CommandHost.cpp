@@ -1,0 +1,68 @@
+#include "host/CommandHost.h"
+
+#include "host/FlowControl.h"
+#include "printer/VrnxLib.h"
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+// Lets the printer take a setup command at the quiet settings before they change back.
+constexpr auto SETUP_WAIT = std::chrono::milliseconds(100);
+constexpr uint32_t QUIET_STOP_WAIT_MS = 500;
+constexpr uint32_t QUIET_PURGE = PURGE_TXABORT | PURGE_TXCLEAR;
+} // namespace
+
+CommandScript::CommandScript(CommandHost& host) : host_(host), printer_(host.Printer()) {}
+
+void CommandScript::Row() {
+    host_.RecordSent();
+}
+
+bool CommandHost::WarnIfPortClosed() {
+    if (Printer().IsOpen()) return false;
+    WarnPortClosed();
+    return true;
+}
+
+void CommandHost::RecordSent() {
+    AddOperationRecord(Printer().TakeSentText());
+}
+
+bool CommandHost::IssueSetup(std::initializer_list<Command> commands,
+                             const std::function<void(DCB&)>& restore) {
+    if (WarnIfPortClosed()) return false;
+    CVRNX_LIB& line = Printer();
+    // The quiet line: nothing left to send and no flow control, so the commands go out
+    // at once whatever state the printer's handshake is in.
+    line.StopThreads(QUIET_STOP_WAIT_MS);
+    line.GetTxBuffer().Clear(true);
+    line.Purge(QUIET_PURGE);
+    DCB kept = line.DCB_;
+    flow::ApplyFlowRow(line.DCB_, flow::RowOf(flow::HANDSHAKE_NONE));
+    line.SetState();
+    line.BeginThread();
+    for (const Command& command : commands) {
+        command(line);
+        RecordSent();
+    }
+    std::this_thread::sleep_for(SETUP_WAIT);
+    if (restore) restore(kept);
+    line.DCB_ = kept;
+    line.SetState();
+    return true;
+}
+
+int ReadNumber(const QString& text) {
+    // Read like the C library's decimal conversion: leading blanks, a sign, then
+    // digits up to the first other character; nothing readable gives 0.
+    const QByteArray bytes = text.toLatin1();
+    errno = 0;
+    const long value = std::strtol(bytes.constData(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
