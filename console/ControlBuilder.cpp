@@ -32,6 +32,12 @@ void Name(QWidget* w, int id, const QString& name, const QString& group) {
     if (!group.isEmpty()) w->setAccessibleDescription(group);
 }
 
+void Fill(QComboBox* combo, const ListItems& list) {
+    int position = 0;
+    for (const char* item : list.items) combo->insertItem(position++, QString::fromLatin1(item));
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(list.selected)));
+}
+
 QGroupBox* Group(QWidget* parent, const QString& title) {
     auto* g = new QGroupBox(title, parent);
     g->setAccessibleName(title);

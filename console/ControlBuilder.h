@@ -4,6 +4,7 @@
 // of several same-named buttons ("Set", "Clear") this one is.
 
 #include <QString>
+#include <initializer_list>
 #include <utility>
 
 class CLampButton;
@@ -26,6 +27,14 @@ template <typename W> W* Named(W* w, int id, const QString& name, const QString&
     Name(w, id, name, group);
     return w;
 }
+
+// A list's start-up items and the one selected.
+struct ListItems {
+    std::initializer_list<const char*> items;
+    const char* selected;
+};
+// Inserts the items into `combo` and selects the named one.
+void Fill(QComboBox* combo, const ListItems& list);
 
 // A titled group box with the title as its accessible name.
 QGroupBox* Group(QWidget* parent, const QString& title);

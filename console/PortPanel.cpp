@@ -68,21 +68,11 @@ constexpr intptr_t CTS_ON = 1;
 constexpr int PORT_NUMBER_OFFSET = 3;
 const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
 
-struct ComboDefaults {
-    std::initializer_list<const char*> items;
-    const char* selected;
-};
-const ComboDefaults BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
+const controls::ListItems BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
                                    "375000", "500000", "600000", "750000"},
                                   "9600"};
-const ComboDefaults HANDSHAKES = {{"None", "RTS/CTS", "Xon/Xoff"}, "None"};
-const ComboDefaults MODELS = {{"58mm", "80mm"}, "58mm"};
-
-void Fill(QComboBox* combo, const ComboDefaults& d) {
-    int position = 0;
-    for (const char* item : d.items) combo->insertItem(position++, QString::fromLatin1(item));
-    combo->setCurrentIndex(combo->findText(QString::fromLatin1(d.selected)));
-}
+const controls::ListItems HANDSHAKES = {{"None", "RTS/CTS", "Xon/Xoff"}, "None"};
+const controls::ListItems MODELS = {{"58mm", "80mm"}, "58mm"};
 
 int ReadRate(const QComboBox* list) {
     return list->currentIndex() < 0 ? 0 : ReadNumber(list->currentText());
@@ -144,9 +134,9 @@ void PortPanel::FillLists() {
         Prompts::MessageBox(&dlg_, dlg_.windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
                             Prompts::Information);
     portList_->setCurrentIndex(portList_->count() > 0 ? 0 : -1);
-    Fill(baudList_, BAUD_RATES);
-    Fill(handshakeList_, HANDSHAKES);
-    Fill(modelList_, MODELS);
+    controls::Fill(baudList_, BAUD_RATES);
+    controls::Fill(handshakeList_, HANDSHAKES);
+    controls::Fill(modelList_, MODELS);
 }
 
 void PortPanel::Start() {

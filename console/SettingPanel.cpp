@@ -50,20 +50,10 @@ constexpr StyleBox STYLES[] = {
 constexpr int STYLE_COLUMNS = 4;
 constexpr int ROW_GAP = 8;
 
-struct ComboDefaults {
-    std::initializer_list<const char*> items;
-    const char* selected;
-};
-const ComboDefaults FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
-const ComboDefaults ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
-const ComboDefaults DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
-const ComboDefaults SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
-
-void Fill(QComboBox* combo, const ComboDefaults& d) {
-    int position = 0;
-    for (const char* item : d.items) combo->insertItem(position++, QString::fromLatin1(item));
-    combo->setCurrentIndex(combo->findText(QString::fromLatin1(d.selected)));
-}
+const controls::ListItems FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
+const controls::ListItems ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
+const controls::ListItems DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
+const controls::ListItems SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
 
 // Lists whose selected item index (plus an offset) is the command's argument.
 struct ListCommand {
@@ -160,10 +150,10 @@ SettingPanel::SettingPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
 }
 
 void SettingPanel::FillLists() {
-    Fill(fontList_, FONTS);
-    Fill(alignmentList_, ALIGNMENTS);
-    Fill(densityList_, DENSITIES);
-    Fill(speedList_, SPEEDS);
+    controls::Fill(fontList_, FONTS);
+    controls::Fill(alignmentList_, ALIGNMENTS);
+    controls::Fill(densityList_, DENSITIES);
+    controls::Fill(speedList_, SPEEDS);
 }
 
 void SettingPanel::Start() {

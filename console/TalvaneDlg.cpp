@@ -4,6 +4,7 @@
 #include "console/TalvaneDlg.h"
 
 #include "pages/CommandEdit.h"
+#include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
 #include "console/RecordsPanel.h"
@@ -45,20 +46,10 @@ QEvent::Type WindowMessageEventType() {
     return type;
 }
 
-struct ComboDefaults {
-    std::initializer_list<const char*> items;
-    const char* selected;
-};
 
-const ComboDefaults PICTURE_DENSITIES = {{"8-dot single-density", "8-dot double-density",
+const controls::ListItems PICTURE_DENSITIES = {{"8-dot single-density", "8-dot double-density",
                                           "24-dot single-density", "24-dot double-density"},
                                          "24-dot double-density"};
-
-void Fill(QComboBox* combo, const ComboDefaults& d) {
-    int position = 0;
-    for (const char* item : d.items) combo->insertItem(position++, QString::fromLatin1(item));
-    combo->setCurrentIndex(combo->findText(QString::fromLatin1(d.selected)));
-}
 
 struct DefaultText {
     int id;
@@ -118,7 +109,7 @@ void CTalvaneDlg::OnInitDialog() {
 
 void CTalvaneDlg::FillComboLists() {
     setting_->FillLists();
-    Fill(pictureDensityList_, PICTURE_DENSITIES);
+    controls::Fill(pictureDensityList_, PICTURE_DENSITIES);
 }
 
 void CTalvaneDlg::CreatePages() {
