@@ -128,6 +128,9 @@ TEST(SerialLineDesk, OpeningAnOpenLineAgainReopensIt) {
             std::this_thread::sleep_for(1ms);
         }
     });
+    // Slept, not waited on the window: taking the window's lock would order the
+    // threads' reads before the reopen and hide a race from the thread checker.
+    std::this_thread::sleep_for(100ms);
     DiagnosticsCapture diagnostics;
     EXPECT_TRUE(line.Open(peer.Port(), BAUD, NOPARITY, 8, ONESTOPBIT));
     stop = true;
