@@ -347,6 +347,7 @@ void Interpreter::MakeRoom(int rows) {
 void Interpreter::Advance(int dots) {
     MakeRoom(dots);
     y_ += std::max(dots, 0);
+    dotsFed_ += static_cast<uint64_t>(std::max(dots, 0));
     y_ = std::min(y_, MAX_RECEIPT_ROWS);
     fed_ = std::max(fed_, y_);
     ++paperVersion_;

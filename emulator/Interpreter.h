@@ -65,6 +65,10 @@ public:
     // Grows on every change of the paper, for views that redraw when it moves.
     uint64_t PaperVersion() const { return paperVersion_; }
     uint64_t BytesConsumed() const { return consumed_; }
+    // Dot rows the paper has moved forward in all, for pacing at the paper's speed.
+    uint64_t DotsFed() const { return dotsFed_; }
+    // Answers DLE EOT n at once, outside the byte stream (while printing stops).
+    void AnswerStatusRequest(uint8_t n);
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const uint8_t* data, size_t available);
@@ -173,6 +177,7 @@ private:
     uint64_t consumed_ = 0;
     uint64_t commandOffset_ = 0;
     uint64_t paperVersion_ = 0;
+    uint64_t dotsFed_ = 0;
     int y_ = 0;
     int fed_ = 0;
     bool paperInk_ = false;

@@ -78,7 +78,11 @@ void Interpreter::SetCondition(uint8_t statusBit, bool present) {
     if (changed & stored_.autoStatusMask) SendStatus();
 }
 
-void Interpreter::OnStatusRequest(const uint8_t*, size_t) {
+void Interpreter::OnStatusRequest(const uint8_t* command, size_t) {
+    AnswerStatusRequest(command[2]);
+}
+
+void Interpreter::AnswerStatusRequest(uint8_t) {
     SendStatus();
 }
 
