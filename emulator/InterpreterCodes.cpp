@@ -79,6 +79,15 @@ void Interpreter::OnBarcodeTextPosition(const uint8_t* command, size_t) {
         LogAt("GS H " + std::to_string(n) + ": no such text position, ignored");
 }
 
+void Interpreter::OnBarcodeFont(const uint8_t* command, size_t) {
+    const uint8_t n = command[2];
+    const int value = n >= DIGIT_ZERO ? n - DIGIT_ZERO : n;
+    if (value < FONT_COUNT)
+        barcode_.hriFont = value;
+    else
+        LogAt("GS f " + std::to_string(n) + ": no such font, ignored");
+}
+
 void Interpreter::OnBarcode(const uint8_t* command, size_t length) {
     const uint8_t m = command[2];
     int type = 0;
@@ -106,7 +115,7 @@ void Interpreter::OnBarcode(const uint8_t* command, size_t length) {
         barcode_.hriPosition == PRN_HRI_ABOVE || barcode_.hriPosition == PRN_HRI_BOTH;
     const bool below =
         barcode_.hriPosition == PRN_HRI_BELOW || barcode_.hriPosition == PRN_HRI_BOTH;
-    const FontFace* font = &FontFor(0);
+    const FontFace* font = &FontFor(barcode_.hriFont);
     if (static_cast<int>(bars.text.size()) * font->width > bars.image.Width()) font = &FontFor(1);
     const int textHeight = font->height + HRI_GAP;
     const int width = bars.image.Width();
