@@ -56,7 +56,9 @@ VirtualPrinter::VirtualPrinter(Options options)
       buffer_(std::max<size_t>(options_.bufferBytes, 1)),
       line_(static_cast<double>(options_.baud) / BITS_PER_BYTE_8N1,
             static_cast<double>(options_.baud) / BITS_PER_BYTE_8N1 * LINE_BURST_SECONDS),
-      paper_(PrintSpeed(options_) * PRN_DOTS_PER_MM, PRN_DOTS_PER_MM) {}
+      paper_(PrintSpeed(options_) * PRN_DOTS_PER_MM, PRN_DOTS_PER_MM) {
+    interpreter_.SetGlyphSource(&glyphs_);
+}
 
 VirtualPrinter::~VirtualPrinter() {
     Stop();

@@ -3,6 +3,7 @@
 // host sends at the line's rate into the receive buffer, prints from there at the
 // paper's speed, holds the host back when the buffer fills, and ends receipts at
 // a cut, after an idle time, or at Stop.
+#include "FontGlyphSource.h"
 #include "HostLink.h"
 #include "Interpreter.h"
 #include "RatePacer.h"
@@ -88,6 +89,7 @@ private:
     Options options_;
     std::unique_ptr<HostLink> link_;
     std::mutex mutex_;
+    FontGlyphSource glyphs_;
     Interpreter interpreter_;
     ReceiveBuffer buffer_;
     RatePacer line_;

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev
   qt6-base-dev libgl-dev fonts-wqy-microhei
-  libzint-dev libzxing-dev
+  libzint-dev libzxing-dev libfreetype-dev libfontconfig-dev
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
 )
