@@ -131,7 +131,7 @@ size_t NvImages(const uint8_t* data, size_t available) {
 // FS g 1 m a1..a4 nL nH d1..dk (write), FS g 2 m a1..a4 nL nH (read).
 size_t NvUserMemory(const uint8_t* data, size_t available) {
     if (available < 10) return NEED_MORE;
-    return data[2] == 1 ? 10 + Word(data + 8) : 10;
+    return data[2] == 1 || data[2] == '1' ? 10 + Word(data + 8) : 10;
 }
 
 // GS C 0 n m, GS C 1 aL aH bL bH n r, GS C 2 nL nH, GS C ; with five ";"-ended fields.
