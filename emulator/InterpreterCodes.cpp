@@ -22,6 +22,7 @@ constexpr uint8_t FN_ROWS = 0x42;
 constexpr uint8_t FN_MODULE = 0x43;
 constexpr uint8_t FN_ROW_HEIGHT = 0x44;
 constexpr uint8_t FN_ERROR_LEVEL = 0x45;
+constexpr uint8_t FN_OPTIONS = 0x46; // PDF417: 0 standard, 1 truncated
 constexpr uint8_t FN_STORE = 0x50;
 constexpr uint8_t FN_PRINT = 0x51;
 constexpr uint8_t DIGIT_ZERO = 0x30;
@@ -169,6 +170,8 @@ void Interpreter::OnSymbol(const uint8_t* command, size_t length) {
             pdf417_.rowHeight = n;
         else if (fn == FN_ERROR_LEVEL && count >= 2)
             pdf417_.errorLevel = p[1] - DIGIT_ZERO;
+        else if (fn == FN_OPTIONS)
+            pdf417_.truncated = (n & 1) != 0;
         else
             unknown();
         return;

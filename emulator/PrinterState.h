@@ -110,6 +110,7 @@ struct PDF417Settings {
     int moduleWidth = 3; // dots
     int rowHeight = 3;   // in module widths
     int errorLevel = -1; // -1: automatic
+    bool truncated = false; // fn 0x46 option 1
 };
 
 struct DataMatrixSettings {

@@ -244,7 +244,7 @@ SymbolResult RenderQRCode(std::string_view data, const QRSettings& settings, int
 }
 
 SymbolResult RenderPDF417(std::string_view data, const PDF417Settings& settings, int maxWidth) {
-    const bool truncated = settings.rows == 1;
+    const bool truncated = settings.rows == 1 || settings.truncated;
     auto configure = [&](zint_symbol* symbol, bool shape) {
         symbol->option_1 =
             settings.errorLevel >= 0 && settings.errorLevel <= 8 ? settings.errorLevel : -1;

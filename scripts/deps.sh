@@ -21,3 +21,16 @@ if ((${#missing[@]})); then
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+# Test-only: receipts made by a public ESC/POS encoder from npm, for the virtual
+# printer's tests (tests/emulator/receipts, versions pinned by its lock file).
+receipts="$(cd "$(dirname "$0")/.." && pwd)/tests/emulator/receipts"
+if ! command -v npm >/dev/null; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends nodejs npm
+fi
+if [ ! -d "$receipts/node_modules/@point-of-sale/receipt-printer-encoder" ]; then
+  echo "Installing the test receipts' npm packages"
+  (cd "$receipts" && npm ci --no-audit --no-fund)
+fi
