@@ -127,6 +127,7 @@ void VirtualPrinter::Handshake() {
     const size_t low = buffer_.Capacity() / 4;
     if (!xoffSent_ && buffer_.Size() >= high) {
         xoffSent_ = true;
+        ++holdBacks_;
         if (!link_->HoldsBackByNotReading()) link_->Write(&XOFF, 1);
     } else if (xoffSent_ && buffer_.Size() <= low) {
         xoffSent_ = false;
@@ -295,6 +296,11 @@ bool VirtualPrinter::CopyPaper(PaperBitmap* paper, int* printRow, uint64_t* vers
     *paper = interpreter_.Paper();
     *printRow = interpreter_.PrintRow();
     return true;
+}
+
+uint64_t VirtualPrinter::HoldBacks() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return holdBacks_;
 }
 
 uint64_t VirtualPrinter::DroppedBytes() {

@@ -64,6 +64,8 @@ public:
     bool CopyPaper(PaperBitmap* paper, int* printRow, uint64_t* version);
     // Bytes the receive buffer had no room for, since Start.
     uint64_t DroppedBytes();
+    // How often a full buffer held the host back (XOFF sent, or the socket left unread).
+    uint64_t HoldBacks();
     template <typename F> auto WithInterpreter(F f) {
         std::lock_guard<std::mutex> lock(mutex_);
         return f(interpreter_);
@@ -101,6 +103,7 @@ private:
     int wake_[2] = {-1, -1};
     uint64_t receiptCount_ = 0;
     bool xoffSent_ = false;
+    uint64_t holdBacks_ = 0;
     uint64_t dropped_ = 0;       // since Start
     uint64_t droppedLogged_ = 0; // already in the log
     std::vector<uint8_t> carry_; // a real-time command's first bytes, held while printing stops

@@ -23,7 +23,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int PATIENCE_MS = 10000;
+constexpr int PATIENCE_MS = 40000;
 const std::string STATUS_REQUEST = "\x10\x04\x05";
 const std::string CUT("\x1D\x56\x42\x00", 4);
 
@@ -105,6 +105,24 @@ int ReadByte(int fd, int timeoutMs = PATIENCE_MS) {
     return byte;
 }
 
+// GS v 0 of a picture width x rows, every byte 0x5A or 0xA5 by row.
+std::string Raster(int width, int rows) {
+    const int stride = width / 8;
+    std::string bytes = {0x1D, 0x76, 0x30, 0, static_cast<char>(stride & 0xFF),
+                         static_cast<char>(stride >> 8), static_cast<char>(rows & 0xFF),
+                         static_cast<char>(rows >> 8)};
+    for (int y = 0; y < rows; ++y) bytes.append(static_cast<size_t>(stride), y % 2 ? 0x5A : 0xA5);
+    return bytes;
+}
+
+bool Striped(const PaperBitmap& paper, int rows) {
+    if (paper.Height() < rows) return false;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < paper.Width(); ++x)
+            if (paper.Get(x, y) != (((y % 2 ? 0x5A : 0xA5) >> (7 - x % 8)) & 1)) return false;
+    return true;
+}
+
 } // namespace
 
 TEST(LineTransport, TcpHostsAreServedOneAfterAnother) {
@@ -184,4 +202,65 @@ TEST(LineTransport, PaperEndHoldsThePrintUntilCleared) {
     ASSERT_TRUE(WriteAll(other, "printed anyway\n" + CUT));
     EXPECT_TRUE(q.WaitReceipts(1));
     close(other);
+}
+
+// At 115,200 baud the line brings 11,520 bytes a second, the paper at 25 mm/s takes
+// 9,600 of a 384-dot picture: the 4 KiB buffer fills, and XOFF holds the host.
+TEST(FlowControl, SenderThatStopsOnXoffLosesNothing) {
+    constexpr int ROWS = 4267; // 204,816 bytes of picture
+    VirtualPrinter::Options options;
+    options.baud = 115200;
+    options.bufferBytes = 4096;
+    options.printSpeedMmS = 25;
+    Printer p(options);
+    ASSERT_TRUE(p.opened);
+    const int line = OpenRaw(p.printer.DevicePath(), true);
+    ASSERT_TRUE(WriteAll(line, Raster(PRN_WIDTH_58MM, ROWS) + CUT));
+    ASSERT_TRUE(p.WaitReceipts(1)) << "the picture did not come out";
+    EXPECT_EQ(p.printer.DroppedBytes(), 0u);
+    EXPECT_GT(p.printer.HoldBacks(), 0u);
+    std::lock_guard<std::mutex> lock(p.mutex);
+    EXPECT_TRUE(Striped(p.receipts[0], ROWS));
+    close(line);
+}
+
+TEST(FlowControl, SenderThatIgnoresXoffLosesBytesAndTheLogCounts) {
+    constexpr int ROWS = 680; // 32,640 bytes; the paper at 5 mm/s takes 1,920 a second
+    VirtualPrinter::Options options;
+    options.baud = 115200;
+    options.bufferBytes = 4096;
+    options.printSpeedMmS = 5;
+    Printer p(options);
+    ASSERT_TRUE(p.opened);
+    const int line = OpenRaw(p.printer.DevicePath(), false);
+    ASSERT_TRUE(WriteAll(line, Raster(PRN_WIDTH_58MM, ROWS)));
+    EXPECT_EQ(ReadByte(line), 0x13); // XOFF came, and was ignored
+    // Once everything that got in is printed, the loss is in the log.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (!p.Logged("bytes dropped") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(50ms);
+    const uint64_t dropped = p.printer.DroppedBytes();
+    EXPECT_GT(dropped, 10000u);
+    EXPECT_TRUE(p.Logged("receive buffer full: " + std::to_string(dropped) + " bytes dropped"));
+    close(line);
+}
+
+TEST(FlowControl, TcpHostIsHeldBackByTheUnreadSocket) {
+    constexpr int ROWS = 500; // 24,000 bytes at 20 mm/s: 7,680 a second
+    VirtualPrinter::Options options;
+    options.tcpPort = 0;
+    options.bufferBytes = 4096;
+    options.printSpeedMmS = 20;
+    Printer p(options);
+    ASSERT_TRUE(p.opened);
+    const std::string address = p.printer.DevicePath();
+    const int fd = Connect(std::stoi(address.substr(address.find(':') + 1)));
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(WriteAll(fd, Raster(PRN_WIDTH_58MM, ROWS) + CUT));
+    ASSERT_TRUE(p.WaitReceipts(1));
+    EXPECT_EQ(p.printer.DroppedBytes(), 0u);
+    EXPECT_GT(p.printer.HoldBacks(), 0u);
+    std::lock_guard<std::mutex> lock(p.mutex);
+    EXPECT_TRUE(Striped(p.receipts[0], ROWS));
+    close(fd);
 }
