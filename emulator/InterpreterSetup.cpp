@@ -161,6 +161,7 @@ void Interpreter::OnLabelFunction(const uint8_t* command, size_t length) {
     switch (fn) {
     case LABEL_LAYOUT:
         stored_.layoutMode = p[1];
+        stored_.layoutSet = true;
         stored_.layoutText = data;
         LogAt("paper layout " + std::to_string(p[1]) + " \"" + data + "\"");
         return;

@@ -142,6 +142,7 @@ struct StoredSettings {
     uint8_t flowControl = PRN_FLOW_NONE;
     uint8_t autoStatusMask = 0; // GS a: condition bits reported on change
     int layoutMode = 1;
+    bool layoutSet = false; // a paper layout came from the host
     std::string layoutText = "0;8;8;0;-8;384;";
     std::string thresholdText = "75;105;850;940;";
     std::array<int, 3> distancesMm = {0, 68, 0}; // tear offset, label pitch, cut offset

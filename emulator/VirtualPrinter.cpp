@@ -51,6 +51,8 @@ VirtualPrinter::VirtualPrinter(Options options)
                                      [this](const PaperBitmap& paper, ReceiptEnd reason) {
                                          ++receiptCount_;
                                          if (onReceipt_) onReceipt_(paper, reason);
+                                         if (onDetail_)
+                                             onDetail_(paper, reason, interpreter_.Stored());
                                      },
                                      [this](const std::string& line) { Log(line); }}),
       buffer_(std::max<size_t>(options_.bufferBytes, 1)),

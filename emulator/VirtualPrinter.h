@@ -35,6 +35,9 @@ public:
         bool printWhileStopped = false; // paper end and platen up do not stop printing
     };
     using ReceiptHandler = std::function<void(const PaperBitmap&, ReceiptEnd)>;
+    // A receipt with the printer's settings at its end (density, paper layout).
+    using ReceiptDetailHandler =
+        std::function<void(const PaperBitmap&, ReceiptEnd, const StoredSettings&)>;
     using LogHandler = std::function<void(const std::string&)>;
 
     explicit VirtualPrinter(Options options);
@@ -45,6 +48,7 @@ public:
     // Both handlers are called on the printer's thread (or in Stop); set them
     // before Start.
     void SetReceiptHandler(ReceiptHandler handler) { onReceipt_ = std::move(handler); }
+    void SetReceiptHandler(ReceiptDetailHandler handler) { onDetail_ = std::move(handler); }
     void SetLogHandler(LogHandler handler) { onLog_ = std::move(handler); }
 
     bool Open(std::string* error);
@@ -97,6 +101,7 @@ private:
     RatePacer line_;
     RatePacer paper_;
     ReceiptHandler onReceipt_;
+    ReceiptDetailHandler onDetail_;
     LogHandler onLog_;
     std::thread thread_;
     std::atomic<bool> running_{false};

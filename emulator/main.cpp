@@ -44,6 +44,8 @@ constexpr const char* USAGE =
     "                 sends on regardless are dropped and counted in the log\n"
     "  --print-speed MM_S  empty the buffer at this paper speed (default: at once)\n"
     "  --print-on-paper-end  paper end and platen up do not stop printing\n"
+    "  --plain        receipts as plain dots on white, one pixel each, without the\n"
+    "                 paper's edges, cut, label gaps and density greys\n"
     "  --window       show the paper growing in a window\n"
     "  --quiet        do not log commands it skips\n"
     "  --help         show this text\n"
@@ -61,6 +63,7 @@ struct Arguments {
     std::string outDir = "receipts";
     bool window = false;
     bool quiet = false;
+    bool plain = false;
 };
 
 // A whole number from min up; false when the text is anything else.
@@ -94,6 +97,8 @@ int ParseArguments(int argc, char** argv, Arguments* args) {
         }
         if (option == "--window")
             args->window = true;
+        else if (option == "--plain")
+            args->plain = true;
         else if (option == "--quiet")
             args->quiet = true;
         else if (option == "--width" && hasValue) {
@@ -231,10 +236,14 @@ int main(int argc, char** argv) {
     printer.SetLogHandler([quiet](const std::string& line) {
         if (!quiet) std::fprintf(stderr, "vprinter: %s\n", line.c_str());
     });
+    const bool plain = args.plain;
     printer.SetReceiptHandler(
-        [&files](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason) {
+        [&files, plain](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason,
+                        const vprinter::StoredSettings& stored) {
             std::string failure;
-            const std::string path = files.Write(paper, &failure);
+            const auto look =
+                vprinter::ReceiptLook::From(stored, reason == vprinter::ReceiptEnd::Cut, plain);
+            const std::string path = files.Write(paper, look, &failure);
             if (path.empty())
                 std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
             else

@@ -36,12 +36,58 @@ TEST(ReceiptImage, DotsLandOnWhitePaperBetweenItsEdges) {
     std::string error;
     PaperBitmap paper(PRN_WIDTH_58MM, 10);
     paper.Set(5, 5);
-    ASSERT_TRUE(SaveReceiptPng(paper, path, &error)) << error;
+    ASSERT_TRUE(SaveReceiptPng(paper, ReceiptLook{}, path, &error)) << error;
     QImage back(QString::fromStdString(path));
     std::filesystem::remove(path);
     ASSERT_EQ(back.width(), PRN_WIDTH_58MM + 2 * PaperMargin(PRN_WIDTH_58MM));
     EXPECT_LT(qGray(back.pixel(PaperMargin(PRN_WIDTH_58MM) + 5, 5)), 128);
-    EXPECT_FALSE(SaveReceiptPng(paper, "/nonexistent-folder/x.png", &error));
+    EXPECT_FALSE(SaveReceiptPng(paper, ReceiptLook{}, "/nonexistent-folder/x.png", &error));
+}
+
+TEST(ReceiptImage, PaperLookShowsEdgesCutLabelsAndDensity) {
+    PaperBitmap paper(PRN_WIDTH_58MM, 200);
+    for (int x = 0; x < 20; ++x) paper.Set(x, 10);
+    const int margin = PaperMargin(PRN_WIDTH_58MM);
+    StoredSettings stored;
+    stored.density = 8;
+    const QImage dark = ReceiptToImage(paper, ReceiptLook::From(stored, true, false));
+    // The paper lies on a grey desk, wider and taller than the plain picture.
+    const int desk = (dark.width() - (PRN_WIDTH_58MM + 2 * margin)) / 2;
+    ASSERT_GT(desk, 0);
+    EXPECT_EQ(qGray(dark.pixel(desk + 1, desk + 1)), 255);       // paper
+    const int deskGrey = qGray(dark.pixel(0, 0));
+    EXPECT_GT(deskGrey, 128);
+    EXPECT_LT(deskGrey, 255);
+    const int darkDot = qGray(dark.pixel(desk + margin, desk + 10));
+    stored.density = 2;
+    const QImage light = ReceiptToImage(paper, ReceiptLook::From(stored, false, false));
+    const int lightDot = qGray(light.pixel(desk + margin, desk + 10));
+    EXPECT_LT(darkDot, lightDot); // density steps are grey levels
+    EXPECT_LT(lightDot, 200);
+    // The cut: a dashed line below the paper, only on a cut receipt.
+    auto dashes = [&](const QImage& image) {
+        int count = 0;
+        for (int y = desk + 200; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) count += qGray(image.pixel(x, y)) < deskGrey;
+        return count;
+    };
+    EXPECT_GT(dashes(dark), dark.width() / 3);
+    EXPECT_EQ(dashes(light), 0);
+    // Label paper: a gap before every pitch; black-marked paper: marks in the margin.
+    stored.layoutSet = true;
+    stored.layoutMode = 1;
+    stored.distancesMm = {0, 10, 0}; // 80 dots
+    const QImage labels = ReceiptToImage(paper, ReceiptLook::From(stored, false, false));
+    EXPECT_NE(qGray(labels.pixel(desk + margin + 100, desk + 75)), 255);
+    EXPECT_EQ(qGray(labels.pixel(desk + margin + 100, desk + 85)), 255);
+    EXPECT_NE(qGray(labels.pixel(desk + margin + 100, desk + 155)), 255);
+    stored.layoutMode = 2;
+    const QImage marks = ReceiptToImage(paper, ReceiptLook::From(stored, false, false));
+    EXPECT_LT(qGray(marks.pixel(desk + 2, desk + 75)), 100);
+    EXPECT_EQ(qGray(marks.pixel(desk + 2, desk + 40)), 255);
+    EXPECT_EQ(qGray(marks.pixel(desk + margin + 100, desk + 75)), 255);
+    // Plain stays as it was.
+    EXPECT_EQ(ReceiptToImage(paper, ReceiptLook{}), ReceiptToImage(paper));
 }
 
 TEST(PaperWindow, ShowsThePaperAsItGrows) {

@@ -162,7 +162,8 @@ TEST(VprinterProcess, LinkStandardInputReceiptsAndSignals) {
     TempFolder temp;
     const fs::path link = temp.Path() / "printer";
     const fs::path out = temp.Path() / "out";
-    Child child = Spawn({"--link", link.string(), "--out", out.string(), "--width", "80"});
+    Child child =
+        Spawn({"--link", link.string(), "--out", out.string(), "--width", "80", "--plain"});
     ASSERT_GT(child.pid, 0);
     std::string device;
     ASSERT_TRUE(ReadLine(child.out, &device));
