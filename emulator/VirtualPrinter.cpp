@@ -95,6 +95,11 @@ void VirtualPrinter::Stop() {
     }
     if (thread_.joinable()) thread_.join();
     std::lock_guard<std::mutex> lock(mutex_);
+    // What waits in the buffer is printed at exit, unless printing is stopped.
+    if (!PrintingHeld() && !buffer_.Empty()) {
+        interpreter_.Feed(buffer_.Front(), buffer_.Size());
+        buffer_.Clear();
+    }
     if (dropped_ > droppedLogged_) {
         Log("receive buffer full: " + std::to_string(dropped_ - droppedLogged_) + " bytes dropped");
         droppedLogged_ = dropped_;
@@ -228,6 +233,7 @@ void VirtualPrinter::Run() {
         }
         if (fds[1].revents == 0) continue;
         if (fds[1].fd == link_->AcceptFd() && fds[1].fd >= 0) {
+            std::lock_guard<std::mutex> lock(mutex_); // replies write to the connection
             link_->Accept();
             continue;
         }
