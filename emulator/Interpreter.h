@@ -74,6 +74,8 @@ public:
     uint64_t DotsFed() const { return dotsFed_; }
     // Answers DLE EOT n at once, outside the byte stream (while printing stops).
     void AnswerStatusRequest(uint8_t n);
+    // GS a n at once, outside the byte stream.
+    void AnswerAutoStatusBack(uint8_t n);
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const uint8_t* data, size_t available);

@@ -88,7 +88,11 @@ void Interpreter::OnStatusRequest(const uint8_t* command, size_t length) {
 }
 
 void Interpreter::OnAutoStatusBack(const uint8_t* command, size_t) {
-    stored_.autoStatusMask = command[2] & PRN_STATUS_ALL;
+    AnswerAutoStatusBack(command[2]);
+}
+
+void Interpreter::AnswerAutoStatusBack(uint8_t n) {
+    stored_.autoStatusMask = n & PRN_STATUS_ALL;
     // Switching it on reports the present state at once, as the host expects.
     if (stored_.autoStatusMask) SendStatus();
 }

@@ -22,7 +22,9 @@ constexpr uint8_t XON = 0x11;
 constexpr uint8_t XOFF = 0x13;
 constexpr uint8_t DLE = 0x10;
 constexpr uint8_t EOT = 0x04;
-constexpr size_t REALTIME_LENGTH = 3; // DLE EOT n
+constexpr uint8_t GS = 0x1D;
+constexpr uint8_t AUTO_STATUS = 'a';
+constexpr size_t REALTIME_LENGTH = 3; // DLE EOT n, GS a n
 using Clock = RatePacer::Clock;
 
 std::unique_ptr<HostLink> MakeLink(const VirtualPrinter::Options& options) {
@@ -147,8 +149,9 @@ void VirtualPrinter::Handshake() {
     }
 }
 
-// While printing stops, status requests are still answered as they arrive, as a
-// printer answers them from its receive interrupt; they do not enter the buffer.
+// While printing stops, status requests (DLE EOT n) and automatic status back
+// (GS a n) are still taken as they arrive, so that the host sees the condition
+// that stopped the printer; they do not enter the buffer.
 void VirtualPrinter::AnswerRealtime(const uint8_t* data, size_t length,
                                     std::vector<uint8_t>* kept) {
     std::vector<uint8_t> work;
@@ -156,12 +159,18 @@ void VirtualPrinter::AnswerRealtime(const uint8_t* data, size_t length,
     work.insert(work.end(), data, data + length);
     size_t i = 0;
     while (i < work.size()) {
-        if (work[i] == DLE && (i + 1 == work.size() || work[i + 1] == EOT)) {
+        const bool status = work[i] == DLE;
+        const bool autoStatus = work[i] == GS;
+        const uint8_t second = status ? EOT : AUTO_STATUS;
+        if ((status || autoStatus) && (i + 1 == work.size() || work[i + 1] == second)) {
             if (i + REALTIME_LENGTH > work.size()) {
                 carry_.assign(work.begin() + static_cast<std::ptrdiff_t>(i), work.end());
                 return;
             }
-            interpreter_.AnswerStatusRequest(work[i + 2]);
+            if (status)
+                interpreter_.AnswerStatusRequest(work[i + 2]);
+            else
+                interpreter_.AnswerAutoStatusBack(work[i + 2]);
             i += REALTIME_LENGTH;
             continue;
         }

@@ -181,16 +181,20 @@ TEST(LineTransport, PaperEndHoldsThePrintUntilCleared) {
     ASSERT_TRUE(p.opened);
     const int line = OpenRaw(p.printer.DevicePath(), false);
     p.printer.SetCondition(PRN_STATUS_PAPER_END, true);
+    // Status requests and automatic status back are answered while the print waits.
     ASSERT_TRUE(WriteAll(line, "waits for paper\n" + CUT + STATUS_REQUEST));
-    EXPECT_EQ(ReadByte(line), PRN_STATUS_PAPER_END); // answered while the print waits
+    EXPECT_EQ(ReadByte(line), PRN_STATUS_PAPER_END);
+    ASSERT_TRUE(WriteAll(line, "\x1D\x61\x2F"));
+    EXPECT_EQ(ReadByte(line), PRN_STATUS_PAPER_END);
     std::this_thread::sleep_for(200ms);
     {
         std::lock_guard<std::mutex> lock(p.mutex);
         EXPECT_TRUE(p.receipts.empty());
     }
     p.printer.SetCondition(PRN_STATUS_PAPER_END, false);
+    EXPECT_EQ(ReadByte(line), 0x00); // automatic status back: paper again
     ASSERT_TRUE(p.WaitReceipts(1));
-    // The status request was answered once, not again when the buffer printed.
+    // The requests were answered once, not again when the buffer printed.
     EXPECT_EQ(ReadByte(line, 200), -1);
     close(line);
 
