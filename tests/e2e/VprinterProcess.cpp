@@ -33,7 +33,7 @@ constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
-VprinterProcess::VprinterProcess(int widthDots) {
+VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& extra) {
     // A printer that died is reported by the failing read, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -53,6 +53,7 @@ VprinterProcess::VprinterProcess(int widthDots) {
                                      NO_IDLE_END,
                                      "--width",
                                      std::to_string(widthDots)};
+    args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

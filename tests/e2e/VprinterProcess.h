@@ -9,12 +9,13 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 class VprinterProcess {
 public:
-    // widthDots: 384 (58 mm paper) or 576 (80 mm).
-    explicit VprinterProcess(int widthDots);
+    // widthDots: 384 (58 mm paper) or 576 (80 mm); `extra` options follow the others.
+    explicit VprinterProcess(int widthDots, const std::vector<std::string>& extra = {});
     ~VprinterProcess();
     VprinterProcess(const VprinterProcess&) = delete;
     VprinterProcess& operator=(const VprinterProcess&) = delete;

@@ -34,7 +34,10 @@ PictureGroup::PictureGroup(bool openPort) {
     print =
         Named(new QPushButton(QStringLiteral("Print"), &dialog), 1055, QRect(560, 160, 100, 24));
 
+    blockRows = Named(new QSpinBox(&dialog), 1205, QRect(450, 190, 100, 24));
+
     PictureControls controls;
+    controls.blockRows = blockRows;
     controls.pathEdit = path;
     controls.thresholdEdit = threshold;
     controls.rasterMode = raster;

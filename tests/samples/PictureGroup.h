@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -56,5 +57,6 @@ public:
     QPushButton* open;
     QPushButton* ok;
     QPushButton* print;
+    QSpinBox* blockRows;
     std::unique_ptr<PicturePrinter> printer;
 };

@@ -265,6 +265,49 @@ TEST(PicturePrinting, TallerThanTheRasterFieldIsRefused) {
     EXPECT_EQ(FromHexText(g.host.records[0]).size(), 8u + 65535u);
 }
 
+// With rows per block set, the raster goes as GS v 0 blocks of at most that many rows,
+// one record row each, whose data joined is the single block's; bit-image pictures go
+// as their bands with their feeds, as without pacing.
+TEST(PicturePrinting, SlicedPrintingSendsTheSameDotsInBlocks) {
+    PictureGroup g;
+    EXPECT_EQ(g.blockRows->value(), 0); // one block unless the operator asks
+    EXPECT_EQ(g.blockRows->text(), QStringLiteral("One block"));
+    g.Open(g.Save(Picture(20, 150, Pattern), QStringLiteral("p.png")));
+    g.Click(g.raster);
+    g.Print();
+    ASSERT_EQ(g.host.records.size(), 1u);
+    const std::vector<uint8_t> single = FromHexText(g.host.records[0]);
+    ASSERT_EQ(single.size(), 8u + 3u * 150u);
+
+    g.blockRows->setValue(64);
+    g.Print();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !g.printer->Sender().Busy(); }, 10000));
+    ASSERT_EQ(g.host.records.size(), 4u);
+    std::vector<uint8_t> joined;
+    const int heights[] = {64, 64, 22};
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<uint8_t> block = FromHexText(g.host.records[1 + i]);
+        ASSERT_EQ(block.size(), 8u + 3u * heights[i]) << i;
+        EXPECT_EQ(Hex({block.begin(), block.begin() + 8}),
+                  Hex({0x1D, 0x76, 0x30, 0x00, 0x03, 0x00, static_cast<uint8_t>(heights[i]), 0x00}));
+        joined.insert(joined.end(), block.begin() + 8, block.end());
+    }
+    EXPECT_EQ(joined, std::vector<uint8_t>(single.begin() + 8, single.end()));
+    EXPECT_EQ(g.host.Wire(g.host.RecordedBytes().size()), g.host.RecordedBytes());
+    EXPECT_EQ(g.printer->Sender().Current().sentRows, 150);
+    EXPECT_EQ(g.printer->Sender().Current().sentSteps, 3);
+
+    g.host.records.clear();
+    g.Click(g.bitImage); // 24-dot double-density: 7 bands, each with its feed
+    g.Print();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !g.printer->Sender().Busy(); }, 10000));
+    ASSERT_EQ(g.host.records.size(), 14u);
+    for (size_t i = 0; i < 14; i += 2) {
+        EXPECT_EQ(g.host.records[i].substr(0, 15), "1B 2A 21 14 00 ");
+        EXPECT_EQ(g.host.records[i + 1], "1B 4A 18 ");
+    }
+}
+
 TEST(PicturePrinting, ClosedPortWarnsAndSendsNothing) {
     PictureGroup g(false);
     g.Open(g.Save(Picture(16, 16, AllBlack), QStringLiteral("black.png")));
@@ -289,7 +332,9 @@ TEST(PicturePrinting, PrintAfterAFailedOpenPrintsTheEarlierPicture) {
     bmp = good.readAll();
     const QString broken = g.Write(bmp.left(bmp.size() - 5), QStringLiteral("broken.bmp"));
     g.Open(broken);
-    EXPECT_EQ(g.prompts.MessageTexts(), QStringList({"Picture load fail"}));
+    // The design's message, then what failed.
+    EXPECT_EQ(g.prompts.MessageTexts(),
+              QStringList({"Picture load fail\nthe BMP file ends before its picture does"}));
     EXPECT_EQ(g.path->text(), broken);
     EXPECT_TRUE(g.printer->Picture().isNull());
 
@@ -308,7 +353,10 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
     const QByteArray jpeg = full.readAll();
     const QString files[] = {g.Write(corrupt, QStringLiteral("corrupt.bmp")),
                              g.Write(jpeg.left(jpeg.size() * 2 / 3), QStringLiteral("cut.jpg"))};
-    for (const QString& file : files) {
+    const QString reasons[] = {QStringLiteral("the BMP file ends before its picture does"),
+                               QStringLiteral("the JPEG file ends before its picture does")};
+    for (int i = 0; i < 2; ++i) {
+        const QString& file = files[i];
         g.prompts.requests.clear();
         g.Open(file);
         int messages = 0;
@@ -316,7 +364,7 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
             if (r.kind != ScriptedPrompts::Request::Message) continue;
             ++messages;
             EXPECT_EQ(r.caption, QStringLiteral("Note"));
-            EXPECT_EQ(r.text, QStringLiteral("Picture load fail"));
+            EXPECT_EQ(r.text, QStringLiteral("Picture load fail\n") + reasons[i]);
             EXPECT_EQ(r.buttons, Prompts::OkOnly);
         }
         EXPECT_EQ(messages, 1);
@@ -325,7 +373,8 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
 
         g.prompts.requests.clear();
         g.Click(g.ok); // re-thresholding the same file
-        EXPECT_EQ(g.prompts.MessageTexts(), QStringList({"picture load fail"}));
+        EXPECT_EQ(g.prompts.MessageTexts(),
+                  QStringList({QStringLiteral("picture load fail\n") + reasons[i]}));
         g.Print();
     }
     EXPECT_TRUE(g.host.records.empty());
