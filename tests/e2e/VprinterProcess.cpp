@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -46,7 +47,10 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    std::vector<std::string> args = {VPRINTER_PATH,
+    // TPC_VPRINTER names another build of the program (a benchmark may need a newer one).
+    const char* program = std::getenv("TPC_VPRINTER");
+    if (program == nullptr || *program == '\0') program = VPRINTER_PATH;
+    std::vector<std::string> args = {program,
                                      "--out",
                                      dir_.filePath(QStringLiteral("out")).toStdString(),
                                      "--idle",
@@ -57,7 +61,7 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&pid_, VPRINTER_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
     close(out[1]);
