@@ -7,7 +7,9 @@
 #include "Prompts.h"
 #include "SampleHost.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
@@ -58,5 +60,10 @@ public:
     QPushButton* ok;
     QPushButton* print;
     QSpinBox* blockRows;
+    QComboBox* dotRule;
+    QCheckBox* invert;
+    QCheckBox* rotate;
+    QComboBox* fit;
+    QLabel* sizeNote;
     std::unique_ptr<PicturePrinter> printer;
 };

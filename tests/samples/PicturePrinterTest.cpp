@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -306,6 +307,48 @@ TEST(PicturePrinting, SlicedPrintingSendsTheSameDotsInBlocks) {
         EXPECT_EQ(g.host.records[i].substr(0, 15), "1B 2A 21 14 00 ");
         EXPECT_EQ(g.host.records[i + 1], "1B 4A 18 ");
     }
+}
+
+// The choices beyond the threshold, as the operator makes them: each converts the
+// picture again, and the window says what happens to a picture wider than the paper.
+TEST(PicturePrinting, DotRuleInvertRotationAndFitToPaper) {
+    PictureGroup g;
+    EXPECT_EQ(g.dotRule->currentText(), QStringLiteral("Threshold"));
+    EXPECT_EQ(g.fit->currentText(), QStringLiteral("Crop"));
+    QImage grey(800, 60, QImage::Format_RGB32);
+    grey.fill(qRgb(100, 100, 100));
+    g.Open(g.Save(grey, QStringLiteral("grey.png")));
+    // The design's crop, said aloud; the matrix keeps the whole picture.
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("800 x 60 cropped to 384 x 60"));
+    EXPECT_EQ(g.printer->Matrix().width, 800);
+    EXPECT_EQ(std::count(g.printer->Matrix().dots.begin(), g.printer->Matrix().dots.end(), 1),
+              800 * 60); // grey 100 is below the threshold: all black
+
+    g.fit->setFocus();
+    QTest::keyClick(g.fit, Qt::Key_Down); // "Scale to fit"
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("800 x 60 scaled to 384 x 29"));
+    EXPECT_EQ(g.printer->Matrix().width, 384);
+    EXPECT_EQ(g.printer->Matrix().height, 29);
+
+    g.dotRule->setFocus();
+    QTest::keyClick(g.dotRule, Qt::Key_Down); // "Floyd-Steinberg"
+    ASSERT_EQ(g.dotRule->currentText(), QStringLiteral("Floyd-Steinberg"));
+    const auto& dots = g.printer->Matrix().dots;
+    const double black = std::count(dots.begin(), dots.end(), 1) / double(dots.size());
+    EXPECT_NEAR(black, 1.0 - 100.0 / 255.0, 0.02);
+    // The preview shows exactly the dots.
+    EXPECT_EQ(g.printer->Picture().pixel(0, 0), dots[0] ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+
+    g.Click(g.invert);
+    const auto& inverted = g.printer->Matrix().dots;
+    EXPECT_NEAR(std::count(inverted.begin(), inverted.end(), 1) / double(inverted.size()),
+                100.0 / 255.0, 0.02);
+
+    g.Click(g.rotate); // a quarter turn first, then the 60-dot width fits the paper
+    EXPECT_EQ(g.printer->Matrix().width, 60);
+    EXPECT_EQ(g.printer->Matrix().height, 800);
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("60 x 800"));
+    EXPECT_TRUE(g.host.records.empty()); // choosing sends nothing
 }
 
 TEST(PicturePrinting, ClosedPortWarnsAndSendsNothing) {
