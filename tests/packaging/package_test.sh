@@ -135,6 +135,25 @@ else
   fail "talvane --screenshot from the package failed: $(cat "$work/shot.log")"
 fi
 
+# A fresh user in neither printer group is told at start how to reach a port of the
+# group "dialout" (the console keeps running; it is ended here once it has said so).
+if [[ $(id -u) -eq 0 ]] && getent group dialout >/dev/null; then
+  echo "--- the group hint at start"
+  device="$work/ttyUSB0"
+  install -m 660 -o root -g dialout /dev/null "$device"
+  QT_QPA_PLATFORM=offscreen "${as_user[@]}" "$usr/bin/talvane" --port "$device" >"$work/start.log" 2>&1 &
+  console=$!
+  for _ in $(seq 300); do
+    grep -q 'groups "dialout" and "lp"' "$work/start.log" && break
+    kill -0 "$console" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$console" 2>/dev/null || true
+  wait "$console" 2>/dev/null || true
+  grep -q 'sudo usermod -aG dialout,lp \$USER' "$work/start.log" ||
+    fail "no group hint at start: $(cat "$work/start.log")"
+fi
+
 echo "--- lintian"
 # Errors fail; warnings and the rest are shown for the record.
 if ! lintian --fail-on error --display-level ">=warning" "$deb" 2>&1 | tee "$work/lintian.log"; then
