@@ -4,9 +4,9 @@
 # the program targets exist here.
 include(GNUInstallDirs)
 
-# The programs a user starts. A program joins the package by its name here; each
-# has a manual page docs/man/<name>.1.
-set(TPC_INSTALLED_PROGRAMS talvane vprinter list-ports)
+# The programs a user starts, each with its manual page docs/man/<name>.1. A program
+# joins the package by its name here, once its target is built.
+set(TPC_INSTALLED_PROGRAMS talvane vprinter list-ports talvane-cli)
 
 set(TPC_PACKAGE_NAME talvane)
 set(TPC_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TPC_PACKAGE_NAME})
@@ -72,6 +72,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Talvane")
 set(CPACK_PACKAGE_CONTACT "Talvane maintainers <maintainers@users.noreply.c-seed-07543e85.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "test console for thermal receipt and label printers")
+set(TPC_PACKAGE_TOOLS
+"The package also holds vprinter, a virtual receipt printer on a
+pseudo-terminal that writes what it would have printed as PNG pictures, and
+list-ports, which lists the serial ports as the console shows them.")
+if(TARGET talvane-cli)
+  string(APPEND TPC_PACKAGE_TOOLS "
+talvane-cli drives a printer from scripts with the console's own commands.")
+endif()
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "A desktop test console for small thermal receipt and label printers on a
 serial port. It puts every printer feature one click away: settings, quick
@@ -79,9 +87,7 @@ test printouts, barcodes, PDF417, QR and DataMatrix codes, labels and black
 marks, pictures and printer status. Every byte that goes out is shown and
 decoded in a list of operation records that can be saved and sent again.
 
-The package also holds vprinter, a virtual receipt printer on a
-pseudo-terminal that writes what it would have printed as PNG pictures, and
-list-ports, which lists the serial ports as the console shows them.")
+${TPC_PACKAGE_TOOLS}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -114,6 +114,12 @@ for p in "${programs[@]}"; do
     continue
   fi
   head -1 "$work/$p.help" | grep -qi "^usage: .*$p" || fail "$p --help: $(head -1 "$work/$p.help")"
+  # The command-line tool has a --help per subcommand.
+  if [[ $p == talvane-cli ]]; then
+    for sub in ports send sample picture barcode qr pdf417 datamatrix status decode monitor; do
+      "${as_user[@]}" "$usr/bin/$p" "$sub" --help >>"$work/$p.help" 2>&1 || fail "$p $sub --help failed"
+    done
+  fi
   zcat "$page" | sed 's/\\-/-/g' >"$work/$p.man"
   for option in $(grep -o -E -- '--[a-z][a-z-]*' "$work/$p.help" | sort -u); do
     grep -q -F -- "$option" "$work/$p.man" || fail "$p --help names $option; its manual page does not"
