@@ -104,8 +104,10 @@ for p in "${programs[@]}"; do
   warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)" ||
     fail "man -l cannot read $p.1"
   [[ -z "$warnings" ]] || fail "man -l warns about $p.1: $warnings"
-  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "^NAME" || fail "$p.1 shows no NAME"
-  zcat "$page" | grep -q "^\.SH NAME" && zcat "$page" | sed -n '/^\.SH NAME/{n;p}' | grep -q "^$p \\\\- " ||
+  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" >"$work/$p.shown" 2>/dev/null || fail "man -l $p.1 failed"
+  grep -q "^NAME" "$work/$p.shown" || fail "$p.1 shows no NAME"
+  zcat "$page" >"$work/$p.roff"
+  sed -n '/^\.SH NAME/{n;p}' "$work/$p.roff" | grep -q "^$p \\\\- " ||
     fail "$p.1's NAME line is not '$p \\- ...'"
 
   # Every option the program's --help names is in its manual page.
@@ -120,7 +122,7 @@ for p in "${programs[@]}"; do
       "${as_user[@]}" "$usr/bin/$p" "$sub" --help >>"$work/$p.help" 2>&1 || fail "$p $sub --help failed"
     done
   fi
-  zcat "$page" | sed 's/\\-/-/g' >"$work/$p.man"
+  sed 's/\\-/-/g' "$work/$p.roff" >"$work/$p.man"
   for option in $(grep -o -E -- '--[a-z][a-z-]*' "$work/$p.help" | sort -u); do
     grep -q -F -- "$option" "$work/$p.man" || fail "$p --help names $option; its manual page does not"
   done
