@@ -56,7 +56,8 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
                                      "--idle",
                                      NO_IDLE_END,
                                      "--width",
-                                     std::to_string(widthDots)};
+                                     std::to_string(widthDots),
+                                     "--plain"}; // receipts read back dot for dot
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
