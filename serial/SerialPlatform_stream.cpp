@@ -154,6 +154,7 @@ int StreamDevice::ReadSome(void* buffer, uint32_t length) {
     std::lock_guard<std::mutex> lock(aheadMutex_);
     if (ahead_.empty() && !ReadAheadLocked()) return IO_FAILED;
     const uint32_t n = std::min<uint32_t>(length, static_cast<uint32_t>(ahead_.size()));
+    if (n == 0) return 0;
     std::memcpy(buffer, ahead_.data(), n);
     ahead_.erase(ahead_.begin(), ahead_.begin() + n);
     return static_cast<int>(n);
