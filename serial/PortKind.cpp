@@ -18,16 +18,16 @@ std::optional<uint16_t> ParsePort(std::string_view text) {
 } // namespace
 
 PortKind KindOfPath(std::string_view path) {
-    if (path.substr(0, NETWORK_PREFIX.size()) == NETWORK_PREFIX) return PortKind::Network;
-    if (path.size() > USB_PRINTER_PREFIX.size() &&
-        path.substr(0, USB_PRINTER_PREFIX.size()) == USB_PRINTER_PREFIX)
+    if (path.substr(0, NETWORK_PATH_PREFIX.size()) == NETWORK_PATH_PREFIX) return PortKind::Network;
+    if (path.size() > USB_PRINTER_PATH_PREFIX.size() &&
+        path.substr(0, USB_PRINTER_PATH_PREFIX.size()) == USB_PRINTER_PATH_PREFIX)
         return PortKind::UsbPrinter;
     return PortKind::Serial;
 }
 
 std::optional<NetworkAddress> ParseNetworkAddress(std::string_view path) {
-    if (path.substr(0, NETWORK_PREFIX.size()) != NETWORK_PREFIX) return std::nullopt;
-    std::string_view rest = path.substr(NETWORK_PREFIX.size());
+    if (path.substr(0, NETWORK_PATH_PREFIX.size()) != NETWORK_PATH_PREFIX) return std::nullopt;
+    std::string_view rest = path.substr(NETWORK_PATH_PREFIX.size());
     if (!rest.empty() && rest.back() == '/') rest.remove_suffix(1);
     NetworkAddress address;
     std::string_view portText;

@@ -11,8 +11,8 @@
 enum class PortKind { Serial, UsbPrinter, Network };
 
 inline constexpr uint16_t DEFAULT_PRINTER_TCP_PORT = 9100;
-inline constexpr std::string_view NETWORK_PREFIX = "tcp://";
-inline constexpr std::string_view USB_PRINTER_PREFIX = "/dev/usb/lp";
+inline constexpr std::string_view NETWORK_PATH_PREFIX = "tcp://";
+inline constexpr std::string_view USB_PRINTER_PATH_PREFIX = "/dev/usb/lp";
 
 struct NetworkAddress {
     std::string host; // a name, an IPv4 address or an IPv6 address without brackets

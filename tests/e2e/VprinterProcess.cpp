@@ -33,7 +33,7 @@ constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
-VprinterProcess::VprinterProcess(int widthDots) {
+VprinterProcess::VprinterProcess(int widthDots, bool overTcp) {
     // A printer that died is reported by the failing read, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -54,6 +54,10 @@ VprinterProcess::VprinterProcess(int widthDots) {
                                      "--width",
                                      std::to_string(widthDots),
                                      "--plain"}; // receipts read back dot for dot
+    if (overTcp) {
+        args.push_back("--tcp");
+        args.push_back("0"); // a free port on the loopback address
+    }
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -71,8 +75,12 @@ VprinterProcess::VprinterProcess(int widthDots) {
         return;
     }
     std::string line;
-    if (ReadLine(&line, STARTUP_TIMEOUT) && line.rfind("/dev/", 0) == 0)
-        device_ = QString::fromStdString(line);
+    if (ReadLine(&line, STARTUP_TIMEOUT)) {
+        if (!overTcp && line.rfind("/dev/", 0) == 0) device_ = QString::fromStdString(line);
+        // With --tcp the first line is "address:port".
+        if (overTcp && line.find(':') != std::string::npos)
+            device_ = QString::fromStdString("tcp://" + line);
+    }
 }
 
 VprinterProcess::~VprinterProcess() {
