@@ -5,12 +5,15 @@
 #include "ControlIds.h"
 #include "LampButton.h"
 #include "PortMap.h"
+#include "Prompts.h"
 #include "TalvaneDlg.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QVariant>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 using namespace ids;
@@ -20,6 +23,17 @@ namespace {
 const QString OPEN_COM_TEXT = QStringLiteral("Open COM");
 const QString CLOSE_COM_TEXT = QStringLiteral("Close COM");
 const QString OPEN_ERROR = QStringLiteral("Open the serial port error");
+const QString NO_LINE_SETTINGS_TIP =
+    QStringLiteral("A USB or network printer has no baud rate or handshake lines; "
+                   "the printer's own settings apply.");
+const QString NO_BAUD_MESSAGE =
+    QStringLiteral("The baud rate cannot be set on this port: a USB or network printer "
+                   "has no baud rate.");
+const QString NO_HANDSHAKE_MESSAGE =
+    QStringLiteral("The handshaking cannot be set on this port: a USB or network printer "
+                   "has no handshake lines.");
+// Where a control keeps its own tooltip while the line-settings one is shown.
+constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
 // Options of an open console port: synchronous transfers, both buffers, read and write
 // threads, no watch thread.
@@ -128,6 +142,7 @@ void CTalvaneDlg::OnComOpen() {
         busy->SetLamp(false);
         comButton_->SetCaption(OPEN_COM_TEXT);
         comButton_->SetLamp(false);
+        UpdateLineControls();
         return;
     }
 
@@ -137,7 +152,13 @@ void CTalvaneDlg::OnComOpen() {
     SetNotifyCount(NOTIFY_EVERY_BYTE);
     SetPortMap(ports_);
     if (!Open(port, baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
-        ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(*ports_, port));
+        // A network printer has no file to look at: the connect's own reason says it
+        // ("Connection refused", "No route to host", "Connection timed out").
+        const auto path = ports_->PathFor(port);
+        const QString reason = path && KindOfPath(*path) == PortKind::Network
+                                   ? QString::fromLocal8Bit(std::strerror(LastSystemError()))
+                                   : OpenFailureReason(*ports_, port);
+        ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
         return;
     }
     CO_ = OPEN_TIMEOUTS;
@@ -146,6 +167,24 @@ void CTalvaneDlg::OnComOpen() {
     SetState();
     comButton_->SetCaption(CLOSE_COM_TEXT);
     comButton_->SetLamp(true);
+    UpdateLineControls();
+}
+
+void CTalvaneDlg::UpdateLineControls() {
+    const bool settable = !IsOpen() || HasLineSettings();
+    for (QWidget* w : {static_cast<QWidget*>(baudList_), static_cast<QWidget*>(handshakeList_),
+                       DialogControl(IDC_BAUD_SET), DialogControl(IDC_HANDSHAKE_SET)}) {
+        if (!w) continue;
+        const bool replaced = w->property(KEPT_TIP_PROPERTY).isValid();
+        if (!settable && !replaced) {
+            w->setProperty(KEPT_TIP_PROPERTY, w->toolTip());
+            w->setToolTip(NO_LINE_SETTINGS_TIP);
+        } else if (settable && replaced) {
+            w->setToolTip(w->property(KEPT_TIP_PROPERTY).toString());
+            w->setProperty(KEPT_TIP_PROPERTY, QVariant());
+        }
+        w->setEnabled(settable);
+    }
 }
 
 void CTalvaneDlg::QuietLine(DCB* kept) {
@@ -160,6 +199,12 @@ void CTalvaneDlg::QuietLine(DCB* kept) {
 
 void CTalvaneDlg::OnBaudSet() {
     if (WarnIfPortClosed() || !IsOpen()) return;
+    if (!HasLineSettings()) {
+        // Sending the printer a rate change would only upset a printer whose serial
+        // side nobody uses.
+        Prompts::MessageBox(this, windowTitle(), NO_BAUD_MESSAGE, Prompts::OkOnly);
+        return;
+    }
     const uint32_t rate = static_cast<uint32_t>(ReadRate(baudList_));
     DCB kept;
     QuietLine(&kept);
@@ -173,6 +218,10 @@ void CTalvaneDlg::OnBaudSet() {
 
 void CTalvaneDlg::OnHandshakeSet() {
     if (WarnIfPortClosed() || !IsOpen()) return;
+    if (!HasLineSettings()) {
+        Prompts::MessageBox(this, windowTitle(), NO_HANDSHAKE_MESSAGE, Prompts::OkOnly);
+        return;
+    }
     QuietLine(nullptr);
     qobject_cast<CLampButton*>(DialogControl(IDC_LAMP_BUSY))->SetLamp(false);
     const FlowRow& row = RowOf(handshakeList_->currentIndex());

@@ -78,12 +78,17 @@ StartOptions ParseCommandLine(const QStringList& args) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: talvane [--port PATH]... [--screenshot FILE.png]\n"
-        "Test console for thermal receipt and label printers on a serial port.\n"
+        "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
+        "Test console for thermal receipt and label printers on a serial port, USB or\n"
+        "the network.\n"
         "\n"
-        "  --port PATH          also list this serial device (a pseudo-terminal or a\n"
-        "                       /dev/serial/by-id link is fine); repeatable, listed as\n"
-        "                       COM901, COM902, ... in the order given\n"
+        "  --port PATH          also list this device: a serial device (a pseudo-terminal\n"
+        "                       or a /dev/serial/by-id link is fine, listed as COM901,\n"
+        "                       COM902, ... in the order given) or a USB printer\n"
+        "                       (/dev/usb/lp0, listed as USB1); repeatable\n"
+        "  --port tcp://HOST[:PORT]\n"
+        "                       also list this network printer (raw TCP, port 9100\n"
+        "                       when left out), listed as NET1, NET2, ...\n"
         "  --screenshot FILE    render the window as it looks after start-up into a PNG\n"
         "                       file and quit (needs no display)\n"
         "  --help               show this text\n"

@@ -76,7 +76,6 @@ constexpr DefaultText DEFAULT_TEXTS[] = {
 
 // The port number of a list entry: the text from its fourth character on, read as a
 // decimal number ("COM901 (/dev/pts/3)" gives 901).
-constexpr int PORT_NUMBER_OFFSET = 3;
 
 const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
 const QString QUIT_QUESTION = QStringLiteral("Are you sure to quit?");
@@ -144,7 +143,8 @@ void CTalvaneDlg::FillPortList() {
     int index = 0;
     for (const PortEntry& entry : ports_->Entries()) {
         const QString text = QString::fromStdString(entry.display);
-        portList_->insertItem(index++, text, ReadNumber(text.mid(PORT_NUMBER_OFFSET)));
+        // The entry's own number: "USB1" and "NET1" are not COM1.
+        portList_->insertItem(index++, text, static_cast<uint>(entry.number));
     }
     if (portList_->count() == 0)
         Prompts::MessageBox(this, windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,

@@ -126,6 +126,9 @@ private:
     // Stops the worker threads, drops what waits to be sent, switches flow control off
     // and restarts the threads; the previous DCB_ goes to `kept` when given.
     void QuietLine(DCB* kept);
+    // Baud rate and handshake controls: disabled, with a tooltip saying why, while
+    // the open port has no line settings (a USB or network printer).
+    void UpdateLineControls();
     void ConnectSettingHandlers();
     void OnLineSpacingChange();
     void OnMarginChange(bool rightEdit);

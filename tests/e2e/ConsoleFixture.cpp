@@ -26,7 +26,7 @@ const QString STATUS_REQUEST_HEX = QStringLiteral("10 04 05");
 } // namespace
 
 void ConsoleFixture::SetUp() {
-    printer = std::make_unique<VprinterProcess>(PaperWidth());
+    printer = std::make_unique<VprinterProcess>(PaperWidth(), std::vector<std::string>{}, OverNetwork());
     ASSERT_TRUE(printer->Ok()) << printer->Log().toStdString();
     ListMachinePorts(ports);
     ports.AddCommandLinePort(printer->DevicePath().toStdString());

@@ -22,6 +22,8 @@ protected:
     void SetUp() override;
     // The paper of the printer started for the test.
     virtual int PaperWidth() const { return CTalvaneDlg::WIDTH_58MM; }
+    // The printer on the network (its TCP port) rather than on a pseudo-terminal.
+    virtual bool OverNetwork() const { return false; }
     // Serial devices of the machine, listed before the printer's --port device.
     virtual void ListMachinePorts(PortMap&) {}
     void TearDown() override;

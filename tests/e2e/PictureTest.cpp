@@ -95,6 +95,21 @@ TEST_F(PicturePrinting, RasterComesBackDotForDot) {
     EXPECT_EQ(paper.Height(), PICTURE_HEIGHT);
 }
 
+// The same picture from the printer on the network.
+class PicturePrintingOverTcp : public PicturePrinting {
+protected:
+    bool OverNetwork() const override { return true; }
+};
+
+TEST_F(PicturePrintingOverTcp, RasterComesBackDotForDot) {
+    ASSERT_TRUE(printer->DevicePath().startsWith("tcp://"));
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    const vprinter::PaperBitmap paper = TakeReceipt();
+    EXPECT_EQ(FindPicture(paper, 0, expected), 0);
+    EXPECT_EQ(paper.Height(), PICTURE_HEIGHT);
+}
+
 TEST_F(PicturePrinting, TwentyFourDotBandsComeBackDotForDot) {
     Click(DialogControl(IDC_RASTER_MODE)); // away and back: the list is refilled
     Click(DialogControl(IDC_BIT_IMAGE_MODE));

@@ -34,7 +34,8 @@ constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
-VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& extra) {
+VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& extra,
+                                 bool overTcp) {
     // A printer that died is reported by the failing read, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -59,6 +60,10 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
                                      std::to_string(widthDots),
                                      "--plain"}; // receipts read back dot for dot
     args.insert(args.end(), extra.begin(), extra.end());
+    if (overTcp) {
+        args.push_back("--tcp");
+        args.push_back("0"); // a free port on the loopback address
+    }
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -76,8 +81,12 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
         return;
     }
     std::string line;
-    if (ReadLine(&line, STARTUP_TIMEOUT) && line.rfind("/dev/", 0) == 0)
-        device_ = QString::fromStdString(line);
+    if (ReadLine(&line, STARTUP_TIMEOUT)) {
+        if (!overTcp && line.rfind("/dev/", 0) == 0) device_ = QString::fromStdString(line);
+        // With --tcp the first line is "address:port".
+        if (overTcp && line.find(':') != std::string::npos)
+            device_ = QString::fromStdString("tcp://" + line);
+    }
 }
 
 VprinterProcess::~VprinterProcess() {
