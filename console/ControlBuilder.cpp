@@ -58,8 +58,9 @@ QRadioButton* Builder::Radio(int id, const QString& caption) {
     return Named(new QRadioButton(caption, owner_), id, caption, group_);
 }
 
+// The lamp's description tells its state ("on" or "off"), not its group.
 CLampButton* Builder::Lamp(int id, const QString& caption) {
-    auto* b = Named(new CLampButton(caption, owner_), id, caption, group_);
+    auto* b = Named(new CLampButton(caption, owner_), id, caption, QString());
     b->setAutoDefault(false);
     return b;
 }

@@ -82,4 +82,15 @@ constexpr int IDC_RECORDS_CLEAR = 1106;
 constexpr int IDC_RECORDS_SAVE = 1107;
 constexpr int IDC_RECORDS_RESEND = 1108;
 constexpr int IDC_RECORDS_IMPORT = 1109;
+// Picture printing beyond the design's template: dot rule, invert, rotation, fitting to
+// the paper, sliced and paced printing with its progress.
+constexpr int IDC_DOT_RULE = 1201;
+constexpr int IDC_PICTURE_INVERT = 1202;
+constexpr int IDC_PICTURE_ROTATE = 1203;
+constexpr int IDC_PICTURE_FIT = 1204;
+constexpr int IDC_BLOCK_ROWS = 1205;
+constexpr int IDC_PICTURE_SIZE_NOTE = 1206;
+constexpr int IDC_PRINT_PROGRESS = 1207;
+constexpr int IDC_PROGRESS_NOTE = 1208;
+constexpr int IDC_PRINT_CANCEL = 1209;
 } // namespace ids

@@ -22,10 +22,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPoint>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -142,9 +144,45 @@ QWidget* CTalvaneDlg::BuildPictureGroup() {
     side->addLayout(fileRow);
     side->addStretch();
 
-    auto* h = new QHBoxLayout(box);
+    // How the picture becomes dots and goes out; every default is the design's.
+    auto* options = new QGridLayout;
+    options->setVerticalSpacing(3);
+    QComboBox* rule = b.Combo(IDC_DOT_RULE, QStringLiteral("Dots"));
+    QComboBox* fit = b.Combo(IDC_PICTURE_FIT, QStringLiteral("Wider than paper"));
+    auto* rows = Named(new QSpinBox(box), IDC_BLOCK_ROWS, QStringLiteral("Rows per block"),
+                       box->title());
+    rows->setToolTip(QStringLiteral("Rows per raster block, sent paced to the line with "
+                                    "progress and Cancel; \"One block\" sends it at once"));
+    options->addWidget(b.Label(QStringLiteral("Dots"), rule), 0, 0);
+    options->addWidget(rule, 0, 1);
+    options->addWidget(b.Check(IDC_PICTURE_INVERT, QStringLiteral("Invert")), 1, 0);
+    options->addWidget(b.Check(IDC_PICTURE_ROTATE, QStringLiteral("Rotate 90°")), 1, 1);
+    options->addWidget(b.Label(QStringLiteral("Wider"), fit), 2, 0);
+    options->addWidget(fit, 2, 1);
+    options->addWidget(b.Label(QStringLiteral("Rows/block"), rows), 3, 0);
+    options->addWidget(rows, 3, 1);
+    auto* sizeNote = Named(new QLabel(box), IDC_PICTURE_SIZE_NOTE, QStringLiteral("Picture size"),
+                           box->title());
+    sizeNote->setWordWrap(true);
+    options->addWidget(sizeNote, 4, 0, 1, 2);
+    options->setRowStretch(5, 1);
+
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(Named(new QProgressBar(box), IDC_PRINT_PROGRESS,
+                                 QStringLiteral("Picture sent"), box->title()),
+                           1);
+    progressRow->addWidget(Named(new QLabel(box), IDC_PROGRESS_NOTE,
+                                 QStringLiteral("Picture progress"), box->title()),
+                           2);
+    progressRow->addWidget(b.Button(IDC_PRINT_CANCEL, QStringLiteral("Cancel")));
+
+    auto* h = new QHBoxLayout;
     h->addLayout(previewGrid, 1);
     h->addLayout(side);
+    h->addLayout(options);
+    auto* v = new QVBoxLayout(box);
+    v->addLayout(h, 1);
+    v->addLayout(progressRow);
     return box;
 }
 

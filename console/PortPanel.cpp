@@ -4,6 +4,7 @@
 #include "console/ControlIds.h"
 #include "console/TalvaneDlg.h"
 #include "host/FlowControl.h"
+#include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "widgets/Icons.h"
 #include "widgets/LampButton.h"
@@ -14,6 +15,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVariant>
+#include <cstring>
 
 using namespace ids;
 using namespace flow;
@@ -23,6 +26,17 @@ namespace {
 const QString OPEN_COM_TEXT = QStringLiteral("Open COM");
 const QString CLOSE_COM_TEXT = QStringLiteral("Close COM");
 const QString OPEN_ERROR = QStringLiteral("Open the serial port error");
+const QString NO_LINE_SETTINGS_TIP =
+    QStringLiteral("A USB or network printer has no baud rate or handshake lines; "
+                   "the printer's own settings apply.");
+const QString NO_BAUD_MESSAGE =
+    QStringLiteral("The baud rate cannot be set on this port: a USB or network printer "
+                   "has no baud rate.");
+const QString NO_HANDSHAKE_MESSAGE =
+    QStringLiteral("The handshaking cannot be set on this port: a USB or network printer "
+                   "has no handshake lines.");
+// Where a control keeps its own tooltip while the line-settings one is shown.
+constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
 // Options of an open console port: synchronous transfers, both buffers, read and write
 // threads, no watch thread.
@@ -63,9 +77,6 @@ constexpr int MODEL_80MM = 1;
 // CTS on means the printer takes data: the BUSY lamp is dark.
 constexpr intptr_t CTS_ON = 1;
 
-// The port number of a list entry: the text from its fourth character on, read as a
-// decimal number ("COM901 (/dev/pts/3)" gives 901).
-constexpr int PORT_NUMBER_OFFSET = 3;
 const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
 
 const controls::ListItems BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
@@ -128,12 +139,23 @@ void PortPanel::FillLists() {
     int index = 0;
     for (const PortEntry& entry : ports_.Entries()) {
         const QString text = QString::fromStdString(entry.display);
-        portList_->insertItem(index++, text, ReadNumber(text.mid(PORT_NUMBER_OFFSET)));
+        // The entry's own number: "USB1" and "NET1" are not COM1.
+        portList_->insertItem(index++, text, static_cast<uint>(entry.number));
     }
     if (portList_->count() == 0)
         Prompts::MessageBox(&dlg_, dlg_.windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
                             Prompts::Information);
-    portList_->setCurrentIndex(portList_->count() > 0 ? 0 : -1);
+    // The first port of the list, unless a printer was named with --port: then the
+    // first device named there, so the first "COM Open" opens the printer given and
+    // not a port with nothing attached.
+    int first = portList_->count() > 0 ? 0 : -1;
+    for (int i = 0; i < portList_->count(); ++i) {
+        if (portList_->itemData(i).toUInt() >= PortMap::COMMAND_LINE_BASE) {
+            first = i;
+            break;
+        }
+    }
+    portList_->setCurrentIndex(first);
     controls::Fill(baudList_, BAUD_RATES);
     controls::Fill(handshakeList_, HANDSHAKES);
     controls::Fill(modelList_, MODELS);
@@ -160,8 +182,9 @@ void PortPanel::ComOpen() {
         dlg_.GetTxBuffer().Clear(true);
         busy_->SetShade(CLampButton::SHADE_FLAT_GREY);
         busy_->SetLamp(false);
-        comButton_->setText(OPEN_COM_TEXT);
+        comButton_->SetCaption(OPEN_COM_TEXT);
         comButton_->SetLamp(false);
+        UpdateLineControls();
         return;
     }
 
@@ -171,25 +194,57 @@ void PortPanel::ComOpen() {
     dlg_.SetNotifyCount(NOTIFY_EVERY_BYTE);
     dlg_.SetPortMap(&ports_);
     if (!dlg_.Open(port, baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
-        dlg_.ShowHelpTip(comButton_,
-                         OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port));
+        // A network printer has no file to look at: the connect's own reason says it
+        // ("Connection refused", "No route to host", "Connection timed out").
+        const auto path = ports_.PathFor(port);
+        const QString reason = path && KindOfPath(*path) == PortKind::Network
+                                   ? QString::fromLocal8Bit(std::strerror(dlg_.LastSystemError()))
+                                   : OpenFailureReason(ports_, port);
+        dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
         return;
     }
     dlg_.CO_ = OPEN_TIMEOUTS;
     dlg_.SetTimeouts();
     ApplyFlowRow(dlg_.DCB_, RowOf(handshakeList_->currentIndex()));
     dlg_.SetState();
-    comButton_->setText(CLOSE_COM_TEXT);
+    comButton_->SetCaption(CLOSE_COM_TEXT);
     comButton_->SetLamp(true);
+    UpdateLineControls();
+}
+
+void PortPanel::UpdateLineControls() {
+    const bool settable = !dlg_.IsOpen() || dlg_.HasLineSettings();
+    for (QWidget* w : {static_cast<QWidget*>(baudList_), static_cast<QWidget*>(handshakeList_),
+                       static_cast<QWidget*>(baudSet_), static_cast<QWidget*>(handshakeSet_)}) {
+        const bool replaced = w->property(KEPT_TIP_PROPERTY).isValid();
+        if (!settable && !replaced) {
+            w->setProperty(KEPT_TIP_PROPERTY, w->toolTip());
+            w->setToolTip(NO_LINE_SETTINGS_TIP);
+        } else if (settable && replaced) {
+            w->setToolTip(w->property(KEPT_TIP_PROPERTY).toString());
+            w->setProperty(KEPT_TIP_PROPERTY, QVariant());
+        }
+        w->setEnabled(settable);
+    }
+}
+
+bool PortPanel::RefusedWithoutLineSettings(const QString& message) {
+    // Sending the printer a rate or handshake change would only upset a printer whose
+    // serial side nobody uses. A closed port gets the usual "Please Open the Port".
+    if (!dlg_.IsOpen() || dlg_.HasLineSettings()) return false;
+    Prompts::MessageBox(&dlg_, dlg_.windowTitle(), message, Prompts::OkOnly);
+    return true;
 }
 
 void PortPanel::BaudSet() {
+    if (RefusedWithoutLineSettings(NO_BAUD_MESSAGE)) return;
     const uint32_t rate = static_cast<uint32_t>(ReadRate(baudList_));
     dlg_.IssueSetup({[rate](CVRNX_LIB& p) { p.SetBaudRate(rate); }},
                     [rate](DCB& dcb) { dcb.BaudRate = rate; });
 }
 
 void PortPanel::HandshakeSet() {
+    if (RefusedWithoutLineSettings(NO_HANDSHAKE_MESSAGE)) return;
     const FlowRow& row = RowOf(handshakeList_->currentIndex());
     dlg_.IssueSetup(
         {[&](CVRNX_LIB& p) {

@@ -11,6 +11,7 @@ class PortMap;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QString;
 class QWidget;
 
 class PortPanel : public QObject {
@@ -35,6 +36,11 @@ private:
     void HandshakeSet();
     void ModelSelChange(int index);
     void CtsMessage(intptr_t lParam);
+    // Baud rate and handshake controls: disabled, with a tooltip saying why, while
+    // the open port has no line settings (a USB or network printer).
+    void UpdateLineControls();
+    // On an open port without line settings: says `message` and returns true.
+    bool RefusedWithoutLineSettings(const QString& message);
 
     CTalvaneDlg& dlg_;
     PortMap& ports_;

@@ -8,10 +8,15 @@
 #include "console/samples/QuickSamples.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 using namespace ids;
 
@@ -34,6 +39,15 @@ void CTalvaneDlg::ConnectSampleHandlers() {
     controls.previewFrame = DialogControl(IDC_PREVIEW);
     controls.hScroll = ControlAs<QScrollBar>(IDC_PREVIEW_HSCROLL);
     controls.vScroll = ControlAs<QScrollBar>(IDC_PREVIEW_VSCROLL);
+    controls.dotRule = ControlAs<QComboBox>(IDC_DOT_RULE);
+    controls.invert = ControlAs<QCheckBox>(IDC_PICTURE_INVERT);
+    controls.rotate = ControlAs<QCheckBox>(IDC_PICTURE_ROTATE);
+    controls.fit = ControlAs<QComboBox>(IDC_PICTURE_FIT);
+    controls.blockRows = ControlAs<QSpinBox>(IDC_BLOCK_ROWS);
+    controls.sizeNote = ControlAs<QLabel>(IDC_PICTURE_SIZE_NOTE);
+    controls.progress = ControlAs<QProgressBar>(IDC_PRINT_PROGRESS);
+    controls.progressNote = ControlAs<QLabel>(IDC_PROGRESS_NOTE);
+    controls.cancel = ControlAs<QPushButton>(IDC_PRINT_CANCEL);
     picture_ = std::make_unique<PicturePrinter>(*this, controls);
 
     const struct {

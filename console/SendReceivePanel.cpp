@@ -46,7 +46,8 @@ constexpr qint64 SEND_FILE_LIMIT = qint64(64) << 20;
 constexpr qint64 IMPORT_FILE_LIMIT = qint64(16) << 20;
 
 // The receive panel keeps at most this many bytes; when more arrive, the oldest go
-// and the panel keeps the newest three quarters of the limit.
+// and the panel keeps the newest three quarters of the limit. (The design appends
+// without end; a printer that floods the line would then stall the window.)
 constexpr qsizetype RECEIVE_LIMIT = qsizetype(64) << 10;
 constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
 
@@ -161,7 +162,8 @@ void SendReceivePanel::ClearReceived() {
 }
 
 void SendReceivePanel::SendHex() {
-    // Every byte survives the round trip, a zero byte too: the edit holds U+0000.
+    // Every byte survives the round trip, a zero byte too: the edit holds U+0000 (the
+    // design's text ends at a zero byte and drops the rest of the data).
     ConvertDataEdit(sendEdit_, sendHex_->isChecked());
 }
 
@@ -175,8 +177,8 @@ void SendReceivePanel::Send() {
                 // A text of separators only sends nothing and leaves no row.
                 if (!bytes.empty()) p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
             } else {
-                // Line breaks go out as CR LF.
-                const std::string bytes = EditBytes(text);
+                // Each line break goes out as the bytes it stands for; typed ones as CR LF.
+                const std::string bytes = sendEdit_->Bytes();
                 p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
             }
         });
@@ -188,10 +190,9 @@ void SendReceivePanel::SendPrint() {
 }
 
 void SendReceivePanel::SendSave() {
-    const QString text = sendEdit_->toPlainText();
     // The file holds hex text: converted from text mode, as typed in hex mode (with the
     // edit's line breaks as CR LF).
-    const std::string bytes = EditBytes(text);
+    const std::string bytes = sendEdit_->Bytes();
     const std::string content = sendEdit_->HexMode() ? bytes : ToHexText(std::string_view(bytes));
 
     QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER);
@@ -231,7 +232,7 @@ void SendReceivePanel::SendImport() {
     }
     sendEdit_->SetHexMode(true);
     sendHex_->setChecked(true);
-    sendEdit_->setPlainText(QString::fromLatin1(*result));
+    sendEdit_->SetBytes(*result);
 }
 
 void SendReceivePanel::SendText() {

@@ -3,6 +3,7 @@
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/TalvaneDlg.h"
+#include "widgets/Icons.h"
 #include "widgets/LampButton.h"
 
 #include <QGridLayout>
@@ -44,6 +45,9 @@ StatusPanel::StatusPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
     controls::Builder b(box_, box_->title());
     for (int i = 0; i < LAMP_COUNT; ++i)
         lamps_[i] = b.Lamp(LAMPS[i].id, QString::fromLatin1(LAMPS[i].caption));
+    // An operator reads green as "all well": a lit fault lamp is red. BUSY (the last)
+    // only tells that the printer holds the line, and stays green.
+    for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLampColour(Icons::LampColour::Red);
     auto* note = new QLabel(QStringLiteral("Note: BUSY status in the hardware flow control"), box_);
     note->setObjectName(QStringLiteral("busyNote"));
     note->setAccessibleName(note->text());

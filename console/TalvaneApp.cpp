@@ -1,13 +1,16 @@
 #include "console/TalvaneApp.h"
 
-#include "serial/PortMap.h"
+#include "console/ControlIds.h"
+#include "console/PortAccessHint.h"
 #include "console/TalvaneDlg.h"
+#include "serial/PortMap.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -29,6 +32,18 @@ void PrepareApplication(QApplication& app) {
     QFont font = QApplication::font();
     font.setPointSize(DIALOG_FONT_POINTS);
     app.setFont(font);
+}
+
+// A user who may not open the machine's printer ports learns why at start, on the
+// terminal and at the port list, before "COM Open" fails.
+void HintAtPortAccess(CTalvaneDlg& dlg) {
+    const QString hint = QString::fromStdString(
+        PortAccess::Hint(PortAccess::PrinterDevices(PortMap::Global())));
+    if (hint.isEmpty()) return;
+    Print(stderr, QStringLiteral("talvane: %1\n").arg(hint));
+    QTimer::singleShot(0, &dlg, [&dlg, hint] {
+        dlg.ShowHelpTip(dlg.DialogControl(ids::IDC_PORT_LIST), hint);
+    });
 }
 } // namespace
 
@@ -63,12 +78,17 @@ StartOptions ParseCommandLine(const QStringList& args) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: talvane [--port PATH]... [--screenshot FILE.png]\n"
-        "Test console for thermal receipt and label printers on a serial port.\n"
+        "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
+        "Test console for thermal receipt and label printers on a serial port, USB or\n"
+        "the network.\n"
         "\n"
-        "  --port PATH          also list this serial device (a pseudo-terminal or a\n"
-        "                       /dev/serial/by-id link is fine); repeatable, listed as\n"
-        "                       COM901, COM902, ... in the order given\n"
+        "  --port PATH          also list this device: a serial device (a pseudo-terminal\n"
+        "                       or a /dev/serial/by-id link is fine, listed as COM901,\n"
+        "                       COM902, ... in the order given) or a USB printer\n"
+        "                       (/dev/usb/lp0, listed as USB1); repeatable\n"
+        "  --port tcp://HOST[:PORT]\n"
+        "                       also list this network printer (raw TCP, port 9100\n"
+        "                       when left out), listed as NET1, NET2, ...\n"
         "  --screenshot FILE    render the window as it looks after start-up into a PNG\n"
         "                       file and quit (needs no display)\n"
         "  --help               show this text\n"
@@ -109,6 +129,7 @@ bool DisplayAvailable(QString* reason) {
 bool CTalvaneApp::InitInstance() {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    HintAtPortAccess(dlg);
     dlg.exec();
     return false;
 }

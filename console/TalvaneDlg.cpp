@@ -94,6 +94,13 @@ void CTalvaneDlg::OnInitDialog() {
     ControlAs<QRadioButton>(IDC_BIT_IMAGE_MODE)->setChecked(true);
     sendReceive_->Start();
 
+    // Enter in an edit does nothing: no button of the window, the pages' included, may
+    // become the default button that Enter would press.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
     recordsPanel_->Connect();
     helpTip_.Create(this);
     SetOwnerWindow(this);

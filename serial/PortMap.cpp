@@ -22,6 +22,10 @@ constexpr DeviceFamily FAMILIES[] = {
 };
 
 constexpr uint32_t MAX_FAMILY_INDEX = 99; // keeps every family inside its hundred
+constexpr const char* USBLP_DIR = "/usb";
+constexpr const char* USBLP_PREFIX = "lp";
+constexpr const char* USB_LABEL = "USB";
+constexpr const char* NET_LABEL = "NET";
 constexpr int UART_TYPE_UNKNOWN = 0;
 
 std::optional<uint32_t> IndexAfter(const std::string& name, const char* prefix) {
@@ -58,6 +62,27 @@ std::string PortMap::DisplayText(uint32_t number, const std::string& path) {
     return "COM" + std::to_string(number) + " (" + path + ")";
 }
 
+std::string PortMap::DisplayFor(uint32_t number, const std::string& path, PortKind kind,
+                                uint32_t networkIndex) {
+    switch (kind) {
+    case PortKind::UsbPrinter: {
+        // USB<k+1> for /dev/usb/lp<k>, so the first printer is USB1.
+        const auto slash = path.rfind('/');
+        const auto index = IndexAfter(path.substr(slash + 1), USBLP_PREFIX);
+        const std::string label = index ? USB_LABEL + std::to_string(*index + 1) : USB_LABEL;
+        return label + " (" + path + ")";
+    }
+    case PortKind::Network: {
+        const auto address = ParseNetworkAddress(path);
+        const std::string shown = address ? NetworkAddressText(*address) : path;
+        return NET_LABEL + std::to_string(networkIndex) + " (" + shown + ")";
+    }
+    case PortKind::Serial:
+        break;
+    }
+    return DisplayText(number, path);
+}
+
 void PortMap::Scan(const std::string& devRoot, const std::string& sysRoot) {
     std::vector<std::string> names;
     if (DIR* dir = opendir(devRoot.c_str())) {
@@ -77,8 +102,26 @@ void PortMap::Scan(const std::string& devRoot, const std::string& sysRoot) {
         for (const auto& [index, name] : members) {
             const uint32_t number = family.base + index;
             const std::string path = devRoot + "/" + name;
-            found.push_back(PortEntry{number, path, DisplayText(number, path)});
+            found.push_back(PortEntry{number, path, DisplayText(number, path), PortKind::Serial});
         }
+    }
+    // USB printer-class devices, after the serial ports.
+    std::vector<uint32_t> printers;
+    const std::string usbDir = devRoot + USBLP_DIR;
+    if (DIR* dir = opendir(usbDir.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            const auto index = IndexAfter(entry->d_name, USBLP_PREFIX);
+            if (index && *index <= MAX_FAMILY_INDEX) printers.push_back(*index);
+        }
+        closedir(dir);
+    }
+    std::sort(printers.begin(), printers.end());
+    for (uint32_t index : printers) {
+        const uint32_t number = USBLP_BASE + index;
+        const std::string path = usbDir + "/" + USBLP_PREFIX + std::to_string(index);
+        found.push_back(PortEntry{number, path,
+                                  DisplayFor(number, path, PortKind::UsbPrinter, 0),
+                                  PortKind::UsbPrinter});
     }
     std::lock_guard<std::mutex> lock(mutex_);
     hardware_ = std::move(found);
@@ -91,7 +134,12 @@ uint32_t PortMap::AddCommandLinePort(const std::string& path) {
         if (entry.path == path) return entry.number;
     const uint32_t number = COMMAND_LINE_BASE + static_cast<uint32_t>(commandLine_.size());
     if (number > MAX_PORT) return 0;
-    commandLine_.push_back(PortEntry{number, path, DisplayText(number, path)});
+    const PortKind kind = KindOfPath(path);
+    uint32_t networkIndex = 1;
+    for (const PortEntry& entry : commandLine_)
+        if (entry.kind == PortKind::Network) ++networkIndex;
+    commandLine_.push_back(
+        PortEntry{number, path, DisplayFor(number, path, kind, networkIndex), kind});
     return number;
 }
 

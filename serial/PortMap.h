@@ -1,7 +1,9 @@
-// The machine's serial ports and their port numbers. Hardware devices get numbers
+// The machine's printer ports and their port numbers. Hardware devices get numbers
 // that stay the same while the device stays (ttyS<k> is COM<k+1>, ttyUSB<k> COM<k+101>,
-// ttyACM<k> COM<k+201>, ttyAMA<k> COM<k+301>, rfcomm<k> COM<k+401>); devices named on
-// the command line with --port PATH are COM901 upwards in the order given.
+// ttyACM<k> COM<k+201>, ttyAMA<k> COM<k+301>, rfcomm<k> COM<k+401>, and the USB
+// printer-class /dev/usb/lp<k> is number k+501, shown as USB<k+1>); devices named on
+// the command line with --port PATH are 901 upwards in the order given. A network
+// printer ("--port tcp://HOST[:PORT]") is shown as NET<i>, counting network entries.
 #pragma once
 
 #include <cstdint>
@@ -11,10 +13,13 @@
 #include <string_view>
 #include <vector>
 
+#include "serial/PortKind.h"
+
 struct PortEntry {
-    uint32_t number;     // the COM number
-    std::string path;    // device path, e.g. /dev/ttyUSB0
-    std::string display; // "COM<n> (<path>)"
+    uint32_t number;     // the port number the engine opens
+    std::string path;    // device path, e.g. /dev/ttyUSB0, /dev/usb/lp0, tcp://host:9100
+    std::string display; // "COM<n> (<path>)", "USB<k> (<path>)" or "NET<i> (host:port)"
+    PortKind kind = PortKind::Serial;
 };
 
 class PortMap {
@@ -24,6 +29,7 @@ public:
     static constexpr uint32_t TTYACM_BASE = 201;
     static constexpr uint32_t TTYAMA_BASE = 301;
     static constexpr uint32_t RFCOMM_BASE = 401;
+    static constexpr uint32_t USBLP_BASE = 501;
     static constexpr uint32_t COMMAND_LINE_BASE = 901;
     static constexpr uint32_t MAX_PORT = 1024;
 
@@ -50,9 +56,14 @@ public:
     // Resolves "\\.\COM<n>" (or "COM<n>") to its device path.
     std::optional<std::string> ResolveDeviceName(std::string_view name) const;
 
+    // "COM<n> (<path>)": how a serial port is shown.
     static std::string DisplayText(uint32_t number, const std::string& path);
 
 private:
+    // The entry's text by its kind; networkIndex counts network entries from 1.
+    static std::string DisplayFor(uint32_t number, const std::string& path, PortKind kind,
+                                  uint32_t networkIndex);
+
     mutable std::mutex mutex_;
     std::vector<PortEntry> hardware_;
     std::vector<PortEntry> commandLine_;

@@ -122,6 +122,10 @@ void CSerialLine::SetNotifyCount(uint32_t dwCount) {
     dwNotifyCount_.store(dwCount);
 }
 
+bool CSerialLine::HasLineSettings() const {
+    return !hComm_ || hComm_->HasLineSettings();
+}
+
 int CSerialLine::LastSystemError() const {
     if (hComm_) {
         const int error = hComm_->LastError();

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "serial/BlockBuffer.h"
 #include "serial/SerialTypes.h"
@@ -111,6 +112,9 @@ public:
               uint8_t btStopBits);
     bool IsOpen() const { return hComm_ != nullptr; }
     bool IsOverlapped() const { return (dwOption_ & EN_OVERLAPPED_IO) != 0; }
+    // False while open on a transport without line settings (a USB printer, a network
+    // connection): baud rate, framing and handshake apply to nothing there.
+    bool HasLineSettings() const;
     uint32_t GetPort() const { return dwPort_; }
     const char* GetPortName() const { return szPortName_; }
     // The system's error number behind the port's last failure (open, a device call,
@@ -243,4 +247,5 @@ private:
     // changed under TxBuffer_'s lock together with the buffer, so a drain on close
     // that sees both empty under the lock has really sent everything.
     uint32_t txInFlight_ = 0;
+    std::vector<uint8_t> streamChunk_;
 };

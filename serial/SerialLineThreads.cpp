@@ -17,6 +17,10 @@ constexpr uint32_t POLL_INTERVAL_MS = 50;
 constexpr uint32_t OVERLAPPED_PAUSE_MS = 10;
 constexpr uint32_t DRAIN_WAIT_MS = 50;
 constexpr uint32_t CHUNK_SIZE = 1024;
+// A transport without line settings (USB printer, network) has no flow control to
+// honour between pieces, and per-piece system calls (one TCP segment each, with
+// TCP_NODELAY) are its main cost: the write thread hands it larger pieces.
+constexpr uint32_t STREAM_CHUNK_SIZE = 64 * 1024;
 constexpr uint32_t WATCH_DRAIN_COUNT = 1024;
 constexpr uint32_t RX_SLACK = 64;
 constexpr uint32_t STOP_WAIT_MS = 500;
@@ -380,16 +384,24 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
         BlockBuffer::LockScope lock(&TxBuffer_);
         return TxBuffer_.Read(nullptr, std::min(written, TxBuffer_.SizeUnlocked()));
     }
+    uint8_t* piece = chunk;
+    uint32_t pieceSize = CHUNK_SIZE;
+    if (IsOpen() && !hComm_->HasLineSettings()) {
+        // Only the one drainer uses it, so it can be kept.
+        streamChunk_.resize(STREAM_CHUNK_SIZE);
+        piece = streamChunk_.data();
+        pieceSize = STREAM_CHUNK_SIZE;
+    }
     uint32_t size = 0;
     {
         BlockBuffer::LockScope lock(&TxBuffer_);
-        size = TxBuffer_.Read(chunk, CHUNK_SIZE);
+        size = TxBuffer_.Read(piece, pieceSize);
         txInFlight_ = size;
     }
     uint32_t sent = 0;
     while (sent < size) {
         if (!IsOpen()) break;
-        const uint32_t n = RawWrite(chunk + sent, size - sent);
+        const uint32_t n = RawWrite(piece + sent, size - sent);
         sent += n;
         if (sent == size) break;
         if (!bRunning_.load()) break; // the thread is being stopped: the rest is dropped

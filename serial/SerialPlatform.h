@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 
+#include "serial/PortKind.h"
 #include "serial/SerialTypes.h"
 
 class SerialDevice {
@@ -33,6 +34,9 @@ public:
     SerialDevice& operator=(const SerialDevice&) = delete;
 
     // ---- primitives of a back end
+    // False for a transport without baud rate, framing or modem lines (a USB printer
+    // or a network connection): the record is kept there but changes nothing.
+    virtual bool HasLineSettings() const { return true; }
     virtual bool GetState(DCB* dcb) = 0;
     virtual bool SetState(const DCB& dcb) = 0;
     virtual bool SetQueueSizes(uint32_t inBytes, uint32_t outBytes) = 0;
@@ -111,7 +115,20 @@ private:
     std::atomic<bool> wroteSinceEmpty_{false};
 };
 
-// Opens a device file exclusively (the POSIX back end). Null on failure, with the
-// system's error number in *error (EBUSY when another program holds the port).
+// Opens a port by the form of its path: "tcp://HOST[:PORT]" connects to a network
+// printer, /dev/usb/lp<n> opens a USB printer-class device, anything else a serial
+// device file (exclusively). Null on failure, with the system's error number in
+// *error (EBUSY when another program holds the port).
 std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool overlapped,
                                                int* error);
+
+// The back ends, each in its own file.
+std::unique_ptr<SerialDevice> OpenTerminalDevice(const std::string& path, int* error);
+std::unique_ptr<SerialDevice> OpenPrinterClassDevice(const std::string& path, int* error);
+// The printer-class device on a descriptor already open (the open call is the only
+// part that differs from /dev/usb/lp<n>; tests stand a socket pair in for it).
+std::unique_ptr<SerialDevice> AdoptPrinterClassDescriptor(int fd, int* error);
+// How long a network printer has to answer the connect.
+inline constexpr int NETWORK_CONNECT_TIMEOUT_MS = 3000;
+std::unique_ptr<SerialDevice> OpenNetworkDevice(const NetworkAddress& target, int connectTimeoutMs,
+                                                int* error);

@@ -360,11 +360,29 @@ private:
 
 std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*overlapped*/,
                                                int* error) {
+    // Every transfer is non-blocking with poll(); overlapped and synchronous use
+    // differ only above this layer.
+    switch (KindOfPath(path)) {
+    case PortKind::Network: {
+        const auto address = ParseNetworkAddress(path);
+        if (!address) {
+            if (error) *error = EINVAL;
+            return nullptr;
+        }
+        return OpenNetworkDevice(*address, NETWORK_CONNECT_TIMEOUT_MS, error);
+    }
+    case PortKind::UsbPrinter:
+        return OpenPrinterClassDevice(path, error);
+    case PortKind::Serial:
+        break;
+    }
+    return OpenTerminalDevice(path, error);
+}
+
+std::unique_ptr<SerialDevice> OpenTerminalDevice(const std::string& path, int* error) {
     int ignored = 0;
     int& cause = error ? *error : ignored;
     cause = 0;
-    // Every transfer is non-blocking with poll(); overlapped and synchronous use
-    // differ only above this layer.
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         cause = errno;

@@ -1,4 +1,6 @@
-// Prints the serial ports the engine sees, as the console's port list shows them.
+// Prints the ports the engine sees, as the console's port list shows them: serial
+// ports (COM<n>), USB printer-class devices (USB<k>) and the network printers named
+// with --port tcp://HOST[:PORT] (NET<i>).
 // Usage: list-ports [--port PATH]...
 #include <cstdio>
 #include <cstring>
@@ -8,7 +10,7 @@
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("usage: %s [--port PATH]...\n", argv[0]);
+            std::printf("usage: %s [--port PATH | --port tcp://HOST[:PORT]]...\n", argv[0]);
             return 0;
         }
         if (std::strcmp(argv[i], "--port") == 0 && i + 1 >= argc) {
@@ -20,7 +22,7 @@ int main(int argc, char** argv) {
     map.AddCommandLinePorts(argc, argv);
     const auto entries = map.Entries();
     if (entries.empty()) {
-        std::printf("No serial ports found. Name one with --port PATH.\n");
+        std::printf("No ports found. Name one with --port PATH or --port tcp://HOST[:PORT].\n");
         return 0;
     }
     for (const PortEntry& entry : entries) std::printf("%s\n", entry.display.c_str());

@@ -1,10 +1,13 @@
 // Picture printing's work on a large photograph: loading a 576 x 8000 JPEG, reducing it
 // to dots with threshold 128 and building the raster block, against ImageMagick's
 // convert doing load, grey and threshold to a 1-bit PBM of the same file in the same
-// run. Best of several rounds each; the ratio is ours over convert's.
+// run; and the same with Floyd-Steinberg dithering on both sides. Best of several
+// rounds each; the ratios are ours over convert's.
 
 #include "console/samples/ImageBands.h"
 #include "console/samples/PictureConversion.h"
+#include "console/samples/PictureDither.h"
+#include "console/samples/PictureFit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -190,5 +193,36 @@ int main(int argc, char** argv) {
                 blackBytes);
     std::printf("convert: %.1f ms (load, grey, threshold, PBM)\n", theirs * 1e3);
     std::printf("picture/imagemagick time ratio: %.3f\n", ours / theirs);
+
+    // Floyd-Steinberg on both sides.
+    double oursDither = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        const auto start = Clock::now();
+        QImage picture;
+        if (!LoadPicture(jpeg, picture)) return 1;
+        DotMatrix matrix;
+        DitherToDots(GreyOf(picture, false), DotRule::FloydSteinberg, THRESHOLD, matrix);
+        const std::vector<uint8_t> block = BuildRasterBlock(matrix, WIDTH);
+        oursDither = std::min(oursDither, Seconds(Clock::now() - start));
+        blackBytes = static_cast<size_t>(
+            std::count_if(block.begin(), block.end(), [](uint8_t b) { return b != 0; }));
+    }
+    const std::vector<std::string> dither = {convert.toStdString(), jpeg.toStdString(),
+                                             "-dither",             "FloydSteinberg",
+                                             "-monochrome",         pbm.toStdString()};
+    double theirsDither = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        const auto start = Clock::now();
+        if (!Run(dither)) {
+            std::printf("convert failed\n");
+            return 1;
+        }
+        theirsDither = std::min(theirsDither, Seconds(Clock::now() - start));
+    }
+    std::printf("ours: %.1f ms (load, Floyd-Steinberg, raster block; %zu non-white bytes)\n",
+                oursDither * 1e3, blackBytes);
+    std::printf("convert: %.1f ms (load, -dither FloydSteinberg -monochrome, PBM)\n",
+                theirsDither * 1e3);
+    std::printf("picture dither/imagemagick time ratio: %.3f\n", oursDither / theirsDither);
     return 0;
 }

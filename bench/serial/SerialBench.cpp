@@ -4,6 +4,13 @@
 //                                           loop of the same bytes; goal >= 0.9)
 //   blockbuffer/memcpy ratio: X            (64 MiB in 1 KiB appends and reads, against
 //                                           memcpy of the same bytes in and out)
+//   engine/tcp write throughput ratio: X   (16 MiB through Write with options 0x3C to a
+//                                           loopback TCP reader, against a plain send()
+//                                           loop of the same bytes; goal >= 0.8)
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,6 +24,7 @@
 #include <vector>
 
 #include "serial/BlockBuffer.h"
+#include "serial/PortMap.h"
 #include "serial/SerialLine.h"
 #include "tests/support/PrinterPeer.h"
 
@@ -93,6 +101,84 @@ double RawSeconds(const std::vector<char>& data, size_t piece) {
     return seconds;
 }
 
+// A loopback listener whose one connection is read until `total` bytes have come.
+struct TcpReader {
+    int listener = -1;
+    uint16_t port = 0;
+    TcpReader() {
+        listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (listener < 0 || bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            listen(listener, 1) != 0 ||
+            getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            std::exit(1);
+        port = ntohs(address.sin_port);
+    }
+    ~TcpReader() { close(listener); }
+    std::thread Drain(size_t total, std::atomic<size_t>& received) {
+        return std::thread([this, total, &received] {
+            const int fd = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+            std::vector<char> buffer(1 << 16);
+            size_t got = 0;
+            while (fd >= 0 && got < total) {
+                const ssize_t n = recv(fd, buffer.data(), buffer.size(), 0);
+                if (n <= 0) break;
+                got += static_cast<size_t>(n);
+            }
+            received = got;
+            if (fd >= 0) close(fd);
+        });
+    }
+};
+
+double EngineTcpSeconds(const std::vector<char>& data) {
+    TcpReader reader;
+    const uint32_t port =
+        PortMap::Global().AddCommandLinePort("tcp://127.0.0.1:" + std::to_string(reader.port));
+    std::atomic<size_t> received{0};
+    std::thread drainer = reader.Drain(data.size(), received);
+    CSerialLine line(EN_CONSOLE_OPTIONS);
+    if (!line.Open(port, 115200, NOPARITY, 8, ONESTOPBIT)) std::exit(1);
+    line.CO_ = COMMTIMEOUTS{10, 0, 100, 0, 65535};
+    line.SetTimeouts();
+    const auto start = Clock::now();
+    for (size_t off = 0; off < data.size(); off += WRITE_PIECE)
+        line.Write(data.data() + off, static_cast<uint32_t>(WRITE_PIECE));
+    drainer.join();
+    const double seconds = Seconds(start);
+    if (received != data.size())
+        std::fprintf(stderr, "engine/tcp: only %zu bytes arrived\n", received.load());
+    line.Close(500);
+    return seconds;
+}
+
+// A plain blocking send() loop of the same bytes on a loopback connection.
+double SendSeconds(const std::vector<char>& data) {
+    TcpReader reader;
+    std::atomic<size_t> received{0};
+    std::thread drainer = reader.Drain(data.size(), received);
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(reader.port);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) std::exit(1);
+    const auto start = Clock::now();
+    size_t off = 0;
+    while (off < data.size()) {
+        const ssize_t n = send(fd, data.data() + off, data.size() - off, MSG_NOSIGNAL);
+        if (n <= 0) break;
+        off += static_cast<size_t>(n);
+    }
+    drainer.join();
+    const double seconds = Seconds(start);
+    close(fd);
+    return seconds;
+}
+
 double BlockBufferSeconds(const std::vector<char>& piece, std::vector<char>& out) {
     BlockBuffer buffer;
     const double start = ThreadCpuSeconds();
@@ -141,6 +227,15 @@ int main() {
                 "pieces: %.1f MiB/s\n",
                 mib / engine, mib / raw, mib / rawChunked);
     std::printf("engine/raw write throughput ratio: %.2f\n", raw / engine);
+
+    double engineTcp = 1e9, plainSend = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        plainSend = std::min(plainSend, SendSeconds(data));
+        engineTcp = std::min(engineTcp, EngineTcpSeconds(data));
+    }
+    std::printf("engine tcp write: %.1f MiB/s, plain send(): %.1f MiB/s\n", mib / engineTcp,
+                mib / plainSend);
+    std::printf("engine/tcp write throughput ratio: %.2f\n", plainSend / engineTcp);
 
     std::vector<char> piece(BUFFER_PIECE * BUFFER_BATCH, 'x');
     std::vector<char> out(BUFFER_PIECE * BUFFER_BATCH);

@@ -52,13 +52,19 @@ inline uint8_t PackEight(const uint8_t* dots) {
 } // namespace
 
 std::vector<uint8_t> BuildRasterBlock(const DotMatrix& matrix, int columns) {
+    return BuildRasterRows(matrix, columns, 0, matrix.height);
+}
+
+std::vector<uint8_t> BuildRasterRows(const DotMatrix& matrix, int columns, int firstRow,
+                                     int rowCount) {
+    firstRow = std::clamp(firstRow, 0, matrix.height);
+    rowCount = std::clamp(rowCount, 0, matrix.height - firstRow);
     const int bytesPerRow = RasterBytesPerRow(columns);
     const int width = std::min(columns, matrix.width);
     const int wholeBytes = width / DOTS_PER_BYTE;
-    std::vector<uint8_t> block(static_cast<size_t>(bytesPerRow) *
-                               static_cast<size_t>(matrix.height));
-    for (int y = 0; y < matrix.height; ++y) {
-        const uint8_t* row = matrix.Row(y);
+    std::vector<uint8_t> block(static_cast<size_t>(bytesPerRow) * static_cast<size_t>(rowCount));
+    for (int y = 0; y < rowCount; ++y) {
+        const uint8_t* row = matrix.Row(firstRow + y);
         uint8_t* out = block.data() + static_cast<size_t>(y) * static_cast<size_t>(bytesPerRow);
         for (int i = 0; i < wholeBytes; ++i) out[i] = PackEight(row + i * DOTS_PER_BYTE);
         for (int x = wholeBytes * DOTS_PER_BYTE; x < width; ++x) {

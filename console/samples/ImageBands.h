@@ -39,3 +39,6 @@ int RasterBytesPerRow(int columns);
 // All rows from the top, RasterBytesPerRow(columns) bytes each, the leftmost dot in the
 // most significant bit; padding dots are white.
 std::vector<uint8_t> BuildRasterBlock(const DotMatrix& matrix, int columns);
+// The same for `rowCount` rows from `firstRow`: one slice of a picture sent in blocks.
+std::vector<uint8_t> BuildRasterRows(const DotMatrix& matrix, int columns, int firstRow,
+                                     int rowCount);

@@ -110,6 +110,10 @@ QImage PictureOfMatrix(const DotMatrix& matrix) {
 
 } // namespace
 
+QImage DotsPicture(const DotMatrix& matrix) {
+    return PictureOfMatrix(matrix);
+}
+
 bool IsBlackDot(int red, int green, int blue, int threshold) {
     return WEIGHT_RED * red + WEIGHT_GREEN * green + WEIGHT_BLUE * blue <= threshold * WEIGHT_SCALE;
 }
@@ -202,23 +206,35 @@ bool BmpStreamComplete(const uint8_t* data, size_t size) {
     return height <= (size - pixelsAt) / rowBytes;
 }
 
-bool LoadPicture(const QString& path, QImage& picture) {
+bool LoadPicture(const QString& path, QImage& picture, QString* why) {
     picture = QImage();
+    auto fail = [why](const QString& reason) {
+        if (why != nullptr) *why = reason;
+        return false;
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
     QImageReader reader(&file);
     // Both decoders report success for a file cut short and fill the missing part.
     const QByteArray format = reader.format();
+    if (format.isEmpty())
+        return fail(QStringLiteral("not a picture format this program reads (%1)")
+                        .arg(QString::fromLatin1(
+                            QImageReader::supportedImageFormats().join(' '))));
     StreamCheck check = format == "jpeg"  ? JpegStreamComplete
                         : format == "bmp" ? BmpStreamComplete
                                           : nullptr;
     if (check != nullptr) {
-        if (!FileComplete(file, check)) return false;
+        if (!FileComplete(file, check))
+            return fail(QStringLiteral("the %1 file ends before its picture does")
+                            .arg(QString::fromLatin1(format.toUpper())));
         file.seek(0);
         reader.setDevice(&file);
     }
     QImage loaded;
-    if (!reader.read(&loaded) || loaded.isNull()) return false;
+    if (!reader.read(&loaded) || loaded.isNull())
+        return fail(QStringLiteral("the %1 decoder failed: %2")
+                        .arg(QString::fromLatin1(format.toUpper()), reader.errorString()));
     picture = std::move(loaded);
     return true;
 }

@@ -10,9 +10,14 @@
 
 inline constexpr int THRESHOLD_MAX = 255;
 
-// Loads any picture Qt's readers decode. A file that cannot be decoded, or a JPEG or
-// BMP that ends before its image data does, gives false and leaves `picture` null.
-bool LoadPicture(const QString& path, QImage& picture);
+// Loads any picture Qt's readers decode (PNG, JPEG, BMP, GIF, and WebP or TIFF where
+// their plug-ins are installed). A file that cannot be decoded, or a JPEG or BMP that
+// ends before its image data does, gives false, leaves `picture` null and says why in
+// `why` when given.
+bool LoadPicture(const QString& path, QImage& picture, QString* why = nullptr);
+
+// The black-and-white picture of a dot matrix, as the preview shows it.
+QImage DotsPicture(const DotMatrix& matrix);
 
 // True when the bytes are a JPEG stream that reaches its end-of-image marker: the
 // decoder would otherwise fill a cut-off picture with grey and report success.

@@ -1,19 +1,27 @@
 #include "console/samples/PicturePrinter.h"
 
 #include "console/samples/ImageBands.h"
-#include "host/CommandHost.h"
 #include "console/samples/PictureConversion.h"
+#include "console/samples/PictureFit.h"
 #include "console/samples/PicturePreview.h"
-#include "widgets/Prompts.h"
+#include "host/CommandHost.h"
 #include "printer/VrnxLib.h"
+#include "widgets/Prompts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -34,6 +42,13 @@ const char* const MSG_RELOAD_FAILED = "picture load fail";
 const char* const MSG_THRESHOLD = "Threshold can not be greater than 255";
 const char* const MSG_TOO_TALL = "Picture height can not be greater than 65535";
 const char* const OPEN_CAPTION = "Open";
+const char* const ONE_BLOCK = "One block";
+
+// Bytes of the command heads around the image data.
+constexpr size_t RASTER_HEAD_BYTES = 8;    // GS v 0 m xL xH yL yH
+constexpr size_t BIT_IMAGE_HEAD_BYTES = 5; // ESC * m nL nH
+constexpr size_t FEED_BYTES = 3;           // ESC J n
+constexpr int PROGRESS_STEPS = 1000;
 
 void FillList(QComboBox* list, const char* const* items, int count, int selected) {
     list->clear();
@@ -50,11 +65,18 @@ uint8_t High(int value) {
 
 } // namespace
 
+// PNG and GIF load as well as the two formats of the design's list, so they have
+// filters of their own too.
+const char* const PicturePrinter::DOT_RULE_ITEMS[] = {"Threshold", "Floyd-Steinberg", "Atkinson",
+                                                       "Ordered (Bayer 8x8)"};
+const char* const PicturePrinter::FIT_ITEMS[] = {"Crop", "Scale to fit"};
+
 const char* const PicturePrinter::OPEN_FILTER =
-    "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|Others(*.*)|*.*||";
+    "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|PNG files(*.png)|*.png|"
+    "GIF files(*.gif)|*.gif|Others(*.*)|*.*||";
 
 PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& controls)
-    : host_(host), c_(controls) {
+    : host_(host), c_(controls), sender_(host) {
     previewSize_ = c_.previewFrame->size();
     preview_ = new PicturePreview(c_.previewFrame);
     preview_->SetPicture(&picture_);
@@ -70,6 +92,32 @@ PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& control
             [this](int action) { OnScroll(Qt::Horizontal, action); });
     connect(c_.vScroll, &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScroll(Qt::Vertical, action); });
+
+    // The choices beyond the design start at what the design does; a change converts the
+    // picture again, as "OK" does.
+    if (c_.dotRule && c_.dotRule->count() == 0)
+        FillList(c_.dotRule, DOT_RULE_ITEMS, DOT_RULE_COUNT, 0);
+    if (c_.fit && c_.fit->count() == 0) FillList(c_.fit, FIT_ITEMS, FIT_COUNT, FIT_CROP);
+    if (c_.blockRows) {
+        c_.blockRows->setRange(0, RASTER_MAX_ROWS);
+        c_.blockRows->setSingleStep(BLOCK_ROWS_STEP);
+        c_.blockRows->setSpecialValueText(QString::fromLatin1(ONE_BLOCK));
+    }
+    if (c_.dotRule)
+        connect(c_.dotRule, &QComboBox::activated, this, &PicturePrinter::ApplyThreshold);
+    if (c_.fit) connect(c_.fit, &QComboBox::activated, this, &PicturePrinter::ApplyThreshold);
+    for (QCheckBox* box : {c_.invert, c_.rotate})
+        if (box) connect(box, &QCheckBox::clicked, this, &PicturePrinter::ApplyThreshold);
+    if (c_.cancel) {
+        c_.cancel->hide();
+        connect(c_.cancel, &QPushButton::clicked, this, &PicturePrinter::CancelPrint);
+    }
+    if (c_.progress) {
+        c_.progress->setRange(0, PROGRESS_STEPS);
+        c_.progress->hide();
+    }
+    connect(&sender_, &PacedSender::Progress, this, &PicturePrinter::ShowProgress);
+    connect(&sender_, &PacedSender::Finished, this, &PicturePrinter::ShowFinished);
 }
 
 PicturePrinter::~PicturePrinter() {
@@ -82,8 +130,12 @@ void PicturePrinter::RecordPreviewSize() {
 }
 
 bool PicturePrinter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == c_.previewFrame && event->type() == QEvent::Resize && laidOutFor_.isEmpty())
-        RecordPreviewSize();
+    if (watched == c_.previewFrame && event->type() == QEvent::Resize) {
+        if (laidOutFor_.isEmpty())
+            RecordPreviewSize();
+        else if (!inLayout_)
+            FitRangesToFrame();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -105,10 +157,13 @@ void PicturePrinter::OpenFile() {
     c_.pathEdit->setText(path);
 
     // The earlier matrix stays printable when this picture fails.
-    if (!LoadPicture(path, picture_)) {
+    QString why;
+    if (!LoadPicture(path, picture_, &why)) {
         Redraw();
+        // The design's message, then what failed.
         Prompts::MessageBox(owner, QString::fromLatin1(MSG_NOTE),
-                            QString::fromLatin1(MSG_OPEN_FAILED), Prompts::OkOnly);
+                            QString::fromLatin1(MSG_OPEN_FAILED) + QLatin1Char('\n') + why,
+                            Prompts::OkOnly);
         return;
     }
     int threshold = 0;
@@ -116,7 +171,7 @@ void PicturePrinter::OpenFile() {
         Redraw();
         return;
     }
-    ConvertPicture(picture_, threshold, matrix_);
+    Convert(threshold);
     LayOutPreview();
     Redraw();
 }
@@ -126,17 +181,42 @@ void PicturePrinter::ApplyThreshold() {
     if (!ReadThreshold(threshold)) return;
     if (path_.isEmpty()) return;
     QImage reloaded;
-    if (!LoadPicture(path_, reloaded)) {
+    QString why;
+    if (!LoadPicture(path_, reloaded, &why)) {
         Prompts::MessageBox(c_.previewFrame->window(), QString::fromLatin1(MSG_NOTE),
-                            QString::fromLatin1(MSG_RELOAD_FAILED), Prompts::OkOnly);
+                            QString::fromLatin1(MSG_RELOAD_FAILED) + QLatin1Char('\n') + why,
+                            Prompts::OkOnly);
         return;
     }
     picture_ = std::move(reloaded);
-    ConvertPicture(picture_, threshold, matrix_);
+    Convert(threshold);
     // Same file, same size: the layout and scroll positions stay. A file that changed
     // size (or was never laid out) needs bars that fit it.
     if (picture_.size() != laidOutFor_) LayOutPreview();
     Redraw();
+}
+
+void PicturePrinter::Convert(int threshold) {
+    const int ruleIndex = c_.dotRule ? c_.dotRule->currentIndex() : 0;
+    const DotRule rule =
+        ruleIndex > 0 && ruleIndex < DOT_RULE_COUNT ? DOT_RULES[ruleIndex] : DotRule::Threshold;
+    const bool invert = c_.invert && c_.invert->isChecked();
+    const bool scale = c_.fit && c_.fit->currentIndex() == FIT_SCALE;
+    if (c_.rotate && c_.rotate->isChecked()) picture_ = RotateQuarter(picture_);
+    const QSize loaded = picture_.size();
+    const int paper = host_.PrintableWidth();
+    const bool scaled = scale && picture_.width() > paper;
+    if (scaled) picture_ = ScaleToWidth(picture_, paper);
+    if (rule == DotRule::Threshold && !invert) {
+        ConvertPicture(picture_, threshold, matrix_); // the design's rule, exactly
+    } else {
+        DitherToDots(GreyOf(picture_, invert), rule, threshold, matrix_);
+        picture_ = DotsPicture(matrix_);
+    }
+    // Never a silent crop: the window says what happens to a picture wider than the paper.
+    if (c_.sizeNote)
+        c_.sizeNote->setText(
+            SizeReport(loaded, QSize(std::min(matrix_.width, paper), matrix_.height), scaled));
 }
 
 void PicturePrinter::LayOutPreview() {
@@ -156,17 +236,30 @@ void PicturePrinter::LayOutPreview() {
     c_.vScroll->hide();
     scroll_ = QPoint(0, 0);
 
+    // The picture shows inside the frame's border, and a bar takes its thickness from
+    // the other direction: the bars and their ranges follow the part that is really
+    // visible, so that the ends of the bars show the last column and row. (The design
+    // measured both against the frame's whole size and could not reach them.)
+    const QMargins border = c_.previewFrame->contentsMargins();
+    const int innerW = W - border.left() - border.right();
+    const int innerH = H - border.top() - border.bottom();
     const int pictureWidth = picture_.width();
     const int pictureHeight = picture_.height();
-    c_.hScroll->setRange(0, std::max(0, pictureWidth - W));
+    bool wider = pictureWidth > innerW;
+    bool taller = pictureHeight > innerH;
+    if (wider && !taller) taller = pictureHeight > innerH - bar;
+    if (taller && !wider) wider = pictureWidth > innerW - bar;
+    const int visibleW = innerW - (taller ? bar : 0);
+    const int visibleH = innerH - (wider ? bar : 0);
+
+    c_.hScroll->setRange(0, std::max(0, pictureWidth - visibleW));
     c_.hScroll->setPageStep(0);
     c_.hScroll->setValue(0);
-    c_.vScroll->setRange(0, std::max(0, pictureHeight - H));
+    c_.vScroll->setRange(0, std::max(0, pictureHeight - visibleH));
     c_.vScroll->setPageStep(0);
     c_.vScroll->setValue(0);
+    inLayout_ = true;
 
-    const bool wider = pictureWidth > W;
-    const bool taller = pictureHeight > H;
     if (wider && taller) {
         c_.previewFrame->setGeometry(L, T, W - bar, H - bar);
         c_.hScroll->setGeometry(L, B - bar, W - bar, bar);
@@ -181,6 +274,21 @@ void PicturePrinter::LayOutPreview() {
     c_.previewFrame->show();
     if (wider) c_.hScroll->show();
     if (taller) c_.vScroll->show();
+    inLayout_ = false;
+    FitRangesToFrame();
+}
+
+void PicturePrinter::FitRangesToFrame() {
+    // A window layout may give the frame another size later: the ranges follow what the
+    // frame really shows, and the view stays inside them.
+    const QSize visible = c_.previewFrame->contentsRect().size();
+    c_.hScroll->setRange(0, std::max(0, picture_.width() - visible.width()));
+    c_.vScroll->setRange(0, std::max(0, picture_.height() - visible.height()));
+    scroll_ = QPoint(std::min(scroll_.x(), c_.hScroll->maximum()),
+                     std::min(scroll_.y(), c_.vScroll->maximum()));
+    c_.hScroll->setSliderPosition(scroll_.x());
+    c_.vScroll->setSliderPosition(scroll_.y());
+    Redraw();
 }
 
 void PicturePrinter::OnScroll(Qt::Orientation orientation, int action) {
@@ -218,8 +326,19 @@ void PicturePrinter::SelectBitImageMode() {
 }
 
 void PicturePrinter::Print() {
+    const int blockRows = c_.blockRows ? c_.blockRows->value() : 0;
+    if (blockRows > 0) {
+        // Paced: the blocks leave one by one from the event loop, each making its row.
+        if (host_.WarnIfPortClosed()) return;
+        if (matrix_.Empty()) return;
+        if (sender_.Busy()) return; // one picture at a time
+        PrintPaced(c_.sizeList->currentIndex(), std::min(matrix_.width, host_.PrintableWidth()),
+                   blockRows);
+        return;
+    }
     host_.IssueScript([this](CommandScript& rows) {
         if (matrix_.Empty()) return;
+        if (sender_.Busy()) return; // one picture at a time
         const int listIndex = c_.sizeList->currentIndex();
         const int columns = std::min(matrix_.width, host_.PrintableWidth());
         if (c_.bitImageMode->isChecked())
@@ -258,4 +377,93 @@ void PicturePrinter::PrintRaster(CommandScript& rows, int listIndex, int columns
         p.PrintRasterImage(static_cast<uint8_t>(listIndex), Low(bytesPerRow), High(bytesPerRow),
                            Low(matrix_.height), High(matrix_.height), block.data());
     });
+}
+
+void PicturePrinter::PrintPaced(int listIndex, int columns, int blockRows) {
+    std::vector<PacedSender::Step> steps;
+    if (c_.bitImageMode->isChecked()) {
+        // Bit-image pictures go as their bands, each with its feed: the band height is
+        // the printer's, whatever the block rows say.
+        if (listIndex < 0 || listIndex >= BIT_IMAGE_MODE_COUNT) return;
+        const BitImageMode mode = BIT_IMAGE_MODES[listIndex];
+        const int count = BandCount(matrix_, mode.bandHeight);
+        for (int band = 0; band < count; ++band) {
+            auto bytes = std::make_shared<std::vector<uint8_t>>(
+                BuildBitImageBand(matrix_, band, mode.bandHeight, columns));
+            const size_t length = BIT_IMAGE_HEAD_BYTES + bytes->size() + FEED_BYTES;
+            const int rows = std::min(mode.bandHeight, matrix_.height - band * mode.bandHeight);
+            steps.push_back({[this, mode, columns, bytes] {
+                                 CVRNX_LIB& printer = host_.Printer();
+                                 printer.PrintBitImage(mode.m, Low(columns), High(columns),
+                                                       bytes->data());
+                                 host_.RecordSent();
+                                 printer.PrintAndFeed(BAND_FEED);
+                                 host_.RecordSent();
+                             },
+                             length, rows});
+        }
+    } else {
+        if (listIndex < 0 || listIndex >= RASTER_MODE_COUNT) return;
+        const int bytesPerRow = RasterBytesPerRow(columns);
+        const auto m = static_cast<uint8_t>(listIndex);
+        for (int top = 0; top < matrix_.height; top += blockRows) {
+            const int rows = std::min(blockRows, matrix_.height - top);
+            auto bytes =
+                std::make_shared<std::vector<uint8_t>>(BuildRasterRows(matrix_, columns, top, rows));
+            const size_t length = RASTER_HEAD_BYTES + bytes->size();
+            steps.push_back({[this, m, bytesPerRow, rows, bytes] {
+                                 host_.Printer().PrintRasterImage(m, Low(bytesPerRow),
+                                                                  High(bytesPerRow), Low(rows),
+                                                                  High(rows), bytes->data());
+                                 host_.RecordSent();
+                             },
+                             length, rows});
+        }
+    }
+    if (steps.empty()) return;
+    if (c_.printButton) c_.printButton->setEnabled(false);
+    if (c_.cancel) c_.cancel->show();
+    if (c_.progress) {
+        c_.progress->setValue(0);
+        c_.progress->show();
+    }
+    sender_.Start(std::move(steps));
+}
+
+void PicturePrinter::CancelPrint() {
+    sender_.Cancel();
+}
+
+void PicturePrinter::ShowProgress(const PacedSender::State& state) {
+    if (c_.progress && state.totalBytes > 0)
+        c_.progress->setValue(static_cast<int>(state.sentBytes * PROGRESS_STEPS / state.totalBytes));
+    if (!c_.progressNote) return;
+    const QLocale locale = QLocale::c();
+    QString text = QStringLiteral("%1 of %2 bytes, %3 of %4 rows")
+                       .arg(locale.toString(static_cast<qulonglong>(state.sentBytes)),
+                            locale.toString(static_cast<qulonglong>(state.totalBytes)))
+                       .arg(state.sentRows)
+                       .arg(state.totalRows);
+    if (state.secondsLeft >= 0)
+        text += QStringLiteral(", about %1 s left").arg(state.secondsLeft, 0, 'f', 1);
+    c_.progressNote->setText(text);
+}
+
+void PicturePrinter::ShowFinished(const PacedSender::State& state) {
+    if (c_.printButton) c_.printButton->setEnabled(true);
+    if (c_.cancel) c_.cancel->hide();
+    if (c_.progress && state.totalBytes > 0)
+        c_.progress->setValue(static_cast<int>(state.sentBytes * PROGRESS_STEPS / state.totalBytes));
+    if (!c_.progressNote) return;
+    c_.progressNote->setText(
+        state.cancelled
+            ? QStringLiteral("Cancelled: %1 of %2 rows sent, in %3 of %4 blocks")
+                  .arg(state.sentRows)
+                  .arg(state.totalRows)
+                  .arg(state.sentSteps)
+                  .arg(state.totalSteps)
+            : QStringLiteral("Sent: %1 rows, %2 bytes, in %3 blocks")
+                  .arg(state.sentRows)
+                  .arg(state.sentBytes)
+                  .arg(state.sentSteps));
 }

@@ -15,11 +15,13 @@ const QString STATUS_REQUEST_HEX = QStringLiteral("10 04 05");
 } // namespace
 
 void ConsoleFixture::SetUp() {
-    printer = std::make_unique<VprinterProcess>(PaperWidth());
+    printer = std::make_unique<VprinterProcess>(PaperWidth(), std::vector<std::string>{}, OverNetwork());
     ASSERT_TRUE(printer->Ok()) << printer->Log().toStdString();
-    console = std::make_unique<ConsoleDialog>(printer->DevicePath().toStdString());
+    console = std::make_unique<ConsoleDialog>(printer->DevicePath().toStdString(),
+                                              ConsoleDialog::Maker(),
+                                              [this](PortMap& map) { ListMachinePorts(map); });
     dlg = console->dlg.get();
-    ClickDialog(IDC_COM_OPEN); // on the only port of the list
+    ClickDialog(IDC_COM_OPEN); // on the port selected at start-up: the printer's
     ASSERT_TRUE(dlg->IsOpen());
 }
 

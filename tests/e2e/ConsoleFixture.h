@@ -1,7 +1,7 @@
 #pragma once
 // The real main dialog on the port of a vprinter process, and the operator's hands:
 // clicks, typing and list choices on controls found by their ids.
-#include "tests/e2e/VprinterProcess.h"
+#include "tests/support/VprinterProcess.h"
 
 #include "console/RecordsModel.h"
 #include "tests/support/ConsoleDialog.h"
@@ -19,6 +19,10 @@ protected:
     void SetUp() override;
     // The paper of the printer started for the test.
     virtual int PaperWidth() const { return CTalvaneDlg::WIDTH_58MM; }
+    // The printer on the network (its TCP port) rather than on a pseudo-terminal.
+    virtual bool OverNetwork() const { return false; }
+    // Serial devices of the machine, listed before the printer's --port device.
+    virtual void ListMachinePorts(PortMap&) {}
     void TearDown() override;
 
     // A control of the dialog itself, or of a page (the pages share ids such as 1087).

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QTemporaryDir>
 #include <random>
 
@@ -93,6 +95,21 @@ TEST_F(PicturePrinting, RasterComesBackDotForDot) {
     EXPECT_EQ(paper.Height(), PICTURE_HEIGHT);
 }
 
+// The same picture from the printer on the network.
+class PicturePrintingOverTcp : public PicturePrinting {
+protected:
+    bool OverNetwork() const override { return true; }
+};
+
+TEST_F(PicturePrintingOverTcp, RasterComesBackDotForDot) {
+    ASSERT_TRUE(printer->DevicePath().startsWith("tcp://"));
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    const vprinter::PaperBitmap paper = TakeReceipt();
+    EXPECT_EQ(FindPicture(paper, 0, expected), 0);
+    EXPECT_EQ(paper.Height(), PICTURE_HEIGHT);
+}
+
 TEST_F(PicturePrinting, TwentyFourDotBandsComeBackDotForDot) {
     Click(DialogControl(IDC_RASTER_MODE)); // away and back: the list is refilled
     Click(DialogControl(IDC_BIT_IMAGE_MODE));
@@ -105,6 +122,37 @@ TEST_F(PicturePrinting, TwentyFourDotBandsComeBackDotForDot) {
     const int bands = (PICTURE_HEIGHT + BAND_HEIGHT - 1) / BAND_HEIGHT;
     EXPECT_EQ(paper.Height(), bands * BAND_HEIGHT);
     EXPECT_TRUE(BlankBelow(paper, PICTURE_HEIGHT));
+}
+
+// Sent in blocks of 16 rows, paced to the line, the picture prints dot for dot as the
+// single block does; the records show one row per block.
+TEST_F(PicturePrinting, SlicedBlocksPrintTheSameReceiptAsOneBlock) {
+    Click(DialogControl(IDC_RASTER_MODE));
+    ClickDialog(IDC_PICTURE_PRINT);
+    const vprinter::PaperBitmap single = TakeReceipt();
+    ASSERT_EQ(FindPicture(single, 0, expected), 0);
+
+    constexpr int ROWS = 16;
+    auto* rows = qobject_cast<QSpinBox*>(DialogControl(IDC_BLOCK_ROWS));
+    ASSERT_NE(rows, nullptr);
+    rows->setFocus();
+    rows->selectAll();
+    QTest::keyClicks(rows, QString::number(ROWS));
+    QTest::keyClick(rows, Qt::Key_Tab);
+    ASSERT_EQ(rows->value(), ROWS);
+    const size_t before = dlg->Records().Rows().size();
+    ClickDialog(IDC_PICTURE_PRINT);
+    QWidget* cancel = DialogControl(IDC_PRINT_CANCEL);
+    ASSERT_TRUE(RunUntil([&] { return !cancel->isVisible(); }, ANSWER_TIMEOUT_MS));
+    const auto& records = dlg->Records().Rows();
+    const int blocks = (PICTURE_HEIGHT + ROWS - 1) / ROWS;
+    ASSERT_EQ(records.size(), before + blocks);
+    for (size_t i = before; i < records.size(); ++i)
+        EXPECT_EQ(records[i].text.substr(0, 9), "1D 76 30 ") << i;
+    const vprinter::PaperBitmap sliced = TakeReceipt();
+    EXPECT_EQ(FindPicture(sliced, 0, expected), 0);
+    EXPECT_EQ(sliced.Height(), single.Height());
+    EXPECT_EQ(sliced.CountBlack(), single.CountBlack());
 }
 
 // The same picture twice, once in each mode, on one receipt: the second follows the

@@ -55,9 +55,28 @@ vprinter::PaperBitmap BuiltInPicture() {
 }
 
 class QuickSampleOnPrinter : public ConsoleFixture,
-                             public ::testing::WithParamInterface<SampleCase> {};
+                             public ::testing::WithParamInterface<SampleCase> {
+protected:
+    void ClickAndCheckTheReceipt();
+};
+
+// The same receipts from the printer on the network.
+class QuickSampleOverTcp : public QuickSampleOnPrinter {
+protected:
+    bool OverNetwork() const override { return true; }
+};
 
 TEST_P(QuickSampleOnPrinter, RendersTheReceipt) {
+    ClickAndCheckTheReceipt();
+}
+
+TEST_P(QuickSampleOverTcp, RendersTheReceipt) {
+    ASSERT_TRUE(printer->DevicePath().startsWith("tcp://127.0.0.1:"));
+    ASSERT_EQ(dlg->GetPort(), PortMap::COMMAND_LINE_BASE) << "NET1 is the open port";
+    ClickAndCheckTheReceipt();
+}
+
+void QuickSampleOnPrinter::ClickAndCheckTheReceipt() {
     const int id = GetParam().id;
     const size_t rowsBefore = dlg->Records().Rows().size();
     const int receiptsBefore = static_cast<int>(printer->Receipts().size());
@@ -103,6 +122,8 @@ TEST_P(QuickSampleOnPrinter, RendersTheReceipt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, QuickSampleOnPrinter, ::testing::ValuesIn(SAMPLES),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(All, QuickSampleOverTcp, ::testing::ValuesIn(SAMPLES),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The cutting sample is the one that ends its own receipt: it is there before the

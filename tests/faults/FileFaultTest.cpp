@@ -252,7 +252,8 @@ TEST(FileFaults, PictureOpenSaysSoAndTheEarlierPictureStillPrints) {
             ASSERT_EQ(::truncate(path.toLocal8Bit().constData(), bmpSize), 0);
         }
         f.Click(IDC_PICTURE_OPEN);
-        EXPECT_EQ(f.prompts.MessageTexts(), QStringList{PICTURE_FAILED});
+        ASSERT_EQ(f.prompts.MessageTexts().size(), 1);
+        EXPECT_TRUE(f.prompts.MessageTexts()[0].startsWith(PICTURE_FAILED + '\n'));
         EXPECT_EQ(f.As<QLineEdit>(IDC_PICTURE_PATH)->text(), path);
         // The picture converted before still prints, unchanged.
         f.Click(IDC_PICTURE_PRINT);
@@ -267,5 +268,6 @@ TEST(FileFaults, PictureOpenSaysSoAndTheEarlierPictureStillPrints) {
     ASSERT_TRUE(SparseFile(zeros, HUGE_SIZE));
     f.prompts.openPaths.push_back(zeros);
     f.Click(IDC_PICTURE_OPEN);
-    EXPECT_EQ(f.prompts.MessageTexts(), QStringList{PICTURE_FAILED});
+    ASSERT_EQ(f.prompts.MessageTexts().size(), 1);
+    EXPECT_TRUE(f.prompts.MessageTexts()[0].startsWith(PICTURE_FAILED + '\n'));
 }

@@ -34,7 +34,21 @@ PictureGroup::PictureGroup(bool openPort) {
     print =
         Named(new QPushButton(QStringLiteral("Print"), &dialog), 1055, QRect(560, 160, 100, 24));
 
+    blockRows = Named(new QSpinBox(&dialog), 1205, QRect(450, 190, 100, 24));
+    dotRule = Named(new QComboBox(&dialog), 1201, QRect(560, 190, 150, 24));
+    invert = Named(new QCheckBox(QStringLiteral("Invert"), &dialog), 1202, QRect(450, 220, 80, 24));
+    rotate = Named(new QCheckBox(QStringLiteral("Rotate 90°"), &dialog), 1203,
+                   QRect(530, 220, 100, 24));
+    fit = Named(new QComboBox(&dialog), 1204, QRect(630, 220, 80, 24));
+    sizeNote = Named(new QLabel(&dialog), 1206, QRect(10, 200, 400, 24));
+
     PictureControls controls;
+    controls.blockRows = blockRows;
+    controls.dotRule = dotRule;
+    controls.invert = invert;
+    controls.rotate = rotate;
+    controls.fit = fit;
+    controls.sizeNote = sizeNote;
     controls.pathEdit = path;
     controls.thresholdEdit = threshold;
     controls.rasterMode = raster;

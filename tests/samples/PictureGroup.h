@@ -7,13 +7,16 @@
 #include "widgets/Prompts.h"
 #include "tests/support/PageHostStandIn.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -56,5 +59,11 @@ public:
     QPushButton* open;
     QPushButton* ok;
     QPushButton* print;
+    QSpinBox* blockRows;
+    QComboBox* dotRule;
+    QCheckBox* invert;
+    QCheckBox* rotate;
+    QComboBox* fit;
+    QLabel* sizeNote;
     std::unique_ptr<PicturePrinter> printer;
 };

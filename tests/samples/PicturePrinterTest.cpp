@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -265,6 +266,91 @@ TEST(PicturePrinting, TallerThanTheRasterFieldIsRefused) {
     EXPECT_EQ(FromHexText(g.host.rows[0]).size(), 8u + 65535u);
 }
 
+// With rows per block set, the raster goes as GS v 0 blocks of at most that many rows,
+// one record row each, whose data joined is the single block's; bit-image pictures go
+// as their bands with their feeds, as without pacing.
+TEST(PicturePrinting, SlicedPrintingSendsTheSameDotsInBlocks) {
+    PictureGroup g;
+    EXPECT_EQ(g.blockRows->value(), 0); // one block unless the operator asks
+    EXPECT_EQ(g.blockRows->text(), QStringLiteral("One block"));
+    g.Open(g.Save(Picture(20, 150, Pattern), QStringLiteral("p.png")));
+    g.Click(g.raster);
+    g.Print();
+    ASSERT_EQ(g.host.rows.size(), 1u);
+    const std::vector<uint8_t> single = FromHexText(g.host.rows[0]);
+    ASSERT_EQ(single.size(), 8u + 3u * 150u);
+
+    g.blockRows->setValue(64);
+    g.Print();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !g.printer->Sender().Busy(); }, 10000));
+    ASSERT_EQ(g.host.rows.size(), 4u);
+    std::vector<uint8_t> joined;
+    const int heights[] = {64, 64, 22};
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<uint8_t> block = FromHexText(g.host.rows[1 + i]);
+        ASSERT_EQ(block.size(), 8u + 3u * heights[i]) << i;
+        EXPECT_EQ(Hex({block.begin(), block.begin() + 8}),
+                  Hex({0x1D, 0x76, 0x30, 0x00, 0x03, 0x00, static_cast<uint8_t>(heights[i]), 0x00}));
+        joined.insert(joined.end(), block.begin() + 8, block.end());
+    }
+    EXPECT_EQ(joined, std::vector<uint8_t>(single.begin() + 8, single.end()));
+    EXPECT_EQ(g.host.Wire(g.host.RecordedBytes().size()), g.host.RecordedBytes());
+    EXPECT_EQ(g.printer->Sender().Current().sentRows, 150);
+    EXPECT_EQ(g.printer->Sender().Current().sentSteps, 3);
+
+    g.host.rows.clear();
+    g.Click(g.bitImage); // 24-dot double-density: 7 bands, each with its feed
+    g.Print();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !g.printer->Sender().Busy(); }, 10000));
+    ASSERT_EQ(g.host.rows.size(), 14u);
+    for (size_t i = 0; i < 14; i += 2) {
+        EXPECT_EQ(g.host.rows[i].substr(0, 15), "1B 2A 21 14 00 ");
+        EXPECT_EQ(g.host.rows[i + 1], "1B 4A 18 ");
+    }
+}
+
+// The choices beyond the threshold, as the operator makes them: each converts the
+// picture again, and the window says what happens to a picture wider than the paper.
+TEST(PicturePrinting, DotRuleInvertRotationAndFitToPaper) {
+    PictureGroup g;
+    EXPECT_EQ(g.dotRule->currentText(), QStringLiteral("Threshold"));
+    EXPECT_EQ(g.fit->currentText(), QStringLiteral("Crop"));
+    QImage grey(800, 60, QImage::Format_RGB32);
+    grey.fill(qRgb(100, 100, 100));
+    g.Open(g.Save(grey, QStringLiteral("grey.png")));
+    // The design's crop, said aloud; the matrix keeps the whole picture.
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("800 x 60 cropped to 384 x 60"));
+    EXPECT_EQ(g.printer->Matrix().width, 800);
+    EXPECT_EQ(std::count(g.printer->Matrix().dots.begin(), g.printer->Matrix().dots.end(), 1),
+              800 * 60); // grey 100 is below the threshold: all black
+
+    g.fit->setFocus();
+    QTest::keyClick(g.fit, Qt::Key_Down); // "Scale to fit"
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("800 x 60 scaled to 384 x 29"));
+    EXPECT_EQ(g.printer->Matrix().width, 384);
+    EXPECT_EQ(g.printer->Matrix().height, 29);
+
+    g.dotRule->setFocus();
+    QTest::keyClick(g.dotRule, Qt::Key_Down); // "Floyd-Steinberg"
+    ASSERT_EQ(g.dotRule->currentText(), QStringLiteral("Floyd-Steinberg"));
+    const auto& dots = g.printer->Matrix().dots;
+    const double black = std::count(dots.begin(), dots.end(), 1) / double(dots.size());
+    EXPECT_NEAR(black, 1.0 - 100.0 / 255.0, 0.02);
+    // The preview shows exactly the dots.
+    EXPECT_EQ(g.printer->Picture().pixel(0, 0), dots[0] ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+
+    g.Click(g.invert);
+    const auto& inverted = g.printer->Matrix().dots;
+    EXPECT_NEAR(std::count(inverted.begin(), inverted.end(), 1) / double(inverted.size()),
+                100.0 / 255.0, 0.02);
+
+    g.Click(g.rotate); // a quarter turn first, then the 60-dot width fits the paper
+    EXPECT_EQ(g.printer->Matrix().width, 60);
+    EXPECT_EQ(g.printer->Matrix().height, 800);
+    EXPECT_EQ(g.sizeNote->text(), QStringLiteral("60 x 800"));
+    EXPECT_TRUE(g.host.rows.empty()); // choosing sends nothing
+}
+
 TEST(PicturePrinting, ClosedPortWarnsAndSendsNothing) {
     PictureGroup g(false);
     g.Open(g.Save(Picture(16, 16, AllBlack), QStringLiteral("black.png")));
@@ -289,7 +375,9 @@ TEST(PicturePrinting, PrintAfterAFailedOpenPrintsTheEarlierPicture) {
     bmp = good.readAll();
     const QString broken = g.Write(bmp.left(bmp.size() - 5), QStringLiteral("broken.bmp"));
     g.Open(broken);
-    EXPECT_EQ(g.prompts.MessageTexts(), QStringList({"Picture load fail"}));
+    // The design's message, then what failed.
+    EXPECT_EQ(g.prompts.MessageTexts(),
+              QStringList({"Picture load fail\nthe BMP file ends before its picture does"}));
     EXPECT_EQ(g.path->text(), broken);
     EXPECT_TRUE(g.printer->Picture().isNull());
 
@@ -308,7 +396,10 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
     const QByteArray jpeg = full.readAll();
     const QString files[] = {g.Write(corrupt, QStringLiteral("corrupt.bmp")),
                              g.Write(jpeg.left(jpeg.size() * 2 / 3), QStringLiteral("cut.jpg"))};
-    for (const QString& file : files) {
+    const QString reasons[] = {QStringLiteral("the BMP file ends before its picture does"),
+                               QStringLiteral("the JPEG file ends before its picture does")};
+    for (int i = 0; i < 2; ++i) {
+        const QString& file = files[i];
         g.prompts.requests.clear();
         g.Open(file);
         int messages = 0;
@@ -316,7 +407,7 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
             if (r.kind != ScriptedPrompts::Request::Message) continue;
             ++messages;
             EXPECT_EQ(r.caption, QStringLiteral("Note"));
-            EXPECT_EQ(r.text, QStringLiteral("Picture load fail"));
+            EXPECT_EQ(r.text, QStringLiteral("Picture load fail\n") + reasons[i]);
             EXPECT_EQ(r.buttons, Prompts::OkOnly);
         }
         EXPECT_EQ(messages, 1);
@@ -325,7 +416,8 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
 
         g.prompts.requests.clear();
         g.Click(g.ok); // re-thresholding the same file
-        EXPECT_EQ(g.prompts.MessageTexts(), QStringList({"picture load fail"}));
+        EXPECT_EQ(g.prompts.MessageTexts(),
+                  QStringList({QStringLiteral("picture load fail\n") + reasons[i]}));
         g.Print();
     }
     EXPECT_TRUE(g.host.rows.empty());
@@ -350,12 +442,18 @@ struct LayoutCase {
 TEST(PicturePreview, ScrollBarsLaidOutForThePictureSize) {
     const int L = PictureGroup::FRAME_LEFT, T = PictureGroup::FRAME_TOP;
     const int W = PictureGroup::FRAME_WIDTH, H = PictureGroup::FRAME_HEIGHT;
+    // The frame's border takes one pixel on each side: 398 x 118 show the picture, less
+    // a bar's 18 where the other direction has one.
+    const int IW = W - 2, IH = H - 2;
     const LayoutCase cases[] = {
         {500, 60, true, false, QRect(L, T, W, H - 18), QRect(L, T + H - 18, W, 18), QRect()},
         {300, 300, false, true, QRect(L, T, W - 18, H), QRect(), QRect(L + W - 18, T, 18, H)},
         {500, 300, true, true, QRect(L, T, W - 18, H - 18), QRect(L, T + H - 18, W - 18, 18),
          QRect(L + W - 18, T, 18, H - 18)},
-        {400, 120, false, false, QRect(L, T, W, H), QRect(), QRect()},
+        {IW, IH, false, false, QRect(L, T, W, H), QRect(), QRect()},
+        // Too tall; then the vertical bar leaves too little width as well.
+        {390, 200, true, true, QRect(L, T, W - 18, H - 18), QRect(L, T + H - 18, W - 18, 18),
+         QRect(L + W - 18, T, 18, H - 18)},
     };
     PictureGroup g;
     for (const LayoutCase& c : cases) {
@@ -363,18 +461,38 @@ TEST(PicturePreview, ScrollBarsLaidOutForThePictureSize) {
         EXPECT_EQ(g.frame->geometry(), c.frame) << c.w << "x" << c.h;
         EXPECT_EQ(g.hScroll->isVisible(), c.hBar);
         EXPECT_EQ(g.vScroll->isVisible(), c.vBar);
+        const int shownW = IW - (c.vBar ? 18 : 0);
+        const int shownH = IH - (c.hBar ? 18 : 0);
+        EXPECT_EQ(g.printer->Preview()->size(), QSize(shownW, shownH));
         if (c.hBar) {
             EXPECT_EQ(g.hScroll->geometry(), c.hGeometry);
             EXPECT_EQ(g.hScroll->minimum(), 0);
-            EXPECT_EQ(g.hScroll->maximum(), c.w - W);
+            EXPECT_EQ(g.hScroll->maximum(), c.w - shownW);
         }
         if (c.vBar) {
             EXPECT_EQ(g.vScroll->geometry(), c.vGeometry);
-            EXPECT_EQ(g.vScroll->maximum(), c.h - H);
+            EXPECT_EQ(g.vScroll->maximum(), c.h - shownH);
         }
         EXPECT_EQ(g.printer->ScrollPosition(), QPoint(0, 0));
         EXPECT_EQ(g.printer->PreviewSize(), QSize(W, H));
     }
+}
+
+// At the end of both bars the picture's last column and last row are on screen.
+TEST(PicturePreview, BarEndsShowTheLastColumnAndRow) {
+    PictureGroup g;
+    constexpr int PW = 500, PH = 300;
+    g.Open(g.Save(Picture(PW, PH, [](int x, int y) { return x == PW - 1 || y == PH - 1; }),
+                  QStringLiteral("edges.png")));
+    ASSERT_TRUE(g.hScroll->isVisible() && g.vScroll->isVisible());
+    g.hScroll->setFocus();
+    QTest::keyClick(g.hScroll, Qt::Key_End);
+    g.vScroll->setFocus();
+    QTest::keyClick(g.vScroll, Qt::Key_End);
+    const QImage shown = g.printer->Preview()->grab().toImage();
+    EXPECT_EQ(shown.pixel(shown.width() - 1, 0), qRgb(0, 0, 0));                 // last column
+    EXPECT_EQ(shown.pixel(0, shown.height() - 1), qRgb(0, 0, 0));                // last row
+    EXPECT_EQ(shown.pixel(shown.width() - 2, shown.height() - 2), qRgb(255, 255, 255));
 }
 
 // The preview's top-left screen pixel shows the picture's dot at the scroll position.
@@ -384,16 +502,17 @@ QRgb PreviewCorner(PictureGroup& g) {
 
 TEST(PicturePreview, ScrollsByThumbAndEndsOnly) {
     PictureGroup g;
-    // Column 100 is the only black one: it shows at the left edge once scrolled to the end.
+    // Column 102 is the only black one: it shows at the left edge once scrolled to the end
+    // (398 of the 500 columns show inside the frame's border).
     g.Open(
-        g.Save(Picture(500, 60, [](int x, int) { return x == 100; }), QStringLiteral("line.png")));
+        g.Save(Picture(500, 60, [](int x, int) { return x == 102; }), QStringLiteral("line.png")));
     ASSERT_TRUE(g.hScroll->isVisible());
     EXPECT_EQ(PreviewCorner(g), qRgb(255, 255, 255));
 
     g.hScroll->setFocus();
     QTest::keyClick(g.hScroll, Qt::Key_End);
-    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(100, 0));
-    EXPECT_EQ(g.hScroll->value(), 100);
+    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(102, 0));
+    EXPECT_EQ(g.hScroll->value(), 102);
     EXPECT_EQ(PreviewCorner(g), qRgb(0, 0, 0));
 
     QTest::keyClick(g.hScroll, Qt::Key_Home);
@@ -425,7 +544,7 @@ TEST(PicturePreview, ScrollsByThumbAndEndsOnly) {
     QTest::keyClick(g.hScroll, Qt::Key_End);
     g.SetThreshold(QStringLiteral("0"));
     g.Click(g.ok);
-    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(100, 0));
+    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(102, 0));
     EXPECT_TRUE(g.hScroll->isVisible());
     EXPECT_EQ(PreviewCorner(g), qRgb(0, 0, 0));
 }

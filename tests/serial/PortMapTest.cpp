@@ -52,13 +52,46 @@ TEST(PortMap, ListsHardwareInOrderWithStableNumbers) {
                          "COM101 (" + dev + "/ttyUSB0)", "COM104 (" + dev + "/ttyUSB3)",
                          "COM201 (" + dev + "/ttyACM0)", "COM302 (" + dev + "/ttyAMA1)",
                          "COM403 (" + dev + "/rfcomm2)", "COM901 (/dev/pts/7)"}));
-    // The console reads the number from the fourth character on.
+    // A serial port's text carries its number from the fourth character on.
     for (const auto& e : entries) EXPECT_EQ(std::stoul(e.display.substr(3)), e.number);
     EXPECT_EQ(map.ResolveDeviceName("\\\\.\\COM104"), dev + "/ttyUSB3");
     EXPECT_EQ(map.ResolveDeviceName("\\\\.\\COM901"), "/dev/pts/7");
     EXPECT_FALSE(map.ResolveDeviceName("\\\\.\\COM2").has_value());
     EXPECT_FALSE(map.ResolveDeviceName("\\\\.\\COM1x").has_value());
     EXPECT_FALSE(map.ResolveDeviceName("LPT1").has_value());
+}
+
+TEST(PortMap, UsbAndNetworkPrintersAreNamedByTheirKind) {
+    FakeMachine machine;
+    machine.Device("ttyUSB0");
+    fs::create_directories(machine.Dev() + "/usb");
+    for (const char* name : {"lp1", "lp0", "lpx", "hiddev0"})
+        std::ofstream(machine.Dev() + "/usb/" + name) << "";
+    PortMap map;
+    map.Scan(machine.Dev(), machine.Sys());
+    map.AddCommandLinePort("tcp://192.168.1.50");
+    map.AddCommandLinePort("/dev/pts/4");
+    map.AddCommandLinePort("tcp://[::1]:9101");
+    const std::string dev = machine.Dev();
+    std::vector<std::string> shown;
+    std::vector<uint32_t> numbers;
+    std::vector<PortKind> kinds;
+    for (const auto& e : map.Entries()) {
+        shown.push_back(e.display);
+        numbers.push_back(e.number);
+        kinds.push_back(e.kind);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "COM101 (" + dev + "/ttyUSB0)", "USB1 (" + dev + "/usb/lp0)",
+                         "USB2 (" + dev + "/usb/lp1)", "NET1 (192.168.1.50:9100)",
+                         "COM902 (/dev/pts/4)", "NET2 ([::1]:9101)"}));
+    EXPECT_EQ(numbers, (std::vector<uint32_t>{101, 501, 502, 901, 902, 903}));
+    EXPECT_EQ(kinds, (std::vector<PortKind>{PortKind::Serial, PortKind::UsbPrinter,
+                                            PortKind::UsbPrinter, PortKind::Network,
+                                            PortKind::Serial, PortKind::Network}));
+    // Every kind opens through its number.
+    EXPECT_EQ(map.ResolveDeviceName("\\\\.\\COM502"), dev + "/usb/lp1");
+    EXPECT_EQ(map.ResolveDeviceName("\\\\.\\COM901"), "tcp://192.168.1.50");
 }
 
 TEST(PortMap, CommandLinePortsCountUpFrom901) {

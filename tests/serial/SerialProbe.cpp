@@ -5,6 +5,8 @@
 //   serial_probe reopen PATH      open, write, close, open again, close
 //   serial_probe open PATH        open once (exit 3 when refused)
 //   serial_probe nothreads PATH   open with worker threads while no thread can be made
+//   serial_probe usbopen PATH     open PATH as a USB printer-class device (exit 3 when
+//                                 refused, the error number on stderr)
 //
 // Exit 0 when the case behaved; the reason otherwise goes to stderr.
 #include <cerrno>
@@ -18,6 +20,7 @@
 
 #include "serial/PortMap.h"
 #include "serial/SerialLine.h"
+#include "serial/SerialPlatform.h"
 
 namespace {
 
@@ -78,6 +81,14 @@ int main(int argc, char** argv) {
             return EXIT_REFUSED;
         }
         line.Close();
+        return EXIT_OK;
+    }
+    if (command == "usbopen") {
+        int error = 0;
+        if (!OpenPrinterClassDevice(argv[2], &error)) {
+            std::fprintf(stderr, "refused: error %d (%s)\n", error, std::strerror(error));
+            return EXIT_REFUSED;
+        }
         return EXIT_OK;
     }
     if (command == "nothreads") {

@@ -12,7 +12,9 @@ QString TestPrompts::OnOpenFile(const QString& caption, const QString& filter) {
     return path;
 }
 
-ConsoleDialog::ConsoleDialog(const std::string& portPath, const Maker& make) {
+ConsoleDialog::ConsoleDialog(const std::string& portPath, const Maker& make,
+                             const Lister& listFirst) {
+    if (listFirst) listFirst(ports);
     if (!portPath.empty()) ports.AddCommandLinePort(portPath);
     dlg = make ? make(&ports) : std::make_unique<CTalvaneDlg>(&ports);
     dlg->resize(WIDTH, HEIGHT);

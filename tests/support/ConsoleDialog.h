@@ -31,9 +31,11 @@ public:
     static constexpr int WIDTH = 1240;
     static constexpr int HEIGHT = 760;
 
-    // The dialog lists `portPath` as its only port (none when empty); `make` builds a
-    // dialog of a derived class when given.
-    explicit ConsoleDialog(const std::string& portPath = {}, const Maker& make = {});
+    using Lister = std::function<void(PortMap&)>;
+    // The dialog lists `portPath` as its only port (none when empty), after the ports
+    // `listFirst` enters when given; `make` builds a dialog of a derived class when given.
+    explicit ConsoleDialog(const std::string& portPath = {}, const Maker& make = {},
+                           const Lister& listFirst = {});
     ~ConsoleDialog();
     ConsoleDialog(const ConsoleDialog&) = delete;
     ConsoleDialog& operator=(const ConsoleDialog&) = delete;

@@ -1,4 +1,4 @@
-#include "tests/e2e/VprinterProcess.h"
+#include "tests/support/VprinterProcess.h"
 
 #include "emulator/PrinterState.h"
 
@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -33,7 +34,8 @@ constexpr int BLACK_BELOW = 128;
 
 } // namespace
 
-VprinterProcess::VprinterProcess(int widthDots) {
+VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& extra,
+                                 bool overTcp) {
     // A printer that died is reported by the failing read, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -46,7 +48,10 @@ VprinterProcess::VprinterProcess(int widthDots) {
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    std::vector<std::string> args = {VPRINTER_PATH,
+    // TPC_VPRINTER names another build of the program (a benchmark may need a newer one).
+    const char* program = std::getenv("TPC_VPRINTER");
+    if (program == nullptr || *program == '\0') program = VPRINTER_PATH;
+    std::vector<std::string> args = {program,
                                      "--out",
                                      dir_.filePath(QStringLiteral("out")).toStdString(),
                                      "--idle",
@@ -54,10 +59,15 @@ VprinterProcess::VprinterProcess(int widthDots) {
                                      "--width",
                                      std::to_string(widthDots),
                                      "--plain"}; // receipts read back dot for dot
+    args.insert(args.end(), extra.begin(), extra.end());
+    if (overTcp) {
+        args.push_back("--tcp");
+        args.push_back("0"); // a free port on the loopback address
+    }
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&pid_, VPRINTER_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
     close(out[1]);
@@ -71,8 +81,12 @@ VprinterProcess::VprinterProcess(int widthDots) {
         return;
     }
     std::string line;
-    if (ReadLine(&line, STARTUP_TIMEOUT) && line.rfind("/dev/", 0) == 0)
-        device_ = QString::fromStdString(line);
+    if (ReadLine(&line, STARTUP_TIMEOUT)) {
+        if (!overTcp && line.rfind("/dev/", 0) == 0) device_ = QString::fromStdString(line);
+        // With --tcp the first line is "address:port".
+        if (overTcp && line.find(':') != std::string::npos)
+            device_ = QString::fromStdString("tcp://" + line);
+    }
 }
 
 VprinterProcess::~VprinterProcess() {

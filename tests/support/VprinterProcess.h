@@ -9,17 +9,21 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 class VprinterProcess {
 public:
-    // widthDots: 384 (58 mm paper) or 576 (80 mm).
-    explicit VprinterProcess(int widthDots);
+    // widthDots: 384 (58 mm paper) or 576 (80 mm); `extra` options follow the others.
+    // overTcp: the printer listens on a free loopback TCP port instead of a
+    // pseudo-terminal, and DevicePath() is "tcp://ADDRESS:PORT".
+    explicit VprinterProcess(int widthDots, const std::vector<std::string>& extra = {},
+                             bool overTcp = false);
     ~VprinterProcess();
     VprinterProcess(const VprinterProcess&) = delete;
     VprinterProcess& operator=(const VprinterProcess&) = delete;
 
-    // Started, and its pseudo-terminal known.
+    // Started, and its pseudo-terminal (or TCP address) known.
     bool Ok() const { return !device_.isEmpty(); }
     const QString& DevicePath() const { return device_; }
 

@@ -1,0 +1,250 @@
+// The byte-stream back end shared by the USB printer-class and network devices.
+#include "serial/StreamDevice_unix.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uint32_t READ_AHEAD_SIZE = 4096;
+constexpr uint32_t DEFAULT_BAUD = 9600;
+constexpr uint8_t DEFAULT_BYTE_SIZE = 8;
+
+bool IsGoneError(int error) {
+    switch (error) {
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+    case EPIPE:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ETIMEDOUT:
+    case ENOTCONN:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case ENETDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DrainEventFd(int fd) {
+    uint64_t value = 0;
+    while (read(fd, &value, sizeof value) > 0) {
+    }
+}
+
+void SignalEventFd(int fd) {
+    const uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = write(fd, &one, sizeof one);
+}
+
+} // namespace
+
+StreamDevice::StreamDevice(int fd, int interruptFd, int wakeFd, Traits traits)
+    : fd_(fd), interruptFd_(interruptFd), wakeFd_(wakeFd), traits_(traits) {
+    dcb_.DCBlength = DCB_LENGTH;
+    dcb_.BaudRate = DEFAULT_BAUD;
+    dcb_.fBinary = 1;
+    dcb_.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb_.fRtsControl = RTS_CONTROL_ENABLE;
+    dcb_.ByteSize = DEFAULT_BYTE_SIZE;
+}
+
+StreamDevice::~StreamDevice() {
+    close(fd_);
+    close(interruptFd_);
+    close(wakeFd_);
+}
+
+bool StreamDevice::GetState(DCB* dcb) {
+    if (!dcb) return false;
+    std::lock_guard<std::mutex> lock(stateMutex_);
+    *dcb = dcb_;
+    return true;
+}
+
+bool StreamDevice::SetState(const DCB& dcb) {
+    // The same record checks as a serial port, so a bad record fails the same way.
+    if (dcb.ByteSize < 5 || dcb.ByteSize > 8 || dcb.Parity > SPACEPARITY ||
+        dcb.StopBits > TWOSTOPBITS || dcb.BaudRate == 0)
+        return false;
+    std::lock_guard<std::mutex> lock(stateMutex_);
+    dcb_ = dcb;
+    dcb_.DCBlength = DCB_LENGTH;
+    return true;
+}
+
+bool StreamDevice::PurgeQueues(uint32_t flags) {
+    if (!(flags & PURGE_RXCLEAR)) return true;
+    std::lock_guard<std::mutex> lock(aheadMutex_);
+    ahead_.clear();
+    if (noInput_.load()) return true;
+    uint8_t discard[READ_AHEAD_SIZE];
+    for (;;) {
+        const ssize_t n = read(fd_, discard, sizeof discard);
+        if (n > 0) continue;
+        if (n == 0) return Failed(traits_.closedError);
+        if (errno == EAGAIN || errno == EINTR) return true;
+        if (errno == EINVAL) {
+            noInput_.store(true);
+            return true;
+        }
+        return Failed(errno);
+    }
+}
+
+bool StreamDevice::TakeLineErrors(uint32_t* errors) {
+    if (!errors) return false;
+    *errors = 0;
+    return true;
+}
+
+bool StreamDevice::ReadAheadLocked() {
+    if (noInput_.load() || ahead_.size() >= READ_AHEAD_SIZE) return true;
+    uint8_t chunk[READ_AHEAD_SIZE];
+    const size_t room = READ_AHEAD_SIZE - ahead_.size();
+    const ssize_t n = read(fd_, chunk, room);
+    if (n > 0) {
+        ahead_.insert(ahead_.end(), chunk, chunk + n);
+        return true;
+    }
+    if (n == 0) return Failed(traits_.closedError); // the other end closed
+    if (errno == EAGAIN || errno == EINTR) return true;
+    if (errno == EINVAL) {
+        noInput_.store(true);
+        return true;
+    }
+    return Failed(errno);
+}
+
+bool StreamDevice::InputQueued(uint32_t* count) {
+    if (!count) return false;
+    std::lock_guard<std::mutex> lock(aheadMutex_);
+    if (!ReadAheadLocked() && ahead_.empty()) return false;
+    *count = static_cast<uint32_t>(ahead_.size());
+    return true;
+}
+
+bool StreamDevice::OutputQueued(uint32_t* count) {
+    if (!count) return false;
+    *count = 0;
+    if (!traits_.socket) return !Vanished();
+    int queued = 0;
+    if (ioctl(fd_, TIOCOUTQ, &queued) != 0) return Failed(errno);
+    *count = static_cast<uint32_t>(queued);
+    return true;
+}
+
+bool StreamDevice::GetModemStatus(uint32_t* status) {
+    if (!status) return false;
+    *status = MS_CTS_ON;
+    return true;
+}
+
+int StreamDevice::ReadSome(void* buffer, uint32_t length) {
+    std::lock_guard<std::mutex> lock(aheadMutex_);
+    if (ahead_.empty() && !ReadAheadLocked()) return IO_FAILED;
+    const uint32_t n = std::min<uint32_t>(length, static_cast<uint32_t>(ahead_.size()));
+    if (n == 0) return 0;
+    std::memcpy(buffer, ahead_.data(), n);
+    ahead_.erase(ahead_.begin(), ahead_.begin() + n);
+    return static_cast<int>(n);
+}
+
+int StreamDevice::WriteSome(const void* buffer, uint32_t length) {
+    const ssize_t n =
+        traits_.socket ? send(fd_, buffer, length, MSG_NOSIGNAL) : write(fd_, buffer, length);
+    if (n >= 0) return static_cast<int>(n);
+    if (errno == EAGAIN || errno == EINTR) return 0;
+    Failed(errno);
+    return IO_FAILED;
+}
+
+uint32_t StreamDevice::Wait(uint32_t want, int timeoutMs) {
+    if (want & IO_READABLE) {
+        std::lock_guard<std::mutex> lock(aheadMutex_);
+        if (!ahead_.empty()) return IO_READABLE;
+    }
+    pollfd fds[3];
+    nfds_t count = 0;
+    fds[count++] = pollfd{interruptFd_, POLLIN, 0};
+    const nfds_t wakeIndex = (want & IO_EVENT_WAKE) ? count : 0;
+    if (want & IO_EVENT_WAKE) fds[count++] = pollfd{wakeFd_, POLLIN, 0};
+    short devEvents = 0;
+    if ((want & IO_READABLE) && !noInput_.load()) devEvents |= POLLIN;
+    if (want & IO_WRITABLE) devEvents |= POLLOUT;
+    nfds_t devIndex = 0;
+    if (devEvents) {
+        devIndex = count;
+        fds[count++] = pollfd{fd_, devEvents, 0};
+    }
+    const int n = poll(fds, count, timeoutMs);
+    if (n <= 0) return 0;
+    uint32_t ready = 0;
+    if (fds[0].revents) ready |= IO_INTERRUPTED;
+    if (wakeIndex && fds[wakeIndex].revents) {
+        DrainEventFd(wakeFd_);
+        ready |= IO_WOKEN;
+    }
+    if (devIndex) {
+        const short r = fds[devIndex].revents;
+        if (r & (POLLERR | POLLNVAL)) {
+            int error = 0;
+            socklen_t size = sizeof error;
+            if (!traits_.socket || getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+                error = traits_.closedError;
+            MarkVanished(error != 0 ? error : traits_.closedError);
+            ready |= IO_HANGUP;
+        } else if ((r & POLLHUP) && !(r & POLLIN)) {
+            MarkVanished(traits_.closedError);
+            ready |= IO_HANGUP;
+        }
+        if (r & POLLIN) ready |= IO_READABLE;
+        if (r & POLLOUT) ready |= IO_WRITABLE;
+    }
+    return ready;
+}
+
+void StreamDevice::Wake() {
+    SignalEventFd(wakeFd_);
+}
+
+void StreamDevice::SignalInterrupt(bool on) {
+    if (on)
+        SignalEventFd(interruptFd_);
+    else
+        DrainEventFd(interruptFd_);
+}
+
+bool StreamDevice::Failed(int error) {
+    NoteError(error);
+    if (IsGoneError(error)) MarkVanished(error);
+    return false;
+}
+
+std::unique_ptr<SerialDevice> MakeStreamDevice(int fd, StreamDevice::Traits traits, int* error) {
+    int ignored = 0;
+    int& cause = error ? *error : ignored;
+    const int flags = fcntl(fd, F_GETFL);
+    const int interruptFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    const int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0 || interruptFd < 0 ||
+        wakeFd < 0) {
+        cause = errno;
+        if (interruptFd >= 0) close(interruptFd);
+        if (wakeFd >= 0) close(wakeFd);
+        close(fd);
+        return nullptr;
+    }
+    cause = 0;
+    return std::make_unique<StreamDevice>(fd, interruptFd, wakeFd, traits);
+}
