@@ -66,7 +66,9 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
             parsed.values[name] = *inlineValue;
             continue;
         }
-        if (i + 1 >= argc) {
+        // "--hex --port X": the next option is no value; "--" alone would not be one either.
+        const bool nextIsOption = i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) == 0;
+        if (i + 1 >= argc || nextIsOption) {
             error = "--" + name + " needs a value";
             return std::nullopt;
         }

@@ -82,7 +82,9 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     if (number == 0) return EXIT_PORT;
     PortMap& map = PortMap::Global();
     description_ = PortMap::DisplayText(number, map.PathFor(number).value_or(settings.port));
-    lib_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS);
+    // The tool exits right after its last write: the port's own queue empties before
+    // the close purges it.
+    lib_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS | EN_DRAIN_ON_CLOSE);
     lib_.SetNotifyCount(NOTIFY_EVERY_BYTE);
     if (!lib_.Open(number, settings.baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         error = "cannot open " + description_ + ": " +
