@@ -127,6 +127,15 @@ TEST_F(CliPeerTest, PicturesGoOutAsBandsOrOneRasterBlockCutAtThePaperWidth) {
     // 50 rows in 24-dot bands: three bands of 100 columns x 3 bytes, each with its feed.
     EXPECT_EQ(b.size(), 3 * (5 + 300 + 3));
     EXPECT_TRUE(std::equal(b.begin(), b.begin() + 5, Bytes({0x1B, 0x2A, 33, 100, 0}).begin()));
+    // No progress bar into a pipe; one on a terminal (script gives the tool one).
+    EXPECT_EQ(bands.err.find('%'), std::string::npos) << bands.err;
+    peer.ClearReceived();
+    const std::string command = std::string(TALVANE_CLI_PATH) + " picture " + Path("block.png") +
+                                " --port " + peer.SlavePath();
+    const CliResult onTerminal = RunProgram("/usr/bin/script", {"-qec", command, "/dev/null"});
+    EXPECT_EQ(onTerminal.exitCode, cli::EXIT_OK) << onTerminal.out;
+    EXPECT_NE(onTerminal.out.find("] 100% 924/924 bytes"), std::string::npos) << onTerminal.out;
+    EXPECT_EQ(Wire(b.size()), b);
     peer.ClearReceived();
 
     // 700 dots wide on 80 mm paper: cut at 576 dots, 72 bytes a row.
