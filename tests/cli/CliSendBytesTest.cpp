@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <csignal>
+#include <termios.h>
+#include <thread>
 
 namespace {
 
@@ -149,4 +152,31 @@ TEST_F(CliPeerTest, PicturesGoOutAsBandsOrOneRasterBlockCutAtThePaperWidth) {
     ASSERT_EQ(r.size(), 8u + 72 * 10);
     EXPECT_TRUE(std::equal(r.begin(), r.begin() + 8,
                            Bytes({0x1D, 0x76, 0x30, 1, 72, 0, 10, 0}).begin()));
+}
+
+TEST_F(CliPeerTest, HandshakeOptionsSetTheLine) {
+    ASSERT_TRUE(peer.Ok());
+    ASSERT_GE(slaveHold_, 0);
+    termios line{};
+    for (const char* handshake : {"xonxoff", "none"}) {
+        SCOPED_TRACE(handshake);
+        peer.ClearReceived();
+        const CliResult sent =
+            RunCli(OnPeer({"send", "--hex", "1B 40", "--baud", "115200", "--handshake", handshake}));
+        ASSERT_EQ(sent.exitCode, cli::EXIT_OK) << sent.err;
+        EXPECT_EQ(Wire(2), Bytes({0x1B, 0x40}));
+        // The settings stay on the terminal after the tool has gone.
+        ASSERT_EQ(tcgetattr(slaveHold_, &line), 0);
+        EXPECT_EQ((line.c_iflag & IXON) != 0, std::string(handshake) == "xonxoff");
+    }
+    // RTS/CTS: a pseudo-terminal never raises CTS, so only the port's setting is looked
+    // at; the monitor writes nothing that could wait for it.
+    CliProcess monitor(OnPeer({"monitor", "--handshake", "rtscts"}));
+    bool set = false;
+    for (int attempt = 0; attempt < 100 && !set; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        set = tcgetattr(slaveHold_, &line) == 0 && (line.c_cflag & CRTSCTS) != 0;
+    }
+    EXPECT_TRUE(set);
+    EXPECT_EQ(monitor.Stop(SIGTERM).exitCode, cli::EXIT_OK);
 }

@@ -213,6 +213,7 @@ int RunStatus(int argc, char** argv, int first) {
     CVRNX_LIB& lib = port.Library();
     lib.EnableSentRecord(1);
     lib.RequestStatus();
+    port.NoteWrite();
     const std::vector<std::string> sent = {lib.TakeSentText()};
     if (!port.Drain(0, false)) return Fail(EXIT_PORT, "the printer on " + port.Description() +
                                                            " took no status request");

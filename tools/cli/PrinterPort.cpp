@@ -5,6 +5,7 @@
 #include "serial/PortMap.h"
 #include "tools/cli/ExitCodes.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -20,6 +21,15 @@ constexpr auto DRAIN_POLL = std::chrono::milliseconds(20);
 constexpr auto RECEIVE_POLL = std::chrono::milliseconds(10);
 // A line that takes no byte for this long is given up.
 constexpr auto STALL_LIMIT = std::chrono::seconds(10);
+constexpr auto STALL_LIMIT_MS = std::chrono::duration_cast<std::chrono::milliseconds>(STALL_LIMIT);
+constexpr uint32_t QUEUED_WRITES = EN_TX_BUFFER | EN_WRITE_THREAD;
+// Writes go in pieces of this size, so the progress bar moves.
+constexpr size_t WRITE_CHUNK = 4096;
+// A pseudo-terminal's queue count stays 0 while its other end has not read yet, and
+// closing the port flushes what is unread: the tool gives a virtual printer this long
+// to read before it closes.
+constexpr auto PTY_SETTLE = std::chrono::milliseconds(200);
+constexpr const char* PTY_FOLDER = "/dev/pts/";
 constexpr int PROGRESS_WIDTH = 40;
 constexpr int PERCENT = 100;
 
@@ -74,6 +84,7 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
 }
 
 PrinterPort::~PrinterPort() {
+    if (wrote_ && pseudoTerminal_) std::this_thread::sleep_for(PTY_SETTLE);
     lib_.Close();
 }
 
@@ -81,10 +92,16 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     const uint32_t number = ResolvePort(settings.port, error);
     if (number == 0) return EXIT_PORT;
     PortMap& map = PortMap::Global();
-    description_ = PortMap::DisplayText(number, map.PathFor(number).value_or(settings.port));
-    // The tool exits right after its last write: the port's own queue empties before
-    // the close purges it.
-    lib_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS | EN_DRAIN_ON_CLOSE);
+    const std::string path = map.PathFor(number).value_or(settings.port);
+    description_ = PortMap::DisplayText(number, path);
+    pseudoTerminal_ = QFileInfo(QString::fromStdString(path))
+                          .canonicalFilePath()
+                          .startsWith(QLatin1String(PTY_FOLDER));
+    // The console's options, but the writes are the tool's own: it ends right after its
+    // last one, and a write thread could still hold bytes when the port closes. The
+    // port's queue empties before the close purges it.
+    lib_.ChangeOptions(OPEN_REMOVE_OPTIONS | QUEUED_WRITES,
+                       (OPEN_ADD_OPTIONS & ~QUEUED_WRITES) | EN_DRAIN_ON_CLOSE);
     lib_.SetNotifyCount(NOTIFY_EVERY_BYTE);
     if (!lib_.Open(number, settings.baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         error = "cannot open " + description_ + ": " +
@@ -92,6 +109,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
         return EXIT_PORT;
     }
     lib_.CO_ = OPEN_TIMEOUTS;
+    lib_.CO_.WriteTotalTimeoutConstant = static_cast<uint32_t>(STALL_LIMIT_MS.count());
     lib_.SetTimeouts();
     ApplyFlowRow(lib_.DCB_, RowOf(settings.handshake));
     if (!lib_.SetState() || lib_.DCB_.BaudRate != settings.baud) {
@@ -105,30 +123,48 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
 
 int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progress,
                              std::string& error) {
+    std::vector<std::vector<uint8_t>> commands;
     uint64_t total = 0;
-    std::vector<uint8_t> bytes;
     for (const std::string& record : records) {
-        bytes.clear();
-        records::AppendRecordBytes(record, bytes);
-        if (bytes.empty()) continue;
-        lib_.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
-        total += bytes.size();
+        commands.emplace_back();
+        records::AppendRecordBytes(record, commands.back());
+        total += commands.back().size();
+    }
+    const std::string stalled = "the printer on " + description_ + " took no data for " +
+                                std::to_string(STALL_LIMIT.count()) +
+                                " s (flow control held off, or the device went away)";
+    uint64_t written = 0;
+    for (const std::vector<uint8_t>& bytes : commands) {
+        for (size_t at = 0; at < bytes.size(); at += WRITE_CHUNK) {
+            const uint32_t length = static_cast<uint32_t>(std::min(WRITE_CHUNK, bytes.size() - at));
+            const int put = lib_.Write(bytes.data() + at, length);
+            wrote_ = true;
+            written += static_cast<uint64_t>(std::max(put, 0));
+            if (put != static_cast<int>(length)) {
+                if (progress) std::fputc('\n', stderr);
+                error = stalled;
+                return EXIT_PORT;
+            }
+            if (progress) DrawProgress(written - std::min<uint64_t>(written, Queued()), total);
+        }
     }
     if (!Drain(total, progress)) {
-        error = "the printer on " + description_ + " took no data for " +
-                std::to_string(STALL_LIMIT.count()) +
-                " s (flow control held off, or the device went away)";
+        error = stalled;
         return EXIT_PORT;
     }
     return EXIT_OK;
+}
+
+uint64_t PrinterPort::Queued() {
+    const uint32_t queued = lib_.QueuedBytes(false);
+    return queued == CN_QUERY_FAILED ? 0 : queued;
 }
 
 bool PrinterPort::Drain(uint64_t total, bool progress) {
     auto lastChange = std::chrono::steady_clock::now();
     uint64_t lastLeft = UINT64_MAX;
     for (;;) {
-        const uint64_t queued = lib_.QueuedBytes(false);
-        const uint64_t left = lib_.GetTxBuffer().Size() + (queued == CN_QUERY_FAILED ? 0 : queued);
+        const uint64_t left = Queued();
         if (progress) DrawProgress(total - std::min(left, total), total);
         if (left == 0) break;
         const auto now = std::chrono::steady_clock::now();

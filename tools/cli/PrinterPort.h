@@ -28,8 +28,7 @@ public:
     // Opens the port; on failure returns an exit code and sets `error`.
     int Open(const PortSettings& settings, std::string& error);
 
-    // Writes every record's bytes, one write per record as the console writes them, and
-    // waits until the port has passed them on. `progress` draws a bar on standard error.
+    // Writes every record's bytes, in order, and waits until the port has passed them on. `progress` draws a bar on standard error.
     // On failure returns an exit code and sets `error`.
     int SendRecords(const std::vector<std::string>& records, bool progress, std::string& error);
     // Waits until everything written has left; false when the line takes nothing for
@@ -40,11 +39,18 @@ public:
     std::vector<uint8_t> Receive(std::chrono::milliseconds wait);
 
     CVRNX_LIB& Library() { return lib_; }
+    // Writes made through Library() directly count as writes for the close.
+    void NoteWrite() { wrote_ = true; }
     const std::string& Description() const { return description_; }
 
 private:
+    // Bytes the port's driver still holds.
+    uint64_t Queued();
+
     CVRNX_LIB lib_;
     std::string description_;
+    bool pseudoTerminal_ = false;
+    bool wrote_ = false;
 };
 
 // Resolves --port to a COM number of the global port map; 0 with `error` set when the
