@@ -3,6 +3,10 @@
 #include "CliFixture.h"
 #include "tools/cli/ExitCodes.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -51,4 +55,23 @@ TEST_F(CliPeerTest, DecodeReadsRecordsFilesAndRawCapturesAlike) {
     const CliResult asRaw = RunCli({"decode", "--raw", Path("saved.txt")});
     EXPECT_EQ(asRaw.exitCode, cli::EXIT_OK);
     EXPECT_EQ(Lines(asRaw.out).front().substr(0, 2), "31");
+}
+
+TEST_F(CliPeerTest, PortsListsTheScannedAndTheNamedDevicesAsTheConsoleDoes) {
+    ASSERT_TRUE(peer.Ok());
+    const CliResult plain = RunCli({"ports", "--port", peer.SlavePath()});
+    ASSERT_EQ(plain.exitCode, cli::EXIT_OK) << plain.err;
+    const std::vector<std::string> lines = Lines(plain.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "COM901 (" + peer.SlavePath() + ")");
+
+    const CliResult json = RunCli({"ports", "--json", "--port=" + peer.SlavePath()});
+    ASSERT_EQ(json.exitCode, cli::EXIT_OK) << json.err;
+    const QJsonArray list = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).array();
+    ASSERT_EQ(static_cast<size_t>(list.size()), lines.size()) << json.out;
+    const QJsonObject last = list.last().toObject();
+    EXPECT_EQ(last.value("name").toString(), QStringLiteral("COM901"));
+    EXPECT_EQ(last.value("path").toString().toStdString(), peer.SlavePath());
+
+    EXPECT_EQ(RunCli({"ports", "extra"}).exitCode, cli::EXIT_USAGE);
 }
