@@ -92,6 +92,12 @@ TEST_F(CliPeerTest, BarcodeAndTwoDimensionalCodesSendTheirParametersStoreAndPrin
     EXPECT_TRUE(Contains(bar, Text("012345678901")));
     peer.ClearReceived();
 
+    // Data that starts with a dash is data, not an option.
+    const CliResult dashes = RunCli(OnPeer({"barcode", "CODE39", "-12-"}));
+    ASSERT_EQ(dashes.exitCode, cli::EXIT_OK) << dashes.err;
+    EXPECT_EQ(Wire(8), Bytes({0x1D, 0x6B, 0x45, 0x04, '-', '1', '2', '-'}));
+    peer.ClearReceived();
+
     const CliResult qr = RunCli(OnPeer({"qr", "48 49", "--hex", "--module-width", "6",
                                         "--error-level", "H", "--record", Path("qr.txt")}));
     ASSERT_EQ(qr.exitCode, cli::EXIT_OK) << qr.err;

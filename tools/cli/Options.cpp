@@ -16,16 +16,12 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
     bool optionsEnded = false;
     for (int i = first; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (optionsEnded || arg == "-" || arg.rfind("--", 0) != 0) {
-            if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && arg != "-") {
-                if (arg == "-h") {
-                    parsed.help = true;
-                    continue;
-                }
-                error = "unknown option " + arg;
-                return std::nullopt;
-            }
-            parsed.operands.push_back(arg);
+        // Only "--" starts an option: data such as "-12-" for a barcode stays an operand.
+        if (optionsEnded || arg.rfind("--", 0) != 0) {
+            if (!optionsEnded && arg == "-h")
+                parsed.help = true;
+            else
+                parsed.operands.push_back(arg);
             continue;
         }
         if (arg == "--") {

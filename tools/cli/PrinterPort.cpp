@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* COM_PREFIX = "COM";
 constexpr const char* TCP_PREFIX = "tcp://";
+// COM numbers go up to 1024.
+constexpr size_t MAX_COM_DIGITS = 4;
 constexpr auto DRAIN_POLL = std::chrono::milliseconds(20);
 constexpr auto RECEIVE_POLL = std::chrono::milliseconds(10);
 // A line that takes no byte for this long is given up.
@@ -71,7 +73,7 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
     }
     if (StartsWithNoCase(name, COM_PREFIX)) {
         const std::string digits = name.substr(std::char_traits<char>::length(COM_PREFIX));
-        const bool numeric = !digits.empty() && digits.size() <= 4 &&
+        const bool numeric = !digits.empty() && digits.size() <= MAX_COM_DIGITS &&
                              std::all_of(digits.begin(), digits.end(),
                                          [](unsigned char c) { return std::isdigit(c) != 0; });
         if (numeric) {
