@@ -116,3 +116,17 @@ TEST(CliHelp, EverySubcommandHasHelpWithAnExample) {
     EXPECT_EQ(bare.exitCode, cli::EXIT_USAGE);
     EXPECT_NE(bare.err.find("Subcommands:"), std::string::npos);
 }
+
+TEST_F(CliPeerTest, APortWithoutPermissionGetsTheConsolesHintForAnOrdinaryUser) {
+    ASSERT_TRUE(peer.Ok());
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to run the tool as another user";
+    // The pseudo-terminal belongs to root, mode 600: an ordinary user may not open it.
+    const CliResult denied =
+        RunProgram("/usr/bin/setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                        TALVANE_CLI_PATH, "send", "--hex", "1B 40", "--port",
+                                        peer.SlavePath()});
+    EXPECT_EQ(denied.exitCode, cli::EXIT_PORT) << denied.err;
+    EXPECT_NE(denied.err.find("No permission to use " + peer.SlavePath()), std::string::npos)
+        << denied.err;
+    EXPECT_TRUE(WireAfterQuiet().empty());
+}
