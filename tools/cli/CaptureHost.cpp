@@ -5,7 +5,6 @@
 namespace cli {
 
 CaptureHost::CaptureHost(int printableWidth) : printableWidth_(printableWidth) {
-    recorder_.EnableSentRecord(1);
     Prompts::SetScript(this);
 }
 

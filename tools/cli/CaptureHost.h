@@ -1,12 +1,12 @@
 #pragma once
 // What the pages, the quick samples and the picture group need from the dialog, without
-// a dialog: their commands go to a command library with no port, which only records
-// them, one row per command as the operation records get them. A refusal (a help tip
+// a dialog: their commands go to a line that leads nowhere (RecorderLine), which only
+// records them, one row per command as the operation records get them. A refusal (a help tip
 // or a message box) is kept, so the tool can stop before anything reaches the printer:
 // a refused input is never half sent.
 
 #include "pages/PageHost.h"
-#include "printer/VrnxLib.h"
+#include "tools/cli/RecorderLine.h"
 #include "widgets/Prompts.h"
 
 #include <QString>
@@ -23,9 +23,9 @@ public:
     CaptureHost(const CaptureHost&) = delete;
     CaptureHost& operator=(const CaptureHost&) = delete;
 
-    // PageHost: the port counts as open; the rows are kept in Records().
+    // PageHost: the recorder's port is open; the rows are kept in Records().
     CVRNX_LIB& Printer() override { return recorder_; }
-    bool WarnIfPortClosed() override { return false; }
+    bool WarnIfPortClosed() override { return !recorder_.IsOpen(); }
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
     int PrintableWidth() const override { return printableWidth_; }
@@ -46,7 +46,7 @@ public:
 private:
     void Refuse(const QString& where, const QString& text);
 
-    CVRNX_LIB recorder_;
+    RecorderLine recorder_;
     int printableWidth_;
     std::vector<std::string> records_;
     QString refusal_;
