@@ -1,4 +1,7 @@
-// The printer's command table: how long each command is and who handles it.
+// The printer's command table: how long each command is and who handles it. A row
+// without a handler is a command this printer knows the length of but does not
+// carry out: it is skipped whole and logged once by its name.
+#include "CommandLengths.h"
 #include "Interpreter.h"
 
 namespace vprinter {
@@ -7,97 +10,20 @@ namespace {
 
 constexpr uint8_t HT = 0x09;
 constexpr uint8_t LF = 0x0A;
+constexpr uint8_t FF = 0x0C;
 constexpr uint8_t CR = 0x0D;
 constexpr uint8_t DLE = 0x10;
 constexpr uint8_t EOT = 0x04;
+constexpr uint8_t ENQ = 0x05;
 constexpr uint8_t DC4 = 0x14;
+constexpr uint8_t CAN = 0x18;
 constexpr uint8_t ESC = 0x1B;
 constexpr uint8_t FS = 0x1C;
 constexpr uint8_t GS = 0x1D;
-constexpr uint8_t NUL = 0x00;
-constexpr size_t NEED_MORE = 0;
-constexpr size_t MAX_TEXT_FIELD = 255; // a NUL-ended field ends here if no NUL comes
-
-size_t Word(const uint8_t* at) {
-    return at[0] + 256u * at[1];
-}
-
-template <size_t N> size_t Fixed(const uint8_t*, size_t available) {
-    return available >= N ? N : NEED_MORE;
-}
-
-// pL pH at header - 2 count the bytes after the header.
-template <size_t HEADER> size_t Framed(const uint8_t* data, size_t available) {
-    if (available < HEADER) return NEED_MORE;
-    const size_t total = HEADER + Word(data + HEADER - 2);
-    return available >= total ? total : NEED_MORE;
-}
-
-// ESC D n1 .. nk NUL: at most 32 stops.
-size_t TabStops(const uint8_t* data, size_t available) {
-    for (size_t i = 2; i < available; ++i) {
-        if (data[i] == NUL) return i + 1;
-        if (i - 2 + 1 == PRN_MAX_TAB_STOPS) return i + 1;
-    }
-    return NEED_MORE;
-}
-
-// ESC * m nL nH, then (nL + 256 nH) columns of m / 16 + 1 bytes.
-size_t BitImage(const uint8_t* data, size_t available) {
-    if (available < 5) return NEED_MORE;
-    const size_t total = 5 + Word(data + 3) * (data[2] / 16 + 1u);
-    return available >= total ? total : NEED_MORE;
-}
-
-// GS k m n d1..dn (m from 0x41), or GS k m d1..dk NUL (m below 0x41).
-size_t BarcodeLength(const uint8_t* data, size_t available) {
-    if (available < 3) return NEED_MORE;
-    if (data[2] >= 0x41) {
-        if (available < 4) return NEED_MORE;
-        const size_t total = 4 + data[3];
-        return available >= total ? total : NEED_MORE;
-    }
-    for (size_t i = 3; i < available; ++i)
-        if (data[i] == NUL || i - 3 == MAX_TEXT_FIELD) return i + 1;
-    return NEED_MORE;
-}
-
-// FS V n s1..sn k p1..pk, then k times: mode, text, NUL.
-size_t VerticalTabRow(const uint8_t* data, size_t available) {
-    size_t at = 3;
-    if (available < at) return NEED_MORE;
-    at += data[2];
-    if (available < at + 1) return NEED_MORE;
-    const size_t cells = data[at];
-    at += 1 + cells;
-    for (size_t cell = 0; cell < cells; ++cell) {
-        ++at; // mode
-        size_t text = 0;
-        for (;;) {
-            if (available <= at) return NEED_MORE;
-            if (data[at++] == NUL || ++text == MAX_TEXT_FIELD) break;
-        }
-    }
-    return available >= at ? at : NEED_MORE;
-}
-
-// GS V m, with the feed amount n after m = 65 or 66.
-size_t Cut(const uint8_t* data, size_t available) {
-    if (available < 3) return NEED_MORE;
-    const size_t total = (data[2] == 65 || data[2] == 66) ? 4 : 3;
-    return available >= total ? total : NEED_MORE;
-}
-
-// DLE DC4 fn: buffer clear (fn 8) carries seven fixed bytes, fn 1, 2 and 7 two.
-size_t RealtimeRequest(const uint8_t* data, size_t available) {
-    if (available < 3) return NEED_MORE;
-    size_t total = 3;
-    if (data[2] == 8) total = 10;
-    if (data[2] == 1 || data[2] == 2 || data[2] == 7) total = 5;
-    return available >= total ? total : NEED_MORE;
-}
+constexpr uint8_t SP = 0x20;
 
 using I = Interpreter;
+using namespace lengths;
 
 } // namespace
 
@@ -107,36 +33,108 @@ const Interpreter::CommandEntry Interpreter::COMMANDS[] = {
     {LF, 0, 0, "LF", Fixed<1>, &I::OnLineFeed},
     {HT, 0, 0, "HT", Fixed<1>, &I::OnHorizontalTab},
     {CR, 0, 0, "CR", Fixed<1>, &I::OnCarriageReturn},
-    {ESC, '@', 0, "ESC @", Fixed<2>, &I::OnInitialize},
+    {FF, 0, 0, "FF", Fixed<1>, nullptr},
+    {CAN, 0, 0, "CAN", Fixed<1>, nullptr},
+    // Print and character settings.
+    {ESC, FF, 0, "ESC FF", Fixed<2>, nullptr},
+    {ESC, SP, 0, "ESC SP", Fixed<3>, &I::OnCharacterSpacing},
     {ESC, '!', 0, "ESC !", Fixed<3>, &I::OnPrintMode},
-    {ESC, 'M', 0, "ESC M", Fixed<3>, &I::OnSelectFont},
-    {ESC, 'a', 0, "ESC a", Fixed<3>, &I::OnAlignment},
-    {ESC, '3', 0, "ESC 3", Fixed<3>, &I::OnLineSpacing},
-    {ESC, '2', 0, "ESC 2", Fixed<2>, &I::OnDefaultLineSpacing},
-    {ESC, 'l', 0, "ESC l", Fixed<3>, &I::OnLeftMargin},
-    {ESC, 'Q', 0, "ESC Q", Fixed<3>, &I::OnRightMargin},
     {ESC, '$', 0, "ESC $", Fixed<4>, &I::OnAbsolutePosition},
-    {ESC, 'D', 0, "ESC D", TabStops, &I::OnTabStops},
-    {ESC, 'm', 0, "ESC m", Fixed<3>, &I::OnDensity},
-    {ESC, 'J', 0, "ESC J", Fixed<3>, &I::OnPrintAndFeed},
-    {ESC, 'd', 0, "ESC d", Fixed<3>, &I::OnPrintAndFeedLines},
-    {ESC, 'K', 0, "ESC K", Fixed<3>, &I::OnBackFeed},
+    {ESC, '%', 0, "ESC %", Fixed<3>, nullptr},
+    {ESC, '&', 0, "ESC &", UserCharacters, nullptr},
+    {ESC, '(', 0, "ESC (", Framed<5>, nullptr},
     {ESC, '*', 0, "ESC *", BitImage, &I::OnBitImage},
-    {FS, 's', 0, "FS s", Fixed<3>, &I::OnSpeed},
-    {FS, 'V', 0, "FS V", VerticalTabRow, &I::OnVerticalTabRow},
+    {ESC, '-', 0, "ESC -", Fixed<3>, &I::OnUnderline},
+    {ESC, '2', 0, "ESC 2", Fixed<2>, &I::OnDefaultLineSpacing},
+    {ESC, '3', 0, "ESC 3", Fixed<3>, &I::OnLineSpacing},
+    {ESC, '<', 0, "ESC <", Fixed<2>, nullptr},
+    {ESC, '=', 0, "ESC =", Fixed<3>, nullptr},
+    {ESC, '?', 0, "ESC ?", Fixed<3>, nullptr},
+    {ESC, '@', 0, "ESC @", Fixed<2>, &I::OnInitialize},
+    {ESC, 'D', 0, "ESC D", TabStops, &I::OnTabStops},
+    {ESC, 'E', 0, "ESC E", Fixed<3>, &I::OnEmphasis},
+    {ESC, 'G', 0, "ESC G", Fixed<3>, &I::OnEmphasis},
+    {ESC, 'J', 0, "ESC J", Fixed<3>, &I::OnPrintAndFeed},
+    {ESC, 'K', 0, "ESC K", Fixed<3>, &I::OnBackFeed},
+    {ESC, 'L', 0, "ESC L", Fixed<2>, nullptr},
+    {ESC, 'M', 0, "ESC M", Fixed<3>, &I::OnSelectFont},
+    {ESC, 'Q', 0, "ESC Q", Fixed<3>, &I::OnRightMargin},
+    {ESC, 'R', 0, "ESC R", Fixed<3>, nullptr},
+    {ESC, 'S', 0, "ESC S", Fixed<2>, nullptr},
+    {ESC, 'T', 0, "ESC T", Fixed<3>, nullptr},
+    {ESC, 'U', 0, "ESC U", Fixed<3>, nullptr},
+    {ESC, 'V', 0, "ESC V", Fixed<3>, &I::OnRotation},
+    {ESC, 'W', 0, "ESC W", Fixed<10>, nullptr},
+    {ESC, '\\', 0, "ESC \\", Fixed<4>, &I::OnRelativePosition},
+    {ESC, 'a', 0, "ESC a", Fixed<3>, &I::OnAlignment},
+    {ESC, 'c', 0, "ESC c", SelectSensor, nullptr},
+    {ESC, 'd', 0, "ESC d", Fixed<3>, &I::OnPrintAndFeedLines},
+    {ESC, 'e', 0, "ESC e", Fixed<3>, nullptr},
+    {ESC, 'i', 0, "ESC i", Fixed<2>, &I::OnPartialCut},
+    {ESC, 'l', 0, "ESC l", Fixed<3>, &I::OnLeftMargin},
+    {ESC, 'm', 0, "ESC m", Fixed<3>, &I::OnDensity},
+    {ESC, 'p', 0, "ESC p", Fixed<5>, &I::OnDrawerKick},
+    {ESC, 'r', 0, "ESC r", Fixed<3>, nullptr},
+    {ESC, 't', 0, "ESC t", Fixed<3>, &I::OnCodePage},
+    {ESC, 'u', 0, "ESC u", Fixed<3>, nullptr},
+    {ESC, 'v', 0, "ESC v", Fixed<2>, nullptr},
+    {ESC, '{', 0, "ESC {", Fixed<3>, &I::OnUpsideDown},
+    // Kanji (double-byte) mode and the printer's own FS commands.
+    {FS, '!', 0, "FS !", Fixed<3>, nullptr},
+    {FS, '&', 0, "FS &", Fixed<2>, &I::OnDoubleByteOn},
     {FS, '(', 'L', "FS ( L", Framed<5>, &I::OnLabelFunction},
     {FS, '(', 0, "FS (", Framed<5>, &I::OnUnknownFramed},
-    {GS, 'V', 0, "GS V", Cut, &I::OnCut},
-    {GS, 'h', 0, "GS h", Fixed<3>, &I::OnBarcodeHeight},
-    {GS, 'w', 0, "GS w", Fixed<3>, &I::OnBarcodeWidth},
-    {GS, 'H', 0, "GS H", Fixed<3>, &I::OnBarcodeTextPosition},
-    {GS, 'k', 0, "GS k", BarcodeLength, &I::OnBarcode},
+    {FS, '-', 0, "FS -", Fixed<3>, &I::OnDoubleByteUnderline},
+    {FS, '.', 0, "FS .", Fixed<2>, &I::OnDoubleByteOff},
+    {FS, '2', 0, "FS 2", KanjiCharacter, nullptr},
+    {FS, '?', 0, "FS ?", Fixed<4>, nullptr},
+    {FS, 'C', 0, "FS C", Fixed<3>, nullptr},
+    {FS, 'S', 0, "FS S", Fixed<4>, nullptr},
+    {FS, 'V', 0, "FS V", VerticalTabRow, &I::OnVerticalTabRow},
+    {FS, 'W', 0, "FS W", Fixed<3>, nullptr},
+    {FS, 'g', 0, "FS g", NvUserMemory, nullptr},
+    {FS, 'p', 0, "FS p", Fixed<4>, nullptr},
+    {FS, 'q', 0, "FS q", NvImages, nullptr},
+    {FS, 's', 0, "FS s", Fixed<3>, &I::OnSpeed},
+    // GS commands.
+    {GS, '!', 0, "GS !", Fixed<3>, &I::OnCharacterSize},
+    {GS, '#', 0, "GS #", Fixed<3>, nullptr},
+    {GS, '$', 0, "GS $", Fixed<4>, nullptr},
     {GS, '(', 'k', "GS ( k", Framed<5>, &I::OnSymbol},
     {GS, '(', 'E', "GS ( E", Framed<5>, &I::OnSerialSetting},
+    {GS, '(', 'L', "GS ( L", Framed<5>, &I::OnGraphics},
     {GS, '(', 0, "GS (", Framed<5>, &I::OnUnknownFramed},
-    {GS, 'v', '0', "GS v 0", Fixed<8>, &I::OnRasterImage},
+    {GS, '*', 0, "GS *", DownloadedImage, nullptr},
+    {GS, '/', 0, "GS /", Fixed<3>, nullptr},
+    {GS, '8', 'L', "GS 8 L", LongFramed, &I::OnGraphics},
+    {GS, ':', 0, "GS :", Fixed<2>, nullptr},
+    {GS, 'B', 0, "GS B", Fixed<3>, &I::OnReverse},
+    {GS, 'C', 0, "GS C", Counter, nullptr},
+    {GS, 'E', 0, "GS E", Fixed<3>, nullptr},
+    {GS, 'H', 0, "GS H", Fixed<3>, &I::OnBarcodeTextPosition},
+    {GS, 'I', 0, "GS I", Fixed<3>, &I::OnPrinterId},
+    {GS, 'L', 0, "GS L", Fixed<4>, &I::OnAreaLeft},
+    {GS, 'P', 0, "GS P", Fixed<4>, nullptr},
+    {GS, 'T', 0, "GS T", Fixed<3>, nullptr},
+    {GS, 'V', 0, "GS V", Cut, &I::OnCut},
+    {GS, 'W', 0, "GS W", Fixed<4>, &I::OnAreaWidth},
+    {GS, '\\', 0, "GS \\", Fixed<4>, nullptr},
+    {GS, '^', 0, "GS ^", Fixed<5>, nullptr},
     {GS, 'a', 0, "GS a", Fixed<3>, &I::OnAutoStatusBack},
-    {DLE, EOT, 0, "DLE EOT", Fixed<3>, &I::OnStatusRequest},
+    {GS, 'b', 0, "GS b", Fixed<3>, nullptr},
+    {GS, 'c', 0, "GS c", Fixed<2>, nullptr},
+    {GS, 'f', 0, "GS f", Fixed<3>, &I::OnBarcodeFont},
+    {GS, 'g', 0, "GS g", Fixed<6>, nullptr},
+    {GS, 'h', 0, "GS h", Fixed<3>, &I::OnBarcodeHeight},
+    {GS, 'j', 0, "GS j", Fixed<3>, nullptr},
+    {GS, 'k', 0, "GS k", lengths::Barcode, &I::OnBarcode},
+    {GS, 'r', 0, "GS r", Fixed<3>, &I::OnTransmitStatus},
+    {GS, 'v', '0', "GS v 0", Fixed<8>, &I::OnRasterImage},
+    {GS, 'w', 0, "GS w", Fixed<3>, &I::OnBarcodeWidth},
+    {GS, 'z', 0, "GS z", Fixed<5>, nullptr},
+    // Real-time commands.
+    {DLE, EOT, 0, "DLE EOT", StatusRequest, &I::OnStatusRequest},
+    {DLE, ENQ, 0, "DLE ENQ", Fixed<3>, nullptr},
     {DLE, DC4, 0, "DLE DC4", RealtimeRequest, &I::OnRealtimeRequest},
 };
 

@@ -1,5 +1,7 @@
 #include "Interpreter.h"
 
+#include "CodePages.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -9,6 +11,8 @@ namespace {
 
 constexpr uint8_t FIRST_PRINTABLE = 0x20;
 constexpr uint8_t LAST_PRINTABLE = 0x7E;
+constexpr uint8_t HIGH_HALF = 0x80; // the code page's half beyond ASCII
+constexpr size_t MAX_HELD_COMMAND = 1 << 20; // longer commands are skipped as they stream
 constexpr uint8_t DOUBLE_BYTE_FIRST = 0x81; // lead bytes of the Chinese character set
 constexpr uint8_t DOUBLE_BYTE_LAST = 0xFE;
 constexpr uint8_t TRAIL_FIRST = 0x40;
@@ -81,18 +85,22 @@ void Interpreter::Feed(const uint8_t* data, size_t length) {
         Process(data, length);
         return;
     }
-    // An unfinished command waits in pending_; it goes first.
+    // An unfinished command waits in pending_; it goes first. Until its known
+    // length has arrived, bytes are only added to it.
+    pending_.insert(pending_.end(), data, data + length);
+    if (pending_.size() < pendingNeed_) return;
     std::vector<uint8_t> work;
     work.swap(pending_);
-    work.insert(work.end(), data, data + length);
+    pendingNeed_ = 0;
     Process(work.data(), work.size());
 }
 
 void Interpreter::Process(const uint8_t* data, size_t length) {
     size_t at = 0;
     while (at < length) {
-        if (raster_.active) {
-            const size_t used = ConsumeRaster(data + at, length - at);
+        if (raster_.active || skipRemaining_ > 0) {
+            const size_t used = raster_.active ? ConsumeRaster(data + at, length - at)
+                                               : SkipLongCommand(length - at);
             at += used;
             consumed_ += used;
             continue;
@@ -108,14 +116,25 @@ void Interpreter::Process(const uint8_t* data, size_t length) {
     }
 }
 
+size_t Interpreter::SkipLongCommand(size_t available) {
+    const size_t used = static_cast<size_t>(std::min<uint64_t>(skipRemaining_, available));
+    skipRemaining_ -= used;
+    return used;
+}
+
+void Interpreter::LogOnce(const std::string& name, const std::string& text) {
+    if (loggedOnce_.insert(name).second) LogAt(text);
+}
+
 size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
     const uint8_t first = data[0];
-    if (Printable(first)) return PrintTextRun(data, available);
+    if (Printable(first) || (first >= HIGH_HALF && !text_.doubleByte))
+        return PrintTextRun(data, available);
     if (first >= DOUBLE_BYTE_FIRST && first <= DOUBLE_BYTE_LAST) {
         if (available < 2) return 0;
         const uint8_t trail = data[1];
         if (trail >= TRAIL_FIRST && trail <= TRAIL_LAST && trail != TRAIL_EXCLUDED) {
-            PrintDoubleByte();
+            PrintDoubleByte(first, trail);
             return 2;
         }
         PrintCharacter('?');
@@ -125,24 +144,44 @@ size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
     const CommandEntry* entry = FindCommand(data, available, &needMore);
     if (needMore) return 0;
     if (entry == nullptr) {
-        // A printer skips the introducer and its function byte, or a lone control byte.
+        // No length is known: a printer skips the introducer and its function
+        // byte, or a lone control byte.
         const bool introducer = first == ESC || first == FS || first == GS || first == DLE;
         const size_t skip = introducer ? (available >= 2 ? 2 : 0) : 1;
         if (skip == 0) return 0;
-        LogAt("unknown command " +
-              HexBytes(data, std::min(available, introducer ? UNKNOWN_SHOWN_BYTES : 1)) +
-              ", skipped " + std::to_string(skip) + (skip == 1 ? " byte" : " bytes"));
+        LogOnce(HexBytes(data, skip),
+                "unknown command " +
+                    HexBytes(data, std::min(available, introducer ? UNKNOWN_SHOWN_BYTES : 1)) +
+                    ", skipped " + std::to_string(skip) + (skip == 1 ? " byte" : " bytes"));
         return skip;
     }
     const size_t length = entry->measure(data, available);
     if (length == 0) return 0;
+    if (length > available) {
+        if (length <= MAX_HELD_COMMAND) {
+            pendingNeed_ = length;
+            return 0;
+        }
+        // Too long to hold: skipped as it streams by.
+        LogAt(std::string(entry->mnemonic) + " of " + std::to_string(length) +
+              " bytes is too long for this printer, skipped");
+        skipRemaining_ = length - available;
+        return available;
+    }
+    if (entry->handler == nullptr) {
+        LogOnce(entry->mnemonic, std::string(entry->mnemonic) + " is not supported, skipped " +
+                                     std::to_string(length) + " bytes (logged once)");
+        return length;
+    }
     (this->*entry->handler)(data, length);
     return length;
 }
 
 size_t Interpreter::PrintTextRun(const uint8_t* data, size_t available) {
     size_t used = 0;
-    while (used < available && Printable(data[used])) PrintCharacter(data[used++]);
+    while (used < available &&
+           (Printable(data[used]) || (data[used] >= HIGH_HALF && !text_.doubleByte)))
+        PrintCharacter(data[used++]);
     return used;
 }
 
@@ -161,10 +200,11 @@ void Interpreter::ResetText() {
 
 void Interpreter::RefreshArea() {
     if (!line_.Empty()) return;
-    const int left = text_.leftMarginUnits * PRN_MARGIN_UNIT;
+    const int left = text_.leftMarginUnits * PRN_MARGIN_UNIT + text_.areaLeftDots;
     const int right = text_.rightMarginUnits * PRN_MARGIN_UNIT;
-    const int width = paper_.Width() - left - right;
-    // Margins that leave no room for a character are not applied.
+    int width = paper_.Width() - left - right;
+    if (text_.areaWidthDots > 0) width = std::min(width, text_.areaWidthDots);
+    // An area that leaves no room for a character is not applied.
     const int minimum = FontFor(0).width * 2;
     if (left >= paper_.Width() || width < minimum) {
         line_.SetArea(0, paper_.Width());
@@ -173,28 +213,38 @@ void Interpreter::RefreshArea() {
     line_.SetArea(left, width);
 }
 
-void Interpreter::PrintCharacter(uint8_t code) {
-    RefreshArea();
-    const uint8_t mode = text_.printMode;
-    const FontFace& font = FontFor((mode & PRN_MODE_FONT2) ? 1 : text_.font);
-    const int width = LineComposer::CellWidth(font, mode);
-    if (!line_.Fits(width) && !line_.Empty()) {
-        PrintLine(text_.lineSpacing);
-        RefreshArea();
-    }
-    line_.PutGlyph(font, code, mode);
+int Interpreter::FontIndex() const {
+    return (text_.printMode & PRN_MODE_FONT2) ? 1 : text_.font;
 }
 
-void Interpreter::PrintDoubleByte() {
+void Interpreter::PrintCharacter(uint8_t code) {
     RefreshArea();
-    const uint8_t mode = text_.printMode;
-    const FontFace& font = FontFor(text_.font);
-    const int width = 2 * LineComposer::CellWidth(font, mode);
+    const int index = FontIndex();
+    const FontFace& font = FontFor(index);
+    const CharacterStyle style = Style(false);
+    const int width = LineComposer::CellWidth(font.width, font.height, style);
     if (!line_.Fits(width) && !line_.Empty()) {
         PrintLine(text_.lineSpacing);
         RefreshArea();
     }
-    line_.PutPlaceholder(font, mode);
+    line_.PutCharacter(CodePageGlyph(index, text_.codePage, code), font.width, font.height, style);
+}
+
+void Interpreter::PrintDoubleByte(uint8_t lead, uint8_t trail) {
+    RefreshArea();
+    const FontFace& font = FontFor(text_.font);
+    const CharacterStyle style = Style(true);
+    const int glyphWidth = 2 * font.width;
+    const int width = LineComposer::CellWidth(glyphWidth, font.height, style);
+    if (!line_.Fits(width) && !line_.Empty()) {
+        PrintLine(text_.lineSpacing);
+        RefreshArea();
+    }
+    std::vector<uint32_t> rows;
+    if (glyphs_ && glyphs_->DoubleByteGlyph(lead, trail, glyphWidth, font.height, &rows))
+        line_.PutCharacter(rows.data(), glyphWidth, font.height, style);
+    else
+        line_.PutPlaceholder(font, text_.printMode);
 }
 
 void Interpreter::OnLineFeed(const uint8_t*, size_t) {
@@ -347,6 +397,7 @@ void Interpreter::MakeRoom(int rows) {
 void Interpreter::Advance(int dots) {
     MakeRoom(dots);
     y_ += std::max(dots, 0);
+    dotsFed_ += static_cast<uint64_t>(std::max(dots, 0));
     y_ = std::min(y_, MAX_RECEIPT_ROWS);
     fed_ = std::max(fed_, y_);
     ++paperVersion_;
@@ -361,7 +412,7 @@ void Interpreter::PrintLine(int feed) {
     const int height = line_.Height();
     MakeRoom(height);
     paper_.EnsureHeight(y_ + height);
-    line_.PrintOnto(paper_, y_, text_.alignment);
+    line_.PrintOnto(paper_, y_, text_.alignment, text_.upsideDown);
     paperInk_ = true;
     Advance(std::max(feed, height));
 }
@@ -394,19 +445,40 @@ void Interpreter::OnBackFeed(const uint8_t* command, size_t) {
     ++paperVersion_;
 }
 
+// GS V: function A cuts at once; B feeds n dots first; C and D feed n dots past
+// the cut position (the same paper here).
 void Interpreter::OnCut(const uint8_t* command, size_t length) {
-    constexpr uint8_t CUT_FULL_FEED = 65;
+    struct CutForm {
+        uint8_t m;
+        bool full;
+    };
+    static constexpr CutForm FORMS[] = {{0, true},   {48, true},  {1, false},  {49, false},
+                                        {65, true},  {66, false}, {97, true},  {98, false},
+                                        {103, true}, {104, false}};
     const uint8_t m = command[2];
+    const CutForm* form = nullptr;
+    for (const CutForm& candidate : FORMS)
+        if (candidate.m == m) form = &candidate;
+    if (form == nullptr) {
+        LogAt("GS V " + std::to_string(m) + ": no such cut, ignored");
+        return;
+    }
     if (line_.HasContent()) PrintLine(0);
     if (length == CUT_WITH_FEED_LENGTH) Advance(command[3]);
-    const bool full = m == CUT_FULL_FEED || m == 0 || m == '0';
-    LogAt(std::string(full ? "full" : "half") + " cut");
+    LogAt(std::string(form->full ? "full" : "half") + " cut");
     EndReceipt(ReceiptEnd::Cut);
 }
 
 void Interpreter::OnUnknownFramed(const uint8_t* command, size_t length) {
-    LogAt("unknown command " + HexBytes(command, UNKNOWN_SHOWN_BYTES) + ", skipped " +
-          std::to_string(length) + " bytes");
+    LogOnce(HexBytes(command, UNKNOWN_SHOWN_BYTES),
+            "unknown command " + HexBytes(command, UNKNOWN_SHOWN_BYTES) + ", skipped " +
+                std::to_string(length) + " bytes");
+}
+
+void Interpreter::OnPartialCut(const uint8_t*, size_t) {
+    if (line_.HasContent()) PrintLine(0);
+    LogAt("half cut");
+    EndReceipt(ReceiptEnd::Cut);
 }
 
 void Interpreter::EndReceipt(ReceiptEnd reason) {

@@ -2,6 +2,7 @@
 // The virtual printer's command interpreter: takes the byte stream from the host
 // in pieces of any size, keeps the printer's state, draws what the printer would
 // print on a growing one-bit paper bitmap, and answers status and sensor requests.
+#include "GlyphSource.h"
 #include "LineComposer.h"
 #include "PaperBitmap.h"
 #include "PrinterState.h"
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +51,9 @@ public:
 
     void SetCondition(uint8_t statusBit, bool present);
     void SetSensorValue(int value) { stored_.sensorValue = value; }
+    // Where two-byte characters get their glyphs; without one they print as framed
+    // squares. The source must outlive the interpreter.
+    void SetGlyphSource(const GlyphSource* glyphs) { glyphs_ = glyphs; }
     const Conditions& GetConditions() const { return conditions_; }
     uint8_t StatusByte() const { return conditions_.StatusByte(); }
 
@@ -65,6 +70,12 @@ public:
     // Grows on every change of the paper, for views that redraw when it moves.
     uint64_t PaperVersion() const { return paperVersion_; }
     uint64_t BytesConsumed() const { return consumed_; }
+    // Dot rows the paper has moved forward in all, for pacing at the paper's speed.
+    uint64_t DotsFed() const { return dotsFed_; }
+    // Answers DLE EOT n at once, outside the byte stream (while printing stops).
+    void AnswerStatusRequest(uint8_t n);
+    // GS a n at once, outside the byte stream.
+    void AnswerAutoStatusBack(uint8_t n);
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const uint8_t* data, size_t available);
@@ -103,7 +114,11 @@ private:
 
     // Text and paper (Interpreter.cpp).
     void PrintCharacter(uint8_t code);
-    void PrintDoubleByte();
+    void PrintDoubleByte(uint8_t lead, uint8_t trail);
+    CharacterStyle Style(bool doubleByte) const;
+    int FontIndex() const;
+    size_t SkipLongCommand(size_t available);
+    void LogOnce(const std::string& name, const std::string& text);
     void RefreshArea();
     void PrintLine(int feed);
     void Advance(int dots);
@@ -135,15 +150,40 @@ private:
     void OnBackFeed(const uint8_t* command, size_t);
     void OnCut(const uint8_t* command, size_t length);
     void OnUnknownFramed(const uint8_t* command, size_t length);
+    void OnPartialCut(const uint8_t* command, size_t length);
+
+    // Character styles, code pages and the print area (InterpreterStyles.cpp).
+    void OnEmphasis(const uint8_t* command, size_t);
+    void OnUnderline(const uint8_t* command, size_t);
+    void OnDoubleByteUnderline(const uint8_t* command, size_t);
+    void OnCharacterSize(const uint8_t* command, size_t);
+    void OnReverse(const uint8_t* command, size_t);
+    void OnUpsideDown(const uint8_t* command, size_t);
+    void OnRotation(const uint8_t* command, size_t);
+    void OnCharacterSpacing(const uint8_t* command, size_t);
+    void OnRelativePosition(const uint8_t* command, size_t);
+    void OnAreaLeft(const uint8_t* command, size_t);
+    void OnAreaWidth(const uint8_t* command, size_t);
+    void OnCodePage(const uint8_t* command, size_t);
+    void OnDoubleByteOn(const uint8_t* command, size_t);
+    void OnDoubleByteOff(const uint8_t* command, size_t);
+
+    // The drawer, identification and status answers (InterpreterSetup.cpp).
+    void OnDrawerKick(const uint8_t* command, size_t);
+    void OnPrinterId(const uint8_t* command, size_t);
+    void OnTransmitStatus(const uint8_t* command, size_t);
 
     // Images (InterpreterImages.cpp).
     void OnBitImage(const uint8_t* command, size_t length);
     void OnRasterImage(const uint8_t* command, size_t length);
+    void OnGraphics(const uint8_t* command, size_t length);
+    void PrintGraphics(const std::vector<uint8_t>& stored);
 
     // Barcodes and two-dimensional symbols (InterpreterCodes.cpp).
     void OnBarcodeHeight(const uint8_t* command, size_t);
     void OnBarcodeWidth(const uint8_t* command, size_t);
     void OnBarcodeTextPosition(const uint8_t* command, size_t);
+    void OnBarcodeFont(const uint8_t* command, size_t);
     void OnBarcode(const uint8_t* command, size_t length);
     void OnSymbol(const uint8_t* command, size_t length);
     void PrintStoredSymbol(uint8_t symbology);
@@ -170,9 +210,16 @@ private:
     std::vector<uint8_t> storedSymbols_[3]; // PDF417, QR code, DataMatrix
     RasterJob raster_;
     std::vector<uint8_t> pending_;
+    size_t pendingNeed_ = 0;       // the waiting command's length, once known
+    uint64_t skipRemaining_ = 0;   // bytes of an over-long command still to skip
+    std::set<std::string> loggedOnce_;
+    std::vector<uint8_t> graphics_; // GS ( L / GS 8 L: the stored raster graphics
+    std::vector<uint8_t> graphicsParts_; // continued parts being gathered
+    const GlyphSource* glyphs_ = nullptr;
     uint64_t consumed_ = 0;
     uint64_t commandOffset_ = 0;
     uint64_t paperVersion_ = 0;
+    uint64_t dotsFed_ = 0;
     int y_ = 0;
     int fed_ = 0;
     bool paperInk_ = false;

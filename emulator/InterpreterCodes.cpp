@@ -22,6 +22,7 @@ constexpr uint8_t FN_ROWS = 0x42;
 constexpr uint8_t FN_MODULE = 0x43;
 constexpr uint8_t FN_ROW_HEIGHT = 0x44;
 constexpr uint8_t FN_ERROR_LEVEL = 0x45;
+constexpr uint8_t FN_OPTIONS = 0x46; // PDF417: 0 standard, 1 truncated
 constexpr uint8_t FN_STORE = 0x50;
 constexpr uint8_t FN_PRINT = 0x51;
 constexpr uint8_t DIGIT_ZERO = 0x30;
@@ -79,6 +80,15 @@ void Interpreter::OnBarcodeTextPosition(const uint8_t* command, size_t) {
         LogAt("GS H " + std::to_string(n) + ": no such text position, ignored");
 }
 
+void Interpreter::OnBarcodeFont(const uint8_t* command, size_t) {
+    const uint8_t n = command[2];
+    const int value = n >= DIGIT_ZERO ? n - DIGIT_ZERO : n;
+    if (value < FONT_COUNT)
+        barcode_.hriFont = value;
+    else
+        LogAt("GS f " + std::to_string(n) + ": no such font, ignored");
+}
+
 void Interpreter::OnBarcode(const uint8_t* command, size_t length) {
     const uint8_t m = command[2];
     int type = 0;
@@ -106,7 +116,7 @@ void Interpreter::OnBarcode(const uint8_t* command, size_t length) {
         barcode_.hriPosition == PRN_HRI_ABOVE || barcode_.hriPosition == PRN_HRI_BOTH;
     const bool below =
         barcode_.hriPosition == PRN_HRI_BELOW || barcode_.hriPosition == PRN_HRI_BOTH;
-    const FontFace* font = &FontFor(0);
+    const FontFace* font = &FontFor(barcode_.hriFont);
     if (static_cast<int>(bars.text.size()) * font->width > bars.image.Width()) font = &FontFor(1);
     const int textHeight = font->height + HRI_GAP;
     const int width = bars.image.Width();
@@ -160,6 +170,8 @@ void Interpreter::OnSymbol(const uint8_t* command, size_t length) {
             pdf417_.rowHeight = n;
         else if (fn == FN_ERROR_LEVEL && count >= 2)
             pdf417_.errorLevel = p[1] - DIGIT_ZERO;
+        else if (fn == FN_OPTIONS)
+            pdf417_.truncated = (n & 1) != 0;
         else
             unknown();
         return;

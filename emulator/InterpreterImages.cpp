@@ -124,3 +124,79 @@ void Interpreter::DrawRasterRow() {
 }
 
 } // namespace vprinter
+
+namespace vprinter {
+
+namespace {
+
+constexpr size_t GRAPHICS_SHORT_HEADER = 5; // GS ( L pL pH
+constexpr size_t GRAPHICS_LONG_HEADER = 7;  // GS 8 L p1 p2 p3 p4
+constexpr uint8_t GRAPHICS_M = 0x30;
+constexpr uint8_t FN_PRINT = 2;
+constexpr uint8_t FN_PRINT_DIGIT = 50;
+constexpr uint8_t FN_STORE_RASTER = 112;
+// fn 112: a bx by c xL xH yL yH, then the rows.
+constexpr size_t RASTER_PARAMETERS = 8;
+constexpr uint8_t TONE_MONOCHROME = 48;
+constexpr int MAX_GRAPHICS_SCALE = 2;
+
+} // namespace
+
+// GS ( L and GS 8 L: graphics stored in the print buffer (fn 112) and printed
+// (fn 2 or 50); the other functions are skipped and logged once.
+void Interpreter::OnGraphics(const uint8_t* command, size_t length) {
+    const size_t header = command[1] == '8' ? GRAPHICS_LONG_HEADER : GRAPHICS_SHORT_HEADER;
+    const std::string name = header == GRAPHICS_LONG_HEADER ? "GS 8 L" : "GS ( L";
+    if (length < header + 2 || command[header] != GRAPHICS_M) {
+        LogOnce(name + " m", name + " without function 30, skipped");
+        return;
+    }
+    const uint8_t fn = command[header + 1];
+    const uint8_t* p = command + header + 2;
+    const size_t count = length - header - 2;
+    if (fn == FN_PRINT || fn == FN_PRINT_DIGIT) return PrintGraphics(graphics_);
+    if (fn != FN_STORE_RASTER) {
+        LogOnce(name + " " + std::to_string(fn),
+                name + " function " + std::to_string(fn) + " is not supported, skipped");
+        return;
+    }
+    if (count < RASTER_PARAMETERS || p[0] != TONE_MONOCHROME) {
+        LogAt(name + " graphics: only monochrome raster data is printed, skipped");
+        return;
+    }
+    graphics_.assign(p, p + count);
+}
+
+void Interpreter::PrintGraphics(const std::vector<uint8_t>& stored) {
+    if (stored.size() < RASTER_PARAMETERS) {
+        LogAt("graphics: nothing stored, nothing printed");
+        return;
+    }
+    const int scaleX = std::clamp<int>(stored[1], 1, MAX_GRAPHICS_SCALE);
+    const int scaleY = std::clamp<int>(stored[2], 1, MAX_GRAPHICS_SCALE);
+    const int width = stored[4] + 256 * stored[5];
+    const int height = stored[6] + 256 * stored[7];
+    const size_t stride = (static_cast<size_t>(width) + BITS_PER_BYTE - 1) / BITS_PER_BYTE;
+    const size_t rows = std::min<size_t>(height, (stored.size() - RASTER_PARAMETERS) /
+                                                     std::max<size_t>(stride, 1));
+    if (width == 0 || rows == 0) {
+        LogAt("graphics: empty picture, nothing printed");
+        return;
+    }
+    if (rows < static_cast<size_t>(height)) LogAt("graphics: data shorter than its height");
+    if (line_.HasContent()) PrintLine(0);
+    RefreshArea();
+    const int drawWidth = std::min(width * scaleX, line_.AreaWidth());
+    if (width * scaleX > drawWidth) LogAt("graphics wider than the print area, the rest is dropped");
+    PaperBitmap block(drawWidth, static_cast<int>(rows) * scaleY);
+    const uint8_t* data = stored.data() + RASTER_PARAMETERS;
+    for (size_t y = 0; y < rows; ++y)
+        for (int x = 0; x * scaleX < drawWidth; ++x)
+            if ((data[y * stride + x / BITS_PER_BYTE] >> (7 - x % BITS_PER_BYTE)) & 1)
+                for (int sy = 0; sy < scaleY; ++sy)
+                    for (int sx = 0; sx < scaleX && x * scaleX + sx < drawWidth; ++sx)
+                        block.Set(x * scaleX + sx, static_cast<int>(y) * scaleY + sy);
+    PrintBlock(block);
+}
+
+} // namespace vprinter

@@ -78,12 +78,21 @@ void Interpreter::SetCondition(uint8_t statusBit, bool present) {
     if (changed & stored_.autoStatusMask) SendStatus();
 }
 
-void Interpreter::OnStatusRequest(const uint8_t*, size_t) {
-    SendStatus();
+void Interpreter::OnStatusRequest(const uint8_t* command, size_t length) {
+    if (length > REALTIME_HEADER) {
+        LogOnce("DLE EOT " + std::to_string(command[2]),
+                "DLE EOT " + std::to_string(command[2]) + " is not supported, skipped");
+        return;
+    }
+    AnswerStatusRequest(command[2]);
 }
 
 void Interpreter::OnAutoStatusBack(const uint8_t* command, size_t) {
-    stored_.autoStatusMask = command[2] & PRN_STATUS_ALL;
+    AnswerAutoStatusBack(command[2]);
+}
+
+void Interpreter::AnswerAutoStatusBack(uint8_t n) {
+    stored_.autoStatusMask = n & PRN_STATUS_ALL;
     // Switching it on reports the present state at once, as the host expects.
     if (stored_.autoStatusMask) SendStatus();
 }
@@ -156,6 +165,7 @@ void Interpreter::OnLabelFunction(const uint8_t* command, size_t length) {
     switch (fn) {
     case LABEL_LAYOUT:
         stored_.layoutMode = p[1];
+        stored_.layoutSet = true;
         stored_.layoutText = data;
         LogAt("paper layout " + std::to_string(p[1]) + " \"" + data + "\"");
         return;
@@ -186,6 +196,115 @@ void Interpreter::OnLabelFunction(const uint8_t* command, size_t length) {
     }
     }
     LogAt("FS ( L function " + std::to_string(fn) + " is not supported, skipped");
+}
+
+} // namespace vprinter
+
+namespace vprinter {
+
+namespace {
+
+// DLE EOT 1..4 and GS r answers: bits 1 and 4 are always set.
+constexpr uint8_t STANDARD_STATUS_BASE = 0x12;
+constexpr uint8_t STATUS_PRINTER = 1;
+constexpr uint8_t STATUS_OFFLINE_CAUSE = 2;
+constexpr uint8_t STATUS_ERROR_CAUSE = 3;
+constexpr uint8_t STATUS_PAPER = 4;
+constexpr uint8_t PRINTER_OFFLINE = 0x08;
+constexpr uint8_t OFFLINE_COVER_OPEN = 0x04;
+constexpr uint8_t OFFLINE_PAPER_END = 0x20;
+constexpr uint8_t OFFLINE_ERROR = 0x40;
+constexpr uint8_t ERROR_CUTTER = 0x08;
+constexpr uint8_t ERROR_UNRECOVERABLE = 0x20;
+constexpr uint8_t ERROR_RECOVERABLE = 0x40;
+constexpr uint8_t PAPER_END_BITS = 0x60;
+constexpr uint8_t GS_R_PAPER = 1;
+constexpr uint8_t GS_R_DRAWER = 2;
+constexpr uint8_t GS_R_PAPER_END_BITS = 0x0C;
+constexpr uint8_t DIGIT_ZERO = '0';
+constexpr int DRAWER_PULSE_UNIT_MS = 2;
+
+struct IdAnswer {
+    uint8_t n;
+    const char* text; // a one-byte answer when text is empty
+    uint8_t byte;
+};
+
+// GS I: the one-byte identifiers, then the text ones, sent as "_", text, NUL.
+constexpr IdAnswer ID_ANSWERS[] = {
+    {1, "", 0x20},           {2, "", 0x02},          {3, "", 0x10},
+    {65, "1.00", 0},         {66, "Talvane", 0},     {67, "vprinter", 0},
+    {68, "00000001", 0},     {69, "CHINA GB18030", 0},
+};
+constexpr uint8_t ID_TEXT_HEADER = '_';
+
+} // namespace
+
+// DLE EOT 1 to 4 answer as the common references describe; other numbers (the
+// console asks with 5) get this printer's own status byte.
+void Interpreter::AnswerStatusRequest(uint8_t n) {
+    const Conditions& c = conditions_;
+    const bool paperStop = c.paperEnd;
+    const bool error = c.cutterError || c.overheat || c.overVoltage;
+    uint8_t answer = STANDARD_STATUS_BASE;
+    switch (n) {
+    case STATUS_PRINTER:
+        if (paperStop || c.platenUp || error) answer |= PRINTER_OFFLINE;
+        break;
+    case STATUS_OFFLINE_CAUSE:
+        if (c.platenUp) answer |= OFFLINE_COVER_OPEN;
+        if (paperStop) answer |= OFFLINE_PAPER_END;
+        if (error) answer |= OFFLINE_ERROR;
+        break;
+    case STATUS_ERROR_CAUSE:
+        if (c.cutterError) answer |= ERROR_CUTTER;
+        if (c.overVoltage) answer |= ERROR_UNRECOVERABLE;
+        if (c.overheat) answer |= ERROR_RECOVERABLE;
+        break;
+    case STATUS_PAPER:
+        if (c.paperEnd) answer |= PAPER_END_BITS;
+        break;
+    default:
+        return SendStatus();
+    }
+    Reply(&answer, 1);
+}
+
+void Interpreter::OnTransmitStatus(const uint8_t* command, size_t) {
+    const uint8_t n = command[2] >= DIGIT_ZERO ? command[2] - DIGIT_ZERO : command[2];
+    if (n != GS_R_PAPER && n != GS_R_DRAWER) {
+        LogAt("GS r " + std::to_string(command[2]) + ": no such status, ignored");
+        return;
+    }
+    const uint8_t answer = n == GS_R_PAPER && conditions_.paperEnd ? GS_R_PAPER_END_BITS : 0;
+    Reply(&answer, 1);
+}
+
+void Interpreter::OnPrinterId(const uint8_t* command, size_t) {
+    const uint8_t n = command[2] >= DIGIT_ZERO && command[2] < DIGIT_ZERO + 4
+                          ? command[2] - DIGIT_ZERO
+                          : command[2];
+    for (const IdAnswer& id : ID_ANSWERS) {
+        if (id.n != n) continue;
+        std::vector<uint8_t> answer;
+        if (id.text[0] == '\0') {
+            answer.push_back(id.byte);
+        } else {
+            answer.push_back(ID_TEXT_HEADER);
+            for (const char* c = id.text; *c; ++c) answer.push_back(static_cast<uint8_t>(*c));
+            answer.push_back(0);
+        }
+        Reply(answer.data(), answer.size());
+        return;
+    }
+    LogAt("GS I " + std::to_string(command[2]) + ": no such identifier, ignored");
+}
+
+void Interpreter::OnDrawerKick(const uint8_t* command, size_t) {
+    const int pin = (command[2] & 1) ? 5 : 2;
+    LogAt("drawer kick: pin " + std::to_string(pin) + ", on " +
+          std::to_string(command[3] * DRAWER_PULSE_UNIT_MS) + " ms, off " +
+          std::to_string(command[4] * DRAWER_PULSE_UNIT_MS) + " ms");
 }
 
 } // namespace vprinter

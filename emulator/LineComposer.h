@@ -10,9 +10,24 @@
 
 namespace vprinter {
 
+// How a character is drawn: the ESC ! bits and the settings of the other
+// character commands.
+struct CharacterStyle {
+    uint8_t mode = 0;   // ESC ! bits
+    int scaleX = 1;     // GS ! (ESC ! double width makes 1 into 2)
+    int scaleY = 1;
+    int underline = 0;  // ESC - / FS -: dots
+    bool reverse = false;
+    bool rotated = false;
+    int spacing = 0;    // ESC SP: dots right of the character, before scaling
+
+    int ScaleX() const;
+    int ScaleY() const;
+};
+
 class LineComposer {
 public:
-    static constexpr int CANVAS_ROWS = 64; // taller than the tallest cell (48 dots)
+    static constexpr int CANVAS_ROWS = 8 * 24; // the tallest cell: 24 dots, eight times
 
     explicit LineComposer(int paperWidth);
 
@@ -33,6 +48,11 @@ public:
     static int CellHeight(const FontFace& font, uint8_t mode);
 
     void PutGlyph(const FontFace& font, uint8_t code, uint8_t mode);
+    // Cell of a glyph of width x height dots drawn in the style.
+    static int CellWidth(int width, int height, const CharacterStyle& style);
+    static int CellHeight(int width, int height, const CharacterStyle& style);
+    // A glyph given as rows (one word each, leftmost dot in the top bit, width <= 32).
+    void PutCharacter(const uint32_t* rows, int width, int height, const CharacterStyle& style);
     // A double-byte character this printer has no glyph for: a framed square.
     void PutPlaceholder(const FontFace& font, uint8_t mode);
     // An image band at the cursor; the part beyond the print area is dropped.
@@ -44,7 +64,7 @@ public:
 
     // Copies the line onto paper with its top at row y, placed by the alignment,
     // and empties it. The paper must already hold rows y .. y + Height().
-    void PrintOnto(PaperBitmap& paper, int y, Alignment alignment);
+    void PrintOnto(PaperBitmap& paper, int y, Alignment alignment, bool upsideDown = false);
     void Discard();
 
     // Draws text with its top left corner at (x, y); used for barcode text.
@@ -53,6 +73,7 @@ public:
 
 private:
     void Raise(int height);
+    void PutLargeCharacter(const uint32_t* rows, int width, int height, const CharacterStyle& style);
 
     PaperBitmap canvas_;
     int areaLeft_ = 0;

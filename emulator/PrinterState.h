@@ -66,9 +66,24 @@ constexpr int PRN_DM_SHAPE_AUTO = 35;
 
 enum class Alignment : uint8_t { Left = 0, Center = 1, Right = 2 };
 
+// ESC t code pages this printer has glyphs for.
+enum class CodePage : uint8_t { CP437, CP850, CP858, CP866, CP1252, Count };
+
 struct TextSettings {
     int font = 0;
     uint8_t printMode = 0;
+    int underlineDots = 0;       // ESC -: 0, 1 or 2 dots
+    int doubleByteUnderline = 0; // FS -: the same for two-byte characters
+    int scaleX = 1;              // GS !: 1 to 8
+    int scaleY = 1;
+    bool reverse = false;        // GS B: white on black
+    bool upsideDown = false;     // ESC {
+    bool rotated = false;        // ESC V: characters turned 90 degrees clockwise
+    int characterSpacing = 0;    // ESC SP: dots right of each character
+    int areaLeftDots = 0;        // GS L
+    int areaWidthDots = 0;       // GS W; 0: to the right edge
+    CodePage codePage = CodePage::CP437;
+    bool doubleByte = true;      // two-byte (Chinese) characters, as this printer starts
     int lineSpacing = PRN_DEFAULT_LINE_SPACING;
     int leftMarginUnits = 0;
     int rightMarginUnits = 0;
@@ -80,6 +95,7 @@ struct BarcodeSettings {
     int height = 162;    // dots
     int moduleWidth = 3; // dots
     uint8_t hriPosition = PRN_HRI_NONE;
+    int hriFont = 0; // GS f
 };
 
 struct QRSettings {
@@ -94,6 +110,7 @@ struct PDF417Settings {
     int moduleWidth = 3; // dots
     int rowHeight = 3;   // in module widths
     int errorLevel = -1; // -1: automatic
+    bool truncated = false; // fn 0x46 option 1
 };
 
 struct DataMatrixSettings {
@@ -125,6 +142,7 @@ struct StoredSettings {
     uint8_t flowControl = PRN_FLOW_NONE;
     uint8_t autoStatusMask = 0; // GS a: condition bits reported on change
     int layoutMode = 1;
+    bool layoutSet = false; // a paper layout came from the host
     std::string layoutText = "0;8;8;0;-8;384;";
     std::string thresholdText = "75;105;850;940;";
     std::array<int, 3> distancesMm = {0, 68, 0}; // tear offset, label pitch, cut offset

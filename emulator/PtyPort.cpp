@@ -86,6 +86,11 @@ void PtyPort::Close() {
     master_ = -1;
 }
 
+bool PtyPort::HostHonoursXoff() const {
+    termios line{};
+    return slaveHold_ >= 0 && tcgetattr(slaveHold_, &line) == 0 && (line.c_iflag & IXON);
+}
+
 long PtyPort::Read(uint8_t* buffer, size_t size) {
     const ssize_t n = ::read(master_, buffer, size);
     if (n >= 0) return n;

@@ -47,7 +47,8 @@ bool ReceiptFiles::Prepare(std::string* error) {
     return true;
 }
 
-std::string ReceiptFiles::Write(const PaperBitmap& paper, std::string* error) {
+std::string ReceiptFiles::Write(const PaperBitmap& paper, [[maybe_unused]] const ReceiptLook& look,
+                                std::string* error) {
     std::string path;
     for (;; ++next_) {
         char name[32];
@@ -57,7 +58,7 @@ std::string ReceiptFiles::Write(const PaperBitmap& paper, std::string* error) {
     }
     ++next_;
 #ifdef VPRINTER_WITH_QT
-    if (!SaveReceiptPng(paper, path, error)) return {};
+    if (!SaveReceiptPng(paper, look, path, error)) return {};
 #else
     if (!SavePbm(paper, path)) {
         *error = "cannot write " + path;

@@ -2,6 +2,7 @@
 
 #include "PrinterState.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vprinter {
@@ -24,8 +25,59 @@ QImage ReceiptToImage(const PaperBitmap& paper) {
     return image;
 }
 
-bool SaveReceiptPng(const PaperBitmap& paper, const std::string& path, std::string* error) {
-    if (ReceiptToImage(paper).save(QString::fromStdString(path), "PNG")) return true;
+namespace {
+
+constexpr int DESK = 16;        // grey pixels around the paper
+constexpr int GAP_DOTS = 16;    // 2 mm between labels
+constexpr int MARK_DOTS = 32;   // 4 mm black marks
+constexpr int CUT_DASH = 8;
+constexpr int CUT_SPACE = 6;
+constexpr int DARKEST_DENSITY = 8;
+constexpr int GREY_PER_STEP = 0x16; // each density step below the darkest is this much lighter
+
+enum Colour : uchar { DESK_GREY, PAPER, DOT, GAP, MARK, CUT };
+
+} // namespace
+
+QImage ReceiptToImage(const PaperBitmap& paper, const ReceiptLook& look) {
+    if (look.plain) return ReceiptToImage(paper);
+    const int margin = PaperMargin(paper.Width());
+    const int paperWidth = paper.Width() + 2 * margin;
+    const int height = std::max(paper.Height(), 1);
+    QImage image(paperWidth + 2 * DESK, height + 2 * DESK, QImage::Format_Indexed8);
+    const int dotGrey =
+        std::clamp(DARKEST_DENSITY - look.density, 0, DARKEST_DENSITY) * GREY_PER_STEP;
+    image.setColorTable({qRgb(200, 200, 200), qRgb(255, 255, 255), qRgb(dotGrey, dotGrey, dotGrey),
+                         qRgb(225, 225, 225), qRgb(40, 40, 40), qRgb(128, 128, 128)});
+    image.fill(DESK_GREY);
+    const int pitch = look.pitchDots;
+    for (int y = 0; y < height; ++y) {
+        uchar* line = image.scanLine(y + DESK) + DESK;
+        std::memset(line, PAPER, static_cast<size_t>(paperWidth));
+        // Rows just before each pitch: the gap between two labels, or the mark.
+        const bool beforePitch = pitch > 0 && (y + 1) % pitch != 0 &&
+                                 pitch - 1 - y % pitch < (look.kind == PaperKind::Labels
+                                                              ? GAP_DOTS
+                                                              : MARK_DOTS);
+        if (beforePitch && y >= pitch - MARK_DOTS && look.kind == PaperKind::Labels)
+            std::memset(line, GAP, static_cast<size_t>(paperWidth));
+        if (beforePitch && look.kind == PaperKind::BlackMarks)
+            std::memset(line, MARK, static_cast<size_t>(margin / 2));
+        if (y >= paper.Height()) continue;
+        for (int x = 0; x < paper.Width(); ++x)
+            if (paper.Get(x, y)) line[margin + x] = DOT;
+    }
+    if (look.cut) {
+        uchar* line = image.scanLine(height + DESK + DESK / 2);
+        for (int x = 0; x < image.width(); ++x)
+            if (x % (CUT_DASH + CUT_SPACE) < CUT_DASH) line[x] = CUT;
+    }
+    return image;
+}
+
+bool SaveReceiptPng(const PaperBitmap& paper, const ReceiptLook& look, const std::string& path,
+                    std::string* error) {
+    if (ReceiptToImage(paper, look).save(QString::fromStdString(path), "PNG")) return true;
     *error = "cannot write " + path;
     return false;
 }

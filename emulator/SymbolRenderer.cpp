@@ -101,6 +101,60 @@ bool ToGS1(std::string_view data, std::string* out) {
     return true;
 }
 
+// CODE128 data in the form that chooses its code sets: "{A", "{B", "{C" select a
+// set, "{1".."{4" are the function characters, "{S" shifts one character, "{{" is
+// "{". In set C every byte is a pair of digits (0..99). The printer's own form,
+// without a leading "{" and set letter, is taken as it is.
+constexpr uint8_t CODE_SET_ESCAPE = '{';
+constexpr int CODE_C_PAIRS = 100;
+
+bool IsCodeSetForm(std::string_view data) {
+    return data.size() >= 2 && data[0] == CODE_SET_ESCAPE &&
+           (data[1] == 'A' || data[1] == 'B' || data[1] == 'C');
+}
+
+// Spells the data out as characters (FNC1..FNC4 as bytes C1..C4); false with
+// *error set where the form is broken.
+bool FromCodeSetForm(std::string_view data, std::string* out, std::string* error) {
+    char set = 'B';
+    bool shifted = false;
+    for (size_t i = 0; i < data.size(); ++i) {
+        const auto byte = static_cast<uint8_t>(data[i]);
+        if (byte == CODE_SET_ESCAPE) {
+            if (i + 1 >= data.size()) {
+                *error = "CODE128 data ends after \"{\"";
+                return false;
+            }
+            const char code = data[++i];
+            if (code == 'A' || code == 'B' || code == 'C')
+                set = code;
+            else if (code >= '1' && code <= '4')
+                *out += static_cast<char>(FNC1 + (code - '1'));
+            else if (code == 'S')
+                shifted = true;
+            else if (code == static_cast<char>(CODE_SET_ESCAPE))
+                *out += static_cast<char>(CODE_SET_ESCAPE);
+            else {
+                *error = std::string("CODE128 data has \"{") + code + "\", no such code";
+                return false;
+            }
+            continue;
+        }
+        if (set == 'C' && !shifted) {
+            if (byte >= CODE_C_PAIRS) {
+                *error = "CODE128 code set C takes bytes 0 to 99";
+                return false;
+            }
+            *out += static_cast<char>('0' + byte / 10);
+            *out += static_cast<char>('0' + byte % 10);
+        } else {
+            *out += static_cast<char>(byte);
+        }
+        shifted = false;
+    }
+    return true;
+}
+
 } // namespace
 
 const char* BarcodeTypeName(int type) {
@@ -116,6 +170,10 @@ SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int
     }
     moduleWidth = std::max(moduleWidth, 1);
     std::string input(data);
+    if (type == BARCODE_TYPE_CODE128 && IsCodeSetForm(data)) {
+        input.clear();
+        if (!FromCodeSetForm(data, &input, &result.error)) return result;
+    }
     Symbol symbol = NewSymbol(BARCODE_KINDS[type].symbology);
     if (type == BARCODE_TYPE_CODABAR && !input.empty()) {
         // a..d start and stop characters are the same as A..D.
@@ -186,7 +244,7 @@ SymbolResult RenderQRCode(std::string_view data, const QRSettings& settings, int
 }
 
 SymbolResult RenderPDF417(std::string_view data, const PDF417Settings& settings, int maxWidth) {
-    const bool truncated = settings.rows == 1;
+    const bool truncated = settings.rows == 1 || settings.truncated;
     auto configure = [&](zint_symbol* symbol, bool shape) {
         symbol->option_1 =
             settings.errorLevel >= 0 && settings.errorLevel <= 8 ? settings.errorLevel : -1;

@@ -1,7 +1,10 @@
 #include "VirtualPrinter.h"
 
 #include "ControlCommands.h"
+#include "PtyPort.h"
+#include "TcpPort.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
@@ -11,22 +14,55 @@ namespace vprinter {
 
 namespace {
 constexpr size_t READ_CHUNK = 65536;
+constexpr size_t PRINT_CHUNK = 256; // bytes printed between two looks at the paper's speed
 constexpr int HANGUP_PAUSE_MS = 50; // a line without a peer is polled this slowly
-using Clock = std::chrono::steady_clock;
+constexpr int BITS_PER_BYTE_8N1 = 10; // start, eight data bits, stop
+constexpr double LINE_BURST_SECONDS = 0.01;
+constexpr uint8_t XON = 0x11;
+constexpr uint8_t XOFF = 0x13;
+constexpr uint8_t DLE = 0x10;
+constexpr uint8_t EOT = 0x04;
+constexpr uint8_t GS = 0x1D;
+constexpr uint8_t AUTO_STATUS = 'a';
+constexpr size_t REALTIME_LENGTH = 3; // DLE EOT n, GS a n
+using Clock = RatePacer::Clock;
+
+std::unique_ptr<HostLink> MakeLink(const VirtualPrinter::Options& options) {
+    if (options.tcpPort >= 0) return std::make_unique<TcpPort>(options.tcpBind, options.tcpPort);
+    return std::make_unique<PtyPort>();
+}
+
+double PrintSpeed(const VirtualPrinter::Options& options) {
+    if (options.printSpeedMmS > 0) return options.printSpeedMmS;
+    return options.baud > 0 ? PRN_DEFAULT_PRINT_SPEED : 0;
+}
+
+int Milliseconds(Clock::duration d) {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+}
 } // namespace
 
 VirtualPrinter::VirtualPrinter(Options options)
     : options_(std::move(options)),
+      link_(MakeLink(options_)),
       interpreter_(options_.widthDots,
                    InterpreterEvents{[this](const uint8_t* data, size_t length) {
-                                         if (port_.Write(data, length) < length)
+                                         if (link_->Write(data, length) < length)
                                              Log("the host did not take the printer's reply");
                                      },
                                      [this](const PaperBitmap& paper, ReceiptEnd reason) {
                                          ++receiptCount_;
                                          if (onReceipt_) onReceipt_(paper, reason);
+                                         if (onDetail_)
+                                             onDetail_(paper, reason, interpreter_.Stored());
                                      },
-                                     [this](const std::string& line) { Log(line); }}) {}
+                                     [this](const std::string& line) { Log(line); }}),
+      buffer_(std::max<size_t>(options_.bufferBytes, 1)),
+      line_(static_cast<double>(options_.baud) / BITS_PER_BYTE_8N1,
+            static_cast<double>(options_.baud) / BITS_PER_BYTE_8N1 * LINE_BURST_SECONDS),
+      paper_(PrintSpeed(options_) * PRN_DOTS_PER_MM, PRN_DOTS_PER_MM) {
+    interpreter_.SetGlyphSource(&glyphs_);
+}
 
 VirtualPrinter::~VirtualPrinter() {
     Stop();
@@ -39,13 +75,15 @@ void VirtualPrinter::Log(const std::string& line) {
 }
 
 bool VirtualPrinter::Open(std::string* error) {
-    if (!port_.Open(error)) return false;
-    if (!options_.linkPath.empty() && !port_.MakeLink(options_.linkPath, error)) return false;
+    if (!link_->Open(error)) return false;
+    if (!options_.linkPath.empty() && options_.tcpPort < 0 &&
+        !static_cast<PtyPort&>(*link_).MakeLink(options_.linkPath, error))
+        return false;
     return true;
 }
 
 bool VirtualPrinter::Start() {
-    if (!port_.IsOpen() || running_) return false;
+    if (!link_->IsOpen() || running_) return false;
     if (wake_[0] < 0 && ::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) return false;
     running_ = true;
     thread_ = std::thread([this] { Run(); });
@@ -59,46 +97,191 @@ void VirtualPrinter::Stop() {
     }
     if (thread_.joinable()) thread_.join();
     std::lock_guard<std::mutex> lock(mutex_);
+    // What waits in the buffer is printed at exit, unless printing is stopped.
+    if (!PrintingHeld() && !buffer_.Empty()) {
+        interpreter_.Feed(buffer_.Front(), buffer_.Size());
+        buffer_.Clear();
+    }
+    if (dropped_ > droppedLogged_) {
+        Log("receive buffer full: " + std::to_string(dropped_ - droppedLogged_) + " bytes dropped");
+        droppedLogged_ = dropped_;
+    }
     interpreter_.EndReceipt(ReceiptEnd::Exit);
 }
 
+bool VirtualPrinter::PrintingHeld() const {
+    if (options_.printWhileStopped) return false;
+    const Conditions& c = interpreter_.GetConditions();
+    return c.paperEnd || c.platenUp;
+}
+
+void VirtualPrinter::PrintFromBuffer(Clock::time_point now) {
+    if (PrintingHeld()) return;
+    if (!carry_.empty()) {
+        dropped_ += buffer_.Put(carry_.data(), carry_.size());
+        carry_.clear();
+    }
+    while (!buffer_.Empty() && paper_.Allowance(now) > 0) {
+        const size_t n = paper_.Limited() ? std::min(buffer_.Size(), PRINT_CHUNK) : buffer_.Size();
+        const uint64_t before = interpreter_.DotsFed();
+        interpreter_.Feed(buffer_.Front(), n);
+        buffer_.Drop(n);
+        paper_.Spend(static_cast<int64_t>(interpreter_.DotsFed() - before), now);
+        if (PrintingHeld()) return;
+    }
+}
+
+void VirtualPrinter::Handshake() {
+    const size_t high = buffer_.Capacity() - buffer_.Capacity() / 4;
+    const size_t low = buffer_.Capacity() / 4;
+    if (!xoffSent_ && buffer_.Size() >= high) {
+        xoffSent_ = true;
+        ++holdBacks_;
+        if (!link_->HoldsBackByNotReading()) link_->Write(&XOFF, 1);
+    } else if (xoffSent_ && buffer_.Size() <= low) {
+        xoffSent_ = false;
+        if (!link_->HoldsBackByNotReading()) link_->Write(&XON, 1);
+    }
+    // Bytes lost in one overflow are logged once the buffer has room again.
+    if (!xoffSent_ && dropped_ > droppedLogged_) {
+        Log("receive buffer full: " + std::to_string(dropped_ - droppedLogged_) + " bytes dropped");
+        droppedLogged_ = dropped_;
+    }
+}
+
+// While printing stops, status requests (DLE EOT n) and automatic status back
+// (GS a n) are still taken as they arrive, so that the host sees the condition
+// that stopped the printer; they do not enter the buffer.
+void VirtualPrinter::AnswerRealtime(const uint8_t* data, size_t length,
+                                    std::vector<uint8_t>* kept) {
+    std::vector<uint8_t> work;
+    work.swap(carry_);
+    work.insert(work.end(), data, data + length);
+    size_t i = 0;
+    while (i < work.size()) {
+        const bool status = work[i] == DLE;
+        const bool autoStatus = work[i] == GS;
+        const uint8_t second = status ? EOT : AUTO_STATUS;
+        if ((status || autoStatus) && (i + 1 == work.size() || work[i + 1] == second)) {
+            if (i + REALTIME_LENGTH > work.size()) {
+                carry_.assign(work.begin() + static_cast<std::ptrdiff_t>(i), work.end());
+                return;
+            }
+            if (status)
+                interpreter_.AnswerStatusRequest(work[i + 2]);
+            else
+                interpreter_.AnswerAutoStatusBack(work[i + 2]);
+            i += REALTIME_LENGTH;
+            continue;
+        }
+        kept->push_back(work[i++]);
+    }
+}
+
+void VirtualPrinter::Receive(const uint8_t* data, size_t length) {
+    if (PrintingHeld()) {
+        std::vector<uint8_t> kept;
+        AnswerRealtime(data, length, &kept);
+        dropped_ += buffer_.Put(kept.data(), kept.size());
+        return;
+    }
+    if (buffer_.Empty() && !paper_.Limited()) {
+        interpreter_.Feed(data, length); // nothing waits: straight to the print head
+        return;
+    }
+    dropped_ += buffer_.Put(data, length);
+}
+
+bool VirtualPrinter::WantsInput() {
+    if (link_->DataFd() < 0) return false;
+    // A host that stops on XOFF keeps its bytes; a socket is no longer read when full.
+    if (link_->HoldsBackByNotReading() || link_->HostHonoursXoff())
+        return !xoffSent_ && buffer_.Free() > 0;
+    return true;
+}
+
+int VirtualPrinter::Timeout(Clock::time_point now, Clock::time_point lastInput) {
+    int timeout = -1;
+    auto atMost = [&timeout](int ms) { timeout = timeout < 0 ? ms : std::min(timeout, ms); };
+    if (interpreter_.HasPrintedPaper())
+        atMost(std::max(0, options_.idleMs - Milliseconds(now - lastInput)));
+    if (!buffer_.Empty() && !PrintingHeld() && paper_.Limited()) atMost(paper_.WaitMs(now));
+    if (WantsInput() && line_.Limited()) atMost(line_.WaitMs(now));
+    return timeout;
+}
+
 void VirtualPrinter::Run() {
-    std::vector<uint8_t> buffer(READ_CHUNK);
+    std::vector<uint8_t> chunk(READ_CHUNK);
     auto lastInput = Clock::now();
     while (running_) {
+        bool wantInput = false;
         int timeout = -1;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            if (interpreter_.HasPrintedPaper()) {
-                const auto idle =
-                    std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - lastInput)
-                        .count();
-                if (idle >= options_.idleMs)
-                    interpreter_.EndReceipt(ReceiptEnd::Idle);
-                else
-                    timeout = static_cast<int>(options_.idleMs - idle);
-            }
+            auto now = Clock::now();
+            if (!buffer_.Empty() && !PrintingHeld()) lastInput = now;
+            PrintFromBuffer(now);
+            Handshake();
+            if (interpreter_.HasPrintedPaper() && buffer_.Empty() &&
+                Milliseconds(now - lastInput) >= options_.idleMs)
+                interpreter_.EndReceipt(ReceiptEnd::Idle);
+            wantInput = WantsInput() && line_.Allowance(now) > 0;
+            timeout = Timeout(now, lastInput);
         }
-        pollfd fds[2] = {{port_.MasterFd(), POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        pollfd fds[2] = {{wake_[0], POLLIN, 0}, {-1, POLLIN, 0}};
+        if (wantInput)
+            fds[1].fd = link_->DataFd();
+        else if (link_->DataFd() < 0)
+            fds[1].fd = link_->AcceptFd();
         if (::poll(fds, 2, timeout) < 0) continue;
-        if (fds[1].revents) break;
-        if (fds[0].revents & POLLIN) {
-            const long n = port_.Read(buffer.data(), buffer.size());
-            if (n > 0) {
-                lastInput = Clock::now();
-                std::lock_guard<std::mutex> lock(mutex_);
-                interpreter_.Feed(buffer.data(), static_cast<size_t>(n));
-                continue;
+        if (fds[0].revents) {
+            char drain[64];
+            while (::read(wake_[0], drain, sizeof drain) > 0) {
             }
+            continue; // running_ is looked at again; a cleared condition prints on
         }
-        if (fds[0].revents & (POLLHUP | POLLERR))
+        if (fds[1].revents == 0) continue;
+        if (fds[1].fd == link_->AcceptFd() && fds[1].fd >= 0) {
+            std::lock_guard<std::mutex> lock(mutex_); // replies write to the connection
+            link_->Accept();
+            continue;
+        }
+        if (!ReadFromHost(fds[1].revents, &chunk, &lastInput))
             ::poll(nullptr, 0, HANGUP_PAUSE_MS); // no peer on the line: do not spin
     }
 }
 
-void VirtualPrinter::SetCondition(uint8_t statusBit, bool present) {
+bool VirtualPrinter::ReadFromHost(short events, std::vector<uint8_t>* chunk,
+                                  Clock::time_point* lastInput) {
     std::lock_guard<std::mutex> lock(mutex_);
-    interpreter_.SetCondition(statusBit, present);
+    const auto now = Clock::now();
+    size_t room = static_cast<size_t>(std::min<int64_t>(line_.Allowance(now), READ_CHUNK));
+        if (link_->HoldsBackByNotReading() || link_->HostHonoursXoff()) {
+            if (paper_.Limited() || PrintingHeld() || !buffer_.Empty())
+                room = std::min(room, buffer_.Free());
+        }
+    if (room == 0) return true;
+    const long n = link_->Read(chunk->data(), room);
+    if (n > 0) {
+        *lastInput = now;
+        line_.Spend(n, now);
+        Receive(chunk->data(), static_cast<size_t>(n));
+        return true;
+    }
+    return n == 0 && !(events & (POLLHUP | POLLERR));
+}
+
+void VirtualPrinter::SetCondition(uint8_t statusBit, bool present) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        interpreter_.SetCondition(statusBit, present);
+    }
+    Wake(); // printing that waited for paper goes on
+}
+
+void VirtualPrinter::Wake() {
+    const char wake = 0;
+    if (wake_[1] >= 0) [[maybe_unused]] const ssize_t n = ::write(wake_[1], &wake, 1);
 }
 
 void VirtualPrinter::SetSensorValue(int value) {
@@ -107,9 +290,13 @@ void VirtualPrinter::SetSensorValue(int value) {
 }
 
 bool VirtualPrinter::Control(const std::string& line, std::string* reply) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    const ControlResult result = ApplyControlLine(interpreter_, line);
-    if (result.endReceipt) interpreter_.EndReceipt(ReceiptEnd::Cut);
+    ControlResult result;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        result = ApplyControlLine(interpreter_, line);
+        if (result.endReceipt) interpreter_.EndReceipt(ReceiptEnd::Cut);
+    }
+    Wake();
     *reply = result.reply;
     return !result.quit;
 }
@@ -126,6 +313,16 @@ bool VirtualPrinter::CopyPaper(PaperBitmap* paper, int* printRow, uint64_t* vers
     *paper = interpreter_.Paper();
     *printRow = interpreter_.PrintRow();
     return true;
+}
+
+uint64_t VirtualPrinter::HoldBacks() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return holdBacks_;
+}
+
+uint64_t VirtualPrinter::DroppedBytes() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return dropped_;
 }
 
 } // namespace vprinter

@@ -34,6 +34,18 @@ constexpr const char* USAGE =
     "  --link PATH    make PATH a symbolic link to the device\n"
     "  --out DIR      folder for the receipts (default: receipts)\n"
     "  --idle MS      idle time that ends a receipt (default: 1000)\n"
+    "  --tcp PORT     listen on a TCP port instead (0: any free port; the first line\n"
+    "                 of standard output is then address:port)\n"
+    "  --bind ADDR    address to listen on with --tcp (default: 127.0.0.1)\n"
+    "  --baud N       take bytes no faster than a serial line of N baud carries them\n"
+    "                 (8N1, ten bits a byte); prints at 100 mm/s unless --print-speed\n"
+    "  --buffer BYTES receive buffer (default: 4096); when it fills, the printer sends\n"
+    "                 XOFF (pseudo-terminal) or stops reading (TCP); bytes a sender\n"
+    "                 sends on regardless are dropped and counted in the log\n"
+    "  --print-speed MM_S  empty the buffer at this paper speed (default: at once)\n"
+    "  --print-on-paper-end  paper end and platen up do not stop printing\n"
+    "  --plain        receipts as plain dots on white, one pixel each, without the\n"
+    "                 paper's edges, cut, label gaps and density greys\n"
     "  --window       show the paper growing in a window\n"
     "  --quiet        do not log commands it skips\n"
     "  --help         show this text\n"
@@ -41,12 +53,28 @@ constexpr const char* USAGE =
     "Standard input takes commands that switch the printer's conditions; with\n"
     "automatic status back on, each change sends its status byte:\n";
 
+constexpr long MAX_TCP_PORT = 65535;
+constexpr long MIN_BUFFER = 16;
+constexpr long MAX_BUFFER = 16L << 20;
+constexpr long MAX_PRINT_SPEED = 1000;
+
 struct Arguments {
     vprinter::VirtualPrinter::Options printer;
     std::string outDir = "receipts";
     bool window = false;
     bool quiet = false;
+    bool plain = false;
 };
+
+// A whole number from min up; false when the text is anything else.
+bool ParseCount(const char* text, long min, long* value) {
+    char* end = nullptr;
+    errno = 0;
+    const long n = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0 || n < min) return false;
+    *value = n;
+    return true;
+}
 
 bool ParseWidth(const std::string& text, int* width) {
     if (text == "384" || text == "58" || text == "58mm")
@@ -69,6 +97,8 @@ int ParseArguments(int argc, char** argv, Arguments* args) {
         }
         if (option == "--window")
             args->window = true;
+        else if (option == "--plain")
+            args->plain = true;
         else if (option == "--quiet")
             args->quiet = true;
         else if (option == "--width" && hasValue) {
@@ -80,7 +110,37 @@ int ParseArguments(int argc, char** argv, Arguments* args) {
             args->printer.linkPath = argv[++i];
         else if (option == "--out" && hasValue)
             args->outDir = argv[++i];
-        else if (option == "--idle" && hasValue) {
+        else if (option == "--print-on-paper-end")
+            args->printer.printWhileStopped = true;
+        else if (option == "--bind" && hasValue)
+            args->printer.tcpBind = argv[++i];
+        else if (option == "--tcp" && hasValue) {
+            long port = 0;
+            if (!ParseCount(argv[++i], 0, &port) || port > MAX_TCP_PORT) {
+                std::fprintf(stderr, "vprinter: --tcp takes a port number, 0 to 65535\n");
+                return 2;
+            }
+            args->printer.tcpPort = static_cast<int>(port);
+        } else if (option == "--baud" && hasValue) {
+            if (!ParseCount(argv[++i], 1, &args->printer.baud)) {
+                std::fprintf(stderr, "vprinter: --baud takes a rate in bits per second\n");
+                return 2;
+            }
+        } else if (option == "--buffer" && hasValue) {
+            long bytes = 0;
+            if (!ParseCount(argv[++i], MIN_BUFFER, &bytes) || bytes > MAX_BUFFER) {
+                std::fprintf(stderr, "vprinter: --buffer takes 16 to 16777216 bytes\n");
+                return 2;
+            }
+            args->printer.bufferBytes = static_cast<size_t>(bytes);
+        } else if (option == "--print-speed" && hasValue) {
+            long speed = 0;
+            if (!ParseCount(argv[++i], 1, &speed) || speed > MAX_PRINT_SPEED) {
+                std::fprintf(stderr, "vprinter: --print-speed takes 1 to 1000 mm/s\n");
+                return 2;
+            }
+            args->printer.printSpeedMmS = static_cast<double>(speed);
+        } else if (option == "--idle" && hasValue) {
             char* end = nullptr;
             const long ms = std::strtol(argv[++i], &end, 10);
             if (*end != '\0' || ms < 1) {
@@ -176,10 +236,14 @@ int main(int argc, char** argv) {
     printer.SetLogHandler([quiet](const std::string& line) {
         if (!quiet) std::fprintf(stderr, "vprinter: %s\n", line.c_str());
     });
+    const bool plain = args.plain;
     printer.SetReceiptHandler(
-        [&files](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason) {
+        [&files, plain](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason,
+                        const vprinter::StoredSettings& stored) {
             std::string failure;
-            const std::string path = files.Write(paper, &failure);
+            const auto look =
+                vprinter::ReceiptLook::From(stored, reason == vprinter::ReceiptEnd::Cut, plain);
+            const std::string path = files.Write(paper, look, &failure);
             if (path.empty())
                 std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
             else

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev
   qt6-base-dev libgl-dev fonts-wqy-microhei
-  libzint-dev libzxing-dev
+  libzint-dev libzxing-dev libfreetype-dev libfontconfig-dev
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
 )
@@ -20,4 +20,17 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# Test-only: receipts made by a public ESC/POS encoder from npm, for the virtual
+# printer's tests (tests/emulator/receipts, versions pinned by its lock file).
+receipts="$(cd "$(dirname "$0")/.." && pwd)/tests/emulator/receipts"
+if ! command -v npm >/dev/null; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends nodejs npm
+fi
+if [ ! -d "$receipts/node_modules/@point-of-sale/receipt-printer-encoder" ]; then
+  echo "Installing the test receipts' npm packages"
+  (cd "$receipts" && npm ci --no-audit --no-fund)
 fi

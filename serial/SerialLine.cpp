@@ -2,6 +2,7 @@
 #include "SerialLine.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,9 +45,11 @@ void SetCnDiagnosticsHook(CnDiagnosticsHook hook) {
     DiagnosticsHook().store(hook ? hook : DefaultDiagnostics);
 }
 
-bool CnAssertFailed(const char* expression, int number) {
-    const std::string message = std::string("CN_ASSERT(") + expression + ") failed; CSerialLine(" +
-                                std::to_string(number) + "); ";
+bool CnAssertFailed(const char* expression, int number, int systemError) {
+    std::string message = std::string("CN_ASSERT(") + expression + ") failed; CSerialLine(" +
+                          std::to_string(number) + "); ";
+    if (systemError != 0)
+        message += "error " + std::to_string(systemError) + " (" + std::strerror(systemError) + ")";
     DiagnosticsHook().load()(message.c_str());
     return false;
 }
@@ -119,12 +122,26 @@ void CSerialLine::SetNotifyCount(uint32_t dwCount) {
     dwNotifyCount_.store(dwCount);
 }
 
+int CSerialLine::LastSystemError() const {
+    if (hComm_) {
+        const int error = hComm_->LastError();
+        if (error != 0) return error;
+    }
+    return lastError_.load();
+}
+
 bool CSerialLine::Open(uint32_t dwPort, uint32_t dwBaudRate, uint8_t btParity, uint8_t btByteSize,
                        uint8_t btStopBits) {
+    if (!IsOpen()) lastError_.store(0);
     // Written out: the formatter spaces the operators, the message keeps its text.
     if (!CN_ASSERT_AS(dwPort >= CN_MIN_PORT && dwPort <= CN_MAX_PORT, "dwPort>=1 && dwPort<=1024",
                       375))
         return false;
+    // An open line is closed first (OpenPort would do it too, but only after the
+    // port number had been changed under the running threads).
+    if (!CN_ASSERT_AS(!IsOpen(), "!IsOpen()", 1737)) Close(CN_DEFAULT_CLOSE_WAIT_MS);
+    lastError_.store(0);
+    goneReported_.store(false);
     dwPort_ = dwPort;
     std::snprintf(szPortName_, sizeof szPortName_, "\\\\.\\COM%u", static_cast<unsigned>(dwPort));
     if (!CN_ASSERT(OpenPort(), 380)) return false;
@@ -149,7 +166,9 @@ bool CSerialLine::OpenPort() {
     if (!CN_ASSERT(!IsOpen(), 1737)) Close(CN_DEFAULT_CLOSE_WAIT_MS);
     const PortMap& map = portMap_ ? *portMap_ : PortMap::Global();
     const auto path = map.ResolveDeviceName(szPortName_);
-    if (path) hComm_ = OpenSerialDevice(*path, IsOverlapped());
+    int error = ENOENT; // no device behind the number
+    if (path) hComm_ = OpenSerialDevice(*path, IsOverlapped(), &error);
+    if (!IsOpen()) lastError_.store(error);
     return IsOpen();
 }
 
@@ -193,6 +212,7 @@ void CSerialLine::Close(uint32_t dwWaitMs) {
     }
     if (dwOption_ & (EN_FLUSH_ON_CLOSE | EN_DRAIN_ON_CLOSE)) hComm_->Flush();
     hComm_->PurgeQueues(PURGE_ALL);
+    if (hComm_->LastError() != 0) lastError_.store(hComm_->LastError());
     hComm_.reset();
 }
 

@@ -35,6 +35,10 @@ inline constexpr uint32_t EN_CONSOLE_OPTIONS =
     EN_RX_BUFFERING | EN_TX_BUFFER | EN_READ_THREAD | EN_WRITE_THREAD;
 
 // Notifications posted to the owner window; wParam is the port number.
+// CN_MSG_DEVICEGONE: the device vanished while open (unplugged, hung up, an I/O
+// error); lParam is the system's error number. Posted once per open; afterwards the
+// threads stop using the port, bytes still queued for it are dropped (counted by
+// DroppedTxBytes()) and the owner is expected to Close() it, which works as usual.
 inline constexpr uint32_t CN_MSG_RECEIVE = 0x66A;
 inline constexpr uint32_t CN_MSG_CTS = 0x66B;
 inline constexpr uint32_t CN_MSG_DSR = 0x66C;
@@ -49,6 +53,7 @@ inline constexpr uint32_t CN_MSG_EVENT1 = 0x674;
 inline constexpr uint32_t CN_MSG_EVENT2 = 0x675;
 inline constexpr uint32_t CN_MSG_RX80FULL = 0x676;
 inline constexpr uint32_t CN_MSG_PRINTERR = 0x677;
+inline constexpr uint32_t CN_MSG_DEVICEGONE = 0x678;
 
 inline constexpr uint32_t CN_INVALID_PORT = 0xFFFFFFFFu;
 inline constexpr uint32_t CN_QUERY_FAILED = 0xFFFFFFFFu;
@@ -64,14 +69,17 @@ inline constexpr uint32_t CN_DEFAULT_CLOSE_WAIT_MS = 500;
 using CnDiagnosticsHook = void (*)(const char* message);
 void SetCnDiagnosticsHook(CnDiagnosticsHook hook); // null restores the default
 // Hands "CN_ASSERT(<expression>) failed; CSerialLine(<number>); " to the hook and
-// returns false.
-bool CnAssertFailed(const char* expression, int number);
+// returns false. A system error other than 0 is added as "error <n> (<text>)".
+bool CnAssertFailed(const char* expression, int number, int systemError = 0);
 
-// The check's value is the expression's truth.
-#define CN_ASSERT(expr, number) (static_cast<bool>(expr) || CnAssertFailed(#expr, number))
+// The check's value is the expression's truth. Used in members of CSerialLine, so
+// the message carries the port's last system error.
+#define CN_ASSERT(expr, number)                                                                    \
+    (static_cast<bool>(expr) || CnAssertFailed(#expr, number, LastSystemError()))
 // The same, with the message naming the expression by `text` (used where the call
 // on this platform reads differently from the one the message names).
-#define CN_ASSERT_AS(expr, text, number) (static_cast<bool>(expr) || CnAssertFailed(text, number))
+#define CN_ASSERT_AS(expr, text, number)                                                           \
+    (static_cast<bool>(expr) || CnAssertFailed(text, number, LastSystemError()))
 
 // The worker threads call virtual slots of the object; a derived class should
 // Close() in its own destructor, so no thread runs while its part is torn down.
@@ -105,6 +113,12 @@ public:
     bool IsOverlapped() const { return (dwOption_ & EN_OVERLAPPED_IO) != 0; }
     uint32_t GetPort() const { return dwPort_; }
     const char* GetPortName() const { return szPortName_; }
+    // The system's error number behind the port's last failure (open, a device call,
+    // the device vanishing, a thread that could not be made); 0 after a good Open.
+    // Kept after Close.
+    int LastSystemError() const;
+    // Bytes that were queued for a device that vanished, and dropped.
+    uint64_t DroppedTxBytes() const { return droppedTx_.load(); }
 
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.
@@ -207,6 +221,10 @@ protected:
 
 private:
     void ReceiveStep(uint32_t dwQueued);
+    // True once the device has vanished: the first caller posts CN_MSG_DEVICEGONE;
+    // every caller drops what is queued for output.
+    bool DeviceGone();
+    void DropQueuedOutput();
     bool CtsHoldsOutput();
     // Waits on `event` up to `ms`; false when it is null or timed out.
     static bool WaitEvent(ManualResetEvent* event, uint32_t ms);
@@ -218,4 +236,11 @@ private:
     // pause of a chunk the port does not take.
     std::unique_ptr<ManualResetEvent> hStopEvent_;
     PortMap* portMap_ = nullptr;
+    std::atomic<int> lastError_{0};
+    std::atomic<uint64_t> droppedTx_{0};
+    std::atomic<bool> goneReported_{false};
+    // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device;
+    // changed under TxBuffer_'s lock together with the buffer, so a drain on close
+    // that sees both empty under the lock has really sent everything.
+    uint32_t txInFlight_ = 0;
 };

@@ -2,6 +2,8 @@
 // notifications to the owner window.
 #include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <functional>
 #include <thread>
 
 #include "ManualResetEvent.h"
@@ -47,38 +49,42 @@ bool CSerialLine::BeginThread(uint32_t dwExtraOptions) {
     if (hWriteEvent_) hWriteEvent_->Reset();
     if (hStopEvent_) hStopEvent_->Reset();
 
+    goneReported_.store(false);
+
+    // A thread the system cannot make comes back null and fails the checks below.
+    int error = 0;
+    auto start = [&](std::function<uint32_t()> body) {
+        int why = 0;
+        auto thread = WorkerThread::Start(std::move(body), suspended, &why);
+        if (!thread && error == 0) error = why;
+        return thread;
+    };
     if (dwOption_ & EN_WATCH_THREAD) {
-        hWatchThread_ = std::make_unique<WorkerThread>(
-            [this] { return IsOverlapped() ? WatchLoopOverlapped() : WatchLoopPolling(); },
-            suspended);
+        hWatchThread_ = start(
+            [this] { return IsOverlapped() ? WatchLoopOverlapped() : WatchLoopPolling(); });
     }
-    if (dwOption_ & EN_READ_THREAD)
-        hReadThread_ = std::make_unique<WorkerThread>([this] { return ReadLoop(); }, suspended);
-    if (dwOption_ & EN_WRITE_THREAD)
-        hWriteThread_ = std::make_unique<WorkerThread>([this] { return WriteLoop(); }, suspended);
+    if (dwOption_ & EN_READ_THREAD) hReadThread_ = start([this] { return ReadLoop(); });
+    if (dwOption_ & EN_WRITE_THREAD) hWriteThread_ = start([this] { return WriteLoop(); });
+    if (error != 0) lastError_.store(error);
+    auto fail = [this] {
+        StopThreads(STOP_WAIT_MS);
+        bRunning_.store(false);
+        return false;
+    };
 
     const bool high = (dwOption_ & EN_HIGH_PRIORITY) != 0;
     if (dwOption_ & EN_WATCH_THREAD) {
-        if (!CN_ASSERT(hWatchThread_ != NULL, 728)) {
-            StopThreads(STOP_WAIT_MS);
-            return false;
-        }
+        if (!CN_ASSERT(hWatchThread_ != NULL, 728)) return fail();
         dwWatchThreadId_ = hWatchThread_->Id();
         if (high) hWatchThread_->RaisePriority();
     }
     if (dwOption_ & EN_READ_THREAD) {
-        if (!CN_ASSERT(hReadThread_ != NULL, 745)) {
-            StopThreads(STOP_WAIT_MS);
-            return false;
-        }
+        if (!CN_ASSERT(hReadThread_ != NULL, 745)) return fail();
         dwReadThreadId_ = hReadThread_->Id();
         if (high) hReadThread_->RaisePriority();
     }
     if (dwOption_ & EN_WRITE_THREAD) {
-        if (!CN_ASSERT(hWriteThread_ != NULL, 762)) {
-            StopThreads(STOP_WAIT_MS);
-            return false;
-        }
+        if (!CN_ASSERT(hWriteThread_ != NULL, 762)) return fail();
         dwWriteThreadId_ = hWriteThread_->Id();
         if (high) hWriteThread_->RaisePriority();
     }
@@ -94,8 +100,13 @@ bool CSerialLine::StopThreads(uint32_t dwWaitMs) {
     if (!hWatchThread_ && !hReadThread_ && !hWriteThread_) return false;
     if ((dwOption_ & EN_DRAIN_ON_CLOSE) && (dwOption_ & EN_TX_BUFFER)) {
         // Bounded by the wait, so a line that takes nothing cannot hold the caller.
+        // The piece a drainer has already taken out of the buffer counts as queued.
         const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(dwWaitMs);
-        while (TxBuffer_.SizeUnlocked() != 0 && std::chrono::steady_clock::now() < limit &&
+        auto queued = [this] {
+            BlockBuffer::LockScope lock(&TxBuffer_);
+            return TxBuffer_.SizeUnlocked() != 0 || txInFlight_ != 0;
+        };
+        while (queued() && std::chrono::steady_clock::now() < limit &&
                !(IsOpen() && hComm_->Vanished()))
             Pause(DRAIN_WAIT_MS);
     }
@@ -184,6 +195,26 @@ void CSerialLine::OnPrinterError() {
     NotifyOwner(CN_MSG_PRINTERR, 0, true);
 }
 
+void CSerialLine::DropQueuedOutput() {
+    BlockBuffer::LockScope lock(&TxBuffer_);
+    const uint32_t queued = TxBuffer_.SizeUnlocked();
+    if (queued == 0) return;
+    droppedTx_.fetch_add(queued);
+    TxBuffer_.Clear();
+}
+
+bool CSerialLine::DeviceGone() {
+    if (!IsOpen() || !hComm_->Vanished()) return false;
+    // Nothing queued for the device can reach it any more; keeping the bytes would
+    // only have them retried for ever.
+    DropQueuedOutput();
+    if (!goneReported_.exchange(true)) {
+        lastError_.store(hComm_->VanishedError());
+        NotifyOwner(CN_MSG_DEVICEGONE, hComm_->VanishedError(), true);
+    }
+    return true;
+}
+
 void CSerialLine::DispatchEvents(uint32_t dwEvents) {
     if ((dwEvents & EV_RXCHAR) && !(dwOption_ & EN_READ_THREAD)) {
         const uint32_t n = QueuedBytes(true);
@@ -217,6 +248,10 @@ uint32_t CSerialLine::WatchLoopOverlapped() {
                       1972))
         return 1;
     while (bRunning_.load() && IsOpen()) {
+        if (DeviceGone()) {
+            WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
+            continue;
+        }
         uint32_t events = 0;
         const uint32_t queued = QueuedBytes(true);
         if (queued != 0 && queued != CN_QUERY_FAILED) {
@@ -243,14 +278,22 @@ bool CSerialLine::CtsHoldsOutput() {
 
 uint32_t CSerialLine::WatchLoopPolling() {
     if (!CN_ASSERT(IsOpen(), 2010)) return 1;
+    // With a write thread, that thread alone drains: two drainers would each take a
+    // piece and race to the port, reordering the output.
+    auto drains = [this] {
+        return (dwOption_ & EN_TX_BUFFER) && !(dwOption_ & EN_WRITE_THREAD);
+    };
     while (bRunning_.load() && IsOpen()) {
         const bool signalled = WaitEvent(hWatchEvent_.get(), POLL_INTERVAL_MS);
         if (!bRunning_.load()) break;
+        if (DeviceGone()) {
+            if (signalled) hWatchEvent_->Reset();
+            continue;
+        }
         if (signalled) {
             // Reset before draining, so a Write that comes meanwhile signals again.
             hWatchEvent_->Reset();
-            while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 &&
-                   bRunning_.load()) {
+            while (drains() && TxBuffer_.SizeUnlocked() != 0 && bRunning_.load()) {
                 if (CtsHoldsOutput())
                     WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
                 else if (DrainTxBuffer(1) == 0)
@@ -259,7 +302,7 @@ uint32_t CSerialLine::WatchLoopPolling() {
         } else {
             const uint32_t n = QueuedBytes(true);
             if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);
-            if ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 && !CtsHoldsOutput())
+            if (drains() && TxBuffer_.SizeUnlocked() != 0 && !CtsHoldsOutput())
                 DrainTxBuffer(WATCH_DRAIN_COUNT);
         }
     }
@@ -280,6 +323,7 @@ uint32_t CSerialLine::ReadLoop() {
         // Sleeping on the event lets StopThreads end the pause at once.
         WaitEvent(hReadEvent_.get(), POLL_INTERVAL_MS);
         if (!bRunning_.load()) break;
+        if (DeviceGone()) continue;
         const uint32_t n = QueuedBytes(true);
         if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);
     }
@@ -291,6 +335,7 @@ uint32_t CSerialLine::WriteLoop() {
     while (bRunning_.load()) {
         const bool signalled = WaitEvent(hWriteEvent_.get(), POLL_INTERVAL_MS);
         if (signalled && bRunning_.load()) hWriteEvent_->Reset();
+        if (DeviceGone()) continue;
         while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 && bRunning_.load()) {
             if (CtsHoldsOutput())
                 WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
@@ -318,17 +363,29 @@ uint32_t CSerialLine::FillRxBuffer(uint32_t dwCount) {
 }
 
 uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
-    if (IsOverlapped()) {
-        BlockBuffer::LockScope lock(&TxBuffer_);
-        if (TxBuffer_.SizeUnlocked() == 0) return 0;
-        const uint32_t m = std::min(dwCount, TxBuffer_.FirstSize());
-        // The write completes before it returns here, so only what the port took
-        // leaves the buffer; the rest is tried again.
-        const uint32_t written = RawWrite(TxBuffer_.FirstPtr(), m);
-        return TxBuffer_.Read(nullptr, written);
-    }
     uint8_t chunk[CHUNK_SIZE];
-    const uint32_t size = TxBuffer_.Read(chunk, CHUNK_SIZE, true);
+    if (IsOverlapped()) {
+        // The piece is copied and written without the buffer's lock, so a Write on the
+        // owner's thread never waits for the port; only what the port took leaves the
+        // buffer, the rest is tried again. Only one thread drains, so the front of the
+        // buffer is still this piece afterwards.
+        uint32_t m = 0;
+        {
+            BlockBuffer::LockScope lock(&TxBuffer_);
+            if (TxBuffer_.SizeUnlocked() == 0) return 0;
+            m = std::min({dwCount, TxBuffer_.FirstSize(), CHUNK_SIZE});
+            std::memcpy(chunk, TxBuffer_.FirstPtr(), m);
+        }
+        const uint32_t written = RawWrite(chunk, m);
+        BlockBuffer::LockScope lock(&TxBuffer_);
+        return TxBuffer_.Read(nullptr, std::min(written, TxBuffer_.SizeUnlocked()));
+    }
+    uint32_t size = 0;
+    {
+        BlockBuffer::LockScope lock(&TxBuffer_);
+        size = TxBuffer_.Read(chunk, CHUNK_SIZE);
+        txInFlight_ = size;
+    }
     uint32_t sent = 0;
     while (sent < size) {
         if (!IsOpen()) break;
@@ -336,11 +393,17 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
         sent += n;
         if (sent == size) break;
         if (!bRunning_.load()) break; // the thread is being stopped: the rest is dropped
+        if (hComm_->Vanished()) {
+            droppedTx_.fetch_add(size - sent); // the device is gone: nothing to retry
+            break;
+        }
         if (n == 0) {
-            // The port takes nothing (gone, or held off without flow control): retry at
-            // the polling pace, waking at once when the thread is stopped.
+            // The port takes nothing (held off without flow control): retry at the
+            // polling pace, waking at once when the thread is stopped.
             WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
         }
     }
+    BlockBuffer::LockScope lock(&TxBuffer_);
+    txInFlight_ = 0;
     return size;
 }

@@ -3,6 +3,7 @@
 #include "SerialPlatform.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 
 namespace {
@@ -19,6 +20,21 @@ int64_t MsUntil(Clock::time_point deadline) {
         std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
     // Round up, so a wait never ends just before its deadline and spins.
     return (left.count() + 999) / 1000;
+}
+
+// Time-outs past this are as good as none; capping them keeps the deadline
+// arithmetic of the clock from overflowing (a MAXDWORD multiplier times a few
+// thousand bytes would otherwise put the deadline in the past).
+constexpr uint64_t LONGEST_TIMEOUT_MS = uint64_t{1} << 40; // about 35 years
+
+Clock::time_point DeadlineAfter(Clock::time_point start, uint64_t ms) {
+    return start + std::chrono::milliseconds(std::min(ms, LONGEST_TIMEOUT_MS));
+}
+
+// multiplier * length + constant, saturated at LONGEST_TIMEOUT_MS.
+uint64_t TotalTimeout(uint32_t multiplier, uint32_t length, uint32_t constant) {
+    const uint64_t total = uint64_t{multiplier} * length + constant; // < 2^65 cannot wrap here
+    return std::min(total, LONGEST_TIMEOUT_MS);
 }
 
 int ClampWait(int64_t ms) {
@@ -61,12 +77,12 @@ bool SerialDevice::Read(void* buffer, uint32_t length, uint32_t* done) {
         t.ReadTotalTimeoutConstant > 0 && t.ReadTotalTimeoutConstant < MAXDWORD_VALUE;
     const uint64_t total =
         firstByte ? t.ReadTotalTimeoutConstant
-                  : uint64_t{t.ReadTotalTimeoutMultiplier} * length + t.ReadTotalTimeoutConstant;
+                  : TotalTimeout(t.ReadTotalTimeoutMultiplier, length, t.ReadTotalTimeoutConstant);
     const bool hasTotal = !immediate && total > 0;
     const bool hasInterval = !immediate && !firstByte && t.ReadIntervalTimeout > 0 &&
                              t.ReadIntervalTimeout != MAXDWORD_VALUE;
     const auto start = Clock::now();
-    const auto deadline = start + std::chrono::milliseconds(hasTotal ? total : 0);
+    const auto deadline = DeadlineAfter(start, hasTotal ? total : 0);
     auto lastByte = start;
 
     for (;;) {
@@ -108,8 +124,8 @@ bool SerialDevice::Write(const void* buffer, uint32_t length, uint32_t* done) {
     GetTimeouts(&t);
     const uint8_t* in = static_cast<const uint8_t*>(buffer);
     const uint64_t total =
-        uint64_t{t.WriteTotalTimeoutMultiplier} * length + t.WriteTotalTimeoutConstant;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total);
+        TotalTimeout(t.WriteTotalTimeoutMultiplier, length, t.WriteTotalTimeoutConstant);
+    const auto deadline = DeadlineAfter(Clock::now(), total);
     bool ok = true;
     for (;;) {
         const int n = WriteSome(in + put, length - put);
@@ -141,9 +157,9 @@ bool SerialDevice::Flush() {
     // time-out for what is queued bounds the wait instead.
     // Without a write time-out the wait is still bounded, so Close cannot hang.
     const uint64_t total =
-        uint64_t{t.WriteTotalTimeoutMultiplier} * queued + t.WriteTotalTimeoutConstant;
+        TotalTimeout(t.WriteTotalTimeoutMultiplier, queued, t.WriteTotalTimeoutConstant);
     const uint64_t limit = total > 0 ? total : FLUSH_LIMIT_MS;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(limit);
+    const auto deadline = DeadlineAfter(Clock::now(), limit);
     while (queued > 0) {
         if (MsUntil(deadline) <= 0) return false;
         if (Wait(0, FLUSH_POLL_MS) & IO_INTERRUPTED) return false;
@@ -170,13 +186,9 @@ bool SerialDevice::WaitCommEvent(uint32_t* events) {
             seenGeneration_.store(generation);
             return true;
         }
-        if (vanished_.load()) {
-            // Nothing more will happen on this line; wait for the mask change or the
-            // interrupt that ends the wait, without polling a dead descriptor.
-            const uint32_t ready = Wait(IO_EVENT_WAKE, WAIT_FOREVER);
-            if (ready & IO_INTERRUPTED) return true;
-            continue;
-        }
+        // Nothing more will happen on this line: the failure ends the wait, so
+        // the watch thread can report the device gone.
+        if (vanished_.load()) return false;
         uint32_t found = 0;
         bool txPending = false;
         if ((mask & EV_TXEMPTY) && wroteSinceEmpty_.load()) {
@@ -206,6 +218,14 @@ bool SerialDevice::WaitCommEvent(uint32_t* events) {
         if (ready & IO_INTERRUPTED) return true;
         if (ready & IO_HANGUP) MarkVanished();
     }
+}
+
+void SerialDevice::MarkVanished(int error) {
+    const int cause = error != 0 ? error : EIO;
+    int none = 0;
+    vanishedError_.compare_exchange_strong(none, cause);
+    NoteError(cause);
+    vanished_.store(true);
 }
 
 void SerialDevice::Interrupt(bool on) {

@@ -82,10 +82,19 @@ public:
     void Interrupt(bool on);
     bool Interrupted() const { return interrupted_.load(); }
     // Set once the device has reported a hang-up or an I/O error.
-    bool Vanished() const { return vanished_.load(); }
+    // Virtual so that a device wrapping another (in tests) can report the inner one's.
+    virtual bool Vanished() const { return vanished_.load(); }
+    // The system's error number for the vanishing (EIO when it only hung up).
+    virtual int VanishedError() const { return vanishedError_.load(); }
+    // The error number of the last call into the system that failed; 0 when none did.
+    virtual int LastError() const { return lastError_.load(); }
 
 protected:
-    void MarkVanished() { vanished_.store(true); }
+    // Only the first cause is kept: later failures follow from it.
+    void MarkVanished(int error = 0);
+    void NoteError(int error) {
+        if (error != 0) lastError_.store(error);
+    }
 
 private:
     mutable std::mutex timeoutsMutex_;
@@ -97,8 +106,12 @@ private:
     std::atomic<uint32_t> seenGeneration_{0};
     std::atomic<bool> interrupted_{false};
     std::atomic<bool> vanished_{false};
+    std::atomic<int> vanishedError_{0};
+    std::atomic<int> lastError_{0};
     std::atomic<bool> wroteSinceEmpty_{false};
 };
 
-// Opens a device file exclusively (the POSIX back end). Null on failure.
-std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool overlapped);
+// Opens a device file exclusively (the POSIX back end). Null on failure, with the
+// system's error number in *error (EBUSY when another program holds the port).
+std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool overlapped,
+                                               int* error);

@@ -13,6 +13,7 @@
 
 #include "SerialPlatform.h"
 #include "Termios2_linux.h"
+#include "serial/LineCounters.h"
 
 namespace {
 
@@ -61,15 +62,18 @@ class UnixSerialDevice final : public SerialDevice {
 public:
     UnixSerialDevice(int fd, int interruptFd, int wakeFd)
         : fd_(fd), interruptFd_(interruptFd), wakeFd_(wakeFd) {
-        serial_icounter_struct counts{};
-        hasCounters_ = ioctl(fd_, TIOCGICOUNT, &counts) == 0;
-        if (hasCounters_) counters_ = counts;
+        LineCounts counts;
+        hasCounters_ = ReadCounts(&counts);
+        if (hasCounters_) counters_.Seed(counts);
         int lines = 0;
         hasModemLines_ = ioctl(fd_, TIOCMGET, &lines) == 0;
         modemLines_ = lines;
     }
 
     ~UnixSerialDevice() override {
+        // The exclusive-open flag outlives this descriptor on the tty; left set, every
+        // later open by an ordinary user would fail with EBUSY.
+        ioctl(fd_, TIOCNXCL);
         flock(fd_, LOCK_UN);
         close(fd_);
         close(interruptFd_);
@@ -87,8 +91,7 @@ public:
         dcb->fParity = (tio.c_iflag & INPCK) ? 1 : 0;
         const bool cts = (tio.c_cflag & CRTSCTS) != 0;
         dcb->fOutxCtsFlow = cts ? 1 : 0;
-        dcb->fRtsControl = cts ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
-        dcb->fDtrControl = DTR_CONTROL_ENABLE;
+        ReadControlLines(cts, dcb);
         dcb->fOutX = (tio.c_iflag & IXON) ? 1 : 0;
         dcb->fInX = (tio.c_iflag & IXOFF) ? 1 : 0;
         dcb->XonChar = static_cast<char>(tio.c_cc[VSTART]);
@@ -145,7 +148,8 @@ public:
         tio.c_cc[VMIN] = 1; // with 0, an empty non-blocking read returns 0 like a hang-up
         tio.c_cc[VTIME] = 0;
         if (tcsetattr(fd_, TCSANOW, &tio) != 0) return Failed();
-        return Termios2SetBaud(fd_, dcb.BaudRate) || Failed();
+        if (!Termios2SetBaud(fd_, dcb.BaudRate)) return Failed();
+        return DriveControlLines(dcb);
     }
 
     bool SetQueueSizes(uint32_t, uint32_t) override { return true; }
@@ -162,19 +166,9 @@ public:
         *errors = 0;
         // Without the driver's counters there are no line errors to report.
         if (!hasCounters_) return true;
-        serial_icounter_struct now{};
-        if (ioctl(fd_, TIOCGICOUNT, &now) != 0) return Failed();
-        std::lock_guard<std::mutex> lock(countersMutex_);
-        if (now.frame != counters_.frame) *errors |= CE_FRAME;
-        if (now.parity != counters_.parity) *errors |= CE_RXPARITY;
-        if (now.overrun != counters_.overrun) *errors |= CE_OVERRUN;
-        if (now.buf_overrun != counters_.buf_overrun) *errors |= CE_RXOVER;
-        if (now.brk != counters_.brk) *errors |= CE_BREAK;
-        counters_.frame = now.frame;
-        counters_.parity = now.parity;
-        counters_.overrun = now.overrun;
-        counters_.buf_overrun = now.buf_overrun;
-        counters_.brk = now.brk;
+        LineCounts now;
+        if (!ReadCounts(&now)) return Failed();
+        *errors = counters_.TakeErrors(now);
         return true;
     }
 
@@ -182,8 +176,15 @@ public:
     bool OutputQueued(uint32_t* count) override { return Queue(TIOCOUTQ, count); }
 
     bool GetModemStatus(uint32_t* status) override {
+        if (!status) return false;
+        // A device without modem lines (a pseudo-terminal) has no CTS to wait for:
+        // reading that as CTS off would hold RTS/CTS output back for ever.
+        if (!hasModemLines_) {
+            *status = MS_CTS_ON;
+            return true;
+        }
         int lines = 0;
-        if (!status || ioctl(fd_, TIOCMGET, &lines) != 0) return Failed();
+        if (ioctl(fd_, TIOCMGET, &lines) != 0) return Failed();
         *status = ModemBits(lines);
         return true;
     }
@@ -195,7 +196,7 @@ public:
         if (n > 0) return static_cast<int>(n);
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) return 0;
         // 0 on a non-blocking terminal is the hang-up's end of file.
-        MarkVanished();
+        MarkVanished(n < 0 ? errno : EIO);
         return IO_FAILED;
     }
 
@@ -203,7 +204,7 @@ public:
         const ssize_t n = write(fd_, buffer, length);
         if (n >= 0) return static_cast<int>(n);
         if (errno == EAGAIN || errno == EINTR) return 0;
-        if (IsGoneError(errno)) MarkVanished();
+        Failed();
         return IO_FAILED;
     }
 
@@ -266,21 +267,24 @@ public:
             }
         }
         if (hasCounters_) {
-            serial_icounter_struct now{};
-            if (ioctl(fd_, TIOCGICOUNT, &now) == 0) {
-                std::lock_guard<std::mutex> lock(countersMutex_);
-                if (now.brk != eventCounters_.brk) events |= EV_BREAK;
-                if (now.frame != eventCounters_.frame || now.parity != eventCounters_.parity ||
-                    now.overrun != eventCounters_.overrun ||
-                    now.buf_overrun != eventCounters_.buf_overrun)
-                    events |= EV_ERR;
-                eventCounters_ = now;
-            }
+            LineCounts now;
+            if (ReadCounts(&now)) events |= counters_.TakeEvents(now);
         }
         return events;
     }
 
 private:
+    bool ReadCounts(LineCounts* counts) {
+        serial_icounter_struct now{};
+        if (ioctl(fd_, TIOCGICOUNT, &now) != 0) return false;
+        counts->brk = static_cast<uint32_t>(now.brk);
+        counts->frame = static_cast<uint32_t>(now.frame);
+        counts->parity = static_cast<uint32_t>(now.parity);
+        counts->overrun = static_cast<uint32_t>(now.overrun);
+        counts->bufOverrun = static_cast<uint32_t>(now.buf_overrun);
+        return true;
+    }
+
     static uint32_t ModemBits(int lines) {
         uint32_t status = 0;
         if (lines & TIOCM_CTS) status |= MS_CTS_ON;
@@ -297,10 +301,47 @@ private:
         return true;
     }
 
-    // Notes a vanished device; always false, so it can end a failing query.
+    // Notes the error and a vanished device; always false, so it can end a failing
+    // query.
     bool Failed() {
-        if (IsGoneError(errno)) MarkVanished();
+        const int error = errno;
+        NoteError(error);
+        if (IsGoneError(error)) MarkVanished(error);
         return false;
+    }
+
+    // DTR and RTS as the record asks. RTS under RTS/CTS flow is the driver's
+    // (CRTSCTS); RTS_CONTROL_TOGGLE has no driver support and is driven like ENABLE.
+    // DTR_CONTROL_HANDSHAKE has no driver support either: DTR is raised. A device
+    // without modem lines drives nothing and only keeps the request, so a record
+    // read back and applied again stays the same.
+    bool DriveControlLines(const DCB& dcb) {
+        dtrControl_ = dcb.fDtrControl;
+        rtsControl_ = dcb.fRtsControl;
+        if (!hasModemLines_) return true;
+        int raise = 0;
+        int lower = 0;
+        (dcb.fDtrControl == DTR_CONTROL_DISABLE ? lower : raise) |= TIOCM_DTR;
+        const bool handshake = dcb.fOutxCtsFlow || dcb.fRtsControl == RTS_CONTROL_HANDSHAKE;
+        if (!handshake) (dcb.fRtsControl == RTS_CONTROL_DISABLE ? lower : raise) |= TIOCM_RTS;
+        if (raise && ioctl(fd_, TIOCMBIS, &raise) != 0) return Failed();
+        if (lower && ioctl(fd_, TIOCMBIC, &lower) != 0) return Failed();
+        return true;
+    }
+
+    // The lines as they are where the device has them; the last request otherwise.
+    void ReadControlLines(bool ctsFlow, DCB* dcb) {
+        int lines = 0;
+        if (hasModemLines_ && ioctl(fd_, TIOCMGET, &lines) == 0) {
+            dcb->fDtrControl = (lines & TIOCM_DTR) ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
+            if (ctsFlow)
+                dcb->fRtsControl = RTS_CONTROL_HANDSHAKE;
+            else
+                dcb->fRtsControl = (lines & TIOCM_RTS) ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
+            return;
+        }
+        dcb->fDtrControl = dtrControl_.load();
+        dcb->fRtsControl = ctsFlow ? RTS_CONTROL_HANDSHAKE : rtsControl_.load();
     }
 
     int fd_;
@@ -309,23 +350,40 @@ private:
     bool hasCounters_ = false;
     bool hasModemLines_ = false;
     int modemLines_ = 0;
-    std::mutex countersMutex_;
-    serial_icounter_struct counters_{};
-    serial_icounter_struct eventCounters_{};
+    // The DTR and RTS control last asked for (the device opens with both raised).
+    std::atomic<uint32_t> dtrControl_{DTR_CONTROL_ENABLE};
+    std::atomic<uint32_t> rtsControl_{RTS_CONTROL_ENABLE};
+    LineCounters counters_;
 };
 
 } // namespace
 
-std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*overlapped*/) {
+std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*overlapped*/,
+                                               int* error) {
+    int ignored = 0;
+    int& cause = error ? *error : ignored;
+    cause = 0;
     // Every transfer is non-blocking with poll(); overlapped and synchronous use
     // differ only above this layer.
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    // TIOCEXCL keeps other programs out; flock also catches a second open by a
-    // privileged user or by this process.
-    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+    if (fd < 0) {
+        cause = errno;
+        return nullptr;
+    }
+    auto refuse = [&](int why) {
+        cause = why;
         close(fd);
         return nullptr;
+    };
+    if (!isatty(fd)) return refuse(ENOTTY);
+    // TIOCEXCL keeps other programs out; flock also catches a second open by a
+    // privileged user or by this process. A lock held elsewhere is the port being
+    // busy, whatever word flock uses for it.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) return refuse(errno == EWOULDBLOCK ? EBUSY : errno);
+    if (ioctl(fd, TIOCEXCL) != 0) {
+        const int why = errno;
+        flock(fd, LOCK_UN);
+        return refuse(why);
     }
     termios tio{};
     if (tcgetattr(fd, &tio) == 0) {
@@ -339,11 +397,12 @@ std::unique_ptr<SerialDevice> OpenSerialDevice(const std::string& path, bool /*o
     const int interruptFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     const int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     if (interruptFd < 0 || wakeFd < 0) {
+        const int why = errno;
         if (interruptFd >= 0) close(interruptFd);
         if (wakeFd >= 0) close(wakeFd);
+        ioctl(fd, TIOCNXCL);
         flock(fd, LOCK_UN);
-        close(fd);
-        return nullptr;
+        return refuse(why);
     }
     return std::make_unique<UnixSerialDevice>(fd, interruptFd, wakeFd);
 }

@@ -1,5 +1,9 @@
 #include "WorkerThread.h"
 
+#include <cerrno>
+#include <new>
+#include <system_error>
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -14,6 +18,19 @@ std::atomic<uint32_t>& NextId() {
 }
 
 } // namespace
+
+std::unique_ptr<WorkerThread> WorkerThread::Start(std::function<uint32_t()> body, bool suspended,
+                                                 int* error) {
+    if (error) *error = 0;
+    try {
+        return std::unique_ptr<WorkerThread>(new WorkerThread(std::move(body), suspended));
+    } catch (const std::system_error& failure) {
+        if (error) *error = failure.code().value();
+    } catch (const std::bad_alloc&) {
+        if (error) *error = ENOMEM;
+    }
+    return nullptr;
+}
 
 WorkerThread::WorkerThread(std::function<uint32_t()> body, bool suspended)
     : id_(NextId().fetch_add(1)) {

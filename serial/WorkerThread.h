@@ -4,14 +4,18 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "ManualResetEvent.h"
 
 class WorkerThread {
 public:
-    // Starts `body`; when `suspended`, it waits for Resume() before running.
-    WorkerThread(std::function<uint32_t()> body, bool suspended);
+    // Starts `body`; when `suspended`, it waits for Resume() before running. Null when
+    // the system cannot make the thread (no exception leaves the engine), with the
+    // error number in *error.
+    static std::unique_ptr<WorkerThread> Start(std::function<uint32_t()> body, bool suspended,
+                                               int* error);
     // Joins the thread (it must have been told to stop).
     ~WorkerThread();
     WorkerThread(const WorkerThread&) = delete;
@@ -27,6 +31,8 @@ public:
     bool RaisePriority();
 
 private:
+    WorkerThread(std::function<uint32_t()> body, bool suspended); // throws when it cannot
+
     ManualResetEvent gate_;
     ManualResetEvent finished_;
     std::atomic<uint32_t> exitCode_{0};

@@ -52,7 +52,8 @@ VprinterProcess::VprinterProcess(int widthDots) {
                                      "--idle",
                                      NO_IDLE_END,
                                      "--width",
-                                     std::to_string(widthDots)};
+                                     std::to_string(widthDots),
+                                     "--plain"}; // receipts read back dot for dot
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -9,7 +9,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -160,7 +162,8 @@ TEST(VprinterProcess, LinkStandardInputReceiptsAndSignals) {
     TempFolder temp;
     const fs::path link = temp.Path() / "printer";
     const fs::path out = temp.Path() / "out";
-    Child child = Spawn({"--link", link.string(), "--out", out.string(), "--width", "80"});
+    Child child =
+        Spawn({"--link", link.string(), "--out", out.string(), "--width", "80", "--plain"});
     ASSERT_GT(child.pid, 0);
     std::string device;
     ASSERT_TRUE(ReadLine(child.out, &device));
@@ -183,8 +186,20 @@ TEST(VprinterProcess, LinkStandardInputReceiptsAndSignals) {
     ASSERT_TRUE(ReadLine(child.out, &reply));
     EXPECT_EQ(reply, "paper-end on");
 
+    // Out of paper, the receipt waits in the buffer; status is still answered.
     const std::string receipt = "Hello\n\x1D\x56\x42\x10";
     ASSERT_EQ(write(line, receipt.data(), receipt.size()), static_cast<ssize_t>(receipt.size()));
+    const uint8_t asked[] = {0x10, 0x04, 0x05};
+    ASSERT_EQ(write(line, asked, sizeof asked), 3);
+    ASSERT_TRUE(ReadByte(line, &status));
+    EXPECT_EQ(status, 0x04);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_FALSE(fs::exists(Receipt(out, 1)));
+    const std::string refill = "paper-end off\n";
+    ASSERT_EQ(write(child.in, refill.data(), refill.size()), static_cast<ssize_t>(refill.size()));
+    ASSERT_TRUE(ReadByte(line, &status));
+    EXPECT_EQ(status, 0x00);
+    ASSERT_TRUE(ReadLine(child.out, &reply));
     ASSERT_TRUE(WaitForFile(Receipt(out, 1)));
     EXPECT_EQ(PictureWidth(Receipt(out, 1)), 640); // 576 dots on 80 mm paper
 
@@ -197,7 +212,7 @@ TEST(VprinterProcess, LinkStandardInputReceiptsAndSignals) {
     const uint8_t request[] = {0x10, 0x04, 0x05};
     ASSERT_EQ(write(line, request, sizeof request), 3);
     ASSERT_TRUE(ReadByte(line, &status));
-    EXPECT_EQ(status, 0x04);
+    EXPECT_EQ(status, 0x00);
 
     // SIGTERM ends it cleanly, printing the unfinished receipt.
     const std::string last = "Last line\n";
@@ -233,6 +248,43 @@ TEST(VprinterProcess, WindowShowsThePaperAndClosesOnSignal) {
     close(line);
     close(child.in);
     close(child.out);
+}
+
+TEST(VprinterProcess, TcpPortAnswersAsTheTerminalDoes) {
+    TempFolder temp;
+    Child child = Spawn({"--tcp", "0", "--out", (temp.Path() / "out").string()});
+    std::string address;
+    ASSERT_TRUE(ReadLine(child.out, &address));
+    ASSERT_EQ(address.rfind("127.0.0.1:", 0), 0u) << address;
+    const int port = std::atoi(address.c_str() + address.find(':') + 1);
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(static_cast<uint16_t>(port));
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+    const std::string text = std::string("By TCP\n\x1D\x56\x42\x00", 11) + "\x10\x04\x05";
+    ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    uint8_t status = 0xFF;
+    ASSERT_TRUE(ReadByte(fd, &status));
+    EXPECT_EQ(status, 0x00);
+    EXPECT_TRUE(WaitForFile(Receipt(temp.Path() / "out", 1)));
+    close(fd);
+    kill(child.pid, SIGTERM);
+    EXPECT_EQ(WaitExit(child.pid), 0);
+    close(child.in);
+    close(child.out);
+}
+
+TEST(VprinterProcess, BadLineOptionsAreRefused) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--tcp", "70000"}, {"--baud", "0"}, {"--buffer", "x"},
+          {"--print-speed", "-5"}}) {
+        Child child = Spawn(args);
+        EXPECT_EQ(WaitExit(child.pid), 2) << args[0];
+        close(child.in);
+        close(child.out);
+    }
 }
 
 TEST(VprinterProcess, InterruptEndsItToo) {

@@ -129,6 +129,25 @@ TEST(ScriptedLine, FlushOnCloseWaitsForTheQueueToEmpty) {
     EXPECT_EQ(line.script->Wire(), (std::vector<uint8_t>{'l', 'a', 't', 'e'}));
 }
 
+// The piece the write thread has already taken out of the buffer is still queued
+// output: a drain on close waits for it, not just for the empty buffer. (A device
+// that stalls on cue is what makes this repeatable.)
+TEST(ScriptedLine, DrainOnCloseWaitsForThePieceInFlight) {
+    ScriptedTestLine line(EN_DRAIN_ON_CLOSE);
+    OpenConsoleStyle(line);
+    line.script->SetTakingBytes(false);
+    const auto data = Pattern(1000);
+    line.Write(data.data(), static_cast<uint32_t>(data.size()));
+    ASSERT_TRUE(WaitUntil([&] { return line.GetTxBuffer().Size() == 0; }, 2s));
+    std::thread release([&] {
+        std::this_thread::sleep_for(300ms);
+        line.script->SetTakingBytes(true);
+    });
+    line.Close(2000);
+    release.join();
+    EXPECT_EQ(line.script->Wire(), data);
+}
+
 // Every comm event reaches the owner as its own message, with the line state as lParam.
 TEST(ScriptedLine, EventsAreDispatchedAsTheirNotifications) {
     struct Case {

@@ -19,11 +19,12 @@ void OpenLikeConsole(CSerialLine& line, const PtyPeer& peer) {
     ASSERT_TRUE(line.SetTimeouts());
 }
 
-TEST(SerialLineUnplug, ClosingTheMasterWhileBothThreadsRunIsSurvived) {
+TEST(SerialLineUnplug, ClosingTheMasterWhileBothThreadsRunIsSurvivedAndReportedOnce) {
     auto peer = std::make_unique<PtyPeer>();
     ASSERT_TRUE(peer->Ok());
     QueueWindow window;
     TestLine line(0);
+    line.recordWrites = true;
     line.SetNotifyWindow(&window);
     OpenLikeConsole(line, *peer);
     // Fill the line until the write thread blocks in a port write.
@@ -33,21 +34,34 @@ TEST(SerialLineUnplug, ClosingTheMasterWhileBothThreadsRunIsSurvived) {
     std::this_thread::sleep_for(200ms);
     EXPECT_GT(line.GetTxBuffer().Size(), 0u) << "the pseudo-terminal must be holding writes back";
 
+    const uint32_t port = peer->Port();
     peer->CloseMaster();
-    std::this_thread::sleep_for(200ms);
+    // The owner hears of it once, with the port and the system's reason.
+    WindowMessage msg{};
+    ASSERT_TRUE(window.WaitFor(2s, &msg)) << "no notification of the vanished device";
+    EXPECT_EQ(msg.message, CN_MSG_DEVICEGONE);
+    EXPECT_EQ(msg.wParam, port);
+    EXPECT_NE(msg.lParam, 0);
+    EXPECT_EQ(msg.lParam, line.LastSystemError());
+    // The queued bytes were dropped and counted rather than retried for ever.
+    EXPECT_EQ(line.GetTxBuffer().Size(), 0u);
+    EXPECT_GT(line.DroppedTxBytes(), 0u);
     // The queue queries fail on the vanished device, a read ends at once with nothing.
     EXPECT_EQ(line.QueuedBytes(true), CN_QUERY_FAILED);
     EXPECT_EQ(line.QueuedBytes(false), CN_QUERY_FAILED);
     char buffer[16];
     EXPECT_LT(ElapsedMs([&] { EXPECT_EQ(line.RawRead(buffer, sizeof buffer), 0u); }), 90);
-    EXPECT_EQ(line.Write("more"), 0) << "still queued, nothing crashes";
+    EXPECT_EQ(line.Write("more"), 0) << "nothing crashes";
 
-    // The threads go on without spinning.
+    // The threads go on without spinning or retrying the port.
+    const size_t writesBefore = line.recorder->WriteLengths().size();
     const double cpuBefore = ProcessCpuMs();
     std::this_thread::sleep_for(1s);
     const double cpuUsed = ProcessCpuMs() - cpuBefore;
     EXPECT_LT(cpuUsed, 150.0) << "worker threads are spinning";
-    EXPECT_EQ(window.Pending(), 0u);
+    EXPECT_EQ(line.recorder->WriteLengths().size(), writesBefore) << "still retrying";
+    EXPECT_EQ(window.Pending(), 0u) << "reported once only";
+    EXPECT_TRUE(line.IsOpen()) << "the owner closes it";
 
     EXPECT_LT(ElapsedMs([&] { line.Close(500); }), 1500);
     EXPECT_FALSE(line.IsOpen());

@@ -56,6 +56,9 @@ public:
     uint32_t Wait(uint32_t want, int timeoutMs) override { return inner_->Wait(want, timeoutMs); }
     void Wake() override { inner_->Wake(); }
     void SignalInterrupt(bool on) override { inner_->SignalInterrupt(on); }
+    bool Vanished() const override { return inner_->Vanished(); }
+    int VanishedError() const override { return inner_->VanishedError(); }
+    int LastError() const override { return inner_->LastError(); }
 
 private:
     std::unique_ptr<SerialDevice> inner_;
@@ -87,3 +90,4 @@ protected:
         sentRecordSawOpen = IsOpen();
     }
 };
+

@@ -1,0 +1,29 @@
+#pragma once
+// The code pages of ESC t: the upper half of each page (bytes 80..FF) as Unicode,
+// and the glyphs of those characters in the three resident fonts.
+#include "FontTables.h"
+#include "PrinterState.h"
+
+#include <cstdint>
+
+namespace vprinter {
+
+constexpr int CODE_PAGE_HALF = 128;
+constexpr int EXTRA_CHARACTER_COUNT = 272;
+
+extern const uint16_t CODE_PAGE_UNICODE[static_cast<int>(CodePage::Count)][CODE_PAGE_HALF];
+extern const uint16_t EXTRA_CHARACTERS[EXTRA_CHARACTER_COUNT]; // ascending
+extern const uint32_t FONT1_EXTRA_ROWS[EXTRA_CHARACTER_COUNT][24];
+extern const uint32_t FONT2_EXTRA_ROWS[EXTRA_CHARACTER_COUNT][17];
+extern const uint32_t FONT3_EXTRA_ROWS[EXTRA_CHARACTER_COUNT][16];
+
+// The code page of ESC t n; false for a number this printer has no page for.
+bool CodePageFor(uint8_t n, CodePage* page);
+const char* CodePageName(CodePage page);
+// Unicode of a byte of the page; 0 where the page leaves it empty.
+uint32_t CodePageCharacter(CodePage page, uint8_t code);
+// Rows of a byte's glyph in the font (font index 0..2) under the page; bytes below
+// 80 come from the ASCII table, characters without a glyph print as '?'.
+const uint32_t* CodePageGlyph(int fontIndex, CodePage page, uint8_t code);
+
+} // namespace vprinter
