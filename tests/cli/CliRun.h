@@ -30,7 +30,8 @@ public:
 
     // Waits until its standard output holds `text`; false on time-out.
     bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout);
-    // Sends `signal` and collects what it printed and its exit code.
+    // Sends `signal` (0: none) and collects what it printed and its exit code, waiting
+    // up to 10 s for it to end before it is killed.
     CliResult Stop(int signal);
 
 private:

@@ -282,11 +282,7 @@ int RunMonitor(int argc, char** argv, int first) {
     CVRNX_LIB decoder;
     while (!interrupted) {
         const std::vector<uint8_t> bytes = port.Receive(MONITOR_POLL);
-        if (bytes.empty()) {
-            if (!port.Library().IsOpen()) return Fail(EXIT_PORT, port.Description() + " went away");
-            continue;
-        }
-        std::printf("%s\n", Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
+        if (!bytes.empty()) std::printf("%s\n", Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
         for (const uint8_t b : bytes) {
             const bool inResponse = decoder.IsCollectingResponse();
             decoder.RequestStatus();
@@ -298,6 +294,8 @@ int RunMonitor(int argc, char** argv, int first) {
                             decoder.GetResponseText().c_str());
         }
         std::fflush(stdout);
+        if (port.DeviceGone())
+            return Fail(EXIT_PORT, port.Description() + " went away (unplugged or hung up)");
     }
     if (!output.Finish({}, error)) return Fail(EXIT_FILE, error);
     return EXIT_OK;

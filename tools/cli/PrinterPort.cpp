@@ -105,6 +105,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     lib_.ChangeOptions(OPEN_REMOVE_OPTIONS | QUEUED_WRITES,
                        (OPEN_ADD_OPTIONS & ~QUEUED_WRITES) | EN_DRAIN_ON_CLOSE);
     lib_.SetNotifyCount(NOTIFY_EVERY_BYTE);
+    lib_.SetNotifyWindow(&notices_);
     if (!lib_.Open(number, settings.baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         error = "cannot open " + description_ + ": " +
                 OpenFailureReason(map, number).toStdString();
@@ -157,6 +158,12 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
     return EXIT_OK;
 }
 
+bool PrinterPort::DeviceGone() {
+    for (const WindowMessage& notice : notices_.Drain())
+        if (notice.message == CN_MSG_DEVICEGONE) gone_ = true;
+    return gone_;
+}
+
 uint64_t PrinterPort::Queued() {
     const uint32_t queued = lib_.QueuedBytes(false);
     return queued == CN_QUERY_FAILED ? 0 : queued;
@@ -173,7 +180,7 @@ bool PrinterPort::Drain(uint64_t total, bool progress) {
         if (left != lastLeft) {
             lastLeft = left;
             lastChange = now;
-        } else if (now - lastChange > STALL_LIMIT || !lib_.IsOpen()) {
+        } else if (now - lastChange > STALL_LIMIT || !lib_.IsOpen() || DeviceGone()) {
             if (progress) std::fputc('\n', stderr);
             return false;
         }

@@ -4,6 +4,7 @@
 // to and drained with an optional progress bar, and read for status and monitoring.
 
 #include "printer/VrnxLib.h"
+#include "serial/WindowMessages.h"
 
 #include <chrono>
 #include <cstdint>
@@ -38,6 +39,9 @@ public:
     // Takes what has arrived so far, waiting up to `wait` for the first byte.
     std::vector<uint8_t> Receive(std::chrono::milliseconds wait);
 
+    // True once the engine has reported that the device vanished (unplugged, hung up).
+    bool DeviceGone();
+
     CVRNX_LIB& Library() { return lib_; }
     // Writes made through Library() directly count as writes for the close.
     void NoteWrite() { wrote_ = true; }
@@ -47,6 +51,9 @@ private:
     // Bytes the port's driver still holds.
     uint64_t Queued();
 
+    // The port's notifications; declared before the library, which posts to it.
+    QueueWindow notices_;
+    bool gone_ = false;
     CVRNX_LIB lib_;
     std::string description_;
     bool pseudoTerminal_ = false;
