@@ -68,10 +68,9 @@ public:
     QRadioButton* Radio(int id, const QString& caption) {
         return Named(new QRadioButton(caption, owner_), id, caption, group_);
     }
+    // The lamp's description tells its state ("on" or "off"), not its group.
     CLampButton* Lamp(int id, const QString& caption) {
-        auto* b = Named(new CLampButton(caption, owner_), id, caption, group_);
-        b->setAutoDefault(false);
-        return b;
+        return Named(new CLampButton(caption, owner_), id, caption, QString());
     }
     QComboBox* Combo(int id, const QString& label) {
         auto* c = Named(new QComboBox(owner_), id, WithoutColon(label), group_);
@@ -413,6 +412,10 @@ QWidget* CTalvaneDlg::BuildStatusGroup() {
     };
     for (int i = 0; i < 6; ++i)
         statusLamps_[i] = b.Lamp(LAMPS[i].id, QString::fromLatin1(LAMPS[i].caption));
+    // An operator reads green as "all well": a lit fault lamp is red. BUSY (the last)
+    // only tells that the printer holds the line, and stays green.
+    constexpr int BUSY_LAMP = 5;
+    for (int i = 0; i < BUSY_LAMP; ++i) statusLamps_[i]->SetLampColour(Icons::LampColour::Red);
     auto* note = new QLabel(QStringLiteral("Note: BUSY status in the hardware flow control"), box);
     note->setObjectName(QStringLiteral("busyNote"));
     note->setAccessibleName(note->text());

@@ -57,7 +57,7 @@ void CTalvaneDlg::OnComOpen() {
         TxBuffer_.Clear(true);
         busy->SetShade(CLampButton::SHADE_FLAT_GREY);
         busy->SetLamp(false);
-        comButton_->setText(OPEN_COM_TEXT);
+        comButton_->SetCaption(OPEN_COM_TEXT);
         comButton_->SetLamp(false);
         return;
     }
@@ -75,7 +75,7 @@ void CTalvaneDlg::OnComOpen() {
     SetTimeouts();
     ApplyFlowRow(DCB_, RowOf(handshakeList_->currentIndex()));
     SetState();
-    comButton_->setText(CLOSE_COM_TEXT);
+    comButton_->SetCaption(CLOSE_COM_TEXT);
     comButton_->SetLamp(true);
 }
 

@@ -95,7 +95,8 @@ void CTalvaneDlg::OnRecordsImport() {
     // An empty file holds no records: the rows the operator has stay.
     if (content.isEmpty()) return;
     // The whole file is checked before any row changes: a bad line leaves the list
-    // exactly as the operator had it.
+    // exactly as the operator had it (the design keeps the rows read before the bad line
+    // and has lost the old ones; losing what the operator had is the worse outcome).
     const records::ImportResult result =
         records::ParseRecordsFile(std::string_view(content.constData(), content.size()));
     if (!result.ok) {

@@ -43,7 +43,8 @@ constexpr qint64 SEND_FILE_LIMIT = qint64(64) << 20;
 constexpr qint64 IMPORT_FILE_LIMIT = qint64(16) << 20;
 
 // The receive panel keeps at most this many bytes; when more arrive, the oldest go
-// and the panel keeps the newest three quarters of the limit.
+// and the panel keeps the newest three quarters of the limit. (The design appends
+// without end; a printer that floods the line would then stall the window.)
 constexpr qsizetype RECEIVE_LIMIT = qsizetype(64) << 10;
 constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
 
@@ -90,7 +91,8 @@ void CTalvaneDlg::ConnectSendReceiveHandlers() {
 }
 
 void CTalvaneDlg::OnSendHex() {
-    // Every byte survives the round trip, a zero byte too: the edit holds U+0000.
+    // Every byte survives the round trip, a zero byte too: the edit holds U+0000 (the
+    // design's text ends at a zero byte and drops the rest of the data).
     ConvertDataEdit(sendEdit_, qobject_cast<QCheckBox*>(DialogControl(IDC_SEND_HEX))->isChecked());
 }
 
@@ -103,8 +105,8 @@ void CTalvaneDlg::OnSend() {
         // A text of separators only sends nothing and leaves no row.
         if (!bytes.empty()) Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
     } else {
-        // Line breaks go out as CR LF.
-        const std::string bytes = EditBytes(text);
+        // Each line break goes out as the bytes it stands for; typed ones as CR LF.
+        const std::string bytes = sendEdit_->Bytes();
         Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
     }
     RecordSent();
@@ -115,10 +117,9 @@ void CTalvaneDlg::OnSendPrint() {
 }
 
 void CTalvaneDlg::OnSendSave() {
-    const QString text = sendEdit_->toPlainText();
     // The file holds hex text: converted from text mode, as typed in hex mode (with the
     // edit's line breaks as CR LF).
-    const std::string bytes = EditBytes(text);
+    const std::string bytes = sendEdit_->Bytes();
     const std::string content = sendEdit_->HexMode() ? bytes : ToHexText(std::string_view(bytes));
 
     QString path = Prompts::SaveFile(this, QStringLiteral("Save"), SEND_FILTER);
@@ -158,7 +159,7 @@ void CTalvaneDlg::OnSendImport() {
     }
     sendEdit_->SetHexMode(true);
     qobject_cast<QCheckBox*>(DialogControl(IDC_SEND_HEX))->setChecked(true);
-    sendEdit_->setPlainText(QString::fromLatin1(*result));
+    sendEdit_->SetBytes(*result);
 }
 
 void CTalvaneDlg::OnSendText() {

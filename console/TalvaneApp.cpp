@@ -2,12 +2,15 @@
 
 #include "PortMap.h"
 #include "TalvaneDlg.h"
+#include "console/ControlIds.h"
+#include "console/PortAccessHint.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -29,6 +32,18 @@ void PrepareApplication(QApplication& app) {
     QFont font = QApplication::font();
     font.setPointSize(DIALOG_FONT_POINTS);
     app.setFont(font);
+}
+
+// A user who may not open the machine's printer ports learns why at start, on the
+// terminal and at the port list, before "COM Open" fails.
+void HintAtPortAccess(CTalvaneDlg& dlg) {
+    const QString hint = QString::fromStdString(
+        PortAccess::Hint(PortAccess::PrinterDevices(PortMap::Global())));
+    if (hint.isEmpty()) return;
+    Print(stderr, QStringLiteral("talvane: %1\n").arg(hint));
+    QTimer::singleShot(0, &dlg, [&dlg, hint] {
+        dlg.ShowHelpTip(dlg.DialogControl(ids::IDC_PORT_LIST), hint);
+    });
 }
 } // namespace
 
@@ -109,6 +124,7 @@ bool DisplayAvailable(QString* reason) {
 bool CTalvaneApp::InitInstance() {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    HintAtPortAccess(dlg);
     dlg.exec();
     return false;
 }

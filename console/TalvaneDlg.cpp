@@ -121,6 +121,13 @@ void CTalvaneDlg::OnInitDialog() {
     ControlAs<QCheckBox>(IDC_RECEIVE_HEX)->setChecked(true);
     ControlAs<QCheckBox>(IDC_SEND_HEX)->setChecked(false);
 
+    // Enter in an edit does nothing: no button of the window, the pages' included, may
+    // become the default button that Enter would press.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
     SetupRecordsList();
     helpTip_.Create(this);
     SetOwnerWindow(this);
@@ -142,7 +149,17 @@ void CTalvaneDlg::FillPortList() {
     if (portList_->count() == 0)
         Prompts::MessageBox(this, windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
                             Prompts::Information);
-    portList_->setCurrentIndex(portList_->count() > 0 ? 0 : -1);
+    // The first port of the list, unless a printer was named with --port: then the
+    // first device named there, so the first "COM Open" opens the printer given and
+    // not a port with nothing attached.
+    int first = portList_->count() > 0 ? 0 : -1;
+    for (int i = 0; i < portList_->count(); ++i) {
+        if (portList_->itemData(i).toUInt() >= PortMap::COMMAND_LINE_BASE) {
+            first = i;
+            break;
+        }
+    }
+    portList_->setCurrentIndex(first);
 }
 
 void CTalvaneDlg::FillComboLists() {

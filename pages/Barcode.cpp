@@ -34,7 +34,7 @@ CBarcode::CBarcode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_
     hex_ = Named(new QCheckBox(QStringLiteral("Hex"), this), IDC_HEX, QStringLiteral("Hex"));
     instructions_ = Named(new QLabel(this), IDC_INSTRUCTIONS, QStringLiteral("Instructions:"));
     print_ =
-        Named(new QPushButton(QStringLiteral("Print"), this), IDC_PRINT, QStringLiteral("Print"));
+        PushButton(IDC_PRINT, QStringLiteral("Print"), this);
     instructions_->setWordWrap(true);
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -119,7 +119,7 @@ void CBarcode::OnHexClicked(bool checked) {
 void CBarcode::OnPrint() {
     if (host_ == nullptr) return;
     const int type = code_->currentIndex();
-    const auto data = CheckBarcodeData(type, EditBytes(data_->toPlainText()), hex_->isChecked());
+    const auto data = CheckBarcodeData(type, data_->Bytes(), hex_->isChecked());
     host_->Issue(data_, data.has_value(), QStringLiteral("Entered incorrectly, make sure"),
                  [&](CVRNX_LIB& printer) {
                      printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),

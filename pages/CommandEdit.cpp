@@ -2,6 +2,11 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStringEncoder>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 constexpr char16_t CH_BACKSPACE = 0x08;
@@ -14,6 +19,17 @@ constexpr char16_t CH_CTRL_X = 0x18;
 constexpr char16_t CH_CTRL_Y = 0x19;
 constexpr char16_t CH_CTRL_Z = 0x1A;
 constexpr char16_t CH_DELETE = 0x7F;
+constexpr char16_t LAST_BYTE_CHAR = 0xFF;
+constexpr char BYTE_CR = '\r';
+constexpr char BYTE_LF = '\n';
+constexpr const char* WIDE_CHAR_ENCODING = "GB18030";
+
+void AppendWide(std::string& out, const QString& wide) {
+    if (wide.isEmpty()) return;
+    QStringEncoder encoder(WIDE_CHAR_ENCODING);
+    const QByteArray bytes = encoder.encode(wide);
+    out.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 } // namespace
 
 int TypedCharCode(const QKeyEvent* event) {
@@ -80,6 +96,85 @@ CCommandEdit::CCommandEdit(QWidget* parent) : QPlainTextEdit(parent) {
     // Tab moves between controls, as in any dialog; Enter is a line break.
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(document(), &QTextDocument::contentsChange, this, &CCommandEdit::OnContentsChange);
+}
+
+void CCommandEdit::OnContentsChange(int position, int, int added) {
+    // Which breaks went and came is read from the document as it is now: the breaks
+    // before `position` stay, those inside the added text are new (typed or pasted:
+    // CR LF), and the difference in count is what the change removed.
+    const QTextDocument* doc = document();
+    const size_t total = static_cast<size_t>(std::max(0, doc->blockCount() - 1));
+    const int last = std::max(0, doc->characterCount() - 1);
+    const int first = doc->findBlock(std::clamp(position, 0, last)).blockNumber();
+    const int end = doc->findBlock(std::clamp(position + added, 0, last)).blockNumber();
+    const size_t at = static_cast<size_t>(std::max(0, first));
+    const size_t came = static_cast<size_t>(std::max(0, end - first));
+    if (at > breaks_.size() || total < came || breaks_.size() + came < total ||
+        at + (breaks_.size() + came - total) > breaks_.size()) {
+        breaks_.assign(total, Break::CrLf); // cannot happen; never index out of range
+        return;
+    }
+    const size_t went = breaks_.size() + came - total;
+    const auto from = breaks_.begin() + static_cast<std::ptrdiff_t>(at);
+    breaks_.erase(from, from + static_cast<std::ptrdiff_t>(went));
+    breaks_.insert(breaks_.begin() + static_cast<std::ptrdiff_t>(at), came, Break::CrLf);
+}
+
+void CCommandEdit::SetBytes(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    std::vector<Break> breaks;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char b = bytes[i];
+        if (b == BYTE_CR && i + 1 < bytes.size() && bytes[i + 1] == BYTE_LF) {
+            breaks.push_back(Break::CrLf);
+            ++i;
+        } else if (b == BYTE_CR) {
+            breaks.push_back(Break::Cr);
+        } else if (b == BYTE_LF) {
+            breaks.push_back(Break::Lf);
+        } else {
+            text.append(QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
+            continue;
+        }
+        text.append(QChar(BYTE_LF));
+    }
+    setPlainText(text);
+    if (static_cast<size_t>(document()->blockCount() - 1) == breaks.size())
+        breaks_ = std::move(breaks);
+}
+
+std::string CCommandEdit::Bytes() const {
+    // The raw text keeps U+00A0 (the plain text turns it into a blank) and shows each
+    // break as U+2029; U+2028 is the line break of Shift+Enter.
+    const QString text = document()->toRawText();
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    QString wide;
+    size_t breakIndex = 0;
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code > LAST_BYTE_CHAR && code != QChar::ParagraphSeparator &&
+            code != QChar::LineSeparator) {
+            wide.append(ch);
+            continue;
+        }
+        AppendWide(bytes, wide);
+        wide.clear();
+        if (code == QChar::ParagraphSeparator || code == QChar::LineSeparator) {
+            const Break kind = code == QChar::ParagraphSeparator && breakIndex < breaks_.size()
+                                   ? breaks_[breakIndex]
+                                   : Break::CrLf;
+            if (code == QChar::ParagraphSeparator) ++breakIndex;
+            if (kind != Break::Lf) bytes.push_back(BYTE_CR);
+            if (kind != Break::Cr) bytes.push_back(BYTE_LF);
+        } else {
+            bytes.push_back(static_cast<char>(code));
+        }
+    }
+    AppendWide(bytes, wide);
+    return bytes;
 }
 
 void CCommandEdit::keyPressEvent(QKeyEvent* event) {

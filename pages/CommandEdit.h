@@ -5,7 +5,12 @@
 
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
+#include <QString>
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 class CCommandEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -19,12 +24,28 @@ public:
     // Whether a typed character code passes the hex-mode filter.
     static bool IsHexModeChar(char16_t code);
 
+    // Shows `bytes` one character per byte (U+0000 to U+00FF). A CR LF pair, a lone CR
+    // and a lone LF each become one line break of the edit.
+    void SetBytes(std::string_view bytes);
+    // The bytes the text stands for: one byte per character up to U+00FF, GB18030 bytes
+    // for the characters above it, and each line break as the bytes it was made from
+    // (CR LF for one typed or pasted).
+    std::string Bytes() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // The edit's document turns CR, LF and CR LF alike into one paragraph break, so
+    // the bytes of each break are kept beside the text, one entry per break in order,
+    // and follow every change of the document. (The design reads the text back and
+    // sends every break as CR LF; a lone CR or LF from hex form would come back changed.)
+    enum class Break : uint8_t { CrLf, Cr, Lf };
+    void OnContentsChange(int position, int removed, int added);
+
     bool hexMode_ = false;
+    std::vector<Break> breaks_;
 };
 
 // The character a key press types, as the classic character message would carry it:

@@ -38,23 +38,17 @@ constexpr const char* SENSOR_NOT_READ = "0";
 CLayOut::CLayOut(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
     mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
-    layoutSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_LAYOUT_SET,
-                       QStringLiteral("Set [Sa]~[Sf]"));
+    layoutSet_ = PushButton(IDC_LAYOUT_SET, QStringLiteral("Set"), this);
     ad_ = Named(new QLineEdit(this), IDC_AD, QStringLiteral("AD:"));
-    get_ = Named(new QPushButton(QStringLiteral("Get"), this), IDC_GET, QStringLiteral("Get"));
+    get_ = PushButton(IDC_GET, QStringLiteral("Get"), this);
     printer_ = Named(new QComboBox(this), IDC_PRINTER, QStringLiteral("Printer:"));
     thresholds_ = Named(new CDataEdit(this), IDC_THRESHOLDS, QStringLiteral("ADTH1~4:"));
-    thresholdsSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_THRESHOLDS_SET,
-                           QStringLiteral("Set ADTH1~4"));
+    thresholdsSet_ = PushButton(IDC_THRESHOLDS_SET, QStringLiteral("Set"), this);
     distances_ = Named(new CDataEdit(this), IDC_DISTANCES, QStringLiteral("DIS1~3:"));
-    distancesSet_ = Named(new QPushButton(QStringLiteral("Set"), this), IDC_DISTANCES_SET,
-                          QStringLiteral("Set DIS1~3"));
-    tear_ = Named(new QPushButton(QStringLiteral("Feed tear position"), this), IDC_TEAR,
-                  QStringLiteral("Feed tear position"));
-    cut_ = Named(new QPushButton(QStringLiteral("Feed cut position"), this), IDC_CUT,
-                 QStringLiteral("Feed cut position"));
-    printPosition_ = Named(new QPushButton(QStringLiteral("Feed print position"), this),
-                           IDC_PRINT_POSITION, QStringLiteral("Feed print position"));
+    distancesSet_ = PushButton(IDC_DISTANCES_SET, QStringLiteral("Set"), this);
+    tear_ = PushButton(IDC_TEAR, QStringLiteral("Feed tear position"), this);
+    cut_ = PushButton(IDC_CUT, QStringLiteral("Feed cut position"), this);
+    printPosition_ = PushButton(IDC_PRINT_POSITION, QStringLiteral("Feed print position"), this);
     ad_->setReadOnly(true);
 
     auto* grid = new QGridLayout(this);

@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStringEncoder>
 
@@ -30,6 +31,12 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     label->setAccessibleName(text);
     label->setBuddy(buddy);
     return label;
+}
+
+QPushButton* PushButton(int id, const QString& caption, QWidget* parent) {
+    auto* button = Named(new QPushButton(caption, parent), id, caption);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent) {
@@ -71,26 +78,15 @@ std::string EditBytes(const QString& text) {
     return bytes;
 }
 
-QString BytesText(const std::vector<uint8_t>& bytes) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == CH_CARRIAGE_RETURN && i + 1 < bytes.size() &&
-            bytes[i + 1] == CH_LINE_FEED) {
-            continue; // the edit shows CR LF as its own line break
-        }
-        text.append(QChar(static_cast<char16_t>(bytes[i])));
-    }
-    return text;
-}
-
 void ConvertDataEdit(CCommandEdit* edit, bool toHex) {
-    const std::string bytes = EditBytes(edit->toPlainText());
+    const std::string bytes = edit->Bytes();
     if (toHex) {
-        edit->setPlainText(QString::fromLatin1(ToHexText(std::string_view(bytes))));
+        edit->SetBytes(ToHexText(std::string_view(bytes)));
     } else {
-        // Every byte is kept, a zero byte too: the edit holds U+0000 like any other.
-        edit->setPlainText(BytesText(ReadHexData(bytes).bytes));
+        // Every byte is kept, a zero byte too: the edit holds U+0000 like any other,
+        // where the design ends the text at the first zero byte.
+        const std::vector<uint8_t> data = ReadHexData(bytes).bytes;
+        edit->SetBytes(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
     }
     edit->SetHexMode(toHex);
 }

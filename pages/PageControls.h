@@ -13,6 +13,7 @@
 class CCommandEdit;
 class QGridLayout;
 class QLineEdit;
+class QPushButton;
 
 // Names a control by its template id ("ctl<id>") and gives it its accessible name.
 template <typename Control>
@@ -25,6 +26,10 @@ Control* Named(Control* control, int id, const QString& accessibleName) {
 // A label without id; its text is its accessible name and it names `buddy`.
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent);
 
+// A push button that only a click or the space bar presses: never the dialog's
+// default, so Enter in an edit of the window sends nothing.
+QPushButton* PushButton(int id, const QString& caption, QWidget* parent);
+
 // A single-line edit that takes digits only when typed, like a digits-only edit.
 QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent);
 
@@ -32,10 +37,8 @@ QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent);
 // U+00FF, GB18030 bytes for the characters above it, line breaks as CR LF.
 std::string EditBytes(const QString& text);
 
-// Bytes shown as characters, one per byte (U+0000 to U+00FF); CR LF becomes a line break.
-QString BytesText(const std::vector<uint8_t>& bytes);
-
-// Turns a data edit between its text form and its hex text form and sets its filter.
+// Turns a data edit between its text form and its hex text form and sets its filter;
+// hex -> text -> hex gives back every byte.
 void ConvertDataEdit(CCommandEdit* edit, bool toHex);
 
 // The pages sit in the dialog's tab control, which leaves them little height.

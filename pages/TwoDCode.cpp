@@ -59,9 +59,9 @@ C2DCode::C2DCode(PageHost* host, QWidget* parent) : CPageWidget(parent), host_(h
     style_ = Named(new QComboBox(this), IDC_STYLE, QStringLiteral("Code Style:"));
     data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Code Data:"));
     hex_ = Named(new QCheckBox(QStringLiteral("HEX"), this), IDC_HEX, QStringLiteral("HEX"));
-    send_ = Named(new QPushButton(QStringLiteral("Send"), this), IDC_SEND, QStringLiteral("Send"));
+    send_ = PushButton(IDC_SEND, QStringLiteral("Send"), this);
     print_ =
-        Named(new QPushButton(QStringLiteral("Print"), this), IDC_PRINT, QStringLiteral("Print"));
+        PushButton(IDC_PRINT, QStringLiteral("Print"), this);
     container_ = Named(new QWidget(this), IDC_SUB_PAGES, QStringLiteral("Code parameters"));
 
     auto* grid = new QGridLayout(this);
@@ -111,7 +111,7 @@ void C2DCode::OnSend() {
     const int style = style_->currentIndex();
     if (style < 0 || style >= STYLE_COUNT) return;
     std::vector<uint8_t> data;
-    const QString problem = DataProblem(EditBytes(data_->toPlainText()), hex_->isChecked(), data);
+    const QString problem = DataProblem(data_->Bytes(), hex_->isChecked(), data);
     host_->Issue(data_, problem.isEmpty(), problem, [&](CVRNX_LIB& printer) {
         (printer.*STYLE_ROWS[style].store)(data.data(), static_cast<uint16_t>(data.size()));
     });

@@ -9,6 +9,7 @@ packages=(
   libzint-dev libzxing-dev libfreetype-dev libfontconfig-dev
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
+  dpkg-dev file desktop-file-utils lintian man-db
 )
 missing=()
 for p in "${packages[@]}"; do

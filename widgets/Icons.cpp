@@ -14,6 +14,10 @@ const QColor LAMP_OFF_CORE(24, 72, 32);
 const QColor LAMP_OFF_RIM(10, 40, 16);
 const QColor LAMP_ON_CORE(120, 255, 120);
 const QColor LAMP_ON_RIM(20, 150, 30);
+const QColor LAMP_ON_GLINT(230, 255, 230);
+const QColor FAULT_ON_CORE(255, 70, 60);
+const QColor FAULT_ON_RIM(170, 20, 16);
+const QColor FAULT_ON_GLINT(255, 225, 220);
 
 QPixmap Blank(int size) {
     QPixmap pm(size, size);
@@ -75,15 +79,19 @@ QIcon Icons::Application() {
     return icon;
 }
 
-QPixmap Icons::Lamp(bool on) {
+QPixmap Icons::Lamp(bool on, LampColour colour) {
     QPixmap pm = Blank(LAMP_SIZE);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(LAMP_SIZE / 2.0, LAMP_SIZE / 2.0);
     QRadialGradient g(centre - QPointF(2, 2), LAMP_SIZE / 2.0);
-    g.setColorAt(0, on ? QColor(230, 255, 230) : LAMP_OFF_CORE.lighter(160));
-    g.setColorAt(0.45, on ? LAMP_ON_CORE : LAMP_OFF_CORE);
-    g.setColorAt(1, on ? LAMP_ON_RIM : LAMP_OFF_RIM);
+    const bool red = colour == LampColour::Red;
+    const QColor glint = red ? FAULT_ON_GLINT : LAMP_ON_GLINT;
+    const QColor core = red ? FAULT_ON_CORE : LAMP_ON_CORE;
+    const QColor rim = red ? FAULT_ON_RIM : LAMP_ON_RIM;
+    g.setColorAt(0, on ? glint : LAMP_OFF_CORE.lighter(160));
+    g.setColorAt(0.45, on ? core : LAMP_OFF_CORE);
+    g.setColorAt(1, on ? rim : LAMP_OFF_RIM);
     p.setPen(QPen(QColor(20, 30, 20), 1));
     p.setBrush(g);
     p.drawEllipse(centre, LAMP_SIZE / 2.0 - 1.5, LAMP_SIZE / 2.0 - 1.5);

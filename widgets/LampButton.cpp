@@ -1,7 +1,5 @@
 #include "LampButton.h"
 
-#include "Icons.h"
-
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -26,10 +24,27 @@ Shading ShadingOf(int variant, bool down, bool enabled) {
 }
 } // namespace
 
+const char* const CLampButton::LAMP_ON_DESCRIPTION = "on";
+const char* const CLampButton::LAMP_OFF_DESCRIPTION = "off";
+
 CLampButton::CLampButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setIconSize(QSize(Icons::LAMP_SIZE, Icons::LAMP_SIZE));
     setIcon(QIcon(Icons::Lamp(false)));
     setMinimumHeight(Icons::LAMP_SIZE + 8);
+    // A lamp is pressed by a click only, never as the window's default button.
+    setAutoDefault(false);
+    setAccessibleDescription(QString::fromLatin1(LAMP_OFF_DESCRIPTION));
+}
+
+void CLampButton::SetCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+}
+
+void CLampButton::SetLampColour(Icons::LampColour colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    ShowLamp();
 }
 
 void CLampButton::SetShade(int variant) {
@@ -42,11 +57,18 @@ void CLampButton::SetLamp(bool on) {
     // needs a new icon and a repaint.
     if (on == lampOn_) return;
     lampOn_ = on;
+    setAccessibleDescription(QString::fromLatin1(on ? LAMP_ON_DESCRIPTION : LAMP_OFF_DESCRIPTION));
+    ShowLamp();
+}
+
+void CLampButton::ShowLamp() {
     // Drawn once: a flood of changing status bytes must not redraw the lamp each time.
     // Kept for the life of the process (never destroyed after the application).
     static const QIcon* const LAMP_ICONS =
-        new QIcon[2]{QIcon(Icons::Lamp(false)), QIcon(Icons::Lamp(true))};
-    setIcon(LAMP_ICONS[on ? 1 : 0]);
+        new QIcon[3]{QIcon(Icons::Lamp(false)), QIcon(Icons::Lamp(true)),
+                     QIcon(Icons::Lamp(true, Icons::LampColour::Red))};
+    const int lit = colour_ == Icons::LampColour::Red ? 2 : 1;
+    setIcon(LAMP_ICONS[lampOn_ ? lit : 0]);
     update();
 }
 
@@ -62,7 +84,7 @@ void CLampButton::paintEvent(QPaintEvent*) {
     p.setBrush(g);
     p.drawRoundedRect(r, CORNER, CORNER);
 
-    const QPixmap lamp = Icons::Lamp(lampOn_);
+    const QPixmap lamp = icon().pixmap(iconSize());
     const int lampY = (height() - lamp.height()) / 2;
     p.drawPixmap(LAMP_MARGIN, lampY, lamp);
     p.setPen(s.text);

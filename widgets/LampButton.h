@@ -1,6 +1,9 @@
 #pragma once
 // A shaded push button that shows its caption beside a lamp, on or off. The COM
-// button and the printer status indicators use it.
+// button and the printer status indicators use it. Assistive technology hears the
+// caption as the button's name and the lamp as its description, "on" or "off".
+
+#include "Icons.h"
 
 #include <QPushButton>
 
@@ -17,11 +20,22 @@ public:
     int Shade() const { return shade_; }
     void SetLamp(bool on);
     bool IsLampOn() const { return lampOn_; }
+    // The colour of the lit lamp: green (the default) or, for a fault, red.
+    void SetLampColour(Icons::LampColour colour);
+    Icons::LampColour LampColour() const { return colour_; }
+    // Changes the caption and the accessible name with it.
+    void SetCaption(const QString& caption);
+
+    static const char* const LAMP_ON_DESCRIPTION;  // "on"
+    static const char* const LAMP_OFF_DESCRIPTION; // "off"
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void ShowLamp();
+
     int shade_ = SHADE_FLAT_GREY;
     bool lampOn_ = false;
+    Icons::LampColour colour_ = Icons::LampColour::Green;
 };

@@ -65,26 +65,46 @@ QString Prompts::ToToolkitFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        const QString& name = parts[i];
-        if (name.endsWith(QLatin1Char(')')) && name.contains(QLatin1Char('(')))
-            out << name;
-        else
-            out << QStringLiteral("%1 (%2)").arg(name, patterns);
+        // File names here are case-sensitive; a camera's "PHOTO.JPG" is a JPEG too.
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (qsizetype k = 0, n = patterns.size(); k < n; ++k)
+            if (patterns[k].toUpper() != patterns[k]) patterns << patterns[k].toUpper();
+        // The toolkit reads the last parenthesised part as blank-separated patterns; a
+        // name such as "JPEG/JPG files(*.jpg,*.jpeg)" would be one pattern that matches
+        // no file, so the real patterns always follow the name.
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
     }
     return out.join(QStringLiteral(";;"));
 }
 
+void Prompts::ApplyFilter(QFileDialog& dialog, const QString& filter) {
+    // Only the names are shown: exactly the texts the console gives them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QString toolkit = ToToolkitFilter(filter);
+    if (!toolkit.isEmpty()) dialog.setNameFilters(toolkit.split(QStringLiteral(";;")));
+}
+
+namespace {
+QString AskForFile(QWidget* parent, const QString& caption, const QString& filter, bool save) {
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    Prompts::ApplyFilter(dialog, filter);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+} // namespace
+
 QString Prompts::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
     if (g_script) return g_script->OnOpenFile(caption, filter);
-    return QFileDialog::getOpenFileName(parent, caption, QString(), ToToolkitFilter(filter));
+    return AskForFile(parent, caption, filter, false);
 }
 
 QString Prompts::SaveFile(QWidget* parent, const QString& caption, const QString& filter) {
     if (g_script) return g_script->OnSaveFile(caption, filter);
     // The toolkit's dialog asks before it overwrites a file and has no read-only box.
-    return QFileDialog::getSaveFileName(parent, caption, QString(), ToToolkitFilter(filter));
+    return AskForFile(parent, caption, filter, true);
 }
 
 int ScriptedPrompts::CountMessages() const {

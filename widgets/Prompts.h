@@ -8,6 +8,7 @@
 #include <deque>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 class Prompts {
@@ -25,8 +26,13 @@ public:
     static QString OpenFile(QWidget* parent, const QString& caption, const QString& filter);
     static QString SaveFile(QWidget* parent, const QString& caption, const QString& filter);
 
-    // "A|a|B|b||" -> "A (a);;B (b)" ("A(a)" stays as written when it names its pattern).
+    // "A|a;b|B|c||" -> "A (a b);;B (c)". Each name keeps its text, whatever it holds in
+    // parentheses ("JPEG/JPG files(*.jpg,*.jpeg)"): the toolkit matches files by the
+    // patterns it is given after the name, and the dialog shows only the names.
     static QString ToToolkitFilter(const QString& filter);
+    // Sets the name filters of a file dialog from the system's form of a filter, so that
+    // each name shows as written and matches the files of its patterns.
+    static void ApplyFilter(QFileDialog& dialog, const QString& filter);
 
     // What tests install in place of the real windows.
     class Script {

@@ -50,8 +50,11 @@ uint8_t High(int value) {
 
 } // namespace
 
+// PNG and GIF load as well as the two formats of the design's list, so they have
+// filters of their own too.
 const char* const PicturePrinter::OPEN_FILTER =
-    "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|Others(*.*)|*.*||";
+    "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|PNG files(*.png)|*.png|"
+    "GIF files(*.gif)|*.gif|Others(*.*)|*.*||";
 
 PicturePrinter::PicturePrinter(PageHost& host, const PictureControls& controls)
     : host_(host), c_(controls) {
@@ -82,8 +85,12 @@ void PicturePrinter::RecordPreviewSize() {
 }
 
 bool PicturePrinter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == c_.previewFrame && event->type() == QEvent::Resize && laidOutFor_.isEmpty())
-        RecordPreviewSize();
+    if (watched == c_.previewFrame && event->type() == QEvent::Resize) {
+        if (laidOutFor_.isEmpty())
+            RecordPreviewSize();
+        else if (!inLayout_)
+            FitRangesToFrame();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -156,17 +163,30 @@ void PicturePrinter::LayOutPreview() {
     c_.vScroll->hide();
     scroll_ = QPoint(0, 0);
 
+    // The picture shows inside the frame's border, and a bar takes its thickness from
+    // the other direction: the bars and their ranges follow the part that is really
+    // visible, so that the ends of the bars show the last column and row. (The design
+    // measured both against the frame's whole size and could not reach them.)
+    const QMargins border = c_.previewFrame->contentsMargins();
+    const int innerW = W - border.left() - border.right();
+    const int innerH = H - border.top() - border.bottom();
     const int pictureWidth = picture_.width();
     const int pictureHeight = picture_.height();
-    c_.hScroll->setRange(0, std::max(0, pictureWidth - W));
+    bool wider = pictureWidth > innerW;
+    bool taller = pictureHeight > innerH;
+    if (wider && !taller) taller = pictureHeight > innerH - bar;
+    if (taller && !wider) wider = pictureWidth > innerW - bar;
+    const int visibleW = innerW - (taller ? bar : 0);
+    const int visibleH = innerH - (wider ? bar : 0);
+
+    c_.hScroll->setRange(0, std::max(0, pictureWidth - visibleW));
     c_.hScroll->setPageStep(0);
     c_.hScroll->setValue(0);
-    c_.vScroll->setRange(0, std::max(0, pictureHeight - H));
+    c_.vScroll->setRange(0, std::max(0, pictureHeight - visibleH));
     c_.vScroll->setPageStep(0);
     c_.vScroll->setValue(0);
+    inLayout_ = true;
 
-    const bool wider = pictureWidth > W;
-    const bool taller = pictureHeight > H;
     if (wider && taller) {
         c_.previewFrame->setGeometry(L, T, W - bar, H - bar);
         c_.hScroll->setGeometry(L, B - bar, W - bar, bar);
@@ -181,6 +201,21 @@ void PicturePrinter::LayOutPreview() {
     c_.previewFrame->show();
     if (wider) c_.hScroll->show();
     if (taller) c_.vScroll->show();
+    inLayout_ = false;
+    FitRangesToFrame();
+}
+
+void PicturePrinter::FitRangesToFrame() {
+    // A window layout may give the frame another size later: the ranges follow what the
+    // frame really shows, and the view stays inside them.
+    const QSize visible = c_.previewFrame->contentsRect().size();
+    c_.hScroll->setRange(0, std::max(0, picture_.width() - visible.width()));
+    c_.vScroll->setRange(0, std::max(0, picture_.height() - visible.height()));
+    scroll_ = QPoint(std::min(scroll_.x(), c_.hScroll->maximum()),
+                     std::min(scroll_.y(), c_.vScroll->maximum()));
+    c_.hScroll->setSliderPosition(scroll_.x());
+    c_.vScroll->setSliderPosition(scroll_.y());
+    Redraw();
 }
 
 void PicturePrinter::OnScroll(Qt::Orientation orientation, int action) {

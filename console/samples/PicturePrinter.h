@@ -73,6 +73,7 @@ protected:
 private:
     bool ReadThreshold(int& threshold);
     void LayOutPreview();
+    void FitRangesToFrame();
     void OnScroll(Qt::Orientation orientation, int action);
     void Redraw();
     void PrintBitImage(int listIndex, int columns);
@@ -87,4 +88,5 @@ private:
     QSize previewSize_;
     QSize laidOutFor_; // picture size the scroll bars were laid out for
     QPoint scroll_;
+    bool inLayout_ = false; // the frame's resizes come from LayOutPreview itself
 };

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +186,44 @@ TEST(DialogStartup, PortListComesFromTheCommandLinePorts) {
     EXPECT_EQ(list->itemData(1).toInt(), 902);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_TRUE(prompts.requests.empty());
+}
+
+// A machine with serial hardware of its own: the printer given with --port is the one
+// selected, so the first "COM Open" opens it and not the machine's first port.
+TEST(DialogStartup, ThePrinterNamedOnTheCommandLineIsSelected) {
+    PtyPeer printer;
+    ASSERT_TRUE(printer.Ok());
+    QTemporaryDir machine;
+    ASSERT_TRUE(QDir(machine.path()).mkpath(QStringLiteral("dev")));
+    ASSERT_TRUE(QDir(machine.path()).mkpath(QStringLiteral("sys/class/tty/ttyS0")));
+    WriteTempFile(machine, QStringLiteral("dev/ttyS0"), {});
+    WriteTempFile(machine, QStringLiteral("dev/ttyUSB0"), {});
+    WriteTempFile(machine, QStringLiteral("sys/class/tty/ttyS0/type"), "4\n");
+    PortMap ports;
+    ports.Scan(machine.filePath(QStringLiteral("dev")).toStdString(),
+               machine.filePath(QStringLiteral("sys")).toStdString());
+    ports.AddCommandLinePort(printer.SlavePath());
+    ScriptedPrompts prompts;
+    CTalvaneDlg dlg(&ports);
+    dlg.show();
+    auto* list = dlg.ControlAs<QComboBox>(IDC_PORT_LIST);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->itemText(0).startsWith(QStringLiteral("COM1 (")));
+    EXPECT_EQ(list->currentText(), QStringLiteral("COM901 (%1)").arg(printer.SlavePath().c_str()));
+
+    auto* com = dlg.ControlAs<QAbstractButton>(IDC_COM_OPEN);
+    QTest::mouseClick(com, Qt::LeftButton, Qt::NoModifier, com->rect().center());
+    ASSERT_TRUE(dlg.IsOpen());
+    auto* init = dlg.ControlAs<QAbstractButton>(IDC_PRINTER_INIT);
+    QTest::mouseClick(init, Qt::LeftButton, Qt::NoModifier, init->rect().center());
+    EXPECT_EQ(printer.Receive(2, std::chrono::seconds(5)), (std::vector<uint8_t>{0x1B, 0x40}));
+
+    // Without a --port printer the first port of the list stays the choice.
+    PortMap hardwareOnly;
+    hardwareOnly.Scan(machine.filePath(QStringLiteral("dev")).toStdString(),
+                      machine.filePath(QStringLiteral("sys")).toStdString());
+    CTalvaneDlg plain(&hardwareOnly);
+    EXPECT_EQ(plain.ControlAs<QComboBox>(IDC_PORT_LIST)->currentIndex(), 0);
 }
 
 TEST(DialogStartup, NoPortSaysSoOnce) {

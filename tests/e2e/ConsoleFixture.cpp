@@ -28,13 +28,14 @@ const QString STATUS_REQUEST_HEX = QStringLiteral("10 04 05");
 void ConsoleFixture::SetUp() {
     printer = std::make_unique<VprinterProcess>(PaperWidth());
     ASSERT_TRUE(printer->Ok()) << printer->Log().toStdString();
+    ListMachinePorts(ports);
     ports.AddCommandLinePort(printer->DevicePath().toStdString());
     dlg = std::make_unique<CTalvaneDlg>(&ports);
     dlg->resize(1240, 760);
     dlg->show();
     QApplication::setActiveWindow(dlg.get());
     ProcessEvents();
-    ClickDialog(IDC_COM_OPEN); // on the only port of the list
+    ClickDialog(IDC_COM_OPEN); // on the port selected at start-up: the printer's
     ASSERT_TRUE(dlg->IsOpen());
 }
 

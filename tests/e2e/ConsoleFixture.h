@@ -22,6 +22,8 @@ protected:
     void SetUp() override;
     // The paper of the printer started for the test.
     virtual int PaperWidth() const { return CTalvaneDlg::WIDTH_58MM; }
+    // Serial devices of the machine, listed before the printer's --port device.
+    virtual void ListMachinePorts(PortMap&) {}
     void TearDown() override;
 
     // A control of the dialog itself, or of a page (the pages share ids such as 1087).

@@ -215,6 +215,47 @@ TEST_F(BarcodePage, ZeroByteSurvivesTheWayBackToText) {
     EXPECT_EQ(data->toPlainText(), "41 00 42 ");
 }
 
+// Every byte value, hex -> text -> hex, comes back as it was; what Print sends after
+// unticking Hex is exactly those bytes, and a byte the symbology refuses stays refused.
+TEST_F(BarcodePage, HexToTextAndBackLosesNoByte) {
+    Choose(code, CODA128);
+    Click(hex);
+    std::string all;
+    for (int b = 0; b <= 0xFF; ++b) all.push_back(static_cast<char>(b));
+    for (const std::string& bytes :
+         {std::string("\n"), std::string("\r"), std::string("\xA0"), std::string("\n\r"),
+          std::string("A\r\rB\n\nC"), all}) {
+        const QString hexText = QString::fromLatin1(Hex(bytes));
+        Retype(data, hexText);
+        Click(hex);
+        EXPECT_FALSE(hex->isChecked());
+        Click(hex);
+        ASSERT_TRUE(hex->isChecked());
+        EXPECT_EQ(data->toPlainText(), hexText);
+    }
+
+    Retype(data, "41 0A 42 0D 43");
+    Click(hex);
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows, (std::vector<std::string>{"1D 6B 49 05 41 0A 42 0D 43 "}));
+    EXPECT_EQ(host.Wire(), "1D 6B 49 05 41 0A 42 0D 43 ");
+
+    // A0 is refused in hex form, and so it is once shown as text.
+    Click(hex);
+    Retype(data, "41 A0 42");
+    host.Forget();
+    Click(print);
+    EXPECT_TRUE(host.rows.empty());
+    Click(hex);
+    EXPECT_FALSE(hex->isChecked());
+    Click(print);
+    EXPECT_TRUE(host.rows.empty());
+    ASSERT_EQ(host.tips.size(), 2u);
+    EXPECT_EQ(host.tips[1].text, DATA_MESSAGE);
+    EXPECT_EQ(host.Wire(), "");
+}
+
 TEST(BarcodePageInADialog, EnterAndEscNeverReachTheDialog) {
     PageFixture host;
     QDialog dialog;
@@ -231,6 +272,9 @@ TEST(BarcodePageInADialog, EnterAndEscNeverReachTheDialog) {
     QTest::keyClick(Ctl<QComboBox>(page, CBarcode::IDC_CODE), Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(accepted, 0);
+    // The page's own button never becomes the default that Enter presses.
+    EXPECT_FALSE(Ctl<QPushButton>(page, CBarcode::IDC_PRINT)->autoDefault());
+    EXPECT_FALSE(Ctl<QPushButton>(page, CBarcode::IDC_PRINT)->isDefault());
 }
 
 TEST(BarcodePageWithoutHost, HandlersDoNothing) {

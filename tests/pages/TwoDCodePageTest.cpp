@@ -87,6 +87,29 @@ TEST_F(TwoDCodePage, HexDataIsStoredWithOrWithoutBlanks) {
     EXPECT_EQ(host.Wire(), host.AllRows());
 }
 
+// Every byte value survives hex -> text -> hex, and Send in text form stores exactly
+// the bytes the hex form named: a lone CR or LF stays itself, A0 is not a blank.
+TEST_F(TwoDCodePage, HexToTextAndBackLosesNoByte) {
+    Click(hex);
+    std::string all;
+    for (int b = 0; b <= 0xFF; ++b) all.push_back(static_cast<char>(b));
+    for (const std::string& bytes : {std::string("\n"), std::string("\r"), std::string("\xA0"),
+                                     std::string("\n\n\r\r\xA0\xA0"), all}) {
+        const QString hexText = QString::fromLatin1(Hex(bytes));
+        Retype(data, hexText);
+        Click(hex);
+        ASSERT_FALSE(data->HexMode());
+        host.Forget();
+        Click(send);
+        ASSERT_EQ(host.rows.size(), 1u);
+        const std::string stored = host.rows.front();
+        EXPECT_EQ(stored.substr(stored.size() - bytes.size() * 3), Hex(bytes));
+        EXPECT_EQ(host.Wire(), stored);
+        Click(hex);
+        EXPECT_EQ(data->toPlainText(), hexText);
+    }
+}
+
 TEST_F(TwoDCodePage, PrintWithoutSendPrintsTheStoredPdf417) {
     Click(print);
     Click(print);

@@ -6,7 +6,12 @@
 #include "HelpTip.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 
 using namespace ids;
 
@@ -128,6 +133,58 @@ TEST(SettingControls, CutAndFeedDistancesStayBelow256) {
     ExpectRefused(
         f, [&] { f.TypeAtEnd(IDC_LINE_SPACING, "3"); }, // 333
         "Set the line spacing can't greater than 255", IDC_LINE_SPACING);
+}
+
+// Presses Return and Enter in every edit, list and button of the window, on every page
+// and every sub-page of the two-dimensional code page; returns how many controls.
+int PressEnterEverywhere(CTalvaneDlg& dlg) {
+    constexpr int TWO_D_PAGE = 1;
+    constexpr int TWO_D_STYLE = 1100;
+    auto* tabs = qobject_cast<QTabWidget*>(dlg.DialogControl(IDC_PAGE_TABS));
+    int pressed = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QComboBox* style = page == TWO_D_PAGE
+                               ? tabs->widget(page)->findChild<QComboBox*>(
+                                     QStringLiteral("ctl%1").arg(TWO_D_STYLE))
+                               : nullptr;
+        for (int sub = 0; sub < (style ? style->count() : 1); ++sub) {
+            if (style) style->setCurrentIndex(sub);
+            PanelFixture::ProcessEvents();
+            for (QWidget* w : dlg.findChildren<QWidget*>()) {
+                if (!w->isVisible() || !w->isEnabled()) continue;
+                if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
+                    !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractButton*>(w))
+                    continue;
+                w->setFocus();
+                QTest::keyClick(w, Qt::Key_Return);
+                QTest::keyClick(w, Qt::Key_Enter);
+                ++pressed;
+            }
+        }
+    }
+    PanelFixture::ProcessEvents();
+    return pressed;
+}
+
+// Enter does nothing in this window: with the port open, no control sends, records or
+// asks anything, and no button is drawn as the default.
+TEST(SettingControls, EnterAnywhereSendsNothing) {
+    PanelFixture f;
+    ASSERT_TRUE(f.OpenPort());
+    for (QPushButton* button : f.dlg->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
+    }
+    f.peer.Forget();
+    EXPECT_GT(PressEnterEverywhere(*f.dlg), 80);
+    EXPECT_TRUE(f.peer.BytesAfterQuiet().empty());
+    EXPECT_TRUE(f.Rows().empty());
+    EXPECT_TRUE(f.prompts.requests.empty());
+    EXPECT_EQ(f.TipText(), QString());
+    EXPECT_TRUE(f.dlg->isVisible());
+    for (QPushButton* button : f.dlg->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
 }
 
 TEST(SettingControls, ClosedPortStopsEveryControl) {

@@ -6,6 +6,10 @@
 #include "LampButton.h"
 #include "LayOut.h"
 
+#include <QAccessible>
+#include <QColor>
+#include <QImage>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,6 +55,53 @@ TEST(StatusPanel, ReadStatusRecordsTwoRowsAndTheLampsFollowTheAnswer) {
     f.Click(IDC_READ_STATUS);
     EXPECT_EQ(f.Rows().size(), 4u);
     ASSERT_TRUE(PanelFixture::RunUntil([&] { return LampsOn(f) == paperAndHeat; }));
+}
+
+// The colour at the centre of a lamp button's lamp, as the screen shows it.
+QColor LampColourShown(CLampButton* lamp) {
+    constexpr int LAMP_CENTRE_X = 6 + 8; // margin + half the lamp
+    return lamp->grab().toImage().pixelColor(LAMP_CENTRE_X, lamp->height() / 2);
+}
+
+QString AccessibleText(QWidget* w, QAccessible::Text which) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(which) : QStringLiteral("<none>");
+}
+
+// A lit fault lamp is red, never the green of a healthy state, and dark when out; a
+// screen reader hears each lamp's state.
+TEST(StatusPanel, FaultLampsLightRedAndTellTheirState) {
+    PanelFixture f;
+    ASSERT_TRUE(f.OpenPort());
+    for (int id : CONDITION_LAMPS) {
+        EXPECT_EQ(AccessibleText(f.As<CLampButton>(id), QAccessible::Description), "off") << id;
+        EXPECT_EQ(AccessibleText(f.As<CLampButton>(id), QAccessible::Name),
+                  f.As<CLampButton>(id)->text());
+    }
+    f.peer.Send({0x2F}); // every condition at once
+    ASSERT_TRUE(PanelFixture::RunUntil([&] { return LampsOn(f).size() == 5; }));
+    for (int id : CONDITION_LAMPS) {
+        const QColor lit = LampColourShown(f.As<CLampButton>(id));
+        EXPECT_GT(lit.red(), 180) << id;
+        EXPECT_LT(lit.green(), 110) << id;
+        EXPECT_EQ(AccessibleText(f.As<CLampButton>(id), QAccessible::Description), "on") << id;
+    }
+    f.peer.Send({0x00});
+    ASSERT_TRUE(PanelFixture::RunUntil([&] { return LampsOn(f).empty(); }));
+    for (int id : CONDITION_LAMPS) {
+        const QColor dark = LampColourShown(f.As<CLampButton>(id));
+        EXPECT_LT(std::max({dark.red(), dark.green(), dark.blue()}), 130) << id;
+        EXPECT_EQ(AccessibleText(f.As<CLampButton>(id), QAccessible::Description), "off") << id;
+    }
+    // The COM button's lamp is the green of an open port, and its name follows its caption.
+    auto* com = f.As<CLampButton>(IDC_COM_OPEN);
+    EXPECT_GT(LampColourShown(com).green(), LampColourShown(com).red() + 60);
+    EXPECT_EQ(AccessibleText(com, QAccessible::Name), "Close COM");
+    EXPECT_EQ(AccessibleText(com, QAccessible::Description), "on");
+    f.Click(IDC_COM_OPEN);
+    EXPECT_EQ(com->text(), "Open COM");
+    EXPECT_EQ(AccessibleText(com, QAccessible::Name), "Open COM");
+    EXPECT_EQ(AccessibleText(com, QAccessible::Description), "off");
 }
 
 TEST(StatusPanel, ClosedPortStillPutsTheLampsOutButSendsNothing) {

@@ -350,12 +350,18 @@ struct LayoutCase {
 TEST(PicturePreview, ScrollBarsLaidOutForThePictureSize) {
     const int L = PictureGroup::FRAME_LEFT, T = PictureGroup::FRAME_TOP;
     const int W = PictureGroup::FRAME_WIDTH, H = PictureGroup::FRAME_HEIGHT;
+    // The frame's border takes one pixel on each side: 398 x 118 show the picture, less
+    // a bar's 18 where the other direction has one.
+    const int IW = W - 2, IH = H - 2;
     const LayoutCase cases[] = {
         {500, 60, true, false, QRect(L, T, W, H - 18), QRect(L, T + H - 18, W, 18), QRect()},
         {300, 300, false, true, QRect(L, T, W - 18, H), QRect(), QRect(L + W - 18, T, 18, H)},
         {500, 300, true, true, QRect(L, T, W - 18, H - 18), QRect(L, T + H - 18, W - 18, 18),
          QRect(L + W - 18, T, 18, H - 18)},
-        {400, 120, false, false, QRect(L, T, W, H), QRect(), QRect()},
+        {IW, IH, false, false, QRect(L, T, W, H), QRect(), QRect()},
+        // Too tall; then the vertical bar leaves too little width as well.
+        {390, 200, true, true, QRect(L, T, W - 18, H - 18), QRect(L, T + H - 18, W - 18, 18),
+         QRect(L + W - 18, T, 18, H - 18)},
     };
     PictureGroup g;
     for (const LayoutCase& c : cases) {
@@ -363,18 +369,38 @@ TEST(PicturePreview, ScrollBarsLaidOutForThePictureSize) {
         EXPECT_EQ(g.frame->geometry(), c.frame) << c.w << "x" << c.h;
         EXPECT_EQ(g.hScroll->isVisible(), c.hBar);
         EXPECT_EQ(g.vScroll->isVisible(), c.vBar);
+        const int shownW = IW - (c.vBar ? 18 : 0);
+        const int shownH = IH - (c.hBar ? 18 : 0);
+        EXPECT_EQ(g.printer->Preview()->size(), QSize(shownW, shownH));
         if (c.hBar) {
             EXPECT_EQ(g.hScroll->geometry(), c.hGeometry);
             EXPECT_EQ(g.hScroll->minimum(), 0);
-            EXPECT_EQ(g.hScroll->maximum(), c.w - W);
+            EXPECT_EQ(g.hScroll->maximum(), c.w - shownW);
         }
         if (c.vBar) {
             EXPECT_EQ(g.vScroll->geometry(), c.vGeometry);
-            EXPECT_EQ(g.vScroll->maximum(), c.h - H);
+            EXPECT_EQ(g.vScroll->maximum(), c.h - shownH);
         }
         EXPECT_EQ(g.printer->ScrollPosition(), QPoint(0, 0));
         EXPECT_EQ(g.printer->PreviewSize(), QSize(W, H));
     }
+}
+
+// At the end of both bars the picture's last column and last row are on screen.
+TEST(PicturePreview, BarEndsShowTheLastColumnAndRow) {
+    PictureGroup g;
+    constexpr int PW = 500, PH = 300;
+    g.Open(g.Save(Picture(PW, PH, [](int x, int y) { return x == PW - 1 || y == PH - 1; }),
+                  QStringLiteral("edges.png")));
+    ASSERT_TRUE(g.hScroll->isVisible() && g.vScroll->isVisible());
+    g.hScroll->setFocus();
+    QTest::keyClick(g.hScroll, Qt::Key_End);
+    g.vScroll->setFocus();
+    QTest::keyClick(g.vScroll, Qt::Key_End);
+    const QImage shown = g.printer->Preview()->grab().toImage();
+    EXPECT_EQ(shown.pixel(shown.width() - 1, 0), qRgb(0, 0, 0));                 // last column
+    EXPECT_EQ(shown.pixel(0, shown.height() - 1), qRgb(0, 0, 0));                // last row
+    EXPECT_EQ(shown.pixel(shown.width() - 2, shown.height() - 2), qRgb(255, 255, 255));
 }
 
 // The preview's top-left screen pixel shows the picture's dot at the scroll position.
@@ -384,16 +410,17 @@ QRgb PreviewCorner(PictureGroup& g) {
 
 TEST(PicturePreview, ScrollsByThumbAndEndsOnly) {
     PictureGroup g;
-    // Column 100 is the only black one: it shows at the left edge once scrolled to the end.
+    // Column 102 is the only black one: it shows at the left edge once scrolled to the end
+    // (398 of the 500 columns show inside the frame's border).
     g.Open(
-        g.Save(Picture(500, 60, [](int x, int) { return x == 100; }), QStringLiteral("line.png")));
+        g.Save(Picture(500, 60, [](int x, int) { return x == 102; }), QStringLiteral("line.png")));
     ASSERT_TRUE(g.hScroll->isVisible());
     EXPECT_EQ(PreviewCorner(g), qRgb(255, 255, 255));
 
     g.hScroll->setFocus();
     QTest::keyClick(g.hScroll, Qt::Key_End);
-    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(100, 0));
-    EXPECT_EQ(g.hScroll->value(), 100);
+    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(102, 0));
+    EXPECT_EQ(g.hScroll->value(), 102);
     EXPECT_EQ(PreviewCorner(g), qRgb(0, 0, 0));
 
     QTest::keyClick(g.hScroll, Qt::Key_Home);
@@ -425,7 +452,7 @@ TEST(PicturePreview, ScrollsByThumbAndEndsOnly) {
     QTest::keyClick(g.hScroll, Qt::Key_End);
     g.SetThreshold(QStringLiteral("0"));
     g.Click(g.ok);
-    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(100, 0));
+    EXPECT_EQ(g.printer->ScrollPosition(), QPoint(102, 0));
     EXPECT_TRUE(g.hScroll->isVisible());
     EXPECT_EQ(PreviewCorner(g), qRgb(0, 0, 0));
 }

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +46,53 @@ TEST_F(CommandEditTest, HexModeAdmitsOnlyHexTextCharacters) {
     QTest::keyClick(&edit, Qt::Key_Home);
     QTest::keyClick(&edit, Qt::Key_Delete);
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("1b4 0A\n"));
+}
+
+// Every byte value, alone, in runs and beside each other line-break byte, comes back
+// from the edit as it went in: a lone CR or LF is not turned into CR LF, A0 not into
+// a blank, 00 not dropped.
+TEST_F(CommandEditTest, BytesComeBackExactlyAsTheyWereShown) {
+    std::vector<std::string> cases;
+    for (int b = 0; b <= 0xFF; ++b) {
+        const char c = static_cast<char>(b);
+        cases.push_back(std::string(1, c));
+        cases.push_back(std::string(3, c));
+        cases.push_back(std::string("A") + c + "\r" + c + "\n" + c + "\r\n" + c + "B");
+    }
+    cases.push_back("\n\r\r\n\n\n\r\r");
+    std::string every;
+    for (int b = 0; b <= 0xFF; ++b) every.push_back(static_cast<char>(b));
+    cases.push_back(every + every);
+    for (const std::string& bytes : cases) {
+        edit.SetBytes(bytes);
+        ASSERT_EQ(edit.Bytes(), bytes) << "first byte " << int(uint8_t(bytes[0]));
+    }
+}
+
+TEST_F(CommandEditTest, EditingKeepsTheBytesOfTheOtherLineBreaks) {
+    edit.SetBytes("a\rb\nc\r\nd");
+    ASSERT_EQ(edit.blockCount(), 4);
+    // A break typed in the second line is CR LF; the others keep their bytes.
+    QTextCursor cursor(edit.document()->findBlockByNumber(1));
+    edit.setTextCursor(cursor);
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    Type(edit, QStringLiteral("x"));
+    EXPECT_EQ(edit.Bytes(), "a\rb\r\nx\nc\r\nd");
+    // Deleting the lone CR joins the first two lines; the rest stay as they were.
+    edit.setTextCursor(QTextCursor(edit.document()->findBlockByNumber(0)));
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(edit.Bytes(), "ab\r\nx\nc\r\nd");
+    // Undo brings the break back as one the operator made: CR LF.
+    edit.undo();
+    EXPECT_EQ(edit.Bytes(), "a\r\nb\r\nx\nc\r\nd");
+    // Shift+Enter's line separator and characters past U+00FF have their bytes too.
+    edit.setPlainText(QStringLiteral("1"));
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
+    edit.insertPlainText(QStringLiteral("\u4E2D")); // as pasted
+    EXPECT_EQ(edit.Bytes(), "1\r\n\xD6\xD0");
 }
 
 TEST_F(CommandEditTest, SwitchingModeKeepsTextAndPasteIsNotFiltered) {

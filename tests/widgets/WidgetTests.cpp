@@ -4,6 +4,11 @@
 #include "Prompts.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,6 +53,34 @@ TEST(LampButton, ShowsItsLampAndClicksLikeAButton) {
     EXPECT_EQ(button.text(), QStringLiteral("COM Open"));
 }
 
+TEST(LampButton, AFaultLampLightsRedAndSaysOnOrOff) {
+    CLampButton fault(QStringLiteral("Paper-end"));
+    fault.SetLampColour(Icons::LampColour::Red);
+    fault.resize(120, 28);
+    fault.show();
+    const QColor red = CentreColour(Icons::Lamp(true, Icons::LampColour::Red));
+    EXPECT_GT(red.red(), 200);
+    EXPECT_LT(red.green(), 110);
+    // Off is the same dark lamp for every colour.
+    EXPECT_EQ(Icons::Lamp(false, Icons::LampColour::Red).toImage(), Icons::Lamp(false).toImage());
+    EXPECT_EQ(fault.accessibleDescription(), QStringLiteral("off"));
+    const QImage offLook = fault.grab().toImage();
+    fault.SetLamp(true);
+    EXPECT_EQ(fault.accessibleDescription(), QStringLiteral("on"));
+    EXPECT_EQ(fault.icon().pixmap(16).toImage().pixelColor(8, 8), red);
+    EXPECT_NE(fault.grab().toImage(), offLook);
+    fault.SetLamp(false);
+    EXPECT_EQ(fault.accessibleDescription(), QStringLiteral("off"));
+    EXPECT_EQ(fault.grab().toImage(), offLook);
+
+    CLampButton com(QStringLiteral("COM Open"));
+    com.setAccessibleName(com.text());
+    com.SetCaption(QStringLiteral("Close COM"));
+    EXPECT_EQ(com.text(), QStringLiteral("Close COM"));
+    EXPECT_EQ(com.accessibleName(), QStringLiteral("Close COM"));
+    EXPECT_FALSE(com.autoDefault());
+}
+
 TEST(HelpTip, ShowsTextAtThePointOnlyOnceCreated) {
     CHelpTip tip;
     tip.ShowAt(QPoint(200, 150), QStringLiteral("early"));
@@ -70,10 +103,52 @@ TEST(HelpTip, ShowsTextAtThePointOnlyOnceCreated) {
 
 TEST(Prompts, FiltersKeepTheirTextsInTheToolkitsForm) {
     EXPECT_EQ(Prompts::ToToolkitFilter(QStringLiteral("TXT files(*.txt)|*.txt||")),
-              QStringLiteral("TXT files(*.txt)"));
+              QStringLiteral("TXT files(*.txt) (*.txt *.TXT)"));
     EXPECT_EQ(Prompts::ToToolkitFilter(QStringLiteral("Pictures|*.bmp;*.jpg|All files|*.*||")),
-              QStringLiteral("Pictures (*.bmp *.jpg);;All files (*.*)"));
+              QStringLiteral("Pictures (*.bmp *.jpg *.BMP *.JPG);;All files (*.*)"));
     EXPECT_EQ(Prompts::ToToolkitFilter(QString()), QString());
+}
+
+// The file dialog the operator sees: each filter shows its name as written and lists
+// the files its name promises (a name holding "(*.jpg,*.jpeg)" is no pattern).
+TEST(Prompts, EachFilterOfAFileDialogShowsTheFilesItNames) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.bmp", "b.jpg", "c.jpeg", "D.JPG", "e.txt"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog(nullptr, QStringLiteral("Open"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    Prompts::ApplyFilter(dialog, QStringLiteral("BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|"
+                                                "*.jpg;*.jpeg|Others(*.*)|*.*||"));
+    dialog.show();
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    QStringList names;
+    for (int i = 0; i < types->count(); ++i) names << types->itemText(i);
+    EXPECT_EQ(names, (QStringList{"BMP file(*.bmp)", "JPEG/JPG files(*.jpg,*.jpeg)", "Others(*.*)"}));
+
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(view, nullptr);
+    auto shown = [&] {
+        QStringList files;
+        const QModelIndex root = view->rootIndex();
+        for (int r = 0; r < view->model()->rowCount(root); ++r)
+            files << view->model()->index(r, 0, root).data().toString();
+        files.sort();
+        return files;
+    };
+    const struct {
+        int filter;
+        QStringList files;
+    } expected[] = {{0, {"a.bmp"}},
+                    {1, {"D.JPG", "b.jpg", "c.jpeg"}},
+                    {2, {"D.JPG", "a.bmp", "b.jpg", "c.jpeg", "e.txt"}}};
+    for (const auto& e : expected) {
+        dialog.selectNameFilter(dialog.nameFilters().at(e.filter));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == e.files; }, 5000))
+            << names[e.filter].toStdString() << ": " << shown().join(' ').toStdString();
+    }
 }
 
 TEST(Prompts, AScriptAnswersInOrderAndKeepsTheQuestions) {
