@@ -38,14 +38,19 @@ uint32_t DoubleByteToUnicode(uint8_t lead, uint8_t trail) {
 
 FontGlyphSource::FontGlyphSource() : library_(std::make_unique<Library>()) {
     if (FT_Init_FreeType(&library_->ft) != 0) return;
-    if (!FcInit()) return;
+    // A configuration of our own, given back at once: the font is found once.
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) return;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(CHINESE_FONT_PATTERN));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
-    if (match == nullptr) return;
+    if (match == nullptr) {
+        FcConfigDestroy(config);
+        return;
+    }
     FcChar8* file = nullptr;
     int index = 0;
     FcLangSet* langs = nullptr;
@@ -61,6 +66,7 @@ FontGlyphSource::FontGlyphSource() : library_(std::make_unique<Library>()) {
         }
     }
     FcPatternDestroy(match);
+    FcConfigDestroy(config);
 }
 
 FontGlyphSource::~FontGlyphSource() {
