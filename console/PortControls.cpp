@@ -6,10 +6,10 @@
 #include "LampButton.h"
 #include "PortMap.h"
 #include "Prompts.h"
+#include "console/PortSetup.h"
 #include "TalvaneDlg.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QVariant>
 #include <chrono>
@@ -35,79 +35,10 @@ const QString NO_HANDSHAKE_MESSAGE =
 // Where a control keeps its own tooltip while the line-settings one is shown.
 constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
-// Options of an open console port: synchronous transfers, both buffers, read and write
-// threads, no watch thread.
-constexpr uint32_t OPEN_REMOVE_OPTIONS = EN_WATCH_THREAD | EN_OVERLAPPED_IO;
-constexpr uint32_t OPEN_ADD_OPTIONS = EN_CONSOLE_OPTIONS;
-// Every received byte may raise the receive notification.
-constexpr uint32_t NOTIFY_EVERY_BYTE = 1;
-constexpr uint8_t BYTE_SIZE_8 = 8;
-
-constexpr COMMTIMEOUTS OPEN_TIMEOUTS = {
-    10,    // ReadIntervalTimeout
-    0,     // ReadTotalTimeoutMultiplier
-    100,   // ReadTotalTimeoutConstant
-    0,     // WriteTotalTimeoutMultiplier
-    65535, // WriteTotalTimeoutConstant
-};
-
 // Lets the printer take a setup command at the old settings before the port changes.
 constexpr auto SETUP_WAIT = std::chrono::milliseconds(100);
 constexpr uint32_t QUIET_STOP_WAIT_MS = 500;
 constexpr uint32_t QUIET_PURGE = PURGE_TXABORT | PURGE_TXCLEAR;
-
-// Handshake list items.
-constexpr int HANDSHAKE_NONE = 0;
-constexpr int HANDSHAKE_RTS_CTS = 1;
-constexpr int HANDSHAKE_XON_XOFF = 2;
-constexpr char XON_CHAR = 0x11;
-constexpr char XOFF_CHAR = 0x13;
-
-struct FlowRow {
-    uint32_t outX, inX, ctsFlow, dsrFlow, rtsControl, dtrControl;
-    bool setChars;
-    uint8_t printerMode; // the printer's flow-control setting for the same item
-};
-// Indexed by handshake item.
-constexpr FlowRow FLOW_ROWS[] = {
-    {0, 0, 0, 0, RTS_CONTROL_DISABLE, DTR_CONTROL_DISABLE, false, 0x00}, // "None"
-    {0, 0, 1, 0, RTS_CONTROL_DISABLE, DTR_CONTROL_DISABLE, false, 0x30}, // "RTS/CTS"
-    {1, 0, 0, 0, RTS_CONTROL_DISABLE, DTR_CONTROL_DISABLE, true, 0x31},  // "Xon/Xoff"
-};
-constexpr int FLOW_ROW_COUNT = static_cast<int>(std::size(FLOW_ROWS));
-
-const FlowRow& RowOf(int item) {
-    return FLOW_ROWS[item >= 0 && item < FLOW_ROW_COUNT ? item : HANDSHAKE_NONE];
-}
-
-void ApplyFlowRow(DCB& dcb, const FlowRow& row) {
-    dcb.fOutX = row.outX;
-    dcb.fInX = row.inX;
-    dcb.fOutxCtsFlow = row.ctsFlow;
-    dcb.fOutxDsrFlow = row.dsrFlow;
-    dcb.fRtsControl = row.rtsControl;
-    dcb.fDtrControl = row.dtrControl;
-    if (row.setChars) {
-        dcb.XonChar = XON_CHAR;
-        dcb.XoffChar = XOFF_CHAR;
-    }
-}
-
-// Why a port did not open, as far as the file system tells, with what to do about it.
-QString OpenFailureReason(const PortMap& ports, uint32_t port) {
-    const auto path = ports.PathFor(port);
-    if (!path) return QStringLiteral("No device has this port number.");
-    const QString device = QString::fromStdString(*path);
-    const QFileInfo info(device);
-    if (!info.exists())
-        return QStringLiteral("%1 does not exist (is the adapter plugged in?).").arg(device);
-    if (!info.isReadable() || !info.isWritable()) {
-        return QStringLiteral("No permission to use %1: add your user to the group \"%2\" "
-                              "(sudo usermod -aG %2 $USER), then log in again.")
-            .arg(device, info.group());
-    }
-    return QStringLiteral("%1 is in use by another program, or is not a serial port.").arg(device);
-}
 
 int ReadRate(const QComboBox* list) {
     return list->currentIndex() < 0 ? 0 : ReadNumber(list->currentText());
