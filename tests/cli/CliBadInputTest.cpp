@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -78,15 +80,33 @@ TEST_F(CliPeerTest, BadArgumentsAreRefusedWithAMessageAndNothingIsSent) {
     EXPECT_TRUE(WireAfterQuiet().empty());
 }
 
+namespace {
+// A loopback TCP port that was free a moment ago and has no listener.
+int ClosedLoopbackPort() {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+} // namespace
+
 TEST_F(CliPeerTest, UnknownBusyAndNetworkPortsAreNamedInTheMessage) {
     ASSERT_TRUE(peer.Ok());
     const CliResult unknown = RunCli({"send", "--hex", "1B 40", "--port", "COM77"});
     EXPECT_EQ(unknown.exitCode, cli::EXIT_PORT);
     EXPECT_NE(unknown.err.find("unknown port COM77"), std::string::npos) << unknown.err;
 
-    const CliResult tcp = RunCli({"send", "--hex", "1B 40", "--port", "tcp://127.0.0.1:9100"});
+    // A loopback port that nobody listens on: the connect's own reason, with the address.
+    const std::string closed = "127.0.0.1:" + std::to_string(ClosedLoopbackPort());
+    const CliResult tcp = RunCli({"send", "--hex", "1B 40", "--port", "tcp://" + closed});
     EXPECT_EQ(tcp.exitCode, cli::EXIT_PORT);
-    EXPECT_NE(tcp.err.find("tcp://127.0.0.1:9100"), std::string::npos) << tcp.err;
+    EXPECT_NE(tcp.err.find(closed), std::string::npos) << tcp.err;
+    EXPECT_NE(tcp.err.find("Connection refused"), std::string::npos) << tcp.err;
 
     const CliResult none = RunCli({"send", "--hex", "1B 40"});
     EXPECT_EQ(none.exitCode, cli::EXIT_USAGE);

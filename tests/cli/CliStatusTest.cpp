@@ -74,6 +74,21 @@ TEST(CliStatus, EachConditionOfTheVirtualPrinterHasItsOwnExitCode) {
     EXPECT_EQ(again.exitCode, cli::EXIT_OK) << again.err;
 }
 
+TEST(CliStatus, ANetworkPrinterAnswersAsOnItsTerminal) {
+    VprinterProcess printer(384, {}, /*overTcp=*/true);
+    ASSERT_TRUE(printer.Ok());
+    const std::string port = printer.DevicePath().toStdString();
+    ASSERT_EQ(port.rfind("tcp://", 0), 0u) << port;
+
+    const CliResult ready = RunCli({"status", "--port", port});
+    EXPECT_EQ(ready.exitCode, cli::EXIT_OK) << ready.err;
+    EXPECT_NE(ready.out.find("status 00: ready"), std::string::npos) << ready.out;
+
+    ASSERT_TRUE(Switch(printer, "paper-end on"));
+    const CliResult end = RunCli({"status", "--port", port});
+    EXPECT_EQ(end.exitCode, cli::EXIT_PAPER_END) << end.out << end.err;
+}
+
 TEST_F(CliPeerTest, StatusWithNoAnswerAndWithAPortErrorSaySo) {
     ASSERT_TRUE(peer.Ok());
     // The request goes out; a printer that stays silent is "no answer" after the time-out.

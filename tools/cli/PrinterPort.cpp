@@ -2,12 +2,14 @@
 
 #include "console/PortSetup.h"
 #include "console/RecordDecoder.h"
+#include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "tools/cli/ExitCodes.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <cstdio>
 #include <thread>
 
@@ -16,7 +18,6 @@ namespace cli {
 namespace {
 
 constexpr const char* COM_PREFIX = "COM";
-constexpr const char* TCP_PREFIX = "tcp://";
 // COM numbers go up to 1024.
 constexpr size_t MAX_COM_DIGITS = 4;
 constexpr auto DRAIN_POLL = std::chrono::milliseconds(20);
@@ -61,11 +62,6 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
                 "(talvane-cli ports lists them)";
         return 0;
     }
-    if (StartsWithNoCase(name, "TCP://")) {
-        error = "unknown port " + name + ": network ports (" + TCP_PREFIX +
-                "HOST:PORT) are not available in this build";
-        return 0;
-    }
     if (name.find('/') != std::string::npos) {
         const uint32_t number = map.AddCommandLinePort(name);
         if (number == 0) error = "too many ports named on the command line";
@@ -107,8 +103,11 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     lib_.SetNotifyCount(NOTIFY_EVERY_BYTE);
     lib_.SetNotifyWindow(&notices_);
     if (!lib_.Open(number, settings.baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
+        // A network printer has no file to look at: the connect's own reason says it.
         error = "cannot open " + description_ + ": " +
-                OpenFailureReason(map, number).toStdString();
+                (KindOfPath(path) == PortKind::Network
+                     ? std::string(std::strerror(lib_.LastSystemError()))
+                     : OpenFailureReason(map, number).toStdString());
         return EXIT_PORT;
     }
     lib_.CO_ = OPEN_TIMEOUTS;
