@@ -60,7 +60,7 @@ bool ReadIntOption(const ParsedArgs& args, const char* name, std::optional<long>
 // Parses a subcommand's arguments (with the port options when `withPort`). False when
 // the run is over already: --help printed (exit 0) or a usage error reported.
 bool ParseFor(int argc, char** argv, int first, const std::string& subcommand,
-              std::vector<OptionSpec> specs, bool withPort, ParsedArgs& args, int& exitCode);
+              std::vector<OptionSpec> optionList, bool withPort, ParsedArgs& args, int& exitCode);
 // Reports a usage error of a subcommand and returns EXIT_USAGE.
 int UsageError(const std::string& subcommand, const std::string& message);
 

@@ -72,7 +72,7 @@ int RunPorts(int argc, char** argv, int first) {
     ParsedArgs args;
     int exitCode = EXIT_OK;
     // Each --port PATH joins the list, as it does for the console.
-    std::vector<OptionSpec> specs = {{"json", false}};
+    std::vector<OptionSpec> optionList = {{"json", false}};
     std::vector<std::string> paths;
     std::vector<char*> rest(argv, argv + argc);
     for (int i = first; i < argc; ++i) {
@@ -87,7 +87,7 @@ int RunPorts(int argc, char** argv, int first) {
         }
     }
     rest.erase(std::remove(rest.begin(), rest.end(), nullptr), rest.end());
-    if (!ParseFor(static_cast<int>(rest.size()), rest.data(), first, "ports", specs, false, args,
+    if (!ParseFor(static_cast<int>(rest.size()), rest.data(), first, "ports", optionList, false, args,
                   exitCode))
         return exitCode;
     if (!args.operands.empty())

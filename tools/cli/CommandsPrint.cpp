@@ -67,9 +67,9 @@ int Refused(const std::string& subcommand, const CaptureHost& host) {
 
 // Reads the common options and the operands' count; false when the run is over.
 bool Prepare(int argc, char** argv, int first, const std::string& subcommand,
-             const std::vector<OptionSpec>& specs, size_t minOperands, size_t maxOperands,
+             const std::vector<OptionSpec>& optionList, size_t minOperands, size_t maxOperands,
              ParsedArgs& args, Common& common, int& exitCode) {
-    if (!ParseFor(argc, argv, first, subcommand, specs, true, args, exitCode)) return false;
+    if (!ParseFor(argc, argv, first, subcommand, optionList, true, args, exitCode)) return false;
     if (args.operands.size() < minOperands) {
         exitCode = UsageError(subcommand, "missing operand");
         return false;
@@ -309,12 +309,12 @@ bool SetCode2DOptions(Code2D style, C2DCode& page, const ParsedArgs& args,
 }
 
 int RunCode2D(int argc, char** argv, int first, Code2D style, const std::string& name,
-              const QString& styleRow, std::vector<OptionSpec> specs) {
-    specs.push_back({"hex", false});
+              const QString& styleRow, std::vector<OptionSpec> optionList) {
+    optionList.push_back({"hex", false});
     ParsedArgs args;
     Common common;
     int exitCode = EXIT_OK;
-    if (!Prepare(argc, argv, first, name, specs, 1, 1, args, common, exitCode)) return exitCode;
+    if (!Prepare(argc, argv, first, name, optionList, 1, 1, args, common, exitCode)) return exitCode;
     CaptureHost host(common.printableWidth);
     C2DCode page(&host);
     auto* styles = PageControl<QComboBox>(&page, C2DCode::IDC_STYLE);

@@ -172,13 +172,13 @@ bool ReadIntOption(const ParsedArgs& args, const char* name, std::optional<long>
 namespace cli {
 
 bool ParseFor(int argc, char** argv, int first, const std::string& subcommand,
-              std::vector<OptionSpec> specs, bool withPort, ParsedArgs& args, int& exitCode) {
+              std::vector<OptionSpec> optionList, bool withPort, ParsedArgs& args, int& exitCode) {
     if (withPort) {
         const std::vector<OptionSpec> port = PortOptions();
-        specs.insert(specs.end(), port.begin(), port.end());
+        optionList.insert(optionList.end(), port.begin(), port.end());
     }
     std::string error;
-    auto parsed = ParseArgs(argc, argv, first, specs, error);
+    auto parsed = ParseArgs(argc, argv, first, optionList, error);
     if (!parsed) {
         exitCode = Fail(EXIT_USAGE, subcommand + ": " + error + " (see talvane-cli " + subcommand +
                                         " --help)");
