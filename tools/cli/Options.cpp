@@ -11,7 +11,7 @@ std::string ParsedArgs::Get(const std::string& name, const std::string& fallback
 }
 
 std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
-                                    const std::vector<OptionSpec>& specs, std::string& error) {
+                                    const std::vector<OptionSpec>& optionList, std::string& error) {
     ParsedArgs parsed;
     bool optionsEnded = false;
     for (int i = first; i < argc; ++i) {
@@ -39,10 +39,10 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
             inlineValue = name.substr(equals + 1);
             name.resize(equals);
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (name == s.name) spec = &s;
-        if (spec == nullptr) {
+        const OptionSpec* option = nullptr;
+        for (const OptionSpec& s : optionList)
+            if (name == s.name) option = &s;
+        if (option == nullptr) {
             error = "unknown option --" + name;
             return std::nullopt;
         }
@@ -50,7 +50,7 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
             error = "--" + name + " is given twice";
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (inlineValue) {
                 error = "--" + name + " takes no value";
                 return std::nullopt;

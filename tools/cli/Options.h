@@ -24,10 +24,10 @@ struct ParsedArgs {
     std::string Get(const std::string& name, const std::string& fallback = {}) const;
 };
 
-// Parses argv[first..argc) against `specs`. On a usage error returns nothing and sets
+// Parses argv[first..argc) against `optionList`. On a usage error returns nothing and sets
 // `error` to the message.
 std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
-                                    const std::vector<OptionSpec>& specs, std::string& error);
+                                    const std::vector<OptionSpec>& optionList, std::string& error);
 
 // A decimal integer with an optional sign and nothing else; nothing otherwise.
 std::optional<long> ParseInteger(const std::string& text);
