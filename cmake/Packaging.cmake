@@ -5,8 +5,11 @@
 include(GNUInstallDirs)
 
 # The programs a user starts, each with its manual page docs/man/<name>.1. A program
-# joins the package by its name here, once its target is built.
-set(TPC_INSTALLED_PROGRAMS talvane vprinter list-ports talvane-cli)
+# joins the package by its name here. Without Qt only list-ports is built.
+set(TPC_INSTALLED_PROGRAMS list-ports)
+if(TPC_WITH_QT)
+  list(APPEND TPC_INSTALLED_PROGRAMS talvane vprinter talvane-cli)
+endif()
 
 set(TPC_PACKAGE_NAME talvane)
 set(TPC_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TPC_PACKAGE_NAME})
@@ -25,9 +28,6 @@ endfunction()
 
 set(TPC_PACKAGED_DOCS)
 foreach(program IN LISTS TPC_INSTALLED_PROGRAMS)
-  if(NOT TARGET ${program})
-    continue()
-  endif()
   install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   set(page ${PROJECT_SOURCE_DIR}/docs/man/${program}.1)
   if(NOT EXISTS ${page})
@@ -76,10 +76,8 @@ set(TPC_PACKAGE_TOOLS
 "The package also holds vprinter, a virtual receipt printer on a
 pseudo-terminal that writes what it would have printed as PNG pictures, and
 list-ports, which lists the serial ports as the console shows them.")
-if(TARGET talvane-cli)
-  string(APPEND TPC_PACKAGE_TOOLS "
+string(APPEND TPC_PACKAGE_TOOLS "
 talvane-cli drives a printer from scripts with the console's own commands.")
-endif()
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "A desktop test console for small thermal receipt and label printers on a
 serial port. It puts every printer feature one click away: settings, quick

@@ -4,6 +4,7 @@
 #include "console/ControlIds.h"
 #include "console/TalvaneDlg.h"
 #include "host/FlowControl.h"
+#include "host/PortSetup.h"
 #include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "widgets/Icons.h"
@@ -11,7 +12,6 @@
 #include "widgets/Prompts.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,38 +37,6 @@ const QString NO_HANDSHAKE_MESSAGE =
                    "has no handshake lines.");
 // Where a control keeps its own tooltip while the line-settings one is shown.
 constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
-
-// Options of an open console port: synchronous transfers, both buffers, read and write
-// threads, no watch thread.
-constexpr uint32_t OPEN_REMOVE_OPTIONS = EN_WATCH_THREAD | EN_OVERLAPPED_IO;
-constexpr uint32_t OPEN_ADD_OPTIONS = EN_CONSOLE_OPTIONS;
-// Every received byte may raise the receive notification.
-constexpr uint32_t NOTIFY_EVERY_BYTE = 1;
-constexpr uint8_t BYTE_SIZE_8 = 8;
-
-constexpr COMMTIMEOUTS OPEN_TIMEOUTS = {
-    10,    // ReadIntervalTimeout
-    0,     // ReadTotalTimeoutMultiplier
-    100,   // ReadTotalTimeoutConstant
-    0,     // WriteTotalTimeoutMultiplier
-    65535, // WriteTotalTimeoutConstant
-};
-
-// Why a port did not open, as far as the file system tells, with what to do about it.
-QString OpenFailureReason(const PortMap& ports, uint32_t port) {
-    const auto path = ports.PathFor(port);
-    if (!path) return QStringLiteral("No device has this port number.");
-    const QString device = QString::fromStdString(*path);
-    const QFileInfo info(device);
-    if (!info.exists())
-        return QStringLiteral("%1 does not exist (is the adapter plugged in?).").arg(device);
-    if (!info.isReadable() || !info.isWritable()) {
-        return QStringLiteral("No permission to use %1: add your user to the group \"%2\" "
-                              "(sudo usermod -aG %2 $USER), then log in again.")
-            .arg(device, info.group());
-    }
-    return QStringLiteral("%1 is in use by another program, or is not a serial port.").arg(device);
-}
 
 constexpr int LOGO_PIXELS = 128;
 constexpr int COM_BUTTON_WIDTH = 110;

@@ -1,0 +1,48 @@
+#pragma once
+// Runs the real talvane-cli executable as a script would: arguments, optional standard
+// input, its standard output and error, and its exit code. Started with posix_spawn, so
+// no code of the threaded test runs in the child.
+
+#include <chrono>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+struct CliResult {
+    int exitCode = -1; // -1: did not end in time (killed), or died by a signal
+    std::string out;
+    std::string err;
+};
+
+// Runs `program` (a path) with `args`; `input` goes to its standard input.
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::string& input = {},
+                     std::chrono::milliseconds timeout = std::chrono::seconds(30));
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+
+// A talvane-cli that runs until it is told to stop (monitor).
+class CliProcess {
+public:
+    explicit CliProcess(const std::vector<std::string>& args);
+    ~CliProcess();
+    CliProcess(const CliProcess&) = delete;
+    CliProcess& operator=(const CliProcess&) = delete;
+
+    // Waits until its standard output holds `text`; false on time-out.
+    bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout);
+    // Sends `signal` (0: none) and collects what it printed and its exit code, waiting
+    // up to 10 s for it to end before it is killed.
+    CliResult Stop(int signal);
+
+private:
+    void ReadSome(int timeoutMs);
+    pid_t pid_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+    CliResult result_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+// The bytes of a records file's rows, joined.
+std::vector<uint8_t> RecordsFileBytes(const std::string& path);

@@ -1,0 +1,304 @@
+// The subcommands around the line itself: the port list, sending bytes, hex text or a
+// records file, decoding a capture, the printer's status and watching what comes back.
+
+#include "console/RecordDecoder.h"
+#include "pages/rules/HexData.h"
+#include "printer/HexText.h"
+#include "serial/PortMap.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/Decode.h"
+#include "tools/cli/ExitCodes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+constexpr long DEFAULT_STATUS_TIMEOUT_MS = 1000;
+constexpr auto MONITOR_POLL = std::chrono::milliseconds(100);
+
+struct ConditionReport {
+    PrinterCondition condition;
+    const char* text; // as the status panel's lamp names it
+    const char* key;  // in --json
+    int exitCode;
+};
+// In the order of their exit codes: with several present, the first one decides.
+constexpr ConditionReport CONDITION_REPORTS[] = {
+    {PrinterCondition::PaperEnd, "paper end", "paper_end", EXIT_PAPER_END},
+    {PrinterCondition::PlatenUp, "platen up", "platen_up", EXIT_PLATEN_UP},
+    {PrinterCondition::Cutter, "cutter error", "cutter_error", EXIT_CUTTER},
+    {PrinterCondition::Overheat, "overheat", "overheat", EXIT_OVERHEAT},
+    {PrinterCondition::OverVoltage, "over-voltage", "over_voltage", EXIT_OVERVOLTAGE},
+};
+
+std::atomic<bool> interrupted{false};
+
+void OnInterrupt(int) {
+    interrupted = true;
+}
+
+std::string Trimmed(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+std::string ByteHex(uint8_t value) {
+    std::string text = ToHexText(&value, 1);
+    text.pop_back();
+    return text;
+}
+
+// The conditions a status byte reported, as text ("ready" when none).
+std::string ConditionText(const CVRNX_LIB& parser) {
+    std::string text;
+    for (const ConditionReport& report : CONDITION_REPORTS)
+        if (parser.IsConditionSet(report.condition))
+            text += std::string(text.empty() ? "" : ", ") + report.text;
+    return text.empty() ? "ready" : text;
+}
+
+} // namespace
+
+int RunPorts(int argc, char** argv, int first) {
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    // Each --port PATH joins the list, as it does for the console.
+    std::vector<OptionSpec> optionList = {{"json", false}};
+    std::vector<std::string> paths;
+    std::vector<char*> rest(argv, argv + argc);
+    for (int i = first; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--port" && i + 1 < argc) {
+            paths.push_back(argv[i + 1]);
+            rest[static_cast<size_t>(i)] = rest[static_cast<size_t>(i) + 1] = nullptr;
+            ++i;
+        } else if (arg.rfind("--port=", 0) == 0) {
+            paths.push_back(arg.substr(std::char_traits<char>::length("--port=")));
+            rest[static_cast<size_t>(i)] = nullptr;
+        }
+    }
+    rest.erase(std::remove(rest.begin(), rest.end(), nullptr), rest.end());
+    if (!ParseFor(static_cast<int>(rest.size()), rest.data(), first, "ports", optionList, false, args,
+                  exitCode))
+        return exitCode;
+    if (!args.operands.empty())
+        return UsageError("ports", "unexpected operand \"" + args.operands[0] + "\"");
+    PortMap& map = PortMap::Global();
+    for (const std::string& path : paths) map.AddCommandLinePort(path);
+    const auto entries = map.Entries();
+    if (args.Has("json")) {
+        QJsonArray list;
+        for (const PortEntry& e : entries) {
+            list.append(QJsonObject{{"name", QStringLiteral("COM%1").arg(e.number)},
+                                    {"number", static_cast<int>(e.number)},
+                                    {"path", QString::fromStdString(e.path)},
+                                    {"display", QString::fromStdString(e.display)}});
+        }
+        std::fputs(QJsonDocument(list).toJson(QJsonDocument::Indented).constData(), stdout);
+        return EXIT_OK;
+    }
+    if (entries.empty()) std::printf("No serial ports found. Name one with --port PATH.\n");
+    for (const PortEntry& e : entries) std::printf("%s\n", e.display.c_str());
+    return EXIT_OK;
+}
+
+int RunSend(int argc, char** argv, int first) {
+    const std::string name = "send";
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    if (!ParseFor(argc, argv, first, name, {{"hex", true}, {"records", true}}, true, args, exitCode))
+        return exitCode;
+    const int sources = static_cast<int>(args.Has("hex")) + static_cast<int>(args.Has("records")) +
+                        static_cast<int>(!args.operands.empty());
+    if (sources != 1 || args.operands.size() > 1)
+        return UsageError(name, "give exactly one of FILE, --hex TEXT or --records FILE");
+    std::string error;
+    const auto common = ReadCommon(args, error);
+    if (!common) return UsageError(name, error);
+
+    std::vector<std::string> records;
+    if (args.Has("hex")) {
+        // The code pages' reader: a pair that is not hexadecimal refuses the whole text.
+        const HexData hex = ReadHexData(args.Get("hex"));
+        if (!hex.wellFormed)
+            return Fail(EXIT_REFUSED, name + ": --hex holds something that is not hexadecimal: \"" +
+                                          args.Get("hex") + "\" (nothing was sent)");
+        if (hex.bytes.empty())
+            return Fail(EXIT_REFUSED, name + ": --hex holds no byte (nothing was sent)");
+        records.push_back(ToHexText(hex.bytes.data(), hex.bytes.size()));
+    } else if (args.Has("records")) {
+        const std::string path = args.Get("records");
+        const auto content = ReadInputFile(path, error);
+        if (!content) return Fail(EXIT_FILE, name + ": " + error);
+        const records::ImportResult result = records::ParseRecordsFile(
+            std::string_view(content->constData(), static_cast<size_t>(content->size())));
+        if (!result.ok)
+            return Fail(EXIT_REFUSED, name + ": " + path + " line " +
+                                          std::to_string(result.badLine) +
+                                          " is not a records line (only hex text before \"//\"); "
+                                          "nothing was sent");
+        if (result.records.empty())
+            return Fail(EXIT_REFUSED, name + ": " + path + " holds no records; nothing was sent");
+        records = result.records;
+    } else {
+        const auto content = ReadInputFile(args.operands[0], error);
+        if (!content) return Fail(EXIT_FILE, name + ": " + error);
+        if (content->isEmpty()) {
+            std::fprintf(stderr, "%s: %s is empty; nothing was sent\n", PROGRAM,
+                         args.operands[0].c_str());
+            return EXIT_OK;
+        }
+        records.push_back(ToHexText(content->constData(), static_cast<size_t>(content->size())));
+    }
+    return Deliver(*common, records, isatty(STDERR_FILENO) == 1);
+}
+
+int RunDecode(int argc, char** argv, int first) {
+    const std::string name = "decode";
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    if (!ParseFor(argc, argv, first, name, {{"raw", false}}, false, args, exitCode)) return exitCode;
+    if (args.operands.size() > 1)
+        return UsageError(name, "unexpected operand \"" + args.operands[1] + "\"");
+    const std::string path = args.operands.empty() ? "-" : args.operands[0];
+    std::string error;
+    const auto content = ReadInputFile(path, error);
+    if (!content) return Fail(EXIT_FILE, name + ": " + error);
+    const std::string_view text(content->constData(), static_cast<size_t>(content->size()));
+    // A records file is text of hex pairs; anything else is a byte stream.
+    const records::ImportResult asRecords = records::ParseRecordsFile(text);
+    if (!args.Has("raw") && asRecords.ok && !asRecords.records.empty()) {
+        for (const std::string& record : asRecords.records)
+            std::printf("%s\n", DecodedLine(record).c_str());
+        return EXIT_OK;
+    }
+    const std::vector<uint8_t> stream(text.begin(), text.end());
+    for (const auto& piece : SplitCommands(stream))
+        std::printf("%s\n", DecodedLine(ToHexText(piece.data(), piece.size())).c_str());
+    return EXIT_OK;
+}
+
+int RunStatus(int argc, char** argv, int first) {
+    const std::string name = "status";
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    if (!ParseFor(argc, argv, first, name, {{"json", false}, {"timeout", true}}, true, args,
+                  exitCode))
+        return exitCode;
+    if (!args.operands.empty())
+        return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
+    std::string error;
+    const auto common = ReadCommon(args, error);
+    if (!common) return UsageError(name, error);
+    std::optional<long> timeout;
+    if (!ReadIntOption(args, "timeout", timeout, error)) return UsageError(name, error);
+    if (timeout && *timeout <= 0)
+        return UsageError(name, "--timeout needs a positive number of milliseconds");
+    const auto wait = std::chrono::milliseconds(timeout.value_or(DEFAULT_STATUS_TIMEOUT_MS));
+
+    RecordsOutput output;
+    if (!output.Begin(common->recordPath, error)) return Fail(EXIT_FILE, error);
+    PrinterPort port;
+    const int opened = port.Open(common->port, error);
+    if (opened != EXIT_OK) return Fail(opened, error);
+    CVRNX_LIB& lib = port.Library();
+    lib.EnableSentRecord(1);
+    lib.RequestStatus();
+    port.NoteWrite();
+    const std::vector<std::string> sent = {lib.TakeSentText()};
+    if (!port.Drain(0, false)) return Fail(EXIT_PORT, "the printer on " + port.Description() +
+                                                           " took no status request");
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (!lib.IsStatusReceived()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        for (const uint8_t b : port.Receive(left)) {
+            if (lib.IsStatusReceived()) break;
+            lib.ParseStatusByte(b);
+        }
+    }
+    if (!output.Finish(sent, error)) return Fail(EXIT_FILE, error);
+
+    const bool answered = lib.IsStatusReceived();
+    int code = answered ? EXIT_OK : EXIT_NO_ANSWER;
+    QJsonArray conditions;
+    if (answered) {
+        for (const ConditionReport& report : CONDITION_REPORTS) {
+            if (!lib.IsConditionSet(report.condition)) continue;
+            conditions.append(QString::fromLatin1(report.key));
+            if (code == EXIT_OK) code = report.exitCode;
+        }
+    }
+    if (args.Has("json")) {
+        QJsonObject json{{"port", QString::fromStdString(port.Description())},
+                         {"answered", answered},
+                         {"ready", answered && conditions.isEmpty()},
+                         {"conditions", conditions},
+                         {"exit", code}};
+        if (answered) json.insert("status", QString::fromStdString(ByteHex(lib.GetLastStatus())));
+        std::fputs(QJsonDocument(json).toJson(QJsonDocument::Compact).constData(), stdout);
+        std::fputc('\n', stdout);
+    } else if (answered) {
+        std::printf("%s: status %s: %s\n", port.Description().c_str(),
+                    ByteHex(lib.GetLastStatus()).c_str(), ConditionText(lib).c_str());
+    } else {
+        std::printf("%s: no answer within %lld ms\n", port.Description().c_str(),
+                    static_cast<long long>(wait.count()));
+    }
+    return code;
+}
+
+int RunMonitor(int argc, char** argv, int first) {
+    const std::string name = "monitor";
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    if (!ParseFor(argc, argv, first, name, {}, true, args, exitCode)) return exitCode;
+    if (!args.operands.empty())
+        return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
+    std::string error;
+    const auto common = ReadCommon(args, error);
+    if (!common) return UsageError(name, error);
+    RecordsOutput output;
+    if (!output.Begin(common->recordPath, error)) return Fail(EXIT_FILE, error);
+    PrinterPort port;
+    const int opened = port.Open(common->port, error);
+    if (opened != EXIT_OK) return Fail(opened, error);
+
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+    std::fprintf(stderr, "%s: watching %s; Ctrl+C ends\n", PROGRAM, port.Description().c_str());
+    // A parser of its own with no port: clearing its status flag before each byte
+    // shows which bytes were status bytes, and it writes nothing.
+    CVRNX_LIB decoder;
+    while (!interrupted) {
+        const std::vector<uint8_t> bytes = port.Receive(MONITOR_POLL);
+        if (!bytes.empty()) std::printf("%s\n", Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
+        for (const uint8_t b : bytes) {
+            const bool inResponse = decoder.IsCollectingResponse();
+            decoder.RequestStatus();
+            decoder.ParseStatusByte(b);
+            if (decoder.IsStatusReceived())
+                std::printf("  status %s: %s\n", ByteHex(b).c_str(), ConditionText(decoder).c_str());
+            else if (inResponse && !decoder.IsCollectingResponse())
+                std::printf("  response %s: \"%s\"\n", ByteHex(decoder.GetResponseId()).c_str(),
+                            decoder.GetResponseText().c_str());
+        }
+        std::fflush(stdout);
+        if (port.DeviceGone())
+            return Fail(EXIT_PORT, port.Description() + " went away (unplugged or hung up)");
+    }
+    if (!output.Finish({}, error)) return Fail(EXIT_FILE, error);
+    return EXIT_OK;
+}
+
+} // namespace cli

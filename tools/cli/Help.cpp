@@ -1,0 +1,154 @@
+// The --help texts, with examples. The exit codes listed here are the ones scripts
+// rely on (ExitCodes.h).
+#include "tools/cli/Commands.h"
+
+#include <cstring>
+
+namespace cli {
+
+namespace {
+
+#define PORT_OPTIONS                                                                               \
+    "Port options:\n"                                                                              \
+    "  --port PORT          COM<n> from `talvane-cli ports`, or a device path (/dev/ttyUSB0)\n"     \
+    "  --baud RATE          bits per second (default 9600)\n"                                      \
+    "  --handshake MODE     none (default), rtscts or xonxoff\n"                                   \
+    "  --model 58|80        paper width of the printer in mm (default 58: 384 dots; 80: 576)\n"    \
+    "  --record FILE        also write what was sent as a records file the console can import\n"
+
+#define EXIT_CODES                                                                                 \
+    "Exit codes: 0 done, 1 failed, 2 bad command line, 3 input refused (nothing sent),\n"          \
+    "  4 file cannot be read or written, 5 port unknown, busy, failing or taking no data.\n"
+
+struct Help {
+    const char* subcommand;
+    const char* text;
+};
+
+const Help HELPS[] = {
+    {"",
+     "usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]\n"
+     "Drives a thermal receipt printer from scripts, with the console's own commands.\n\n"
+     "Subcommands:\n"
+     "  ports                     the serial ports, as the console lists them\n"
+     "  send FILE | --hex TEXT | --records FILE\n"
+     "                            raw bytes, hex text, or a console records file (as Resend)\n"
+     "  sample NAME... | all      quick tests by button name (\"Font Sample\", \"Bar-code\", ...)\n"
+     "  picture FILE              a picture, as the console's picture group prints it\n"
+     "  barcode TYPE DATA         a one-dimensional barcode\n"
+     "  qr DATA, pdf417 DATA, datamatrix DATA\n"
+     "                            a two-dimensional code: store, then print\n"
+     "  status                    asks the printer's status; the exit code tells the condition\n"
+     "  decode [FILE|-]           a capture or records file as the records' mnemonic lines\n"
+     "  monitor                   prints what the printer sends, until Ctrl+C\n\n"
+     "`talvane-cli SUBCOMMAND --help` shows the options and examples of each.\n\n"
+     "Example:\n"
+     "  talvane-cli status --port /dev/ttyUSB0 && talvane-cli sample all --port /dev/ttyUSB0\n\n" EXIT_CODES
+     "  status adds 10 paper end, 11 platen up, 12 cutter error, 13 overheat, 14 over-voltage,\n"
+     "  15 no answer.\n"},
+    {"ports",
+     "usage: talvane-cli ports [--json] [--port PATH]...\n"
+     "Lists the serial ports as the console's port list shows them (\"COM<n> (<path>)\").\n"
+     "Each --port PATH adds a device the scan does not find, as for the console.\n\n"
+     "Examples:\n"
+     "  talvane-cli ports\n"
+     "  talvane-cli ports --json | jq -r '.[].path'\n"},
+    {"send",
+     "usage: talvane-cli send (FILE | --hex TEXT | --records FILE) --port PORT [options]\n"
+     "Sends a file byte for byte, hex text (\"1B 40\"; a pair that is not hexadecimal refuses\n"
+     "the whole text), or the rows of a records file saved by the console, as its Resend\n"
+     "button sends them. \"-\" as FILE reads standard input.\n\n" PORT_OPTIONS "\n"
+     "Examples:\n"
+     "  talvane-cli send receipt.bin --port COM3\n"
+     "  talvane-cli send --hex \"1B 40 1B 61 01\" --port /dev/ttyUSB0\n"
+     "  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200\n\n" EXIT_CODES},
+    {"sample",
+     "usage: talvane-cli sample NAME... | all --port PORT [options]\n"
+     "Runs quick tests by their button names: \"Font Sample\", \"Print\", \"Margins\",\n"
+     "\"Coordinate\", \"Density\", \"Horizon tab\", \"Verti tab\", \"Picture\", \"Alignment\",\n"
+     "\"Bar-code\", \"QRCode\", \"Cutting\", or \"Printer Init\". Case, blanks and dashes do not\n"
+     "matter; all runs the twelve quick tests in the dialog's order.\n\n" PORT_OPTIONS "\n"
+     "Examples:\n"
+     "  talvane-cli sample all --port /dev/ttyUSB0\n"
+     "  talvane-cli sample \"Font Sample\" barcode --port COM3 --record fonts.txt\n\n" EXIT_CODES},
+    {"picture",
+     "usage: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]\n"
+     "Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold\n"
+     "(default 128, at most 255), cut at the printable width of --model. Bit-image bands\n"
+     "by default (--size \"8-dot single-density\", \"8-dot double-density\",\n"
+     "\"24-dot single-density\", \"24-dot double-density\" [default]); --raster sends one\n"
+     "raster block (--size Normal [default], Double-width, Double-height, Quadruple).\n"
+     "A progress bar runs on standard error when it is a terminal.\n\n" PORT_OPTIONS "\n"
+     "Examples:\n"
+     "  talvane-cli picture logo.bmp --port /dev/ttyUSB0 --threshold 100\n"
+     "  talvane-cli picture photo.jpg --port COM3 --model 80 --raster --size Double-width\n\n"
+     EXIT_CODES},
+    {"barcode",
+     "usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]\n"
+     "                          [--text none|above|below|both] [--hex]\n"
+     "Prints a barcode with the barcode page's rules and messages. TYPE is a row of the\n"
+     "page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,\n"
+     "EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes\n"
+     "DATA as hex text where the page offers it. An option is sent even when it equals the\n"
+     "page's start value.\n\n" PORT_OPTIONS "\n"
+     "Examples:\n"
+     "  talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below\n"
+     "  talvane-cli barcode CODE128 \"7B 41 42 43\" --hex --port COM3 --height 80\n\n" EXIT_CODES},
+    {"qr",
+     "usage: talvane-cli qr DATA --port PORT [--module-width N] [--error-level L|M|Q|H] [--hex]\n"
+     "Stores DATA as a QR code and prints it, as the two-dimensional code page does.\n"
+     "--module-width 1..16; --error-level L (7%), M (15%), Q (25%), H (30%).\n\n" PORT_OPTIONS
+     "\nExamples:\n"
+     "  talvane-cli qr \"https://example.com/unit/42\" --port /dev/ttyUSB0 --module-width 6\n"
+     "  talvane-cli qr \"48 49\" --hex --error-level H --port COM3\n\n" EXIT_CODES},
+    {"pdf417",
+     "usage: talvane-cli pdf417 DATA --port PORT [--rows N|auto] [--columns N|auto]\n"
+     "                         [--module-width N] [--row-height N] [--error-level 0..8] [--hex]\n"
+     "Stores DATA as a PDF417 symbol and prints it. --rows 3..90, --columns 1..30,\n"
+     "--module-width 2..8, --row-height 2..8.\n\n" PORT_OPTIONS "\n"
+     "Example:\n"
+     "  talvane-cli pdf417 \"LOT 2291-A\" --columns 4 --error-level 2 --port /dev/ttyUSB0\n\n"
+     EXIT_CODES},
+    {"datamatrix",
+     "usage: talvane-cli datamatrix DATA --port PORT [--module-width N] [--hex]\n"
+     "Stores DATA as a DataMatrix symbol and prints it. --module-width 2..8.\n\n" PORT_OPTIONS
+     "\nExample:\n"
+     "  talvane-cli datamatrix \"SN 000123\" --module-width 4 --port /dev/ttyUSB0\n\n" EXIT_CODES},
+    {"status",
+     "usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]\n"
+     "Sends the status request, waits for the printer's status byte (default 1000 ms) and\n"
+     "prints its meaning. --json prints one line:\n"
+     "  {\"answered\":true,\"conditions\":[\"paper_end\"],\"exit\":10,\"port\":\"...\",\n"
+     "   \"ready\":false,\"status\":\"04\"}\n\n" PORT_OPTIONS "\n"
+     "Exit codes: 0 ready, 10 paper end, 11 platen up, 12 cutter error, 13 overheat,\n"
+     "  14 over-voltage (with several conditions the lowest code), 15 no answer,\n"
+     "  2 bad command line, 4 --record file cannot be written, 5 port error.\n\n"
+     "Example:\n"
+     "  talvane-cli status --port /dev/ttyUSB0 || echo \"printer not ready: $?\"\n"},
+    {"decode",
+     "usage: talvane-cli decode [FILE | -] [--raw]\n"
+     "Reads a records file saved by the console, or a raw byte capture, and prints one line\n"
+     "per command: its hex text, \"//\" and its decoding as the operation records show it.\n"
+     "The output is itself a records file. --raw reads even hex-looking text as bytes.\n"
+     "Standard input when no FILE is given.\n\n"
+     "Examples:\n"
+     "  talvane-cli decode capture.bin\n"
+     "  talvane-cli decode saved-records.txt\n"
+     "  cat capture.bin | talvane-cli decode -\n\n" EXIT_CODES},
+    {"monitor",
+     "usage: talvane-cli monitor --port PORT [options]\n"
+     "Prints what the printer sends, as hex text with the meaning of status bytes and\n"
+     "responses below it, until interrupted (Ctrl+C, SIGTERM: exit 0).\n\n" PORT_OPTIONS "\n"
+     "Example:\n"
+     "  talvane-cli monitor --port /dev/ttyUSB0 --baud 115200\n\n" EXIT_CODES},
+};
+
+} // namespace
+
+const char* HelpText(const std::string& subcommand) {
+    for (const Help& help : HELPS)
+        if (subcommand == help.subcommand) return help.text;
+    return "";
+}
+
+} // namespace cli

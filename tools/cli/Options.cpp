@@ -1,0 +1,85 @@
+#include "tools/cli/Options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace cli {
+
+std::string ParsedArgs::Get(const std::string& name, const std::string& fallback) const {
+    const auto it = values.find(name);
+    return it == values.end() ? fallback : it->second;
+}
+
+std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
+                                    const std::vector<OptionSpec>& optionList, std::string& error) {
+    ParsedArgs parsed;
+    bool optionsEnded = false;
+    for (int i = first; i < argc; ++i) {
+        const std::string arg = argv[i];
+        // Only "--" starts an option: data such as "-12-" for a barcode stays an operand.
+        if (optionsEnded || arg.rfind("--", 0) != 0) {
+            if (!optionsEnded && arg == "-h")
+                parsed.help = true;
+            else
+                parsed.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help") {
+            parsed.help = true;
+            continue;
+        }
+        std::string name = arg.substr(2);
+        std::optional<std::string> inlineValue;
+        const size_t equals = name.find('=');
+        if (equals != std::string::npos) {
+            inlineValue = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        const OptionSpec* option = nullptr;
+        for (const OptionSpec& s : optionList)
+            if (name == s.name) option = &s;
+        if (option == nullptr) {
+            error = "unknown option --" + name;
+            return std::nullopt;
+        }
+        if (parsed.Has(name)) {
+            error = "--" + name + " is given twice";
+            return std::nullopt;
+        }
+        if (!option->takesValue) {
+            if (inlineValue) {
+                error = "--" + name + " takes no value";
+                return std::nullopt;
+            }
+            parsed.values[name] = "";
+            continue;
+        }
+        if (inlineValue) {
+            parsed.values[name] = *inlineValue;
+            continue;
+        }
+        // "--hex --port X": the next option is no value; "--" alone would not be one either.
+        const bool nextIsOption = i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) == 0;
+        if (i + 1 >= argc || nextIsOption) {
+            error = "--" + name + " needs a value";
+            return std::nullopt;
+        }
+        parsed.values[name] = argv[++i];
+    }
+    return parsed;
+}
+
+std::optional<long> ParseInteger(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || text[0] == ' ') return std::nullopt;
+    return value;
+}
+
+} // namespace cli

@@ -1,0 +1,59 @@
+// talvane-cli: the console's abilities for scripts, without a window.
+#include "tools/cli/Commands.h"
+#include "tools/cli/ExitCodes.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using Runner = int (*)(int argc, char** argv, int first);
+
+struct Subcommand {
+    const char* name;
+    Runner run;
+    bool widgets; // drives the console's own controls, which need an application object
+};
+
+const Subcommand SUBCOMMANDS[] = {
+    {"ports", cli::RunPorts, false},     {"send", cli::RunSend, false},
+    {"sample", cli::RunSample, true},    {"picture", cli::RunPicture, true},
+    {"barcode", cli::RunBarcode, true},  {"qr", cli::RunQRCode, true},
+    {"pdf417", cli::RunPDF417, true},    {"datamatrix", cli::RunDataMatrix, true},
+    {"status", cli::RunStatus, false},   {"decode", cli::RunDecode, false},
+    {"monitor", cli::RunMonitor, false},
+};
+
+// Qt's own notes (no runtime directory, fonts of the hidden controls) are not the
+// tool's output; its messages go through cli::Fail.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s: %s\n", cli::PROGRAM, message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+        std::strcmp(argv[1], "help") == 0) {
+        std::fputs(cli::HelpText(""), argc < 2 ? stderr : stdout);
+        return argc < 2 ? cli::EXIT_USAGE : cli::EXIT_OK;
+    }
+    for (const Subcommand& sub : SUBCOMMANDS) {
+        if (std::strcmp(argv[1], sub.name) != 0) continue;
+        qInstallMessageHandler(QuietQt);
+        std::unique_ptr<QCoreApplication> app;
+        // The controls are never shown: no display is needed.
+        if (sub.widgets) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        return sub.run(argc, argv, 2);
+    }
+    return cli::Fail(cli::EXIT_USAGE, std::string("unknown subcommand \"") + argv[1] +
+                                          "\" (talvane-cli --help lists them)");
+}
