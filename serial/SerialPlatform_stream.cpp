@@ -1,6 +1,8 @@
 // The byte-stream back end shared by the USB printer-class and network devices.
 #include "serial/StreamDevice_unix.h"
 
+#include "serial/PollWait_unix.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -34,17 +36,6 @@ bool IsGoneError(int error) {
     default:
         return false;
     }
-}
-
-void DrainEventFd(int fd) {
-    uint64_t value = 0;
-    while (read(fd, &value, sizeof value) > 0) {
-    }
-}
-
-void SignalEventFd(int fd) {
-    const uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = write(fd, &one, sizeof one);
 }
 
 } // namespace
@@ -174,43 +165,25 @@ uint32_t StreamDevice::Wait(uint32_t want, int timeoutMs) {
         std::lock_guard<std::mutex> lock(aheadMutex_);
         if (!ahead_.empty()) return IO_READABLE;
     }
-    pollfd fds[3];
-    nfds_t count = 0;
-    fds[count++] = pollfd{interruptFd_, POLLIN, 0};
-    const nfds_t wakeIndex = (want & IO_EVENT_WAKE) ? count : 0;
-    if (want & IO_EVENT_WAKE) fds[count++] = pollfd{wakeFd_, POLLIN, 0};
     short devEvents = 0;
     if ((want & IO_READABLE) && !noInput_.load()) devEvents |= POLLIN;
     if (want & IO_WRITABLE) devEvents |= POLLOUT;
-    nfds_t devIndex = 0;
-    if (devEvents) {
-        devIndex = count;
-        fds[count++] = pollfd{fd_, devEvents, 0};
+    short r = 0;
+    uint32_t ready = PollWait(interruptFd_, wakeFd_, fd_, (want & IO_EVENT_WAKE) != 0, devEvents,
+                              timeoutMs, &r);
+    if (r & (POLLERR | POLLNVAL)) {
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (!traits_.socket || getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+            error = traits_.closedError;
+        MarkVanished(error != 0 ? error : traits_.closedError);
+        ready |= IO_HANGUP;
+    } else if ((r & POLLHUP) && !(r & POLLIN)) {
+        MarkVanished(traits_.closedError);
+        ready |= IO_HANGUP;
     }
-    const int n = poll(fds, count, timeoutMs);
-    if (n <= 0) return 0;
-    uint32_t ready = 0;
-    if (fds[0].revents) ready |= IO_INTERRUPTED;
-    if (wakeIndex && fds[wakeIndex].revents) {
-        DrainEventFd(wakeFd_);
-        ready |= IO_WOKEN;
-    }
-    if (devIndex) {
-        const short r = fds[devIndex].revents;
-        if (r & (POLLERR | POLLNVAL)) {
-            int error = 0;
-            socklen_t size = sizeof error;
-            if (!traits_.socket || getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
-                error = traits_.closedError;
-            MarkVanished(error != 0 ? error : traits_.closedError);
-            ready |= IO_HANGUP;
-        } else if ((r & POLLHUP) && !(r & POLLIN)) {
-            MarkVanished(traits_.closedError);
-            ready |= IO_HANGUP;
-        }
-        if (r & POLLIN) ready |= IO_READABLE;
-        if (r & POLLOUT) ready |= IO_WRITABLE;
-    }
+    if (r & POLLIN) ready |= IO_READABLE;
+    if (r & POLLOUT) ready |= IO_WRITABLE;
     return ready;
 }
 

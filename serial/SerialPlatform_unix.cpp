@@ -1,5 +1,7 @@
 // The POSIX back end: a device file in raw mode, non-blocking, with poll() for the
 // waits. Rates go through termios2 (Termios2_linux.cpp).
+#include "serial/PollWait_unix.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,17 +21,6 @@ namespace {
 
 bool IsGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV;
-}
-
-void DrainEventFd(int fd) {
-    uint64_t value = 0;
-    while (read(fd, &value, sizeof value) > 0) {
-    }
-}
-
-void SignalEventFd(int fd) {
-    const uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = write(fd, &one, sizeof one);
 }
 
 tcflag_t ByteSizeFlag(uint8_t size) {
@@ -209,36 +200,18 @@ public:
     }
 
     uint32_t Wait(uint32_t want, int timeoutMs) override {
-        pollfd fds[3];
-        nfds_t count = 0;
-        fds[count++] = pollfd{interruptFd_, POLLIN, 0};
-        const nfds_t wakeIndex = (want & IO_EVENT_WAKE) ? count : 0;
-        if (want & IO_EVENT_WAKE) fds[count++] = pollfd{wakeFd_, POLLIN, 0};
-        nfds_t devIndex = 0;
         short devEvents = 0;
         if (want & IO_READABLE) devEvents |= POLLIN;
         if (want & IO_WRITABLE) devEvents |= POLLOUT;
-        if (devEvents) {
-            devIndex = count;
-            fds[count++] = pollfd{fd_, devEvents, 0};
+        short r = 0;
+        uint32_t ready = PollWait(interruptFd_, wakeFd_, fd_, (want & IO_EVENT_WAKE) != 0,
+                                  devEvents, timeoutMs, &r);
+        if (r & (POLLHUP | POLLERR | POLLNVAL)) {
+            MarkVanished();
+            ready |= IO_HANGUP;
         }
-        const int n = poll(fds, count, timeoutMs);
-        if (n <= 0) return 0;
-        uint32_t ready = 0;
-        if (fds[0].revents) ready |= IO_INTERRUPTED;
-        if (wakeIndex && fds[wakeIndex].revents) {
-            DrainEventFd(wakeFd_);
-            ready |= IO_WOKEN;
-        }
-        if (devIndex) {
-            const short r = fds[devIndex].revents;
-            if (r & (POLLHUP | POLLERR | POLLNVAL)) {
-                MarkVanished();
-                ready |= IO_HANGUP;
-            }
-            if (r & POLLIN) ready |= IO_READABLE;
-            if (r & POLLOUT) ready |= IO_WRITABLE;
-        }
+        if (r & POLLIN) ready |= IO_READABLE;
+        if (r & POLLOUT) ready |= IO_WRITABLE;
         return ready;
     }
 
