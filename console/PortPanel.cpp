@@ -6,6 +6,7 @@
 #include "host/FlowControl.h"
 #include "host/PortSetup.h"
 #include "serial/PortKind.h"
+#include "serial/DeviceWatcher.h"
 #include "serial/PortMap.h"
 #include "widgets/Icons.h"
 #include "widgets/LampButton.h"
@@ -14,8 +15,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QBrush>
+#include <QPalette>
 #include <QPushButton>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QVariant>
+#include <cerrno>
 #include <cstring>
 
 using namespace ids;
@@ -35,6 +41,16 @@ const QString NO_BAUD_MESSAGE =
 const QString NO_HANDSHAKE_MESSAGE =
     QStringLiteral("The handshaking cannot be set on this port: a USB or network printer "
                    "has no handshake lines.");
+const QString ABSENT_SUFFIX = QStringLiteral(" – not present");
+const QString ABSENT_TIP = QStringLiteral("This device is not there now; the list shows it "
+                                          "again when it comes back.");
+const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port opens again by "
+                                        "itself when the same printer is back; Close COM "
+                                        "stops waiting.");
+const QString RECONNECTED = QStringLiteral("The printer on %1 is back: reconnected");
+// Devices come with a burst of changes (the node, its by-id link, its permissions):
+// the list is looked at once the burst has settled.
+constexpr int SETTLE_MS = 200;
 // Where a control keeps its own tooltip while the line-settings one is shown.
 constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
@@ -103,13 +119,10 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     g->setColumnMinimumWidth(4, LOGO_PIXELS);
 }
 
+PortPanel::~PortPanel() = default;
+
 void PortPanel::FillLists() {
-    int index = 0;
-    for (const PortEntry& entry : ports_.Entries()) {
-        const QString text = QString::fromStdString(entry.display);
-        // The entry's own number: "USB1" and "NET1" are not COM1.
-        portList_->insertItem(index++, text, static_cast<uint>(entry.number));
-    }
+    SyncList();
     if (portList_->count() == 0)
         Prompts::MessageBox(&dlg_, dlg_.windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
                             Prompts::Information);
@@ -129,6 +142,135 @@ void PortPanel::FillLists() {
     controls::Fill(modelList_, MODELS);
 }
 
+void PortPanel::SyncList() {
+    const std::vector<PortEntry> entries = ports_.Entries();
+    bool sameOrder = static_cast<size_t>(portList_->count()) == entries.size();
+    for (size_t i = 0; sameOrder && i < entries.size(); ++i)
+        sameOrder = portList_->itemData(static_cast<int>(i)).toUInt() == entries[i].number;
+    if (!sameOrder) {
+        // Rebuilt quietly: the selection is put back on its port, so nothing that
+        // follows the list sees a change that is not one.
+        const QVariant selected = portList_->currentData();
+        const QSignalBlocker quiet(portList_);
+        portList_->clear();
+        int index = 0;
+        for (const PortEntry& entry : entries)
+            // The entry's own number: "USB1" and "NET1" are not COM1.
+            portList_->insertItem(index++, QString(), static_cast<uint>(entry.number));
+        if (selected.isValid()) portList_->setCurrentIndex(portList_->findData(selected));
+    }
+    const QBrush absentBrush = portList_->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const PortEntry& entry = entries[i];
+        QString text = QString::fromStdString(entry.display);
+        if (!entry.present) text += ABSENT_SUFFIX;
+        if (portList_->itemText(row) != text) portList_->setItemText(row, text);
+        portList_->setItemData(row, entry.present ? QVariant() : QVariant(absentBrush),
+                               Qt::ForegroundRole);
+        portList_->setItemData(row, entry.present ? QVariant() : QVariant(ABSENT_TIP),
+                               Qt::ToolTipRole);
+    }
+}
+
+QString PortPanel::SelectedDevicePath() const {
+    if (portList_->currentIndex() < 0) return QString();
+    const auto name = ports_.DeviceNameFor(portList_->currentData().toUInt());
+    return name ? QString::fromStdString(*name) : QString();
+}
+
+bool PortPanel::SelectDevicePath(const QString& pathOrLink) {
+    const uint32_t number = ports_.NumberForDevice(pathOrLink.toStdString());
+    const int row = number == 0 ? -1 : portList_->findData(static_cast<uint>(number));
+    if (row < 0) return false;
+    portList_->setCurrentIndex(row);
+    return true;
+}
+
+void PortPanel::DevicesChanged() {
+    if (watcher_->TakeChanges()) settle_->start();
+}
+
+void PortPanel::DevicesSettled() {
+    ports_.Refresh();
+    // Folders made meanwhile (the by-id folder with the first USB adapter) are
+    // watched from now on.
+    watcher_->Watch(ports_.WatchDirectories());
+    SyncList();
+    if (lost_) TryReconnect();
+}
+
+void PortPanel::ShowOpen(bool open) {
+    comButton_->SetCaption(open ? CLOSE_COM_TEXT : OPEN_COM_TEXT);
+    comButton_->SetLamp(open);
+    comButton_->setToolTip(comTip_);
+    UpdateLineControls();
+}
+
+void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
+    // A late notice of a port closed or opened anew since says nothing of this one.
+    if (lost_ || !dlg_.IsOpen() || port != dlg_.GetPort() || !dlg_.DeviceVanished()) return;
+    keptDcb_ = dlg_.DCB_;
+    dlg_.Close(CN_DEFAULT_CLOSE_WAIT_MS);
+    // What the threads dropped, and anything still queued that they had not reached.
+    uint64_t dropped = dlg_.DroppedTxBytes() - droppedAtOpen_;
+    dropped += dlg_.GetTxBuffer().Size();
+    dlg_.GetTxBuffer().Clear(true);
+    lost_ = true;
+    lostPort_ = static_cast<uint32_t>(port);
+    reconnectFailure_.clear();
+    busy_->SetShade(CLampButton::SHADE_FLAT_GREY);
+    busy_->SetLamp(false);
+    // The caption stays "Close COM": the port is still the operator's choice, and the
+    // button is how to give it up.
+    comButton_->SetCaption(CLOSE_COM_TEXT);
+    comButton_->SetLamp(false);
+    const QString label = PortLabel(ports_, lostPort_);
+    comButton_->setToolTip(LOST_TIP.arg(label));
+    UpdateLineControls();
+    dlg_.ShowHelpTip(comButton_,
+                     DeviceGoneMessage(label, static_cast<int>(error), dropped));
+    ports_.Refresh();
+    SyncList();
+}
+
+void PortPanel::TryReconnect() {
+    const auto entry = ports_.EntryFor(lostPort_);
+    // A network printer has no device to watch for: the operator reopens it.
+    if (!entry || !entry->present || entry->kind == PortKind::Network) return;
+    dlg_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS);
+    dlg_.SetNotifyCount(NOTIFY_EVERY_BYTE);
+    dlg_.SetPortMap(&ports_);
+    if (!dlg_.Open(lostPort_, keptDcb_.BaudRate, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
+        // A device still coming up (no node yet, not ready) is waited for quietly; one
+        // the operator may not use, or that another program holds, is said.
+        const int error = dlg_.LastSystemError();
+        if (error == ENOENT || error == ENODEV || error == ENXIO || error == EIO) return;
+        const QString reason = OpenFailureReason(ports_, lostPort_);
+        if (reason != reconnectFailure_) {
+            reconnectFailure_ = reason;
+            dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
+        }
+        return;
+    }
+    // The settings it had, and nothing sent: the operator asked for no command.
+    dlg_.CO_ = OPEN_TIMEOUTS;
+    dlg_.SetTimeouts();
+    dlg_.DCB_ = keptDcb_;
+    dlg_.SetState();
+    droppedAtOpen_ = dlg_.DroppedTxBytes();
+    lost_ = false;
+    reconnectFailure_.clear();
+    ShowOpen(true);
+    dlg_.ShowHelpTip(comButton_, RECONNECTED.arg(PortLabel(ports_, lostPort_)));
+}
+
+void PortPanel::StopWaiting() {
+    lost_ = false;
+    reconnectFailure_.clear();
+    ShowOpen(false);
+}
+
 void PortPanel::Start() {
     logo_->setPixmap(Icons::Logo(qMin(logo_->width(), logo_->height())));
     comButton_->SetShade(CLampButton::SHADE_RAISED_BLUE);
@@ -137,22 +279,39 @@ void PortPanel::Start() {
 
 void PortPanel::Connect(CLampButton* busy) {
     busy_ = busy;
+    comTip_ = comButton_->toolTip();
     connect(comButton_, &QPushButton::clicked, this, &PortPanel::ComOpen);
     connect(baudSet_, &QPushButton::clicked, this, &PortPanel::BaudSet);
     connect(handshakeSet_, &QPushButton::clicked, this, &PortPanel::HandshakeSet);
     connect(modelList_, &QComboBox::activated, this, &PortPanel::ModelSelChange);
     dlg_.OnMessage(CN_MSG_CTS, [this](uintptr_t, intptr_t lParam) { CtsMessage(lParam); });
+    dlg_.OnMessage(CN_MSG_DEVICEGONE,
+                   [this](uintptr_t wParam, intptr_t lParam) { DeviceGone(wParam, lParam); });
+
+    watcher_ = DeviceWatcher::Create();
+    if (watcher_ && watcher_->ReadyDescriptor() >= 0) {
+        watcher_->Watch(ports_.WatchDirectories());
+        settle_ = new QTimer(this);
+        settle_->setSingleShot(true);
+        settle_->setInterval(SETTLE_MS);
+        connect(settle_, &QTimer::timeout, this, &PortPanel::DevicesSettled);
+        watchNotifier_ = new QSocketNotifier(static_cast<qintptr>(watcher_->ReadyDescriptor()),
+                                             QSocketNotifier::Read, this);
+        connect(watchNotifier_, &QSocketNotifier::activated, this, &PortPanel::DevicesChanged);
+    }
 }
 
 void PortPanel::ComOpen() {
+    if (lost_) {
+        StopWaiting();
+        return;
+    }
     if (dlg_.IsOpen()) {
         dlg_.Close(CN_DEFAULT_CLOSE_WAIT_MS);
         dlg_.GetTxBuffer().Clear(true);
         busy_->SetShade(CLampButton::SHADE_FLAT_GREY);
         busy_->SetLamp(false);
-        comButton_->SetCaption(OPEN_COM_TEXT);
-        comButton_->SetLamp(false);
-        UpdateLineControls();
+        ShowOpen(false);
         return;
     }
 
@@ -175,9 +334,8 @@ void PortPanel::ComOpen() {
     dlg_.SetTimeouts();
     ApplyFlowRow(dlg_.DCB_, RowOf(handshakeList_->currentIndex()));
     dlg_.SetState();
-    comButton_->SetCaption(CLOSE_COM_TEXT);
-    comButton_->SetLamp(true);
-    UpdateLineControls();
+    droppedAtOpen_ = dlg_.DroppedTxBytes();
+    ShowOpen(true);
 }
 
 void PortPanel::UpdateLineControls() {

@@ -2,10 +2,24 @@
 // The port group: the port, baud-rate, handshake and model lists, COM Open and Close,
 // the baud-rate and handshake "Set" buttons, "Printer Init" (a quick test), the logo,
 // and the BUSY lamp that follows CTS.
+//
+// The port list follows the devices: a device watcher says when entries come and go
+// in the device folders, and the list is brought up to date (absent devices stay,
+// marked, with their numbers). When the open port's device vanishes the port is
+// closed at once and shown as lost; when the same device comes back it is opened
+// again with the settings it had, unless the operator closed the port meanwhile.
+
+#include "serial/SerialTypes.h"
 
 #include <QObject>
+#include <QString>
+#include <cstdint>
+#include <memory>
 
 class CLampButton;
+class DeviceWatcher;
+class QSocketNotifier;
+class QTimer;
 class CTalvaneDlg;
 class PortMap;
 class QComboBox;
@@ -17,6 +31,7 @@ class QWidget;
 class PortPanel : public QObject {
 public:
     PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent);
+    ~PortPanel() override;
 
     QWidget* Widget() const { return box_; }
     CLampButton* ComButton() const { return comButton_; }
@@ -30,7 +45,28 @@ public:
     // Wires the buttons and lists; `busy` is the status group's BUSY lamp.
     void Connect(CLampButton* busy);
 
+    // The device of the selected port, as it is best found again: its by-id link when
+    // it has one, else its path; empty when no port is selected.
+    QString SelectedDevicePath() const;
+    // Selects the port of a device named by its path or by-id link; false when the
+    // list has none.
+    bool SelectDevicePath(const QString& pathOrLink);
+    // True while the open port's device is gone and the console waits for it.
+    bool IsPortLost() const { return lost_; }
+
 private:
+    // Brings the list up to the port map: new entries added, absent ones marked; the
+    // selection stays on its port.
+    void SyncList();
+    // The watcher saw a change: wait for the burst to settle, then look.
+    void DevicesChanged();
+    void DevicesSettled();
+    void DeviceGone(uintptr_t port, intptr_t error);
+    // Opens the lost port again when its device is back; says why when it cannot.
+    void TryReconnect();
+    // The operator gave up on the lost port: the button shows it closed.
+    void StopWaiting();
+    void ShowOpen(bool open);
     void ComOpen();
     void BaudSet();
     void HandshakeSet();
@@ -55,4 +91,17 @@ private:
     QPushButton* handshakeSet_ = nullptr;
     QLabel* logo_ = nullptr;
     CLampButton* busy_ = nullptr;
+
+    std::unique_ptr<DeviceWatcher> watcher_;
+    QSocketNotifier* watchNotifier_ = nullptr;
+    QTimer* settle_ = nullptr;
+    bool lost_ = false;
+    uint32_t lostPort_ = 0;
+    // The line settings in force when the device went, for the reconnect.
+    DCB keptDcb_{};
+    // DroppedTxBytes() when the port was opened: the engine's count runs on.
+    uint64_t droppedAtOpen_ = 0;
+    // The last reason a reconnect failed, said once until it changes.
+    QString reconnectFailure_;
+    QString comTip_; // the COM button's own tooltip, put back when it is not lost
 };

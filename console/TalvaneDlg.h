@@ -82,6 +82,8 @@ public:
     QWidget* DialogControl(int id) const;
 
     CHelpTip& HelpTip() { return helpTip_; }
+    // The port group: the port list, COM Open, and the devices it follows.
+    PortPanel* PortGroup() const { return port_.get(); }
     void SetPrintableWidth(int dots) { printableWidth_ = dots; }
 
     // Enter never closes the dialog; Escape and the close box ask first.

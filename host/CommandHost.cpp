@@ -23,13 +23,18 @@ void CommandScript::Row() {
 }
 
 bool CommandHost::WarnIfPortClosed() {
-    if (Printer().IsOpen()) return false;
+    // A port whose device has vanished is as good as closed, even before the console
+    // has heard of it.
+    if (Printer().IsOpen() && !Printer().DeviceVanished()) return false;
     WarnPortClosed();
     return true;
 }
 
 void CommandHost::RecordSent() {
-    AddOperationRecord(Printer().TakeSentText());
+    std::string sent = Printer().TakeSentText();
+    // Bytes written after the device vanished were dropped, not sent: no row for them.
+    if (Printer().DeviceVanished()) return;
+    AddOperationRecord(sent);
 }
 
 bool CommandHost::IssueSetup(std::initializer_list<Command> commands,

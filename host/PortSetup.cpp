@@ -3,6 +3,7 @@
 #include "serial/PortMap.h"
 
 #include <QFileInfo>
+#include <cstring>
 
 QString OpenFailureReason(const PortMap& ports, uint32_t port) {
     const auto path = ports.PathFor(port);
@@ -17,4 +18,25 @@ QString OpenFailureReason(const PortMap& ports, uint32_t port) {
             .arg(device, info.group());
     }
     return QStringLiteral("%1 is in use by another program, or is not a serial port.").arg(device);
+}
+
+QString SystemErrorName(int error) {
+    if (const char* name = strerrorname_np(error)) return QString::fromLatin1(name);
+    return QStringLiteral("error %1").arg(error);
+}
+
+QString PortLabel(const PortMap& ports, uint32_t port) {
+    const auto entry = ports.EntryFor(port);
+    if (!entry) return QStringLiteral("COM%1").arg(port);
+    const QString display = QString::fromStdString(entry->display);
+    const qsizetype space = display.indexOf(QLatin1Char(' '));
+    return space < 0 ? display : display.left(space);
+}
+
+QString DeviceGoneMessage(const QString& label, int error, uint64_t droppedBytes) {
+    QString text = QStringLiteral("The printer on %1 is gone (%2)").arg(label, SystemErrorName(error));
+    if (droppedBytes != 0)
+        text += QStringLiteral("\n%1 bytes waiting to be sent were dropped, not sent.")
+                    .arg(droppedBytes);
+    return text;
 }

@@ -29,3 +29,12 @@ inline constexpr COMMTIMEOUTS OPEN_TIMEOUTS = {
 
 // Why a port did not open, as far as the file system tells, with what to do about it.
 QString OpenFailureReason(const PortMap& ports, uint32_t port);
+
+// The symbolic name of a system error number ("EIO", "ENXIO"), or "error <n>" when the
+// system has none.
+QString SystemErrorName(int error);
+// How the port list and the messages name a port: "COM901", "USB1", "NET1".
+QString PortLabel(const PortMap& ports, uint32_t port);
+// "The printer on COM901 is gone (EIO)", and when bytes were waiting to be sent, how
+// many were dropped.
+QString DeviceGoneMessage(const QString& label, int error, uint64_t droppedBytes);

@@ -4,6 +4,10 @@
 // printer-class /dev/usb/lp<k> is number k+501, shown as USB<k+1>); devices named on
 // the command line with --port PATH are 901 upwards in the order given. A network
 // printer ("--port tcp://HOST[:PORT]") is shown as NET<i>, counting network entries.
+// Refresh() follows devices while the program runs: a device keeps its number for as
+// long as the program runs (a USB adapter by its by-id name), one that goes away stays
+// listed as absent, and a new one whose usual number is held by an absent device takes
+// the next free number of its family.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +24,12 @@ struct PortEntry {
     std::string path;    // device path, e.g. /dev/ttyUSB0, /dev/usb/lp0, tcp://host:9100
     std::string display; // "COM<n> (<path>)", "USB<k> (<path>)" or "NET<i> (host:port)"
     PortKind kind = PortKind::Serial;
+    // False while the device is not there (pulled out, or a --port path that does not
+    // exist yet); the entry keeps its number for when it comes back.
+    bool present = true;
+    // The device's link in <dev>/serial/by-id, when it has one: what names a USB
+    // adapter across replugs, whatever ttyUSB<k> it comes back as.
+    std::string byId;
 };
 
 class PortMap {
@@ -44,6 +54,22 @@ public:
     // sysRoot are "/dev" and "/sys" except in tests.
     void Scan(const std::string& devRoot = "/dev", const std::string& sysRoot = "/sys");
 
+    // Looks at the devices again (in the folders of the last Scan, if there was one)
+    // and at whether each --port path exists, keeping every device's number. Returns
+    // true when an entry was added or came or went.
+    bool Refresh();
+    // The folders whose entries coming and going change this list: the device folder,
+    // its serial/by-id and usb folders (and serial, where by-id is made), and the
+    // folder of every --port path.
+    std::vector<std::string> WatchDirectories() const;
+    // The number of the entry for a device named by its path or by-id link; 0 when
+    // none has it.
+    uint32_t NumberForDevice(const std::string& pathOrLink) const;
+    // How an entry is best named to find the same device again: its by-id link when it
+    // has one, else its path.
+    std::optional<std::string> DeviceNameFor(uint32_t number) const;
+    std::optional<PortEntry> EntryFor(uint32_t number) const;
+
     // Adds a device given with --port PATH; returns its number, or 0 when the map is
     // full. The same path given twice keeps its first number.
     uint32_t AddCommandLinePort(const std::string& path);
@@ -60,6 +86,18 @@ public:
     static std::string DisplayText(uint32_t number, const std::string& path);
 
 private:
+    struct Found {
+        uint32_t preferred; // the family's number for the device's name
+        uint32_t familyBase;
+        std::string path;
+        std::string byId;
+        PortKind kind;
+    };
+    std::vector<Found> ListDevices() const;
+    // Merges what was found into hardware_, keeping numbers; called with mutex_ held.
+    bool Merge(const std::vector<Found>& found);
+    bool NumberTaken(uint32_t number) const;
+
     // The entry's text by its kind; networkIndex counts network entries from 1.
     static std::string DisplayFor(uint32_t number, const std::string& path, PortKind kind,
                                   uint32_t networkIndex);
@@ -67,4 +105,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<PortEntry> hardware_;
     std::vector<PortEntry> commandLine_;
+    bool scanned_ = false;
+    std::string devRoot_;
+    std::string sysRoot_;
 };

@@ -123,6 +123,9 @@ public:
     int LastSystemError() const;
     // Bytes that were queued for a device that vanished, and dropped.
     uint64_t DroppedTxBytes() const { return droppedTx_.load(); }
+    // True from the moment the threads found the device gone until the next Open: the
+    // port is still open but nothing written reaches anything.
+    bool DeviceVanished() const { return goneReported_.load(); }
 
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.

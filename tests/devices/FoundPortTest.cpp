@@ -1,0 +1,83 @@
+// Devices found while the console runs: a USB adapter plugged in is listed, keeps its
+// COM number across replugs (known by its by-id link, whatever ttyUSB it comes back
+// as), and a lost port is opened again only on its own device.
+
+#include "tests/devices/DeviceDialog.h"
+
+#include "console/PortPanel.h"
+
+#include <chrono>
+
+using namespace ids;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* ADAPTER_A = "usb-Acme_Receipt_Printer_A1-if00-port0";
+constexpr const char* ADAPTER_B = "usb-Acme_Receipt_Printer_B2-if00-port0";
+const std::vector<uint8_t> INIT = {0x1B, 0x40};
+
+TEST(FoundPort, AdapterPluggedInIsListedAndReopenedOnlyWhenItsOwnLinkComesBack) {
+    ScannedDialog f;
+    ASSERT_TRUE(f.root.Ok());
+    // Nothing plugged in at start: the usual message, an empty list.
+    EXPECT_EQ(f.prompts.CountMessages(), 1);
+    EXPECT_EQ(PortList(f)->count(), 0);
+
+    PrinterPeer* first = f.root.Plug("ttyUSB0", ADAPTER_A);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 1; }, WAIT_MS));
+    EXPECT_EQ(PortList(f)->itemText(0),
+              QStringLiteral("COM101 (%1)").arg(Qs(f.root.Path("ttyUSB0"))));
+    f.Choose(IDC_PORT_LIST, 0);
+    ASSERT_TRUE(f.OpenPort());
+
+    f.root.Unplug("ttyUSB0");
+    ASSERT_TRUE(f.RunUntil(
+        [&] { return f.TipText() == QStringLiteral("The printer on COM101 is gone (EIO)"); },
+        WAIT_MS))
+        << f.TipText().toStdString();
+
+    // Another adapter comes as ttyUSB0: a port of its own, and not opened.
+    PrinterPeer* other = f.root.Plug("ttyUSB0", ADAPTER_B);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
+    EXPECT_EQ(PortList(f)->itemText(1),
+              QStringLiteral("COM102 (%1)").arg(Qs(f.root.Path("ttyUSB0"))));
+    EXPECT_TRUE(PortList(f)->itemText(0).endsWith(QStringLiteral("not present")));
+    f.RunUntil([] { return false; }, 400);
+    EXPECT_FALSE(f.dlg->IsOpen());
+
+    // The first adapter back as ttyUSB1: its own number, reopened there.
+    PrinterPeer* back = f.root.Plug("ttyUSB1", ADAPTER_A);
+    ASSERT_TRUE(back);
+    ASSERT_TRUE(f.RunUntil([&] { return f.dlg->IsOpen(); }, WAIT_MS));
+    EXPECT_EQ(f.dlg->GetPort(), 101u);
+    EXPECT_EQ(f.TipText(), QStringLiteral("The printer on COM101 is back: reconnected"));
+    EXPECT_EQ(PortList(f)->itemText(0),
+              QStringLiteral("COM101 (%1)").arg(Qs(f.root.Path("ttyUSB1"))));
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(back->WaitBytes(INIT.size()), INIT);
+    EXPECT_TRUE(other->BytesAfterQuiet(200ms).empty());
+}
+
+TEST(FoundPort, SelectedPortIsNamedByItsByIdLinkAndFoundByIt) {
+    ScannedDialog f;
+    ASSERT_TRUE(f.root.Plug("ttyUSB0", ADAPTER_A));
+    ASSERT_TRUE(f.root.Plug("ttyACM0"));
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
+    f.Choose(IDC_PORT_LIST, 0);
+    PortPanel* port = f.dlg->PortGroup();
+    ASSERT_TRUE(port);
+    EXPECT_EQ(port->SelectedDevicePath(), Qs(f.root.ByIdPath(ADAPTER_A)));
+    f.Choose(IDC_PORT_LIST, 1);
+    EXPECT_EQ(port->SelectedDevicePath(), Qs(f.root.Path("ttyACM0")));
+    EXPECT_TRUE(port->SelectDevicePath(Qs(f.root.ByIdPath(ADAPTER_A))));
+    EXPECT_EQ(PortList(f)->currentIndex(), 0);
+    EXPECT_TRUE(port->SelectDevicePath(Qs(f.root.Path("ttyACM0"))));
+    EXPECT_EQ(PortList(f)->currentIndex(), 1);
+    EXPECT_FALSE(port->SelectDevicePath(QStringLiteral("/dev/serial/by-id/none")));
+    EXPECT_EQ(PortList(f)->currentIndex(), 1);
+}
+
+} // namespace
