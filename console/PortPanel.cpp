@@ -41,7 +41,7 @@ const QString NO_BAUD_MESSAGE =
 const QString NO_HANDSHAKE_MESSAGE =
     QStringLiteral("The handshaking cannot be set on this port: a USB or network printer "
                    "has no handshake lines.");
-const QString ABSENT_SUFFIX = QStringLiteral(" – not present");
+const QString ABSENT_SUFFIX = QStringLiteral(" – absent");
 const QString ABSENT_TIP = QStringLiteral("This device is not there now; the list shows it "
                                           "again when it comes back.");
 const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port opens again by "

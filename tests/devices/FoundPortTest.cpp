@@ -44,7 +44,7 @@ TEST(FoundPort, AdapterPluggedInIsListedAndReopenedOnlyWhenItsOwnLinkComesBack) 
     ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
     EXPECT_EQ(PortList(f)->itemText(1),
               QStringLiteral("COM102 (%1)").arg(Qs(f.root.Path("ttyUSB0"))));
-    EXPECT_TRUE(PortList(f)->itemText(0).endsWith(QStringLiteral("not present")));
+    EXPECT_TRUE(PortList(f)->itemText(0).endsWith(QStringLiteral("absent")));
     f.RunUntil([] { return false; }, 400);
     EXPECT_FALSE(f.dlg->IsOpen());
 

@@ -29,7 +29,7 @@ TEST(LostPort, PulledPrinterIsSaidAtOnceAndComesBackWithItsSettings) {
     ASSERT_TRUE(f.root.Ok());
     const QString link = Qs(f.root.Path("printer"));
     // Not there yet: listed, marked; it becomes a plain entry when it comes.
-    EXPECT_EQ(PortList(f)->itemText(0), QStringLiteral("COM901 (%1) \u2013 not present").arg(link));
+    EXPECT_EQ(PortList(f)->itemText(0), QStringLiteral("COM901 (%1) \u2013 absent").arg(link));
     PrinterPeer* first = f.root.Plug("printer");
     ASSERT_TRUE(first);
     ASSERT_TRUE(f.RunUntil(
@@ -65,7 +65,7 @@ TEST(LostPort, PulledPrinterIsSaidAtOnceAndComesBackWithItsSettings) {
     EXPECT_EQ(f.As<QWidget>(IDC_SEND_EDIT)->property("plainText").toString(), QStringLiteral("1B 40"));
     EXPECT_EQ(f.As<QComboBox>(IDC_BAUD_LIST)->currentIndex(), BAUD_19200_ITEM);
     EXPECT_EQ(f.As<QComboBox>(IDC_HANDSHAKE_LIST)->currentIndex(), XON_XOFF_ITEM);
-    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->itemText(0).endsWith(QStringLiteral("not present")); },
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->itemText(0).endsWith(QStringLiteral("absent")); },
                            WAIT_MS));
 
     // The same path again, a new printer behind it: reopened as it was, nothing sent.
@@ -91,7 +91,7 @@ TEST(LostPort, OperatorWhoClosedTheLostPortIsNotReconnected) {
     LinkDialog f;
     ASSERT_TRUE(f.root.Plug("printer"));
     f.dlg->GetTxBuffer(); // nothing: the port is not open yet
-    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("not present")); },
+    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("absent")); },
                            WAIT_MS));
     ASSERT_TRUE(f.OpenPort());
     f.root.Unplug("printer");
@@ -102,7 +102,7 @@ TEST(LostPort, OperatorWhoClosedTheLostPortIsNotReconnected) {
 
     PrinterPeer* back = f.root.Plug("printer");
     ASSERT_TRUE(back);
-    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("not present")); },
+    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("absent")); },
                            WAIT_MS));
     f.RunUntil([] { return false; }, 500);
     EXPECT_FALSE(f.dlg->IsOpen());
@@ -119,7 +119,7 @@ TEST(LostPort, BytesQueuedWhenThePrinterWentAreCountedAsDropped) {
     LinkDialog f;
     PrinterPeer* printer = f.root.Plug("printer");
     ASSERT_TRUE(printer);
-    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("not present")); },
+    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("absent")); },
                            WAIT_MS));
     ASSERT_TRUE(f.OpenPort());
     // The printer takes nothing: most of the file waits in the transmit buffer.
