@@ -119,7 +119,10 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     g->setColumnMinimumWidth(4, LOGO_PIXELS);
 }
 
-PortPanel::~PortPanel() = default;
+PortPanel::~PortPanel() {
+    // The notifier goes before the descriptor it watches.
+    delete watchNotifier_;
+}
 
 void PortPanel::FillLists() {
     SyncList();
