@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QBrush>
 #include <QPalette>
 #include <QPushButton>
@@ -48,6 +49,13 @@ const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port ope
                                         "itself when the same printer is back; Close COM "
                                         "stops waiting.");
 const QString RECONNECTED = QStringLiteral("The printer on %1 is back: reconnected");
+const QString TYPED_PATH_TIP =
+    QStringLiteral("Choose a port, or type a device path (/dev/...) or tcp://HOST:PORT "
+                   "and press Enter.");
+const QString TYPED_PATH_ERROR =
+    QStringLiteral("Type a device path starting with / or a network printer as "
+                   "tcp://HOST:PORT.");
+const QString LIST_FULL = QStringLiteral("No more ports can be added to the list.");
 // Devices come with a burst of changes (the node, its by-id link, its permissions):
 // the list is looked at once the burst has settled.
 constexpr int SETTLE_MS = 200;
@@ -81,6 +89,12 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     box_->setAccessibleName(QStringLiteral("Port"));
     controls::Builder b(box_, QStringLiteral("Port"));
     portList_ = b.Combo(IDC_PORT_LIST, QStringLiteral("Interface:"));
+    // A device the list does not show (a link of the operator's own, a printer on the
+    // network) is typed in and taken with Enter; the list's own items are chosen as ever.
+    portList_->setEditable(true);
+    portList_->setInsertPolicy(QComboBox::NoInsert);
+    portList_->setCompleter(nullptr);
+    portList_->lineEdit()->setToolTip(TYPED_PATH_TIP);
     baudList_ = b.Combo(IDC_BAUD_LIST, QStringLiteral("Baudrate:"));
     handshakeList_ = b.Combo(IDC_HANDSHAKE_LIST, QStringLiteral("Handshaking:"));
     modelList_ = b.Combo(IDC_MODEL_LIST, QStringLiteral("Models:"));
@@ -190,6 +204,39 @@ bool PortPanel::SelectDevicePath(const QString& pathOrLink) {
     return true;
 }
 
+void PortPanel::TypedPath() {
+    QLineEdit* edit = portList_->lineEdit();
+    const QString typed = edit->text().trimmed();
+    const int row = portList_->currentIndex();
+    const QString shown = row >= 0 ? portList_->itemText(row) : QString();
+    auto restore = [&] { edit->setText(shown); };
+    if (typed == shown) return;
+    if (typed.isEmpty()) return restore();
+    // An item's own text, or the path of a device listed already: that item.
+    if (const int same = portList_->findText(typed); same >= 0) {
+        portList_->setCurrentIndex(same);
+        return;
+    }
+    if (SelectDevicePath(typed)) return;
+    const std::string path = typed.toStdString();
+    const bool network = KindOfPath(path) == PortKind::Network;
+    if (network ? !ParseNetworkAddress(path) : !typed.startsWith(QLatin1Char('/'))) {
+        restore();
+        dlg_.ShowHelpTip(portList_, TYPED_PATH_ERROR);
+        return;
+    }
+    const uint32_t number = ports_.AddCommandLinePort(path);
+    if (number == 0) {
+        restore();
+        dlg_.ShowHelpTip(portList_, LIST_FULL);
+        return;
+    }
+    // Its folder is watched from now on, so the entry follows the device.
+    if (watcher_) watcher_->Watch(ports_.WatchDirectories());
+    SyncList();
+    portList_->setCurrentIndex(portList_->findData(static_cast<uint>(number)));
+}
+
 void PortPanel::DevicesChanged() {
     if (watcher_->TakeChanges()) settle_->start();
 }
@@ -287,6 +334,7 @@ void PortPanel::Connect(CLampButton* busy) {
     connect(baudSet_, &QPushButton::clicked, this, &PortPanel::BaudSet);
     connect(handshakeSet_, &QPushButton::clicked, this, &PortPanel::HandshakeSet);
     connect(modelList_, &QComboBox::activated, this, &PortPanel::ModelSelChange);
+    connect(portList_->lineEdit(), &QLineEdit::editingFinished, this, &PortPanel::TypedPath);
     dlg_.OnMessage(CN_MSG_CTS, [this](uintptr_t, intptr_t lParam) { CtsMessage(lParam); });
     dlg_.OnMessage(CN_MSG_DEVICEGONE,
                    [this](uintptr_t wParam, intptr_t lParam) { DeviceGone(wParam, lParam); });

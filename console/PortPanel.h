@@ -58,6 +58,8 @@ private:
     // Brings the list up to the port map: new entries added, absent ones marked; the
     // selection stays on its port.
     void SyncList();
+    // A path typed into the list: added (as with --port) and selected.
+    void TypedPath();
     // The watcher saw a change: wait for the burst to settle, then look.
     void DevicesChanged();
     void DevicesSettled();

@@ -6,6 +6,8 @@
 
 #include "console/PortPanel.h"
 
+#include <QLineEdit>
+#include <QTest>
 #include <chrono>
 
 using namespace ids;
@@ -78,6 +80,52 @@ TEST(FoundPort, SelectedPortIsNamedByItsByIdLinkAndFoundByIt) {
     EXPECT_EQ(PortList(f)->currentIndex(), 1);
     EXPECT_FALSE(port->SelectDevicePath(QStringLiteral("/dev/serial/by-id/none")));
     EXPECT_EQ(PortList(f)->currentIndex(), 1);
+}
+
+} // namespace
+
+namespace {
+
+void TypeIntoList(ConsoleDialog& f, const QString& text) {
+    hands::Retype(PortList(f)->lineEdit(), text);
+    QTest::keyClick(PortList(f)->lineEdit(), Qt::Key_Return);
+    f.ProcessEvents();
+}
+
+TEST(FoundPort, TypedPathIsAddedSelectedAndFollowed) {
+    DeviceRoot root;
+    ASSERT_TRUE(root.Ok());
+    ConsoleDialog f; // no port at all
+    ASSERT_EQ(PortList(f)->count(), 0);
+
+    // Not a path: said, nothing added.
+    TypeIntoList(f, QStringLiteral("printer"));
+    EXPECT_EQ(PortList(f)->count(), 0);
+    EXPECT_TRUE(f.TipText().startsWith(QStringLiteral("Type a device path")));
+
+    // A path that does not exist yet: listed, marked, selected; present once it comes.
+    const QString path = Qs(root.Path("printer"));
+    TypeIntoList(f, path);
+    ASSERT_EQ(PortList(f)->count(), 1);
+    EXPECT_EQ(PortList(f)->currentIndex(), 0);
+    EXPECT_EQ(PortList(f)->currentText(), QStringLiteral("COM901 (%1) \u2013 absent").arg(path));
+    PrinterPeer* printer = root.Plug("printer");
+    ASSERT_TRUE(printer);
+    ASSERT_TRUE(f.RunUntil(
+        [&] { return PortList(f)->currentText() == QStringLiteral("COM901 (%1)").arg(path); },
+        WAIT_MS));
+    ASSERT_TRUE(f.OpenPort());
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(printer->WaitBytes(INIT.size()), INIT);
+
+    // The same path typed again selects its entry instead of adding another.
+    TypeIntoList(f, path);
+    EXPECT_EQ(PortList(f)->count(), 1);
+    TypeIntoList(f, QStringLiteral("tcp://127.0.0.1:9100"));
+    ASSERT_EQ(PortList(f)->count(), 2);
+    EXPECT_EQ(PortList(f)->currentText(), QStringLiteral("NET1 (127.0.0.1:9100)"));
+    TypeIntoList(f, path);
+    EXPECT_EQ(PortList(f)->currentIndex(), 0);
 }
 
 } // namespace
