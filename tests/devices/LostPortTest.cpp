@@ -7,12 +7,14 @@
 
 #include "console/PortPanel.h"
 #include "printer/HexText.h"
+#include "printer/VrnxLib.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <chrono>
+#include <thread>
 
 using namespace ids;
 using namespace std::chrono_literals;
@@ -145,6 +147,31 @@ TEST(LostPort, BytesQueuedWhenThePrinterWentAreCountedAsDropped) {
     // What reached the terminal before it went, and what was dropped, make the file.
     EXPECT_LE(static_cast<qlonglong>(printer->Count()) + dropped, SIZE);
     EXPECT_EQ(f.dlg->GetTxBuffer().Size(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LostPort, CommandBeforeTheConsoleHeardOfTheLossIsRefusedWithoutARow) {
+    LinkDialog f;
+    PrinterPeer* printer = f.root.Plug("printer");
+    ASSERT_TRUE(printer);
+    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("absent")); },
+                           WAIT_MS));
+    ASSERT_TRUE(f.OpenPort());
+    const int rows = f.RowCount();
+    f.root.Unplug("printer");
+    // The engine has seen it; its notice still waits in the event queue.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(WAIT_MS);
+    while (!f.dlg->DeviceVanished() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(f.dlg->DeviceVanished());
+    ASSERT_TRUE(f.dlg->IsOpen());
+    EXPECT_FALSE(f.dlg->Issue([](CVRNX_LIB& p) { p.InitPrinter(); }));
+    EXPECT_EQ(f.TipText(), PORT_CLOSED);
+    EXPECT_EQ(f.RowCount(), rows);
+    ASSERT_TRUE(f.RunUntil([&] { return f.TipText().contains(QStringLiteral("is gone")); }, WAIT_MS));
 }
 
 } // namespace
