@@ -160,6 +160,12 @@ void PortPanel::FillLists() {
 }
 
 void PortPanel::SyncList() {
+    // A path being typed when a device comes or goes is the operator's: it stays.
+    QLineEdit* edit = portList_->lineEdit();
+    const int current = portList_->currentIndex();
+    const bool typing = edit && edit->hasFocus() &&
+                        edit->text() != (current >= 0 ? portList_->itemText(current) : QString());
+    const QString typed = typing ? edit->text() : QString();
     const std::vector<PortEntry> entries = ports_.Entries();
     bool sameOrder = static_cast<size_t>(portList_->count()) == entries.size();
     for (size_t i = 0; sameOrder && i < entries.size(); ++i)
@@ -188,6 +194,7 @@ void PortPanel::SyncList() {
         portList_->setItemData(row, entry.present ? QVariant() : QVariant(ABSENT_TIP),
                                Qt::ToolTipRole);
     }
+    if (typing && edit->text() != typed) edit->setText(typed);
 }
 
 QString PortPanel::SelectedDevicePath() const {

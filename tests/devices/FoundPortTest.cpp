@@ -129,3 +129,22 @@ TEST(FoundPort, TypedPathIsAddedSelectedAndFollowed) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FoundPort, PathBeingTypedStaysWhenADeviceComes) {
+    ScannedDialog f;
+    ASSERT_TRUE(f.root.Plug("ttyUSB0", ADAPTER_A));
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 1; }, WAIT_MS));
+    QLineEdit* edit = PortList(f)->lineEdit();
+    hands::Retype(edit, QStringLiteral("/dev/my-prin"));
+    ASSERT_TRUE(edit->hasFocus());
+    f.root.Unplug("ttyUSB0"); // the selected entry's text changes to "absent"
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->itemText(0).endsWith(QStringLiteral("absent")); },
+                           WAIT_MS));
+    ASSERT_TRUE(f.root.Plug("ttyACM0")); // and the list is rebuilt with a new entry
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
+    EXPECT_EQ(edit->text(), QStringLiteral("/dev/my-prin"));
+}
+
+} // namespace
