@@ -14,6 +14,10 @@
 namespace {
 
 constexpr uint32_t POLL_INTERVAL_MS = 50;
+// After this many polls in a row with nothing to do (about a second) a read or write
+// thread sleeps until there is work, so an idle open port costs no wake-ups; the
+// first sign of work brings back the polling pace.
+constexpr uint32_t IDLE_POLLS = 20;
 constexpr uint32_t OVERLAPPED_PAUSE_MS = 10;
 constexpr uint32_t DRAIN_WAIT_MS = 50;
 constexpr uint32_t CHUNK_SIZE = 1024;
@@ -323,6 +327,7 @@ void CSerialLine::ReceiveStep(uint32_t dwQueued) {
 }
 
 uint32_t CSerialLine::ReadLoop() {
+    uint32_t idlePolls = 0;
     while (bRunning_.load()) {
         // Sleeping on the event lets StopThreads end the pause at once.
         WaitEvent(hReadEvent_.get(), POLL_INTERVAL_MS);
@@ -330,16 +335,37 @@ uint32_t CSerialLine::ReadLoop() {
         if (DeviceGone()) continue;
         const uint32_t n = QueuedBytes(true);
         if (n != 0 && n != CN_QUERY_FAILED) ReceiveStep(n);
+        idlePolls = n == 0 ? idlePolls + 1 : 0;
+        if (idlePolls >= IDLE_POLLS && bRunning_.load() && IsOpen()) {
+            // Ends when bytes arrive, on a hang-up (seen as the device gone on the next
+            // round) and at once when StopThreads interrupts the device. The round
+            // after it still begins with a poll interval, so bytes arriving together
+            // are still taken together.
+            hComm_->Wait(SerialDevice::IO_READABLE, SerialDevice::WAIT_FOREVER);
+            idlePolls = 0;
+        }
     }
     return 0;
 }
 
 uint32_t CSerialLine::WriteLoop() {
     CN_ASSERT(dwOption_ & EN_TX_BUFFER, 2135);
+    // Sleeping while idle is left to a write thread that another thread watches the
+    // device for: that one notices a vanished device, and every Write and StopThreads
+    // signal the write event.
+    const bool mayIdle = (dwOption_ & (EN_READ_THREAD | EN_WATCH_THREAD)) != 0;
+    uint32_t idlePolls = 0;
     while (bRunning_.load()) {
         const bool signalled = WaitEvent(hWriteEvent_.get(), POLL_INTERVAL_MS);
         if (signalled && bRunning_.load()) hWriteEvent_->Reset();
         if (DeviceGone()) continue;
+        idlePolls = signalled || TxBuffer_.SizeUnlocked() != 0 ? 0 : idlePolls + 1;
+        if (mayIdle && idlePolls >= IDLE_POLLS && hWriteEvent_) {
+            // A Write made since the buffer was looked at has set the event already.
+            hWriteEvent_->Wait();
+            idlePolls = 0;
+            continue; // the next round resets the event and drains
+        }
         while ((dwOption_ & EN_TX_BUFFER) && TxBuffer_.SizeUnlocked() != 0 && bRunning_.load()) {
             if (CtsHoldsOutput())
                 WaitEvent(hStopEvent_.get(), POLL_INTERVAL_MS);
