@@ -106,10 +106,12 @@ void StatusPanel::Connect() {
 void StatusPanel::ReadStatus() {
     // The lamps go dark first, even with the port closed; the answer lights them again.
     for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLamp(false);
+    // The wait counts from the request; the request clears the parser's status-received
+    // flag and the next status byte sets it.
+    answerTimer_->start();
     const bool sent = dlg_.IssueSetup({[](CVRNX_LIB& p) { p.RequestStatus(); },
                                        [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }});
-    // The request cleared the parser's status-received flag; the next status byte sets it.
-    if (sent) answerTimer_->start();
+    if (!sent) answerTimer_->stop();
 }
 
 void StatusPanel::AnswerMissing() {
