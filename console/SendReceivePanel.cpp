@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,8 @@ constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
 constexpr char CH_CR = '\r';
 constexpr char CH_LF = '\n';
 constexpr int RECEIVE_MIN_HEIGHT = 48;
+// Replies in words kept for the tooltip of the reply line.
+constexpr qsizetype REPLY_HISTORY = 8;
 
 // Bytes as the receive edit shows them in text form: one character per byte; CR, LF
 // and a CR LF pair (also one split between two arrivals) are one line break each.
@@ -132,9 +135,18 @@ void SendReceivePanel::BuildReceiveGroup(QWidget* parent) {
     buttons->addWidget(receiveHex_);
     buttons->addWidget(receiveClear_);
     buttons->addStretch();
-    auto* h = new QHBoxLayout(box);
+    // What the newest reply means, under the bytes; long words must not widen the window.
+    replyWords_ = new QLabel(box);
+    replyWords_->setObjectName(QStringLiteral("replyWords"));
+    replyWords_->setAccessibleName(QStringLiteral("Reply in words"));
+    replyWords_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    replyWords_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* h = new QHBoxLayout;
     h->addWidget(receiveEdit_, 1);
     h->addLayout(buttons);
+    auto* v = new QVBoxLayout(box);
+    v->addLayout(h, 1);
+    v->addWidget(replyWords_);
 }
 
 void SendReceivePanel::Start() {
@@ -159,6 +171,9 @@ void SendReceivePanel::ClearReceived() {
     received_.clear();
     receivePending_.clear();
     receiveEdit_->clear();
+    replyHistory_.clear();
+    replyWords_->clear();
+    replyWords_->setToolTip({});
 }
 
 void SendReceivePanel::SendHex() {
@@ -265,6 +280,26 @@ void SendReceivePanel::Receive() {
     }
     receivePending_.append(bytes);
     for (const char b : bytes) dlg_.ParseStatusByte(static_cast<uint8_t>(b));
+    ExplainReceived(bytes);
+}
+
+void SendReceivePanel::ExplainReceived(const QByteArray& bytes) {
+    ReplyDecoder& decoder = dlg_.Replies();
+    DecodedReply reply;
+    bool answered = false;
+    bool any = false;
+    for (const char b : bytes) {
+        if (!decoder.Feed(static_cast<uint8_t>(b), reply)) continue;
+        // A flood of bytes makes as many replies; only the last few can be shown.
+        replyHistory_.append(QString::fromStdString(reply.Line()));
+        if (replyHistory_.size() > REPLY_HISTORY) replyHistory_.removeFirst();
+        answered = answered || reply.IsAnswer();
+        any = true;
+    }
+    if (!any) return;
+    replyWords_->setText(replyHistory_.back());
+    replyWords_->setToolTip(replyHistory_.join(QLatin1Char('\n')));
+    if (answered && answerListener_) answerListener_();
 }
 
 void SendReceivePanel::AppendReceived(const QByteArray& bytes) {

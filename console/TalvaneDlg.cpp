@@ -110,6 +110,7 @@ void CTalvaneDlg::OnInitDialog() {
     setting_->Connect();
     sendReceive_->Connect();
     status_->Connect();
+    sendReceive_->OnAnswer([this] { status_->Answered(); });
     OnMessage(PRN_MSG_RESPONSE, [this](uintptr_t, intptr_t) { OnResponse(); });
     ConnectSampleHandlers();
 }

@@ -10,6 +10,7 @@
 // operator's input first. An operation that makes one write returns the write's result;
 // one that makes several writes returns nothing.
 
+#include "printer/ReplyDecoder.h"
 #include "serial/SerialLine.h"
 #include "serial/WindowMessages.h"
 
@@ -159,6 +160,9 @@ public:
     // The response's text: from its third byte up to its NUL or the end of what was
     // stored, so at most 254 characters.
     std::string GetResponseText() const;
+    // The received bytes in words. Every write tells it which requests wait for their
+    // answers; the receiver feeds it the same bytes as ParseStatusByte.
+    ReplyDecoder& Replies() { return replies_; }
 
     // --- Setup ----------------------------------------------------------------------
     // Sends the eight lowest decimal digits of the rate; nothing at all for 0.
@@ -193,4 +197,5 @@ private:
     uint8_t btResponse_[PRN_RESPONSE_SIZE] = {};
     uint8_t btStatusReceived_ = 0;
     uint8_t btLastStatus_ = 0;
+    ReplyDecoder replies_;
 };
