@@ -51,7 +51,8 @@ constexpr Row ROWS[] = {
     {Group::Dialog, IDC_DENSITY_LIST, AtInit::Keep, UNUSED, "density: stored setting"},
     {Group::Dialog, IDC_SPEED_LIST, AtInit::Keep, UNUSED, "speed: stored setting"},
     {Group::Dialog, IDC_BAUD_LIST, AtInit::Keep, UNUSED, "baud rate: stored serial setting"},
-    {Group::Dialog, IDC_HANDSHAKE_LIST, AtInit::Keep, UNUSED, "flow control: stored serial setting"},
+    {Group::Dialog, IDC_HANDSHAKE_LIST, AtInit::Keep, UNUSED,
+     "flow control: stored serial setting"},
     // Not printer settings at all.
     {Group::Dialog, IDC_MODEL_LIST, AtInit::Keep, UNUSED, "model: the paper the printer has"},
     {Group::Dialog, IDC_COORDINATE, AtInit::Keep, UNUSED,

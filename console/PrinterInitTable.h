@@ -18,7 +18,7 @@ enum class AtInit { Reset, Keep };
 
 struct Row {
     Group group;
-    int id;          // 0 for a whole page
+    int id; // 0 for a whole page
     AtInit effect;
     int powerOn;     // edit: the number shown; list: the item; check box: 1 ticked, 0 clear
     const char* why; // the setting, and for a kept one why it stays

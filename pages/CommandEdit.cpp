@@ -125,7 +125,8 @@ bool CCommandEdit::SetBytes(std::string_view bytes, const TextCodePage* page, QS
     // The bytes between two breaks are read together: a page's character may take
     // several bytes.
     auto flushRun = [&](size_t end) {
-        const std::optional<QString> run = BytesToText(bytes.substr(runStart, end - runStart), page, problem);
+        const std::optional<QString> run =
+            BytesToText(bytes.substr(runStart, end - runStart), page, problem);
         if (!run) return false;
         text.append(*run);
         return true;

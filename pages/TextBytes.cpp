@@ -45,8 +45,7 @@ void AppendFixedMapping(std::string& out, const QString& text) {
 QString NoSuchCharacterMessage(const TextCodePage& page, char32_t character) {
     const char32_t shown[] = {character};
     return QStringLiteral("Code page %1 has no character \"%2\" (%3)")
-        .arg(QString::fromLatin1(page.name), QString::fromUcs4(shown, 1),
-             CodePointText(character));
+        .arg(QString::fromLatin1(page.name), QString::fromUcs4(shown, 1), CodePointText(character));
 }
 
 std::optional<std::string> TextToBytes(const QString& text, const TextCodePage* page,
@@ -71,7 +70,8 @@ std::optional<QString> BytesToText(std::string_view bytes, const TextCodePage* p
     if (page == nullptr) {
         QString text;
         text.reserve(static_cast<qsizetype>(bytes.size()));
-        for (const char b : bytes) text.append(QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
+        for (const char b : bytes)
+            text.append(QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
         return text;
     }
     size_t bad = 0;

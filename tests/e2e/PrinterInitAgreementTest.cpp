@@ -34,54 +34,85 @@ std::optional<int> PrinterValue(const vprinter::Interpreter& p, Group group, int
     switch (group) {
     case Group::Dialog:
         switch (id) {
-        case IDC_LINE_SPACING: return t.lineSpacing;
-        case IDC_LEFT_MARGIN: return t.leftMarginUnits;
-        case IDC_RIGHT_MARGIN: return t.rightMarginUnits;
-        case IDC_FONT_LIST: return t.font;
-        case IDC_ALIGNMENT_LIST: return static_cast<int>(t.alignment);
-        case IDC_DOUBLE_HIGH: return bit(vprinter::PRN_MODE_DOUBLE_HEIGHT);
-        case IDC_DOUBLE_WIDTH: return bit(vprinter::PRN_MODE_DOUBLE_WIDTH);
-        case IDC_BOLD: return bit(vprinter::PRN_MODE_BOLD);
-        case IDC_ITALIC: return bit(vprinter::PRN_MODE_ITALIC);
-        case IDC_FRAME: return bit(vprinter::PRN_MODE_FRAME);
-        case IDC_UNDERSCORE: return bit(vprinter::PRN_MODE_UNDERSCORE);
-        case IDC_HIGHLIGHT: return bit(vprinter::PRN_MODE_HIGHLIGHT);
+        case IDC_LINE_SPACING:
+            return t.lineSpacing;
+        case IDC_LEFT_MARGIN:
+            return t.leftMarginUnits;
+        case IDC_RIGHT_MARGIN:
+            return t.rightMarginUnits;
+        case IDC_FONT_LIST:
+            return t.font;
+        case IDC_ALIGNMENT_LIST:
+            return static_cast<int>(t.alignment);
+        case IDC_DOUBLE_HIGH:
+            return bit(vprinter::PRN_MODE_DOUBLE_HEIGHT);
+        case IDC_DOUBLE_WIDTH:
+            return bit(vprinter::PRN_MODE_DOUBLE_WIDTH);
+        case IDC_BOLD:
+            return bit(vprinter::PRN_MODE_BOLD);
+        case IDC_ITALIC:
+            return bit(vprinter::PRN_MODE_ITALIC);
+        case IDC_FRAME:
+            return bit(vprinter::PRN_MODE_FRAME);
+        case IDC_UNDERSCORE:
+            return bit(vprinter::PRN_MODE_UNDERSCORE);
+        case IDC_HIGHLIGHT:
+            return bit(vprinter::PRN_MODE_HIGHLIGHT);
         // The first item, the fixed mapping, is the power-on state: two-byte mode on
         // and the first table.
         case IDC_CODE_PAGE:
             return t.doubleByte && t.codePage == vprinter::CodePage::CP437 ? 0 : -1;
-        case IDC_DENSITY_LIST: return p.Stored().density - 1;
-        case IDC_SPEED_LIST: return p.Stored().speed;
-        default: return std::nullopt;
+        case IDC_DENSITY_LIST:
+            return p.Stored().density - 1;
+        case IDC_SPEED_LIST:
+            return p.Stored().speed;
+        default:
+            return std::nullopt;
         }
     case Group::BarcodePage:
         switch (id) {
-        case CBarcode::IDC_UNIT_WIDTH: return p.Barcode().moduleWidth;
-        case CBarcode::IDC_BAR_HEIGHT: return p.Barcode().height;
-        case CBarcode::IDC_DISPLAY: return p.Barcode().hriPosition;
-        default: return std::nullopt;
+        case CBarcode::IDC_UNIT_WIDTH:
+            return p.Barcode().moduleWidth;
+        case CBarcode::IDC_BAR_HEIGHT:
+            return p.Barcode().height;
+        case CBarcode::IDC_DISPLAY:
+            return p.Barcode().hriPosition;
+        default:
+            return std::nullopt;
         }
     case Group::QRCodePage:
         switch (id) {
-        case CQRCode::IDC_MODULE_WIDTH: return p.QR().moduleSize;
-        case CQRCode::IDC_ERROR_LEVEL: return p.QR().errorLevel;
-        default: return std::nullopt;
+        case CQRCode::IDC_MODULE_WIDTH:
+            return p.QR().moduleSize;
+        case CQRCode::IDC_ERROR_LEVEL:
+            return p.QR().errorLevel;
+        default:
+            return std::nullopt;
         }
     case Group::PDF417Page:
         switch (id) {
-        case CPDF417::IDC_ROWS_AUTO: return p.PDF417().rows == 0 ? 1 : 0;
-        case CPDF417::IDC_COLUMNS_AUTO: return p.PDF417().columns == 0 ? 1 : 0;
-        case CPDF417::IDC_MODULE_WIDTH: return p.PDF417().moduleWidth;
-        case CPDF417::IDC_ROW_HEIGHT: return p.PDF417().rowHeight;
+        case CPDF417::IDC_ROWS_AUTO:
+            return p.PDF417().rows == 0 ? 1 : 0;
+        case CPDF417::IDC_COLUMNS_AUTO:
+            return p.PDF417().columns == 0 ? 1 : 0;
+        case CPDF417::IDC_MODULE_WIDTH:
+            return p.PDF417().moduleWidth;
+        case CPDF417::IDC_ROW_HEIGHT:
+            return p.PDF417().rowHeight;
         // The console's "Cut" sends rows 1, the truncated symbol.
-        case CPDF417::IDC_CUT: return p.PDF417().rows == 1 ? 1 : 0;
-        default: return std::nullopt;
+        case CPDF417::IDC_CUT:
+            return p.PDF417().rows == 1 ? 1 : 0;
+        default:
+            return std::nullopt;
         }
     case Group::DataMatrixPage:
         switch (id) {
-        case CDMTX::IDC_VERSION: return p.DataMatrix().size - 1; // item r is size r + 1
-        case CDMTX::IDC_MODULE_WIDTH: return p.DataMatrix().moduleSize;
-        default: return std::nullopt;
+        case CDMTX::IDC_VERSION:
+            return p.DataMatrix().size - 1; // item r is size r + 1
+        case CDMTX::IDC_MODULE_WIDTH:
+            return p.DataMatrix().moduleSize;
+        default:
+            return std::nullopt;
         }
     case Group::LabelPage:
         break;
@@ -92,18 +123,18 @@ std::optional<int> PrinterValue(const vprinter::Interpreter& p, Group group, int
 // Commands that move every setting of the table away from its power-on value, as the
 // console's controls send them.
 const std::vector<uint8_t> MOVE_AWAY = {
-    0x1B, 0x33, 60,   // ESC 3: line spacing
-    0x1B, 0x6C, 5,    // ESC l: left margin
-    0x1B, 0x51, 3,    // ESC Q: right margin
-    0x1B, 0x4D, 2,    // ESC M: font
-    0x1B, 0x61, 2,    // ESC a: alignment
-    0x1B, 0x21, 0xFE, // ESC !: every style box
-    0x1B, 0x74, 19,   // ESC t: CP858
-    0x1B, 0x6D, 7,    // ESC m: density
-    0x1C, 0x73, 0,    // FS s: speed
-    0x1D, 0x77, 5,    // GS w: barcode width
-    0x1D, 0x68, 80,   // GS h: barcode height
-    0x1D, 0x48, 2,    // GS H: text below
+    0x1B, 0x33, 60,                              // ESC 3: line spacing
+    0x1B, 0x6C, 5,                               // ESC l: left margin
+    0x1B, 0x51, 3,                               // ESC Q: right margin
+    0x1B, 0x4D, 2,                               // ESC M: font
+    0x1B, 0x61, 2,                               // ESC a: alignment
+    0x1B, 0x21, 0xFE,                            // ESC !: every style box
+    0x1B, 0x74, 19,                              // ESC t: CP858
+    0x1B, 0x6D, 7,                               // ESC m: density
+    0x1C, 0x73, 0,                               // FS s: speed
+    0x1D, 0x77, 5,                               // GS w: barcode width
+    0x1D, 0x68, 80,                              // GS h: barcode height
+    0x1D, 0x48, 2,                               // GS H: text below
     0x1D, 0x28, 0x6B, 3, 0, 0x31, 0x43, 8,       // QR module size
     0x1D, 0x28, 0x6B, 3, 0, 0x31, 0x45, 0x33,    // QR level H
     0x1D, 0x28, 0x6B, 3, 0, 0x30, 0x41, 5,       // PDF417 columns
@@ -143,8 +174,7 @@ TEST(PrinterInitTable, TheVirtualPrinterReadsTheConsolesCodePageBytesBack) {
     // The code pages the virtual printer has; CP852 and GB18030 (two-byte mode) it
     // does not print from a table.
     const char* const shared[] = {"CP437", "CP850", "CP858", "CP866", "CP1252"};
-    const char* const samples[] = {"Çüé£¥ñ░", "ÇüøØ×©ðÐı", "€üøØ×ðÐ", "Привет ЁёЎў",
-                                   "€ŒœŠšŸ‰ü"};
+    const char* const samples[] = {"Çüé£¥ñ░", "ÇüøØ×©ðÐı", "€üøØ×ðÐ", "Привет ЁёЎў", "€ŒœŠšŸ‰ü"};
     for (size_t i = 0; i < std::size(shared); ++i) {
         SCOPED_TRACE(shared[i]);
         const TextCodePage* page = FindTextCodePage(shared[i]);

@@ -16,25 +16,27 @@ namespace {
 struct PageCase {
     const char* name;
     const char* icuName;
-    std::u16string sample;  // characters of the page's upper half, and plain ASCII
-    char16_t missing;       // a character the page cannot hold (0: it holds them all)
-    size_t missingAt;       // where the refused character stands in `refusedText`
-    std::string selectHex;  // what choosing the page sends
+    std::u16string sample; // characters of the page's upper half, and plain ASCII
+    char16_t missing;      // a character the page cannot hold (0: it holds them all)
+    size_t missingAt;      // where the refused character stands in `refusedText`
+    std::string selectHex; // what choosing the page sends
 };
 
 const PageCase CASES[] = {
     {"CP437", "ibm-437", u"Price: Çüéâäàåç ÄÅÉæÆ ¢£¥₧ƒ ñÑ ░▒▓│┤╬ αßΓπΣστ ±≥≤÷≈°∙·√ⁿ²■", u'€', 6,
      "1B 74 00 "},
-    {"CP850", "ibm-850", u"Ç ü é ø Ø × ® © ã Ã ð Ð Ê Ë È ı Í Î Ï ¦ Ì Ó ß Ô õ µ þ Þ ý Ý ¯ ´ ‗ ¾ ¶ § ¸ ¨ ¹ ³",
-     u'€', 6, "1B 74 02 "},
+    {"CP850", "ibm-850",
+     u"Ç ü é ø Ø × ® © ã Ã ð Ð Ê Ë È ı Í Î Ï ¦ Ì Ó ß Ô õ µ þ Þ ý Ý ¯ ´ ‗ ¾ ¶ § ¸ ¨ ¹ ³", u'€', 6,
+     "1B 74 02 "},
     {"CP852", "ibm-852", u"Ąą Čč Ćć Ęę Łł Ńń Śś Źź Żż Šš Žž Řř Ůů Ěě Ňň Ťť Ďď ÁÉÍÓÚÝ ˘˛˝ˇ", u'€', 6,
      "1B 74 12 "},
-    {"CP858", "ibm-858", u"Total 12,50 € für Café - ø Ø × ð Ð Ê Ë È Í Î Ï Ó ß Ô õ þ Ú Û Ù ý", u'ı', 6,
-     "1B 74 13 "},
+    {"CP858", "ibm-858", u"Total 12,50 € für Café - ø Ø × ð Ð Ê Ë È Í Î Ï Ó ß Ô õ þ Ú Û Ù ý", u'ı',
+     6, "1B 74 13 "},
     {"CP866", "ibm-866", u"Привет, мир! АБВГДЕЖЗИЙКЛМНОП абвгдежзий рстуфхцчшщъыьэюя ЁёЄєЇїЎў №¤■",
      u'ü', 6, "1B 74 11 "},
-    {"CP1252", "windows-1252", u"€ ‚ ƒ „ … † ‡ ˆ ‰ Š ‹ Œ Ž ‘ ’ “ ” • – — ˜ ™ š › œ ž Ÿ ¡ ¿ À ÿ ü é ß Æ",
-     u'Ω', 6, "1B 74 10 "},
+    {"CP1252", "windows-1252",
+     u"€ ‚ ƒ „ … † ‡ ˆ ‰ Š ‹ Œ Ž ‘ ’ “ ” • – — ˜ ™ š › œ ž Ÿ ¡ ¿ À ÿ ü é ß Æ", u'Ω', 6,
+     "1B 74 10 "},
     {"GB18030", "gb18030", u"打印机测试：中文 ü é € — “引号” ￥ 😀", 0, 0, "1C 26 "},
 };
 
@@ -58,10 +60,9 @@ bool IcuBytes(const char* icuName, const std::u16string& text, std::string* byte
     if (!U_SUCCESS(status)) return false;
     ucnv_setFromUCallBack(cnv, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
     bytes->assign(text.size() * 4 + 8, '\0');
-    const int32_t length =
-        ucnv_fromUChars(cnv, bytes->data(), static_cast<int32_t>(bytes->size()),
-                        reinterpret_cast<const UChar*>(text.data()),
-                        static_cast<int32_t>(text.size()), &status);
+    const int32_t length = ucnv_fromUChars(cnv, bytes->data(), static_cast<int32_t>(bytes->size()),
+                                           reinterpret_cast<const UChar*>(text.data()),
+                                           static_cast<int32_t>(text.size()), &status);
     ucnv_close(cnv);
     if (!U_SUCCESS(status)) return false;
     bytes->resize(static_cast<size_t>(length));
