@@ -179,7 +179,7 @@ void SendReceivePanel::ClearReceived() {
 void SendReceivePanel::SendHex() {
     // Every byte survives the round trip, a zero byte too: the edit holds U+0000 (the
     // design's text ends at a zero byte and drops the rest of the data).
-    ConvertDataEdit(sendEdit_, sendHex_->isChecked());
+    ConvertDataEdit(sendEdit_, sendHex_, dlg_.TextPage());
 }
 
 void SendReceivePanel::Send() {
@@ -193,8 +193,10 @@ void SendReceivePanel::Send() {
                 if (!bytes.empty()) p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
             } else {
                 // Each line break goes out as the bytes it stands for; typed ones as CR LF.
-                const std::string bytes = sendEdit_->Bytes();
-                p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+                // The text goes in the chosen code page; a character it cannot hold stops
+                // the send before anything is written.
+                const std::optional<std::string> bytes = DataEditBytes(sendEdit_, dlg_.TextPage());
+                if (bytes) p.Write(bytes->data(), static_cast<uint32_t>(bytes->size()));
             }
         });
     });
@@ -207,8 +209,10 @@ void SendReceivePanel::SendPrint() {
 void SendReceivePanel::SendSave() {
     // The file holds hex text: converted from text mode, as typed in hex mode (with the
     // edit's line breaks as CR LF).
-    const std::string bytes = sendEdit_->Bytes();
-    const std::string content = sendEdit_->HexMode() ? bytes : ToHexText(std::string_view(bytes));
+    const std::optional<std::string> bytes = DataEditBytes(sendEdit_, dlg_.TextPage());
+    if (!bytes) return;
+    const std::string content =
+        sendEdit_->HexMode() ? *bytes : ToHexText(std::string_view(*bytes));
 
     QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER);
     if (path.isEmpty()) return;

@@ -4,6 +4,7 @@
 // followed by its record row.
 
 #include <QObject>
+#include <QString>
 #include <array>
 
 class CTalvaneDlg;
@@ -12,6 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
+struct TextCodePage;
 
 class SettingPanel : public QObject {
 public:
@@ -26,6 +28,14 @@ public:
     // Wires the edits, lists, check boxes and buttons.
     void Connect();
 
+    // The code page chosen for typed text; null for the first item, the fixed mapping.
+    const TextCodePage* CodePage() const;
+    // The chosen item's text ("CP858", or the first item's), for remembering it.
+    QString CodePageName() const;
+    // Chooses the item of that text without sending anything; false (and no change)
+    // for a text the list does not hold.
+    bool SetCodePageName(const QString& name);
+
 private:
     static constexpr int STYLE_COUNT = 7;
 
@@ -35,6 +45,7 @@ private:
     void CoordinateSet();
     void Cut();
     void FeedOrBack(QLineEdit* edit, bool back);
+    void CodePageChosen(int row);
 
     CTalvaneDlg& dlg_;
     QWidget* box_ = nullptr;
@@ -47,6 +58,7 @@ private:
     QAbstractButton* coordinateSet_ = nullptr;
     QComboBox* fontList_ = nullptr;
     QComboBox* speedList_ = nullptr;
+    QComboBox* codePageList_ = nullptr;
     std::array<QAbstractButton*, STYLE_COUNT> styles_ = {};
     QRadioButton* halfCut_ = nullptr;
     QLineEdit* cutFeed_ = nullptr;

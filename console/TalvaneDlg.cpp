@@ -178,6 +178,10 @@ QWidget* CTalvaneDlg::Control(int id) const {
     return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
 }
 
+const TextCodePage* CTalvaneDlg::TextPage() const {
+    return setting_ ? setting_->CodePage() : nullptr;
+}
+
 void CTalvaneDlg::WarnPortClosed() {
     if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), PORT_CLOSED_MESSAGE);
 }

@@ -65,6 +65,7 @@ public:
     // The same, taking the text over: a picture's megabytes of hex text are not copied.
     void AddOperationRecord(std::string&& hexText);
     int PrintableWidth() const override { return printableWidth_; }
+    const TextCodePage* TextPage() const override;
 
     // --- Window messages ------------------------------------------------------------
     // Called on the posting thread; queues the message for this dialog's thread.
@@ -84,6 +85,8 @@ public:
     CHelpTip& HelpTip() { return helpTip_; }
     // The port group: the port list, COM Open, and the devices it follows.
     PortPanel* PortGroup() const { return port_.get(); }
+    // The "Printer Setting" group (code page choice by name, for remembering it).
+    SettingPanel& Setting() { return *setting_; }
     void SetPrintableWidth(int dots) { printableWidth_ = dots; }
 
     // Enter never closes the dialog; Escape and the close box ask first.

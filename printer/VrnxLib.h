@@ -44,6 +44,7 @@ inline constexpr int PRN_CONDITION_COUNT = 5;
 inline constexpr uint32_t VRNX_DEFAULT_OPTIONS = EN_WATCH_THREAD | EN_OVERLAPPED_IO;
 
 class CommandBytes;
+struct TextCodePage;
 
 // One cell of a vertical tab row (FS V). Exactly `length` bytes of `text` are sent,
 // whatever the string's own length.
@@ -103,6 +104,12 @@ public:
     int CutPaper(uint8_t n, uint8_t m);
     void SetHorizontalTabs(const void* stops, uint8_t n);
     void PrintVerticalTabRow(uint8_t n, const void* stops, uint8_t k, const VerticalTabCell* cells);
+    // ESC t n: the single-byte character table n.
+    int SelectCharacterTable(uint8_t n);
+    // FS &: two-byte (Chinese) characters on.
+    int DoubleByteModeOn();
+    // The command that switches the printer to `page` (one of the two above).
+    int SelectTextCodePage(const TextCodePage& page);
 
     // --- Barcodes and two-dimensional codes --------------------------------------
     int SetBarcodeHeight(uint8_t n);
