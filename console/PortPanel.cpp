@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 #include "host/FlowControl.h"
 #include "host/PortSetup.h"
@@ -12,6 +13,7 @@
 #include "widgets/Prompts.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -229,4 +231,53 @@ void PortPanel::ModelSelChange(int index) {
 
 void PortPanel::CtsMessage(intptr_t lParam) {
     if (dlg_.IsOpen() && dlg_.DCB_.fOutxCtsFlow) busy_->SetLamp(lParam != CTS_ON);
+}
+
+QString PortPanel::SelectedPath() const {
+    const int index = portList_->currentIndex();
+    if (index < 0) return {};
+    const auto path = ports_.PathFor(portList_->itemData(index).toUInt());
+    return path ? QString::fromStdString(*path) : QString();
+}
+
+bool PortPanel::SelectPath(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QString device = QFileInfo(path).canonicalFilePath();
+    for (int i = 0; i < portList_->count(); ++i) {
+        const auto listed = ports_.PathFor(portList_->itemData(i).toUInt());
+        if (!listed) continue;
+        const QString own = QString::fromStdString(*listed);
+        if (own == path || (!device.isEmpty() && QFileInfo(own).canonicalFilePath() == device)) {
+            portList_->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void PortPanel::Remember(RememberedSettings& settings, bool portNamed) {
+    // By device (a /dev/serial/by-id name when there is one, so a USB adapter that
+    // comes back as another ttyUSB is found again), never by COM number. A port that is
+    // not there now leaves the first one selected.
+    settings.Custom(
+        QStringLiteral("port/device"),
+        [this, portNamed](const QVariant& v) {
+            if (!portNamed) SelectPath(v.toString());
+        },
+        [this]() -> QVariant {
+            const QString path = SelectedPath();
+            if (path.isEmpty()) return {};
+            return RememberedSettings::StableDeviceName(path);
+        });
+    settings.Combo(QStringLiteral("port/baud"), baudList_);
+    settings.Combo(QStringLiteral("port/handshake"), handshakeList_);
+    settings.Custom(
+        QStringLiteral("port/model"),
+        [this](const QVariant& v) {
+            const int index = modelList_->findText(v.toString());
+            if (index < 0) return;
+            modelList_->setCurrentIndex(index);
+            ModelSelChange(index);
+        },
+        [this] { return QVariant(modelList_->currentText()); });
 }

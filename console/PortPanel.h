@@ -11,6 +11,7 @@ class PortMap;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class RememberedSettings;
 class QString;
 class QWidget;
 
@@ -29,6 +30,15 @@ public:
     void Start();
     // Wires the buttons and lists; `busy` is the status group's BUSY lamp.
     void Connect(CLampButton* busy);
+
+    // The device path of the selected port (empty when none is selected).
+    QString SelectedPath() const;
+    // Selects the port whose device is `path` (the same path, or a link to the same
+    // device); false, and the selection unchanged, when no listed port is.
+    bool SelectPath(const QString& path);
+    // The port, baud rate, handshake and model are remembered; the port only when no
+    // port was named on the command line (`portNamed`).
+    void Remember(RememberedSettings& settings, bool portNamed);
 
 private:
     void ComOpen();

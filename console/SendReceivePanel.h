@@ -12,6 +12,7 @@ class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
+class RememberedSettings;
 class QWidget;
 
 class SendReceivePanel : public QObject {
@@ -25,6 +26,8 @@ public:
     void Start();
     // Wires the buttons and the receive notification.
     void Connect();
+    // The send panel's HEX box is remembered.
+    void Remember(RememberedSettings& settings);
 
 private:
     void BuildSendGroup(QWidget* parent);
