@@ -7,6 +7,7 @@
 #include "console/PortPanel.h"
 #include "console/RememberedSettings.h"
 #include "console/SendReceivePanel.h"
+#include "console/SettingPanel.h"
 #include "console/samples/PicturePrinter.h"
 
 #include <QCheckBox>
@@ -30,6 +31,7 @@ void CTalvaneDlg::RememberSettings(bool portNamed) {
     settings_ = std::make_unique<RememberedSettings>();
     RememberedSettings& s = *settings_;
     port_->Remember(s, portNamed);
+    setting_->Remember(s);
     sendReceive_->Remember(s);
     RememberPictureAndWindow(s);
 }

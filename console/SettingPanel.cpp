@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 
 #include <QButtonGroup>
@@ -247,4 +248,13 @@ void SettingPanel::FeedOrBack(QLineEdit* edit, bool back) {
         else
             p.PrintAndFeed(Byte(distance));
     });
+}
+
+void SettingPanel::Remember(RememberedSettings& settings) {
+    // The setting controls show what was last sent to the printer, and a printer
+    // starts each day at its own defaults: they start as on the first day and are not
+    // remembered. A console-side choice belongs here, one line each, for example
+    //     settings.Combo(QStringLiteral("printer/codePage"), codePageList_);
+    // Restoring selects the item only (no `activated`): nothing is sent.
+    (void)settings;
 }

@@ -11,6 +11,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class RememberedSettings;
 class QWidget;
 
 class SettingPanel : public QObject {
@@ -25,6 +26,8 @@ public:
     void Start();
     // Wires the edits, lists, check boxes and buttons.
     void Connect();
+    // The group's remembered settings, one line each (see the definition).
+    void Remember(RememberedSettings& settings);
 
 private:
     static constexpr int STYLE_COUNT = 7;

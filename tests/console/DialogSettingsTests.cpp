@@ -249,6 +249,9 @@ TEST(RememberedSettings, APortIsRememberedByItsStableName) {
     EXPECT_EQ(f.As<QComboBox>(IDC_PORT_LIST)->currentIndex(), 1);
 }
 
+// Zero bytes, bytes that are no text, half a section header.
+constexpr char NOT_SETTINGS[] = "\x00\xff\xfe[[[=\n\x01\x02=\x03\n[port\nmodel";
+
 TEST(RememberedSettings, ABadSettingsFileGivesTheDefaults) {
     TwoPorts ports;
     const auto list = ports.List({ports.a, ports.b});
@@ -264,7 +267,7 @@ TEST(RememberedSettings, ABadSettingsFileGivesTheDefaults) {
         "[picture]\nthreshold=12a\nblockRows=-5\nmode=sideways\ninvert=maybe\n"
         "[send]\nhex=2\n[window]\nsize=@Size(99999 5)\nposition=@Point(-90000 -90000)\n",
         // Not a settings file at all.
-        QByteArray("\x00\xff\xfe[[[=\n\x01\x02=\x03\n[port\nmodel", 30),
+        QByteArray(NOT_SETTINGS, sizeof NOT_SETTINGS - 1),
         QByteArray(4096, '\xC3'),
     };
     for (const QByteArray& content : bad) {
