@@ -55,6 +55,8 @@ void CTalvaneDlg::RememberPictureAndWindow(RememberedSettings& s) {
             return QVariant(ControlAs<QRadioButton>(IDC_RASTER_MODE)->isChecked() ? RASTER
                                                                                    : BIT_IMAGE);
         });
+    for (int id : {IDC_RASTER_MODE, IDC_BIT_IMAGE_MODE})
+        s.SaveWhen(ControlAs<QRadioButton>(id), &QAbstractButton::clicked);
     s.Combo(QStringLiteral("picture/density"), pictureDensityList_);
     s.Text(QStringLiteral("picture/threshold"), ControlAs<QLineEdit>(IDC_THRESHOLD));
     s.Combo(QStringLiteral("picture/dots"), ControlAs<QComboBox>(IDC_DOT_RULE));

@@ -269,6 +269,7 @@ void PortPanel::Remember(RememberedSettings& settings, bool portNamed) {
             if (path.isEmpty()) return {};
             return RememberedSettings::StableDeviceName(path);
         });
+    settings.SaveWhen(portList_, &QComboBox::activated);
     settings.Combo(QStringLiteral("port/baud"), baudList_);
     settings.Combo(QStringLiteral("port/handshake"), handshakeList_);
     settings.Custom(
@@ -280,4 +281,5 @@ void PortPanel::Remember(RememberedSettings& settings, bool portNamed) {
             ModelSelChange(index);
         },
         [this] { return QVariant(modelList_->currentText()); });
+    settings.SaveWhen(modelList_, &QComboBox::activated);
 }

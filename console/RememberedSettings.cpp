@@ -88,6 +88,7 @@ void RememberedSettings::Combo(const QString& key, QComboBox* list) {
             if (index >= 0) list->setCurrentIndex(index);
         },
         [list] { return list->currentIndex() < 0 ? QVariant() : QVariant(list->currentText()); });
+    SaveWhen(list, &QComboBox::activated);
 }
 
 void RememberedSettings::Check(const QString& key, QAbstractButton* box) {
@@ -99,6 +100,7 @@ void RememberedSettings::Check(const QString& key, QAbstractButton* box) {
                 box->setChecked(text == QLatin1String("true"));
         },
         [box] { return QVariant(box->isChecked() ? QStringLiteral("true") : QStringLiteral("false")); });
+    SaveWhen(box, &QAbstractButton::clicked);
 }
 
 void RememberedSettings::Text(const QString& key, QLineEdit* edit) {
@@ -113,6 +115,7 @@ void RememberedSettings::Text(const QString& key, QLineEdit* edit) {
             edit->setText(text);
         },
         [edit] { return QVariant(edit->text()); });
+    SaveWhen(edit, &QLineEdit::editingFinished);
 }
 
 void RememberedSettings::Number(const QString& key, QSpinBox* box) {
@@ -124,6 +127,7 @@ void RememberedSettings::Number(const QString& key, QSpinBox* box) {
             if (ok && n >= box->minimum() && n <= box->maximum()) box->setValue(n);
         },
         [box] { return QVariant(box->value()); });
+    SaveWhen(box, &QSpinBox::editingFinished);
 }
 
 bool RememberedSettings::Save() {

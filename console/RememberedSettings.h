@@ -15,6 +15,7 @@
 
 #include "widgets/Prompts.h"
 
+#include <QObject>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -55,6 +56,13 @@ public:
     // gives the value to store (an invalid QVariant stores nothing).
     void Custom(const QString& key, std::function<void(const QVariant&)> restore,
                 std::function<QVariant()> save);
+
+    // Saves whenever `sender` emits `signal` (the operator's own change), so that a
+    // session that ends without closing the window keeps its choices. The kinds above
+    // do this themselves; a Custom setting names its signal here.
+    template <typename Sender, typename Signal> void SaveWhen(Sender* sender, Signal signal) {
+        QObject::connect(sender, signal, sender, [this] { Save(); });
+    }
 
     // The stored value of a key, or an invalid QVariant.
     QVariant Stored(const QString& key) const;

@@ -167,6 +167,7 @@ void SendReceivePanel::Remember(RememberedSettings& settings) {
             SendHex();
         },
         [this] { return QVariant(sendHex_->isChecked() ? QStringLiteral("true") : QStringLiteral("false")); });
+    settings.SaveWhen(sendHex_, &QAbstractButton::clicked);
 }
 
 void SendReceivePanel::ClearReceived() {

@@ -148,6 +148,33 @@ TEST(RememberedSettings, SurviveARestartOfTheDialog) {
     EXPECT_TRUE(config.SettingsFile().startsWith(config.Path()));
 }
 
+// A session that ends without the window closing (the machine shut down, the program
+// killed) keeps the choices made in it.
+TEST(RememberedSettings, EachChoiceIsKeptAsItIsMade) {
+    ConfigFolder config;
+    TwoPorts ports;
+    const auto list = ports.List({ports.a, ports.b});
+    {
+        ConsoleDialog f({}, {}, list);
+        f.Choose(IDC_PORT_LIST, 1);
+        f.Choose(IDC_MODEL_LIST, 1);
+        f.Click(IDC_RASTER_MODE);
+        f.Retype(IDC_THRESHOLD, QStringLiteral("77"));
+        QTest::keyClick(f.Control(IDC_THRESHOLD), Qt::Key_Return);
+        f.Click(IDC_PICTURE_ROTATE);
+        f.Click(IDC_SEND_HEX);
+        // Gone without the quit question: nothing is saved at the end.
+    }
+    ConsoleDialog again({}, {}, list);
+    EXPECT_EQ(again.As<QComboBox>(IDC_PORT_LIST)->currentIndex(), 1);
+    EXPECT_EQ(again.As<QComboBox>(IDC_MODEL_LIST)->currentText(), QStringLiteral("80mm"));
+    EXPECT_TRUE(again.As<QRadioButton>(IDC_RASTER_MODE)->isChecked());
+    EXPECT_EQ(again.As<QLineEdit>(IDC_THRESHOLD)->text(), QStringLiteral("77"));
+    EXPECT_TRUE(again.As<QCheckBox>(IDC_PICTURE_ROTATE)->isChecked());
+    EXPECT_TRUE(again.As<QCheckBox>(IDC_SEND_HEX)->isChecked());
+    EXPECT_EQ(again.dlg->Records().Size(), 0);
+}
+
 TEST(RememberedSettings, AFirstStartLooksAsTheDesignSays) {
     ConfigFolder config;
     TwoPorts ports;
