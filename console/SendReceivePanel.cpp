@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/SendFile.h"
 #include "console/TalvaneDlg.h"
 #include "pages/CommandEdit.h"
@@ -167,6 +168,20 @@ void SendReceivePanel::Connect() {
     dlg_.OnMessage(CN_MSG_RECEIVE, [this](uintptr_t, intptr_t) { Receive(); });
 }
 
+void SendReceivePanel::Remember(RememberedSettings& settings) {
+    settings.Custom(
+        QStringLiteral("send/hex"),
+        [this](const QVariant& v) {
+            // At start the edit is empty: switching its mode converts nothing.
+            const bool hex = v.toString() == QLatin1String("true");
+            if (hex == sendHex_->isChecked() || !sendEdit_->toPlainText().isEmpty()) return;
+            sendHex_->setChecked(hex);
+            SendHex();
+        },
+        [this] { return QVariant(sendHex_->isChecked() ? QStringLiteral("true") : QStringLiteral("false")); });
+    settings.SaveWhen(sendHex_, &QAbstractButton::clicked);
+}
+
 void SendReceivePanel::ClearReceived() {
     received_.clear();
     receivePending_.clear();
@@ -214,7 +229,8 @@ void SendReceivePanel::SendSave() {
     const std::string content =
         sendEdit_->HexMode() ? *bytes : ToHexText(std::string_view(*bytes));
 
-    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER);
+    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER,
+                                     QStringLiteral("send-save"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION) path += QStringLiteral(".txt");
 
@@ -229,7 +245,8 @@ void SendReceivePanel::SendSave() {
 }
 
 void SendReceivePanel::SendImport() {
-    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER);
+    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER,
+                                           QStringLiteral("send-import"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
@@ -256,7 +273,8 @@ void SendReceivePanel::SendImport() {
 
 void SendReceivePanel::SendText() {
     dlg_.IssueScript([this](CommandScript& rows) {
-        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER);
+        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER,
+                                               QStringLiteral("send-text"));
         if (path.isEmpty()) return;
         sendPath_->setText(path);
         QFile file(path);

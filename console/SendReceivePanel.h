@@ -15,6 +15,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class RememberedSettings;
 class QWidget;
 
 class SendReceivePanel : public QObject {
@@ -31,6 +32,8 @@ public:
     // Called once for each pass that brought a reply from the printer (a status byte,
     // an awaited answer or a whole response; not ignored bytes).
     void OnAnswer(std::function<void()> listener) { answerListener_ = std::move(listener); }
+    // The send panel's HEX box is remembered.
+    void Remember(RememberedSettings& settings);
 
 private:
     void BuildSendGroup(QWidget* parent);

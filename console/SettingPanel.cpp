@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 #include "printer/CodePages.h"
 
@@ -285,4 +286,12 @@ void SettingPanel::CodePageChosen(int row) {
     if (page == nullptr) return;
     dlg_.Issue(codePageList_, true, QString(),
                [&](CVRNX_LIB& p) { p.SelectTextCodePage(*page); });
+}
+
+void SettingPanel::Remember(RememberedSettings& settings) {
+    // The setting controls show what was last sent to the printer, and a printer
+    // starts each day at its own defaults: they start as on the first day and are not
+    // remembered. The code page too: it is a printer setting (ESC t), and text converted
+    // for a page the printer has not been told about would print wrong.
+    (void)settings;
 }

@@ -12,6 +12,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class RememberedSettings;
 class QWidget;
 struct TextCodePage;
 
@@ -27,6 +28,8 @@ public:
     void Start();
     // Wires the edits, lists, check boxes and buttons.
     void Connect();
+    // The group's remembered settings, one line each (see the definition).
+    void Remember(RememberedSettings& settings);
 
     // The code page chosen for typed text; null for the first item, the fixed mapping.
     const TextCodePage* CodePage() const;

@@ -8,6 +8,7 @@
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
 #include "console/RecordsPanel.h"
+#include "console/RememberedSettings.h"
 #include "console/SendReceivePanel.h"
 #include "console/SettingPanel.h"
 #include "console/StatusPanel.h"
@@ -71,6 +72,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     BuildLayout();
     RegisterWindow(this);
     OnInitDialog();
+    HoldGroupsAtDesignHeight();
 }
 
 CTalvaneDlg::~CTalvaneDlg() {
@@ -198,6 +200,11 @@ void CTalvaneDlg::accept() {
 void CTalvaneDlg::reject() {
     if (Prompts::MessageBox(this, NOTE_CAPTION, QUIT_QUESTION, Prompts::OkCancel) == Prompts::Ok)
         QDialog::reject();
+}
+
+void CTalvaneDlg::done(int result) {
+    if (settings_) settings_->Save();
+    QDialog::done(result);
 }
 
 void CTalvaneDlg::DeliverMessage(const WindowMessage& msg) {
