@@ -93,4 +93,6 @@ constexpr int IDC_PICTURE_SIZE_NOTE = 1206;
 constexpr int IDC_PRINT_PROGRESS = 1207;
 constexpr int IDC_PROGRESS_NOTE = 1208;
 constexpr int IDC_PRINT_CANCEL = 1209;
+// The code page typed text goes out in, beside the printer settings.
+constexpr int IDC_CODE_PAGE = 1210;
 } // namespace ids

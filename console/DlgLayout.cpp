@@ -61,11 +61,16 @@ void CTalvaneDlg::BuildLayout() {
     sendReceive_ = std::make_unique<SendReceivePanel>(*this, this);
     left->addWidget(sendReceive_->SendWidget(), 3);
     left->addWidget(sendReceive_->ReceiveWidget(), 2);
+    heldGroups_.push_back(sendReceive_->SendWidget());
 
     auto* right = new QVBoxLayout;
     right->setSpacing(GROUP_SPACING);
-    right->addWidget(BuildPictureGroup(), 2);
-    right->addWidget(BuildOthersGroup(), 5);
+    QWidget* picture = BuildPictureGroup();
+    QWidget* others = BuildOthersGroup();
+    right->addWidget(picture, 2);
+    right->addWidget(others, 5);
+    heldGroups_.push_back(picture);
+    heldGroups_.push_back(others);
     status_ = std::make_unique<StatusPanel>(*this, this);
     right->addWidget(status_->Widget());
     recordsPanel_ = std::make_unique<RecordsPanel>(*this, *recordsModel_, this);
@@ -193,4 +198,16 @@ QWidget* CTalvaneDlg::BuildOthersGroup() {
     auto* v = new QVBoxLayout(box);
     v->addWidget(pageTabs_);
     return box;
+}
+
+void CTalvaneDlg::HoldGroupsAtDesignHeight() {
+    // Up to the design's size the groups share the height as they always did; beyond it
+    // the pages, the picture and the send edit keep their compact height and the extra
+    // rows go to the operation records and the receive panel, the views that fill up.
+    const QSize was = size();
+    ensurePolished();
+    resize(DESIGN_WIDTH, DESIGN_HEIGHT);
+    layout()->activate();
+    for (QWidget* group : heldGroups_) group->setMaximumHeight(group->height());
+    resize(was);
 }

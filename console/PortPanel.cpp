@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 #include "host/FlowControl.h"
 #include "host/PortSetup.h"
@@ -13,6 +14,7 @@
 #include "widgets/Prompts.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,10 +207,24 @@ QString PortPanel::SelectedDevicePath() const {
 
 bool PortPanel::SelectDevicePath(const QString& pathOrLink) {
     const uint32_t number = ports_.NumberForDevice(pathOrLink.toStdString());
-    const int row = number == 0 ? -1 : portList_->findData(static_cast<uint>(number));
+    int row = number == 0 ? -1 : portList_->findData(static_cast<uint>(number));
+    if (row < 0) row = RowOfSameDevice(pathOrLink);
     if (row < 0) return false;
     portList_->setCurrentIndex(row);
     return true;
+}
+
+int PortPanel::RowOfSameDevice(const QString& pathOrLink) const {
+    // Another name for a listed node (a by-id link made outside the watched folders).
+    const QString device = QFileInfo(pathOrLink).canonicalFilePath();
+    if (device.isEmpty()) return -1;
+    for (int i = 0; i < portList_->count(); ++i) {
+        const auto listed = ports_.EntryFor(portList_->itemData(i).toUInt());
+        if (listed && listed->present &&
+            QFileInfo(QString::fromStdString(listed->path)).canonicalFilePath() == device)
+            return i;
+    }
+    return -1;
 }
 
 void PortPanel::TypedPath() {
@@ -445,4 +461,33 @@ void PortPanel::ModelSelChange(int index) {
 
 void PortPanel::CtsMessage(intptr_t lParam) {
     if (dlg_.IsOpen() && dlg_.DCB_.fOutxCtsFlow) busy_->SetLamp(lParam != CTS_ON);
+}
+
+void PortPanel::Remember(RememberedSettings& settings, bool portNamed) {
+    // By device (a /dev/serial/by-id name when there is one, so a USB adapter that
+    // comes back as another ttyUSB is found again), never by COM number. A port that is
+    // not there now leaves the first one selected.
+    settings.Custom(
+        QStringLiteral("port/device"),
+        [this, portNamed](const QVariant& v) {
+            if (!portNamed) SelectDevicePath(v.toString());
+        },
+        [this]() -> QVariant {
+            const QString path = SelectedDevicePath();
+            if (path.isEmpty()) return {};
+            return RememberedSettings::StableDeviceName(path);
+        });
+    settings.SaveWhen(portList_, &QComboBox::activated);
+    settings.Combo(QStringLiteral("port/baud"), baudList_);
+    settings.Combo(QStringLiteral("port/handshake"), handshakeList_);
+    settings.Custom(
+        QStringLiteral("port/model"),
+        [this](const QVariant& v) {
+            const int index = modelList_->findText(v.toString());
+            if (index < 0) return;
+            modelList_->setCurrentIndex(index);
+            ModelSelChange(index);
+        },
+        [this] { return QVariant(modelList_->currentText()); });
+    settings.SaveWhen(modelList_, &QComboBox::activated);
 }

@@ -25,6 +25,7 @@ class PortMap;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class RememberedSettings;
 class QString;
 class QWidget;
 
@@ -48,13 +49,18 @@ public:
     // The device of the selected port, as it is best found again: its by-id link when
     // it has one, else its path; empty when no port is selected.
     QString SelectedDevicePath() const;
-    // Selects the port of a device named by its path or by-id link; false when the
-    // list has none.
+    // Selects the port of a device named by its path or by-id link (or any other link
+    // to the same device node); false, and the selection unchanged, when the list has none.
     bool SelectDevicePath(const QString& pathOrLink);
     // True while the open port's device is gone and the console waits for it.
     bool IsPortLost() const { return lost_; }
+    // The port, baud rate, handshake and model are remembered; the port only when no
+    // port was named on the command line (`portNamed`).
+    void Remember(RememberedSettings& settings, bool portNamed);
 
 private:
+    // The row of a present port whose node `pathOrLink` resolves to; -1 when none.
+    int RowOfSameDevice(const QString& pathOrLink) const;
     // Brings the list up to the port map: new entries added, absent ones marked; the
     // selection stays on its port.
     void SyncList();

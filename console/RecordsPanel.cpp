@@ -76,7 +76,8 @@ void RecordsPanel::Save() {
         dlg_.ShowHelpTip(view_, NO_DATA_SAVE);
         return;
     }
-    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), RECORDS_FILTER);
+    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), RECORDS_FILTER,
+                                     QStringLiteral("records-save"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().toLower() != RECORDS_EXTENSION) path += QStringLiteral(".txt");
 
@@ -96,7 +97,8 @@ void RecordsPanel::Save() {
 }
 
 void RecordsPanel::Import() {
-    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), RECORDS_FILTER);
+    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), RECORDS_FILTER,
+                                           QStringLiteral("records-import"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > IMPORT_FILE_LIMIT) {

@@ -4,6 +4,7 @@
 #include "console/TalvaneDlg.h"
 
 #include "console/ControlIds.h"
+#include "console/PrinterInitTable.h"
 #include "console/samples/PicturePrinter.h"
 #include "console/samples/QuickSamples.h"
 
@@ -20,11 +21,22 @@
 
 using namespace ids;
 
+namespace {
+// The record of ESC @ alone, as the sent-bytes record writes it.
+const std::string INIT_PRINTER_RECORD = "1B 40 ";
+} // namespace
+
 void CTalvaneDlg::ConnectSampleHandlers() {
     samples_ = std::make_unique<QuickSamples>(*this);
     auto forwardSample = [this](int id) {
-        connect(ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, this,
-                [this, id] { samples_->Run(id); });
+        connect(ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, this, [this, id] {
+            // A script runs whole once the port check passes; when its last command was
+            // ESC @, the printer is back at its power-on settings and the window says so.
+            const bool open = IsOpen();
+            samples_->Run(id);
+            if (open && LastTakenText() == INIT_PRINTER_RECORD)
+                printer_init::ShowPowerOnState(*this);
+        });
     };
     forwardSample(IDC_PRINTER_INIT);
     for (int id = IDC_QUICK_FIRST; id <= IDC_QUICK_LAST; ++id) forwardSample(id);

@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/SendFile.h"
 #include "console/TalvaneDlg.h"
 #include "pages/CommandEdit.h"
@@ -15,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +56,8 @@ constexpr qsizetype RECEIVE_KEEP = RECEIVE_LIMIT / 4 * 3;
 constexpr char CH_CR = '\r';
 constexpr char CH_LF = '\n';
 constexpr int RECEIVE_MIN_HEIGHT = 48;
+// Replies in words kept for the tooltip of the reply line.
+constexpr qsizetype REPLY_HISTORY = 8;
 
 // Bytes as the receive edit shows them in text form: one character per byte; CR, LF
 // and a CR LF pair (also one split between two arrivals) are one line break each.
@@ -132,9 +136,18 @@ void SendReceivePanel::BuildReceiveGroup(QWidget* parent) {
     buttons->addWidget(receiveHex_);
     buttons->addWidget(receiveClear_);
     buttons->addStretch();
-    auto* h = new QHBoxLayout(box);
+    // What the newest reply means, under the bytes; long words must not widen the window.
+    replyWords_ = new QLabel(box);
+    replyWords_->setObjectName(QStringLiteral("replyWords"));
+    replyWords_->setAccessibleName(QStringLiteral("Reply in words"));
+    replyWords_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    replyWords_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* h = new QHBoxLayout;
     h->addWidget(receiveEdit_, 1);
     h->addLayout(buttons);
+    auto* v = new QVBoxLayout(box);
+    v->addLayout(h, 1);
+    v->addWidget(replyWords_);
 }
 
 void SendReceivePanel::Start() {
@@ -155,16 +168,33 @@ void SendReceivePanel::Connect() {
     dlg_.OnMessage(CN_MSG_RECEIVE, [this](uintptr_t, intptr_t) { Receive(); });
 }
 
+void SendReceivePanel::Remember(RememberedSettings& settings) {
+    settings.Custom(
+        QStringLiteral("send/hex"),
+        [this](const QVariant& v) {
+            // At start the edit is empty: switching its mode converts nothing.
+            const bool hex = v.toString() == QLatin1String("true");
+            if (hex == sendHex_->isChecked() || !sendEdit_->toPlainText().isEmpty()) return;
+            sendHex_->setChecked(hex);
+            SendHex();
+        },
+        [this] { return QVariant(sendHex_->isChecked() ? QStringLiteral("true") : QStringLiteral("false")); });
+    settings.SaveWhen(sendHex_, &QAbstractButton::clicked);
+}
+
 void SendReceivePanel::ClearReceived() {
     received_.clear();
     receivePending_.clear();
     receiveEdit_->clear();
+    replyHistory_.clear();
+    replyWords_->clear();
+    replyWords_->setToolTip({});
 }
 
 void SendReceivePanel::SendHex() {
     // Every byte survives the round trip, a zero byte too: the edit holds U+0000 (the
     // design's text ends at a zero byte and drops the rest of the data).
-    ConvertDataEdit(sendEdit_, sendHex_->isChecked());
+    ConvertDataEdit(sendEdit_, sendHex_, dlg_.TextPage());
 }
 
 void SendReceivePanel::Send() {
@@ -178,8 +208,10 @@ void SendReceivePanel::Send() {
                 if (!bytes.empty()) p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
             } else {
                 // Each line break goes out as the bytes it stands for; typed ones as CR LF.
-                const std::string bytes = sendEdit_->Bytes();
-                p.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+                // The text goes in the chosen code page; a character it cannot hold stops
+                // the send before anything is written.
+                const std::optional<std::string> bytes = DataEditBytes(sendEdit_, dlg_.TextPage());
+                if (bytes) p.Write(bytes->data(), static_cast<uint32_t>(bytes->size()));
             }
         });
     });
@@ -192,10 +224,13 @@ void SendReceivePanel::SendPrint() {
 void SendReceivePanel::SendSave() {
     // The file holds hex text: converted from text mode, as typed in hex mode (with the
     // edit's line breaks as CR LF).
-    const std::string bytes = sendEdit_->Bytes();
-    const std::string content = sendEdit_->HexMode() ? bytes : ToHexText(std::string_view(bytes));
+    const std::optional<std::string> bytes = DataEditBytes(sendEdit_, dlg_.TextPage());
+    if (!bytes) return;
+    const std::string content =
+        sendEdit_->HexMode() ? *bytes : ToHexText(std::string_view(*bytes));
 
-    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER);
+    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER,
+                                     QStringLiteral("send-save"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION) path += QStringLiteral(".txt");
 
@@ -210,7 +245,8 @@ void SendReceivePanel::SendSave() {
 }
 
 void SendReceivePanel::SendImport() {
-    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER);
+    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER,
+                                           QStringLiteral("send-import"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
@@ -237,7 +273,8 @@ void SendReceivePanel::SendImport() {
 
 void SendReceivePanel::SendText() {
     dlg_.IssueScript([this](CommandScript& rows) {
-        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER);
+        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER,
+                                               QStringLiteral("send-text"));
         if (path.isEmpty()) return;
         sendPath_->setText(path);
         QFile file(path);
@@ -265,6 +302,26 @@ void SendReceivePanel::Receive() {
     }
     receivePending_.append(bytes);
     for (const char b : bytes) dlg_.ParseStatusByte(static_cast<uint8_t>(b));
+    ExplainReceived(bytes);
+}
+
+void SendReceivePanel::ExplainReceived(const QByteArray& bytes) {
+    ReplyDecoder& decoder = dlg_.Replies();
+    DecodedReply reply;
+    bool answered = false;
+    bool any = false;
+    for (const char b : bytes) {
+        if (!decoder.Feed(static_cast<uint8_t>(b), reply)) continue;
+        // A flood of bytes makes as many replies; only the last few can be shown.
+        replyHistory_.append(QString::fromStdString(reply.Line()));
+        if (replyHistory_.size() > REPLY_HISTORY) replyHistory_.removeFirst();
+        answered = answered || reply.IsAnswer();
+        any = true;
+    }
+    if (!any) return;
+    replyWords_->setText(replyHistory_.back());
+    replyWords_->setToolTip(replyHistory_.join(QLatin1Char('\n')));
+    if (answered && answerListener_) answerListener_();
 }
 
 void SendReceivePanel::AppendReceived(const QByteArray& bytes) {

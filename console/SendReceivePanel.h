@@ -5,13 +5,17 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QStringList>
+#include <functional>
 
 class CCommandEdit;
 class CTalvaneDlg;
 class QAbstractButton;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class RememberedSettings;
 class QWidget;
 
 class SendReceivePanel : public QObject {
@@ -25,6 +29,11 @@ public:
     void Start();
     // Wires the buttons and the receive notification.
     void Connect();
+    // Called once for each pass that brought a reply from the printer (a status byte,
+    // an awaited answer or a whole response; not ignored bytes).
+    void OnAnswer(std::function<void()> listener) { answerListener_ = std::move(listener); }
+    // The send panel's HEX box is remembered.
+    void Remember(RememberedSettings& settings);
 
 private:
     void BuildSendGroup(QWidget* parent);
@@ -42,6 +51,9 @@ private:
     void AppendReceived(const QByteArray& bytes);
     // Shows every kept received byte again, in the form the HEX box chooses.
     void ShowReceived();
+    // Puts the received bytes through the reply decoder and shows the newest reply in
+    // words, the last few in the tooltip.
+    void ExplainReceived(const QByteArray& bytes);
 
     CTalvaneDlg& dlg_;
     QWidget* sendBox_ = nullptr;
@@ -58,6 +70,10 @@ private:
     QPlainTextEdit* receiveEdit_ = nullptr;
     QCheckBox* receiveHex_ = nullptr;
     QAbstractButton* receiveClear_ = nullptr;
+    QLabel* replyWords_ = nullptr;
+    // The latest replies in words, oldest first.
+    QStringList replyHistory_;
+    std::function<void()> answerListener_;
     // The bytes the receive edit shows, so that either form can be made from them.
     QByteArray received_;
     // Received bytes not shown yet: they go into the edit together, once per pass of the

@@ -2,7 +2,9 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
+#include "printer/CodePages.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -54,6 +56,10 @@ const controls::ListItems FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
 const controls::ListItems ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
 const controls::ListItems DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
 const controls::ListItems SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
+// The first item keeps the console's fixed mapping and sends nothing; the pages of the
+// printer command library follow it.
+const QString FIXED_MAPPING_ITEM = QStringLiteral("Latin-1/GB18030");
+constexpr int FIXED_MAPPING_ROW = 0;
 
 // Lists whose selected item index (plus an offset) is the command's argument.
 struct ListCommand {
@@ -106,7 +112,10 @@ SettingPanel::SettingPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
     g->addWidget(b.Label(QStringLiteral("Font size"), fontList_), 2, 0);
     g->addWidget(fontList_, 2, 1);
     g->addWidget(b.Label(QStringLiteral("Speed"), speedList_), 2, 2);
-    g->addWidget(speedList_, 2, 3, 1, 3);
+    g->addWidget(speedList_, 2, 3);
+    codePageList_ = b.Combo(IDC_CODE_PAGE, QStringLiteral("Code page"));
+    g->addWidget(b.Label(QStringLiteral("Code page"), codePageList_), 2, 4);
+    g->addWidget(codePageList_, 2, 5);
 
     auto* styles = new QGridLayout;
     for (int i = 0; i < STYLE_COUNT; ++i) {
@@ -154,6 +163,11 @@ void SettingPanel::FillLists() {
     controls::Fill(alignmentList_, ALIGNMENTS);
     controls::Fill(densityList_, DENSITIES);
     controls::Fill(speedList_, SPEEDS);
+    codePageList_->clear();
+    codePageList_->addItem(FIXED_MAPPING_ITEM);
+    for (const TextCodePage& page : TextCodePages())
+        codePageList_->addItem(QString::fromLatin1(page.name));
+    codePageList_->setCurrentIndex(FIXED_MAPPING_ROW);
 }
 
 void SettingPanel::Start() {
@@ -185,6 +199,7 @@ void SettingPanel::Connect() {
                        [&](CVRNX_LIB& p) { (p.*list.command)(Byte(index + list.offset)); });
         });
     }
+    connect(codePageList_, &QComboBox::activated, this, &SettingPanel::CodePageChosen);
     for (QAbstractButton* style : styles_)
         connect(style, &QAbstractButton::clicked, this, &SettingPanel::StyleClick);
 
@@ -247,4 +262,36 @@ void SettingPanel::FeedOrBack(QLineEdit* edit, bool back) {
         else
             p.PrintAndFeed(Byte(distance));
     });
+}
+
+const TextCodePage* SettingPanel::CodePage() const {
+    return FindTextCodePage(codePageList_->currentText().toStdString());
+}
+
+QString SettingPanel::CodePageName() const {
+    return codePageList_->currentText();
+}
+
+bool SettingPanel::SetCodePageName(const QString& name) {
+    const int row = codePageList_->findText(name);
+    if (row < 0) return false;
+    codePageList_->setCurrentIndex(row);
+    return true;
+}
+
+void SettingPanel::CodePageChosen(int row) {
+    // The fixed mapping is what the printer takes after power-on and "Printer Init":
+    // choosing it sends nothing.
+    const TextCodePage* page = row == FIXED_MAPPING_ROW ? nullptr : CodePage();
+    if (page == nullptr) return;
+    dlg_.Issue(codePageList_, true, QString(),
+               [&](CVRNX_LIB& p) { p.SelectTextCodePage(*page); });
+}
+
+void SettingPanel::Remember(RememberedSettings& settings) {
+    // The setting controls show what was last sent to the printer, and a printer
+    // starts each day at its own defaults: they start as on the first day and are not
+    // remembered. The code page too: it is a printer setting (ESC t), and text converted
+    // for a page the printer has not been told about would print wrong.
+    (void)settings;
 }

@@ -4,6 +4,7 @@
 // followed by its record row.
 
 #include <QObject>
+#include <QString>
 #include <array>
 
 class CTalvaneDlg;
@@ -11,7 +12,9 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class RememberedSettings;
 class QWidget;
+struct TextCodePage;
 
 class SettingPanel : public QObject {
 public:
@@ -25,6 +28,16 @@ public:
     void Start();
     // Wires the edits, lists, check boxes and buttons.
     void Connect();
+    // The group's remembered settings, one line each (see the definition).
+    void Remember(RememberedSettings& settings);
+
+    // The code page chosen for typed text; null for the first item, the fixed mapping.
+    const TextCodePage* CodePage() const;
+    // The chosen item's text ("CP858", or the first item's), for remembering it.
+    QString CodePageName() const;
+    // Chooses the item of that text without sending anything; false (and no change)
+    // for a text the list does not hold.
+    bool SetCodePageName(const QString& name);
 
 private:
     static constexpr int STYLE_COUNT = 7;
@@ -35,6 +48,7 @@ private:
     void CoordinateSet();
     void Cut();
     void FeedOrBack(QLineEdit* edit, bool back);
+    void CodePageChosen(int row);
 
     CTalvaneDlg& dlg_;
     QWidget* box_ = nullptr;
@@ -47,6 +61,7 @@ private:
     QAbstractButton* coordinateSet_ = nullptr;
     QComboBox* fontList_ = nullptr;
     QComboBox* speedList_ = nullptr;
+    QComboBox* codePageList_ = nullptr;
     std::array<QAbstractButton*, STYLE_COUNT> styles_ = {};
     QRadioButton* halfCut_ = nullptr;
     QLineEdit* cutFeed_ = nullptr;

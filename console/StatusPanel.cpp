@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPoint>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace ids;
 
@@ -37,6 +38,11 @@ constexpr LampDef LAMPS[] = {
 };
 // Three lamps beside "Read status", two and the hidden BUSY lamp beside "Clear-Buf".
 constexpr QPoint LAMP_CELLS[] = {{1, 0}, {2, 0}, {3, 0}, {1, 1}, {2, 1}, {3, 1}};
+constexpr int ANSWER_ROW = 3;
+constexpr int GRID_COLUMNS = 4;
+
+const QString NO_ANSWER = QStringLiteral("No answer from the printer");
+const QString TIME_FORMAT = QStringLiteral("HH:mm:ss");
 
 } // namespace
 
@@ -60,9 +66,19 @@ StatusPanel::StatusPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
         g->addWidget(lamps_[i], LAMP_CELLS[i].y(), LAMP_CELLS[i].x());
     clearBuffer_ = b.Button(IDC_CLEAR_BUFFER, QStringLiteral("Clear-Buf"));
     g->addWidget(clearBuffer_, 1, 0);
-    g->addWidget(note, 2, 0, 1, 4);
+    g->addWidget(note, 2, 0, 1, GRID_COLUMNS);
     lamps_[BUSY]->hide();
     note->hide();
+
+    answerLine_ = new QLabel(box_);
+    answerLine_->setObjectName(QStringLiteral("statusAnswer"));
+    answerLine_->setAccessibleName(QStringLiteral("Printer answer"));
+    g->addWidget(answerLine_, ANSWER_ROW, 0, 1, GRID_COLUMNS);
+    // One shot per request; the window goes on meanwhile and the answer can come in.
+    answerTimer_ = new QTimer(this);
+    answerTimer_->setSingleShot(true);
+    answerTimer_->setInterval(ANSWER_WAIT_MS);
+    connect(answerTimer_, &QTimer::timeout, this, &StatusPanel::AnswerMissing);
 }
 
 QWidget* StatusPanel::Widget() const {
@@ -90,8 +106,34 @@ void StatusPanel::Connect() {
 void StatusPanel::ReadStatus() {
     // The lamps go dark first, even with the port closed; the answer lights them again.
     for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLamp(false);
-    dlg_.IssueSetup({[](CVRNX_LIB& p) { p.RequestStatus(); },
-                     [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }});
+    // The wait counts from the request; the request clears the parser's status-received
+    // flag and the next status byte sets it.
+    answerTimer_->start();
+    const bool sent = dlg_.IssueSetup({[](CVRNX_LIB& p) { p.RequestStatus(); },
+                                       [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }});
+    if (!sent) answerTimer_->stop();
+}
+
+void StatusPanel::AnswerMissing() {
+    if (dlg_.IsStatusReceived()) return;
+    ShowAnswerLine(true);
+}
+
+void StatusPanel::Answered() {
+    lastAnswer_ = QTime::currentTime();
+    ShowAnswerLine(false);
+}
+
+void StatusPanel::ShowAnswerLine(bool missing) {
+    const QString last = lastAnswer_.isNull()
+                             ? QString()
+                             : QStringLiteral("Last answer at ") + lastAnswer_.toString(TIME_FORMAT);
+    if (!missing) {
+        answerLine_->setText(last);
+        return;
+    }
+    answerLine_->setText(last.isEmpty() ? NO_ANSWER : NO_ANSWER + QStringLiteral(" (") +
+                                                          last.toLower() + QLatin1Char(')'));
 }
 
 void StatusPanel::ClearBuffer() {

@@ -2,6 +2,7 @@
 
 #include "console/ControlIds.h"
 #include "console/PortAccessHint.h"
+#include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 #include "serial/PortMap.h"
 
@@ -14,9 +15,8 @@
 #include <cstdio>
 
 namespace {
-// The window size a 1280 x 800 screen shows whole, with room for a task bar.
-constexpr int DEFAULT_WIDTH = 1240;
-constexpr int DEFAULT_HEIGHT = 740;
+constexpr int DEFAULT_WIDTH = CTalvaneDlg::DESIGN_WIDTH;
+constexpr int DEFAULT_HEIGHT = CTalvaneDlg::DESIGN_HEIGHT;
 constexpr int EXIT_USAGE = 2;
 constexpr int DIALOG_FONT_POINTS = 9;
 const char* const OFFSCREEN = "offscreen";
@@ -61,6 +61,8 @@ StartOptions ParseCommandLine(const QStringList& args) {
             o.help = true;
         } else if (a == QLatin1String("--version")) {
             o.version = true;
+        } else if (a == QLatin1String("--reset-settings")) {
+            o.resetSettings = true;
         } else if (a == QLatin1String("--port") || a.startsWith(QLatin1String("--port="))) {
             const QString path = value(QStringLiteral("--port"));
             if (!path.isEmpty()) o.ports.push_back(path.toStdString());
@@ -79,6 +81,7 @@ StartOptions ParseCommandLine(const QStringList& args) {
 QString UsageText() {
     return QStringLiteral(
         "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
+        "               [--reset-settings]\n"
         "Test console for thermal receipt and label printers on a serial port, USB or\n"
         "the network.\n"
         "\n"
@@ -91,6 +94,8 @@ QString UsageText() {
         "                       when left out), listed as NET1, NET2, ...\n"
         "  --screenshot FILE    render the window as it looks after start-up into a PNG\n"
         "                       file and quit (needs no display)\n"
+        "  --reset-settings     forget the remembered port, lists, folders and window\n"
+        "                       place, and start as on the first day\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -126,9 +131,10 @@ bool DisplayAvailable(QString* reason) {
     return true;
 }
 
-bool CTalvaneApp::InitInstance() {
+bool CTalvaneApp::InitInstance(bool portNamed) {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    dlg.RememberSettings(portNamed);
     HintAtPortAccess(dlg);
     dlg.exec();
     return false;
@@ -184,6 +190,10 @@ int CTalvaneApp::Main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     PrepareApplication(app);
+    if (options.resetSettings) {
+        QString error;
+        if (!RememberedSettings::Forget(&error)) Print(stderr, QStringLiteral("talvane: %1\n").arg(error));
+    }
     if (!options.screenshot.isEmpty()) {
         QString error;
         if (!SaveScreenshot(options.screenshot, &error)) {
@@ -193,6 +203,6 @@ int CTalvaneApp::Main(int argc, char** argv) {
         return 0;
     }
     CTalvaneApp talvane;
-    talvane.InitInstance();
+    talvane.InitInstance(!options.ports.empty());
     return 0;
 }

@@ -10,6 +10,7 @@
 struct StartOptions {
     bool help = false;
     bool version = false;
+    bool resetSettings = false;     // --reset-settings: start from the defaults again
     std::vector<std::string> ports; // --port PATH, in the order given
     QString screenshot;             // --screenshot FILE.png
     QString error;                  // a bad command line, said plainly
@@ -28,9 +29,10 @@ public:
     // The whole program: command line, display check, QApplication, the dialog.
     static int Main(int argc, char** argv);
 
-    // Constructs the dialog, runs it modally and destroys it. False, as the
+    // Constructs the dialog with the remembered settings (the port only when none was
+    // named on the command line), runs it modally and destroys it. False, as the
     // framework's convention has it: the application ends when the dialog has closed.
-    bool InitInstance();
+    bool InitInstance(bool portNamed = false);
 
     // Renders the main window as it looks after start-up into a PNG file.
     static bool SaveScreenshot(const QString& path, QString* error);

@@ -8,6 +8,7 @@
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
 #include "console/RecordsPanel.h"
+#include "console/RememberedSettings.h"
 #include "console/SendReceivePanel.h"
 #include "console/SettingPanel.h"
 #include "console/StatusPanel.h"
@@ -71,6 +72,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     BuildLayout();
     RegisterWindow(this);
     OnInitDialog();
+    HoldGroupsAtDesignHeight();
 }
 
 CTalvaneDlg::~CTalvaneDlg() {
@@ -110,6 +112,7 @@ void CTalvaneDlg::OnInitDialog() {
     setting_->Connect();
     sendReceive_->Connect();
     status_->Connect();
+    sendReceive_->OnAnswer([this] { status_->Answered(); });
     OnMessage(PRN_MSG_RESPONSE, [this](uintptr_t, intptr_t) { OnResponse(); });
     ConnectSampleHandlers();
 }
@@ -177,6 +180,10 @@ QWidget* CTalvaneDlg::Control(int id) const {
     return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
 }
 
+const TextCodePage* CTalvaneDlg::TextPage() const {
+    return setting_ ? setting_->CodePage() : nullptr;
+}
+
 void CTalvaneDlg::WarnPortClosed() {
     if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), PORT_CLOSED_MESSAGE);
 }
@@ -193,6 +200,11 @@ void CTalvaneDlg::accept() {
 void CTalvaneDlg::reject() {
     if (Prompts::MessageBox(this, NOTE_CAPTION, QUIT_QUESTION, Prompts::OkCancel) == Prompts::Ok)
         QDialog::reject();
+}
+
+void CTalvaneDlg::done(int result) {
+    if (settings_) settings_->Save();
+    QDialog::done(result);
 }
 
 void CTalvaneDlg::DeliverMessage(const WindowMessage& msg) {

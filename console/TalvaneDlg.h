@@ -22,6 +22,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class CBarcode;
 class PicturePrinter;
@@ -32,6 +33,7 @@ class CRecordsModel;
 class PortMap;
 class PortPanel;
 class RecordsPanel;
+class RememberedSettings;
 class SendReceivePanel;
 class SettingPanel;
 class StatusPanel;
@@ -47,6 +49,10 @@ public:
     // Printable widths in dots of the two printer models.
     static constexpr int WIDTH_58MM = 384;
     static constexpr int WIDTH_80MM = 576;
+    // The window's size at a first start: a 1280 x 800 screen shows it whole, with
+    // room for a task bar. The groups' heights at this size are their compact ones.
+    static constexpr int DESIGN_WIDTH = 1240;
+    static constexpr int DESIGN_HEIGHT = 740;
 
     // Builds the window and runs the start-up sequence. The port list comes from
     // `ports` (the process-wide map when null).
@@ -65,6 +71,7 @@ public:
     // The same, taking the text over: a picture's megabytes of hex text are not copied.
     void AddOperationRecord(std::string&& hexText);
     int PrintableWidth() const override { return printableWidth_; }
+    const TextCodePage* TextPage() const override;
 
     // --- Window messages ------------------------------------------------------------
     // Called on the posting thread; queues the message for this dialog's thread.
@@ -84,11 +91,26 @@ public:
     CHelpTip& HelpTip() { return helpTip_; }
     // The port group: the port list, COM Open, and the devices it follows.
     PortPanel* PortGroup() const { return port_.get(); }
+    // The "Printer Setting" group (code page choice by name, for remembering it).
+    SettingPanel& Setting() { return *setting_; }
     void SetPrintableWidth(int dots) { printableWidth_ = dots; }
 
     // Enter never closes the dialog; Escape and the close box ask first.
     void accept() override;
     void reject() override;
+    // Closing saves the remembered settings.
+    void done(int result) override;
+
+    // Restores the settings remembered from the last session (the port only when
+    // `portNamed` is false: a port named on the command line wins) and remembers them
+    // again when the dialog closes. A dialog that never calls this remembers nothing.
+    // Nothing is sent or recorded.
+    void RememberSettings(bool portNamed);
+    RememberedSettings* Settings() const { return settings_.get(); }
+
+    // The groups that keep the height they have at the design's size when the window
+    // grows, so that the operation records and the receive panel take the room.
+    const std::vector<QWidget*>& HeldGroups() const { return heldGroups_; }
 
 protected:
     void customEvent(QEvent* event) override;
@@ -111,6 +133,10 @@ private:
     // Quick test samples and picture printing (Samples.cpp): the buttons forward to
     // the samples' scripts and the picture printer.
     void ConnectSampleHandlers();
+    // Settings of the picture group and the window itself (DlgSettings.cpp).
+    void RememberPictureAndWindow(RememberedSettings& settings);
+    // Measures the held groups at the design's size and keeps them there at most.
+    void HoldGroupsAtDesignHeight();
 
     PortMap* ports_;
     QIcon appIcon_;
@@ -141,4 +167,6 @@ private:
     CLayOut* labelPage_ = nullptr;
     CRecordsModel* recordsModel_ = nullptr;
     std::unique_ptr<RecordsPanel> recordsPanel_;
+    std::vector<QWidget*> heldGroups_;
+    std::unique_ptr<RememberedSettings> settings_;
 };

@@ -16,6 +16,7 @@
 
 class CVRNX_LIB;
 class QWidget;
+struct TextCodePage;
 struct DCB;
 
 class CommandHost;
@@ -53,6 +54,9 @@ public:
     virtual void AddOperationRecord(const std::string& hexText) = 0;
     // Printable width in dots of the selected printer model (384 or 576).
     virtual int PrintableWidth() const = 0;
+    // The code page typed text goes out in; null for the fixed mapping (one byte per
+    // character up to U+00FF, GB18030 above).
+    virtual const TextCodePage* TextPage() const { return nullptr; }
 
     // The port guard: false when the port is open; otherwise it warns and returns true,
     // and the caller must stop.

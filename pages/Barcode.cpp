@@ -104,7 +104,10 @@ void CBarcode::OnCodeChanged(int row) {
     hex_->setEnabled(false);
     if (hex_->isChecked()) {
         hex_->setChecked(false);
-        ConvertDataEdit(data_, false);
+        // Bytes the chosen code page has no character for are shown one character per
+        // byte rather than lost.
+        const TextCodePage* page = host_ ? host_->TextPage() : nullptr;
+        if (!ConvertDataEdit(data_, false, page).isEmpty()) ConvertDataEdit(data_, false);
     }
     const BarcodeRule* rule = FindBarcodeRule(row);
     if (rule == nullptr) return;
@@ -112,14 +115,17 @@ void CBarcode::OnCodeChanged(int row) {
     if (rule->hexAllowed) hex_->setEnabled(true);
 }
 
-void CBarcode::OnHexClicked(bool checked) {
-    ConvertDataEdit(data_, checked);
+void CBarcode::OnHexClicked(bool) {
+    ConvertDataEdit(data_, hex_, host_ ? host_->TextPage() : nullptr);
 }
 
 void CBarcode::OnPrint() {
     if (host_ == nullptr) return;
     const int type = code_->currentIndex();
-    const auto data = CheckBarcodeData(type, data_->Bytes(), hex_->isChecked());
+    if (host_->WarnIfPortClosed()) return;
+    const std::optional<std::string> bytes = DataEditBytes(data_, host_->TextPage());
+    if (!bytes) return;
+    const auto data = CheckBarcodeData(type, *bytes, hex_->isChecked());
     host_->Issue(data_, data.has_value(), QStringLiteral("Entered incorrectly, make sure"),
                  [&](CVRNX_LIB& printer) {
                      printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),

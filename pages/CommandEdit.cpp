@@ -1,8 +1,9 @@
 #include "pages/CommandEdit.h"
 
+#include "pages/TextBytes.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QStringEncoder>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -19,17 +20,8 @@ constexpr char16_t CH_CTRL_X = 0x18;
 constexpr char16_t CH_CTRL_Y = 0x19;
 constexpr char16_t CH_CTRL_Z = 0x1A;
 constexpr char16_t CH_DELETE = 0x7F;
-constexpr char16_t LAST_BYTE_CHAR = 0xFF;
 constexpr char BYTE_CR = '\r';
 constexpr char BYTE_LF = '\n';
-constexpr const char* WIDE_CHAR_ENCODING = "GB18030";
-
-void AppendWide(std::string& out, const QString& wide) {
-    if (wide.isEmpty()) return;
-    QStringEncoder encoder(WIDE_CHAR_ENCODING);
-    const QByteArray bytes = encoder.encode(wide);
-    out.append(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
 } // namespace
 
 int TypedCharCode(const QKeyEvent* event) {
@@ -122,58 +114,75 @@ void CCommandEdit::OnContentsChange(int position, int, int added) {
 }
 
 void CCommandEdit::SetBytes(std::string_view bytes) {
+    SetBytes(bytes, nullptr, nullptr);
+}
+
+bool CCommandEdit::SetBytes(std::string_view bytes, const TextCodePage* page, QString* problem) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     std::vector<Break> breaks;
+    size_t runStart = 0;
+    // The bytes between two breaks are read together: a page's character may take
+    // several bytes.
+    auto flushRun = [&](size_t end) {
+        const std::optional<QString> run =
+            BytesToText(bytes.substr(runStart, end - runStart), page, problem);
+        if (!run) return false;
+        text.append(*run);
+        return true;
+    };
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char b = bytes[i];
+        if (b != BYTE_CR && b != BYTE_LF) continue;
+        if (!flushRun(i)) return false;
         if (b == BYTE_CR && i + 1 < bytes.size() && bytes[i + 1] == BYTE_LF) {
             breaks.push_back(Break::CrLf);
             ++i;
-        } else if (b == BYTE_CR) {
-            breaks.push_back(Break::Cr);
-        } else if (b == BYTE_LF) {
-            breaks.push_back(Break::Lf);
         } else {
-            text.append(QChar(static_cast<char16_t>(static_cast<uint8_t>(b))));
-            continue;
+            breaks.push_back(b == BYTE_CR ? Break::Cr : Break::Lf);
         }
         text.append(QChar(BYTE_LF));
+        runStart = i + 1;
     }
+    if (!flushRun(bytes.size())) return false;
     setPlainText(text);
     if (static_cast<size_t>(document()->blockCount() - 1) == breaks.size())
         breaks_ = std::move(breaks);
+    return true;
 }
 
 std::string CCommandEdit::Bytes() const {
+    return *Bytes(nullptr, nullptr);
+}
+
+std::optional<std::string> CCommandEdit::Bytes(const TextCodePage* page, QString* problem) const {
     // The raw text keeps U+00A0 (the plain text turns it into a blank) and shows each
     // break as U+2029; U+2028 is the line break of Shift+Enter.
     const QString text = document()->toRawText();
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
-    QString wide;
     size_t breakIndex = 0;
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
-        if (code > LAST_BYTE_CHAR && code != QChar::ParagraphSeparator &&
-            code != QChar::LineSeparator) {
-            wide.append(ch);
-            continue;
-        }
-        AppendWide(bytes, wide);
-        wide.clear();
-        if (code == QChar::ParagraphSeparator || code == QChar::LineSeparator) {
-            const Break kind = code == QChar::ParagraphSeparator && breakIndex < breaks_.size()
-                                   ? breaks_[breakIndex]
-                                   : Break::CrLf;
-            if (code == QChar::ParagraphSeparator) ++breakIndex;
-            if (kind != Break::Lf) bytes.push_back(BYTE_CR);
-            if (kind != Break::Cr) bytes.push_back(BYTE_LF);
-        } else {
-            bytes.push_back(static_cast<char>(code));
-        }
+    qsizetype runStart = 0;
+    auto appendRun = [&](qsizetype end) {
+        const std::optional<std::string> run =
+            TextToBytes(text.mid(runStart, end - runStart), page, problem);
+        if (!run) return false;
+        bytes.append(*run);
+        return true;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t code = text.at(i).unicode();
+        if (code != QChar::ParagraphSeparator && code != QChar::LineSeparator) continue;
+        if (!appendRun(i)) return std::nullopt;
+        runStart = i + 1;
+        const Break kind = code == QChar::ParagraphSeparator && breakIndex < breaks_.size()
+                               ? breaks_[breakIndex]
+                               : Break::CrLf;
+        if (code == QChar::ParagraphSeparator) ++breakIndex;
+        if (kind != Break::Lf) bytes.push_back(BYTE_CR);
+        if (kind != Break::Cr) bytes.push_back(BYTE_LF);
     }
-    AppendWide(bytes, wide);
+    if (!appendRun(text.size())) return std::nullopt;
     return bytes;
 }
 

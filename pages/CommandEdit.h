@@ -8,9 +8,12 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct TextCodePage;
 
 class CCommandEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -27,10 +30,17 @@ public:
     // Shows `bytes` one character per byte (U+0000 to U+00FF). A CR LF pair, a lone CR
     // and a lone LF each become one line break of the edit.
     void SetBytes(std::string_view bytes);
+    // The same with the text between the breaks read in `page` (null: one character per
+    // byte). Bytes the page has no character for leave the edit as it was; `problem`
+    // then says which.
+    bool SetBytes(std::string_view bytes, const TextCodePage* page, QString* problem);
     // The bytes the text stands for: one byte per character up to U+00FF, GB18030 bytes
     // for the characters above it, and each line break as the bytes it was made from
     // (CR LF for one typed or pasted).
     std::string Bytes() const;
+    // The same with the text between the breaks in `page` (null: the mapping above).
+    // Nothing when the page cannot hold a character; `problem` then says which.
+    std::optional<std::string> Bytes(const TextCodePage* page, QString* problem) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,28 +1,21 @@
 #include "pages/PageControls.h"
 
 #include "pages/CommandEdit.h"
+#include "pages/TextBytes.h"
 #include "pages/rules/HexData.h"
+#include "widgets/Prompts.h"
 #include "printer/HexText.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QStringEncoder>
 
 namespace {
 
-constexpr char16_t LAST_BYTE_CHAR = 0xFF;
 constexpr char16_t CH_LINE_FEED = u'\n';
-constexpr char16_t CH_CARRIAGE_RETURN = u'\r';
-constexpr const char* WIDE_CHAR_ENCODING = "GB18030";
-
-void AppendWide(std::string& out, const QString& wide) {
-    if (wide.isEmpty()) return;
-    QStringEncoder encoder(WIDE_CHAR_ENCODING);
-    const QByteArray bytes = encoder.encode(wide);
-    out.append(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
+constexpr char BYTE_CR = '\r';
+constexpr char BYTE_LF = '\n';
 
 } // namespace
 
@@ -62,31 +55,55 @@ void LetDataEditShrink(QWidget* edit) {
 std::string EditBytes(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
-    QString wide;
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
-        if (code <= LAST_BYTE_CHAR) {
-            AppendWide(bytes, wide);
-            wide.clear();
-            if (code == CH_LINE_FEED) bytes.push_back(static_cast<char>(CH_CARRIAGE_RETURN));
-            bytes.push_back(static_cast<char>(code));
-        } else {
-            wide.append(ch);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i).unicode() != CH_LINE_FEED) continue;
+        AppendFixedMapping(bytes, text.mid(runStart, i - runStart));
+        if (i < text.size()) {
+            bytes.push_back(BYTE_CR);
+            bytes.push_back(BYTE_LF);
         }
+        runStart = i + 1;
     }
-    AppendWide(bytes, wide);
     return bytes;
 }
 
-void ConvertDataEdit(CCommandEdit* edit, bool toHex) {
-    const std::string bytes = edit->Bytes();
+QString ConvertDataEdit(CCommandEdit* edit, bool toHex, const TextCodePage* page) {
+    QString problem;
     if (toHex) {
-        edit->SetBytes(ToHexText(std::string_view(bytes)));
+        // In hex form the edit shows the bytes the text goes out as.
+        const std::optional<std::string> bytes = edit->Bytes(page, &problem);
+        if (!bytes) return problem;
+        edit->SetBytes(ToHexText(std::string_view(*bytes)));
     } else {
         // Every byte is kept, a zero byte too: the edit holds U+0000 like any other,
         // where the design ends the text at the first zero byte.
-        const std::vector<uint8_t> data = ReadHexData(bytes).bytes;
-        edit->SetBytes(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+        const std::vector<uint8_t> data = ReadHexData(edit->Bytes()).bytes;
+        const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+        if (!edit->SetBytes(bytes, page, &problem)) return problem;
     }
     edit->SetHexMode(toHex);
+    return QString();
+}
+
+bool ConvertDataEdit(CCommandEdit* edit, QAbstractButton* hexBox, const TextCodePage* page) {
+    const bool toHex = hexBox->isChecked();
+    const QString problem = ConvertDataEdit(edit, toHex, page);
+    if (problem.isEmpty()) return true;
+    // The edit keeps its text and its form; the box goes back to match it.
+    hexBox->setChecked(!toHex);
+    ShowTextProblem(edit, problem);
+    return false;
+}
+
+std::optional<std::string> DataEditBytes(const CCommandEdit* edit, const TextCodePage* page) {
+    QString problem;
+    std::optional<std::string> bytes = edit->Bytes(edit->HexMode() ? nullptr : page, &problem);
+    if (!bytes) ShowTextProblem(edit, problem);
+    return bytes;
+}
+
+void ShowTextProblem(const QWidget* control, const QString& problem) {
+    Prompts::MessageBox(control->window(), QStringLiteral("Note"), problem, Prompts::OkOnly,
+                        Prompts::Warning);
 }

@@ -7,10 +7,13 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CCommandEdit;
+class QAbstractButton;
+struct TextCodePage;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
@@ -38,8 +41,20 @@ QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent);
 std::string EditBytes(const QString& text);
 
 // Turns a data edit between its text form and its hex text form and sets its filter;
-// hex -> text -> hex gives back every byte.
-void ConvertDataEdit(CCommandEdit* edit, bool toHex);
+// hex -> text -> hex gives back every byte. The text is read in the code page chosen for
+// text (null: the fixed mapping). When the page cannot hold a character (or a byte has
+// no character in it) the edit is left as it was and the message is returned.
+QString ConvertDataEdit(CCommandEdit* edit, bool toHex, const TextCodePage* page = nullptr);
+// The same in the direction of the clicked HEX box; on a problem the operator is told
+// and the box goes back. True when converted.
+bool ConvertDataEdit(CCommandEdit* edit, QAbstractButton* hexBox, const TextCodePage* page);
+
+// The bytes a data edit sends: its hex text as typed in hex mode, its text in the chosen
+// code page otherwise. Nothing, after telling the operator, when the page cannot hold a
+// character.
+std::optional<std::string> DataEditBytes(const CCommandEdit* edit, const TextCodePage* page);
+// Tells the operator, in a message box over the control's window, why text cannot go out.
+void ShowTextProblem(const QWidget* control, const QString& problem);
 
 // The pages sit in the dialog's tab control, which leaves them little height.
 void CompactPage(QGridLayout* grid);

@@ -102,16 +102,19 @@ void C2DCode::OnStyleChanged(int row) {
     subPages_->setCurrentIndex(row);
 }
 
-void C2DCode::OnHexClicked(bool checked) {
-    ConvertDataEdit(data_, checked);
+void C2DCode::OnHexClicked(bool) {
+    ConvertDataEdit(data_, hex_, host_ ? host_->TextPage() : nullptr);
 }
 
 void C2DCode::OnSend() {
     if (host_ == nullptr) return;
     const int style = style_->currentIndex();
     if (style < 0 || style >= STYLE_COUNT) return;
+    if (host_->WarnIfPortClosed()) return;
+    const std::optional<std::string> bytes = DataEditBytes(data_, host_->TextPage());
+    if (!bytes) return;
     std::vector<uint8_t> data;
-    const QString problem = DataProblem(data_->Bytes(), hex_->isChecked(), data);
+    const QString problem = DataProblem(*bytes, hex_->isChecked(), data);
     host_->Issue(data_, problem.isEmpty(), problem, [&](CVRNX_LIB& printer) {
         (printer.*STYLE_ROWS[style].store)(data.data(), static_cast<uint16_t>(data.size()));
     });

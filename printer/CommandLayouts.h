@@ -26,6 +26,8 @@ CommandBytes CutPaper(uint8_t n, uint8_t m);
 CommandBytes HorizontalTabsHeader();
 CommandBytes HorizontalTabsEnd();
 CommandBytes VerticalTabHeader(uint8_t n);
+CommandBytes SelectCharacterTable(uint8_t n);
+CommandBytes DoubleByteModeOn();
 
 // Barcodes and two-dimensional codes.
 inline constexpr uint8_t SYMBOL_PDF417 = 0x30;

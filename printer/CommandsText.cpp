@@ -1,5 +1,6 @@
 // Text, character style, layout and paper movement.
 
+#include "printer/CodePages.h"
 #include "printer/CommandLayouts.h"
 #include "printer/VrnxLib.h"
 
@@ -61,6 +62,12 @@ CommandBytes HorizontalTabsEnd() {
 }
 CommandBytes VerticalTabHeader(uint8_t n) {
     return {FS, 'V', n};
+}
+CommandBytes SelectCharacterTable(uint8_t n) {
+    return {ESC, 't', n};
+}
+CommandBytes DoubleByteModeOn() {
+    return {FS, '&'};
 }
 
 } // namespace layout
@@ -136,4 +143,20 @@ void CVRNX_LIB::PrintVerticalTabRow(uint8_t n, const void* stops, uint8_t k,
         for (uint8_t j = 0; j < cells[i].length; ++j) Write(&cells[i].text[j], 1);
         Write(&NUL, 1);
     }
+}
+
+int CVRNX_LIB::SelectCharacterTable(uint8_t n) {
+    return Send(layout::SelectCharacterTable(n));
+}
+int CVRNX_LIB::DoubleByteModeOn() {
+    return Send(layout::DoubleByteModeOn());
+}
+int CVRNX_LIB::SelectTextCodePage(const TextCodePage& page) {
+    switch (page.command) {
+    case PageCommand::DoubleByteOn:
+        return DoubleByteModeOn();
+    case PageCommand::CharacterTable:
+        break;
+    }
+    return SelectCharacterTable(page.table);
 }

@@ -24,6 +24,7 @@ std::string CVRNX_LIB::TakeSentText() {
 // Called by Write before anything else, whatever the length or the port state, so the
 // record shows what the console tried to send.
 void CVRNX_LIB::AppendSentText(const void* data, uint32_t length) {
+    replies_.NoteSent(data, length);
     if (btRecordSent_ == 0 || length == 0) return;
     AppendHexText(strSentText_, data, length);
 }

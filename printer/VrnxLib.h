@@ -10,6 +10,7 @@
 // operator's input first. An operation that makes one write returns the write's result;
 // one that makes several writes returns nothing.
 
+#include "printer/ReplyDecoder.h"
 #include "serial/SerialLine.h"
 #include "serial/WindowMessages.h"
 
@@ -43,6 +44,7 @@ inline constexpr int PRN_CONDITION_COUNT = 5;
 inline constexpr uint32_t VRNX_DEFAULT_OPTIONS = EN_WATCH_THREAD | EN_OVERLAPPED_IO;
 
 class CommandBytes;
+struct TextCodePage;
 
 // One cell of a vertical tab row (FS V). Exactly `length` bytes of `text` are sent,
 // whatever the string's own length.
@@ -102,6 +104,12 @@ public:
     int CutPaper(uint8_t n, uint8_t m);
     void SetHorizontalTabs(const void* stops, uint8_t n);
     void PrintVerticalTabRow(uint8_t n, const void* stops, uint8_t k, const VerticalTabCell* cells);
+    // ESC t n: the single-byte character table n.
+    int SelectCharacterTable(uint8_t n);
+    // FS &: two-byte (Chinese) characters on.
+    int DoubleByteModeOn();
+    // The command that switches the printer to `page` (one of the two above).
+    int SelectTextCodePage(const TextCodePage& page);
 
     // --- Barcodes and two-dimensional codes --------------------------------------
     int SetBarcodeHeight(uint8_t n);
@@ -159,6 +167,9 @@ public:
     // The response's text: from its third byte up to its NUL or the end of what was
     // stored, so at most 254 characters.
     std::string GetResponseText() const;
+    // The received bytes in words. Every write tells it which requests wait for their
+    // answers; the receiver feeds it the same bytes as ParseStatusByte.
+    ReplyDecoder& Replies() { return replies_; }
 
     // --- Setup ----------------------------------------------------------------------
     // Sends the eight lowest decimal digits of the rate; nothing at all for 0.
@@ -193,4 +204,5 @@ private:
     uint8_t btResponse_[PRN_RESPONSE_SIZE] = {};
     uint8_t btStatusReceived_ = 0;
     uint8_t btLastStatus_ = 0;
+    ReplyDecoder replies_;
 };

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev
   qt6-base-dev libgl-dev fonts-wqy-microhei
   libzint-dev libzxing-dev libfreetype-dev libfontconfig-dev
+  libicu-dev
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
   dpkg-dev file desktop-file-utils lintian man-db

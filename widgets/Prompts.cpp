@@ -5,6 +5,18 @@
 
 namespace {
 Prompts::Script* g_script = nullptr;
+Prompts::FolderMemory* g_folders = nullptr;
+QString g_lastStart;
+
+QString StartIn(const QString& dialog) {
+    g_lastStart = g_folders && !dialog.isEmpty() ? g_folders->StartFolder(dialog) : QString();
+    return g_lastStart;
+}
+
+QString Remember(const QString& dialog, const QString& path) {
+    if (g_folders && !dialog.isEmpty() && !path.isEmpty()) g_folders->Chosen(dialog, path);
+    return path;
+}
 
 QMessageBox::StandardButtons ToStandard(Prompts::Buttons buttons) {
     switch (buttons) {
@@ -42,6 +54,16 @@ void Prompts::SetScript(Script* script) {
 }
 Prompts::Script* Prompts::CurrentScript() {
     return g_script;
+}
+
+void Prompts::SetFolderMemory(FolderMemory* memory) {
+    g_folders = memory;
+}
+Prompts::FolderMemory* Prompts::CurrentFolderMemory() {
+    return g_folders;
+}
+QString Prompts::LastStartFolder() {
+    return g_lastStart;
 }
 
 Prompts::Answer Prompts::MessageBox(QWidget* parent, const QString& caption, const QString& text,
@@ -85,8 +107,9 @@ void Prompts::ApplyFilter(QFileDialog& dialog, const QString& filter) {
 }
 
 namespace {
-QString AskForFile(QWidget* parent, const QString& caption, const QString& filter, bool save) {
-    QFileDialog dialog(parent, caption);
+QString AskForFile(QWidget* parent, const QString& caption, const QString& filter,
+                   const QString& folder, bool save) {
+    QFileDialog dialog(parent, caption, folder);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     Prompts::ApplyFilter(dialog, filter);
@@ -96,15 +119,19 @@ QString AskForFile(QWidget* parent, const QString& caption, const QString& filte
 }
 } // namespace
 
-QString Prompts::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
-    if (g_script) return g_script->OnOpenFile(caption, filter);
-    return AskForFile(parent, caption, filter, false);
+QString Prompts::OpenFile(QWidget* parent, const QString& caption, const QString& filter,
+                          const QString& dialog) {
+    const QString folder = StartIn(dialog);
+    if (g_script) return Remember(dialog, g_script->OnOpenFile(caption, filter));
+    return Remember(dialog, AskForFile(parent, caption, filter, folder, false));
 }
 
-QString Prompts::SaveFile(QWidget* parent, const QString& caption, const QString& filter) {
-    if (g_script) return g_script->OnSaveFile(caption, filter);
+QString Prompts::SaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                          const QString& dialog) {
+    const QString folder = StartIn(dialog);
+    if (g_script) return Remember(dialog, g_script->OnSaveFile(caption, filter));
     // The toolkit's dialog asks before it overwrites a file and has no read-only box.
-    return AskForFile(parent, caption, filter, true);
+    return Remember(dialog, AskForFile(parent, caption, filter, folder, true));
 }
 
 int ScriptedPrompts::CountMessages() const {
@@ -130,7 +157,8 @@ Prompts::Answer ScriptedPrompts::OnMessageBox(const QString& caption, const QStr
 }
 
 QString ScriptedPrompts::OnOpenFile(const QString& caption, const QString& filter) {
-    requests.push_back({Request::Open, caption, filter, Prompts::OkOnly, Prompts::NoIcon});
+    requests.push_back({Request::Open, caption, filter, Prompts::OkOnly, Prompts::NoIcon,
+                        Prompts::LastStartFolder()});
     if (openPaths.empty()) return {};
     QString p = openPaths.front();
     openPaths.pop_front();
@@ -138,7 +166,8 @@ QString ScriptedPrompts::OnOpenFile(const QString& caption, const QString& filte
 }
 
 QString ScriptedPrompts::OnSaveFile(const QString& caption, const QString& filter) {
-    requests.push_back({Request::Save, caption, filter, Prompts::OkOnly, Prompts::NoIcon});
+    requests.push_back({Request::Save, caption, filter, Prompts::OkOnly, Prompts::NoIcon,
+                        Prompts::LastStartFolder()});
     if (savePaths.empty()) return {};
     QString p = savePaths.front();
     savePaths.pop_front();

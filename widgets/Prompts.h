@@ -23,8 +23,26 @@ public:
                              Buttons buttons = OkOnly, Icon icon = NoIcon);
     // File dialogs. `filter` keeps the system's own form, "Text(*.txt)|*.txt|All(*.*)|*.*||";
     // it is turned into the toolkit's form here. Empty result: the operator cancelled.
-    static QString OpenFile(QWidget* parent, const QString& caption, const QString& filter);
-    static QString SaveFile(QWidget* parent, const QString& caption, const QString& filter);
+    // `dialog` names the dialog for the folder memory: a named dialog starts in the
+    // folder of the file last chosen in it.
+    static QString OpenFile(QWidget* parent, const QString& caption, const QString& filter,
+                            const QString& dialog = {});
+    static QString SaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                            const QString& dialog = {});
+
+    // Where the named file dialogs start; kept by the console's remembered settings.
+    class FolderMemory {
+    public:
+        virtual ~FolderMemory() = default;
+        // The folder to start in, or empty for the toolkit's choice.
+        virtual QString StartFolder(const QString& dialog) const = 0;
+        virtual void Chosen(const QString& dialog, const QString& path) = 0;
+    };
+    // nullptr: no memory. Not owned.
+    static void SetFolderMemory(FolderMemory* memory);
+    static FolderMemory* CurrentFolderMemory();
+    // The folder the last file dialog started in (empty: the toolkit's choice).
+    static QString LastStartFolder();
 
     // "A|a;b|B|c||" -> "A (a b);;B (c)". Each name keeps its text, whatever it holds in
     // parentheses ("JPEG/JPG files(*.jpg,*.jpeg)"): the toolkit matches files by the
@@ -58,6 +76,7 @@ public:
         QString text; // message text, or the filter of a file dialog
         Prompts::Buttons buttons;
         Prompts::Icon icon;
+        QString folder = {}; // where a file dialog started
     };
 
     ScriptedPrompts() { Prompts::SetScript(this); }

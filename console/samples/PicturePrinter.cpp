@@ -151,7 +151,8 @@ bool PicturePrinter::ReadThreshold(int& threshold) {
 void PicturePrinter::OpenFile() {
     QWidget* owner = c_.previewFrame->window();
     const QString path = Prompts::OpenFile(owner, QString::fromLatin1(OPEN_CAPTION),
-                                           QString::fromLatin1(OPEN_FILTER));
+                                           QString::fromLatin1(OPEN_FILTER),
+                                           QStringLiteral("picture-open"));
     if (path.isEmpty()) return;
     path_ = path;
     c_.pathEdit->setText(path);

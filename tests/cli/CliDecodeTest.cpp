@@ -75,3 +75,23 @@ TEST_F(CliPeerTest, PortsListsTheScannedAndTheNamedDevicesAsTheConsoleDoes) {
 
     EXPECT_EQ(RunCli({"ports", "extra"}).exitCode, cli::EXIT_USAGE);
 }
+
+// What the printer sent, in words: from standard input as raw bytes and as hex text, a
+// response in the middle, and one left open at the end.
+TEST(CliDecodeReplies, EachReplyALineInWords) {
+    const std::string raw = std::string("\x04\x37\x64\x31\x32\x00\x31", 7) + "\x37\x64";
+    const CliResult fromBytes = RunCli({"decode", "--replies", "--raw", "-"}, raw);
+    ASSERT_EQ(fromBytes.exitCode, cli::EXIT_OK) << fromBytes.err;
+    const std::vector<std::string> lines = Lines(fromBytes.out);
+    ASSERT_EQ(lines.size(), 4u) << fromBytes.out;
+    EXPECT_EQ(lines[0], "04 \xE2\x86\x92 paper end: yes, platen: closed, overheat: no, "
+                        "over-voltage: no, cutter: ok (status byte)");
+    EXPECT_EQ(lines[1], "37 64 31 32 00 \xE2\x86\x92 sensor value: 12 (sensor response)");
+    EXPECT_EQ(lines[2], "31 \xE2\x86\x92 no status byte (ignored)");
+    EXPECT_EQ(lines[3], "(a response without its closing 00 at the end)");
+
+    const CliResult fromHex = RunCli({"decode", "--replies", "-"}, "22 \r\n");
+    ASSERT_EQ(fromHex.exitCode, cli::EXIT_OK) << fromHex.err;
+    EXPECT_EQ(fromHex.out, "22 \xE2\x86\x92 paper end: no, platen: open, overheat: no, "
+                           "over-voltage: no, cutter: error (status byte)\n");
+}

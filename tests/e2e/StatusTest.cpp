@@ -6,6 +6,8 @@
 #include "pages/LayOut.h"
 #include "console/RecordsModel.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -123,6 +125,64 @@ TEST_F(LabelPage, GetShowsTheSensorValue) {
         EXPECT_TRUE(RunUntil([&] { return ad->text() == value; }, ANSWER_TIMEOUT_MS))
             << "AD: shows " << ad->text().toStdString() << ", printer has " << value.toStdString();
     }
+}
+
+// The printer's own answers in words under the received bytes: the status byte of "Read
+// status", the common status requests typed as hex, and the sensor response.
+class RepliesInWords : public ConsoleFixture {
+protected:
+    QString Words() const { return dlg->findChild<QLabel*>(QStringLiteral("replyWords"))->text(); }
+    QString AnswerLine() const {
+        return dlg->findChild<QLabel*>(QStringLiteral("statusAnswer"))->text();
+    }
+    bool WordsBecome(const QString& words) {
+        const bool shown = RunUntil([&] { return Words() == words; }, ANSWER_TIMEOUT_MS);
+        EXPECT_TRUE(shown) << "shows \"" << Words().toStdString() << "\"";
+        return shown;
+    }
+    void SendHex(const QString& hex) {
+        auto* sendHex = qobject_cast<QCheckBox*>(DialogControl(IDC_SEND_HEX));
+        ClickDialog(IDC_SEND_CLEAR);
+        if (!sendHex->isChecked()) Click(sendHex);
+        Retype(DialogControl(IDC_SEND_EDIT), hex);
+        ClickDialog(IDC_SEND);
+    }
+};
+
+TEST_F(RepliesInWords, ThePrintersAnswersAreExplained) {
+    // GS r waits behind the data while paper end stops the printer: asked first.
+    SendHex(QStringLiteral("1D 72 01"));
+    EXPECT_TRUE(WordsBecome(QStringLiteral("00 \u2192 paper end: no, paper near end: no "
+                                           "(paper sensor (GS r 1))")));
+    ASSERT_TRUE(printer->Command(QStringLiteral("paper-end on"), QStringLiteral("paper-end on")));
+    ClickDialog(IDC_READ_STATUS);
+    EXPECT_TRUE(WordsBecome(QStringLiteral("04 \u2192 paper end: yes, platen: closed, overheat: no, "
+                                           "over-voltage: no, cutter: ok (status byte)")));
+    EXPECT_TRUE(RunUntil([&] { return AnswerLine().startsWith(QStringLiteral("Last answer at ")); },
+                         ANSWER_TIMEOUT_MS))
+        << AnswerLine().toStdString();
+
+    // Asked in the common way, the same condition in that request's own bits.
+    SendHex(QStringLiteral("10 04 04"));
+    EXPECT_TRUE(WordsBecome(QStringLiteral("72 \u2192 paper end: yes, paper near end: no "
+                                           "(paper sensor (DLE EOT 4))")));
+    SendHex(QStringLiteral("10 04 02"));
+    EXPECT_TRUE(WordsBecome(QStringLiteral("32 \u2192 cover: closed, paper fed by button: no, "
+                                           "stopped for paper end: yes, error: no "
+                                           "(offline cause (DLE EOT 2))")));
+
+    // Automatic status back is on: the printer reports the change by itself.
+    ASSERT_TRUE(printer->Command(QStringLiteral("paper-end off"), QStringLiteral("paper-end off")));
+    EXPECT_TRUE(WordsBecome(QStringLiteral("00 \u2192 paper end: no, platen: closed, overheat: no, "
+                                           "over-voltage: no, cutter: ok (status byte)")));
+
+    ASSERT_TRUE(printer->Command(QStringLiteral("sensor 517"), QStringLiteral("sensor 517")));
+    CLayOut* page = dlg->findChild<CLayOut*>();
+    ShowPage(page);
+    Click(PageControl(page, CLayOut::IDC_GET));
+    EXPECT_TRUE(RunUntil([&] { return Words().contains(QStringLiteral("sensor value: 517")); },
+                         ANSWER_TIMEOUT_MS))
+        << Words().toStdString();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QTest>
 
 QString TestPrompts::OnOpenFile(const QString& caption, const QString& filter) {
     const QString path = ScriptedPrompts::OnOpenFile(caption, filter);
@@ -14,16 +15,25 @@ QString TestPrompts::OnOpenFile(const QString& caption, const QString& filter) {
 
 ConsoleDialog::ConsoleDialog(const std::string& portPath, const Maker& make,
                              const Lister& listFirst) {
+    if (!ConfigFolder::Active()) ownConfig = std::make_unique<ConfigFolder>();
     if (listFirst) listFirst(ports);
     if (!portPath.empty()) ports.AddCommandLinePort(portPath);
     dlg = make ? make(&ports) : std::make_unique<CTalvaneDlg>(&ports);
     dlg->resize(WIDTH, HEIGHT);
+    dlg->RememberSettings(false);
     dlg->show();
     QApplication::setActiveWindow(dlg.get());
     ProcessEvents();
 }
 
 ConsoleDialog::~ConsoleDialog() {
+    dlg.reset();
+}
+
+void ConsoleDialog::Quit() {
+    prompts.answers.push_back(Prompts::Ok);
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    ProcessEvents();
     dlg.reset();
 }
 

@@ -1,11 +1,13 @@
 // The real main dialog, headless, on a port map of its own (so tests do not see each
 // other's ports), with scripted prompts installed before start-up, driven by id with
-// the operator's hands.
+// the operator's hands. It starts as the application starts it, with the remembered
+// settings, from a configuration folder of its own unless the test made one.
 #pragma once
 
 #include "console/ControlIds.h"
 #include "console/TalvaneDlg.h"
 #include "serial/PortMap.h"
+#include "tests/support/ConfigFolder.h"
 #include "tests/support/OperatorHands.h"
 #include "tests/support/PrinterPeer.h"
 #include "widgets/Prompts.h"
@@ -40,6 +42,8 @@ public:
     ConsoleDialog(const ConsoleDialog&) = delete;
     ConsoleDialog& operator=(const ConsoleDialog&) = delete;
 
+    // Made first and gone last: the dialog's settings stay inside it.
+    std::unique_ptr<ConfigFolder> ownConfig;
     PortMap ports;
     TestPrompts prompts;
     std::unique_ptr<CTalvaneDlg> dlg;
@@ -66,6 +70,8 @@ public:
         return hands::RunUntil(done, ms);
     }
     static void ProcessEvents() { hands::ProcessEvents(); }
+    // Escape and OK in the quit question, as an operator quits; the dialog is destroyed.
+    void Quit();
 };
 
 // The peer comes first so that it outlives the dialog that has its slave open.

@@ -4,6 +4,7 @@
 #include "console/RecordDecoder.h"
 #include "pages/rules/HexData.h"
 #include "printer/HexText.h"
+#include "printer/ReplyDecoder.h"
 #include "serial/PortMap.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Decode.h"
@@ -162,11 +163,27 @@ int RunSend(int argc, char** argv, int first) {
     return Deliver(*common, records, isatty(STDERR_FILENO) == 1);
 }
 
+namespace {
+
+// Bytes the printer sent, one reply a line in words, as the console's receive panel
+// shows them.
+void PrintReplies(const std::vector<uint8_t>& received) {
+    ReplyDecoder decoder;
+    DecodedReply reply;
+    for (const uint8_t b : received)
+        if (decoder.Feed(b, reply)) std::printf("%s\n", reply.Line().c_str());
+    if (decoder.IsCollecting()) std::printf("(a response without its closing 00 at the end)\n");
+}
+
+} // namespace
+
 int RunDecode(int argc, char** argv, int first) {
     const std::string name = "decode";
     ParsedArgs args;
     int exitCode = EXIT_OK;
-    if (!ParseFor(argc, argv, first, name, {{"raw", false}}, false, args, exitCode)) return exitCode;
+    if (!ParseFor(argc, argv, first, name, {{"raw", false}, {"replies", false}}, false, args,
+                  exitCode))
+        return exitCode;
     if (args.operands.size() > 1)
         return UsageError(name, "unexpected operand \"" + args.operands[1] + "\"");
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
@@ -176,7 +193,18 @@ int RunDecode(int argc, char** argv, int first) {
     const std::string_view text(content->constData(), static_cast<size_t>(content->size()));
     // A records file is text of hex pairs; anything else is a byte stream.
     const records::ImportResult asRecords = records::ParseRecordsFile(text);
-    if (!args.Has("raw") && asRecords.ok && !asRecords.records.empty()) {
+    const bool readAsRecords = !args.Has("raw") && asRecords.ok && !asRecords.records.empty();
+    if (args.Has("replies")) {
+        std::vector<uint8_t> received;
+        if (!readAsRecords) received.assign(text.begin(), text.end());
+        for (const std::string& record : readAsRecords ? asRecords.records : std::vector<std::string>{}) {
+            const std::vector<uint8_t> bytes = FromHexText(record);
+            received.insert(received.end(), bytes.begin(), bytes.end());
+        }
+        PrintReplies(received);
+        return EXIT_OK;
+    }
+    if (readAsRecords) {
         for (const std::string& record : asRecords.records)
             std::printf("%s\n", DecodedLine(record).c_str());
         return EXIT_OK;

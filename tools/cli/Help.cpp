@@ -126,15 +126,18 @@ const Help HELPS[] = {
      "Example:\n"
      "  talvane-cli status --port /dev/ttyUSB0 || echo \"printer not ready: $?\"\n"},
     {"decode",
-     "usage: talvane-cli decode [FILE | -] [--raw]\n"
+     "usage: talvane-cli decode [FILE | -] [--raw] [--replies]\n"
      "Reads a records file saved by the console, or a raw byte capture, and prints one line\n"
      "per command: its hex text, \"//\" and its decoding as the operation records show it.\n"
      "The output is itself a records file. --raw reads even hex-looking text as bytes.\n"
+     "--replies reads bytes the printer sent instead and prints each reply in words\n"
+     "(status bytes, responses), as the console's receive panel shows them.\n"
      "Standard input when no FILE is given.\n\n"
      "Examples:\n"
      "  talvane-cli decode capture.bin\n"
      "  talvane-cli decode saved-records.txt\n"
-     "  cat capture.bin | talvane-cli decode -\n\n" EXIT_CODES},
+     "  cat capture.bin | talvane-cli decode -\n"
+     "  echo 04 | talvane-cli decode --replies -\n\n" EXIT_CODES},
     {"monitor",
      "usage: talvane-cli monitor --port PORT [options]\n"
      "Prints what the printer sends, as hex text with the meaning of status bytes and\n"

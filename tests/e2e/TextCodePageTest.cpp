@@ -1,0 +1,65 @@
+// Text typed in the send panel after choosing a code page prints, on the vprinter
+// process, with that page's glyphs: "ü" and "€" in CP858.
+#include "tests/e2e/ConsoleFixture.h"
+#include "tests/emulator/DecodeSupport.h"
+
+#include "console/ControlIds.h"
+#include "emulator/CodePages.h"
+#include "emulator/FontTables.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+using namespace ids;
+
+namespace {
+
+constexpr int CP858_ROW = 4; // in the "Code page" list
+constexpr int FONT1 = 0;
+
+// The glyph the printer has for `code` of the page in Font1, as a picture to look for.
+vprinter::PaperBitmap Glyph(vprinter::CodePage page, uint8_t code) {
+    const vprinter::FontFace& font = vprinter::FontFor(FONT1);
+    const uint32_t* rows = vprinter::CodePageGlyph(FONT1, page, code);
+    vprinter::PaperBitmap picture(font.width, font.height);
+    for (int y = 0; y < font.height; ++y)
+        for (int x = 0; x < font.width; ++x)
+            if (rows[y] & (0x80000000u >> x)) picture.Set(x, y);
+    return picture;
+}
+
+// Types one character as a keyboard that has it would.
+void TypeKey(QWidget* edit, QChar ch) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(edit, &press);
+    QApplication::sendEvent(edit, &release);
+    hands::ProcessEvents();
+}
+
+using TextCodePage = ConsoleFixture;
+
+TEST_F(TextCodePage, Cp858TextPrintsWithThePagesGlyphs) {
+    Choose(DialogControl(IDC_CODE_PAGE), CP858_ROW);
+    ASSERT_EQ(dlg->Records().Rows().back().text, "1B 74 13 ");
+    QWidget* edit = DialogControl(IDC_SEND_EDIT);
+    // One character a line, so that each stands alone at the left edge.
+    for (const QChar ch : QString::fromUtf8("ü€")) {
+        Retype(edit, QString());
+        TypeKey(edit, ch);
+        ClickDialog(IDC_SEND);
+        ClickDialog(IDC_SEND_PRINT);
+    }
+    const std::vector<std::string> rows = {dlg->Records().Rows().end()[-4].text,
+                                           dlg->Records().Rows().end()[-2].text};
+    EXPECT_EQ(rows, (std::vector<std::string>{"81 ", "D5 "}));
+    const vprinter::PaperBitmap paper = TakeReceipt();
+    const int umlaut = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, 0x81));
+    const int euro = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, 0xD5));
+    EXPECT_GE(umlaut, 0);
+    EXPECT_GT(euro, umlaut);
+    // Not the printer's mark for a character it has no glyph for.
+    EXPECT_LT(FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, '?')), 0);
+}
+
+} // namespace
