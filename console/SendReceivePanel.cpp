@@ -25,6 +25,8 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <utility>
 
 using namespace ids;
@@ -57,7 +59,7 @@ constexpr char CH_CR = '\r';
 constexpr char CH_LF = '\n';
 constexpr int RECEIVE_MIN_HEIGHT = 48;
 // Replies in words kept for the tooltip of the reply line.
-constexpr qsizetype REPLY_HISTORY = 8;
+constexpr size_t REPLY_HISTORY = 8;
 
 // Bytes as the receive edit shows them in text form: one character per byte; CR, LF
 // and a CR LF pair (also one split between two arrivals) are one line break each.
@@ -307,18 +309,27 @@ void SendReceivePanel::Receive() {
 
 void SendReceivePanel::ExplainReceived(const QByteArray& bytes) {
     ReplyDecoder& decoder = dlg_.Replies();
+    // A flood of bytes makes as many replies, and only the last few can be shown: each
+    // is decoded, only those are put into words (a ring of reused replies, so the
+    // flood costs no memory).
+    std::array<DecodedReply, REPLY_HISTORY> recent;
     DecodedReply reply;
+    size_t made = 0;
     bool answered = false;
-    bool any = false;
     for (const char b : bytes) {
-        if (!decoder.Feed(static_cast<uint8_t>(b), reply)) continue;
-        // A flood of bytes makes as many replies; only the last few can be shown.
-        replyHistory_.append(QString::fromStdString(reply.Line()));
-        if (replyHistory_.size() > REPLY_HISTORY) replyHistory_.removeFirst();
+        if (!decoder.Feed(static_cast<uint8_t>(b), reply, false)) continue;
+        recent[made % REPLY_HISTORY] = reply;
+        ++made;
         answered = answered || reply.IsAnswer();
-        any = true;
     }
-    if (!any) return;
+    if (made == 0) return;
+    for (size_t k = made - std::min(made, REPLY_HISTORY); k < made; ++k) {
+        DecodedReply& shown = recent[k % REPLY_HISTORY];
+        ReplyDecoder::PutInWords(shown);
+        replyHistory_.append(QString::fromStdString(shown.Line()));
+        if (replyHistory_.size() > static_cast<qsizetype>(REPLY_HISTORY))
+            replyHistory_.removeFirst();
+    }
     replyWords_->setText(replyHistory_.back());
     replyWords_->setToolTip(replyHistory_.join(QLatin1Char('\n')));
     if (answered && answerListener_) answerListener_();

@@ -175,7 +175,7 @@ void ReplyDecoder::NoteSent(const void* data, size_t length) {
     }
 }
 
-bool ReplyDecoder::Feed(uint8_t b, DecodedReply& out) {
+bool ReplyDecoder::Feed(uint8_t b, DecodedReply& out, bool inWords) {
     if (collecting_) {
         // Inside a response every byte is response text, as the parser takes it.
         if (response_.size() < RESPONSE_KEEP) response_.push_back(b);
@@ -184,23 +184,26 @@ bool ReplyDecoder::Feed(uint8_t b, DecodedReply& out) {
         FinishResponse(out);
         return true;
     }
-    out = DecodedReply{};
-    out.bytes = {b};
+    // Assigned in place, so that a reused reply keeps its storage.
+    out.bytes.assign(1, b);
+    out.words.clear();
+    out.layout = nullptr;
     // An awaited answer that does not fit its layout is not that answer: the request
     // is given up and the byte read as if nothing had been asked.
-    while (!expected_.empty()) {
+    while (!expected_.empty() && out.layout == nullptr) {
         const ReplyLayout* layout = expected_.front();
         expected_.pop_front();
         if (!layout->Fits(b)) continue;
         out.kind = layout == &STATUS_LAYOUT ? ReplyKind::Status : ReplyKind::RequestAnswer;
-        out.title = layout->title;
-        out.words = DescribeByte(*layout, b);
-        return true;
+        out.layout = layout;
     }
-    if ((b & RESPONSE_BYTE_BIT) == 0) {
+    if (out.layout == nullptr && (b & RESPONSE_BYTE_BIT) == 0) {
         out.kind = ReplyKind::Status;
-        out.title = STATUS_LAYOUT.title;
-        out.words = DescribeByte(STATUS_LAYOUT, b);
+        out.layout = &STATUS_LAYOUT;
+    }
+    if (out.layout != nullptr) {
+        out.title = out.layout->title;
+        if (inWords) PutInWords(out);
         return true;
     }
     if (b == PRN_RESPONSE_START) {
@@ -213,6 +216,11 @@ bool ReplyDecoder::Feed(uint8_t b, DecodedReply& out) {
     out.title = "ignored";
     out.words = "no status byte";
     return true;
+}
+
+void ReplyDecoder::PutInWords(DecodedReply& reply) {
+    if (reply.layout != nullptr && reply.words.empty() && !reply.bytes.empty())
+        reply.words = DescribeByte(*reply.layout, reply.bytes.front());
 }
 
 void ReplyDecoder::FinishResponse(DecodedReply& out) {

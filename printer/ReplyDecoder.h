@@ -49,6 +49,7 @@ struct DecodedReply {
     std::vector<uint8_t> bytes; // as received (a long response: its first bytes only)
     std::string title;          // "status byte", "paper sensor (DLE EOT 4)", ...
     std::string words;          // "paper end: no, platen: closed, ..."
+    const ReplyLayout* layout = nullptr; // a one-byte reply's layout, for PutInWords
 
     // True for anything the printer says on purpose: every kind but an ignored byte.
     bool IsAnswer() const { return kind != ReplyKind::Ignored; }
@@ -79,7 +80,12 @@ public:
     // (text, pictures, files, whose bytes may look like requests) expects nothing.
     void NoteSent(const void* data, size_t length);
     // Takes the next received byte; true when it completed a reply, given in `out`.
-    bool Feed(uint8_t b, DecodedReply& out);
+    // `out` is reused as it is (a flood of bytes makes as many replies); without
+    // `inWords` a one-byte reply's words are left for PutInWords, so a caller that
+    // shows only the last few replies words only those.
+    bool Feed(uint8_t b, DecodedReply& out, bool inWords = true);
+    // Fills in the words Feed left out.
+    static void PutInWords(DecodedReply& reply);
     // Forgets the open response and the requests still waiting.
     void Reset();
 

@@ -217,7 +217,9 @@ TEST(ReplyDecoder, GarbageNeverBreaksItAndAgreesWithTheParser) {
                 continue;
             }
             ASSERT_LE(replies.size(), 1u);
-            if (!replies.empty()) EXPECT_FALSE(replies[0].words.empty()) << value;
+            if (!replies.empty()) {
+                EXPECT_FALSE(replies[0].words.empty()) << value;
+            }
         }
     }
 
@@ -235,6 +237,30 @@ TEST(ReplyDecoder, GarbageNeverBreaksItAndAgreesWithTheParser) {
         if (parser.IsStatusReceived()) {
             ASSERT_TRUE(done);
             ASSERT_EQ(reply.kind, ReplyKind::Status) << i;
+        }
+    }
+}
+
+// The console decodes a flood into one reused reply and words only the last few: each
+// reply made that way, put into words afterwards, reads exactly as one made afresh.
+TEST(ReplyDecoder, AReusedReplyWordedLaterReadsAsAFreshOne) {
+    const std::vector<uint8_t> stream = {0x04, 0x37, 0x64, 0x31, 0x00, 0x12, 0x31,
+                                         0x2F, 0x37, 0x41, 0x42, 0x00, 0x00, 0x1A};
+    ReplyDecoder fresh;
+    ReplyDecoder reusing;
+    DecodedReply reused;
+    for (const auto& request : std::vector<std::vector<uint8_t>>{
+             {}, {0x10, 0x04, 0x01}, {0x10, 0x04, 0x04}, {0x1D, 0x72, 0x02}}) {
+        Send(fresh, request);
+        Send(reusing, request);
+        for (const uint8_t b : stream) {
+            DecodedReply made;
+            const bool done = fresh.Feed(b, made);
+            ASSERT_EQ(reusing.Feed(b, reused, false), done);
+            if (!done) continue;
+            ReplyDecoder::PutInWords(reused);
+            EXPECT_EQ(reused.Line(), made.Line());
+            EXPECT_EQ(reused.kind, made.kind);
         }
     }
 }
