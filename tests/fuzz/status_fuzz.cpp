@@ -1,7 +1,9 @@
 // Any byte stream from the printer into the status parser of a command library with no
 // port: the response collector stays inside its store, the response text is at most
 // what the store holds, and the notifications posted to the owner window are drained as
-// they come so the queue stays small.
+// they come so the queue stays small. The replies in words read the same stream: they
+// agree with the parser on responses and status bytes and always have words.
+#include "printer/ReplyDecoder.h"
 #include "printer/VrnxLib.h"
 #include "serial/WindowMessages.h"
 
@@ -23,9 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QueueWindow owner;
     CVRNX_LIB printer;
     printer.SetOwnerWindow(&owner);
+    ReplyDecoder replies;
+    DecodedReply reply;
     for (size_t i = 0; i < size; ++i) {
         const bool wasCollecting = printer.IsCollectingResponse();
+        printer.RequestStatus(); // no port: only clears the status-received flag
         printer.ParseStatusByte(data[i]);
+        const bool done = replies.Feed(data[i], reply, i % 2 == 0);
+        ReplyDecoder::PutInWords(reply);
+        Require(replies.IsCollecting() == printer.IsCollectingResponse());
+        Require(!printer.IsStatusReceived() || (done && reply.kind == ReplyKind::Status));
+        Require(!done || !reply.words.empty());
         if (!wasCollecting && data[i] == PRN_RESPONSE_START) {
             Require(printer.IsCollectingResponse());
         }
