@@ -59,7 +59,7 @@ StartOptions ParseCommandLine(const QStringList& args) {
         };
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             o.help = true;
-        } else if (a == QLatin1String("--version")) {
+        } else if (a == QLatin1String("--version") || a == QLatin1String("-V")) {
             o.version = true;
         } else if (a == QLatin1String("--reset-settings")) {
             o.resetSettings = true;

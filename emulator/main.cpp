@@ -95,6 +95,10 @@ int ParseArguments(int argc, char** argv, Arguments* args) {
             std::printf("%s%s\n", USAGE, vprinter::ControlHelp().c_str());
             return 0;
         }
+        if (option == "--version" || option == "-V") {
+            std::printf("vprinter %s\n", TPC_VERSION);
+            return 0;
+        }
         if (option == "--window")
             args->window = true;
         else if (option == "--plain")

@@ -1,7 +1,7 @@
 // Prints the ports the engine sees, as the console's port list shows them: serial
 // ports (COM<n>), USB printer-class devices (USB<k>) and the network printers named
 // with --port tcp://HOST[:PORT] (NET<i>).
-// Usage: list-ports [--port PATH]...
+// Usage: list-ports [--port PATH]... | --help | --version
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +11,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("usage: %s [--port PATH | --port tcp://HOST[:PORT]]...\n", argv[0]);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-V") == 0) {
+            std::printf("list-ports %s\n", TPC_VERSION);
             return 0;
         }
         if (std::strcmp(argv[i], "--port") == 0 && i + 1 >= argc) {

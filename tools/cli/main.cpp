@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         std::fputs(cli::HelpText(""), argc < 2 ? stderr : stdout);
         return argc < 2 ? cli::EXIT_USAGE : cli::EXIT_OK;
     }
+    if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0) {
+        std::printf("%s %s\n", cli::PROGRAM, TPC_VERSION);
+        return cli::EXIT_OK;
+    }
     for (const Subcommand& sub : SUBCOMMANDS) {
         if (std::strcmp(argv[1], sub.name) != 0) continue;
         qInstallMessageHandler(QuietQt);
