@@ -38,6 +38,10 @@ foreach(program IN LISTS TPC_INSTALLED_PROGRAMS)
   install(FILES ${TPC_PACKAGING_DIR}/man/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 
+# The package's changelog says what CHANGELOG.md says for this version.
+include(${CMAKE_CURRENT_LIST_DIR}/DebianChangelog.cmake)
+tpc_debian_changelog(${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_VERSION}
+                     TPC_CHANGELOG_ENTRIES TPC_CHANGELOG_DATE)
 configure_file(${PROJECT_SOURCE_DIR}/docs/debian/changelog.in ${TPC_PACKAGING_DIR}/changelog @ONLY)
 tpc_gzip(${TPC_PACKAGING_DIR}/changelog ${TPC_PACKAGING_DIR}/changelog.gz)
 list(APPEND TPC_PACKAGED_DOCS ${TPC_PACKAGING_DIR}/changelog.gz)
