@@ -58,6 +58,9 @@ const QString TYPED_PATH_ERROR =
     QStringLiteral("Type a device path starting with / or a network printer as "
                    "tcp://HOST:PORT.");
 const QString LIST_FULL = QStringLiteral("No more ports can be added to the list.");
+const QString CLOSED_UNDELIVERED = QStringLiteral("%1 closed: %2 bytes were not delivered");
+const QString CLOSED_UNKNOWN =
+    QStringLiteral("%1 closed: the port could not say whether everything was delivered");
 // Devices come with a burst of changes (the node, its by-id link, its permissions):
 // the list is looked at once the burst has settled.
 constexpr int SETTLE_MS = 200;
@@ -381,11 +384,21 @@ void PortPanel::ComOpen() {
         return;
     }
     if (dlg_.IsOpen()) {
+        const uint32_t port = dlg_.GetPort();
         dlg_.Close(CN_DEFAULT_CLOSE_WAIT_MS);
+        // What the device still held when the close gave up, the piece a write was
+        // stopped in, and what never left the transmit buffer: none of it arrived.
+        const uint32_t left = dlg_.UndeliveredAtClose();
+        const uint64_t unsent = dlg_.GetTxBuffer().Size();
         dlg_.GetTxBuffer().Clear(true);
         busy_->SetShade(CLampButton::SHADE_FLAT_GREY);
         busy_->SetLamp(false);
         ShowOpen(false);
+        const QString label = PortLabel(ports_, port);
+        if (left == CN_QUERY_FAILED)
+            dlg_.ShowHelpTip(comButton_, CLOSED_UNKNOWN.arg(label));
+        else if (left + unsent != 0)
+            dlg_.ShowHelpTip(comButton_, CLOSED_UNDELIVERED.arg(label).arg(left + unsent));
         return;
     }
 

@@ -215,7 +215,14 @@ void CSerialLine::Close(uint32_t dwWaitMs) {
         return;
     }
     if (dwOption_ & (EN_FLUSH_ON_CLOSE | EN_DRAIN_ON_CLOSE)) hComm_->Flush();
-    hComm_->PurgeQueues(PURGE_ALL);
+    // Bytes already handed to the device are its to deliver: they may leave (within
+    // the budget) before anything is purged, and what cannot is counted. A
+    // pseudo-terminal's output is never purged: the flush would drop what its other
+    // end has not read yet, which it can still read after the close.
+    const uint32_t left = hComm_->SettleOutput(CN_CLOSE_OUTPUT_BUDGET_MS);
+    const uint32_t cut = cutAtStop_.exchange(0);
+    undeliveredAtClose_.store(left == SerialDevice::OUTPUT_UNKNOWN ? CN_QUERY_FAILED : left + cut);
+    hComm_->PurgeQueues(hComm_->HidesOutputQueue() ? PURGE_RXABORT | PURGE_RXCLEAR : PURGE_ALL);
     if (hComm_->LastError() != 0) lastError_.store(hComm_->LastError());
     hComm_.reset();
 }

@@ -63,6 +63,9 @@ inline constexpr uint32_t CN_MAX_PORT = 1024;
 inline constexpr uint32_t CN_DEFAULT_WAIT_EVENTS = 0x1FD;
 inline constexpr uint32_t CN_PORT_NAME_SIZE = 64;
 inline constexpr uint32_t CN_DEFAULT_CLOSE_WAIT_MS = 500;
+// The longest a Close lets bytes already handed to the device leave it before it
+// closes (less when the device's queue stops moving).
+inline constexpr uint32_t CN_CLOSE_OUTPUT_BUDGET_MS = 5000;
 
 // Receives the message of every failed check. The default hook writes it to stderr
 // only when the environment variable TPC_SERIAL_DIAGNOSTICS is set (to anything but
@@ -126,6 +129,12 @@ public:
     // True from the moment the threads found the device gone until the next Open: the
     // port is still open but nothing written reaches anything.
     bool DeviceVanished() const { return goneReported_.load(); }
+    // Bytes the last Close could not deliver: what the device still held when the close
+    // budget ran out (then purged), and the rest of a piece the write thread was
+    // stopped in. CN_QUERY_FAILED when the device could not say how much it held (a
+    // failed query never counts as empty). 0 after a close that delivered everything,
+    // and for a vanished device, which has nothing left to flush.
+    uint32_t UndeliveredAtClose() const { return undeliveredAtClose_.load(); }
 
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.
@@ -246,6 +255,9 @@ private:
     std::atomic<int> lastError_{0};
     std::atomic<uint64_t> droppedTx_{0};
     std::atomic<bool> goneReported_{false};
+    std::atomic<uint32_t> undeliveredAtClose_{0};
+    // The rest of a piece the write thread was stopped in, not handed to the device.
+    std::atomic<uint32_t> cutAtStop_{0};
     // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device;
     // changed under TxBuffer_'s lock together with the buffer, so a drain on close
     // that sees both empty under the lock has really sent everything.

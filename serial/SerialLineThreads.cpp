@@ -58,6 +58,7 @@ bool CSerialLine::BeginThread(uint32_t dwExtraOptions) {
     if (hStopEvent_) hStopEvent_->Reset();
 
     goneReported_.store(false);
+    cutAtStop_.store(0); // a quiet-line stop before now was meant to drop its piece
 
     // A thread the system cannot make comes back null and fails the checks below.
     int error = 0;
@@ -430,7 +431,10 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
         const uint32_t n = RawWrite(piece + sent, size - sent);
         sent += n;
         if (sent == size) break;
-        if (!bRunning_.load()) break; // the thread is being stopped: the rest is dropped
+        if (!bRunning_.load()) { // the thread is being stopped: the rest is dropped
+            cutAtStop_.fetch_add(size - sent);
+            break;
+        }
         if (hComm_->Vanished()) {
             droppedTx_.fetch_add(size - sent); // the device is gone: nothing to retry
             break;

@@ -14,6 +14,9 @@ constexpr int FLUSH_POLL_MS = 5;
 constexpr uint64_t FLUSH_LIMIT_MS = 10000;
 constexpr int TXEMPTY_POLL_MS = 10;
 constexpr int LINE_EVENT_POLL_MS = 50;
+// The close gives up on an output queue that has not moved for this long (a printer
+// holding CTS off, a full network printer): a moving one is waited for.
+constexpr int64_t SETTLE_STALL_MS = 1000;
 
 int64_t MsUntil(Clock::time_point deadline) {
     const auto left =
@@ -149,6 +152,7 @@ bool SerialDevice::Write(const void* buffer, uint32_t length, uint32_t* done) {
 }
 
 bool SerialDevice::Flush() {
+    if (Vanished()) return false;
     COMMTIMEOUTS t;
     GetTimeouts(&t);
     uint32_t queued = 0;
@@ -163,9 +167,32 @@ bool SerialDevice::Flush() {
     while (queued > 0) {
         if (MsUntil(deadline) <= 0) return false;
         if (Wait(0, FLUSH_POLL_MS) & IO_INTERRUPTED) return false;
-        if (!OutputQueued(&queued)) return false;
+        if (Vanished() || !OutputQueued(&queued)) return false;
     }
     return true;
+}
+
+uint32_t SerialDevice::SettleOutput(uint32_t budgetMs) {
+    if (Vanished()) return 0;
+    uint32_t queued = 0;
+    if (!OutputQueued(&queued)) return Vanished() ? 0 : OUTPUT_UNKNOWN;
+    const auto start = Clock::now();
+    const auto deadline = DeadlineAfter(start, budgetMs);
+    auto lastMove = start;
+    uint32_t least = queued;
+    while (queued > 0) {
+        const auto now = Clock::now();
+        if (now >= deadline || now - lastMove >= std::chrono::milliseconds(SETTLE_STALL_MS))
+            return queued;
+        if (Wait(0, FLUSH_POLL_MS) & IO_INTERRUPTED) return queued;
+        if (!OutputQueued(&queued)) return Vanished() ? 0 : OUTPUT_UNKNOWN;
+        if (Vanished()) return 0;
+        if (queued < least) {
+            least = queued;
+            lastMove = Clock::now();
+        }
+    }
+    return 0;
 }
 
 bool SerialDevice::SetCommMask(uint32_t mask) {

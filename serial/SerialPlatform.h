@@ -75,8 +75,20 @@ public:
     bool Read(void* buffer, uint32_t length, uint32_t* done);
     // A write bounded by the write time-outs (no limit when both are 0).
     bool Write(const void* buffer, uint32_t length, uint32_t* done);
-    // Waits until the output queue is empty, giving up after the write time-out.
+    // Waits until the output queue is empty, giving up after the write time-out. A
+    // vanished device has nothing to flush: false at once.
     bool Flush();
+    // Before the device is closed: lets what was handed to it leave, waiting while the
+    // output queue keeps moving and at most `budgetMs`. Returns the bytes it still held
+    // when the wait gave up (0 when everything left), OUTPUT_UNKNOWN when the queue
+    // could not be read (a failed query never counts as empty). A vanished device has
+    // nothing to deliver any more: 0 at once (its queue figure is stale).
+    static constexpr uint32_t OUTPUT_UNKNOWN = 0xFFFFFFFFu;
+    virtual uint32_t SettleOutput(uint32_t budgetMs);
+    // True where bytes handed to the device can wait where the output queue does not
+    // show them (a pseudo-terminal: what its other end has not read yet). Purging the
+    // output there at close would throw delivered bytes away, so the close does not.
+    virtual bool HidesOutputQueue() const { return false; }
     bool SetCommMask(uint32_t mask);
     // Waits for an event of the mask; returns with *events 0 when the mask is changed
     // meanwhile. False when the device failed.

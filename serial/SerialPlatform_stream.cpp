@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -18,6 +19,9 @@ namespace {
 constexpr uint32_t READ_AHEAD_SIZE = 4096;
 constexpr uint32_t DEFAULT_BAUD = 9600;
 constexpr uint8_t DEFAULT_BYTE_SIZE = 8;
+// While bytes wait for the peer's acknowledgement, a wait looks this often whether
+// the peer still answers.
+constexpr int PEER_CHECK_MS = 1000;
 
 bool IsGoneError(int error) {
     switch (error) {
@@ -154,13 +158,62 @@ int StreamDevice::ReadSome(void* buffer, uint32_t length) {
 int StreamDevice::WriteSome(const void* buffer, uint32_t length) {
     const ssize_t n =
         traits_.socket ? send(fd_, buffer, length, MSG_NOSIGNAL) : write(fd_, buffer, length);
+    if (n > 0) lastWrite_.store(static_cast<uint32_t>(n));
     if (n >= 0) return static_cast<int>(n);
     if (errno == EAGAIN || errno == EINTR) return 0;
     Failed(errno);
     return IO_FAILED;
 }
 
+bool StreamDevice::OwedAnswer() {
+    int queued = 0;
+    return traits_.peerSilence && !Vanished() && ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0;
+}
+
 uint32_t StreamDevice::Wait(uint32_t want, int timeoutMs) {
+    if (!traits_.peerSilence) return WaitOnce(want, timeoutMs);
+    // Keep-alive watches a connection with nothing outstanding; while bytes wait for
+    // the peer, the wait looks now and then whether it still answers. A wait with no
+    // limit looks too: bytes written meanwhile by another thread may be owed.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const bool owed = OwedAnswer();
+        int slice = timeoutMs;
+        if (timeoutMs > 0) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            slice = static_cast<int>(std::max<int64_t>(left.count(), 0));
+        }
+        if (slice < 0 || (owed && slice > PEER_CHECK_MS)) slice = PEER_CHECK_MS;
+        const uint32_t ready = WaitOnce(want, slice);
+        if (ready != 0) return ready;
+        if (owed) {
+            const int error = traits_.peerSilence(fd_);
+            if (error != 0) {
+                NoteError(error);
+                MarkVanished(error);
+                return IO_HANGUP;
+            }
+        }
+        if (timeoutMs == 0 || (timeoutMs > 0 && std::chrono::steady_clock::now() >= deadline))
+            return 0;
+    }
+}
+
+uint32_t StreamDevice::SettleOutput(uint32_t budgetMs) {
+    if (traits_.socket) return SerialDevice::SettleOutput(budgetMs);
+    if (Vanished() || lastWrite_.load() == 0) return 0;
+    short r = 0;
+    PollWait(interruptFd_, wakeFd_, fd_, false, POLLOUT, static_cast<int>(budgetMs), &r);
+    if (r & POLLOUT) return 0;
+    if (r & (POLLERR | POLLHUP | POLLNVAL)) {
+        MarkVanished(traits_.closedError);
+        return 0;
+    }
+    return lastWrite_.load();
+}
+
+uint32_t StreamDevice::WaitOnce(uint32_t want, int timeoutMs) {
     if (want & IO_READABLE) {
         std::lock_guard<std::mutex> lock(aheadMutex_);
         if (!ahead_.empty()) return IO_READABLE;

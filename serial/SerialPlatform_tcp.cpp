@@ -1,9 +1,13 @@
 // The network back end: a raw TCP connection to a printer's port (9100 unless
 // given). The connect is non-blocking with a time-out, so an address where nothing
 // answers fails in a few seconds with "Connection timed out" rather than the
-// system's minutes. TCP_NODELAY sends each piece at once; keep-alive and a user
-// time-out notice a printer that was switched off. The printer closing the
-// connection is reported like a serial unplug.
+// system's minutes. TCP_NODELAY sends each piece at once; keep-alive notices a
+// printer switched off while the line is idle, and the engine's waits notice one that
+// stops answering while bytes wait for it (PeerSilence). A printer that only stops
+// reading (out of paper, its buffer full) still answers with a closed window: that is
+// the write time-out's case, not a gone printer, so no TCP_USER_TIMEOUT (which would
+// end such a connection too). The printer closing the connection is reported like a
+// serial unplug.
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -24,8 +28,22 @@ using Clock = std::chrono::steady_clock;
 constexpr int KEEPALIVE_IDLE_S = 5;
 constexpr int KEEPALIVE_INTERVAL_S = 2;
 constexpr int KEEPALIVE_PROBES = 3;
-// Bytes the printer has not acknowledged for this long: the printer is gone.
-constexpr unsigned USER_TIMEOUT_MS = 15000;
+// No answer for this long while the printer owes one: the printer is gone.
+constexpr uint32_t PEER_SILENT_MS = 15000;
+// Retransmissions or window probes in a row without an answer: one lost segment or a
+// probe still on its way is not silence.
+constexpr uint8_t UNANSWERED_TRIES = 2;
+
+// ETIMEDOUT when the printer has answered nothing for PEER_SILENT_MS although it owes
+// an answer (data retransmitted, or zero-window probes, unanswered); 0 otherwise. A
+// printer with a full buffer answers every probe, so it is never taken for gone.
+int PeerSilence(int fd) {
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    if (getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0) return 0;
+    const bool owed = info.tcpi_retransmits >= UNANSWERED_TRIES || info.tcpi_probes >= UNANSWERED_TRIES;
+    return owed && info.tcpi_last_ack_recv >= PEER_SILENT_MS ? ETIMEDOUT : 0;
+}
 
 void Tune(int fd) {
     const int on = 1;
@@ -35,7 +53,6 @@ void Tune(int fd) {
     setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &KEEPALIVE_INTERVAL_S,
                sizeof KEEPALIVE_INTERVAL_S);
     setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &KEEPALIVE_PROBES, sizeof KEEPALIVE_PROBES);
-    setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &USER_TIMEOUT_MS, sizeof USER_TIMEOUT_MS);
 }
 
 // One address: the connected socket, or -1 with the reason in *error.
@@ -102,5 +119,6 @@ std::unique_ptr<SerialDevice> OpenNetworkDevice(const NetworkAddress& target, in
     StreamDevice::Traits traits;
     traits.socket = true;
     traits.closedError = ECONNRESET; // the printer closed the connection
+    traits.peerSilence = PeerSilence;
     return MakeStreamDevice(fd, traits, error);
 }

@@ -10,6 +10,8 @@
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -21,6 +23,17 @@ namespace {
 
 bool IsGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+// The device numbers of pseudo-terminal slaves (/dev/pts/<n>).
+constexpr unsigned PTY_SLAVE_MAJOR_FIRST = 136;
+constexpr unsigned PTY_SLAVE_MAJOR_COUNT = 8;
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned kind = major(st.st_rdev);
+    return kind >= PTY_SLAVE_MAJOR_FIRST && kind < PTY_SLAVE_MAJOR_FIRST + PTY_SLAVE_MAJOR_COUNT;
 }
 
 tcflag_t ByteSizeFlag(uint8_t size) {
@@ -59,6 +72,7 @@ public:
         int lines = 0;
         hasModemLines_ = ioctl(fd_, TIOCMGET, &lines) == 0;
         modemLines_ = lines;
+        pseudoTerminal_ = IsPseudoTerminal(fd_);
     }
 
     ~UnixSerialDevice() override {
@@ -162,6 +176,10 @@ public:
         *errors = counters_.TakeErrors(now);
         return true;
     }
+
+    // A pseudo-terminal's queue count stays 0 while its other end has not read: what
+    // was written waits there unseen.
+    bool HidesOutputQueue() const override { return pseudoTerminal_; }
 
     bool InputQueued(uint32_t* count) override { return Queue(TIOCINQ, count); }
     bool OutputQueued(uint32_t* count) override { return Queue(TIOCOUTQ, count); }
@@ -322,6 +340,7 @@ private:
     int wakeFd_;
     bool hasCounters_ = false;
     bool hasModemLines_ = false;
+    bool pseudoTerminal_ = false;
     int modemLines_ = 0;
     // The DTR and RTS control last asked for (the device opens with both raised).
     std::atomic<uint32_t> dtrControl_{DTR_CONTROL_ENABLE};

@@ -17,6 +17,9 @@ public:
     struct Traits {
         bool socket = false;     // send() without SIGPIPE, SIOCOUTQ for the output queue
         int closedError = EIO;   // the error reported when the other end closes
+        // The error when the other end has stopped answering altogether (asked now
+        // and then while bytes wait for its acknowledgement), else 0. Null: not asked.
+        int (*peerSilence)(int fd) = nullptr;
     };
 
     // Takes ownership of fd and the two event descriptors.
@@ -46,6 +49,11 @@ public:
     int ReadSome(void* buffer, uint32_t length) override;
     int WriteSome(const void* buffer, uint32_t length) override;
     uint32_t Wait(uint32_t want, int timeoutMs) override;
+    // A USB printer: the driver holds one transfer at a time and reports POLLOUT when
+    // it is done; closing before that kills it. Waits for POLLOUT within the budget; the
+    // bytes of the last write are what stays undelivered otherwise. A socket: the
+    // bytes the printer has not acknowledged.
+    uint32_t SettleOutput(uint32_t budgetMs) override;
     void Wake() override;
     void SignalInterrupt(bool on) override;
 
@@ -54,6 +62,9 @@ private:
     // device failed or the other end closed.
     bool ReadAheadLocked();
     bool Failed(int error);
+    uint32_t WaitOnce(uint32_t want, int timeoutMs);
+    // True while a socket holds bytes its peer has not acknowledged.
+    bool OwedAnswer();
 
     int fd_;
     int interruptFd_;
@@ -66,6 +77,8 @@ private:
     // A printer that cannot answer (a one-way USB printer) refuses reads; it is then
     // not asked again, and not polled for input.
     std::atomic<bool> noInput_{false};
+    // The bytes of the last write the device took (the USB printer's transfer).
+    std::atomic<uint32_t> lastWrite_{0};
 };
 
 // Wraps an open descriptor (made non-blocking here) with its two event descriptors.

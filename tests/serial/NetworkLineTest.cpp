@@ -82,6 +82,12 @@ public:
         if (client_ >= 0) close(client_);
         client_ = -1;
     }
+    // The printer dies: the connection is reset, not closed in order.
+    void ResetClient() {
+        const linger abort{1, 0};
+        setsockopt(client_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+        CloseClient();
+    }
     int Listener() const { return listener_; }
 
 private:
@@ -136,6 +142,32 @@ TEST(NetworkLine, WritesReadsAndReportsThePrinterClosingAsGone) {
     EXPECT_EQ(msg.message, CN_MSG_DEVICEGONE);
     EXPECT_EQ(msg.wParam, port);
     EXPECT_EQ(msg.lParam, ECONNRESET);
+    EXPECT_LT(ElapsedMs([&] { net.line.Close(500); }), 1500);
+    EXPECT_FALSE(net.line.IsOpen());
+}
+
+// The kernel still counts the bytes of a reset connection as queued; a printer that
+// is gone has nothing left to flush, so the close does not wait on that figure.
+TEST(NetworkLine, CloseAfterThePrinterDiedDoesNotWaitOnTheStaleQueue) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.Ok());
+    QueueWindow window;
+    NetworkLine net;
+    net.line.SetOptions(EN_CONSOLE_OPTIONS | EN_DRAIN_ON_CLOSE);
+    const uint32_t port = net.Add(Url("127.0.0.1", server.Port()));
+    net.line.SetNotifyWindow(&window);
+    ASSERT_TRUE(net.line.Open(port, BAUD, NOPARITY, 8, ONESTOPBIT));
+    ASSERT_TRUE(server.Accept(2s));
+    net.line.CO_.WriteTotalTimeoutConstant = 10000;
+    ASSERT_TRUE(net.line.SetTimeouts());
+    // More than the socket buffers hold: the printer reads none of it.
+    const auto data = Pattern(16 * 1024 * 1024);
+    net.line.Write(data.data(), static_cast<uint32_t>(data.size()));
+    ASSERT_TRUE(WaitUntil([&] { return net.line.QueuedBytes(false) > 0; }, 5s));
+    server.ResetClient();
+    WindowMessage msg{};
+    ASSERT_TRUE(window.WaitFor(5s, &msg));
+    EXPECT_EQ(msg.message, CN_MSG_DEVICEGONE);
     EXPECT_LT(ElapsedMs([&] { net.line.Close(500); }), 1500);
     EXPECT_FALSE(net.line.IsOpen());
 }

@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "serial/PortMap.h"
@@ -131,6 +132,42 @@ TEST(PrinterClassLine, DirectTransfersKeepTheirTimeouts) {
     EXPECT_LT(sent, big.size());
     EXPECT_GE(stalled, 150);
     EXPECT_LE(stalled, 1000);
+}
+
+// The driver takes one transfer at a time and says POLLOUT when it is done; closing
+// before that kills the transfer. The stand-in's full socket buffer is that transfer.
+TEST(PrinterClassLine, CloseWaitsForTheTransferInFlightAndCountsWhatStaysThere) {
+    std::signal(SIGPIPE, SIG_IGN);
+    for (const bool printerReads : {true, false}) {
+        SCOPED_TRACE(printerReads ? "slow printer" : "printer that takes nothing");
+        StandInLine line;
+        line.SetOptions(0);
+        ASSERT_TRUE(line.Open(PORT, BAUD, NOPARITY, 8, ONESTOPBIT));
+        line.CO_ = COMMTIMEOUTS{10, 0, 100, 0, 200};
+        ASSERT_TRUE(line.SetTimeouts());
+        const auto data = Pattern(4 * 1024 * 1024);
+        const uint32_t handed = line.RawWrite(data.data(), static_cast<uint32_t>(data.size()));
+        ASSERT_GT(handed, 0u);
+        ASSERT_LT(handed, data.size()) << "the transfer must still be in flight";
+        std::string got;
+        std::thread printer([&] {
+            if (!printerReads) return;
+            std::this_thread::sleep_for(400ms);
+            got = line.Receive(handed, 10s);
+        });
+        const int64_t took = ElapsedMs([&] { line.Close(); });
+        printer.join();
+        EXPECT_FALSE(line.IsOpen());
+        if (printerReads) {
+            EXPECT_GE(took, 300) << "closed with the transfer in flight";
+            EXPECT_EQ(line.UndeliveredAtClose(), 0u);
+            EXPECT_EQ(got.size(), handed);
+        } else {
+            EXPECT_LT(took, 7000);
+            EXPECT_GT(line.UndeliveredAtClose(), 0u);
+            EXPECT_LE(line.UndeliveredAtClose(), handed);
+        }
+    }
 }
 
 TEST(PrinterClassLine, MissingDeviceFailsWithItsCause) {

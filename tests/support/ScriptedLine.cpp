@@ -36,6 +36,11 @@ void Script::Feed(const std::string& bytes) {
     changed_.notify_all();
 }
 
+void Script::FailOutputQuery(bool failing) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    outputQueryFails_ = failing;
+}
+
 std::vector<uint8_t> Script::Wire() {
     std::lock_guard<std::mutex> lock(mutex_);
     return wire_;
@@ -94,6 +99,7 @@ bool ScriptedDevice::InputQueued(uint32_t* count) {
 
 bool ScriptedDevice::OutputQueued(uint32_t* count) {
     std::lock_guard<std::mutex> lock(script_->mutex_);
+    if (script_->outputQueryFails_) return false;
     *count = static_cast<uint32_t>(script_->driverOut_.size());
     return true;
 }

@@ -20,6 +20,8 @@ public:
     void SetTakingBytes(bool taking);
     void RaiseLineErrors(uint32_t errors);
     void Feed(const std::string& bytes);
+    // The driver can no longer say how many bytes it holds for output.
+    void FailOutputQuery(bool failing);
 
     // What came out.
     std::vector<uint8_t> Wire();
@@ -34,6 +36,7 @@ private:
     std::condition_variable changed_;
     uint32_t modem_ = MS_CTS_ON | MS_DSR_ON;
     bool taking_ = true;
+    bool outputQueryFails_ = false;
     uint32_t errors_ = 0;
     std::deque<uint8_t> input_;
     std::deque<uint8_t> driverOut_; // accepted, waiting for CTS

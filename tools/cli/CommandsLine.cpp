@@ -9,13 +9,12 @@
 #include "tools/cli/Commands.h"
 #include "tools/cli/Decode.h"
 #include "tools/cli/ExitCodes.h"
+#include "tools/cli/StopSignals.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -40,12 +39,6 @@ constexpr ConditionReport CONDITION_REPORTS[] = {
     {PrinterCondition::Overheat, "overheat", "overheat", EXIT_OVERHEAT},
     {PrinterCondition::OverVoltage, "over-voltage", "over_voltage", EXIT_OVERVOLTAGE},
 };
-
-std::atomic<bool> interrupted{false};
-
-void OnInterrupt(int) {
-    interrupted = true;
-}
 
 std::string Trimmed(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -241,12 +234,16 @@ int RunStatus(int argc, char** argv, int first) {
     CVRNX_LIB& lib = port.Library();
     lib.EnableSentRecord(1);
     lib.RequestStatus();
-    port.NoteWrite();
     const std::vector<std::string> sent = {lib.TakeSentText()};
-    if (!port.Drain(0, false)) return Fail(EXIT_PORT, "the printer on " + port.Description() +
-                                                           " took no status request");
+    const int drained = port.Drain(0, false, error);
+    if (drained != EXIT_OK) return Fail(drained, "no status request: " + error);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (!lib.IsStatusReceived()) {
+        // A printer that went away will not answer: said at once, as send says it.
+        if (port.DeviceGone()) return Fail(EXIT_PORT, port.GoneText() + " before it answered");
+        if (StopSignal())
+            return Fail(StopExitCode(), std::string("stopped by ") + StopSignalName() +
+                                            " while waiting for the status (the request was sent)");
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
@@ -302,13 +299,13 @@ int RunMonitor(int argc, char** argv, int first) {
     const int opened = port.Open(common->port, error);
     if (opened != EXIT_OK) return Fail(opened, error);
 
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    // Stopping is how a watch ends: the signal (caught since the port opened) ends it
+    // with 0.
     std::fprintf(stderr, "%s: watching %s; Ctrl+C ends\n", PROGRAM, port.Description().c_str());
     // A parser of its own with no port: clearing its status flag before each byte
     // shows which bytes were status bytes, and it writes nothing.
     CVRNX_LIB decoder;
-    while (!interrupted) {
+    while (!StopSignal()) {
         const std::vector<uint8_t> bytes = port.Receive(MONITOR_POLL);
         if (!bytes.empty()) std::printf("%s\n", Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
         for (const uint8_t b : bytes) {

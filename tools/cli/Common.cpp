@@ -151,6 +151,8 @@ int Deliver(const Common& common, const std::vector<std::string>& records, bool 
     if (opened != EXIT_OK) return Fail(opened, error);
     const int sent = port.SendRecords(records, progress, error);
     if (sent != EXIT_OK) return Fail(sent, error);
+    const int closed = port.Close(error);
+    if (closed != EXIT_OK) return Fail(closed, error);
     if (!output.Finish(records, error)) return Fail(EXIT_FILE, error);
     return EXIT_OK;
 }

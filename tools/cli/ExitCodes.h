@@ -11,12 +11,15 @@ enum ExitCode : int {
     EXIT_REFUSED = 3,        // input refused (bad hex, data a symbology refuses, bad file content)
     EXIT_FILE = 4,           // a file cannot be read or written
     EXIT_PORT = 5,           // unknown port, busy port, port that fails or takes no data
+    EXIT_UNDELIVERED = 6,    // closing: bytes handed to the port did not reach the printer in time
     EXIT_PAPER_END = 10,     // status: paper end
     EXIT_PLATEN_UP = 11,     // status: platen up
     EXIT_CUTTER = 12,        // status: cutter error
     EXIT_OVERHEAT = 13,      // status: overheat
     EXIT_OVERVOLTAGE = 14,   // status: over-voltage
     EXIT_NO_ANSWER = 15,     // status: no status byte within the time-out
+    EXIT_STOPPED_SIGINT = 130,  // stopped by SIGINT (Ctrl+C): port closed, what was sent said
+    EXIT_STOPPED_SIGTERM = 143, // stopped by SIGTERM, the same
 };
 
 } // namespace cli

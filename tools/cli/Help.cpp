@@ -18,7 +18,9 @@ namespace {
 
 #define EXIT_CODES                                                                                 \
     "Exit codes: 0 done, 1 failed, 2 bad command line, 3 input refused (nothing sent),\n"          \
-    "  4 file cannot be read or written, 5 port unknown, busy, failing or taking no data.\n"
+    "  4 file cannot be read or written, 5 port unknown, busy, failing or taking no data,\n"   \
+    "  or printer gone, 6 bytes handed to the port not delivered when it closed,\n"          \
+    "  130/143 stopped by SIGINT/SIGTERM (port closed, bytes sent said).\n"
 
 struct Help {
     const char* subcommand;

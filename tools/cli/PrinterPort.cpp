@@ -5,8 +5,8 @@
 #include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "tools/cli/ExitCodes.h"
+#include "tools/cli/StopSignals.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -17,6 +17,8 @@ namespace cli {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr const char* COM_PREFIX = "COM";
 // COM numbers go up to 1024.
 constexpr size_t MAX_COM_DIGITS = 4;
@@ -24,15 +26,14 @@ constexpr auto DRAIN_POLL = std::chrono::milliseconds(20);
 constexpr auto RECEIVE_POLL = std::chrono::milliseconds(10);
 // A line that takes no byte for this long is given up.
 constexpr auto STALL_LIMIT = std::chrono::seconds(10);
-constexpr auto STALL_LIMIT_MS = std::chrono::duration_cast<std::chrono::milliseconds>(STALL_LIMIT);
+// Each write returns after this long with what the port took, so a stop signal or a
+// vanished device is seen between two slices rather than after the stall limit.
+constexpr uint32_t WRITE_SLICE_MS = 100;
+// After a write the device refused, how long the engine's notice may take.
+constexpr auto GONE_NOTICE_WAIT = std::chrono::milliseconds(300);
 constexpr uint32_t QUEUED_WRITES = EN_TX_BUFFER | EN_WRITE_THREAD;
 // Writes go in pieces of this size, so the progress bar moves.
 constexpr size_t WRITE_CHUNK = 4096;
-// A pseudo-terminal's queue count stays 0 while its other end has not read yet, and
-// closing the port flushes what is unread: the tool gives a virtual printer this long
-// to read before it closes.
-constexpr auto PTY_SETTLE = std::chrono::milliseconds(200);
-constexpr const char* PTY_FOLDER = "/dev/pts/";
 constexpr int PROGRESS_WIDTH = 40;
 constexpr int PERCENT = 100;
 
@@ -51,6 +52,10 @@ void DrawProgress(uint64_t done, uint64_t total) {
     std::fprintf(stderr, "\r[%s] %3d%% %llu/%llu bytes", bar.c_str(), percent,
                  static_cast<unsigned long long>(done), static_cast<unsigned long long>(total));
     std::fflush(stderr);
+}
+
+std::string SentText(uint64_t written, uint64_t total) {
+    return std::to_string(written) + " of " + std::to_string(total) + " bytes were sent";
 }
 
 } // namespace
@@ -82,19 +87,17 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
 }
 
 PrinterPort::~PrinterPort() {
-    if (wrote_ && pseudoTerminal_) std::this_thread::sleep_for(PTY_SETTLE);
     lib_.Close();
 }
 
 int PrinterPort::Open(const PortSettings& settings, std::string& error) {
+    // Before the port is held: a signal from now on closes it on the way out.
+    CatchStopSignals();
     const uint32_t number = ResolvePort(settings.port, error);
     if (number == 0) return EXIT_PORT;
     PortMap& map = PortMap::Global();
     const std::string path = map.PathFor(number).value_or(settings.port);
     description_ = PortMap::DisplayText(number, path);
-    pseudoTerminal_ = QFileInfo(QString::fromStdString(path))
-                          .canonicalFilePath()
-                          .startsWith(QLatin1String(PTY_FOLDER));
     // The console's options, but the writes are the tool's own: it ends right after its
     // last one, and a write thread could still hold bytes when the port closes. The
     // port's queue empties before the close purges it.
@@ -111,7 +114,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
         return EXIT_PORT;
     }
     lib_.CO_ = OPEN_TIMEOUTS;
-    lib_.CO_.WriteTotalTimeoutConstant = static_cast<uint32_t>(STALL_LIMIT_MS.count());
+    lib_.CO_.WriteTotalTimeoutConstant = WRITE_SLICE_MS;
     lib_.SetTimeouts();
     flow::ApplyFlowRow(lib_.DCB_, flow::RowOf(settings.handshake));
     if (!lib_.SetState() || lib_.DCB_.BaudRate != settings.baud) {
@@ -125,74 +128,112 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
 
 int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progress,
                              std::string& error) {
-    std::vector<std::vector<uint8_t>> commands;
-    uint64_t total = 0;
-    for (const std::string& record : records) {
-        commands.emplace_back();
-        records::AppendRecordBytes(record, commands.back());
-        total += commands.back().size();
-    }
-    const std::string stalled = "the printer on " + description_ + " took no data for " +
-                                std::to_string(STALL_LIMIT.count()) +
-                                " s (flow control held off, or the device went away)";
+    std::vector<uint8_t> bytes;
+    for (const std::string& record : records) records::AppendRecordBytes(record, bytes);
+    const uint64_t total = bytes.size();
     uint64_t written = 0;
-    for (const std::vector<uint8_t>& bytes : commands) {
-        for (size_t at = 0; at < bytes.size(); at += WRITE_CHUNK) {
-            const uint32_t length = static_cast<uint32_t>(std::min(WRITE_CHUNK, bytes.size() - at));
-            const int put = lib_.Write(bytes.data() + at, length);
-            wrote_ = true;
-            written += static_cast<uint64_t>(std::max(put, 0));
-            if (put != static_cast<int>(length)) {
-                if (progress) std::fputc('\n', stderr);
-                error = stalled;
-                return EXIT_PORT;
-            }
-            if (progress) DrawProgress(written - std::min<uint64_t>(written, Queued()), total);
+    auto lastProgress = Clock::now();
+    auto fail = [&](int code, const std::string& why) {
+        if (progress) std::fputc('\n', stderr);
+        error = why + "; " + SentText(written, total);
+        return code;
+    };
+    while (written < total) {
+        if (StopSignal())
+            return fail(StopExitCode(), std::string("stopped by ") + StopSignalName());
+        const uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(WRITE_CHUNK, total - written));
+        const int put = std::max(lib_.Write(bytes.data() + written, length), 0);
+        written += static_cast<uint64_t>(put);
+        if (put > 0) {
+            lastProgress = Clock::now();
+        } else if (GoneAfterFailure()) {
+            return fail(EXIT_PORT, GoneText());
+        } else if (Clock::now() - lastProgress > STALL_LIMIT) {
+            return fail(EXIT_PORT, "the printer on " + description_ + " took no data for " +
+                                       std::to_string(STALL_LIMIT.count()) +
+                                       " s (flow control held off, or the device went away)");
         }
+        if (progress) DrawProgress(written - std::min<uint64_t>(written, Queued().value_or(0)), total);
     }
-    if (!Drain(total, progress)) {
-        error = stalled;
-        return EXIT_PORT;
-    }
-    return EXIT_OK;
+    return Drain(total, progress, error);
 }
 
 bool PrinterPort::DeviceGone() {
     for (const WindowMessage& notice : notices_.Drain())
         if (notice.message == CN_MSG_DEVICEGONE) gone_ = true;
-    return gone_;
+    return gone_ || lib_.DeviceVanished();
 }
 
-uint64_t PrinterPort::Queued() {
+bool PrinterPort::GoneAfterFailure() {
+    const auto until = Clock::now() + GONE_NOTICE_WAIT;
+    while (!DeviceGone()) {
+        if (Clock::now() >= until || !lib_.IsOpen()) return false;
+        std::this_thread::sleep_for(RECEIVE_POLL);
+    }
+    return true;
+}
+
+std::string PrinterPort::GoneText() {
+    const int cause = lib_.LastSystemError();
+    return "the printer on " + description_ + " went away" +
+           (cause != 0 ? " (" + std::string(std::strerror(cause)) + ")" : std::string());
+}
+
+std::optional<uint64_t> PrinterPort::Queued() {
     const uint32_t queued = lib_.QueuedBytes(false);
-    return queued == CN_QUERY_FAILED ? 0 : queued;
+    if (queued == CN_QUERY_FAILED) return std::nullopt;
+    return queued;
 }
 
-bool PrinterPort::Drain(uint64_t total, bool progress) {
-    auto lastChange = std::chrono::steady_clock::now();
-    uint64_t lastLeft = UINT64_MAX;
+int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
+    auto lastChange = Clock::now();
+    std::optional<uint64_t> lastLeft;
+    auto fail = [&](int code, const std::string& why, uint64_t left) {
+        if (progress) std::fputc('\n', stderr);
+        error = why + "; " + std::to_string(left) + " bytes were still waiting to leave";
+        return code;
+    };
     for (;;) {
-        const uint64_t left = Queued();
-        if (progress) DrawProgress(total - std::min(left, total), total);
-        if (left == 0) break;
-        const auto now = std::chrono::steady_clock::now();
+        // A failed query never counts as empty: the wait goes on until the stall limit.
+        const std::optional<uint64_t> left = Queued();
+        if (progress) DrawProgress(total - std::min(left.value_or(total), total), total);
+        if (left == 0u) break;
+        if (DeviceGone()) return fail(EXIT_PORT, GoneText(), left.value_or(0));
+        if (StopSignal())
+            return fail(StopExitCode(), std::string("stopped by ") + StopSignalName(), left.value_or(0));
+        const auto now = Clock::now();
         if (left != lastLeft) {
             lastLeft = left;
             lastChange = now;
-        } else if (now - lastChange > STALL_LIMIT || !lib_.IsOpen() || DeviceGone()) {
-            if (progress) std::fputc('\n', stderr);
-            return false;
+        } else if (now - lastChange > STALL_LIMIT || !lib_.IsOpen()) {
+            return fail(EXIT_PORT,
+                        "the printer on " + description_ + " took no data for " +
+                            std::to_string(STALL_LIMIT.count()) +
+                            " s (flow control held off, or the device went away)",
+                        left.value_or(0));
         }
         std::this_thread::sleep_for(DRAIN_POLL);
     }
     if (progress) std::fputc('\n', stderr);
-    return true;
+    return EXIT_OK;
+}
+
+int PrinterPort::Close(std::string& error) {
+    if (!lib_.IsOpen()) return EXIT_OK;
+    lib_.Close();
+    const uint32_t left = lib_.UndeliveredAtClose();
+    if (left == 0) return EXIT_OK;
+    error = left == CN_QUERY_FAILED
+                ? description_ + " closed without telling whether the printer got everything"
+                : description_ + " closed with " + std::to_string(left) +
+                      " bytes the printer had not taken (not delivered)";
+    return EXIT_UNDELIVERED;
 }
 
 std::vector<uint8_t> PrinterPort::Receive(std::chrono::milliseconds wait) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
+    const auto deadline = Clock::now() + wait;
     BlockBuffer& rx = lib_.GetRxBuffer();
-    while (rx.Size() == 0 && std::chrono::steady_clock::now() < deadline)
+    while (rx.Size() == 0 && Clock::now() < deadline && !StopSignal() && !DeviceGone())
         std::this_thread::sleep_for(RECEIVE_POLL);
     std::vector<uint8_t> bytes(rx.Size());
     if (!bytes.empty())

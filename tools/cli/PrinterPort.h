@@ -2,12 +2,14 @@
 // The printer's port as the tool uses it: named by --port (a COM name from the port
 // list or a device path), opened the way the console's "Open COM" opens it, written
 // to and drained with an optional progress bar, and read for status and monitoring.
+// Every wait stops at once when the device goes away or a stop signal comes.
 
 #include "printer/VrnxLib.h"
 #include "serial/WindowMessages.h"
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,38 +28,44 @@ public:
     PrinterPort(const PrinterPort&) = delete;
     PrinterPort& operator=(const PrinterPort&) = delete;
 
-    // Opens the port; on failure returns an exit code and sets `error`.
+    // Opens the port (SIGINT and SIGTERM only ask the run to stop from now on); on
+    // failure returns an exit code and sets `error`.
     int Open(const PortSettings& settings, std::string& error);
 
     // Writes every record's bytes, in order, and waits until the port has passed them on. `progress` draws a bar on standard error.
-    // On failure returns an exit code and sets `error`.
+    // On failure (the line takes nothing, the device went away, a stop signal) returns
+    // an exit code and sets `error`, which says how much was sent.
     int SendRecords(const std::vector<std::string>& records, bool progress, std::string& error);
-    // Waits until everything written has left; false when the line takes nothing for
-    // the stall limit (flow control held off, or the device went away).
-    bool Drain(uint64_t total, bool progress);
+    // Waits until everything written has left the driver's queue; the exit code and
+    // `error` as for SendRecords.
+    int Drain(uint64_t total, bool progress, std::string& error);
+    // Closes the port; EXIT_UNDELIVERED with `error` set when bytes already handed to
+    // the device could not be delivered within the close budget.
+    int Close(std::string& error);
 
-    // Takes what has arrived so far, waiting up to `wait` for the first byte.
+    // Takes what has arrived so far, waiting up to `wait` for the first byte (less when
+    // the device goes away or a stop signal comes).
     std::vector<uint8_t> Receive(std::chrono::milliseconds wait);
 
     // True once the engine has reported that the device vanished (unplugged, hung up).
     bool DeviceGone();
+    // "the printer on COM901 (/dev/pts/3) went away (Input/output error)".
+    std::string GoneText();
 
     CVRNX_LIB& Library() { return lib_; }
-    // Writes made through Library() directly count as writes for the close.
-    void NoteWrite() { wrote_ = true; }
     const std::string& Description() const { return description_; }
 
 private:
-    // Bytes the port's driver still holds.
-    uint64_t Queued();
+    // Bytes the port's driver still holds; nothing when it cannot say.
+    std::optional<uint64_t> Queued();
+    // Waits a moment for the engine's notice after a write the device refused.
+    bool GoneAfterFailure();
 
     // The port's notifications; declared before the library, which posts to it.
     QueueWindow notices_;
     bool gone_ = false;
     CVRNX_LIB lib_;
     std::string description_;
-    bool pseudoTerminal_ = false;
-    bool wrote_ = false;
 };
 
 // Resolves --port to a COM number of the global port map; 0 with `error` set when the
