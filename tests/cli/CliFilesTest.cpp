@@ -3,6 +3,7 @@
 // a link, and refuses a folder; an ordinary user can record into a FIFO in a folder
 // only root may write. Every node is one the test makes in a folder of its own.
 #include "tests/cli/CliFixture.h"
+#include "tests/support/FifoReader.h"
 #include "console/FileAccess.h"
 #include "tools/cli/ExitCodes.h"
 
@@ -31,33 +32,6 @@ bool WaitDone(const std::atomic<bool>& done) {
     while (!done && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return done;
 }
-
-// Reads a FIFO to its end on a thread of its own.
-class FifoReader {
-public:
-    explicit FifoReader(const std::string& path)
-        : path_(path), thread_([this] {
-              content_ = ReadFile(path_);
-              done_ = true;
-          }) {}
-    ~FifoReader() { Take(); }
-    // What came; a reader still waiting for a writer is let go (it read nothing).
-    std::string Take() {
-        if (!thread_.joinable()) return content_;
-        if (!WaitDone(done_)) {
-            const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0) ::close(fd);
-        }
-        thread_.join();
-        return content_;
-    }
-
-private:
-    std::string path_;
-    std::string content_;
-    std::atomic<bool> done_{false};
-    std::thread thread_;
-};
 
 // A network printer on loopback that takes whatever comes, for a user who may open no
 // pseudo-terminal of root's.

@@ -1,6 +1,7 @@
 #include "tests/console/DialogTestSupport.h"
 
 #include "widgets/HelpTip.h"
+#include "tests/support/FifoReader.h"
 #include "tests/support/PrinterPeer.h"
 #include "console/RecordsModel.h"
 #include "console/RecordsView.h"
@@ -222,12 +223,10 @@ TEST(DialogRecords, SaveWritesIntoAFifoThroughALinkAndRefusesAFolder) {
     f.dlg->AddOperationRecord("1B 40 ");
     const QString fifo = dir.filePath("pipe");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QByteArray arrived;
-    std::thread reader([&] { arrived = ReadFile(fifo); });
+    FifoReader reader(fifo.toStdString());
     f.prompts.savePaths = {fifo};
     f.Click(IDC_RECORDS_SAVE);
-    reader.join();
-    EXPECT_EQ(arrived, QByteArray("1B 40 \r\n"));
+    EXPECT_EQ(reader.Take(), "1B 40 \r\n");
     EXPECT_TRUE(QFileInfo(fifo).exists());
     EXPECT_FALSE(QFileInfo(fifo).isFile()); // still the FIFO
     EXPECT_FALSE(QFileInfo::exists(fifo + QStringLiteral(".txt")));

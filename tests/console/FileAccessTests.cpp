@@ -3,6 +3,7 @@
 // folder is refused; reading stops at the limit whatever size the file reports. Every
 // node is one the test makes in a folder of its own.
 #include "console/FileAccess.h"
+#include "tests/support/FifoReader.h"
 
 #include <algorithm>
 #include <atomic>
@@ -73,21 +74,6 @@ mode_t KindOf(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
-
-// Reads a FIFO to its end on a thread of its own.
-class FifoReader {
-public:
-    explicit FifoReader(const std::string& path)
-        : thread_([this, path] { content_ = Slurp(path); }) {}
-    std::string Take() {
-        thread_.join();
-        return content_;
-    }
-
-private:
-    std::string content_;
-    std::thread thread_;
-};
 
 } // namespace
 
