@@ -4,12 +4,14 @@
 // The tests run as root, where a mode of 000 does not stop reading; the unreadable
 // file is a directory, which no one can read as a file.
 #include "tests/faults/FaultProbes.h"
+#include "tests/support/FifoReader.h"
 #include "tests/support/PrinterPeer.h"
 #include "printer/HexText.h"
 #include "console/RecordsModel.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -281,6 +283,31 @@ TEST(FileFaults, AFifoBeyondTheLimitIsRefusedAndNothingChanges) {
     f.Click(IDC_SEND_IMPORT);
     writer.join();
     EXPECT_EQ(edit->toPlainText(), QStringLiteral("0A\n"));
+}
+
+// The send panel's Save goes the records' way: into a FIFO as it is, no ".txt" added.
+TEST(FileFaults, SendPanelSaveWritesIntoAFifoAndRefusesAFolder) {
+    Fixture x;
+    ConsoleDialog& f = x.f;
+    auto* edit = f.As<QPlainTextEdit>(IDC_SEND_EDIT);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("A"));
+    const QString fifo = x.dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    FifoReader reader(fifo.toStdString());
+    f.prompts.savePaths.push_back(fifo);
+    f.Click(IDC_SEND_SAVE);
+    EXPECT_EQ(reader.Take(), "41 ");
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_FALSE(QFileInfo::exists(fifo + QStringLiteral(".txt")));
+    EXPECT_EQ(f.TipText(), QString());
+
+    const QString folder = x.dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    f.prompts.savePaths.push_back(folder);
+    f.Click(IDC_SEND_SAVE);
+    EXPECT_EQ(f.TipText(), QStringLiteral("Save failed: %1 is a folder, not a file").arg(folder));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST(FileFaults, PictureOpenSaysSoAndTheEarlierPictureStillPrints) {
