@@ -51,8 +51,13 @@ int DigitValue(char c) {
     return -1;
 }
 
+// What separates the byte runs of a record.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
+
 bool IsFileChar(char c) {
-    return DigitValue(c) >= 0 || c == ' ' || c == '\r' || c == '\n';
+    return DigitValue(c) >= 0 || IsBlank(c);
 }
 
 std::string_view RestFrom(std::string_view text, size_t pos) {
@@ -124,11 +129,30 @@ std::string DecodeRecord(std::string_view text) {
     return tips;
 }
 
-void AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out) {
-    out.reserve(out.size() + text.size() / HEX_CHARS_PER_BYTE + 1);
-    for (size_t k = 0; k < text.size(); k += HEX_CHARS_PER_BYTE) {
-        if (DigitValue(text[k]) >= 0) out.push_back(PairAt(text, k));
+std::optional<std::vector<uint8_t>> RecordBytes(std::string_view text) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(text.size() / 2);
+    size_t k = 0;
+    while (k < text.size()) {
+        if (IsBlank(text[k])) {
+            ++k;
+            continue;
+        }
+        size_t end = k;
+        while (end < text.size() && DigitValue(text[end]) >= 0) ++end;
+        const bool runEndsWell = end == text.size() || IsBlank(text[end]);
+        if (end == k || !runEndsWell || (end - k) % 2 != 0) return std::nullopt;
+        for (; k < end; k += 2)
+            bytes.push_back(static_cast<uint8_t>(DigitValue(text[k]) * 16 + DigitValue(text[k + 1])));
     }
+    return bytes;
+}
+
+bool AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out) {
+    const std::optional<std::vector<uint8_t>> bytes = RecordBytes(text);
+    if (!bytes) return false;
+    out.insert(out.end(), bytes->begin(), bytes->end());
+    return true;
 }
 
 ImportResult ParseRecordsFile(std::string_view content) {
@@ -155,7 +179,15 @@ ImportResult ParseRecordsFile(std::string_view content) {
             }
             hasDigit = hasDigit || DigitValue(c) >= 0;
         }
-        if (hasDigit) result.records.emplace_back(part);
+        if (!hasDigit) continue;
+        const std::optional<std::vector<uint8_t>> bytes = RecordBytes(part);
+        if (!bytes) {
+            result.ok = false;
+            result.badLine = lineNumber;
+            result.records.clear();
+            return result;
+        }
+        result.records.push_back(ToHexText(bytes->data(), bytes->size()));
     }
     return result;
 }

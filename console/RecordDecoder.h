@@ -1,10 +1,12 @@
 #pragma once
 // The operation records' pure logic, without Qt: the readable decoding of one
-// record, the positional byte reading used by Resend, and the records file format.
+// record, the one reader of a record's bytes (import, Resend, talvane-cli), and the
+// records file format.
 // Kept apart from the dialog so it can be tested and fuzzed alone.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,11 +30,16 @@ std::string DecodeRecord(std::string_view text);
 // Whether (first, second) is one of the commands whose third byte is a function letter.
 bool HasFunctionByte(uint8_t first, uint8_t second);
 
-// Appends the bytes Resend sends for one record: the pair at 0, 3, 6, ... while the
-// position is inside the text (the record text's fixed form, read by position). A pair
-// that starts with no hexadecimal digit is dropped, as the hex text reader drops it, so
-// a damaged imported line never turns into bytes the operator did not write.
-void AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out);
+// The bytes a record names: runs of hexadecimal digits between blanks (CR and LF count
+// as blanks), each run read as whole pairs, so "1B40", "1B 40" and "1b  40" all name
+// 1B 40. Nothing when the text holds anything else or a run has an odd number of digits
+// ("1B4" could be 1B 04 or 01 B4): such a text names no bytes for certain. The records
+// file reader, Resend and talvane-cli all read records through this one parser.
+std::optional<std::vector<uint8_t>> RecordBytes(std::string_view text);
+
+// Appends the bytes of one record (RecordBytes); false, and nothing appended, when the
+// text names no bytes for certain.
+bool AppendRecordBytes(std::string_view text, std::vector<uint8_t>& out);
 
 // One line of a records file, as read: the content before the first "//".
 struct ImportResult {
@@ -42,8 +49,10 @@ struct ImportResult {
 };
 
 // Checks and reads a whole records file. A line's content part (before "//") may hold
-// only 0-9, a-f, A-F, blank, CR and LF; lines with no digit in it are skipped; the
-// content of the others is kept unchanged. On the first bad line `ok` is false and
+// only 0-9, a-f, A-F, blank, CR and LF; lines with no digit in it are skipped; the others
+// must name their bytes for certain (RecordBytes) and are kept as the hex text of those
+// bytes ("1b40" becomes "1B 40 "), the form a recorded command has, so what a row shows
+// and what it sends agree. On the first bad line `ok` is false, `badLine` names it and
 // `records` is empty: nothing of a bad file is taken.
 ImportResult ParseRecordsFile(std::string_view content);
 

@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/FileAccess.h"
 #include "console/RecordDecoder.h"
 #include "console/RecordsModel.h"
 #include "console/RecordsView.h"
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 using namespace ids;
@@ -25,12 +25,16 @@ const QString NO_DATA_SAVE = QStringLiteral("no data");
 const QString NO_DATA_RESEND = QStringLiteral("No data");
 const QString SAVE_FAILED = QStringLiteral("Save failed");
 const QString IMPORT_FAILED = QStringLiteral("Import failed");
-// A records file is read whole; a larger one is refused unread, as one that cannot be
-// read is.
-constexpr qint64 IMPORT_FILE_LIMIT = qint64(64) << 20;
+const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import");
+const QString RESEND_BAD_ROW = QStringLiteral("Row %1 is not hex text; nothing was sent");
+// A records file is read whole; a larger one is refused with a message. The reading
+// stops there too: a FIFO or a device reports no size.
+constexpr size_t IMPORT_FILE_LIMIT = size_t(64) << 20;
 const QString IMPORT_BAD_LINE = QStringLiteral(
     "The contents of the file does not meet the hex command mode, the import operation was "
     "canceled ");
+// The line refused, under the message: a file of many lines is mended where it is wrong.
+const QString IMPORT_BAD_LINE_NUMBER = QStringLiteral("\nLine %1 is not hex text of whole bytes.");
 const QString IMPORT_BAD_CAPTION = QStringLiteral(" Prompt");
 constexpr int LIST_MIN_HEIGHT = 100;
 } // namespace
@@ -79,46 +83,46 @@ void RecordsPanel::Save() {
     QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), RECORDS_FILTER,
                                      QStringLiteral("records-save"));
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().toLower() != RECORDS_EXTENSION) path += QStringLiteral(".txt");
+    // A device, FIFO or folder keeps its name: "/dev/null" is not "/dev/null.txt".
+    if (QFileInfo(path).suffix().toLower() != RECORDS_EXTENSION &&
+        !files::IsSpecialNode(QFile::encodeName(path).toStdString()))
+        path += QStringLiteral(".txt");
 
     std::vector<std::string_view> checked;
     for (const CRecordsModel::Row& row : model_.Rows())
         if (row.checked) checked.emplace_back(row.text);
     const std::string content = records::FormatRecordsFile(checked);
 
-    // Written beside the old file and put in its place only when complete, so a failed
-    // write leaves the old file as it was.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(content.data(), static_cast<qint64>(content.size())) ==
-                           static_cast<qint64>(content.size()) &&
-                       file.commit();
-    if (!saved) dlg_.ShowHelpTip(view_, SAVE_FAILED);
+    // A regular file is replaced only when complete; a device or FIFO is written into.
+    files::Failure failure;
+    if (!files::SaveFile(QFile::encodeName(path).toStdString(), content, failure))
+        dlg_.ShowHelpTip(view_, failure.refused ? SAVE_FAILED + QStringLiteral(": ") +
+                                                      QString::fromLocal8Bit(failure.text.c_str())
+                                                : SAVE_FAILED);
 }
 
 void RecordsPanel::Import() {
     const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), RECORDS_FILTER,
                                            QStringLiteral("records-import"));
     if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > IMPORT_FILE_LIMIT) {
-        dlg_.ShowHelpTip(view_, IMPORT_FAILED);
-        return;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        dlg_.ShowHelpTip(view_, IMPORT_FAILED);
+    std::string content;
+    files::Failure failure;
+    const files::ReadStatus read = files::ReadBounded(
+        QFile::encodeName(path).toStdString(), IMPORT_FILE_LIMIT, files::DEVICE_WAIT, content, failure);
+    if (read != files::ReadStatus::Read) {
+        dlg_.ShowHelpTip(view_, read == files::ReadStatus::TooLarge ? IMPORT_TOO_LARGE : IMPORT_FAILED);
         return;
     }
     // An empty file holds no records: the rows the operator has stay.
-    if (content.isEmpty()) return;
+    if (content.empty()) return;
     // The whole file is checked before any row changes: a bad line leaves the list
     // exactly as the operator had it (the design keeps the rows read before the bad line
     // and has lost the old ones; losing what the operator had is the worse outcome).
-    const records::ImportResult result =
-        records::ParseRecordsFile(std::string_view(content.constData(), content.size()));
+    const records::ImportResult result = records::ParseRecordsFile(content);
     if (!result.ok) {
-        Prompts::MessageBox(&dlg_, IMPORT_BAD_CAPTION, IMPORT_BAD_LINE, Prompts::OkOnly);
+        Prompts::MessageBox(&dlg_, IMPORT_BAD_CAPTION,
+                            IMPORT_BAD_LINE + IMPORT_BAD_LINE_NUMBER.arg(result.badLine),
+                            Prompts::OkOnly);
         return;
     }
     std::vector<CRecordsModel::Row> rows;
@@ -133,9 +137,17 @@ void RecordsPanel::Resend() {
         dlg_.ShowHelpTip(view_, NO_DATA_RESEND);
         return;
     }
+    // Read by the records file's own parser; a row that names no bytes for certain
+    // stops the whole Resend before anything goes out.
     std::vector<uint8_t> bytes;
-    for (const CRecordsModel::Row& row : model_.Rows())
-        if (row.checked) records::AppendRecordBytes(row.text, bytes);
+    int number = 0;
+    for (const CRecordsModel::Row& row : model_.Rows()) {
+        ++number;
+        if (row.checked && !records::AppendRecordBytes(row.text, bytes)) {
+            dlg_.ShowHelpTip(view_, RESEND_BAD_ROW.arg(number));
+            return;
+        }
+    }
     if (!bytes.empty()) dlg_.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
     // The re-sent bytes are not a new command: they get no row.
     dlg_.ClearSentText();

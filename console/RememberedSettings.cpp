@@ -1,5 +1,7 @@
 #include "console/RememberedSettings.h"
 
+#include "console/FileAccess.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
@@ -144,8 +146,8 @@ bool RememberedSettings::Save() {
 
 bool RememberedSettings::Write() {
     if (path_.isEmpty()) return false;
-    // Written beside the old file and renamed over it: a failed save leaves the last
-    // good settings, and nothing of a garbled old file is merged in.
+    // Written afresh beside the old file, then saved over it in one piece: a failed save
+    // leaves the last good settings, and nothing of a garbled old file is merged in.
     const QString folder = QFileInfo(path_).absolutePath();
     const QString fresh = path_ + QStringLiteral(".new");
     bool written = QDir().mkpath(folder);
@@ -158,9 +160,19 @@ bool RememberedSettings::Write() {
             file.sync();
             written = file.status() == QSettings::NoError && QFileInfo(fresh).isFile();
         }
-        written = written && std::rename(QFile::encodeName(fresh).constData(),
-                                         QFile::encodeName(path_).constData()) == 0;
-        if (!written) QFile::remove(fresh);
+        // Put in place the way every file is saved: a regular file replaced whole, a
+        // link (a settings file kept elsewhere) written through and kept.
+        QFile made(fresh);
+        written = written && made.open(QIODevice::ReadOnly);
+        const QByteArray content = written ? made.readAll() : QByteArray();
+        written = written && made.error() == QFileDevice::NoError;
+        made.close();
+        QFile::remove(fresh);
+        files::Failure failure;
+        written = written && files::SaveFile(QFile::encodeName(path_).toStdString(),
+                                             std::string_view(content.constData(),
+                                                              static_cast<size_t>(content.size())),
+                                             failure);
     }
     if (written) return true;
     if (!warnedWrite_)

@@ -2,6 +2,7 @@
 
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
+#include "console/FileAccess.h"
 #include "console/RememberedSettings.h"
 #include "console/SendFile.h"
 #include "console/TalvaneDlg.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
@@ -45,9 +45,10 @@ const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import
 
 // "Send text" reads the whole file and records it as hex text (three times its size);
 // beyond this the memory it takes is out of proportion for a test console.
-constexpr qint64 SEND_FILE_LIMIT = qint64(64) << 20;
-// Import puts the whole file into the send edit; a larger file is refused unread.
-constexpr qint64 IMPORT_FILE_LIMIT = qint64(16) << 20;
+// The reading stops at the limit too: a FIFO or a device reports no size.
+constexpr size_t SEND_FILE_LIMIT = size_t(64) << 20;
+// Import puts the whole file into the send edit; a larger file is refused.
+constexpr size_t IMPORT_FILE_LIMIT = size_t(16) << 20;
 
 // The receive panel keeps at most this many bytes; when more arrive, the oldest go
 // and the panel keeps the newest three quarters of the limit. (The design appends
@@ -234,36 +235,36 @@ void SendReceivePanel::SendSave() {
     QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER,
                                      QStringLiteral("send-save"));
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION) path += QStringLiteral(".txt");
+    // A device, FIFO or folder keeps its name: "/dev/null" is not "/dev/null.txt".
+    if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION &&
+        !files::IsSpecialNode(QFile::encodeName(path).toStdString()))
+        path += QStringLiteral(".txt");
 
-    // Written beside the old file and put in its place only when complete: a failed
-    // save leaves the old file as it was, and says so.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(content.data(), static_cast<qint64>(content.size())) ==
-                           static_cast<qint64>(content.size()) &&
-                       file.commit();
-    if (!saved) dlg_.ShowHelpTip(sendEdit_, SAVE_FAILED);
+    // A regular file is replaced only when complete (a failed save leaves the old one as
+    // it was, and says so); a device or FIFO is written into.
+    files::Failure failure;
+    if (!files::SaveFile(QFile::encodeName(path).toStdString(), content, failure))
+        dlg_.ShowHelpTip(sendEdit_, failure.refused
+                                        ? SAVE_FAILED + QStringLiteral(": ") +
+                                              QString::fromLocal8Bit(failure.text.c_str())
+                                        : SAVE_FAILED);
 }
 
 void SendReceivePanel::SendImport() {
     const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER,
                                            QStringLiteral("send-import"));
     if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    if (file.size() > IMPORT_FILE_LIMIT) {
-        dlg_.ShowHelpTip(sendEdit_, IMPORT_TOO_LARGE);
-        return;
-    }
-    const QByteArray content = file.readAll();
-    file.close();
+    std::string content;
+    files::Failure failure;
+    const files::ReadStatus read = files::ReadBounded(
+        QFile::encodeName(path).toStdString(), IMPORT_FILE_LIMIT, files::DEVICE_WAIT, content, failure);
+    if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendEdit_, IMPORT_TOO_LARGE);
+    if (read != files::ReadStatus::Read) return;
     // An empty file has nothing to import: the edit keeps what the operator had.
-    if (content.isEmpty()) return;
+    if (content.empty()) return;
 
     // The whole file is checked before the edit changes: a bad line changes nothing.
-    const std::optional<std::string> result =
-        ReadSendFile(std::string_view(content.constData(), static_cast<size_t>(content.size())));
+    const std::optional<std::string> result = ReadSendFile(content);
     if (!result) {
         Prompts::MessageBox(&dlg_, NOTE_CAPTION, IMPORT_NOT_HEX, Prompts::OkOnly);
         return;
@@ -279,16 +280,16 @@ void SendReceivePanel::SendText() {
                                                QStringLiteral("send-text"));
         if (path.isEmpty()) return;
         sendPath_->setText(path);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return;
-        if (file.size() > SEND_FILE_LIMIT) {
-            dlg_.ShowHelpTip(sendPath_, FILE_TOO_LARGE);
-            return;
-        }
-        const QByteArray content = file.readAll();
+        std::string content;
+        files::Failure failure;
+        const files::ReadStatus read = files::ReadBounded(QFile::encodeName(path).toStdString(),
+                                                          SEND_FILE_LIMIT, files::DEVICE_WAIT,
+                                                          content, failure);
+        if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendPath_, FILE_TOO_LARGE);
+        if (read != files::ReadStatus::Read) return;
         // One write: the bytes queue for the write thread, which sends them while the
         // window goes on.
-        rows([&](CVRNX_LIB& p) { p.Write(content.constData(), static_cast<uint32_t>(content.size())); });
+        rows([&](CVRNX_LIB& p) { p.Write(content.data(), static_cast<uint32_t>(content.size())); });
     });
 }
 

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
   dpkg-dev file desktop-file-utils lintian man-db
+  jq
 )
 missing=()
 for p in "${packages[@]}"; do

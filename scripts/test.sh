@@ -8,6 +8,9 @@
 # The sanitizer builds hold everything, Qt included, but no benchmarks. A suite that
 # does not build counts as one failed test. The last line sums up all suites; the exit
 # status is non-zero when anything failed.
+# No test may touch the machine: the kind of a few device nodes is taken before the
+# suites and compared after them; a node that changed (say /dev/null turned into a
+# regular file) counts as one failed test and is named.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -43,6 +46,16 @@ count() {
   total_failed=$((total_failed + failed))
 }
 
+# The nodes watched, and their kind and device numbers ("character special file 1:3").
+watched_nodes=(/dev/null /dev/zero /dev/tty)
+node_kinds() {
+  local node
+  for node in "${watched_nodes[@]}"; do
+    printf '%s %s\n' "$node" "$(stat -c '%F %t:%T' "$node" 2>&1)"
+  done
+}
+nodes_before="$(node_kinds)"
+
 # suite NAME CTEST_ARGS -- CMAKE_ARGS...: configures and builds build/NAME, then runs
 # its tests.
 suite() {
@@ -74,6 +87,14 @@ suite asan "" -DTPC_SANITIZE=address -DTPC_WITH_BENCH=OFF
 BUILD_TARGET=fuzz_targets suite fuzz "-R _fuzz_corpus\$" \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTPC_WITH_FUZZ=ON \
   -DTPC_WITH_QT=OFF -DTPC_WITH_BENCH=OFF
+
+nodes_after="$(node_kinds)"
+if [[ "$nodes_after" != "$nodes_before" ]]; then
+  echo "=== a device node changed during the run (a test wrote to the machine):"
+  diff <(echo "$nodes_before") <(echo "$nodes_after") | sed -n 's/^[<>] //p' |
+    awk '{print ($1 in seen ? "  now:    " : "  before: ") $0; seen[$1]=1}'
+  total_failed=$((total_failed + 1))
+fi
 
 echo "$total_passed passed, $total_failed failed"
 [[ $total_failed -eq 0 ]]

@@ -7,6 +7,10 @@
 
 #include "serial/PortMap.h"
 
+namespace {
+constexpr int EXIT_USAGE = 2;
+} // namespace
+
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -17,10 +21,20 @@ int main(int argc, char** argv) {
             std::printf("list-ports %s\n", TPC_VERSION);
             return 0;
         }
-        if (std::strcmp(argv[i], "--port") == 0 && i + 1 >= argc) {
-            std::fprintf(stderr, "%s: --port needs a device path\n", argv[0]);
-            return 2;
+        const bool joined = std::strncmp(argv[i], "--port=", std::strlen("--port=")) == 0;
+        if (joined && argv[i][std::strlen("--port=")] != '\0') continue;
+        if (joined || std::strcmp(argv[i], "--port") == 0) {
+            if (joined || i + 1 >= argc) {
+                std::fprintf(stderr, "%s: --port needs a device path\n", argv[0]);
+                return EXIT_USAGE;
+            }
+            ++i; // the path, whatever it looks like
+            continue;
         }
+        // Anything else is a mistake the manual page promises to refuse, not to ignore.
+        std::fprintf(stderr, "%s: unknown argument \"%s\" (see %s --help)\n", argv[0], argv[i],
+                     argv[0]);
+        return EXIT_USAGE;
     }
     PortMap& map = PortMap::Global();
     map.AddCommandLinePorts(argc, argv);

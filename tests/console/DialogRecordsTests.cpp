@@ -1,14 +1,20 @@
 #include "tests/console/DialogTestSupport.h"
 
 #include "widgets/HelpTip.h"
+#include "tests/support/FifoReader.h"
 #include "tests/support/PrinterPeer.h"
 #include "console/RecordsModel.h"
 #include "console/RecordsView.h"
 
 #include <QPushButton>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <thread>
 
 using namespace ids;
 
@@ -93,8 +99,10 @@ TEST(DialogRecords, ImportReplacesRowsWithTheFilesLines) {
     ASSERT_EQ(f.RowCount(), 3);
     EXPECT_EQ(f.CellText(0, CONTENT), QStringLiteral("1B 40 "));
     EXPECT_EQ(f.CellText(0, TIPS), QStringLiteral("ESC @ "));
-    EXPECT_EQ(f.CellText(1, CONTENT), QStringLiteral("1b 61 01"));
-    EXPECT_EQ(f.CellText(2, TIPS), QStringLiteral("ESC NULL "));
+    // Each row shows the bytes its line names, in the form a sent command has.
+    EXPECT_EQ(f.CellText(1, CONTENT), QStringLiteral("1B 61 01 "));
+    EXPECT_EQ(f.CellText(2, CONTENT), QStringLiteral("1B 40 "));
+    EXPECT_EQ(f.CellText(2, TIPS), QStringLiteral("ESC @ "));
     EXPECT_EQ(f.prompts.CountMessages(), 0);
 }
 
@@ -111,7 +119,8 @@ TEST(DialogRecords, ImportOfABadFileLeavesTheRowsAsTheyWere) {
     EXPECT_EQ(f.prompts.requests.back().caption, QStringLiteral(" Prompt"));
     EXPECT_EQ(f.prompts.requests.back().text,
               QStringLiteral("The contents of the file does not meet the hex command mode, the "
-                             "import operation was canceled "));
+                             "import operation was canceled \nLine 2 is not hex text of whole "
+                             "bytes."));
     ASSERT_EQ(f.RowCount(), 2);
     EXPECT_EQ(f.CellText(0, CONTENT), QStringLiteral("1B 40 "));
     EXPECT_EQ(f.CellText(1, CONTENT), QStringLiteral("0A "));
@@ -178,6 +187,65 @@ TEST(DialogRecords, ResendWritesCheckedRowsInOneWriteAndAddsNoRow) {
     QTest::mouseClick(resend, Qt::LeftButton);
     EXPECT_EQ(d.HelpTip().Text(), QStringLiteral("No data"));
     d.Close();
+}
+
+// Import and Resend read a line with one parser: "1B40" and "1b  61 01" send exactly
+// 1B 40 1B 61 01; a line that names no whole bytes refuses the file by its number.
+TEST(DialogRecords, ImportedLinesResendExactlyTheBytesTheyName) {
+    PrinterPeer peer;
+    ASSERT_TRUE(peer.Ok());
+    ConsoleDialog f(peer.SlavePath());
+    QTemporaryDir dir;
+    f.prompts.openPaths = {WriteTempFile(dir, "spaced.txt", "1B40\r\n1b  61 01\r\n")};
+    f.Click(IDC_RECORDS_IMPORT);
+    ASSERT_EQ(f.RowCount(), 2);
+    ASSERT_TRUE(f.OpenPort());
+    f.Click(IDC_RECORDS_RESEND);
+    EXPECT_EQ(peer.Receive(5, std::chrono::seconds(3)),
+              (std::vector<uint8_t>{0x1B, 0x40, 0x1B, 0x61, 0x01}));
+    EXPECT_TRUE(peer.ReceiveUntilQuiet(std::chrono::milliseconds(150)).empty());
+
+    f.prompts.openPaths = {WriteTempFile(dir, "odd.txt", "0A\r\n// note\r\n1B 4 0A\r\n")};
+    f.Click(IDC_RECORDS_IMPORT);
+    ASSERT_EQ(f.prompts.CountMessages(), 1);
+    EXPECT_TRUE(f.prompts.requests.back().text.endsWith(
+        QStringLiteral("\nLine 3 is not hex text of whole bytes.")))
+        << f.prompts.requests.back().text.toStdString();
+    ASSERT_EQ(f.RowCount(), 2);
+    EXPECT_EQ(f.dlg->Records().Rows()[0].text, "1B 40 ");
+}
+
+// Save writes into a FIFO as it is (no ".txt" added, never replaced), through a link,
+// and refuses a folder with a message. The nodes are the test's own.
+TEST(DialogRecords, SaveWritesIntoAFifoThroughALinkAndRefusesAFolder) {
+    QTemporaryDir dir;
+    DialogFixture f;
+    f.dlg->AddOperationRecord("1B 40 ");
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    FifoReader reader(fifo.toStdString());
+    f.prompts.savePaths = {fifo};
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(reader.Take(), "1B 40 \r\n");
+    EXPECT_TRUE(QFileInfo(fifo).exists());
+    EXPECT_FALSE(QFileInfo(fifo).isFile()); // still the FIFO
+    EXPECT_FALSE(QFileInfo::exists(fifo + QStringLiteral(".txt")));
+    EXPECT_EQ(f.dlg->HelpTip().Text(), QString());
+
+    WriteTempFile(dir, "target.txt", "old\r\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("target.txt"), dir.filePath("link.txt")));
+    f.prompts.savePaths = {dir.filePath("link.txt")};
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.txt")).isSymLink());
+    EXPECT_EQ(ReadFile(dir.filePath("target.txt")), QByteArray("1B 40 \r\n"));
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    f.prompts.savePaths = {dir.filePath("folder")};
+    f.Click(IDC_RECORDS_SAVE);
+    EXPECT_EQ(f.dlg->HelpTip().Text(),
+              QStringLiteral("Save failed: %1 is a folder, not a file").arg(dir.filePath("folder")));
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("folder.txt")));
 }
 
 TEST(DialogRecords, AHugeRowIsShownShortAndSavedWhole) {

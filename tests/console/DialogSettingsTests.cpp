@@ -175,6 +175,26 @@ TEST(RememberedSettings, EachChoiceIsKeptAsItIsMade) {
     EXPECT_EQ(again.dlg->Records().Size(), 0);
 }
 
+// A settings file kept elsewhere and linked in (as a dotfiles folder does) is written
+// through the link; the link stays.
+TEST(RememberedSettings, ALinkedSettingsFileStaysALink) {
+    ConfigFolder config;
+    TwoPorts ports;
+    QTemporaryDir elsewhere;
+    const QString kept = WriteTempFile(elsewhere, QStringLiteral("talvane.conf"), "");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(config.SettingsFile()).absolutePath()));
+    ASSERT_TRUE(QFile::link(kept, config.SettingsFile()));
+    const auto list = ports.List({ports.a, ports.b});
+    {
+        ConsoleDialog f({}, {}, list);
+        f.Choose(IDC_MODEL_LIST, 1);
+    }
+    EXPECT_TRUE(QFileInfo(config.SettingsFile()).isSymLink());
+    EXPECT_TRUE(ReadFile(kept).contains("80mm")) << ReadFile(kept).toStdString();
+    ConsoleDialog again({}, {}, list);
+    EXPECT_EQ(again.As<QComboBox>(IDC_MODEL_LIST)->currentText(), QStringLiteral("80mm"));
+}
+
 TEST(RememberedSettings, AFirstStartLooksAsTheDesignSays) {
     ConfigFolder config;
     TwoPorts ports;

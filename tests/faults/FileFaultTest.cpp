@@ -4,17 +4,23 @@
 // The tests run as root, where a mode of 000 does not stop reading; the unreadable
 // file is a directory, which no one can read as a file.
 #include "tests/faults/FaultProbes.h"
+#include "tests/support/FifoReader.h"
 #include "tests/support/PrinterPeer.h"
 #include "printer/HexText.h"
 #include "console/RecordsModel.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace ids;
@@ -214,14 +220,94 @@ TEST(FileFaults, RecordsImportKeepsTheRows) {
         }
         const QStringList messages = f.prompts.MessageTexts();
         if (fault == Fault::Binary) {
-            EXPECT_EQ(messages, QStringList{NOT_HEX_RECORDS});
+            // The message, and under it the line refused.
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_TRUE(messages[0].startsWith(NOT_HEX_RECORDS + QStringLiteral("\nLine ")))
+                << messages[0].toStdString();
         } else {
             EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
         }
-        const bool failed =
-            fault == Fault::TooLarge || fault == Fault::Unreadable || fault == Fault::Vanished;
-        EXPECT_EQ(f.TipText(), failed ? IMPORT_FAILED : QString());
+        const bool failed = fault == Fault::Unreadable || fault == Fault::Vanished;
+        EXPECT_EQ(f.TipText(), fault == Fault::TooLarge ? IMPORT_TOO_LARGE
+                               : failed                 ? IMPORT_FAILED
+                                                        : QString());
     }
+}
+
+// A FIFO reports a size of 0: the limits hold while reading, not by the size reported.
+TEST(FileFaults, AFifoBeyondTheLimitIsRefusedAndNothingChanges) {
+    Fixture x;
+    ConsoleDialog& f = x.f;
+    const QString fifo = x.dir.filePath(QStringLiteral("endless"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Feeds the FIFO with `size` bytes of hex text, once, on a thread of its own.
+    auto feed = [&](qint64 size) {
+        return std::thread([fifo, size] {
+            std::signal(SIGPIPE, SIG_IGN);
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_CLOEXEC);
+            const QByteArray block = QByteArray("00 ").repeated(1 << 16);
+            for (qint64 done = 0; fd >= 0 && done < size; done += block.size())
+                if (::write(fd, block.constData(), static_cast<size_t>(block.size())) < 0) break;
+            if (fd >= 0) ::close(fd);
+        });
+    };
+    constexpr qint64 IMPORT_LIMIT = qint64(16) << 20;
+    constexpr qint64 RECORDS_LIMIT = qint64(64) << 20;
+
+    auto* edit = f.As<QPlainTextEdit>(IDC_SEND_EDIT);
+    std::thread writer = feed(IMPORT_LIMIT + (1 << 20));
+    f.prompts.openPaths.push_back(fifo);
+    f.Click(IDC_SEND_IMPORT);
+    writer.join();
+    EXPECT_EQ(f.TipText(), IMPORT_TOO_LARGE);
+    EXPECT_TRUE(edit->toPlainText().isEmpty());
+
+    f.dlg->HelpTip().hide();
+    f.dlg->AddOperationRecord("1B 40 ");
+    writer = feed(RECORDS_LIMIT + (1 << 20));
+    f.prompts.openPaths.push_back(fifo);
+    f.Click(IDC_RECORDS_IMPORT);
+    writer.join();
+    EXPECT_EQ(f.TipText(), IMPORT_TOO_LARGE);
+    ASSERT_EQ(f.RowCount(), 1);
+    EXPECT_EQ(f.LastRow(), "1B 40 ");
+
+    // Within the limit it imports as a file does.
+    writer = std::thread([fifo] {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        (void)!::write(fd, "0A\r\n", 4);
+        ::close(fd);
+    });
+    f.prompts.openPaths.push_back(fifo);
+    f.Click(IDC_SEND_IMPORT);
+    writer.join();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("0A\n"));
+}
+
+// The send panel's Save goes the records' way: into a FIFO as it is, no ".txt" added.
+TEST(FileFaults, SendPanelSaveWritesIntoAFifoAndRefusesAFolder) {
+    Fixture x;
+    ConsoleDialog& f = x.f;
+    auto* edit = f.As<QPlainTextEdit>(IDC_SEND_EDIT);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("A"));
+    const QString fifo = x.dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    FifoReader reader(fifo.toStdString());
+    f.prompts.savePaths.push_back(fifo);
+    f.Click(IDC_SEND_SAVE);
+    EXPECT_EQ(reader.Take(), "41 ");
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_FALSE(QFileInfo::exists(fifo + QStringLiteral(".txt")));
+    EXPECT_EQ(f.TipText(), QString());
+
+    const QString folder = x.dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    f.prompts.savePaths.push_back(folder);
+    f.Click(IDC_SEND_SAVE);
+    EXPECT_EQ(f.TipText(), QStringLiteral("Save failed: %1 is a folder, not a file").arg(folder));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST(FileFaults, PictureOpenSaysSoAndTheEarlierPictureStillPrints) {

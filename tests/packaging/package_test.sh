@@ -8,15 +8,17 @@
 # --version and -V), and has lintian find no error in it. It needs root: it runs the
 # programs as the user nobody and owns a device file as the group dialout.
 set -euo pipefail
+# Root only, like the other root-only cases: apt's install check and the runs as another
+# user (nobody) need it. ctest counts this exit as skipped (SKIP_RETURN_CODE).
+SKIPPED=77
+if [[ $(id -u) -ne 0 ]]; then
+  echo "SKIP: the package test needs root (apt's install check, the programs run as nobody); running as uid $(id -u)"
+  exit "$SKIPPED"
+fi
 build="$1" version="$2"
 shift 2
 programs=("$@")
 source_root="$(cd "$(dirname "$0")/../.." && pwd)"
-# ctest counts exit code 77 as skipped.
-if [[ $(id -u) -ne 0 ]]; then
-  echo "SKIP: the package test needs root (it runs the programs as nobody)"
-  exit 77
-fi
 icon_sizes=(16 22 24 32 48 64 128 256)
 
 work="$(mktemp -d)"

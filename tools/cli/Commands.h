@@ -5,9 +5,9 @@
 
 #include "tools/cli/Options.h"
 #include "tools/cli/PrinterPort.h"
+#include "console/FileAccess.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -50,7 +50,7 @@ public:
 
 private:
     std::string path_;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<files::SaveTarget> file_;
 };
 
 // A numeric option: absent gives nothing; present but not an integer is a usage error.

@@ -211,6 +211,26 @@ int RunPicture(int argc, char** argv, int first) {
     return Deliver(common, host.Records(), ProgressWanted());
 }
 
+namespace {
+
+// The common names of the code list's rows, in its order; the list's own captions
+// (CODA128, CODA93, ITF25) are taken as well.
+const QStringList BARCODE_NAMES = {
+    QStringLiteral("UPCA"),    QStringLiteral("UPCE"),   QStringLiteral("EAN13"),
+    QStringLiteral("EAN8"),    QStringLiteral("CODE39"), QStringLiteral("ITF"),
+    QStringLiteral("CODABAR"), QStringLiteral("CODE93"), QStringLiteral("CODE128"),
+    QStringLiteral("EAN128")};
+
+// "UPC-A", "Code 128" and "ean_13" are the names UPCA, CODE128 and EAN13.
+std::string BarcodeTypeName(const std::string& typed) {
+    std::string name;
+    for (const char c : typed)
+        if (c != '-' && c != '_' && c != ' ') name += c;
+    return name;
+}
+
+} // namespace
+
 int RunBarcode(int argc, char** argv, int first) {
     const std::string name = "barcode";
     ParsedArgs args;
@@ -224,7 +244,8 @@ int RunBarcode(int argc, char** argv, int first) {
     CBarcode page(&host);
     auto* code = PageControl<QComboBox>(&page, CBarcode::IDC_CODE);
     QString choices;
-    if (!ChooseRow(code, args.operands[0], {}, choices))
+    // A common name or the list's caption (ChooseRow takes either).
+    if (!ChooseRow(code, BarcodeTypeName(args.operands[0]), BARCODE_NAMES, choices))
         return UsageError(name, "unknown barcode type \"" + args.operands[0] + "\"; the types are " +
                                     choices.toStdString());
     if (!EnterNumber(args, "width", PageControl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH), name,

@@ -1,20 +1,21 @@
 #include "tools/cli/Commands.h"
 
 #include "host/PortSetup.h"
+#include "console/FileAccess.h"
 #include "console/RecordDecoder.h"
 #include "console/TalvaneDlg.h"
 #include "tools/cli/ExitCodes.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace cli {
 
 namespace {
 
-// Bigger inputs are refused unread: a mistaken path must not eat the memory.
-constexpr qint64 INPUT_FILE_LIMIT = qint64(64) << 20;
+// Bigger inputs are refused: a mistaken path (or an endless FIFO) must not eat the
+// memory. The reading itself stops there, whatever size the file reports.
+constexpr size_t INPUT_FILE_LIMIT = size_t(64) << 20;
 constexpr long MODEL_58MM = 58;
 constexpr long MODEL_80MM = 80;
 
@@ -93,36 +94,41 @@ int Fail(int code, const std::string& message) {
 }
 
 std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& error) {
-    QFile file;
-    const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly)
-                                    : (file.setFileName(QString::fromLocal8Bit(path.c_str())),
-                                       file.open(QIODevice::ReadOnly));
+    std::string content;
+    files::Failure failure;
+    // A pipe or FIFO into the tool is read as long as it takes, as any filter reads it.
+    const files::ReadStatus read =
+        files::ReadBounded(path, INPUT_FILE_LIMIT, std::chrono::milliseconds(0), content, failure);
     const std::string shown = path == "-" ? std::string("standard input") : path;
-    if (!opened) {
-        error = "cannot read " + shown + ": " + file.errorString().toStdString();
+    if (read == files::ReadStatus::TooLarge) {
+        error = shown + " is larger than 64 MiB; refused";
         return std::nullopt;
     }
-    // read() rather than size(): standard input and pipes have no size.
-    QByteArray content = file.read(INPUT_FILE_LIMIT + 1);
-    if (content.size() > INPUT_FILE_LIMIT) {
-        error = shown + " is larger than 64 MiB; refused unread";
+    if (read != files::ReadStatus::Read) {
+        error = std::string(failure.refused ? "cannot read: " : "cannot read ") + failure.text;
         return std::nullopt;
     }
-    if (file.error() != QFileDevice::NoError) {
-        error = "cannot read " + shown + ": " + file.errorString().toStdString();
-        return std::nullopt;
-    }
-    return content;
+    return QByteArray(content.data(), static_cast<qsizetype>(content.size()));
 }
+
+namespace {
+std::string RecordsFileError(const files::Failure& failure) {
+    return std::string(failure.refused ? "cannot write the records file: "
+                                       : "cannot write the records file ") +
+           failure.text;
+}
+} // namespace
 
 bool RecordsOutput::Begin(const std::string& path, std::string& error) {
     if (path.empty()) return true;
     path_ = path;
-    // Written beside the old file and put in its place only when complete: a run that
-    // fails leaves an earlier records file as it was.
-    file_ = std::make_unique<QSaveFile>(QString::fromLocal8Bit(path.c_str()));
-    if (file_->open(QIODevice::WriteOnly)) return true;
-    error = "cannot write the records file " + path + ": " + file_->errorString().toStdString();
+    // A regular file is written beside the old one and put in its place only when
+    // complete (a run that fails leaves an earlier records file as it was); a device or
+    // FIFO is written into as it is, never replaced.
+    file_ = std::make_unique<files::SaveTarget>();
+    files::Failure failure;
+    if (file_->Open(path, failure)) return true;
+    error = RecordsFileError(failure);
     file_.reset();
     return false;
 }
@@ -131,11 +137,9 @@ bool RecordsOutput::Finish(const std::vector<std::string>& records, std::string&
     if (!file_) return true;
     std::vector<std::string_view> texts(records.begin(), records.end());
     const std::string content = records::FormatRecordsFile(texts);
-    const bool written = file_->write(content.data(), static_cast<qint64>(content.size())) ==
-                             static_cast<qint64>(content.size()) &&
-                         file_->commit();
-    if (!written)
-        error = "cannot write the records file " + path_ + ": " + file_->errorString().toStdString();
+    files::Failure failure;
+    const bool written = file_->Write(content, failure) && file_->Commit(failure);
+    if (!written) error = RecordsFileError(failure);
     file_.reset();
     return written;
 }
@@ -144,6 +148,12 @@ RecordsOutput::~RecordsOutput() = default;
 
 int Deliver(const Common& common, const std::vector<std::string>& records, bool progress) {
     std::string error;
+    // Every row is read by the records' one parser before the port opens: a row that
+    // names no bytes for certain sends nothing at all.
+    for (size_t i = 0; i < records.size(); ++i)
+        if (!records::RecordBytes(records[i]))
+            return Fail(EXIT_REFUSED, "row " + std::to_string(i + 1) + " (\"" + records[i] +
+                                          "\") is not hex text of whole bytes; nothing was sent");
     RecordsOutput output;
     if (!output.Begin(common.recordPath, error)) return Fail(EXIT_FILE, error);
     PrinterPort port;
