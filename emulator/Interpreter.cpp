@@ -62,6 +62,7 @@ const char* ReceiptEndName(ReceiptEnd reason) {
 Interpreter::Interpreter(int paperWidth, InterpreterEvents events)
     : events_(std::move(events)), paper_(paperWidth), line_(paperWidth) {
     ResetText();
+    densityBands_.push_back({0, stored_.density});
 }
 
 void Interpreter::Log(const std::string& text) {
@@ -326,10 +327,16 @@ void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
 
 void Interpreter::OnDensity(const uint8_t* command, size_t) {
     const int n = command[2];
-    if (n >= DENSITY_MIN && n <= DENSITY_MAX)
-        stored_.density = n;
-    else
+    if (n < DENSITY_MIN || n > DENSITY_MAX) {
         LogAt("ESC m " + std::to_string(n) + ": density is 1 to 8, ignored");
+        return;
+    }
+    stored_.density = n;
+    // From the line being printed on: the one in the line buffer prints with it.
+    // Bands are kept by row, so after a back feed the rows below take it too.
+    while (!densityBands_.empty() && densityBands_.back().firstRow >= y_) densityBands_.pop_back();
+    if (densityBands_.empty() || densityBands_.back().density != n)
+        densityBands_.push_back({y_, n});
 }
 
 void Interpreter::OnSpeed(const uint8_t* command, size_t) {
@@ -444,6 +451,7 @@ void Interpreter::EndReceipt(ReceiptEnd reason) {
         if (events_.receipt) events_.receipt(paper_, reason);
     }
     paper_.Clear();
+    densityBands_.assign(1, {0, stored_.density});
     paperInk_ = false;
     y_ = 0;
     fed_ = 0;

@@ -63,6 +63,9 @@ public:
 
     const TextSettings& Text() const { return text_; }
     const StoredSettings& Stored() const { return stored_; }
+    // The density of the paper's rows, band by band from the top: of the paper
+    // being printed, and in the receipt event of the receipt handed over.
+    const std::vector<DensityBand>& DensityBands() const { return densityBands_; }
     const BarcodeSettings& Barcode() const { return barcode_; }
     const QRSettings& QR() const { return qr_; }
     const PDF417Settings& PDF417() const { return pdf417_; }
@@ -239,6 +242,7 @@ private:
     LineComposer line_;
     TextSettings text_;
     StoredSettings stored_;
+    std::vector<DensityBand> densityBands_;
     BarcodeSettings barcode_;
     QRSettings qr_;
     PDF417Settings pdf417_;
