@@ -12,7 +12,6 @@ namespace {
 constexpr uint8_t FIRST_PRINTABLE = 0x20;
 constexpr uint8_t LAST_PRINTABLE = 0x7E;
 constexpr uint8_t HIGH_HALF = 0x80; // the code page's half beyond ASCII
-constexpr size_t MAX_HELD_COMMAND = 1 << 20; // longer commands are skipped as they stream
 constexpr uint8_t DOUBLE_BYTE_FIRST = 0x81; // lead bytes of the Chinese character set
 constexpr uint8_t DOUBLE_BYTE_LAST = 0xFE;
 constexpr uint8_t TRAIL_FIRST = 0x40;
@@ -63,6 +62,7 @@ const char* ReceiptEndName(ReceiptEnd reason) {
 Interpreter::Interpreter(int paperWidth, InterpreterEvents events)
     : events_(std::move(events)), paper_(paperWidth), line_(paperWidth) {
     ResetText();
+    densityBands_.push_back({0, stored_.density});
 }
 
 void Interpreter::Log(const std::string& text) {
@@ -77,61 +77,23 @@ void Interpreter::Reply(const uint8_t* data, size_t length) {
     if (events_.reply) events_.reply(data, length);
 }
 
-// ---- The byte stream ------------------------------------------------------
-
-void Interpreter::Feed(const uint8_t* data, size_t length) {
-    if (length == 0) return;
-    if (pending_.empty()) {
-        Process(data, length);
-        return;
-    }
-    // An unfinished command waits in pending_; it goes first. Until its known
-    // length has arrived, bytes are only added to it.
-    pending_.insert(pending_.end(), data, data + length);
-    if (pending_.size() < pendingNeed_) return;
-    std::vector<uint8_t> work;
-    work.swap(pending_);
-    pendingNeed_ = 0;
-    Process(work.data(), work.size());
-}
-
-void Interpreter::Process(const uint8_t* data, size_t length) {
-    size_t at = 0;
-    while (at < length) {
-        if (raster_.active || skipRemaining_ > 0) {
-            const size_t used = raster_.active ? ConsumeRaster(data + at, length - at)
-                                               : SkipLongCommand(length - at);
-            at += used;
-            consumed_ += used;
-            continue;
-        }
-        commandOffset_ = consumed_;
-        const size_t used = ParseOne(data + at, length - at);
-        if (used == 0) {
-            pending_.assign(data + at, data + length);
-            return;
-        }
-        at += used;
-        consumed_ += used;
-    }
-}
-
-size_t Interpreter::SkipLongCommand(size_t available) {
-    const size_t used = static_cast<size_t>(std::min<uint64_t>(skipRemaining_, available));
-    skipRemaining_ -= used;
-    return used;
-}
+// ---- Commands --------------------------------------------------------------
 
 void Interpreter::LogOnce(const std::string& name, const std::string& text) {
     if (loggedOnce_.insert(name).second) LogAt(text);
 }
 
+// One command, text run or two-byte character from data; 0 when it has not
+// ended within the bytes there are, which then wait in pending_.
 size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
     const uint8_t first = data[0];
     if (Printable(first) || (first >= HIGH_HALF && !text_.doubleByte))
         return PrintTextRun(data, available);
     if (first >= DOUBLE_BYTE_FIRST && first <= DOUBLE_BYTE_LAST) {
-        if (available < 2) return 0;
+        if (available < 2) {
+            HoldUnfinished(nullptr, {}, 0, data, available);
+            return 0;
+        }
         const uint8_t trail = data[1];
         if (trail >= TRAIL_FIRST && trail <= TRAIL_LAST && trail != TRAIL_EXCLUDED) {
             PrintDoubleByte(first, trail);
@@ -142,38 +104,32 @@ size_t Interpreter::ParseOne(const uint8_t* data, size_t available) {
     }
     bool needMore = false;
     const CommandEntry* entry = FindCommand(data, available, &needMore);
-    if (needMore) return 0;
+    // No length is known for an unknown command: a printer skips the introducer
+    // and its function byte, or a lone control byte.
+    const bool introducer = first == ESC || first == FS || first == GS || first == DLE;
+    if (needMore || (entry == nullptr && introducer && available < 2)) {
+        HoldUnfinished(nullptr, {}, 0, data, available);
+        return 0;
+    }
     if (entry == nullptr) {
-        // No length is known: a printer skips the introducer and its function
-        // byte, or a lone control byte.
-        const bool introducer = first == ESC || first == FS || first == GS || first == DLE;
-        const size_t skip = introducer ? (available >= 2 ? 2 : 0) : 1;
-        if (skip == 0) return 0;
+        const size_t skip = introducer ? 2 : 1;
         LogOnce(HexBytes(data, skip),
                 "unknown command " +
                     HexBytes(data, std::min(available, introducer ? UNKNOWN_SHOWN_BYTES : 1)) +
                     ", skipped " + std::to_string(skip) + (skip == 1 ? " byte" : " bytes"));
         return skip;
     }
-    const size_t length = entry->measure(data, available);
-    if (length == 0) return 0;
+    lengths::Walk walk;
+    const size_t length = entry->measure(lengths::Piece{data, 0, available}, &walk);
+    if (length == lengths::NEED_MORE || (length > available && length <= MAX_HELD_COMMAND)) {
+        HoldUnfinished(entry, walk, length, data, available);
+        return 0;
+    }
     if (length > available) {
-        if (length <= MAX_HELD_COMMAND) {
-            pendingNeed_ = length;
-            return 0;
-        }
-        // Too long to hold: skipped as it streams by.
-        LogAt(std::string(entry->mnemonic) + " of " + std::to_string(length) +
-              " bytes is too long for this printer, skipped");
-        skipRemaining_ = length - available;
+        SkipTooLong(entry, length, available);
         return available;
     }
-    if (entry->handler == nullptr) {
-        LogOnce(entry->mnemonic, std::string(entry->mnemonic) + " is not supported, skipped " +
-                                     std::to_string(length) + " bytes (logged once)");
-        return length;
-    }
-    (this->*entry->handler)(data, length);
+    RunCommand(entry, data, length);
     return length;
 }
 
@@ -371,10 +327,16 @@ void Interpreter::OnVerticalTabRow(const uint8_t* command, size_t length) {
 
 void Interpreter::OnDensity(const uint8_t* command, size_t) {
     const int n = command[2];
-    if (n >= DENSITY_MIN && n <= DENSITY_MAX)
-        stored_.density = n;
-    else
+    if (n < DENSITY_MIN || n > DENSITY_MAX) {
         LogAt("ESC m " + std::to_string(n) + ": density is 1 to 8, ignored");
+        return;
+    }
+    stored_.density = n;
+    // From the line being printed on: the one in the line buffer prints with it.
+    // Bands are kept by row, so after a back feed the rows below take it too.
+    while (!densityBands_.empty() && densityBands_.back().firstRow >= y_) densityBands_.pop_back();
+    if (densityBands_.empty() || densityBands_.back().density != n)
+        densityBands_.push_back({y_, n});
 }
 
 void Interpreter::OnSpeed(const uint8_t* command, size_t) {
@@ -489,6 +451,7 @@ void Interpreter::EndReceipt(ReceiptEnd reason) {
         if (events_.receipt) events_.receipt(paper_, reason);
     }
     paper_.Clear();
+    densityBands_.assign(1, {0, stored_.density});
     paperInk_ = false;
     y_ = 0;
     fed_ = 0;

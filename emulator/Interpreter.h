@@ -2,6 +2,7 @@
 // The virtual printer's command interpreter: takes the byte stream from the host
 // in pieces of any size, keeps the printer's state, draws what the printer would
 // print on a growing one-bit paper bitmap, and answers status and sensor requests.
+#include "emulator/CommandLengths.h"
 #include "emulator/GlyphSource.h"
 #include "emulator/LineComposer.h"
 #include "emulator/PaperBitmap.h"
@@ -35,6 +36,9 @@ public:
     // A receipt longer than this is handed over and continued on a new one, so
     // that no byte stream can make the paper grow without bound (about 65 m).
     static constexpr int MAX_RECEIPT_ROWS = 1 << 19;
+    // A longer command is not held: it is walked to its end as it streams by and
+    // skipped, whether its length was known at its start or only shows on the way.
+    static constexpr size_t MAX_HELD_COMMAND = 1 << 20;
 
     explicit Interpreter(int paperWidth, InterpreterEvents events = {});
 
@@ -59,6 +63,9 @@ public:
 
     const TextSettings& Text() const { return text_; }
     const StoredSettings& Stored() const { return stored_; }
+    // The density of the paper's rows, band by band from the top: of the paper
+    // being printed, and in the receipt event of the receipt handed over.
+    const std::vector<DensityBand>& DensityBands() const { return densityBands_; }
     const BarcodeSettings& Barcode() const { return barcode_; }
     const QRSettings& QR() const { return qr_; }
     const PDF417Settings& PDF417() const { return pdf417_; }
@@ -69,7 +76,12 @@ public:
     int PrintRow() const { return y_; }
     // Grows on every change of the paper, for views that redraw when it moves.
     uint64_t PaperVersion() const { return paperVersion_; }
+    // Bytes of whole commands worked through (an over-long command counts as it
+    // streams by); the bytes of a command still arriving are not among them.
     uint64_t BytesConsumed() const { return consumed_; }
+    // Bytes held of a command that has not ended yet: never more than
+    // MAX_HELD_COMMAND, whatever the command and however it arrives.
+    size_t PendingBytes() const { return pending_.bytes.size(); }
     // Dot rows the paper has moved forward in all, for pacing at the paper's speed.
     uint64_t DotsFed() const { return dotsFed_; }
     // Answers DLE EOT n at once, outside the byte stream (while printing stops).
@@ -78,13 +90,13 @@ public:
     void AnswerAutoStatusBack(uint8_t n);
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
-    using Measure = size_t (*)(const uint8_t* data, size_t available);
+    using Measure = size_t (*)(const lengths::Piece& piece, lengths::Walk* walk);
     struct CommandEntry {
         uint8_t prefix;
         uint8_t code;
         uint8_t sub; // third byte that selects the command, 0 when none
         const char* mnemonic;
-        Measure measure; // total length, 0 while more bytes are needed
+        Measure measure; // total length, lengths::NEED_MORE while more bytes are needed
         Handler handler;
     };
 
@@ -106,8 +118,36 @@ private:
     static const CommandEntry COMMANDS[];
     static const CommandEntry* FindCommand(const uint8_t* data, size_t available, bool* needMore);
 
+    // A command that has begun to arrive and not ended: the first bytes of one not
+    // yet known, one of known length held until it is all there, one whose
+    // length shows only as it arrives (held whole up to MAX_HELD_COMMAND), or one
+    // past that walked as it streams by, keeping only the bytes its measure still
+    // has to read.
+    struct PendingCommand {
+        enum class Stage { None, Opening, Held, Walking, Streaming };
+        Stage stage = Stage::None;
+        const CommandEntry* entry = nullptr;
+        lengths::Walk walk;
+        size_t need = 0;            // Held: the command's whole length
+        std::vector<uint8_t> bytes; // from the command's byte `from` on
+        size_t from = 0;
+        size_t arrived = 0; // Streaming: bytes of the command taken so far
+    };
+
+    // The byte stream (InterpreterStream.cpp).
     void Process(const uint8_t* data, size_t length);
     size_t ParseOne(const uint8_t* data, size_t available);
+    void RunCommand(const CommandEntry* entry, const uint8_t* command, size_t length);
+    void HoldUnfinished(const CommandEntry* entry, const lengths::Walk& walk, size_t need,
+                        const uint8_t* data, size_t available);
+    size_t ContinuePending(const uint8_t* data, size_t length);
+    size_t ContinueOpening(const uint8_t* data, size_t length);
+    size_t ContinueWalking(const uint8_t* data, size_t length);
+    size_t ContinueStreaming(const uint8_t* data, size_t length);
+    void StartStreaming(const uint8_t* bytes, size_t length);
+    void KeepUnwalked(const uint8_t* bytes, size_t first, size_t end);
+    void FinishPending();
+    void SkipTooLong(const CommandEntry* entry, size_t length, size_t taken);
     size_t PrintTextRun(const uint8_t* data, size_t available);
     size_t ConsumeRaster(const uint8_t* data, size_t available);
     void DrawRasterRow();
@@ -202,6 +242,7 @@ private:
     LineComposer line_;
     TextSettings text_;
     StoredSettings stored_;
+    std::vector<DensityBand> densityBands_;
     BarcodeSettings barcode_;
     QRSettings qr_;
     PDF417Settings pdf417_;
@@ -209,8 +250,7 @@ private:
     Conditions conditions_;
     std::vector<uint8_t> storedSymbols_[3]; // PDF417, QR code, DataMatrix
     RasterJob raster_;
-    std::vector<uint8_t> pending_;
-    size_t pendingNeed_ = 0;       // the waiting command's length, once known
+    PendingCommand pending_;
     uint64_t skipRemaining_ = 0;   // bytes of an over-long command still to skip
     std::set<std::string> loggedOnce_;
     std::vector<uint8_t> graphics_; // GS ( L / GS 8 L: the stored raster graphics

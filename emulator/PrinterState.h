@@ -134,6 +134,14 @@ struct Conditions {
     }
 };
 
+// The print density (ESC m) of the paper's rows from firstRow down to the next
+// band: a printer heats its dots with the density in force when it prints them.
+struct DensityBand {
+    int firstRow = 0;
+    int density = 4;
+    bool operator==(const DensityBand&) const = default;
+};
+
 // Settings the printer keeps through ESC @ and reports on request.
 struct StoredSettings {
     int density = 4; // ESC m, 1..8

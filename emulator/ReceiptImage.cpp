@@ -35,7 +35,22 @@ constexpr int CUT_SPACE = 6;
 constexpr int DARKEST_DENSITY = 8;
 constexpr int GREY_PER_STEP = 0x16; // each density step below the darkest is this much lighter
 
-enum Colour : uchar { DESK_GREY, PAPER, DOT, GAP, MARK, CUT };
+// The dots of density d (1..8) have colour DOT_LIGHTEST + d - 1.
+enum Colour : uchar { DESK_GREY, PAPER, GAP, MARK, CUT, DOT_LIGHTEST };
+
+QList<QRgb> Colours() {
+    QList<QRgb> table = {qRgb(200, 200, 200), qRgb(255, 255, 255), qRgb(225, 225, 225),
+                           qRgb(40, 40, 40), qRgb(128, 128, 128)};
+    for (int density = 1; density <= DARKEST_DENSITY; ++density) {
+        const int grey = (DARKEST_DENSITY - density) * GREY_PER_STEP;
+        table.push_back(qRgb(grey, grey, grey));
+    }
+    return table;
+}
+
+uchar DotColour(int density) {
+    return static_cast<uchar>(DOT_LIGHTEST + std::clamp(density, 1, DARKEST_DENSITY) - 1);
+}
 
 } // namespace
 
@@ -45,10 +60,7 @@ QImage ReceiptToImage(const PaperBitmap& paper, const ReceiptLook& look) {
     const int paperWidth = paper.Width() + 2 * margin;
     const int height = std::max(paper.Height(), 1);
     QImage image(paperWidth + 2 * DESK, height + 2 * DESK, QImage::Format_Indexed8);
-    const int dotGrey =
-        std::clamp(DARKEST_DENSITY - look.density, 0, DARKEST_DENSITY) * GREY_PER_STEP;
-    image.setColorTable({qRgb(200, 200, 200), qRgb(255, 255, 255), qRgb(dotGrey, dotGrey, dotGrey),
-                         qRgb(225, 225, 225), qRgb(40, 40, 40), qRgb(128, 128, 128)});
+    image.setColorTable(Colours());
     image.fill(DESK_GREY);
     const int pitch = look.pitchDots;
     for (int y = 0; y < height; ++y) {
@@ -64,8 +76,9 @@ QImage ReceiptToImage(const PaperBitmap& paper, const ReceiptLook& look) {
         if (beforePitch && look.kind == PaperKind::BlackMarks)
             std::memset(line, MARK, static_cast<size_t>(margin / 2));
         if (y >= paper.Height()) continue;
+        const uchar dot = DotColour(look.DensityAt(y));
         for (int x = 0; x < paper.Width(); ++x)
-            if (paper.Get(x, y)) line[margin + x] = DOT;
+            if (paper.Get(x, y)) line[margin + x] = dot;
     }
     if (look.cut) {
         uchar* line = image.scanLine(height + DESK + DESK / 2);

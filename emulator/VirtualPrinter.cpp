@@ -54,7 +54,8 @@ VirtualPrinter::VirtualPrinter(Options options)
                                          ++receiptCount_;
                                          if (onReceipt_) onReceipt_(paper, reason);
                                          if (onDetail_)
-                                             onDetail_(paper, reason, interpreter_.Stored());
+                                             onDetail_(paper, reason, interpreter_.Stored(),
+                                                       interpreter_.DensityBands());
                                      },
                                      [this](const std::string& line) { Log(line); }}),
       buffer_(std::max<size_t>(options_.bufferBytes, 1)),

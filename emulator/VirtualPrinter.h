@@ -35,9 +35,11 @@ public:
         bool printWhileStopped = false; // paper end and platen up do not stop printing
     };
     using ReceiptHandler = std::function<void(const PaperBitmap&, ReceiptEnd)>;
-    // A receipt with the printer's settings at its end (density, paper layout).
-    using ReceiptDetailHandler =
-        std::function<void(const PaperBitmap&, ReceiptEnd, const StoredSettings&)>;
+    // A receipt with the printer's settings at its end (paper layout) and the
+    // density each band of its rows was printed with.
+    using ReceiptDetailHandler = std::function<void(const PaperBitmap&, ReceiptEnd,
+                                                    const StoredSettings&,
+                                                    const std::vector<DensityBand>&)>;
     using LogHandler = std::function<void(const std::string&)>;
 
     explicit VirtualPrinter(Options options);

@@ -243,10 +243,11 @@ int main(int argc, char** argv) {
     const bool plain = args.plain;
     printer.SetReceiptHandler(
         [&files, plain](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd reason,
-                        const vprinter::StoredSettings& stored) {
+                        const vprinter::StoredSettings& stored,
+                        const std::vector<vprinter::DensityBand>& densities) {
             std::string failure;
-            const auto look =
-                vprinter::ReceiptLook::From(stored, reason == vprinter::ReceiptEnd::Cut, plain);
+            const auto look = vprinter::ReceiptLook::From(
+                stored, densities, reason == vprinter::ReceiptEnd::Cut, plain);
             const std::string path = files.Write(paper, look, &failure);
             if (path.empty())
                 std::fprintf(stderr, "vprinter: %s\n", failure.c_str());

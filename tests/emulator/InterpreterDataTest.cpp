@@ -212,17 +212,25 @@ TEST(InterpreterStream, PiecesOfAnySizeGiveTheSameReceipt) {
         "a\tb\n" + RasterCommand(1, picture) +
         Bytes({0x1D, 0x68, 40, 0x1D, 0x48, 2, 0x1D, 0x6B, 0x49, 4}) + "AB12" +
         Bytes({0x1D, 0x28, 0x6B, 0x08, 0x00, 0x31, 0x50, 0x30}) + "hello" +
-        Bytes({0x1D, 0x28, 0x6B, 0x03, 0x00, 0x31, 0x51, 0x30, 0x10, 0x04, 0x05}) + "end\n";
+        Bytes({0x1D, 0x28, 0x6B, 0x03, 0x00, 0x31, 0x51, 0x30, 0x10, 0x04, 0x05}) + "end\n" +
+        // Commands whose length shows only as they arrive: a table row, a barcode
+        // ended by NUL, counter fields, images, user characters.
+        Bytes({0x1C, 0x56, 2, 6, 12, 2, 0, 6, 2}) + "left" + Bytes({0, 0}) + "right" +
+        Bytes({0, 0x1D, 0x6B, 4}) + "CODE39" + Bytes({0, 0x1D, 0x43, ';'}) + "1;22;333;4;5;" +
+        Bytes({0x1C, 0x71, 2, 1, 0, 1, 0}) + std::string(8, '\x7E') + Bytes({2, 0, 1, 0}) +
+        std::string(16, '\x3C') + Bytes({0x1B, 0x26, 3, 0x41, 0x42, 2, 1, 2, 3, 4, 5, 6, 0}) +
+        "tail\n";
     PrinterFixture whole;
     whole.Send(stream);
     const PaperBitmap expected = whole.Finish();
     ASSERT_GT(expected.Height(), 100);
-    for (size_t piece : {1u, 2u, 7u, 64u}) {
+    for (size_t piece : {1u, 2u, 3u, 7u, 64u}) {
         PrinterFixture split;
         for (size_t at = 0; at < stream.size(); at += piece) split.Send(stream.substr(at, piece));
         EXPECT_EQ(split.Finish().Data(), expected.Data()) << piece;
         EXPECT_EQ(split.replies, whole.replies);
         EXPECT_EQ(split.printer.BytesConsumed(), stream.size());
+        EXPECT_EQ(split.log, whole.log);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "emulator/PaperWindow.h"
 #include "emulator/ReceiptImage.h"
 #include "emulator/VirtualPrinter.h"
+#include "tests/support/VprinterProcess.h"
 
 #include <QApplication>
 #include <QFont>
@@ -13,7 +14,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <poll.h>
+#include <unistd.h>
 
 using namespace vprinter;
 
@@ -93,6 +97,65 @@ TEST(ReceiptImage, PaperLookShowsEdgesCutLabelsAndDensity) {
     EXPECT_EQ(qGray(marks.pixel(desk + margin + 100, desk + 75)), 255);
     // Plain stays as it was.
     EXPECT_EQ(ReceiptToImage(paper, ReceiptLook{}), ReceiptToImage(paper));
+}
+
+// The grey of the dots in each band of rows that has dots, top to bottom: rows
+// of one grey make one band.
+std::vector<int> DotGreysDownThePaper(const QImage& picture, int printableWidth) {
+    constexpr int PAPER_WHITE = 255;
+    const QImage image = picture.convertToFormat(QImage::Format_Grayscale8);
+    const int paperWidth = printableWidth + 2 * PaperMargin(printableWidth);
+    const int desk = (image.width() - paperWidth) / 2;
+    const int left = desk + PaperMargin(printableWidth);
+    std::vector<int> greys;
+    for (int y = desk; y < image.height() - desk; ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = left; x < left + printableWidth; ++x) {
+            if (line[x] == PAPER_WHITE) continue;
+            if (greys.empty() || greys.back() != line[x]) greys.push_back(line[x]);
+            break;
+        }
+    }
+    return greys;
+}
+
+// Sends bytes to the printer's line and waits until it has worked through them:
+// its answer to a status request at their end has come.
+bool SendAndWait(int line, const std::string& bytes) {
+    constexpr int ANSWER_WAIT_MS = 10000;
+    const std::string asked = bytes + "\x10\x04\x01"; // DLE EOT 1
+    if (::write(line, asked.data(), asked.size()) != static_cast<ssize_t>(asked.size()))
+        return false;
+    pollfd answer{line, POLLIN, 0};
+    uint8_t status = 0;
+    return ::poll(&answer, 1, ANSWER_WAIT_MS) == 1 && ::read(line, &status, 1) == 1;
+}
+
+TEST(ReceiptImage, DensityAppliesFromTheLineWhereItIsSet) {
+    constexpr bool LIKE_PAPER = false;
+    VprinterProcess printer(PRN_WIDTH_58MM, {}, false, LIKE_PAPER);
+    ASSERT_TRUE(printer.Ok()) << printer.Log().toStdString();
+    const int line = ::open(printer.DevicePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(line, 0);
+    // Three lines of one receipt, as the quick test "Density" prints them, then a
+    // second receipt that sets nothing.
+    ASSERT_TRUE(SendAndWait(line, "\x1Bm\x01" "Density 1\n"
+                                  "\x1Bm\x04" "Density 4\n"
+                                  "\x1Bm\x08" "Density 8\n"));
+    ASSERT_TRUE(printer.CutAndSync());
+    ASSERT_TRUE(SendAndWait(line, "Still 8\n"));
+    ASSERT_TRUE(printer.CutAndSync());
+    ::close(line);
+    const QStringList receipts = printer.Receipts();
+    ASSERT_EQ(receipts.size(), 2) << printer.Log().toStdString();
+
+    const std::vector<int> greys = DotGreysDownThePaper(QImage(receipts[0]), PRN_WIDTH_58MM);
+    ASSERT_EQ(greys.size(), 3u);
+    EXPECT_GT(greys[0], greys[1]); // density 1 is the lightest
+    EXPECT_GT(greys[1], greys[2]);
+    // The next receipt goes on with the density last set.
+    EXPECT_EQ(DotGreysDownThePaper(QImage(receipts[1]), PRN_WIDTH_58MM),
+              std::vector<int>{greys[2]});
 }
 
 // A character as the installed font draws it, one bit deep, centred in a cell.

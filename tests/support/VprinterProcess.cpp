@@ -35,7 +35,7 @@ constexpr int BLACK_BELOW = 128;
 } // namespace
 
 VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& extra,
-                                 bool overTcp) {
+                                 bool overTcp, bool plain) {
     // A printer that died is reported by the failing read, not by a signal.
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
@@ -57,8 +57,8 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
                                      "--idle",
                                      NO_IDLE_END,
                                      "--width",
-                                     std::to_string(widthDots),
-                                     "--plain"}; // receipts read back dot for dot
+                                     std::to_string(widthDots)};
+    if (plain) args.push_back("--plain"); // receipts read back dot for dot
     args.insert(args.end(), extra.begin(), extra.end());
     if (overTcp) {
         args.push_back("--tcp");

@@ -17,8 +17,10 @@ public:
     // widthDots: 384 (58 mm paper) or 576 (80 mm); `extra` options follow the others.
     // overTcp: the printer listens on a free loopback TCP port instead of a
     // pseudo-terminal, and DevicePath() is "tcp://ADDRESS:PORT".
+    // plain: receipts one black pixel per dot (read back with LoadReceipt); else
+    // they look like paper, dots grey by density.
     explicit VprinterProcess(int widthDots, const std::vector<std::string>& extra = {},
-                             bool overTcp = false);
+                             bool overTcp = false, bool plain = true);
     ~VprinterProcess();
     VprinterProcess(const VprinterProcess&) = delete;
     VprinterProcess& operator=(const VprinterProcess&) = delete;
