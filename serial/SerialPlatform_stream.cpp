@@ -38,6 +38,12 @@ bool IsGoneError(int error) {
     }
 }
 
+// A device that refuses reads: a one-way printer (EINVAL from the driver), or a
+// descriptor open for writing only. It is written to and never asked again.
+bool RefusesReads(int error) {
+    return error == EINVAL || error == EBADF;
+}
+
 } // namespace
 
 StreamDevice::StreamDevice(int fd, int interruptFd, int wakeFd, Traits traits)
@@ -85,7 +91,7 @@ bool StreamDevice::PurgeQueues(uint32_t flags) {
         if (n > 0) continue;
         if (n == 0) return Failed(traits_.closedError);
         if (errno == EAGAIN || errno == EINTR) return true;
-        if (errno == EINVAL) {
+        if (RefusesReads(errno)) {
             noInput_.store(true);
             return true;
         }
@@ -110,7 +116,7 @@ bool StreamDevice::ReadAheadLocked() {
     }
     if (n == 0) return Failed(traits_.closedError); // the other end closed
     if (errno == EAGAIN || errno == EINTR) return true;
-    if (errno == EINVAL) {
+    if (RefusesReads(errno)) {
         noInput_.store(true);
         return true;
     }
@@ -166,7 +172,10 @@ uint32_t StreamDevice::Wait(uint32_t want, int timeoutMs) {
         if (!ahead_.empty()) return IO_READABLE;
     }
     short devEvents = 0;
-    if ((want & IO_READABLE) && !noInput_.load()) devEvents |= POLLIN;
+    // A printer that gives no input is still watched for its hang-up (poll reports
+    // POLLHUP and POLLERR whatever is asked; asking for POLLHUP only keeps the device
+    // in the wait), or one pulled out while idle goes unnoticed until the next write.
+    if (want & IO_READABLE) devEvents |= noInput_.load() ? POLLHUP : POLLIN;
     if (want & IO_WRITABLE) devEvents |= POLLOUT;
     short r = 0;
     uint32_t ready = PollWait(interruptFd_, wakeFd_, fd_, (want & IO_EVENT_WAKE) != 0, devEvents,
