@@ -301,13 +301,17 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     const QString label = PortLabel(ports_, lostPort_);
     comButton_->setToolTip(LOST_TIP.arg(label));
     UpdateLineControls();
-    dlg_.ShowHelpTip(comButton_,
-                     DeviceGoneMessage(label, static_cast<int>(error), dropped));
+    const QString gone = DeviceGoneMessage(label, static_cast<int>(error), dropped);
+    dlg_.ShowHelpTip(comButton_, gone);
     ports_.Refresh();
     SyncList();
+    // The printer may be back already (or another one at its path, known by its link):
+    // the folder's changes were then served before this notice, and none is left to
+    // bring the reconnect.
+    TryReconnect(gone);
 }
 
-void PortPanel::TryReconnect() {
+void PortPanel::TryReconnect(const QString& goneMessage) {
     const auto entry = ports_.EntryFor(lostPort_);
     // A network printer has no device to watch for: the operator reopens it.
     if (!entry || !entry->present || entry->kind == PortKind::Network) return;
@@ -319,6 +323,8 @@ void PortPanel::TryReconnect() {
         // the operator may not use, or that another program holds, is said.
         const int error = dlg_.LastSystemError();
         if (error == ENOENT || error == ENODEV || error == ENXIO || error == EIO) return;
+        // Right after the loss its message stands; the next look at the folder says why.
+        if (!goneMessage.isEmpty()) return;
         const QString reason = OpenFailureReason(ports_, lostPort_);
         if (reason != reconnectFailure_) {
             reconnectFailure_ = reason;
@@ -335,7 +341,8 @@ void PortPanel::TryReconnect() {
     lost_ = false;
     reconnectFailure_.clear();
     ShowOpen(true);
-    dlg_.ShowHelpTip(comButton_, RECONNECTED.arg(PortLabel(ports_, lostPort_)));
+    const QString back = RECONNECTED.arg(PortLabel(ports_, lostPort_));
+    dlg_.ShowHelpTip(comButton_, goneMessage.isEmpty() ? back : goneMessage + QLatin1Char('\n') + back);
 }
 
 void PortPanel::StopWaiting() {

@@ -71,7 +71,9 @@ private:
     void DevicesSettled();
     void DeviceGone(uintptr_t port, intptr_t error);
     // Opens the lost port again when its device is back; says why when it cannot.
-    void TryReconnect();
+    // Tried on the loss itself with its message (`goneMessage`), which then stays
+    // in front of what the reconnect says.
+    void TryReconnect(const QString& goneMessage = {});
     // The operator gave up on the lost port: the button shows it closed.
     void StopWaiting();
     void ShowOpen(bool open);
