@@ -50,6 +50,7 @@ const QString ABSENT_TIP = QStringLiteral("This device is not there now; the lis
 const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port opens again by "
                                         "itself when the same printer is back; Close COM "
                                         "stops waiting.");
+const QString NOT_THERE = QStringLiteral("%1 is not there");
 const QString RECONNECTED = QStringLiteral("The printer on %1 is back: reconnected");
 const QString TYPED_PATH_TIP =
     QStringLiteral("Choose a port, or type a device path (/dev/...) or tcp://HOST:PORT "
@@ -397,6 +398,15 @@ void PortPanel::ComOpen() {
     }
 
     const uint32_t port = portList_->currentIndex() < 0 ? 0 : portList_->currentData().toUInt();
+    // An absent entry's path may hold another device by now (another adapter that came
+    // as the same ttyUSB): it is not opened. The folder is looked at first, so a burst
+    // of changes not settled yet cannot make the list wrong either way.
+    ports_.Refresh();
+    SyncList();
+    if (const auto entry = ports_.EntryFor(port); entry && !entry->present) {
+        dlg_.ShowHelpTip(comButton_, NOT_THERE.arg(PortLabel(ports_, port)));
+        return;
+    }
     const uint32_t baud = static_cast<uint32_t>(ReadRate(baudList_));
     dlg_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS);
     dlg_.SetNotifyCount(NOTIFY_EVERY_BYTE);

@@ -148,3 +148,38 @@ TEST(FoundPort, PathBeingTypedStaysWhenADeviceComes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FoundPort, AbsentEntryIsNotOpenedOnTheAdapterNowAtItsPath) {
+    ScannedDialog f;
+    ASSERT_TRUE(f.root.Plug("ttyUSB0", ADAPTER_A));
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 1; }, WAIT_MS));
+    f.root.Unplug("ttyUSB0");
+    PrinterPeer* other = f.root.Plug("ttyUSB0", ADAPTER_B);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
+    const QString absent = QStringLiteral("COM101 (%1) \u2013 absent").arg(Qs(f.root.Path("ttyUSB0")));
+    ASSERT_EQ(PortList(f)->itemText(0), absent);
+
+    f.Choose(IDC_PORT_LIST, 0);
+    f.Click(IDC_COM_OPEN);
+    EXPECT_FALSE(f.dlg->IsOpen());
+    EXPECT_EQ(f.TipText(), QStringLiteral("COM101 is not there"));
+    EXPECT_EQ(ComButton(f)->text(), QStringLiteral("COM Open"));
+    EXPECT_FALSE(ComButton(f)->IsLampOn());
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(f.TipText(), QStringLiteral("Please Open the Port"));
+    EXPECT_TRUE(other->BytesAfterQuiet(200ms).empty());
+    EXPECT_TRUE(f.Rows().empty());
+    EXPECT_EQ(PortList(f)->currentText(), absent);
+
+    // The adapter's own entry opens it.
+    f.Choose(IDC_PORT_LIST, 1);
+    ASSERT_TRUE(f.OpenPort());
+    EXPECT_EQ(f.dlg->GetPort(), 102u);
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(other->WaitBytes(INIT.size()), INIT);
+}
+
+} // namespace
