@@ -24,6 +24,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QVariant>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -62,6 +63,9 @@ const QString LIST_FULL = QStringLiteral("No more ports can be added to the list
 // Devices come with a burst of changes (the node, its by-id link, its permissions):
 // the list is looked at once the burst has settled.
 constexpr int SETTLE_MS = 200;
+// A folder that never stops changing (a busy /tmp holding a --port link) would put the
+// look off for ever: a burst is looked at no later than this after its first change.
+constexpr qint64 SETTLE_CAP_MS = 1000;
 // Where a control keeps its own tooltip while the line-settings one is shown.
 constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
@@ -262,7 +266,10 @@ void PortPanel::TypedPath() {
 }
 
 void PortPanel::DevicesChanged() {
-    if (watcher_->TakeChanges()) settle_->start();
+    if (!watcher_->TakeChanges()) return;
+    if (!settle_->isActive()) burstStart_.start();
+    const qint64 capLeft = SETTLE_CAP_MS - burstStart_.elapsed();
+    settle_->start(static_cast<int>(std::clamp<qint64>(capLeft, 0, SETTLE_MS)));
 }
 
 void PortPanel::DevicesSettled() {

@@ -11,6 +11,7 @@
 
 #include "serial/SerialTypes.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -66,7 +67,7 @@ private:
     void SyncList();
     // A path typed into the list: added (as with --port) and selected.
     void TypedPath();
-    // The watcher saw a change: wait for the burst to settle, then look.
+    // The watcher saw a change: wait for the burst to settle (or for its cap), then look.
     void DevicesChanged();
     void DevicesSettled();
     void DeviceGone(uintptr_t port, intptr_t error);
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<DeviceWatcher> watcher_;
     QSocketNotifier* watchNotifier_ = nullptr;
     QTimer* settle_ = nullptr;
+    QElapsedTimer burstStart_; // since the first change of the burst being waited out
     bool lost_ = false;
     uint32_t lostPort_ = 0;
     // The line settings in force when the device went, for the reconnect.

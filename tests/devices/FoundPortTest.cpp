@@ -8,7 +8,11 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <atomic>
 #include <chrono>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
 
 using namespace ids;
 using namespace std::chrono_literals;
@@ -180,6 +184,51 @@ TEST(FoundPort, AbsentEntryIsNotOpenedOnTheAdapterNowAtItsPath) {
     EXPECT_EQ(f.dlg->GetPort(), 102u);
     f.Click(IDC_PRINTER_INIT);
     EXPECT_EQ(other->WaitBytes(INIT.size()), INIT);
+}
+
+} // namespace
+
+namespace {
+
+// Changes the folder every few milliseconds until it is destroyed, as a busy /tmp does.
+class ChurningFolder {
+public:
+    explicit ChurningFolder(const std::string& folder)
+        : thread_([this, folder] {
+              const std::string file = folder + "/churn";
+              while (!stop_.load()) {
+                  std::ofstream(file).put('x');
+                  ::unlink(file.c_str());
+                  std::this_thread::sleep_for(CHANGE_EVERY);
+              }
+          }) {}
+    ~ChurningFolder() {
+        stop_.store(true);
+        thread_.join();
+    }
+
+private:
+    static constexpr auto CHANGE_EVERY = std::chrono::milliseconds(5);
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST(FoundPort, ListFollowsAFolderThatNeverStopsChanging) {
+    LinkDialog f;
+    ASSERT_TRUE(f.root.Ok());
+    const QString link = Qs(f.root.Path("printer"));
+    ChurningFolder churn(f.root.Dev());
+    f.RunUntil([] { return false; }, 300);
+    PrinterPeer* printer = f.root.Plug("printer");
+    ASSERT_TRUE(printer);
+    // The changes never settle; the list still looks within its cap.
+    ASSERT_TRUE(f.RunUntil(
+        [&] { return PortList(f)->itemText(0) == QStringLiteral("COM901 (%1)").arg(link); },
+        WAIT_MS));
+    ASSERT_TRUE(f.OpenPort());
+    f.root.Unplug("printer");
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->itemText(0).endsWith(QStringLiteral("absent")); },
+                           WAIT_MS));
 }
 
 } // namespace
