@@ -26,7 +26,6 @@
 #include <QVariant>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 using namespace ids;
 using namespace flow;
@@ -420,12 +419,13 @@ void PortPanel::ComOpen() {
     dlg_.SetPortMap(&ports_);
     if (!dlg_.Open(port, baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         // A network printer has no file to look at: the connect's own reason says it
-        // ("Connection refused", "No route to host", "Connection timed out").
+        // ("Connection refused", "No route to host", "Connection timed out"), with the
+        // address it went to.
         const auto path = ports_.PathFor(port);
-        const QString reason = path && KindOfPath(*path) == PortKind::Network
-                                   ? QString::fromLocal8Bit(std::strerror(dlg_.LastSystemError()))
-                                   : OpenFailureReason(ports_, port);
-        dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
+        dlg_.ShowHelpTip(comButton_,
+                         path && KindOfPath(*path) == PortKind::Network
+                             ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
+                             : OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port));
         return;
     }
     dlg_.CO_ = OPEN_TIMEOUTS;
