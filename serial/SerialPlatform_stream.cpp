@@ -106,7 +106,10 @@ bool StreamDevice::TakeLineErrors(uint32_t* errors) {
 }
 
 bool StreamDevice::ReadAheadLocked() {
-    if (noInput_.load() || ahead_.size() >= READ_AHEAD_SIZE) return true;
+    // A device that gives no input has nothing to read; once it has hung up, asking
+    // for input fails as on any device that went, so no read waits on it.
+    if (noInput_.load()) return !Vanished();
+    if (ahead_.size() >= READ_AHEAD_SIZE) return true;
     uint8_t chunk[READ_AHEAD_SIZE];
     const size_t room = READ_AHEAD_SIZE - ahead_.size();
     const ssize_t n = read(fd_, chunk, room);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <future>
 #include <unistd.h>
 
 #include "serial/SerialPlatform.h"
@@ -34,6 +35,11 @@ public:
         Unplug();
         if (device_ >= 0) close(device_);
     }
+    // Ends every wait of the device, as stopping the threads does.
+    void Interrupt() {
+        if (Device()) Device()->Interrupt(true);
+    }
+    bool DeviceSaysGone() const { return Device() && Device()->Vanished(); }
     void Unplug() {
         if (printer >= 0) close(printer);
         printer = -1;
@@ -79,6 +85,25 @@ TEST(PrinterClassIdleUnplug, OneWayPrinterPulledWhileIdleIsReportedGoneWithoutAW
     EXPECT_EQ(msg.lParam, ENODEV);
     EXPECT_TRUE(line.DeviceVanished());
     EXPECT_LT(ElapsedMs([&] { line.Close(500); }), 1500);
+}
+
+TEST(PrinterClassIdleUnplug, DirectReadOnAPulledOneWayPrinterFailsAtOnce) {
+    std::signal(SIGPIPE, SIG_IGN);
+    OneWayLine line;
+    ASSERT_GE(line.printer, 0);
+    line.SetOptions(0);
+    ASSERT_TRUE(line.Open(PORT, BAUD, NOPARITY, 8, ONESTOPBIT));
+    // No time-out: a read waits for its bytes, which a pulled printer never sends.
+    line.CO_ = COMMTIMEOUTS{0, 0, 0, 0, 0};
+    ASSERT_TRUE(line.SetTimeouts());
+    line.Unplug();
+    char buffer[1];
+    auto read = std::async(std::launch::async, [&] { return line.RawRead(buffer, sizeof buffer); });
+    const bool ended = read.wait_for(5s) == std::future_status::ready;
+    if (!ended) line.Interrupt(); // frees the read, so the test ends either way
+    EXPECT_TRUE(ended) << "the read went on waiting on a device that is gone";
+    EXPECT_EQ(read.get(), 0u);
+    EXPECT_TRUE(line.DeviceSaysGone());
 }
 
 } // namespace
