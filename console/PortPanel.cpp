@@ -24,8 +24,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QVariant>
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 using namespace ids;
 using namespace flow;
@@ -50,6 +50,7 @@ const QString ABSENT_TIP = QStringLiteral("This device is not there now; the lis
 const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port opens again by "
                                         "itself when the same printer is back; Close COM "
                                         "stops waiting.");
+const QString NOT_THERE = QStringLiteral("%1 is not there");
 const QString RECONNECTED = QStringLiteral("The printer on %1 is back: reconnected");
 const QString TYPED_PATH_TIP =
     QStringLiteral("Choose a port, or type a device path (/dev/...) or tcp://HOST:PORT "
@@ -64,6 +65,9 @@ const QString CLOSED_UNKNOWN =
 // Devices come with a burst of changes (the node, its by-id link, its permissions):
 // the list is looked at once the burst has settled.
 constexpr int SETTLE_MS = 200;
+// A folder that never stops changing (a busy /tmp holding a --port link) would put the
+// look off for ever: a burst is looked at no later than this after its first change.
+constexpr qint64 SETTLE_CAP_MS = 1000;
 // Where a control keeps its own tooltip while the line-settings one is shown.
 constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
@@ -264,7 +268,10 @@ void PortPanel::TypedPath() {
 }
 
 void PortPanel::DevicesChanged() {
-    if (watcher_->TakeChanges()) settle_->start();
+    if (!watcher_->TakeChanges()) return;
+    if (!settle_->isActive()) burstStart_.start();
+    const qint64 capLeft = SETTLE_CAP_MS - burstStart_.elapsed();
+    settle_->start(static_cast<int>(std::clamp<qint64>(capLeft, 0, SETTLE_MS)));
 }
 
 void PortPanel::DevicesSettled() {
@@ -304,13 +311,17 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     const QString label = PortLabel(ports_, lostPort_);
     comButton_->setToolTip(LOST_TIP.arg(label));
     UpdateLineControls();
-    dlg_.ShowHelpTip(comButton_,
-                     DeviceGoneMessage(label, static_cast<int>(error), dropped));
+    const QString gone = DeviceGoneMessage(label, static_cast<int>(error), dropped);
+    dlg_.ShowHelpTip(comButton_, gone);
     ports_.Refresh();
     SyncList();
+    // The printer may be back already (or another one at its path, known by its link):
+    // the folder's changes were then served before this notice, and none is left to
+    // bring the reconnect.
+    TryReconnect(gone);
 }
 
-void PortPanel::TryReconnect() {
+void PortPanel::TryReconnect(const QString& goneMessage) {
     const auto entry = ports_.EntryFor(lostPort_);
     // A network printer has no device to watch for: the operator reopens it.
     if (!entry || !entry->present || entry->kind == PortKind::Network) return;
@@ -322,6 +333,8 @@ void PortPanel::TryReconnect() {
         // the operator may not use, or that another program holds, is said.
         const int error = dlg_.LastSystemError();
         if (error == ENOENT || error == ENODEV || error == ENXIO || error == EIO) return;
+        // Right after the loss its message stands; the next look at the folder says why.
+        if (!goneMessage.isEmpty()) return;
         const QString reason = OpenFailureReason(ports_, lostPort_);
         if (reason != reconnectFailure_) {
             reconnectFailure_ = reason;
@@ -338,7 +351,8 @@ void PortPanel::TryReconnect() {
     lost_ = false;
     reconnectFailure_.clear();
     ShowOpen(true);
-    dlg_.ShowHelpTip(comButton_, RECONNECTED.arg(PortLabel(ports_, lostPort_)));
+    const QString back = RECONNECTED.arg(PortLabel(ports_, lostPort_));
+    dlg_.ShowHelpTip(comButton_, goneMessage.isEmpty() ? back : goneMessage + QLatin1Char('\n') + back);
 }
 
 void PortPanel::StopWaiting() {
@@ -403,18 +417,28 @@ void PortPanel::ComOpen() {
     }
 
     const uint32_t port = portList_->currentIndex() < 0 ? 0 : portList_->currentData().toUInt();
+    // An absent entry's path may hold another device by now (another adapter that came
+    // as the same ttyUSB): it is not opened. The folder is looked at first, so a burst
+    // of changes not settled yet cannot make the list wrong either way.
+    ports_.Refresh();
+    SyncList();
+    if (const auto entry = ports_.EntryFor(port); entry && !entry->present) {
+        dlg_.ShowHelpTip(comButton_, NOT_THERE.arg(PortLabel(ports_, port)));
+        return;
+    }
     const uint32_t baud = static_cast<uint32_t>(ReadRate(baudList_));
     dlg_.ChangeOptions(OPEN_REMOVE_OPTIONS, OPEN_ADD_OPTIONS);
     dlg_.SetNotifyCount(NOTIFY_EVERY_BYTE);
     dlg_.SetPortMap(&ports_);
     if (!dlg_.Open(port, baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         // A network printer has no file to look at: the connect's own reason says it
-        // ("Connection refused", "No route to host", "Connection timed out").
+        // ("Connection refused", "No route to host", "Connection timed out"), with the
+        // address it went to.
         const auto path = ports_.PathFor(port);
-        const QString reason = path && KindOfPath(*path) == PortKind::Network
-                                   ? QString::fromLocal8Bit(std::strerror(dlg_.LastSystemError()))
-                                   : OpenFailureReason(ports_, port);
-        dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
+        dlg_.ShowHelpTip(comButton_,
+                         path && KindOfPath(*path) == PortKind::Network
+                             ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
+                             : OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port));
         return;
     }
     dlg_.CO_ = OPEN_TIMEOUTS;

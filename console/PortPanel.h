@@ -11,6 +11,7 @@
 
 #include "serial/SerialTypes.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -66,12 +67,14 @@ private:
     void SyncList();
     // A path typed into the list: added (as with --port) and selected.
     void TypedPath();
-    // The watcher saw a change: wait for the burst to settle, then look.
+    // The watcher saw a change: wait for the burst to settle (or for its cap), then look.
     void DevicesChanged();
     void DevicesSettled();
     void DeviceGone(uintptr_t port, intptr_t error);
     // Opens the lost port again when its device is back; says why when it cannot.
-    void TryReconnect();
+    // Tried on the loss itself with its message (`goneMessage`), which then stays
+    // in front of what the reconnect says.
+    void TryReconnect(const QString& goneMessage = {});
     // The operator gave up on the lost port: the button shows it closed.
     void StopWaiting();
     void ShowOpen(bool open);
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<DeviceWatcher> watcher_;
     QSocketNotifier* watchNotifier_ = nullptr;
     QTimer* settle_ = nullptr;
+    QElapsedTimer burstStart_; // since the first change of the burst being waited out
     bool lost_ = false;
     uint32_t lostPort_ = 0;
     // The line settings in force when the device went, for the reconnect.

@@ -20,6 +20,15 @@ QString OpenFailureReason(const PortMap& ports, uint32_t port) {
     return QStringLiteral("%1 is in use by another program, or is not a serial port.").arg(device);
 }
 
+QString NetworkConnectFailure(const PortMap& ports, uint32_t port, int error) {
+    const auto entry = ports.EntryFor(port);
+    const QString name = entry ? QString::fromStdString(entry->display) : PortLabel(ports, port);
+    // No reason known: the address alone rather than "Success".
+    if (error == 0) return QStringLiteral("Cannot connect to %1").arg(name);
+    return QStringLiteral("Cannot connect to %1: %2")
+        .arg(name, QString::fromLocal8Bit(std::strerror(error)));
+}
+
 QString SystemErrorName(int error) {
     if (const char* name = strerrorname_np(error)) return QString::fromLatin1(name);
     return QStringLiteral("error %1").arg(error);

@@ -30,6 +30,10 @@ inline constexpr COMMTIMEOUTS OPEN_TIMEOUTS = {
 // Why a port did not open, as far as the file system tells, with what to do about it.
 QString OpenFailureReason(const PortMap& ports, uint32_t port);
 
+// Why a network printer did not open: "Cannot connect to NET1 (127.0.0.1:9100):
+// Connection refused", the entry named with its address and the connect's reason.
+QString NetworkConnectFailure(const PortMap& ports, uint32_t port, int error);
+
 // The symbolic name of a system error number ("EIO", "ENXIO"), or "error <n>" when the
 // system has none.
 QString SystemErrorName(int error);

@@ -42,6 +42,12 @@ bool IsGoneError(int error) {
     }
 }
 
+// A device that refuses reads: a one-way printer (EINVAL from the driver), or a
+// descriptor open for writing only. It is written to and never asked again.
+bool RefusesReads(int error) {
+    return error == EINVAL || error == EBADF;
+}
+
 } // namespace
 
 StreamDevice::StreamDevice(int fd, int interruptFd, int wakeFd, Traits traits)
@@ -89,7 +95,7 @@ bool StreamDevice::PurgeQueues(uint32_t flags) {
         if (n > 0) continue;
         if (n == 0) return Failed(traits_.closedError);
         if (errno == EAGAIN || errno == EINTR) return true;
-        if (errno == EINVAL) {
+        if (RefusesReads(errno)) {
             noInput_.store(true);
             return true;
         }
@@ -104,7 +110,10 @@ bool StreamDevice::TakeLineErrors(uint32_t* errors) {
 }
 
 bool StreamDevice::ReadAheadLocked() {
-    if (noInput_.load() || ahead_.size() >= READ_AHEAD_SIZE) return true;
+    // A device that gives no input has nothing to read; once it has hung up, asking
+    // for input fails as on any device that went, so no read waits on it.
+    if (noInput_.load()) return !Vanished();
+    if (ahead_.size() >= READ_AHEAD_SIZE) return true;
     uint8_t chunk[READ_AHEAD_SIZE];
     const size_t room = READ_AHEAD_SIZE - ahead_.size();
     const ssize_t n = read(fd_, chunk, room);
@@ -114,7 +123,7 @@ bool StreamDevice::ReadAheadLocked() {
     }
     if (n == 0) return Failed(traits_.closedError); // the other end closed
     if (errno == EAGAIN || errno == EINTR) return true;
-    if (errno == EINVAL) {
+    if (RefusesReads(errno)) {
         noInput_.store(true);
         return true;
     }
@@ -219,7 +228,10 @@ uint32_t StreamDevice::WaitOnce(uint32_t want, int timeoutMs) {
         if (!ahead_.empty()) return IO_READABLE;
     }
     short devEvents = 0;
-    if ((want & IO_READABLE) && !noInput_.load()) devEvents |= POLLIN;
+    // A printer that gives no input is still watched for its hang-up (poll reports
+    // POLLHUP and POLLERR whatever is asked; asking for POLLHUP only keeps the device
+    // in the wait), or one pulled out while idle goes unnoticed until the next write.
+    if (want & IO_READABLE) devEvents |= noInput_.load() ? POLLHUP : POLLIN;
     if (want & IO_WRITABLE) devEvents |= POLLOUT;
     short r = 0;
     uint32_t ready = PollWait(interruptFd_, wakeFd_, fd_, (want & IO_EVENT_WAKE) != 0, devEvents,

@@ -1,7 +1,8 @@
 // The USB printer-class back end: /dev/usb/lp<n> of the usblp driver. Opened
 // read-write and non-blocking; no termios (the driver refuses it), so it is a plain
 // byte stream. A bidirectional printer answers status requests through read(); a
-// one-way printer refuses reads, and is then only written to. Unplugging makes the
+// one-way printer refuses reads, and is then only written to (and watched for its
+// hang-up, so an unplug while idle is seen at once). Unplugging makes the
 // driver fail with ENODEV, which is reported like a serial unplug.
 #include <cerrno>
 #include <fcntl.h>

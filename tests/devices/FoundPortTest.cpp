@@ -8,7 +8,11 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <atomic>
 #include <chrono>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
 
 using namespace ids;
 using namespace std::chrono_literals;
@@ -145,6 +149,86 @@ TEST(FoundPort, PathBeingTypedStaysWhenADeviceComes) {
     ASSERT_TRUE(f.root.Plug("ttyACM0")); // and the list is rebuilt with a new entry
     ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
     EXPECT_EQ(edit->text(), QStringLiteral("/dev/my-prin"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FoundPort, AbsentEntryIsNotOpenedOnTheAdapterNowAtItsPath) {
+    ScannedDialog f;
+    ASSERT_TRUE(f.root.Plug("ttyUSB0", ADAPTER_A));
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 1; }, WAIT_MS));
+    f.root.Unplug("ttyUSB0");
+    PrinterPeer* other = f.root.Plug("ttyUSB0", ADAPTER_B);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->count() == 2; }, WAIT_MS));
+    const QString absent = QStringLiteral("COM101 (%1) \u2013 absent").arg(Qs(f.root.Path("ttyUSB0")));
+    ASSERT_EQ(PortList(f)->itemText(0), absent);
+
+    f.Choose(IDC_PORT_LIST, 0);
+    f.Click(IDC_COM_OPEN);
+    EXPECT_FALSE(f.dlg->IsOpen());
+    EXPECT_EQ(f.TipText(), QStringLiteral("COM101 is not there"));
+    EXPECT_EQ(ComButton(f)->text(), QStringLiteral("COM Open"));
+    EXPECT_FALSE(ComButton(f)->IsLampOn());
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(f.TipText(), QStringLiteral("Please Open the Port"));
+    EXPECT_TRUE(other->BytesAfterQuiet(200ms).empty());
+    EXPECT_TRUE(f.Rows().empty());
+    EXPECT_EQ(PortList(f)->currentText(), absent);
+
+    // The adapter's own entry opens it.
+    f.Choose(IDC_PORT_LIST, 1);
+    ASSERT_TRUE(f.OpenPort());
+    EXPECT_EQ(f.dlg->GetPort(), 102u);
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(other->WaitBytes(INIT.size()), INIT);
+}
+
+} // namespace
+
+namespace {
+
+// Changes the folder every few milliseconds until it is destroyed, as a busy /tmp does.
+class ChurningFolder {
+public:
+    explicit ChurningFolder(const std::string& folder)
+        : thread_([this, folder] {
+              const std::string file = folder + "/churn";
+              while (!stop_.load()) {
+                  std::ofstream(file).put('x');
+                  ::unlink(file.c_str());
+                  std::this_thread::sleep_for(CHANGE_EVERY);
+              }
+          }) {}
+    ~ChurningFolder() {
+        stop_.store(true);
+        thread_.join();
+    }
+
+private:
+    static constexpr auto CHANGE_EVERY = std::chrono::milliseconds(5);
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST(FoundPort, ListFollowsAFolderThatNeverStopsChanging) {
+    LinkDialog f;
+    ASSERT_TRUE(f.root.Ok());
+    const QString link = Qs(f.root.Path("printer"));
+    ChurningFolder churn(f.root.Dev());
+    f.RunUntil([] { return false; }, 300);
+    PrinterPeer* printer = f.root.Plug("printer");
+    ASSERT_TRUE(printer);
+    // The changes never settle; the list still looks within its cap.
+    ASSERT_TRUE(f.RunUntil(
+        [&] { return PortList(f)->itemText(0) == QStringLiteral("COM901 (%1)").arg(link); },
+        WAIT_MS));
+    ASSERT_TRUE(f.OpenPort());
+    f.root.Unplug("printer");
+    ASSERT_TRUE(f.RunUntil([&] { return PortList(f)->itemText(0).endsWith(QStringLiteral("absent")); },
+                           WAIT_MS));
 }
 
 } // namespace

@@ -175,3 +175,34 @@ TEST(LostPort, CommandBeforeTheConsoleHeardOfTheLossIsRefusedWithoutARow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(LostPort, PrinterBackBeforeTheGoneNoticeIsServedIsOpenedAgain) {
+    LinkDialog f;
+    PrinterPeer* first = f.root.Plug("printer");
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(f.RunUntil([&] { return !PortList(f)->itemText(0).contains(QStringLiteral("absent")); },
+                           WAIT_MS));
+    ASSERT_TRUE(f.OpenPort());
+    // Another printer takes the path while the port still holds the first one, and the
+    // list settles on it: no change in the folder is left to be seen when the first
+    // one's hang-up is served.
+    PrinterPeer* second = f.root.Plug("printer");
+    ASSERT_TRUE(second);
+    f.RunUntil([] { return false; }, 600);
+    ASSERT_TRUE(f.dlg->IsOpen());
+    first->CloseMaster();
+
+    ASSERT_TRUE(f.RunUntil([&] { return f.TipText().contains(QStringLiteral("is gone")); }, WAIT_MS));
+    ASSERT_TRUE(f.RunUntil([&] { return f.dlg->IsOpen(); }, WAIT_MS)) << f.TipText().toStdString();
+    EXPECT_TRUE(f.TipText().endsWith(QStringLiteral("The printer on COM901 is back: reconnected")))
+        << f.TipText().toStdString();
+    EXPECT_TRUE(ComButton(f)->IsLampOn());
+    EXPECT_FALSE(f.dlg->PortGroup()->IsPortLost());
+    EXPECT_TRUE(second->BytesAfterQuiet(300ms).empty());
+    f.Click(IDC_PRINTER_INIT);
+    EXPECT_EQ(second->WaitBytes(INIT.size()), INIT);
+}
+
+} // namespace

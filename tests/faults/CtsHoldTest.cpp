@@ -75,9 +75,14 @@ TEST(CtsHeldOff, FiveSecondsInTheMiddleOfASendEveryByteArrivesOnceInOrder) {
     const QString path = dir.filePath(QStringLiteral("stream.txt"));
     ASSERT_TRUE(WriteBytes(path, content));
 
+    // The port's path must be there for COM Open to take the entry; the scripted
+    // device stands behind it.
+    const QString node = dir.filePath(QStringLiteral("scripted-printer"));
+    ASSERT_TRUE(WriteBytes(node, QByteArray()));
+
     auto script = std::make_shared<Script>();
     std::atomic<bool> cut{false};
-    ConsoleDialog f("/dev/scripted-printer", [&](PortMap* ports) {
+    ConsoleDialog f(node.toStdString(), [&](PortMap* ports) {
         return std::make_unique<ScriptedPortDlg>(ports, script, &cut);
     });
     ASSERT_TRUE(f.OpenPort(HANDSHAKE_RTS_CTS));
