@@ -15,7 +15,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QImage>
 
 using namespace ids;
 
@@ -112,6 +114,25 @@ TEST_F(ExpectedReceipt, BarcodesTwoDimensionalCodesAndAHexSendAreTheVprintersRec
     ASSERT_TRUE(window->Roll()->WaitUntilRendered(RENDER_TIMEOUT));
     window->Refresh();
     EXPECT_TRUE(window->Shown().receipts.empty());
+}
+
+TEST_F(ExpectedReceipt, APictureInRasterAndBitImageModeIsTheVprintersReceipt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("picture.png"));
+    QImage picture(203, 70, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if ((x * 7 + y * 3) % 11 < 4 || x == picture.width() - 1) picture.setPixel(x, y, qRgb(0, 0, 0));
+    ASSERT_TRUE(picture.save(file));
+    console->prompts.openPaths.push_back(file);
+    ClickDialog(IDC_PICTURE_OPEN);
+    for (const int mode : {IDC_RASTER_MODE, IDC_BIT_IMAGE_MODE}) {
+        ClickDialog(mode);
+        ClickDialog(IDC_PICTURE_PRINT);
+        ExpectSameReceipts(mode == IDC_RASTER_MODE ? "raster picture" : "bit-image picture");
+    }
+    EXPECT_EQ(rollReceipts_, 2u);
 }
 
 TEST_F(ExpectedReceipt, ARecordsRowAndItsBandSelectEachOther) {
