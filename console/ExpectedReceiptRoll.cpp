@@ -20,7 +20,7 @@ const vprinter::FontGlyphSource& Glyphs() {
 
 int ExpectedReceiptRoll::View::Height() const {
     if (receipts.empty()) return 0;
-    return receipts.back().top + receipts.back().paper.Height();
+    return receipts.back().top + receipts.back().paper->Height();
 }
 
 int ExpectedReceiptRoll::View::RowAt(int y) const {
@@ -109,12 +109,13 @@ void ExpectedReceiptRoll::StartRoll(int width) {
     bands_.clear();
     finishedHeight_ = 0;
     bandStart_ = 0;
-    paperVersion_ = 0;
     interpreter_ = std::make_unique<vprinter::Interpreter>(
         width, vprinter::InterpreterEvents{
                    {},
                    [this](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd) {
-                       finished_.push_back(Receipt{paper, finishedHeight_, true});
+                       finished_.push_back(Receipt{
+                           std::make_shared<const vprinter::PaperBitmap>(paper), finishedHeight_,
+                           true});
                        finishedHeight_ += paper.Height() + RECEIPT_GAP;
                        // A row that reaches into the next receipt starts its band there.
                        bandStart_ = std::min(bandStart_, finishedHeight_);
@@ -151,7 +152,8 @@ void ExpectedReceiptRoll::Publish() {
     if (interpreter_->HasPrintedPaper() || interpreter_->PrintRow() > 0) {
         vprinter::PaperBitmap paper = interpreter_->Paper();
         paper.EnsureHeight(interpreter_->PrintRow());
-        view.receipts.push_back(Receipt{std::move(paper), finishedHeight_, false});
+        view.receipts.push_back(Receipt{
+            std::make_shared<const vprinter::PaperBitmap>(std::move(paper)), finishedHeight_, false});
     }
     view.bands = bands_;
     std::lock_guard<std::mutex> lock(mutex_);

@@ -24,9 +24,10 @@ public:
         int top = 0;    // first roll row it printed
         int bottom = 0; // one past its last; equal to top when it printed nothing
     };
-    // A receipt and where it starts on the roll.
+    // A receipt and where it starts on the roll. Finished receipts are shared, not
+    // copied, between the renderer and every copy of the roll.
     struct Receipt {
-        vprinter::PaperBitmap paper;
+        std::shared_ptr<const vprinter::PaperBitmap> paper;
         int top = 0;
         bool finished = false; // cut off (or ended); the last one may still grow
     };
@@ -87,7 +88,6 @@ private:
     std::vector<Band> bands_;
     int finishedHeight_ = 0;
     int bandStart_ = 0;
-    uint64_t paperVersion_ = 0;
     bool changed_ = false;
     std::thread thread_;
 };

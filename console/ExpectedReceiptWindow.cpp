@@ -41,7 +41,7 @@ public:
         finished_.resize(keep);
         tops_.resize(keep);
         for (size_t i = keep; i < view.receipts.size(); ++i) {
-            pictures_.push_back(vprinter::ReceiptToImage(view.receipts[i].paper));
+            pictures_.push_back(vprinter::ReceiptToImage(*view.receipts[i].paper));
             finished_.push_back(view.receipts[i].finished);
             tops_.push_back(view.receipts[i].top);
         }

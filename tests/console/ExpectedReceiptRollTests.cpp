@@ -45,10 +45,10 @@ TEST(ExpectedReceiptRoll, GivesTheVirtualPrintersReceiptsHoweverTheBytesAreSplit
         ASSERT_EQ(view.receipts.size(), 2u) << "pieces of " << piece;
         for (size_t i = 0; i < 2; ++i) {
             EXPECT_TRUE(view.receipts[i].finished);
-            EXPECT_EQ(view.receipts[i].paper.Data(), expected.receipts[i].paper.Data()) << i;
+            EXPECT_EQ(view.receipts[i].paper->Data(), expected.receipts[i].paper.Data()) << i;
         }
         // Stacked with a gap, the newest at the bottom.
-        EXPECT_EQ(view.receipts[1].top, view.receipts[0].paper.Height() +
+        EXPECT_EQ(view.receipts[1].top, view.receipts[0].paper->Height() +
                                             ExpectedReceiptRoll::RECEIPT_GAP);
     }
 }
@@ -100,7 +100,7 @@ TEST(ExpectedReceiptRoll, ClearStartsANewRollAsThePrinterSwitchedOn) {
     ASSERT_EQ(fresh.receipts.size(), 1u);
     for (int y = 0; y < fresh.receipts[0].paper.Height(); ++y)
         for (int x = 0; x < 576; ++x)
-            ASSERT_EQ(view.receipts[0].paper.Get(x, y), fresh.receipts[0].paper.Get(x, y));
+            ASSERT_EQ(view.receipts[0].paper->Get(x, y), fresh.receipts[0].paper.Get(x, y));
 }
 
 TEST(ExpectedReceiptRoll, FeedingFromSeveralThreadsLosesNoByte) {
@@ -115,5 +115,5 @@ TEST(ExpectedReceiptRoll, FeedingFromSeveralThreadsLosesNoByte) {
     b.join();
     const auto view = Rendered(roll);
     ASSERT_EQ(view.receipts.size(), 1u);
-    EXPECT_GE(view.receipts[0].paper.Height(), 2 * LINES * LINE);
+    EXPECT_GE(view.receipts[0].paper->Height(), 2 * LINES * LINE);
 }

@@ -55,7 +55,7 @@ protected:
         window->Refresh();
         std::vector<vprinter::PaperBitmap> expected;
         for (const auto& receipt : window->Shown().receipts)
-            if (receipt.finished) expected.push_back(receipt.paper);
+            if (receipt.finished) expected.push_back(*receipt.paper);
         ASSERT_EQ(expected.size(), rollReceipts_ + printed.size()) << what;
         for (size_t i = 0; i < printed.size(); ++i) {
             const vprinter::PaperBitmap& mine = expected[rollReceipts_ + i];
