@@ -3,6 +3,8 @@
 
 #include "console/TalvaneDlg.h"
 
+#include "console/ExpectedReceiptWindow.h"
+
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
 #include "console/RememberedSettings.h"
@@ -34,6 +36,11 @@ void CTalvaneDlg::RememberSettings(bool portNamed) {
     setting_->Remember(s);
     sendReceive_->Remember(s);
     RememberPictureAndWindow(s);
+    s.Custom(
+        QStringLiteral("window/expected-receipt"),
+        [this](const QVariant& open) { expected_->setVisible(open.toBool()); },
+        [this] { return QVariant(expected_->isVisible()); });
+    s.SaveWhen(expected_.get(), &ExpectedReceiptWindow::OpenChanged);
 }
 
 void CTalvaneDlg::RememberPictureAndWindow(RememberedSettings& s) {

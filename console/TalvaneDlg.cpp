@@ -3,6 +3,8 @@
 
 #include "console/TalvaneDlg.h"
 
+#include "console/ExpectedReceiptWindow.h"
+
 #include "pages/CommandEdit.h"
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
@@ -73,6 +75,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     RegisterWindow(this);
     OnInitDialog();
     HoldGroupsAtDesignHeight();
+    SetUpExpectedReceipt();
 }
 
 CTalvaneDlg::~CTalvaneDlg() {
@@ -160,6 +163,7 @@ void CTalvaneDlg::AddOperationRecord(const std::string& hexText) {
 void CTalvaneDlg::AddOperationRecord(std::string&& hexText) {
     if (hexText.empty()) return;
     recordsModel_->Append(std::move(hexText));
+    if (expected_) expected_->NoteRow(recordsModel_->Size() - 1);
 }
 
 QWidget* CTalvaneDlg::DialogControl(int id) const {

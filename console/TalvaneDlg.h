@@ -25,6 +25,7 @@
 #include <vector>
 
 class CBarcode;
+class ExpectedReceiptWindow;
 class PicturePrinter;
 class QuickSamples;
 class C2DCode;
@@ -111,6 +112,8 @@ public:
     // The groups that keep the height they have at the design's size when the window
     // grows, so that the operation records and the receive panel take the room.
     const std::vector<QWidget*>& HeldGroups() const { return heldGroups_; }
+    // The "Expected receipt" window (Ctrl+E); closed by default.
+    ExpectedReceiptWindow* ExpectedReceipt() const { return expected_.get(); }
 
 protected:
     void customEvent(QEvent* event) override;
@@ -167,6 +170,9 @@ private:
     CLayOut* labelPage_ = nullptr;
     CRecordsModel* recordsModel_ = nullptr;
     std::unique_ptr<RecordsPanel> recordsPanel_;
+    // Destroyed before the port it watches (DlgExpectedReceipt.cpp).
+    std::unique_ptr<ExpectedReceiptWindow> expected_;
+    void SetUpExpectedReceipt();
     std::vector<QWidget*> heldGroups_;
     std::unique_ptr<RememberedSettings> settings_;
 };

@@ -88,6 +88,57 @@ QImage ReceiptToImage(const PaperBitmap& paper, const ReceiptLook& look) {
     return image;
 }
 
+bool ReceiptDotsFromImage(const QImage& image, int printableWidth, PaperBitmap* dots) {
+    // Darker than the paper, a label gap or the desk: a dot of any density.
+    constexpr int DOT_BELOW = 190;
+    const int margin = PaperMargin(printableWidth);
+    const int plainWidth = printableWidth + 2 * margin;
+    int left = margin;
+    int top = 0;
+    int rows = image.height();
+    if (image.width() == plainWidth + 2 * DESK && image.height() > 2 * DESK) {
+        left += DESK;
+        top = DESK;
+        rows = image.height() - 2 * DESK;
+    } else if (image.width() != plainWidth) {
+        return false;
+    }
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    *dots = PaperBitmap(printableWidth, rows);
+    for (int y = 0; y < rows; ++y) {
+        const uchar* line = grey.constScanLine(y + top) + left;
+        for (int x = 0; x < printableWidth; ++x)
+            if (line[x] < DOT_BELOW) dots->Set(x, y);
+    }
+    return true;
+}
+
+QImage DifferenceImage(const PaperBitmap& made, const PaperBitmap& golden) {
+    constexpr int MARK_WIDTH = 6; // the row mark in the left edge
+    const int width = std::max(made.Width(), golden.Width());
+    const int margin = PaperMargin(width);
+    const int height = std::max({made.Height(), golden.Height(), 1});
+    QImage image(width + 2 * margin, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QRgb black = qRgb(0, 0, 0), onlyMade = qRgb(230, 0, 0), onlyGolden = qRgb(0, 60, 230);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        bool differs = false;
+        for (int x = 0; x < width; ++x) {
+            const bool a = y < made.Height() && x < made.Width() && made.Get(x, y);
+            const bool b = y < golden.Height() && x < golden.Width() && golden.Get(x, y);
+            if (a && b) line[margin + x] = black;
+            if (a != b) {
+                line[margin + x] = a ? onlyMade : onlyGolden;
+                differs = true;
+            }
+        }
+        if (differs)
+            for (int x = 0; x < MARK_WIDTH; ++x) line[x] = onlyMade;
+    }
+    return image;
+}
+
 bool SaveReceiptPng(const PaperBitmap& paper, const ReceiptLook& look, const std::string& path,
                     std::string* error) {
     if (ReceiptToImage(paper, look).save(QString::fromStdString(path), "PNG")) return true;

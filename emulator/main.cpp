@@ -1,5 +1,6 @@
 // vprinter: a virtual thermal printer on a pseudo-terminal.
 #include "emulator/ControlCommands.h"
+#include "emulator/OfflineRender.h"
 #include "emulator/ReceiptFiles.h"
 #include "emulator/VirtualPrinter.h"
 
@@ -8,6 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <poll.h>
 #include <string>
 #include <sys/signalfd.h>
@@ -47,6 +51,9 @@ constexpr const char* USAGE =
     "  --plain        receipts as plain dots on white, one pixel each, without the\n"
     "                 paper's edges, cut, label gaps and density greys\n"
     "  --window       show the paper growing in a window\n"
+    "  --input FILE   print the bytes of FILE (\"-\": standard input) into the output\n"
+    "                 folder and exit, without a line; exit 0 when every command was\n"
+    "                 understood, 3 when one was skipped or the file ends inside one\n"
     "  --quiet        do not log commands it skips\n"
     "  --help         show this text\n"
     "\n"
@@ -64,7 +71,10 @@ struct Arguments {
     bool window = false;
     bool quiet = false;
     bool plain = false;
+    std::string input; // --input: render this file and exit
 };
+
+constexpr int EXIT_NOT_UNDERSTOOD = 3;
 
 // A whole number from min up; false when the text is anything else.
 bool ParseCount(const char* text, long min, long* value) {
@@ -112,6 +122,8 @@ int ParseArguments(int argc, char** argv, Arguments* args) {
             }
         } else if (option == "--link" && hasValue)
             args->printer.linkPath = argv[++i];
+        else if (option == "--input" && hasValue)
+            args->input = argv[++i];
         else if (option == "--out" && hasValue)
             args->outDir = argv[++i];
         else if (option == "--print-on-paper-end")
@@ -211,6 +223,46 @@ void RunQuiet(int signalFd, StdinCommands& commands) {
     }
 }
 
+// --input: the file's receipts, as the printer on a line would print them.
+int RenderInput(const Arguments& args, vprinter::ReceiptFiles& files) {
+    std::string bytes;
+    if (args.input == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream in(args.input, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "vprinter: cannot read %s\n", args.input.c_str());
+            return 1;
+        }
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto result = vprinter::RenderStream(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                               bytes.size(), args.printer.widthDots);
+    if (!args.quiet)
+        for (const auto& note : result.notes)
+            std::fprintf(stderr, "vprinter: %s%s\n",
+                         note.hasOffset ? ("offset " + std::to_string(note.offset) + ": ").c_str()
+                                        : "",
+                         note.text.c_str());
+    if (result.consumed < result.bytes)
+        std::fprintf(stderr, "vprinter: offset %llu: the input ends inside a command\n",
+                     static_cast<unsigned long long>(result.consumed));
+    int code = result.AllUnderstood() ? 0 : EXIT_NOT_UNDERSTOOD;
+    for (const auto& receipt : result.receipts) {
+        std::string failure;
+        const auto look = vprinter::ReceiptLook::From(
+            receipt.stored, receipt.end == vprinter::ReceiptEnd::Cut, args.plain);
+        const std::string path = files.Write(receipt.paper, look, &failure);
+        if (path.empty()) {
+            std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
+            code = 1;
+        } else {
+            std::printf("%s\n", path.c_str());
+        }
+    }
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -235,6 +287,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vprinter: %s\n", error.c_str());
         return 1;
     }
+    if (!args.input.empty()) return RenderInput(args, files);
     vprinter::VirtualPrinter printer(args.printer);
     const bool quiet = args.quiet;
     printer.SetLogHandler([quiet](const std::string& line) {

@@ -4,6 +4,7 @@
 #include "pages/CommandEdit.h"
 #include "pages/PageControls.h"
 #include "host/CommandHost.h"
+#include "emulator/SymbolFit.h"
 #include "printer/VrnxLib.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@ constexpr int UNIT_WIDTH_MAX = 6;
 constexpr int BAR_HEIGHT_MIN = 1;
 constexpr int BAR_HEIGHT_MAX = 255;
 constexpr int FIRST_ROW = 0;
+// The printer's module width until GS w changes it.
+constexpr int PRINTER_UNIT_WIDTH = 3;
 
 const char* const DISPLAY_ROWS[] = {"None", "Above the Barcode", "Below the Barcode",
                                     "Above & below the Barcode"};
@@ -126,6 +129,18 @@ void CBarcode::OnPrint() {
     const std::optional<std::string> bytes = DataEditBytes(data_, host_->TextPage());
     if (!bytes) return;
     const auto data = CheckBarcodeData(type, *bytes, hex_->isChecked());
+    // A barcode wider than the paper prints nothing at all: say so instead.
+    if (data) {
+        const int width = ReadNumber(unitWidth_);
+        const vprinter::SymbolFit fit = vprinter::BarcodeFit(
+            type, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()),
+            InRange(width, UNIT_WIDTH_MIN, UNIT_WIDTH_MAX) ? width : PRINTER_UNIT_WIDTH,
+            host_->PrintableWidth());
+        if (!fit.fits) {
+            host_->ShowHelpTip(data_, QString::fromStdString(fit.Message()));
+            return;
+        }
+    }
     host_->Issue(data_, data.has_value(), QStringLiteral("Entered incorrectly, make sure"),
                  [&](CVRNX_LIB& printer) {
                      printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),

@@ -5,6 +5,9 @@
 
 #include "pages/PageWidget.h"
 
+#include <cstdint>
+#include <vector>
+
 class CommandHost;
 class QCheckBox;
 class QComboBox;
@@ -23,6 +26,8 @@ public:
     static constexpr int IDC_CUT = 1104;
 
     explicit CPDF417(CommandHost* host, QWidget* parent = nullptr);
+    // The commands of the settings the page shows (valid ones), for measuring a symbol.
+    std::vector<uint8_t> ShownSettings() const;
 
 private:
     void OnRowsChanged();

@@ -4,6 +4,9 @@
 
 #include "pages/PageWidget.h"
 
+#include <cstdint>
+#include <vector>
+
 class CommandHost;
 class QComboBox;
 class QLineEdit;
@@ -16,6 +19,8 @@ public:
     static constexpr int IDC_MODULE_WIDTH = 1103;
 
     explicit CQRCode(CommandHost* host, QWidget* parent = nullptr);
+    // The commands of the settings the page shows (valid ones), for measuring a symbol.
+    std::vector<uint8_t> ShownSettings() const;
 
 private:
     void OnVersionChanged(int row);

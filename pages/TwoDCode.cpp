@@ -8,6 +8,8 @@
 #include "pages/PageControls.h"
 #include "host/CommandHost.h"
 #include "pages/QRCode.h"
+#include "emulator/SymbolFit.h"
+#include "printer/CommandLayouts.h"
 #include "printer/VrnxLib.h"
 
 #include <QCheckBox>
@@ -115,15 +117,37 @@ void C2DCode::OnSend() {
     if (!bytes) return;
     std::vector<uint8_t> data;
     const QString problem = DataProblem(*bytes, hex_->isChecked(), data);
-    host_->Issue(data_, problem.isEmpty(), problem, [&](CVRNX_LIB& printer) {
-        (printer.*STYLE_ROWS[style].store)(data.data(), static_cast<uint16_t>(data.size()));
-    });
+    if (host_->Issue(data_, problem.isEmpty(), problem, [&](CVRNX_LIB& printer) {
+            (printer.*STYLE_ROWS[style].store)(data.data(), static_cast<uint16_t>(data.size()));
+        }))
+        stored_[style].assign(data.begin(), data.end());
+}
+
+// A symbol wider than the paper prints nothing at all: measured with the settings
+// the sub-page shows and the data Send stored; empty when it fits or is unknown.
+QString C2DCode::TooWide(int style) const {
+    if (host_ == nullptr || stored_[style].empty()) return QString();
+    static const uint8_t SYMBOLS[STYLE_COUNT] = {layout::SYMBOL_PDF417, layout::SYMBOL_QR,
+                                                 layout::SYMBOL_DATAMATRIX};
+    std::vector<uint8_t> bytes = style == STYLE_PDF417   ? pdf417_->ShownSettings()
+                                 : style == STYLE_QRCODE ? qrCode_->ShownSettings()
+                                                         : dataMatrix_->ShownSettings();
+    const std::string& data = stored_[style];
+    const CommandBytes store =
+        layout::StoreSymbolHeader(SYMBOLS[style], static_cast<uint16_t>(data.size()));
+    bytes.insert(bytes.end(), store.data(), store.data() + store.size());
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    const CommandBytes print = layout::PrintSymbol(SYMBOLS[style]);
+    bytes.insert(bytes.end(), print.data(), print.data() + print.size());
+    const vprinter::SymbolFit fit = vprinter::StreamSymbolFit(bytes, host_->PrintableWidth());
+    return QString::fromStdString(fit.Message());
 }
 
 void C2DCode::OnPrint() {
     if (host_ == nullptr) return;
     const int style = style_->currentIndex();
     if (style < 0 || style >= STYLE_COUNT) return;
-    host_->Issue(print_, true, QString(),
+    const QString tooWide = TooWide(style);
+    host_->Issue(print_, tooWide.isEmpty(), tooWide,
                  [&](CVRNX_LIB& printer) { (printer.*STYLE_ROWS[style].print)(); });
 }

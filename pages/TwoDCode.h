@@ -5,6 +5,8 @@
 
 #include "pages/PageWidget.h"
 
+#include <string>
+
 class CCommandEdit;
 class CDMTX;
 class CPDF417;
@@ -37,6 +39,7 @@ private:
     void OnHexClicked(bool checked);
     void OnSend();
     void OnPrint();
+    QString TooWide(int style) const;
 
     CommandHost* host_;
     QComboBox* style_;
@@ -49,4 +52,6 @@ private:
     CPDF417* pdf417_;
     CQRCode* qrCode_;
     CDMTX* dataMatrix_;
+    // What Send stored for each style, for measuring the symbol before it prints.
+    std::string stored_[3];
 };

@@ -25,8 +25,18 @@ std::string CVRNX_LIB::TakeSentText() {
 // record shows what the console tried to send.
 void CVRNX_LIB::AppendSentText(const void* data, uint32_t length) {
     replies_.NoteSent(data, length);
+    if (sentObserved_.load(std::memory_order_acquire) && length != 0) {
+        std::lock_guard<std::mutex> lock(sentObserverMutex_);
+        if (sentObserver_) sentObserver_(static_cast<const uint8_t*>(data), length);
+    }
     if (btRecordSent_ == 0 || length == 0) return;
     AppendHexText(strSentText_, data, length);
+}
+
+void CVRNX_LIB::SetSentObserver(SentObserver observer) {
+    std::lock_guard<std::mutex> lock(sentObserverMutex_);
+    sentObserver_ = std::move(observer);
+    sentObserved_.store(static_cast<bool>(sentObserver_), std::memory_order_release);
 }
 
 int CVRNX_LIB::Send(const CommandBytes& command) {

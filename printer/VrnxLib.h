@@ -16,6 +16,9 @@
 
 #include <cstdint>
 #include <string>
+#include <mutex>
+#include <functional>
+#include <atomic>
 
 // Status notifications posted to the owner window, wParam 0 and lParam 0.
 inline constexpr uint32_t PRN_MSG_OVERVOLTAGE = 0x6BC;
@@ -82,6 +85,10 @@ public:
     void ClearSentText() { strSentText_.clear(); }
     // The text handed out by the most recent TakeSentText.
     const std::string& LastTakenText() const { return strLastTaken_; }
+    // Sees every byte handed to the port, on the writing thread, in order; empty
+    // removes it. Nothing is watched (and nothing is spent) while none is set.
+    using SentObserver = std::function<void(const uint8_t* data, size_t length)>;
+    void SetSentObserver(SentObserver observer);
 
     // --- Text, layout and paper handling -----------------------------------------
     int InitPrinter();
@@ -195,6 +202,9 @@ private:
     HWND hOwnerWnd_ = nullptr;
 
     uint8_t btRecordSent_ = 0;
+    std::atomic<bool> sentObserved_{false};
+    std::mutex sentObserverMutex_;
+    SentObserver sentObserver_;
     std::string strSentText_;
     std::string strLastTaken_;
 

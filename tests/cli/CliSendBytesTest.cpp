@@ -110,7 +110,8 @@ TEST_F(CliPeerTest, BarcodeAndTwoDimensionalCodesSendTheirParametersStoreAndPrin
                         0x1D, 0x28, 0x6B, 0x03, 0x00, 0x31, 0x51, 0x30}));
     peer.Forget();
 
-    const CliResult pdf = RunCli(OnPeer({"pdf417", "LOT 7", "--columns", "4", "--rows", "auto",
+    // Three columns: four at the printer's module width 3 are 411 dots, wider than 58 mm.
+    const CliResult pdf = RunCli(OnPeer({"pdf417", "LOT 7", "--columns", "3", "--rows", "auto",
                                          "--record", Path("pdf.txt")}));
     ASSERT_EQ(pdf.exitCode, cli::EXIT_OK) << pdf.err;
     const std::vector<uint8_t> p = RecordsFileBytes(Path("pdf.txt"));

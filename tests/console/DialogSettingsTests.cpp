@@ -3,11 +3,13 @@
 // (or nothing usable) to remember.
 #include "tests/console/DialogTestSupport.h"
 
+#include "console/ExpectedReceiptWindow.h"
 #include "console/RecordsModel.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneApp.h"
 #include "pages/CommandEdit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -443,3 +445,27 @@ TEST(RememberedSettings, AReadOnlyConfigFolderKeepsTheSessionGoing) {
 }
 
 } // namespace
+
+TEST(RememberedSettings, TheExpectedReceiptIsRememberedOpenOrClosed) {
+    ConfigFolder config;
+    TwoPorts ports;
+    const auto list = ports.List({ports.a});
+    {
+        ConsoleDialog f({}, {}, list);
+        ExpectedReceiptWindow* window = f.dlg->ExpectedReceipt();
+        EXPECT_FALSE(window->isVisible()); // off by default, nothing rendered
+        EXPECT_EQ(window->Roll(), nullptr);
+        f.dlg->findChild<QAction*>(QStringLiteral("expectedReceiptAction"))->trigger();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_NE(window->Roll(), nullptr);
+    }
+    {
+        ConsoleDialog open({}, {}, list);
+        ExpectedReceiptWindow* window = open.dlg->ExpectedReceipt();
+        EXPECT_TRUE(window->isVisible());
+        window->close();
+        EXPECT_EQ(window->Roll(), nullptr); // closed, it stops watching
+    }
+    ConsoleDialog closed({}, {}, list);
+    EXPECT_FALSE(closed.dlg->ExpectedReceipt()->isVisible());
+}

@@ -75,6 +75,7 @@ int RunBarcode(int argc, char** argv, int first);
 int RunQRCode(int argc, char** argv, int first);
 int RunPDF417(int argc, char** argv, int first);
 int RunDataMatrix(int argc, char** argv, int first);
+int RunRender(int argc, char** argv, int first);
 
 // The --help text of a subcommand (or of the tool for an empty name); empty when unknown.
 const char* HelpText(const std::string& subcommand);

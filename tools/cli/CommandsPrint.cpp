@@ -5,6 +5,7 @@
 
 #include "console/samples/PicturePrinter.h"
 #include "console/samples/QuickSamples.h"
+#include "emulator/SymbolFit.h"
 #include "pages/Barcode.h"
 #include "pages/DMTX.h"
 #include "pages/PDF417.h"
@@ -14,6 +15,7 @@
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
 #include "tools/cli/PageDriver.h"
+#include "printer/HexText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,6 +65,20 @@ bool ProgressWanted() {
 int Refused(const std::string& subcommand, const CaptureHost& host) {
     return Fail(EXIT_REFUSED, subcommand + ": " + host.Refusal().toStdString() +
                                   " (nothing was sent)");
+}
+
+// A barcode or symbol wider than the paper is not printed at all: refused before
+// anything is sent, with its width.
+std::optional<int> RefusedAsTooWide(const std::string& subcommand, const CaptureHost& host,
+                                    int printableWidth) {
+    std::vector<uint8_t> bytes;
+    for (const std::string& record : host.Records()) {
+        const std::vector<uint8_t> row = FromHexText(record);
+        bytes.insert(bytes.end(), row.begin(), row.end());
+    }
+    const vprinter::SymbolFit fit = vprinter::StreamSymbolFit(bytes, printableWidth);
+    if (fit.fits) return std::nullopt;
+    return Fail(EXIT_REFUSED, subcommand + ": " + fit.Message() + " (nothing was sent)");
 }
 
 // Reads the common options and the operands' count; false when the run is over.
@@ -263,6 +279,7 @@ int RunBarcode(int argc, char** argv, int first) {
     if (host.Refused()) return Refused(name, host);
     PageControl<QPushButton>(&page, CBarcode::IDC_PRINT)->click();
     if (host.Refused()) return Refused(name, host);
+    if (const auto refused = RefusedAsTooWide(name, host, common.printableWidth)) return *refused;
     return Deliver(common, host.Records(), false);
 }
 
@@ -348,6 +365,7 @@ int RunCode2D(int argc, char** argv, int first, Code2D style, const std::string&
     if (host.Refused()) return Refused(name, host);
     PageControl<QPushButton>(&page, C2DCode::IDC_PRINT)->click();
     if (host.Refused()) return Refused(name, host);
+    if (const auto refused = RefusedAsTooWide(name, host, common.printableWidth)) return *refused;
     return Deliver(common, host.Records(), false);
 }
 

@@ -18,6 +18,8 @@ enum ExitCode : int {
     EXIT_OVERHEAT = 13,      // status: overheat
     EXIT_OVERVOLTAGE = 14,   // status: over-voltage
     EXIT_NO_ANSWER = 15,     // status: no status byte within the time-out
+    EXIT_NOT_UNDERSTOOD = 20, // render: a command was skipped, or the input ends inside one
+    EXIT_RECEIPT_DIFFERS = 21, // render --compare: the receipt differs from the golden picture
     EXIT_STOPPED_SIGINT = 130,  // stopped by SIGINT (Ctrl+C): port closed, what was sent said
     EXIT_STOPPED_SIGTERM = 143, // stopped by SIGTERM, the same
 };

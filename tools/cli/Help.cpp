@@ -42,12 +42,13 @@ const Help HELPS[] = {
      "                            a two-dimensional code: store, then print\n"
      "  status                    asks the printer's status; the exit code tells the condition\n"
      "  decode [FILE|-]           a capture or records file as the records' mnemonic lines\n"
-     "  monitor                   prints what the printer sends, until Ctrl+C\n\n"
+     "  monitor                   prints what the printer sends, until Ctrl+C\n"
+     "  render [FILE|-]           a capture or records file as receipt pictures, no printer\n\n"
      "`talvane-cli SUBCOMMAND --help` shows the options and examples of each.\n\n"
      "Example:\n"
      "  talvane-cli status --port /dev/ttyUSB0 && talvane-cli sample all --port /dev/ttyUSB0\n\n" EXIT_CODES
      "  status adds 10 paper end, 11 platen up, 12 cutter error, 13 overheat, 14 over-voltage,\n"
-     "  15 no answer.\n"},
+     "  15 no answer; render adds 20 not everything understood, 21 receipt differs.\n"},
     {"ports",
      "usage: talvane-cli ports [--json] [--port PATH]...\n"
      "Lists the serial ports as the console's port list shows them (\"COM<n> (<path>)\").\n"
@@ -140,6 +141,27 @@ const Help HELPS[] = {
      "  talvane-cli decode saved-records.txt\n"
      "  cat capture.bin | talvane-cli decode -\n"
      "  echo 04 | talvane-cli decode --replies -\n\n" EXIT_CODES},
+    {"render",
+     "usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]\n"
+     "                          [--compare GOLDEN.png [--diff DIFF.png]]\n"
+     "Prints a raw byte capture or a records file saved by the console on the virtual\n"
+     "printer, without a printer or a line, and writes each receipt as a picture\n"
+     "(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the\n"
+     "end of the file. It lists each command it skipped or could not carry out, by offset.\n"
+     "--plain draws plain dots on white; --json prints one line with the pictures, the\n"
+     "skipped commands and the comparison. --raw reads even hex-looking text as bytes.\n"
+     "--compare checks the first receipt against a golden picture (either look) dot for\n"
+     "dot and prints the number of differing dots and the rows where differences start;\n"
+     "--diff writes a picture of the differences (red: only in the receipt, blue: only in\n"
+     "the golden, a red mark left of each differing row). With --compare, pictures are\n"
+     "written only when --out is given.\n\n"
+     "Examples:\n"
+     "  talvane-cli render capture.bin --out receipts --model 80\n"
+     "  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png\n\n"
+     "Exit codes: 0 everything understood (with --compare: the receipt is identical),\n"
+     "  20 a command was skipped or the file ends inside one, 21 the receipt differs\n"
+     "  from the golden, 2 bad command line, 3 the golden is no receipt of this width,\n"
+     "  4 a file cannot be read or written.\n"},
     {"monitor",
      "usage: talvane-cli monitor --port PORT [options]\n"
      "Prints what the printer sends, as hex text with the meaning of status bytes and\n"

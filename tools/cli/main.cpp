@@ -24,6 +24,7 @@ const Subcommand SUBCOMMANDS[] = {
     {"pdf417", cli::RunPDF417, true},    {"datamatrix", cli::RunDataMatrix, true},
     {"status", cli::RunStatus, false},   {"decode", cli::RunDecode, false},
     {"monitor", cli::RunMonitor, false},
+    {"render", cli::RunRender, false},
 };
 
 // Qt's own notes (no runtime directory, fonts of the hidden controls) are not the

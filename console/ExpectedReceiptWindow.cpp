@@ -1,0 +1,184 @@
+#include "console/ExpectedReceiptWindow.h"
+
+#include "emulator/PrinterState.h"
+#include "emulator/ReceiptImage.h"
+#include "printer/VrnxLib.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int REFRESH_MS = 50;
+constexpr int WINDOW_WIDTH = 520;
+constexpr int WINDOW_HEIGHT = 640;
+const QColor DESK(200, 200, 200);
+const QColor MARKED_BAND(255, 210, 0, 90);
+
+} // namespace
+
+// The roll drawn: receipts as pictures, kept once made, on a grey desk.
+class ExpectedReceiptView : public QWidget {
+public:
+    explicit ExpectedReceiptView(QWidget* parent) : QWidget(parent) {}
+
+    void Take(const ExpectedReceiptRoll::View& view) {
+        // Finished receipts do not change: only new ones and the growing last one are
+        // drawn again (all of them after a Clear or on another width).
+        size_t keep = 0;
+        if (view.width == width_)
+            while (keep < pictures_.size() && keep < view.receipts.size() && finished_[keep] &&
+                   tops_[keep] == view.receipts[keep].top)
+                ++keep;
+        width_ = view.width;
+        pictures_.resize(keep);
+        finished_.resize(keep);
+        tops_.resize(keep);
+        for (size_t i = keep; i < view.receipts.size(); ++i) {
+            pictures_.push_back(vprinter::ReceiptToImage(*view.receipts[i].paper));
+            finished_.push_back(view.receipts[i].finished);
+            tops_.push_back(view.receipts[i].top);
+        }
+        const int margin = vprinter::PaperMargin(width_ ? width_ : vprinter::PRN_WIDTH_58MM);
+        setFixedSize(width_ + 2 * margin, std::max(view.Height(), 1));
+        update();
+    }
+    void Mark(int top, int bottom) {
+        markTop_ = top;
+        markBottom_ = bottom;
+        update();
+    }
+    std::function<void(int)> onClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), DESK);
+        for (size_t i = 0; i < pictures_.size(); ++i)
+            if (pictures_[i].height() + tops_[i] >= event->rect().top() &&
+                tops_[i] <= event->rect().bottom())
+                painter.drawImage(0, tops_[i], pictures_[i]);
+        if (markBottom_ > markTop_)
+            painter.fillRect(0, markTop_, width(), markBottom_ - markTop_, MARKED_BAND);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (onClick) onClick(static_cast<int>(event->position().y()));
+    }
+
+private:
+    int width_ = 0;
+    std::vector<QImage> pictures_;
+    std::vector<bool> finished_;
+    std::vector<int> tops_;
+    int markTop_ = 0;
+    int markBottom_ = 0;
+};
+
+ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int()> paperWidth,
+                                             QWidget* parent)
+    : QWidget(parent, Qt::Window), port_(port), paperWidth_(std::move(paperWidth)) {
+    setWindowTitle(QStringLiteral("Expected receipt"));
+    setObjectName(QStringLiteral("expectedReceipt"));
+    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    clear->setObjectName(QStringLiteral("ctl%1").arg(IDC_CLEAR));
+    clear->setAccessibleName(QStringLiteral("Clear"));
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ctl%1").arg(IDC_ROLL));
+    scroll_->setAccessibleName(QStringLiteral("Expected receipt"));
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    paper_ = new ExpectedReceiptView(scroll_);
+    paper_->onClick = [this](int y) { ClickedAt(y); };
+    scroll_->setWidget(paper_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clear);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(scroll_);
+    resize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    timer_ = new QTimer(this);
+    timer_->setInterval(REFRESH_MS);
+    connect(timer_, &QTimer::timeout, this, &ExpectedReceiptWindow::Refresh);
+    connect(clear, &QPushButton::clicked, this, &ExpectedReceiptWindow::Clear);
+}
+
+ExpectedReceiptWindow::~ExpectedReceiptWindow() {
+    Stop();
+}
+
+void ExpectedReceiptWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Start();
+    Q_EMIT OpenChanged(true);
+}
+
+void ExpectedReceiptWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Closed, it costs nothing: the port is no longer watched.
+    if (isVisible()) return;
+    Stop();
+    Q_EMIT OpenChanged(false);
+}
+
+void ExpectedReceiptWindow::Start() {
+    if (roll_) return;
+    roll_ = std::make_unique<ExpectedReceiptRoll>(paperWidth_());
+    ExpectedReceiptRoll* roll = roll_.get();
+    port_.SetSentObserver(
+        [roll](const uint8_t* data, size_t length) { roll->Feed(data, length); });
+    timer_->start();
+}
+
+void ExpectedReceiptWindow::Stop() {
+    if (!roll_) return;
+    port_.SetSentObserver({});
+    timer_->stop();
+    roll_.reset();
+    view_ = {};
+    version_ = 0;
+    markedRow_ = -1;
+}
+
+void ExpectedReceiptWindow::NoteRow(int row) {
+    if (roll_) roll_->MarkRow(row);
+}
+
+void ExpectedReceiptWindow::Clear() {
+    if (!roll_) return;
+    roll_->Clear(paperWidth_());
+    markedRow_ = -1;
+    paper_->Mark(0, 0);
+}
+
+void ExpectedReceiptWindow::Refresh() {
+    if (!roll_) return;
+    // Another printer model: a new roll at its width.
+    if (paperWidth_() != roll_->PaperWidth()) roll_->Clear(paperWidth_());
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    const bool following = bar->value() >= bar->maximum();
+    if (!roll_->CopyIfChanged(&view_, &version_)) return;
+    paper_->Take(view_);
+    if (markedRow_ >= 0) ShowRow(markedRow_);
+    if (following && markedRow_ < 0) bar->setValue(bar->maximum());
+}
+
+void ExpectedReceiptWindow::ShowRow(int row) {
+    markedRow_ = row;
+    const ExpectedReceiptRoll::Band* band = view_.BandOf(row);
+    if (band == nullptr) return paper_->Mark(0, 0);
+    paper_->Mark(band->top, band->bottom);
+    scroll_->ensureVisible(0, (band->top + band->bottom) / 2, 0, (band->bottom - band->top) / 2);
+}
+
+void ExpectedReceiptWindow::ClickedAt(int rollRow) {
+    const int row = view_.RowAt(rollRow);
+    if (row < 0) return;
+    ShowRow(row);
+    Q_EMIT RowClicked(row);
+}

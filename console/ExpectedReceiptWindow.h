@@ -1,0 +1,70 @@
+#pragma once
+// The "Expected receipt" window: what the bytes the console sent this session should
+// print, as paper, rendered off the user-interface thread. Opened from the main window
+// (Ctrl+E, or the records' context menu); while it is closed nothing is watched or
+// rendered. A records row marks the band of the roll it printed; clicking the roll
+// names the row.
+#include "console/ExpectedReceiptRoll.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CVRNX_LIB;
+class QScrollArea;
+class QTimer;
+
+class ExpectedReceiptView;
+
+class ExpectedReceiptWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int IDC_CLEAR = 1301;
+    static constexpr int IDC_ROLL = 1302;
+
+    // `port` is the console's port; `paperWidth` the selected model's width.
+    ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int()> paperWidth,
+                          QWidget* parent = nullptr);
+    ~ExpectedReceiptWindow() override;
+
+    // A records row was made: the bytes sent since the last one are its.
+    void NoteRow(int row);
+    // Marks the band of the roll that `row` printed and brings it into view.
+    void ShowRow(int row);
+    // Starts a new roll.
+    void Clear();
+
+    // While open: the roll behind the window (tests wait on it); null while closed.
+    ExpectedReceiptRoll* Roll() const { return roll_.get(); }
+    // The roll as shown now (after Refresh).
+    const ExpectedReceiptRoll::View& Shown() const { return view_; }
+    int MarkedRow() const { return markedRow_; }
+    // Takes what the renderer published; the timer does this while the window is open.
+    void Refresh();
+
+Q_SIGNALS:
+    void RowClicked(int row);
+    // Shown or closed by the operator (remembered between runs).
+    void OpenChanged(bool open);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Start();
+    void Stop();
+    void ClickedAt(int rollRow);
+
+    CVRNX_LIB& port_;
+    std::function<int()> paperWidth_;
+    std::unique_ptr<ExpectedReceiptRoll> roll_;
+    ExpectedReceiptRoll::View view_;
+    uint64_t version_ = 0;
+    int markedRow_ = -1;
+    QScrollArea* scroll_ = nullptr;
+    ExpectedReceiptView* paper_ = nullptr;
+    QTimer* timer_ = nullptr;
+};

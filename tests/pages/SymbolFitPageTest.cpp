@@ -1,0 +1,79 @@
+// The pages say when a barcode or symbol is wider than the paper, with its width from
+// the virtual printer's renderer, instead of sending what the printer would not print.
+#include "pages/Barcode.h"
+#include "pages/CommandEdit.h"
+#include "pages/QRCode.h"
+#include "pages/TwoDCode.h"
+#include "tests/pages/PageFixture.h"
+
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+constexpr int CODE39 = 4;
+constexpr int STYLE_QRCODE = 1;
+const char* const ISSUE_TEXT =
+    "CODE39 'HELLO-42' at width 3 is 387 dots, wider than the 384 of 58 mm: it will not print";
+} // namespace
+
+TEST(SymbolFitPages, TheBarcodePageSaysATooWideBarcodeWillNotPrint) {
+    PageFixture host;
+    ASSERT_TRUE(host.OpenPort());
+    CBarcode page(&host);
+    page.show();
+    auto* width = Ctl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH);
+    auto* data = Ctl<CCommandEdit>(&page, CBarcode::IDC_DATA);
+    auto* print = Ctl<QPushButton>(&page, CBarcode::IDC_PRINT);
+    Choose(Ctl<QComboBox>(&page, CBarcode::IDC_CODE), CODE39);
+    Retype(width, QStringLiteral("3"));
+    Retype(data, QStringLiteral("HELLO-42"));
+    host.Forget();
+    Click(print);
+    EXPECT_TRUE(host.rows.empty());
+    ASSERT_EQ(host.tips.size(), 1u);
+    EXPECT_EQ(host.tips[0].text, ISSUE_TEXT);
+    EXPECT_EQ(host.tips[0].widget, data);
+    EXPECT_TRUE(host.WireAfterQuiet().empty());
+
+    // The same page on 80 mm paper, or one module narrower, prints it.
+    host.printableWidth = 576;
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_TRUE(host.tips.empty());
+    host.printableWidth = 384;
+    Retype(width, QStringLiteral("2"));
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_TRUE(host.tips.empty());
+}
+
+TEST(SymbolFitPages, TheTwoDimensionalPageMeasuresTheStoredDataAtTheShownSettings) {
+    PageFixture host;
+    ASSERT_TRUE(host.OpenPort());
+    C2DCode page(&host);
+    page.show();
+    Choose(Ctl<QComboBox>(&page, C2DCode::IDC_STYLE), STYLE_QRCODE);
+    Retype(Ctl<CCommandEdit>(&page, C2DCode::IDC_DATA), QString(300, QLatin1Char('x')));
+    Click(Ctl<QPushButton>(&page, C2DCode::IDC_SEND));
+    auto* module = Ctl<QLineEdit>(page.QRCodePage(), CQRCode::IDC_MODULE_WIDTH);
+    auto* print = Ctl<QPushButton>(&page, C2DCode::IDC_PRINT);
+
+    Retype(module, QStringLiteral("8"));
+    host.Forget();
+    Click(print);
+    EXPECT_TRUE(host.rows.empty());
+    ASSERT_EQ(host.tips.size(), 1u);
+    EXPECT_TRUE(host.tips[0].text.startsWith(QStringLiteral("QR code 'xxx")));
+    EXPECT_TRUE(host.tips[0].text.endsWith(
+        QStringLiteral("at module size 8 is 488 dots, wider than the 384 of 58 mm: it will not print")))
+        << host.tips[0].text.toStdString();
+
+    Retype(module, QStringLiteral("3"));
+    host.Forget();
+    Click(print);
+    EXPECT_EQ(host.rows.size(), 1u);
+    EXPECT_TRUE(host.tips.empty());
+}
