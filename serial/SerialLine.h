@@ -126,6 +126,10 @@ public:
     // True from the moment the threads found the device gone until the next Open: the
     // port is still open but nothing written reaches anything.
     bool DeviceVanished() const { return goneReported_.load(); }
+    // Bytes written and still held by the engine: the transmit buffer plus what the
+    // write thread has taken out of it and not yet handed to the device. What the
+    // device's own output queue holds is QueuedBytes(false).
+    uint64_t HeldTxBytes();
 
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.
@@ -246,9 +250,10 @@ private:
     std::atomic<int> lastError_{0};
     std::atomic<uint64_t> droppedTx_{0};
     std::atomic<bool> goneReported_{false};
-    // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device;
-    // changed under TxBuffer_'s lock together with the buffer, so a drain on close
-    // that sees both empty under the lock has really sent everything.
+    // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device (it
+    // shrinks as the piece goes out); changed under TxBuffer_'s lock together with the
+    // buffer, so a drain on close that sees both empty under the lock has really sent
+    // everything.
     uint32_t txInFlight_ = 0;
     std::vector<uint8_t> streamChunk_;
 };

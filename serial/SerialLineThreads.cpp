@@ -203,6 +203,11 @@ void CSerialLine::OnPrinterError() {
     NotifyOwner(CN_MSG_PRINTERR, 0, true);
 }
 
+uint64_t CSerialLine::HeldTxBytes() {
+    BlockBuffer::LockScope lock(&TxBuffer_);
+    return uint64_t{TxBuffer_.SizeUnlocked()} + txInFlight_;
+}
+
 void CSerialLine::DropQueuedOutput() {
     BlockBuffer::LockScope lock(&TxBuffer_);
     const uint32_t queued = TxBuffer_.SizeUnlocked();
@@ -429,6 +434,10 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
         if (!IsOpen()) break;
         const uint32_t n = RawWrite(piece + sent, size - sent);
         sent += n;
+        if (n != 0) {
+            BlockBuffer::LockScope lock(&TxBuffer_);
+            txInFlight_ = size - sent;
+        }
         if (sent == size) break;
         if (!bRunning_.load()) break; // the thread is being stopped: the rest is dropped
         if (hComm_->Vanished()) {
