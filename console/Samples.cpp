@@ -77,3 +77,11 @@ void CTalvaneDlg::ConnectSampleHandlers() {
                 this, [this, handler = button.handler] { (picture_.get()->*handler)(); });
     }
 }
+
+void CTalvaneDlg::SetPrintableWidth(int dots) {
+    if (dots == printableWidth_) return;
+    printableWidth_ = dots;
+    // Before the picture group exists (remembered settings at start-up) there is no
+    // picture to fit.
+    if (picture_) picture_->PaperWidthChanged();
+}

@@ -106,12 +106,15 @@ void StatusPanel::Connect() {
 void StatusPanel::ReadStatus() {
     // The lamps go dark first, even with the port closed; the answer lights them again.
     for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLamp(false);
-    // The wait counts from the request; the request clears the parser's status-received
+    // The wait counts from the request, which may go later than the click (after the
+    // command in flight of a picture); the request clears the parser's status-received
     // flag and the next status byte sets it.
-    answerTimer_->start();
-    const bool sent = dlg_.IssueSetup({[](CVRNX_LIB& p) { p.RequestStatus(); },
-                                       [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }});
-    if (!sent) answerTimer_->stop();
+    dlg_.IssueSetup({[this](CVRNX_LIB& p) {
+                         answerTimer_->start();
+                         p.RequestStatus();
+                     },
+                     [](CVRNX_LIB& p) { p.SetAutoStatusBack(AUTO_STATUS_ALL); }},
+                    {}, {readStatus_->text(), readStatus_, false});
 }
 
 void StatusPanel::AnswerMissing() {
@@ -137,5 +140,8 @@ void StatusPanel::ShowAnswerLine(bool missing) {
 }
 
 void StatusPanel::ClearBuffer() {
-    dlg_.IssueSetup({[](CVRNX_LIB& p) { p.ClearBuffer(); }});
+    // The printer's buffer is emptied: the rest of a picture being sent would print
+    // cut off, so the picture stops at its command boundary.
+    dlg_.IssueSetup({[](CVRNX_LIB& p) { p.ClearBuffer(); }}, {},
+                    {clearBuffer_->text(), clearBuffer_, true});
 }

@@ -18,6 +18,7 @@
 #include "widgets/LampButton.h"
 #include "pages/Pages.h"
 #include "console/samples/PicturePrinter.h"
+#include "host/PortSetup.h"
 #include "serial/PortMap.h"
 #include "widgets/Prompts.h"
 #include "console/samples/QuickSamples.h"
@@ -190,6 +191,10 @@ const TextCodePage* CTalvaneDlg::TextPage() const {
 
 void CTalvaneDlg::WarnPortClosed() {
     if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), PORT_CLOSED_MESSAGE);
+}
+
+QString CTalvaneDlg::PortName() {
+    return PortLabel(*ports_, GetPort());
 }
 
 void CTalvaneDlg::ShowHelpTip(QWidget* control, const QString& text) {

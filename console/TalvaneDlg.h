@@ -72,6 +72,7 @@ public:
     // The same, taking the text over: a picture's megabytes of hex text are not copied.
     void AddOperationRecord(std::string&& hexText);
     int PrintableWidth() const override { return printableWidth_; }
+    QString PortName() override;
     const TextCodePage* TextPage() const override;
 
     // --- Window messages ------------------------------------------------------------
@@ -94,7 +95,8 @@ public:
     PortPanel* PortGroup() const { return port_.get(); }
     // The "Printer Setting" group (code page choice by name, for remembering it).
     SettingPanel& Setting() { return *setting_; }
-    void SetPrintableWidth(int dots) { printableWidth_ = dots; }
+    // A new model: a loaded picture is converted again for its paper.
+    void SetPrintableWidth(int dots);
 
     // Enter never closes the dialog; Escape and the close box ask first.
     void accept() override;

@@ -37,15 +37,38 @@ void CommandHost::RecordSent() {
     AddOperationRecord(sent);
 }
 
+QString CommandHost::PortName() {
+    return QStringLiteral("COM%1").arg(Printer().GetPort());
+}
+
 bool CommandHost::IssueSetup(std::initializer_list<Command> commands,
-                             const std::function<void(DCB&)>& restore) {
+                             const std::function<void(DCB&)>& restore,
+                             const SetupOptions& options) {
     if (WarnIfPortClosed()) return false;
+    std::vector<Command> list(commands);
+    if (job_) {
+        job_->AtCommandBoundary(
+            [this, list, restore] {
+                // The port may have gone while the job finished its command.
+                if (!WarnIfPortClosed()) RunSetup(list, restore, false);
+            },
+            options.what, options.endsJob, options.control);
+        return true;
+    }
+    RunSetup(list, restore, true);
+    return true;
+}
+
+void CommandHost::RunSetup(const std::vector<Command>& commands,
+                           const std::function<void(DCB&)>& restore, bool purge) {
     CVRNX_LIB& line = Printer();
     // The quiet line: nothing left to send and no flow control, so the commands go out
     // at once whatever state the printer's handshake is in.
     line.StopThreads(QUIET_STOP_WAIT_MS);
     line.GetTxBuffer().Clear(true);
-    line.Purge(QUIET_PURGE);
+    // At a job's command boundary everything written has left whole: a purge could only
+    // throw away what the far end of a pseudo-terminal has not read yet.
+    if (purge) line.Purge(QUIET_PURGE);
     DCB kept = line.DCB_;
     flow::ApplyFlowRow(line.DCB_, flow::RowOf(flow::HANDSHAKE_NONE));
     line.SetState();
@@ -58,7 +81,6 @@ bool CommandHost::IssueSetup(std::initializer_list<Command> commands,
     if (restore) restore(kept);
     line.DCB_ = kept;
     line.SetState();
-    return true;
 }
 
 int ReadNumber(const QString& text) {

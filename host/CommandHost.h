@@ -13,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 class CVRNX_LIB;
 class QWidget;
@@ -20,6 +21,28 @@ struct TextCodePage;
 struct DCB;
 
 class CommandHost;
+
+// A job that hands whole commands to the line over time (a paced picture). While one
+// runs, a setup command would cut into the command in flight (the printer would read
+// it as image data) and drop the commands queued behind it; it waits for the job's next
+// command boundary instead.
+class LineJob {
+public:
+    virtual ~LineJob() = default;
+    // Runs `setup` once every command handed over has left whole, handing nothing over
+    // meanwhile. With `endsJob` the job hands nothing more afterwards and says what it
+    // dropped. When the line stops taking bytes before that, the setup is refused with
+    // a message naming `what`, shown at `control` (or where the job shows its own).
+    virtual void AtCommandBoundary(std::function<void()> setup, const QString& what,
+                                   bool endsJob, QWidget* control) = 0;
+};
+
+// How a setup command behaves while a job runs.
+struct SetupOptions {
+    QString what;              // its name in messages ("Clear-Buf")
+    QWidget* control = nullptr; // where a refusal is shown
+    bool endsJob = false;      // the job's remaining commands are dropped after it
+};
 
 // Handed to a script: the printer, and a row for each command it has issued.
 class CommandScript {
@@ -58,6 +81,14 @@ public:
     // character up to U+00FF, GB18030 above).
     virtual const TextCodePage* TextPage() const { return nullptr; }
 
+    // The name the operator knows the open port by ("COM901", "USB1").
+    virtual QString PortName();
+
+    // The job that hands commands to the line now, or null; a job sets itself while
+    // it runs.
+    void SetRunningJob(LineJob* job) { job_ = job; }
+    LineJob* RunningJob() const { return job_; }
+
     // The port guard: false when the port is open; otherwise it warns and returns true,
     // and the caller must stop.
     bool WarnIfPortClosed();
@@ -91,9 +122,17 @@ public:
     // threads stop, what waits to be sent is dropped, flow control goes off and the
     // threads start again; each command is sent and makes a row; after a moment for the
     // printer to take them, the line settings in force before are put back, changed by
-    // `restore` when given (a new rate, a new handshake).
+    // `restore` when given (a new rate, a new handshake). While a job runs, all this
+    // waits for the job's command boundary (see LineJob), `options` saying how.
     bool IssueSetup(std::initializer_list<Command> commands,
-                    const std::function<void(DCB&)>& restore = {});
+                    const std::function<void(DCB&)>& restore = {},
+                    const SetupOptions& options = {});
+
+private:
+    void RunSetup(const std::vector<Command>& commands, const std::function<void(DCB&)>& restore,
+                  bool purge);
+
+    LineJob* job_ = nullptr;
 };
 
 // An edit's text read as a signed decimal integer; a text that holds no number reads as 0.

@@ -136,6 +136,11 @@ public:
     // and for a vanished device, which has nothing left to flush.
     uint32_t UndeliveredAtClose() const { return undeliveredAtClose_.load(); }
 
+    // Bytes written and still held by the engine: the transmit buffer plus what the
+    // write thread has taken out of it and not yet handed to the device. What the
+    // device's own output queue holds is QueuedBytes(false).
+    uint64_t HeldTxBytes();
+
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.
     bool SetState(uint32_t dwBaudRate, uint8_t btParity, uint8_t btByteSize, uint8_t btStopBits);
@@ -258,9 +263,10 @@ private:
     std::atomic<uint32_t> undeliveredAtClose_{0};
     // The rest of a piece the write thread was stopped in, not handed to the device.
     std::atomic<uint32_t> cutAtStop_{0};
-    // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device;
-    // changed under TxBuffer_'s lock together with the buffer, so a drain on close
-    // that sees both empty under the lock has really sent everything.
+    // Bytes a drainer has taken out of TxBuffer_ and not yet handed to the device (it
+    // shrinks as the piece goes out); changed under TxBuffer_'s lock together with the
+    // buffer, so a drain on close that sees both empty under the lock has really sent
+    // everything.
     uint32_t txInFlight_ = 0;
     std::vector<uint8_t> streamChunk_;
 };

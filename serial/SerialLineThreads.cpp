@@ -204,6 +204,11 @@ void CSerialLine::OnPrinterError() {
     NotifyOwner(CN_MSG_PRINTERR, 0, true);
 }
 
+uint64_t CSerialLine::HeldTxBytes() {
+    BlockBuffer::LockScope lock(&TxBuffer_);
+    return uint64_t{TxBuffer_.SizeUnlocked()} + txInFlight_;
+}
+
 void CSerialLine::DropQueuedOutput() {
     BlockBuffer::LockScope lock(&TxBuffer_);
     const uint32_t queued = TxBuffer_.SizeUnlocked();
@@ -430,6 +435,10 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
         if (!IsOpen()) break;
         const uint32_t n = RawWrite(piece + sent, size - sent);
         sent += n;
+        if (n != 0) {
+            BlockBuffer::LockScope lock(&TxBuffer_);
+            txInFlight_ = size - sent;
+        }
         if (sent == size) break;
         if (!bRunning_.load()) { // the thread is being stopped: the rest is dropped
             cutAtStop_.fetch_add(size - sent);

@@ -6,16 +6,20 @@
 #include <algorithm>
 
 namespace {
-// The buffers must stay empty this long before the last byte counts as gone: a chunk the
-// write thread has taken but not yet written is in neither count, and the thread
-// retries a write the device refused after its 50 ms poll.
-constexpr qint64 QUIET_MS_TO_FINISH = 80;
 constexpr double MS_PER_SECOND = 1000.0;
+const char* const MSG_SETUP_REFUSED =
+    "%1 was not sent: the printer has taken nothing of the picture for %2 s. "
+    "Cancel the picture, or try again when it takes data.";
+const char* const DEFAULT_SETUP_NAME = "The setting";
 } // namespace
 
 PacedSender::PacedSender(CommandHost& host, QObject* parent) : QObject(parent), host_(host) {
     timer_.setInterval(POLL_MS);
     connect(&timer_, &QTimer::timeout, this, &PacedSender::Tick);
+}
+
+PacedSender::~PacedSender() {
+    if (host_.RunningJob() == this) host_.SetRunningJob(nullptr);
 }
 
 bool PacedSender::Start(std::vector<Step> steps) {
@@ -35,9 +39,12 @@ bool PacedSender::Start(std::vector<Step> steps) {
     state_.totalSteps = static_cast<int>(steps_.size());
     next_ = 0;
     handed_ = 0;
-    quietSince_ = -1;
+    lastSent_ = 0;
+    droppedAtStart_ = host_.Printer().DroppedTxBytes();
+    waiting_.clear();
     cancelling_ = false;
     busy_ = true;
+    host_.SetRunningJob(this);
     clock_.start();
     timer_.start();
     Tick();
@@ -48,33 +55,30 @@ void PacedSender::Cancel() {
     if (busy_) cancelling_ = true;
 }
 
+void PacedSender::AtCommandBoundary(std::function<void()> setup, const QString& what,
+                                    bool endsJob, QWidget* control) {
+    if (!busy_) { // nothing in flight: at a boundary already
+        setup();
+        return;
+    }
+    if (waiting_.empty()) {
+        waitingLeft_ = BytesLeft();
+        waitingSince_ = clock_.elapsed();
+    }
+    waiting_.push_back({std::move(setup), what, endsJob, control});
+}
+
 size_t PacedSender::BytesLeft() {
     CVRNX_LIB& line = host_.Printer();
-    size_t left = line.GetTxBuffer().Size();
+    // What the engine holds counts the piece its write thread is writing; a byte in
+    // neither that nor the device's queue has left the console.
+    size_t left = static_cast<size_t>(line.HeldTxBytes());
     const uint32_t queued = line.IsOpen() ? line.QueuedBytes(false) : 0;
     if (queued != CN_QUERY_FAILED) left += queued;
     return std::min(left, handed_);
 }
 
-void PacedSender::Tick() {
-    if (!busy_) return;
-    CVRNX_LIB& line = host_.Printer();
-    if (!line.IsOpen()) { // closed or gone: what was not handed over stays unsent
-        cancelling_ = true;
-        Finish();
-        return;
-    }
-    size_t left = BytesLeft();
-    // Keep the line busy with about one command in hand: the next goes when less than
-    // the one before is still waiting.
-    while (!cancelling_ && next_ < steps_.size() &&
-           (next_ == 0 || left < steps_[next_ - 1].bytes)) {
-        steps_[next_].send();
-        handed_ += steps_[next_].bytes;
-        ++next_;
-        left = BytesLeft();
-    }
-    const size_t sent = handed_ - left;
+void PacedSender::CountSent(size_t sent) {
     state_.sentBytes = sent;
     state_.sentSteps = 0;
     state_.sentRows = 0;
@@ -82,17 +86,76 @@ void PacedSender::Tick() {
         ++state_.sentSteps;
         state_.sentRows += steps_[i].rows;
     }
+}
+
+void PacedSender::ServeWaiting(size_t left) {
+    if (waiting_.empty()) return;
+    if (left == 0) {
+        // Every command handed over has left whole: the setups go now, in the order
+        // asked, and the ones that end the job say so.
+        std::vector<Waiting> now;
+        now.swap(waiting_);
+        for (Waiting& w : now) {
+            w.setup();
+            if (w.endsJob && !cancelling_) {
+                cancelling_ = true;
+                state_.stoppedFor = w.what;
+            }
+        }
+        return;
+    }
+    if (left < waitingLeft_) { // the line still moves
+        waitingLeft_ = left;
+        waitingSince_ = clock_.elapsed();
+        return;
+    }
+    if (clock_.elapsed() - waitingSince_ < BOUNDARY_STALL_MS) return;
+    std::vector<Waiting> refused;
+    refused.swap(waiting_);
+    for (const Waiting& w : refused) {
+        const QString name = w.what.isEmpty() ? QString::fromLatin1(DEFAULT_SETUP_NAME) : w.what;
+        emit SetupRefused(QString::fromLatin1(MSG_SETUP_REFUSED)
+                              .arg(name)
+                              .arg(BOUNDARY_STALL_MS / MS_PER_SECOND),
+                          w.control);
+    }
+}
+
+void PacedSender::Tick() {
+    if (!busy_) return;
+    CVRNX_LIB& line = host_.Printer();
+    // Closed, or gone: what was not handed over stays unsent, and nothing more is.
+    if (!line.IsOpen() || line.DeviceVanished()) {
+        cancelling_ = true;
+        state_.lost = line.DeviceVanished();
+        Finish();
+        return;
+    }
+    size_t left = BytesLeft();
+    if (!waiting_.empty()) {
+        ServeWaiting(left);
+        if (!busy_) return;
+        left = BytesLeft();
+    }
+    // Keep the line busy with about one command in hand: the next goes when less than
+    // the one before is still waiting.
+    while (waiting_.empty() && !cancelling_ && next_ < steps_.size() &&
+           (next_ == 0 || left < steps_[next_ - 1].bytes)) {
+        steps_[next_].send();
+        handed_ += steps_[next_].bytes;
+        ++next_;
+        left = BytesLeft();
+    }
+    const size_t sent = handed_ - left;
+    lastSent_ = std::max(lastSent_, sent);
+    CountSent(sent);
     const double seconds = static_cast<double>(clock_.elapsed()) / MS_PER_SECOND;
     state_.secondsLeft = sent > 0 && seconds > 0
                              ? static_cast<double>(state_.totalBytes - sent) * seconds /
                                    static_cast<double>(sent)
                              : -1;
     const bool allHanded = cancelling_ || next_ == steps_.size();
-    if (!allHanded || left != 0)
-        quietSince_ = -1;
-    else if (quietSince_ < 0)
-        quietSince_ = clock_.elapsed();
-    if (quietSince_ >= 0 && clock_.elapsed() - quietSince_ >= QUIET_MS_TO_FINISH) {
+    if (allHanded && left == 0) {
         Finish();
         return;
     }
@@ -104,17 +167,31 @@ void PacedSender::Tick() {
 void PacedSender::Finish() {
     timer_.stop();
     busy_ = false;
+    if (host_.RunningJob() == this) host_.SetRunningJob(nullptr);
+    CVRNX_LIB& line = host_.Printer();
     state_.cancelled = cancelling_ && next_ < steps_.size();
     state_.done = true;
-    const size_t sent = handed_ - std::min(handed_, BytesLeft());
-    state_.sentBytes = sent;
-    state_.sentSteps = 0;
-    state_.sentRows = 0;
-    for (size_t i = 0; i < next_ && stepEnds_[i] <= sent; ++i) {
-        ++state_.sentSteps;
-        state_.sentRows += steps_[i].rows;
+    size_t sent = 0;
+    if (state_.lost) {
+        // What the engine still holds and what it dropped for the lost device never
+        // left (held first: a byte moving meanwhile is then counted as unsent).
+        const uint64_t held = line.HeldTxBytes();
+        const uint64_t dropped = line.DroppedTxBytes() - droppedAtStart_;
+        sent = handed_ - static_cast<size_t>(std::min<uint64_t>(handed_, held + dropped));
+    } else if (!line.IsOpen()) {
+        // Closing dropped what was queued without counting it: what was seen to leave.
+        sent = lastSent_;
+    } else {
+        sent = handed_ - BytesLeft();
     }
+    CountSent(sent);
     state_.secondsLeft = 0;
+    // Setups still waiting for a boundary: the job is over, so they go now when the
+    // line is usable (their own port check says when it is not).
+    std::vector<Waiting> waiting;
+    waiting.swap(waiting_);
+    if (!state_.lost)
+        for (Waiting& w : waiting) w.setup();
     steps_.clear();
     emit Finished(state_);
 }

@@ -3,23 +3,28 @@
 // handed to the port's transmit buffer only when what was queued before has nearly
 // left, so a large picture never sits in the buffers at once and Cancel can stop it
 // between two commands. The printer never receives half a command: each command goes
-// to the port whole, and Cancel only drops the ones not yet handed over.
+// to the port whole, and Cancel only drops the ones not yet handed over. A setup
+// command asked for meanwhile ("Read status", "Clear-Buf") waits for the boundary
+// between two commands (LineJob).
 //
-// Progress counts the bytes that have left the console (neither in the transmit buffer
-// nor in the device's output queue), the rows of the commands that have left, and the
-// time left at the rate the line has really taken bytes so far.
+// Progress counts the bytes that have left the console (neither held by the engine,
+// its transmit buffer and the piece in its write thread, nor in the device's output
+// queue where the device reports one), the rows of the commands that have left, and
+// the time left at the rate the line has really taken bytes so far.
+
+#include "host/CommandHost.h"
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
-class CommandHost;
-
-class PacedSender : public QObject {
+class PacedSender : public QObject, public LineJob {
     Q_OBJECT
 public:
     struct Step {
@@ -37,9 +42,12 @@ public:
         double secondsLeft = -1; // unknown until the line has taken some bytes
         bool done = false;
         bool cancelled = false;
+        bool lost = false;  // the device vanished under the job
+        QString stoppedFor; // the setup command that ended the job, if one did
     };
 
     explicit PacedSender(CommandHost& host, QObject* parent = nullptr);
+    ~PacedSender() override;
 
     // Starts sending; false (and nothing sent) while an earlier series is running.
     bool Start(std::vector<Step> steps);
@@ -48,15 +56,33 @@ public:
     bool Busy() const { return busy_; }
     const State& Current() const { return state_; }
 
+    // LineJob: the host's setup commands while this runs.
+    void AtCommandBoundary(std::function<void()> setup, const QString& what, bool endsJob,
+                           QWidget* control) override;
+
     static constexpr int POLL_MS = 5;
+    // A setup command waiting for the boundary is refused when the line has taken no
+    // byte for this long.
+    static constexpr int BOUNDARY_STALL_MS = 3000;
 
 signals:
     void Progress(const PacedSender::State& state);
     void Finished(const PacedSender::State& state);
+    // A setup command could not wait any longer; `text` says so, for `control`.
+    void SetupRefused(const QString& text, QWidget* control);
 
 private:
+    struct Waiting {
+        std::function<void()> setup;
+        QString what;
+        bool endsJob = false;
+        QWidget* control = nullptr;
+    };
     void Tick();
     size_t BytesLeft(); // handed over but not yet gone
+    // Runs the waiting setups at a boundary, or refuses them when the line has stalled.
+    void ServeWaiting(size_t left);
+    void CountSent(size_t sent);
     void Finish();
 
     CommandHost& host_;
@@ -66,7 +92,11 @@ private:
     std::vector<size_t> stepEnds_; // cumulative bytes at the end of each step
     size_t next_ = 0;              // first step not handed over
     size_t handed_ = 0;            // bytes handed over
-    qint64 quietSince_ = -1; // when the buffers were first seen empty at the end
+    size_t lastSent_ = 0;          // sent as last seen while the line was usable
+    uint64_t droppedAtStart_ = 0;  // the engine's count of bytes dropped for a lost device
+    std::vector<Waiting> waiting_;
+    size_t waitingLeft_ = 0;       // bytes left when the line last moved for the waiting
+    qint64 waitingSince_ = 0;      // when it last moved
     bool busy_ = false;
     bool cancelling_ = false;
     State state_;

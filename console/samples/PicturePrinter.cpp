@@ -118,6 +118,11 @@ PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& control
     }
     connect(&sender_, &PacedSender::Progress, this, &PicturePrinter::ShowProgress);
     connect(&sender_, &PacedSender::Finished, this, &PicturePrinter::ShowFinished);
+    // A setup command that could not wait for the picture's command boundary is said at
+    // its button, or here when it has none.
+    connect(&sender_, &PacedSender::SetupRefused, this, [this](const QString& text, QWidget* at) {
+        host_.ShowHelpTip(at ? at : (c_.cancel ? c_.cancel : c_.printButton), text);
+    });
 }
 
 PicturePrinter::~PicturePrinter() {
@@ -195,6 +200,12 @@ void PicturePrinter::ApplyThreshold() {
     // size (or was never laid out) needs bars that fit it.
     if (picture_.size() != laidOutFor_) LayOutPreview();
     Redraw();
+}
+
+void PicturePrinter::PaperWidthChanged() {
+    // Nothing loaded, or a file that failed to load (the earlier matrix stays as it was).
+    if (path_.isEmpty() || picture_.isNull()) return;
+    ApplyThreshold();
 }
 
 void PicturePrinter::Convert(int threshold) {
@@ -456,15 +467,31 @@ void PicturePrinter::ShowFinished(const PacedSender::State& state) {
     if (c_.progress && state.totalBytes > 0)
         c_.progress->setValue(static_cast<int>(state.sentBytes * PROGRESS_STEPS / state.totalBytes));
     if (!c_.progressNote) return;
-    c_.progressNote->setText(
-        state.cancelled
-            ? QStringLiteral("Cancelled: %1 of %2 rows sent, in %3 of %4 blocks")
-                  .arg(state.sentRows)
-                  .arg(state.totalRows)
-                  .arg(state.sentSteps)
-                  .arg(state.totalSteps)
-            : QStringLiteral("Sent: %1 rows, %2 bytes, in %3 blocks")
-                  .arg(state.sentRows)
-                  .arg(state.sentBytes)
-                  .arg(state.sentSteps));
+    c_.progressNote->setText(FinishedNote(state));
+}
+
+QString PicturePrinter::FinishedNote(const PacedSender::State& state) {
+    // Nobody cancelled a picture whose printer went away: the note says what happened,
+    // with the rows that had really left the console.
+    if (state.lost)
+        return QStringLiteral("Stopped: the printer on %1 was lost after %2 rows")
+            .arg(host_.PortName())
+            .arg(state.sentRows);
+    if (!state.stoppedFor.isEmpty())
+        return QStringLiteral("Stopped for %1: %2 of %3 rows sent; %4 blocks (%5 rows) dropped")
+            .arg(state.stoppedFor)
+            .arg(state.sentRows)
+            .arg(state.totalRows)
+            .arg(state.totalSteps - state.sentSteps)
+            .arg(state.totalRows - state.sentRows);
+    if (state.cancelled)
+        return QStringLiteral("Cancelled: %1 of %2 rows sent, in %3 of %4 blocks")
+            .arg(state.sentRows)
+            .arg(state.totalRows)
+            .arg(state.sentSteps)
+            .arg(state.totalSteps);
+    return QStringLiteral("Sent: %1 rows, %2 bytes, in %3 blocks")
+        .arg(state.sentRows)
+        .arg(state.sentBytes)
+        .arg(state.sentSteps);
 }

@@ -81,6 +81,9 @@ public:
     void SelectBitImageMode(); // 1053 clicked: refill the list, select "24-dot double-density"
     void Print();              // 1055 "Print"
     void CancelPrint();        // "Cancel" of a paced print
+    // The model's printable width changed: a loaded picture is converted again, so it
+    // is fitted or cropped to the new paper (as "OK" converts it again).
+    void PaperWidthChanged();
     // The list texts of the extra controls.
     static const char* const DOT_RULE_ITEMS[];
     static const char* const FIT_ITEMS[];
@@ -116,6 +119,7 @@ private:
     void Convert(int threshold);
     void ShowProgress(const PacedSender::State& state);
     void ShowFinished(const PacedSender::State& state);
+    QString FinishedNote(const PacedSender::State& state);
 
     CommandHost& host_;
     PictureControls c_;

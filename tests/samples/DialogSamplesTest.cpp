@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -134,6 +135,41 @@ TEST_F(DialogSamples, WidePictureGetsTheHorizontalBarInTheDialog) {
     EXPECT_EQ(screen.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(screen.pixel(1, 0), qRgb(255, 255, 255));
     EXPECT_EQ(dlg->ControlAs<QLineEdit>(1030)->text(), file);
+}
+
+// The operator changes "Models:" with a picture loaded: it is fitted (or cropped) to the
+// new paper at once, as the note and the printed rows show, without opening it again.
+TEST_F(DialogSamples, ModelChangeFitsTheLoadedPictureToTheNewPaper) {
+    constexpr int MODEL_LIST = 1071, FIT_LIST = 1204, SIZE_NOTE = 1206, RASTER = 1052;
+    constexpr int MODEL_80MM = 1, MODEL_58MM = 0, SCALE_TO_FIT = 1;
+    QTemporaryDir dir;
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString file = dir.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(picture.save(file));
+    prompts.openPaths.push_back(file);
+    Click(1051);
+    auto* note = dlg->ControlAs<QLabel>(SIZE_NOTE);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), QStringLiteral("800 x 600 cropped to 384 x 600"));
+    f.Choose(FIT_LIST, SCALE_TO_FIT);
+    EXPECT_EQ(note->text(), QStringLiteral("800 x 600 scaled to 384 x 288"));
+
+    f.Choose(MODEL_LIST, MODEL_80MM);
+    EXPECT_EQ(note->text(), QStringLiteral("800 x 600 scaled to 576 x 432"));
+    Click(RASTER);
+    const size_t before = Rows().size();
+    Click(1055);
+    const auto rows = Rows(before);
+    ASSERT_EQ(rows.size(), 1u);
+    // GS v 0, mode 0, 72 bytes (576 dots) a row, 432 rows.
+    EXPECT_EQ(rows[0].substr(0, 24), "1D 76 30 00 48 00 B0 01 ");
+    EXPECT_EQ(FromHexText(rows[0]).size(), 8u + 72u * 432u);
+
+    f.Choose(MODEL_LIST, MODEL_58MM);
+    EXPECT_EQ(note->text(), QStringLiteral("800 x 600 scaled to 384 x 288"));
+    EXPECT_EQ(Rows().size(), before + 1); // choosing sends nothing
+    ExpectWireMatchesRecords();
 }
 
 } // namespace
