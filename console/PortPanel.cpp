@@ -113,10 +113,12 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     g->addWidget(b.Label(QStringLiteral("Baudrate:"), baudList_), 1, 0);
     g->addWidget(baudList_, 1, 1);
     baudSet_ = b.Button(IDC_BAUD_SET, QStringLiteral("Set"));
+    baudSet_->setAccessibleName(QStringLiteral("Set baud rate"));
     g->addWidget(baudSet_, 1, 2);
     g->addWidget(b.Label(QStringLiteral("Handshaking:"), handshakeList_), 2, 0);
     g->addWidget(handshakeList_, 2, 1);
     handshakeSet_ = b.Button(IDC_HANDSHAKE_SET, QStringLiteral("Set"));
+    handshakeSet_->setAccessibleName(QStringLiteral("Set handshaking"));
     g->addWidget(handshakeSet_, 2, 2);
     g->addWidget(b.Label(QStringLiteral("Models:"), modelList_), 3, 0);
     g->addWidget(modelList_, 3, 1);
