@@ -9,6 +9,7 @@
 #include "console/SendReceivePanel.h"
 #include "console/SettingPanel.h"
 #include "console/samples/PicturePrinter.h"
+#include "eventlog/EventLog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,8 @@ void CTalvaneDlg::RememberSettings(bool portNamed) {
     setting_->Remember(s);
     sendReceive_->Remember(s);
     RememberPictureAndWindow(s);
+    eventlog::Note(eventlog::Kind::Settings,
+                   "Settings restored from " + RememberedSettings::FilePath().toStdString());
 }
 
 void CTalvaneDlg::RememberPictureAndWindow(RememberedSettings& s) {

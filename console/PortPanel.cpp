@@ -1,6 +1,7 @@
 #include "console/PortPanel.h"
 
 #include "console/ControlBuilder.h"
+#include "eventlog/EventLog.h"
 #include "console/ControlIds.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
@@ -303,6 +304,10 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     const QString label = PortLabel(ports_, lostPort_);
     comButton_->setToolTip(LOST_TIP.arg(label));
     UpdateLineControls();
+    eventlog::Note(eventlog::Kind::Port,
+                   QStringLiteral("%1 lost (%2, %3 bytes dropped)")
+                       .arg(label, QString::fromLocal8Bit(std::strerror(static_cast<int>(error))))
+                       .arg(dropped).toStdString(), eventlog::Level::Error);
     dlg_.ShowHelpTip(comButton_,
                      DeviceGoneMessage(label, static_cast<int>(error), dropped));
     ports_.Refresh();
@@ -324,6 +329,8 @@ void PortPanel::TryReconnect() {
         const QString reason = OpenFailureReason(ports_, lostPort_);
         if (reason != reconnectFailure_) {
             reconnectFailure_ = reason;
+            eventlog::Note(eventlog::Kind::Port, "Reconnect refused: " + reason.toStdString(),
+                           eventlog::Level::Error);
             dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
         }
         return;
@@ -337,6 +344,7 @@ void PortPanel::TryReconnect() {
     lost_ = false;
     reconnectFailure_.clear();
     ShowOpen(true);
+    eventlog::Note(eventlog::Kind::Port, PortLabel(ports_, lostPort_).toStdString() + " back");
     dlg_.ShowHelpTip(comButton_, RECONNECTED.arg(PortLabel(ports_, lostPort_)));
 }
 
@@ -383,11 +391,13 @@ void PortPanel::ComOpen() {
         return;
     }
     if (dlg_.IsOpen()) {
+        const std::string closing = PortLabel(ports_, dlg_.GetPort()).toStdString();
         dlg_.Close(CN_DEFAULT_CLOSE_WAIT_MS);
         dlg_.GetTxBuffer().Clear(true);
         busy_->SetShade(CLampButton::SHADE_FLAT_GREY);
         busy_->SetLamp(false);
         ShowOpen(false);
+        eventlog::Note(eventlog::Kind::Port, closing + " closed");
         return;
     }
 
@@ -403,6 +413,9 @@ void PortPanel::ComOpen() {
         const QString reason = path && KindOfPath(*path) == PortKind::Network
                                    ? QString::fromLocal8Bit(std::strerror(dlg_.LastSystemError()))
                                    : OpenFailureReason(ports_, port);
+        eventlog::Note(eventlog::Kind::Port,
+                       PortLabel(ports_, port).toStdString() + " refused: " + reason.toStdString(),
+                       eventlog::Level::Error);
         dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
         return;
     }
@@ -412,6 +425,9 @@ void PortPanel::ComOpen() {
     dlg_.SetState();
     droppedAtOpen_ = dlg_.DroppedTxBytes();
     ShowOpen(true);
+    eventlog::Note(eventlog::Kind::Port, QStringLiteral("%1 opened at %2 baud, %3")
+                                             .arg(PortLabel(ports_, port)).arg(baud)
+                                             .arg(handshakeList_->currentText()).toStdString());
 }
 
 void PortPanel::UpdateLineControls() {

@@ -1,5 +1,6 @@
 #include "console/RecordsPanel.h"
 
+#include "eventlog/EventLog.h"
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/RecordDecoder.h"
@@ -94,6 +95,7 @@ void RecordsPanel::Save() {
                            static_cast<qint64>(content.size()) &&
                        file.commit();
     if (!saved) dlg_.ShowHelpTip(view_, SAVE_FAILED);
+    else eventlog::Note(eventlog::Kind::File, "Records saved: " + path.toStdString());
 }
 
 void RecordsPanel::Import() {
@@ -124,6 +126,7 @@ void RecordsPanel::Import() {
     std::vector<CRecordsModel::Row> rows;
     rows.reserve(result.records.size());
     for (const std::string& text : result.records) rows.push_back({text, true});
+    eventlog::Note(eventlog::Kind::File, "Records imported: " + path.toStdString());
     model_.Replace(std::move(rows));
 }
 

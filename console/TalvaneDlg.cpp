@@ -4,6 +4,7 @@
 #include "console/TalvaneDlg.h"
 
 #include "pages/CommandEdit.h"
+#include "console/EventLogWindow.h"
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
@@ -73,6 +74,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     RegisterWindow(this);
     OnInitDialog();
     HoldGroupsAtDesignHeight();
+    EventLogWindow::Attach(this);
 }
 
 CTalvaneDlg::~CTalvaneDlg() {

@@ -4,6 +4,7 @@
 #include "console/samples/PictureConversion.h"
 #include "console/samples/PictureFit.h"
 #include "console/samples/PicturePreview.h"
+#include "eventlog/EventLog.h"
 #include "host/CommandHost.h"
 #include "printer/VrnxLib.h"
 #include "widgets/Prompts.h"
@@ -428,6 +429,8 @@ void PicturePrinter::PrintPaced(int listIndex, int columns, int blockRows) {
         c_.progress->setValue(0);
         c_.progress->show();
     }
+    eventlog::Note(eventlog::Kind::Picture, "Picture started: " + std::to_string(matrix_.height) +
+                                                " rows in " + std::to_string(steps.size()) + " blocks");
     sender_.Start(std::move(steps));
 }
 
@@ -451,6 +454,10 @@ void PicturePrinter::ShowProgress(const PacedSender::State& state) {
 }
 
 void PicturePrinter::ShowFinished(const PacedSender::State& state) {
+    eventlog::Note(eventlog::Kind::Picture,
+                   (state.cancelled ? "Picture cancelled: " : "Picture finished: ") +
+                       std::to_string(state.sentRows) + " of " + std::to_string(state.totalRows) +
+                       " rows, " + std::to_string(state.sentBytes) + " bytes");
     if (c_.printButton) c_.printButton->setEnabled(true);
     if (c_.cancel) c_.cancel->hide();
     if (c_.progress && state.totalBytes > 0)
