@@ -306,7 +306,7 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     UpdateLineControls();
     eventlog::Note(eventlog::Kind::Port,
                    QStringLiteral("%1 lost (%2, %3 bytes dropped)")
-                       .arg(label, QString::fromLocal8Bit(std::strerror(static_cast<int>(error))))
+                       .arg(label, SystemErrorName(static_cast<int>(error)))
                        .arg(dropped).toStdString(), eventlog::Level::Error);
     dlg_.ShowHelpTip(comButton_,
                      DeviceGoneMessage(label, static_cast<int>(error), dropped));
