@@ -10,11 +10,14 @@ namespace {
 
 #define PORT_OPTIONS                                                                               \
     "Port options:\n"                                                                              \
-    "  --port PORT          COM<n> from `talvane-cli ports`, or a device path (/dev/ttyUSB0)\n"     \
+    "  --port PORT          a name from `talvane-cli ports` (COM<n>, USB<k>), or a device path\n"  \
+    "                       (/dev/ttyUSB0) or tcp://HOST[:PORT] (named NET1 as `ports` lists it)\n" \
     "  --baud RATE          bits per second (default 9600)\n"                                      \
     "  --handshake MODE     none (default), rtscts or xonxoff\n"                                   \
     "  --model 58|80        paper width of the printer in mm (default 58: 384 dots; 80: 576)\n"    \
-    "  --record FILE        also write what was sent as a records file the console can import\n"
+    "  --record FILE        also write what was sent as a records file the console can import\n"    \
+    "  --verbose            print the events (port opened, closed, lost, refused) on standard\n"     \
+    "                       error with their times\n"
 
 #define EXIT_CODES                                                                                 \
     "Exit codes: 0 done, 1 failed, 2 bad command line, 3 input refused (nothing sent),\n"          \
@@ -139,11 +142,15 @@ const Help HELPS[] = {
      "  cat capture.bin | talvane-cli decode -\n"
      "  echo 04 | talvane-cli decode --replies -\n\n" EXIT_CODES},
     {"monitor",
-     "usage: talvane-cli monitor --port PORT [options]\n"
-     "Prints what the printer sends, as hex text with the meaning of status bytes and\n"
-     "responses below it, until interrupted (Ctrl+C, SIGTERM: exit 0).\n\n" PORT_OPTIONS "\n"
+     "usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]\n"
+     "Prints what the printer sends, as hex text with the meaning of status bytes,\n"
+     "responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:\n"
+     "exit 0). --time starts each line with the local time to the millisecond.\n"
+     "--auto-status switches the printer's automatic status back on for the run (GS a 2F)\n"
+     "and off again at its end (GS a 00), so status changes show without asking.\n\n" PORT_OPTIONS "\n"
      "Example:\n"
-     "  talvane-cli monitor --port /dev/ttyUSB0 --baud 115200\n\n" EXIT_CODES},
+     "  talvane-cli monitor --port /dev/ttyUSB0 --baud 115200\n"
+     "  talvane-cli monitor --port /dev/ttyUSB0 --time --auto-status\n\n" EXIT_CODES},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tools/cli/PrinterPort.h"
 
+#include "eventlog/EventLog.h"
 #include "host/PortSetup.h"
 #include "console/RecordDecoder.h"
 #include "serial/PortKind.h"
@@ -43,6 +44,11 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
     return true;
 }
 
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 void DrawProgress(uint64_t done, uint64_t total) {
     const int filled = total == 0 ? PROGRESS_WIDTH : static_cast<int>(done * PROGRESS_WIDTH / total);
     const int percent = total == 0 ? PERCENT : static_cast<int>(done * PERCENT / total);
@@ -77,13 +83,21 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
             if (map.PathFor(number)) return number;
         }
     }
+    // The name `ports` shows for it: NET1, USB1, COM901 ...
+    for (const PortEntry& entry : map.Entries()) {
+        const std::string label = entry.display.substr(0, entry.display.find(' '));
+        if (label.size() == name.size() && StartsWithNoCase(name, UpperCase(label).c_str()))
+            return entry.number;
+    }
     error = "unknown port " + name + " (talvane-cli ports lists them; a device path works too)";
     return 0;
 }
 
 PrinterPort::~PrinterPort() {
     if (wrote_ && pseudoTerminal_) std::this_thread::sleep_for(PTY_SETTLE);
+    const bool wasOpen = lib_.IsOpen();
     lib_.Close();
+    if (wasOpen) eventlog::Note(eventlog::Kind::Port, description_ + " closed");
 }
 
 int PrinterPort::Open(const PortSettings& settings, std::string& error) {
@@ -91,7 +105,9 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     if (number == 0) return EXIT_PORT;
     PortMap& map = PortMap::Global();
     const std::string path = map.PathFor(number).value_or(settings.port);
-    description_ = PortMap::DisplayText(number, path);
+    // Named as `ports` lists it ("NET1 (host:9100)", "USB1 (...)", "COM3 (...)").
+    const auto entry = map.EntryFor(number);
+    description_ = entry ? entry->display : PortMap::DisplayText(number, path);
     pseudoTerminal_ = QFileInfo(QString::fromStdString(path))
                           .canonicalFilePath()
                           .startsWith(QLatin1String(PTY_FOLDER));
@@ -108,6 +124,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
                 (KindOfPath(path) == PortKind::Network
                      ? std::string(std::strerror(lib_.LastSystemError()))
                      : OpenFailureReason(map, number).toStdString());
+        eventlog::Note(eventlog::Kind::Port, error, eventlog::Level::Error);
         return EXIT_PORT;
     }
     lib_.CO_ = OPEN_TIMEOUTS;
@@ -120,6 +137,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
         lib_.Close();
         return EXIT_PORT;
     }
+    eventlog::Note(eventlog::Kind::Port, description_ + " opened at " + std::to_string(settings.baud) + " baud");
     return EXIT_OK;
 }
 
@@ -159,7 +177,12 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
 
 bool PrinterPort::DeviceGone() {
     for (const WindowMessage& notice : notices_.Drain())
-        if (notice.message == CN_MSG_DEVICEGONE) gone_ = true;
+        if (notice.message == CN_MSG_DEVICEGONE && !gone_) {
+            gone_ = true;
+            eventlog::Note(eventlog::Kind::Port, description_ + " lost (" +
+                                                     SystemErrorName(static_cast<int>(notice.lParam)).toStdString() + ")",
+                           eventlog::Level::Error);
+        }
     return gone_;
 }
 
