@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -75,6 +76,18 @@ const char* const PicturePrinter::FIT_ITEMS[] = {"Crop", "Scale to fit"};
 const char* const PicturePrinter::OPEN_FILTER =
     "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|PNG files(*.png)|*.png|"
     "GIF files(*.gif)|*.gif|Others(*.*)|*.*||";
+
+QString PicturePrinter::OpenFilter() {
+    // Every format the readers have, first (so it is the one selected), beside the
+    // design's entries.
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern)) patterns << pattern;
+    }
+    return QStringLiteral("All pictures|%1|").arg(patterns.join(QLatin1Char(';'))) +
+           QString::fromLatin1(OPEN_FILTER);
+}
 
 PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& controls)
     : host_(host), c_(controls), sender_(host) {
@@ -152,8 +165,7 @@ bool PicturePrinter::ReadThreshold(int& threshold) {
 void PicturePrinter::OpenFile() {
     QWidget* owner = c_.previewFrame->window();
     const QString path = Prompts::OpenFile(owner, QString::fromLatin1(OPEN_CAPTION),
-                                           QString::fromLatin1(OPEN_FILTER),
-                                           QStringLiteral("picture-open"));
+                                           OpenFilter(), QStringLiteral("picture-open"));
     if (path.isEmpty()) return;
     path_ = path;
     c_.pathEdit->setText(path);
