@@ -76,15 +76,22 @@ const Help HELPS[] = {
      "  talvane-cli sample \"Font Sample\" barcode --port COM3 --record fonts.txt\n\n" EXIT_CODES},
     {"picture",
      "usage: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]\n"
+     "                          [--dots RULE] [--invert] [--rotate] [--fit crop|scale]\n"
+     "                          [--block-rows N]\n"
      "Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold\n"
      "(default 128, at most 255), cut at the printable width of --model. Bit-image bands\n"
      "by default (--size \"8-dot single-density\", \"8-dot double-density\",\n"
      "\"24-dot single-density\", \"24-dot double-density\" [default]); --raster sends one\n"
      "raster block (--size Normal [default], Double-width, Double-height, Quadruple).\n"
+     "The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson\n"
+     "or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a\n"
+     "picture wider than the paper; --block-rows N sends the picture in blocks of N rows,\n"
+     "one after the other (0: one block). The bytes are the console's with the same choices.\n"
      "A progress bar runs on standard error when it is a terminal.\n\n" PORT_OPTIONS "\n"
      "Examples:\n"
      "  talvane-cli picture logo.bmp --port /dev/ttyUSB0 --threshold 100\n"
-     "  talvane-cli picture photo.jpg --port COM3 --model 80 --raster --size Double-width\n\n"
+     "  talvane-cli picture photo.jpg --port COM3 --model 80 --raster --size Double-width\n"
+     "  talvane-cli picture photo.jpg --port COM3 --dots atkinson --fit scale --block-rows 64\n\n"
      EXIT_CODES},
     {"barcode",
      "usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]\n"
