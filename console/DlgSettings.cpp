@@ -11,6 +11,7 @@
 #include "console/SendReceivePanel.h"
 #include "console/SettingPanel.h"
 #include "console/samples/PicturePrinter.h"
+#include "eventlog/EventLog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +42,8 @@ void CTalvaneDlg::RememberSettings(bool portNamed) {
         [this](const QVariant& open) { expected_->setVisible(open.toBool()); },
         [this] { return QVariant(expected_->isVisible()); });
     s.SaveWhen(expected_.get(), &ExpectedReceiptWindow::OpenChanged);
+    eventlog::Note(eventlog::Kind::Settings,
+                   "Settings restored from " + RememberedSettings::FilePath().toStdString());
 }
 
 void CTalvaneDlg::RememberPictureAndWindow(RememberedSettings& s) {

@@ -1,6 +1,7 @@
 #include "console/PortPanel.h"
 
 #include "console/ControlBuilder.h"
+#include "eventlog/EventLog.h"
 #include "console/ControlIds.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
@@ -120,10 +121,12 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     g->addWidget(b.Label(QStringLiteral("Baudrate:"), baudList_), 1, 0);
     g->addWidget(baudList_, 1, 1);
     baudSet_ = b.Button(IDC_BAUD_SET, QStringLiteral("Set"));
+    baudSet_->setAccessibleName(QStringLiteral("Set baud rate"));
     g->addWidget(baudSet_, 1, 2);
     g->addWidget(b.Label(QStringLiteral("Handshaking:"), handshakeList_), 2, 0);
     g->addWidget(handshakeList_, 2, 1);
     handshakeSet_ = b.Button(IDC_HANDSHAKE_SET, QStringLiteral("Set"));
+    handshakeSet_->setAccessibleName(QStringLiteral("Set handshaking"));
     g->addWidget(handshakeSet_, 2, 2);
     g->addWidget(b.Label(QStringLiteral("Models:"), modelList_), 3, 0);
     g->addWidget(modelList_, 3, 1);
@@ -311,6 +314,10 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     const QString label = PortLabel(ports_, lostPort_);
     comButton_->setToolTip(LOST_TIP.arg(label));
     UpdateLineControls();
+    eventlog::Note(eventlog::Kind::Port,
+                   QStringLiteral("%1 lost (%2, %3 bytes dropped)")
+                       .arg(label, SystemErrorName(static_cast<int>(error)))
+                       .arg(dropped).toStdString(), eventlog::Level::Error);
     const QString gone = DeviceGoneMessage(label, static_cast<int>(error), dropped);
     dlg_.ShowHelpTip(comButton_, gone);
     ports_.Refresh();
@@ -338,6 +345,8 @@ void PortPanel::TryReconnect(const QString& goneMessage) {
         const QString reason = OpenFailureReason(ports_, lostPort_);
         if (reason != reconnectFailure_) {
             reconnectFailure_ = reason;
+            eventlog::Note(eventlog::Kind::Port, "Reconnect refused: " + reason.toStdString(),
+                           eventlog::Level::Error);
             dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
         }
         return;
@@ -351,6 +360,7 @@ void PortPanel::TryReconnect(const QString& goneMessage) {
     lost_ = false;
     reconnectFailure_.clear();
     ShowOpen(true);
+    eventlog::Note(eventlog::Kind::Port, PortLabel(ports_, lostPort_).toStdString() + " back");
     const QString back = RECONNECTED.arg(PortLabel(ports_, lostPort_));
     dlg_.ShowHelpTip(comButton_, goneMessage.isEmpty() ? back : goneMessage + QLatin1Char('\n') + back);
 }
@@ -409,6 +419,7 @@ void PortPanel::ComOpen() {
         busy_->SetLamp(false);
         ShowOpen(false);
         const QString label = PortLabel(ports_, port);
+        eventlog::Note(eventlog::Kind::Port, label.toStdString() + " closed");
         if (left == CN_QUERY_FAILED)
             dlg_.ShowHelpTip(comButton_, CLOSED_UNKNOWN.arg(label));
         else if (left + unsent != 0)
@@ -435,10 +446,14 @@ void PortPanel::ComOpen() {
         // ("Connection refused", "No route to host", "Connection timed out"), with the
         // address it went to.
         const auto path = ports_.PathFor(port);
-        dlg_.ShowHelpTip(comButton_,
-                         path && KindOfPath(*path) == PortKind::Network
-                             ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
-                             : OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port));
+        const QString tip = path && KindOfPath(*path) == PortKind::Network
+                                ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
+                                : OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port);
+        eventlog::Note(eventlog::Kind::Port,
+                       PortLabel(ports_, port).toStdString() + " refused: " +
+                           QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString(),
+                       eventlog::Level::Error);
+        dlg_.ShowHelpTip(comButton_, tip);
         return;
     }
     dlg_.CO_ = OPEN_TIMEOUTS;
@@ -447,6 +462,9 @@ void PortPanel::ComOpen() {
     dlg_.SetState();
     droppedAtOpen_ = dlg_.DroppedTxBytes();
     ShowOpen(true);
+    eventlog::Note(eventlog::Kind::Port, QStringLiteral("%1 opened at %2 baud, %3")
+                                             .arg(PortLabel(ports_, port)).arg(baud)
+                                             .arg(handshakeList_->currentText()).toStdString());
 }
 
 void PortPanel::UpdateLineControls() {

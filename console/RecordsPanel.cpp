@@ -1,5 +1,6 @@
 #include "console/RecordsPanel.h"
 
+#include "eventlog/EventLog.h"
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/FileAccess.h"
@@ -99,6 +100,7 @@ void RecordsPanel::Save() {
         dlg_.ShowHelpTip(view_, failure.refused ? SAVE_FAILED + QStringLiteral(": ") +
                                                       QString::fromLocal8Bit(failure.text.c_str())
                                                 : SAVE_FAILED);
+    else eventlog::Note(eventlog::Kind::File, "Records saved: " + path.toStdString());
 }
 
 void RecordsPanel::Import() {
@@ -128,6 +130,7 @@ void RecordsPanel::Import() {
     std::vector<CRecordsModel::Row> rows;
     rows.reserve(result.records.size());
     for (const std::string& text : result.records) rows.push_back({text, true});
+    eventlog::Note(eventlog::Kind::File, "Records imported: " + path.toStdString());
     model_.Replace(std::move(rows));
 }
 

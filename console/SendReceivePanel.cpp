@@ -201,7 +201,8 @@ void SendReceivePanel::SendHex() {
 }
 
 void SendReceivePanel::Send() {
-    dlg_.IssueScript([this](CommandScript& rows) {
+    QString fixedMappingText; // text that went out in the fixed mapping
+    dlg_.IssueScript([this, &fixedMappingText](CommandScript& rows) {
         const QString text = sendEdit_->toPlainText();
         if (text.isEmpty()) return;
         rows([&](CVRNX_LIB& p) {
@@ -215,9 +216,11 @@ void SendReceivePanel::Send() {
                 // the send before anything is written.
                 const std::optional<std::string> bytes = DataEditBytes(sendEdit_, dlg_.TextPage());
                 if (bytes) p.Write(bytes->data(), static_cast<uint32_t>(bytes->size()));
+                if (bytes && !dlg_.TextPage()) fixedMappingText = text;
             }
         });
     });
+    if (const auto notice = mappingNotice_.Once(fixedMappingText)) dlg_.ShowHelpTip(sendEdit_, *notice);
 }
 
 void SendReceivePanel::SendPrint() {

@@ -3,6 +3,7 @@
 // and the "Receive Data" group, which shows what the printer sends back and hands every
 // byte to the status parser.
 
+#include "console/FixedMappingNotice.h"
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
@@ -79,4 +80,5 @@ private:
     // Received bytes not shown yet: they go into the edit together, once per pass of the
     // event loop.
     QByteArray receivePending_;
+    FixedMappingNotice mappingNotice_;
 };

@@ -3,6 +3,7 @@
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/TalvaneDlg.h"
+#include "eventlog/EventLog.h"
 #include "widgets/Icons.h"
 #include "widgets/LampButton.h"
 
@@ -43,6 +44,15 @@ constexpr int GRID_COLUMNS = 4;
 
 const QString NO_ANSWER = QStringLiteral("No answer from the printer");
 const QString TIME_FORMAT = QStringLiteral("HH:mm:ss");
+
+// A lamp that changes is an event of the log; a condition reported again is not.
+void SwitchLamp(CLampButton* lamp, const char* caption, bool on) {
+    if (lamp->IsLampOn() != on)
+        eventlog::Note(eventlog::Kind::Status,
+                       std::string(caption) + (on ? " lamp on" : " lamp off") + " (status byte)",
+                       on ? eventlog::Level::Warning : eventlog::Level::Info);
+    lamp->SetLamp(on);
+}
 
 } // namespace
 
@@ -98,8 +108,11 @@ void StatusPanel::Connect() {
     for (int i = 0; i < LAMP_COUNT; ++i) {
         if (LAMPS[i].onMessage == NO_MESSAGE) continue;
         CLampButton* lamp = lamps_[i];
-        dlg_.OnMessage(LAMPS[i].onMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(true); });
-        dlg_.OnMessage(LAMPS[i].offMessage, [lamp](uintptr_t, intptr_t) { lamp->SetLamp(false); });
+        const char* caption = LAMPS[i].caption;
+        dlg_.OnMessage(LAMPS[i].onMessage,
+                       [lamp, caption](uintptr_t, intptr_t) { SwitchLamp(lamp, caption, true); });
+        dlg_.OnMessage(LAMPS[i].offMessage,
+                       [lamp, caption](uintptr_t, intptr_t) { SwitchLamp(lamp, caption, false); });
     }
 }
 
@@ -119,6 +132,7 @@ void StatusPanel::ReadStatus() {
 
 void StatusPanel::AnswerMissing() {
     if (dlg_.IsStatusReceived()) return;
+    eventlog::Note(eventlog::Kind::Status, NO_ANSWER.toStdString(), eventlog::Level::Warning);
     ShowAnswerLine(true);
 }
 

@@ -1,5 +1,6 @@
 #include "console/TalvaneApp.h"
 
+#include "eventlog/EventLog.h"
 #include "console/ControlIds.h"
 #include "console/PortAccessHint.h"
 #include "console/RememberedSettings.h"
@@ -66,6 +67,14 @@ StartOptions ParseCommandLine(const QStringList& args) {
         } else if (a == QLatin1String("--port") || a.startsWith(QLatin1String("--port="))) {
             const QString path = value(QStringLiteral("--port"));
             if (!path.isEmpty()) o.ports.push_back(path.toStdString());
+        } else if (a == QLatin1String("--no-log")) {
+            o.noLog = true;
+        } else if (a == QLatin1String("--log-level") || a.startsWith(QLatin1String("--log-level="))) {
+            o.logLevel = value(QStringLiteral("--log-level"));
+            eventlog::Level level;
+            if (o.error.isEmpty() && !eventlog::ParseLevel(o.logLevel.toStdString(), level))
+                o.error = QStringLiteral("--log-level takes error, warning or info, not \"%1\"")
+                              .arg(o.logLevel);
         } else if (a == QLatin1String("--screenshot") ||
                    a.startsWith(QLatin1String("--screenshot="))) {
             o.screenshot = value(QStringLiteral("--screenshot"));
@@ -81,7 +90,7 @@ StartOptions ParseCommandLine(const QStringList& args) {
 QString UsageText() {
     return QStringLiteral(
         "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
-        "               [--reset-settings]\n"
+        "               [--reset-settings] [--log-level LEVEL] [--no-log]\n"
         "Test console for thermal receipt and label printers on a serial port, USB or\n"
         "the network.\n"
         "\n"
@@ -96,8 +105,14 @@ QString UsageText() {
         "                       file and quit (needs no display)\n"
         "  --reset-settings     forget the remembered port, lists, folders and window\n"
         "                       place, and start as on the first day\n"
+        "  --log-level LEVEL    what the event log keeps: error, warning or info (all;\n"
+        "                       the default)\n"
+        "  --no-log             keep the event log in memory only (Ctrl+L shows it)\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
+        "\n"
+        "The event log is kept in $XDG_STATE_HOME/talvane (~/.local/state/talvane),\n"
+        "one file per day; the oldest days go when the files pass 10 MiB.\n"
         "\n"
         "The console needs a display. Without one, run it under a virtual display:\n"
         "  xvfb-run -a talvane\n");
@@ -105,6 +120,17 @@ QString UsageText() {
 
 QString VersionText() {
     return QStringLiteral("talvane %1\n").arg(QStringLiteral(TPC_VERSION));
+}
+
+void StartEventLog(const StartOptions& options) {
+    eventlog::EventLog::Options log;
+    eventlog::ParseLevel(options.logLevel.toStdString(), log.level);
+    if (!options.noLog) log.folder = eventlog::EventLog::DefaultFolder();
+    eventlog::EventLog& events = eventlog::EventLog::Instance();
+    events.Configure(log);
+    for (const eventlog::Event& event : events.Recent())
+        if (event.kind == eventlog::Kind::Log)
+            Print(stderr, QStringLiteral("talvane: %1\n").arg(QString::fromStdString(event.text)));
 }
 
 bool DisplayAvailable(QString* reason) {
@@ -202,6 +228,7 @@ int CTalvaneApp::Main(int argc, char** argv) {
         }
         return 0;
     }
+    StartEventLog(options);
     CTalvaneApp talvane;
     talvane.InitInstance(!options.ports.empty());
     return 0;

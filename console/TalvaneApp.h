@@ -13,12 +13,18 @@ struct StartOptions {
     bool resetSettings = false;     // --reset-settings: start from the defaults again
     std::vector<std::string> ports; // --port PATH, in the order given
     QString screenshot;             // --screenshot FILE.png
+    QString logLevel = QStringLiteral("info"); // --log-level error|warning|info
+    bool noLog = false;             // --no-log: the event log is kept in memory only
     QString error;                  // a bad command line, said plainly
 };
 
 StartOptions ParseCommandLine(const QStringList& args);
 QString UsageText();
 QString VersionText();
+
+// Starts the event log in the state folder (none with --no-log). A folder that cannot
+// be written is said once on standard error, and the console goes on without it.
+void StartEventLog(const StartOptions& options);
 
 // Whether the toolkit can open a window here. When it cannot, `reason` says why and
 // what to do instead, in words an operator understands.

@@ -6,6 +6,7 @@
 #include "console/ExpectedReceiptWindow.h"
 
 #include "pages/CommandEdit.h"
+#include "console/EventLogWindow.h"
 #include "console/ControlBuilder.h"
 #include "console/ControlIds.h"
 #include "console/PortPanel.h"
@@ -77,6 +78,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     OnInitDialog();
     HoldGroupsAtDesignHeight();
     SetUpExpectedReceipt();
+    EventLogWindow::Attach(this);
 }
 
 CTalvaneDlg::~CTalvaneDlg() {

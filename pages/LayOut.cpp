@@ -38,14 +38,16 @@ constexpr const char* SENSOR_NOT_READ = "0";
 CLayOut::CLayOut(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
     layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
     mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
-    layoutSet_ = PushButton(IDC_LAYOUT_SET, QStringLiteral("Set"), this);
+    layoutSet_ = PushButton(IDC_LAYOUT_SET, QStringLiteral("Set"), this, QStringLiteral("Set [Sa]~[Sf]"));
     ad_ = Named(new QLineEdit(this), IDC_AD, QStringLiteral("AD:"));
     get_ = PushButton(IDC_GET, QStringLiteral("Get"), this);
     printer_ = Named(new QComboBox(this), IDC_PRINTER, QStringLiteral("Printer:"));
     thresholds_ = Named(new CDataEdit(this), IDC_THRESHOLDS, QStringLiteral("ADTH1~4:"));
-    thresholdsSet_ = PushButton(IDC_THRESHOLDS_SET, QStringLiteral("Set"), this);
+    thresholdsSet_ =
+        PushButton(IDC_THRESHOLDS_SET, QStringLiteral("Set"), this, QStringLiteral("Set ADTH1~4"));
     distances_ = Named(new CDataEdit(this), IDC_DISTANCES, QStringLiteral("DIS1~3:"));
-    distancesSet_ = PushButton(IDC_DISTANCES_SET, QStringLiteral("Set"), this);
+    distancesSet_ =
+        PushButton(IDC_DISTANCES_SET, QStringLiteral("Set"), this, QStringLiteral("Set DIS1~3"));
     tear_ = PushButton(IDC_TEAR, QStringLiteral("Feed tear position"), this);
     cut_ = PushButton(IDC_CUT, QStringLiteral("Feed cut position"), this);
     printPosition_ = PushButton(IDC_PRINT_POSITION, QStringLiteral("Feed print position"), this);

@@ -26,8 +26,10 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-QPushButton* PushButton(int id, const QString& caption, QWidget* parent) {
-    auto* button = Named(new QPushButton(caption, parent), id, caption);
+QPushButton* PushButton(int id, const QString& caption, QWidget* parent,
+                        const QString& accessibleName) {
+    auto* button = Named(new QPushButton(caption, parent), id,
+                         accessibleName.isEmpty() ? caption : accessibleName);
     button->setAutoDefault(false);
     return button;
 }

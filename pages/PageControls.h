@@ -31,7 +31,9 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent);
 
 // A push button that only a click or the space bar presses: never the dialog's
 // default, so Enter in an edit of the window sends nothing.
-QPushButton* PushButton(int id, const QString& caption, QWidget* parent);
+// `accessibleName` tells apart buttons of one page with the same caption ("Set").
+QPushButton* PushButton(int id, const QString& caption, QWidget* parent,
+                        const QString& accessibleName = {});
 
 // A single-line edit that takes digits only when typed, like a digits-only edit.
 QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent);

@@ -14,6 +14,8 @@ namespace {
 // Bit 4 set: no status byte (a response byte, or one the parser ignores).
 constexpr uint8_t RESPONSE_BYTE_BIT = 0x10;
 constexpr uint8_t RESPONSE_END = 0x00;
+constexpr uint8_t XON_BYTE = 0x11;  // DC1
+constexpr uint8_t XOFF_BYTE = 0x13; // DC3
 constexpr size_t RESPONSE_ID_INDEX = 1;
 constexpr size_t RESPONSE_TEXT_INDEX = 2;
 constexpr size_t REQUEST_LENGTH = 3;
@@ -213,9 +215,21 @@ bool ReplyDecoder::Feed(uint8_t b, DecodedReply& out, bool inWords) {
         return false;
     }
     out.kind = ReplyKind::Ignored;
+    if (const char* flow = FlowControlWords(b)) {
+        // Not a reply but the line's own flow control (handshake Xon/Xoff).
+        out.title = "flow control";
+        out.words = flow;
+        return true;
+    }
     out.title = "ignored";
     out.words = "no status byte";
     return true;
+}
+
+const char* FlowControlWords(uint8_t b) {
+    if (b == XON_BYTE) return "XON: the printer takes data again";
+    if (b == XOFF_BYTE) return "XOFF: the printer asks to stop sending";
+    return nullptr;
 }
 
 void ReplyDecoder::PutInWords(DecodedReply& reply) {

@@ -100,3 +100,7 @@ private:
     std::vector<uint8_t> response_;
     size_t responseCount_ = 0;
 };
+
+// XON (11) and XOFF (13), the printer's software flow control, in words; nothing for
+// any other byte.
+const char* FlowControlWords(uint8_t b);

@@ -3,9 +3,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-bash scripts/deps.sh
-bash scripts/build.sh build/release
-bin=build/release
+# Only what running needs; the tests' packages come with scripts/test.sh. The build of
+# its own leaves the tests out, so nothing here needs them.
+bash scripts/deps-run.sh
+bin=build/run
+bash scripts/build.sh "$bin" -DTPC_WITH_TESTS=OFF -DTPC_WITH_BENCH=OFF
 if [ ! -x "$bin/console/talvane" ]; then
   echo "The console window is not built yet; listing the serial ports the engine sees:"
   exec "$bin/tools/list-ports" "$@"

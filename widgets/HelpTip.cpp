@@ -1,5 +1,7 @@
 #include "widgets/HelpTip.h"
 
+#include "eventlog/EventLog.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -33,6 +35,8 @@ void CHelpTip::Create(QWidget* owner) {
 void CHelpTip::ShowAt(const QPoint& screenPoint, const QString& text) {
     text_ = text;
     tipPoint_ = screenPoint;
+    // The balloon goes after a few seconds; what it said stays in the event log.
+    eventlog::Note(eventlog::Kind::Said, text.toStdString());
     if (!created_) return;
     const QRect textRect =
         fontMetrics().boundingRect(QRect(0, 0, MAX_TEXT_WIDTH, 10000), Qt::TextWordWrap, text);

@@ -1,5 +1,7 @@
 #include "widgets/Prompts.h"
 
+#include "eventlog/EventLog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -13,7 +15,9 @@ QString StartIn(const QString& dialog) {
     return g_lastStart;
 }
 
-QString Remember(const QString& dialog, const QString& path) {
+QString Remember(const QString& dialog, const QString& caption, const QString& path) {
+    if (!path.isEmpty())
+        eventlog::Note(eventlog::Kind::File, (caption + QStringLiteral(": ") + path).toStdString());
     if (g_folders && !dialog.isEmpty() && !path.isEmpty()) g_folders->Chosen(dialog, path);
     return path;
 }
@@ -68,6 +72,9 @@ QString Prompts::LastStartFolder() {
 
 Prompts::Answer Prompts::MessageBox(QWidget* parent, const QString& caption, const QString& text,
                                     Buttons buttons, Icon icon) {
+    eventlog::Note(eventlog::Kind::Said, text.toStdString(),
+                   icon == Warning || icon == Critical ? eventlog::Level::Warning
+                                                       : eventlog::Level::Info);
     if (g_script) return g_script->OnMessageBox(caption, text, buttons, icon);
     QMessageBox box(ToStandard(icon), caption, text, ToStandard(buttons), parent);
     switch (box.exec()) {
@@ -122,16 +129,16 @@ QString AskForFile(QWidget* parent, const QString& caption, const QString& filte
 QString Prompts::OpenFile(QWidget* parent, const QString& caption, const QString& filter,
                           const QString& dialog) {
     const QString folder = StartIn(dialog);
-    if (g_script) return Remember(dialog, g_script->OnOpenFile(caption, filter));
-    return Remember(dialog, AskForFile(parent, caption, filter, folder, false));
+    if (g_script) return Remember(dialog, caption, g_script->OnOpenFile(caption, filter));
+    return Remember(dialog, caption, AskForFile(parent, caption, filter, folder, false));
 }
 
 QString Prompts::SaveFile(QWidget* parent, const QString& caption, const QString& filter,
                           const QString& dialog) {
     const QString folder = StartIn(dialog);
-    if (g_script) return Remember(dialog, g_script->OnSaveFile(caption, filter));
+    if (g_script) return Remember(dialog, caption, g_script->OnSaveFile(caption, filter));
     // The toolkit's dialog asks before it overwrites a file and has no read-only box.
-    return Remember(dialog, AskForFile(parent, caption, filter, folder, true));
+    return Remember(dialog, caption, AskForFile(parent, caption, filter, folder, true));
 }
 
 int ScriptedPrompts::CountMessages() const {

@@ -1,6 +1,8 @@
 #include "console/samples/PicturePreview.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QPainter>
 
@@ -9,6 +11,11 @@ PicturePreview::PicturePreview(QWidget* frame) : QWidget(frame), frame_(frame) {
     setAccessibleName(QStringLiteral("Picture preview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     frame_->installEventFilter(this);
+    fitAction_ = new QAction(QString::fromLatin1(FIT_TEXT), this);
+    fitAction_->setCheckable(true);
+    connect(fitAction_, &QAction::toggled, this, &PicturePreview::SetFitted);
+    addAction(fitAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     FitFrame();
     show();
 }
@@ -27,6 +34,26 @@ void PicturePreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (picture_ == nullptr || picture_->isNull()) return;
+    if (fitted_) {
+        // Reduced, never enlarged: a small picture already shows whole.
+        QSize shown = picture_->size();
+        if (shown.width() > width() || shown.height() > height())
+            shown.scale(size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), shown), *picture_);
+        return;
+    }
     const QRect source(scroll_, size());
     painter.drawImage(QPoint(0, 0), *picture_, source.intersected(picture_->rect()));
+}
+
+void PicturePreview::SetFitted(bool fitted) {
+    fitted_ = fitted;
+    if (fitAction_->isChecked() != fitted) fitAction_->setChecked(fitted);
+    update();
+}
+
+void PicturePreview::mouseDoubleClickEvent(QMouseEvent* event) {
+    SetFitted(!fitted_);
+    event->accept();
 }

@@ -4,6 +4,7 @@
 #include "console/samples/PictureConversion.h"
 #include "console/samples/PictureFit.h"
 #include "console/samples/PicturePreview.h"
+#include "eventlog/EventLog.h"
 #include "host/CommandHost.h"
 #include "printer/VrnxLib.h"
 #include "widgets/Prompts.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -74,6 +76,18 @@ const char* const PicturePrinter::FIT_ITEMS[] = {"Crop", "Scale to fit"};
 const char* const PicturePrinter::OPEN_FILTER =
     "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|PNG files(*.png)|*.png|"
     "GIF files(*.gif)|*.gif|Others(*.*)|*.*||";
+
+QString PicturePrinter::OpenFilter() {
+    // Every format the readers have, first (so it is the one selected), beside the
+    // design's entries.
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern)) patterns << pattern;
+    }
+    return QStringLiteral("All pictures|%1|").arg(patterns.join(QLatin1Char(';'))) +
+           QString::fromLatin1(OPEN_FILTER);
+}
 
 PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& controls)
     : host_(host), c_(controls), sender_(host) {
@@ -156,8 +170,7 @@ bool PicturePrinter::ReadThreshold(int& threshold) {
 void PicturePrinter::OpenFile() {
     QWidget* owner = c_.previewFrame->window();
     const QString path = Prompts::OpenFile(owner, QString::fromLatin1(OPEN_CAPTION),
-                                           QString::fromLatin1(OPEN_FILTER),
-                                           QStringLiteral("picture-open"));
+                                           OpenFilter(), QStringLiteral("picture-open"));
     if (path.isEmpty()) return;
     path_ = path;
     c_.pathEdit->setText(path);
@@ -439,6 +452,8 @@ void PicturePrinter::PrintPaced(int listIndex, int columns, int blockRows) {
         c_.progress->setValue(0);
         c_.progress->show();
     }
+    eventlog::Note(eventlog::Kind::Picture, "Picture started: " + std::to_string(matrix_.height) +
+                                                " rows in " + std::to_string(steps.size()) + " blocks");
     sender_.Start(std::move(steps));
 }
 
@@ -462,6 +477,10 @@ void PicturePrinter::ShowProgress(const PacedSender::State& state) {
 }
 
 void PicturePrinter::ShowFinished(const PacedSender::State& state) {
+    eventlog::Note(eventlog::Kind::Picture,
+                   (state.cancelled ? "Picture cancelled: " : "Picture finished: ") +
+                       std::to_string(state.sentRows) + " of " + std::to_string(state.totalRows) +
+                       " rows, " + std::to_string(state.sentBytes) + " bytes");
     if (c_.printButton) c_.printButton->setEnabled(true);
     if (c_.cancel) c_.cancel->hide();
     if (c_.progress && state.totalBytes > 0)

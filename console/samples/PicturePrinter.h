@@ -68,6 +68,9 @@ class PicturePrinter : public QObject {
     Q_OBJECT
 public:
     static const char* const OPEN_FILTER;
+    // The file dialog's filter: "All pictures" (every format the readers have) first,
+    // then the entries of OPEN_FILTER.
+    static QString OpenFilter();
 
     // Records the preview frame's size as the preview size, puts the preview into the
     // frame, hides the scroll bars and sets the group's start-up state where the

@@ -100,6 +100,9 @@ const KnownReply KNOWN[] = {
     // Bytes with bit 4 set mean nothing unasked (the parser ignores them too).
     {{}, 0x12, ReplyKind::Ignored, "ignored", "no status byte"},
     {{}, 0xFF, ReplyKind::Ignored, "ignored", "no status byte"},
+    // XON and XOFF are the line's flow control, named as such.
+    {{}, 0x11, ReplyKind::Ignored, "flow control", "XON: the printer takes data again"},
+    {{}, 0x13, ReplyKind::Ignored, "flow control", "XOFF: the printer asks to stop sending"},
     // An answer that does not fit what was asked is read as if nothing was asked.
     {{0x10, 0x04, 0x04}, 0x04, ReplyKind::Status, "status byte",
      "paper end: yes, platen: closed, overheat: no, over-voltage: no, cutter: ok"},

@@ -430,7 +430,14 @@ TEST(PicturePrinting, CorruptBmpAndTruncatedJpegGiveOnlyTheLoadMessage) {
     EXPECT_EQ(g.path->text(), files[1]);
     EXPECT_EQ(g.prompts.CountMessages(), 0);
     ASSERT_EQ(g.prompts.requests.size(), 1u);
-    EXPECT_EQ(g.prompts.requests[0].text, QString::fromLatin1(PicturePrinter::OPEN_FILTER));
+    // "All pictures" first, then the design's entries as they are.
+    const QString filter = g.prompts.requests[0].text;
+    EXPECT_TRUE(filter.startsWith(QStringLiteral("All pictures|*."))) << filter.toStdString();
+    EXPECT_TRUE(filter.endsWith(QStringLiteral("|") + QString::fromLatin1(PicturePrinter::OPEN_FILTER)))
+        << filter.toStdString();
+    const QString all = filter.section(QLatin1Char('|'), 1, 1);
+    for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.gif"})
+        EXPECT_TRUE(all.split(QLatin1Char(';')).contains(QLatin1String(pattern))) << pattern;
 }
 
 struct LayoutCase {

@@ -2,6 +2,7 @@
 // records file, decoding a capture, the printer's status and watching what comes back.
 
 #include "console/RecordDecoder.h"
+#include "eventlog/EventLog.h"
 #include "pages/rules/HexData.h"
 #include "printer/HexText.h"
 #include "printer/ReplyDecoder.h"
@@ -39,6 +40,21 @@ constexpr ConditionReport CONDITION_REPORTS[] = {
     {PrinterCondition::Overheat, "overheat", "overheat", EXIT_OVERHEAT},
     {PrinterCondition::OverVoltage, "over-voltage", "over_voltage", EXIT_OVERVOLTAGE},
 };
+
+// Automatic status back for every condition (as the console's "Read status" asks),
+// and none.
+constexpr uint8_t AUTO_STATUS_ALL = 0x2F;
+constexpr uint8_t AUTO_STATUS_OFF = 0x00;
+
+// Sends GS a n and waits until it has left; its row is added to `sent`.
+bool SwitchAutoStatus(PrinterPort& port, uint8_t n, std::vector<std::string>& sent) {
+    CVRNX_LIB& lib = port.Library();
+    lib.EnableSentRecord(1);
+    lib.SetAutoStatusBack(n);
+    port.NoteWrite();
+    sent.push_back(lib.TakeSentText());
+    return port.Drain(0, false);
+}
 
 std::string Trimmed(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -287,7 +303,11 @@ int RunMonitor(int argc, char** argv, int first) {
     const std::string name = "monitor";
     ParsedArgs args;
     int exitCode = EXIT_OK;
-    if (!ParseFor(argc, argv, first, name, {}, true, args, exitCode)) return exitCode;
+    if (!ParseFor(argc, argv, first, name, {{"time", false}, {"auto-status", false}}, true, args,
+                  exitCode))
+        return exitCode;
+    const bool stamped = args.Has("time");
+    const bool autoStatus = args.Has("auto-status");
     if (!args.operands.empty())
         return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
     std::string error;
@@ -301,13 +321,21 @@ int RunMonitor(int argc, char** argv, int first) {
 
     // Stopping is how a watch ends: the signal (caught since the port opened) ends it
     // with 0.
+    // --auto-status: the printer reports each change by itself for the run, and stops
+    // again at its end.
+    std::vector<std::string> sent;
+    if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_ALL, sent))
+        return Fail(EXIT_PORT, "the printer on " + port.Description() + " took no command");
     std::fprintf(stderr, "%s: watching %s; Ctrl+C ends\n", PROGRAM, port.Description().c_str());
     // A parser of its own with no port: clearing its status flag before each byte
     // shows which bytes were status bytes, and it writes nothing.
     CVRNX_LIB decoder;
     while (!StopSignal()) {
         const std::vector<uint8_t> bytes = port.Receive(MONITOR_POLL);
-        if (!bytes.empty()) std::printf("%s\n", Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
+        if (!bytes.empty())
+            std::printf("%s%s\n",
+                        stamped ? (eventlog::TimeText(std::chrono::system_clock::now()) + ' ').c_str() : "",
+                        Trimmed(ToHexText(bytes.data(), bytes.size())).c_str());
         for (const uint8_t b : bytes) {
             const bool inResponse = decoder.IsCollectingResponse();
             decoder.RequestStatus();
@@ -317,12 +345,19 @@ int RunMonitor(int argc, char** argv, int first) {
             else if (inResponse && !decoder.IsCollectingResponse())
                 std::printf("  response %s: \"%s\"\n", ByteHex(decoder.GetResponseId()).c_str(),
                             decoder.GetResponseText().c_str());
+            else if (const char* flow = FlowControlWords(b); flow && !inResponse)
+                std::printf("  %s %s\n", ByteHex(b).c_str(), flow);
         }
         std::fflush(stdout);
         if (port.DeviceGone())
             return Fail(EXIT_PORT, port.Description() + " went away (unplugged or hung up)");
     }
-    if (!output.Finish({}, error)) return Fail(EXIT_FILE, error);
+    // The signal that ended the watch is its normal end: the printer is still told to
+    // stop reporting, and that write must not be cut short by it.
+    ForgetStopSignal();
+    if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_OFF, sent))
+        return Fail(EXIT_PORT, "the printer on " + port.Description() + " took no command");
+    if (!output.Finish(sent, error)) return Fail(EXIT_FILE, error);
     return EXIT_OK;
 }
 

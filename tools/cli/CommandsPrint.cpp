@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QCoreApplication>
 #include <cctype>
 #include <unistd.h>
 
@@ -181,12 +183,16 @@ int RunPicture(int argc, char** argv, int first) {
     ParsedArgs args;
     Common common;
     int exitCode = EXIT_OK;
-    if (!Prepare(argc, argv, first, name, {{"threshold", true}, {"raster", false}, {"size", true}},
+    if (!Prepare(argc, argv, first, name,
+                 {{"threshold", true}, {"raster", false}, {"size", true}, {"dots", true},
+                  {"invert", false}, {"rotate", false}, {"fit", true}, {"block-rows", true}},
                  1, 1, args, common, exitCode))
         return exitCode;
     std::optional<long> threshold;
+    std::optional<long> blockRows;
     std::string error;
     if (!ReadIntOption(args, "threshold", threshold, error)) return UsageError(name, error);
+    if (!ReadIntOption(args, "block-rows", blockRows, error)) return UsageError(name, error);
     const std::string path = args.operands[0];
     {
         QFile file(QString::fromLocal8Bit(path.c_str()));
@@ -209,9 +215,31 @@ int RunPicture(int argc, char** argv, int first) {
     controls.previewFrame = new QWidget(&group);
     controls.hScroll = new QScrollBar(Qt::Horizontal, &group);
     controls.vScroll = new QScrollBar(Qt::Vertical, &group);
+    // The choices beyond the design's, as the console's picture group has them (the
+    // picture printer fills the lists).
+    controls.dotRule = new QComboBox(&group);
+    controls.invert = new QCheckBox(&group);
+    controls.rotate = new QCheckBox(&group);
+    controls.fit = new QComboBox(&group);
+    controls.blockRows = new QSpinBox(&group);
 
     CaptureHost host(common.printableWidth);
     PicturePrinter printer(host, controls);
+    if (!Choose(args, "dots", controls.dotRule,
+                {QStringLiteral("threshold"), QStringLiteral("floyd-steinberg"),
+                 QStringLiteral("atkinson"), QStringLiteral("bayer")},
+                name, exitCode) ||
+        !Choose(args, "fit", controls.fit, {QStringLiteral("crop"), QStringLiteral("scale")}, name,
+                exitCode))
+        return exitCode;
+    controls.invert->setChecked(args.Has("invert"));
+    controls.rotate->setChecked(args.Has("rotate"));
+    if (blockRows) {
+        if (*blockRows < controls.blockRows->minimum() || *blockRows > controls.blockRows->maximum())
+            return UsageError(name, "--block-rows is 0 (one block) to " +
+                                        std::to_string(controls.blockRows->maximum()));
+        controls.blockRows->setValue(static_cast<int>(*blockRows));
+    }
     if (threshold) controls.thresholdEdit->setText(QString::number(*threshold));
     if (args.Has("raster")) {
         controls.rasterMode->setChecked(true);
@@ -222,6 +250,8 @@ int RunPicture(int argc, char** argv, int first) {
     printer.OpenFile();
     if (host.Refused()) return Refused(name, host);
     printer.Print();
+    // Blocks leave one by one from the event loop, as in the console.
+    while (printer.Sender().Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (host.Refused()) return Refused(name, host);
     if (host.Records().empty()) return Fail(EXIT_REFUSED, name + ": " + path + " has nothing to print");
     return Deliver(common, host.Records(), ProgressWanted());

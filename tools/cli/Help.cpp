@@ -10,11 +10,14 @@ namespace {
 
 #define PORT_OPTIONS                                                                               \
     "Port options:\n"                                                                              \
-    "  --port PORT          COM<n> from `talvane-cli ports`, or a device path (/dev/ttyUSB0)\n"     \
+    "  --port PORT          a name from `talvane-cli ports` (COM<n>, USB<k>), or a device path\n"  \
+    "                       (/dev/ttyUSB0) or tcp://HOST[:PORT] (named NET1 as `ports` lists it)\n" \
     "  --baud RATE          bits per second (default 9600)\n"                                      \
     "  --handshake MODE     none (default), rtscts or xonxoff\n"                                   \
     "  --model 58|80        paper width of the printer in mm (default 58: 384 dots; 80: 576)\n"    \
-    "  --record FILE        also write what was sent as a records file the console can import\n"
+    "  --record FILE        also write what was sent as a records file the console can import\n"    \
+    "  --verbose            print the events (port opened, closed, lost, refused) on standard\n"     \
+    "                       error with their times\n"
 
 #define EXIT_CODES                                                                                 \
     "Exit codes: 0 done, 1 failed, 2 bad command line, 3 input refused (nothing sent),\n"          \
@@ -76,15 +79,22 @@ const Help HELPS[] = {
      "  talvane-cli sample \"Font Sample\" barcode --port COM3 --record fonts.txt\n\n" EXIT_CODES},
     {"picture",
      "usage: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]\n"
+     "                          [--dots RULE] [--invert] [--rotate] [--fit crop|scale]\n"
+     "                          [--block-rows N]\n"
      "Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold\n"
      "(default 128, at most 255), cut at the printable width of --model. Bit-image bands\n"
      "by default (--size \"8-dot single-density\", \"8-dot double-density\",\n"
      "\"24-dot single-density\", \"24-dot double-density\" [default]); --raster sends one\n"
      "raster block (--size Normal [default], Double-width, Double-height, Quadruple).\n"
+     "The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson\n"
+     "or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a\n"
+     "picture wider than the paper; --block-rows N sends the picture in blocks of N rows,\n"
+     "one after the other (0: one block). The bytes are the console's with the same choices.\n"
      "A progress bar runs on standard error when it is a terminal.\n\n" PORT_OPTIONS "\n"
      "Examples:\n"
      "  talvane-cli picture logo.bmp --port /dev/ttyUSB0 --threshold 100\n"
-     "  talvane-cli picture photo.jpg --port COM3 --model 80 --raster --size Double-width\n\n"
+     "  talvane-cli picture photo.jpg --port COM3 --model 80 --raster --size Double-width\n"
+     "  talvane-cli picture photo.jpg --port COM3 --dots atkinson --fit scale --block-rows 64\n\n"
      EXIT_CODES},
     {"barcode",
      "usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]\n"
@@ -163,11 +173,15 @@ const Help HELPS[] = {
      "  from the golden, 2 bad command line, 3 the golden is no receipt of this width,\n"
      "  4 a file cannot be read or written.\n"},
     {"monitor",
-     "usage: talvane-cli monitor --port PORT [options]\n"
-     "Prints what the printer sends, as hex text with the meaning of status bytes and\n"
-     "responses below it, until interrupted (Ctrl+C, SIGTERM: exit 0).\n\n" PORT_OPTIONS "\n"
+     "usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]\n"
+     "Prints what the printer sends, as hex text with the meaning of status bytes,\n"
+     "responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:\n"
+     "exit 0). --time starts each line with the local time to the millisecond.\n"
+     "--auto-status switches the printer's automatic status back on for the run (GS a 2F)\n"
+     "and off again at its end (GS a 00), so status changes show without asking.\n\n" PORT_OPTIONS "\n"
      "Example:\n"
-     "  talvane-cli monitor --port /dev/ttyUSB0 --baud 115200\n\n" EXIT_CODES},
+     "  talvane-cli monitor --port /dev/ttyUSB0 --baud 115200\n"
+     "  talvane-cli monitor --port /dev/ttyUSB0 --time --auto-status\n\n" EXIT_CODES},
 };
 
 } // namespace

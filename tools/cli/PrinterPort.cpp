@@ -1,5 +1,6 @@
 #include "tools/cli/PrinterPort.h"
 
+#include "eventlog/EventLog.h"
 #include "host/PortSetup.h"
 #include "console/RecordDecoder.h"
 #include "serial/PortKind.h"
@@ -44,6 +45,11 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
     return true;
 }
 
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 void DrawProgress(uint64_t done, uint64_t total) {
     const int filled = total == 0 ? PROGRESS_WIDTH : static_cast<int>(done * PROGRESS_WIDTH / total);
     const int percent = total == 0 ? PERCENT : static_cast<int>(done * PERCENT / total);
@@ -82,12 +88,20 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
             if (map.PathFor(number)) return number;
         }
     }
+    // The name `ports` shows for it: NET1, USB1, COM901 ...
+    for (const PortEntry& entry : map.Entries()) {
+        const std::string label = entry.display.substr(0, entry.display.find(' '));
+        if (label.size() == name.size() && StartsWithNoCase(name, UpperCase(label).c_str()))
+            return entry.number;
+    }
     error = "unknown port " + name + " (talvane-cli ports lists them; a device path works too)";
     return 0;
 }
 
 PrinterPort::~PrinterPort() {
+    const bool wasOpen = lib_.IsOpen();
     lib_.Close();
+    if (wasOpen) eventlog::Note(eventlog::Kind::Port, description_ + " closed");
 }
 
 int PrinterPort::Open(const PortSettings& settings, std::string& error) {
@@ -97,7 +111,9 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     if (number == 0) return EXIT_PORT;
     PortMap& map = PortMap::Global();
     const std::string path = map.PathFor(number).value_or(settings.port);
-    description_ = PortMap::DisplayText(number, path);
+    // Named as `ports` lists it ("NET1 (host:9100)", "USB1 (...)", "COM3 (...)").
+    const auto entry = map.EntryFor(number);
+    description_ = entry ? entry->display : PortMap::DisplayText(number, path);
     // The console's options, but the writes are the tool's own: it ends right after its
     // last one, and a write thread could still hold bytes when the port closes. The
     // port's queue empties before the close purges it.
@@ -111,6 +127,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
                 (KindOfPath(path) == PortKind::Network
                      ? std::string(std::strerror(lib_.LastSystemError()))
                      : OpenFailureReason(map, number).toStdString());
+        eventlog::Note(eventlog::Kind::Port, error, eventlog::Level::Error);
         return EXIT_PORT;
     }
     lib_.CO_ = OPEN_TIMEOUTS;
@@ -123,6 +140,7 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
         lib_.Close();
         return EXIT_PORT;
     }
+    eventlog::Note(eventlog::Kind::Port, description_ + " opened at " + std::to_string(settings.baud) + " baud");
     return EXIT_OK;
 }
 
@@ -160,7 +178,12 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
 
 bool PrinterPort::DeviceGone() {
     for (const WindowMessage& notice : notices_.Drain())
-        if (notice.message == CN_MSG_DEVICEGONE) gone_ = true;
+        if (notice.message == CN_MSG_DEVICEGONE && !gone_) {
+            gone_ = true;
+            eventlog::Note(eventlog::Kind::Port, description_ + " lost (" +
+                                                     SystemErrorName(static_cast<int>(notice.lParam)).toStdString() + ")",
+                           eventlog::Level::Error);
+        }
     return gone_ || lib_.DeviceVanished();
 }
 

@@ -25,6 +25,10 @@ int StopSignal() {
     return stopSignal;
 }
 
+void ForgetStopSignal() {
+    stopSignal = 0;
+}
+
 const char* StopSignalName() {
     return stopSignal == SIGTERM ? "SIGTERM" : "SIGINT";
 }

@@ -9,6 +9,8 @@ namespace cli {
 void CatchStopSignals();
 // The signal that asked the run to stop; 0 while none did.
 int StopSignal();
+// For a run whose normal end is a signal (monitor): what follows runs as without one.
+void ForgetStopSignal();
 // "SIGINT" or "SIGTERM".
 const char* StopSignalName();
 // 130 or 143: 128 plus the signal, as a shell reports a process the signal ended.

@@ -1,6 +1,7 @@
 // talvane-cli: the console's abilities for scripts, without a window.
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
+#include "eventlog/EventLog.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -37,6 +38,22 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 } // namespace
 
 int main(int argc, char** argv) {
+    // --verbose, anywhere: the events (port opened, closed, lost, refused...) on
+    // standard error with their times.
+    int kept = 1;
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--verbose") == 0)
+            verbose = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    if (verbose)
+        eventlog::EventLog::Instance().Subscribe([](const eventlog::Event& event) {
+            std::fprintf(stderr, "%s\n", eventlog::FormatLine(event).c_str());
+        });
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         std::fputs(cli::HelpText(""), argc < 2 ? stderr : stdout);

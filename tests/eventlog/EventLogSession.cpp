@@ -1,0 +1,37 @@
+// One console session as the application starts it, with its event log, for the tests
+// that run as an ordinary user: `event_log_session [talvane options]` starts the log
+// (StartEventLog, as talvane does), opens the window, asks for the status with the
+// port closed three times, and prints "session-ok" and then the event log window's
+// lines when the window worked on.
+#include "console/ControlIds.h"
+#include "console/EventLogWindow.h"
+#include "console/TalvaneApp.h"
+#include "console/TalvaneDlg.h"
+#include "serial/PortMap.h"
+#include "tests/support/OperatorHands.h"
+#include "widgets/Prompts.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const StartOptions options = ParseCommandLine(QApplication::arguments());
+    if (!options.error.isEmpty()) return 2;
+    StartEventLog(options);
+    PortMap ports;
+    ports.AddCommandLinePort("/dev/null-test-port");
+    ScriptedPrompts prompts;
+    CTalvaneDlg dlg(&ports);
+    dlg.RememberSettings(false);
+    dlg.show();
+    hands::ProcessEvents();
+    for (int i = 0; i < 3; ++i) hands::Click(hands::ControlIn(&dlg, ids::IDC_READ_STATUS));
+    EventLogWindow* window = EventLogWindow::Of(&dlg);
+    window->show();
+    hands::ProcessEvents();
+    if (dlg.isVisible()) std::printf("session-ok\n");
+    for (const QString& line : window->Lines()) std::printf("%s\n", qPrintable(line));
+    return 0;
+}
