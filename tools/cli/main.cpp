@@ -23,7 +23,7 @@ const Subcommand SUBCOMMANDS[] = {
     {"barcode", cli::RunBarcode, true},  {"qr", cli::RunQRCode, true},
     {"pdf417", cli::RunPDF417, true},    {"datamatrix", cli::RunDataMatrix, true},
     {"status", cli::RunStatus, false},   {"decode", cli::RunDecode, false},
-    {"monitor", cli::RunMonitor, false},
+    {"monitor", cli::RunMonitor, false}, {"tap", cli::RunTap, false},
 };
 
 // Qt's own notes (no runtime directory, fonts of the hidden controls) are not the
