@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   imagemagick xvfb xauth
   dpkg-dev file desktop-file-utils lintian man-db
+  socat  # test-only: the baseline of bench/tap
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -140,6 +140,12 @@ void Conversation::ProgramEnded(const std::string& text, Clock::time_point at) {
     Note(text, at);
 }
 
+void Conversation::Skipped(const std::string& text, Clock::time_point at) {
+    splitter_.FlushText([&](std::vector<uint8_t>&& piece) { ProgramPiece(std::move(piece), at); });
+    splitter_.TakeUnfinished();
+    Note(text, at);
+}
+
 void Conversation::Tick(Clock::time_point at) {
     if (at - lastProgramByte_ >= TEXT_SETTLE)
         splitter_.FlushText([&](std::vector<uint8_t>&& piece) { ProgramPiece(std::move(piece), at); });

@@ -78,6 +78,8 @@ public:
     void Note(const std::string& text, Clock::time_point at);
     // The program's connection ended: an unfinished command is cut off.
     void ProgramEnded(const std::string& text, Clock::time_point at);
+    // Bytes went by undecoded: the command under way is dropped, the gap said.
+    void Skipped(const std::string& text, Clock::time_point at);
     // Shows a settled text run and marks requests that have waited too long.
     void Tick(Clock::time_point at);
     void Finish(Clock::time_point at);

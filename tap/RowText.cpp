@@ -100,11 +100,16 @@ std::string RowJson(const Row& row) {
     return json + "]}";
 }
 
-std::string SummaryJson(const Totals& t) {
+std::string SummaryLine(const Totals& t, size_t peakQueued) {
+    return t.Line() + "; at most " + std::to_string(peakQueued) + " bytes waited in the tap";
+}
+
+std::string SummaryJson(const Totals& t, size_t peakQueued) {
     std::string json = "{\"summary\":{\"to_printer_bytes\":" + std::to_string(t.toPrinterBytes) +
                        ",\"to_program_bytes\":" + std::to_string(t.toProgramBytes) +
                        ",\"commands\":" + std::to_string(t.commands) + ",\"replies\":" +
-                       std::to_string(t.replies) + ",\"duration_ms\":" + Ms(t.durationUs) + ",\"alerts\":{";
+                       std::to_string(t.replies) + ",\"duration_ms\":" + Ms(t.durationUs) +
+                       ",\"queue_peak_bytes\":" + std::to_string(peakQueued) + ",\"alerts\":{";
     for (size_t i = 0; i < ALERT_KINDS; ++i)
         json += std::string(i == 0 ? "" : ",") + "\"" + AlertName(static_cast<Alert>(i)) +
                 "\":" + std::to_string(t.alerts[i]);

@@ -13,6 +13,8 @@ std::string RowLine(const Row& row);
 // {"row":1,"time":"10:42:07.123","at_ms":0.000,"gap_ms":0.000,"dir":"to-printer",
 //  "hex":"1B 40","text":"ESC @","alerts":["unknown command"]}
 std::string RowJson(const Row& row);
-std::string SummaryJson(const Totals& totals);
+// The summary with the most bytes that waited in the tap at once.
+std::string SummaryJson(const Totals& totals, size_t peakQueued);
+std::string SummaryLine(const Totals& totals, size_t peakQueued);
 
 } // namespace tap

@@ -13,6 +13,10 @@ constexpr const char* PTY_PREFIX = "pty:";
 constexpr const char* LISTEN_PREFIX = "tcp-listen:";
 constexpr const char* PASSIVE_PREFIX = "passive:";
 constexpr long MAX_PORT = 65535;
+constexpr uint8_t XON_BYTE = 0x11;
+constexpr uint8_t XOFF_BYTE = 0x13;
+// Bytes waiting for the decoding; past this they pass undecoded (and are said so).
+constexpr size_t DECODE_BACKLOG = 4u << 20;
 
 bool StartsWith(const std::string& text, const char* prefix, std::string& rest) {
     const std::string p(prefix);
@@ -102,52 +106,71 @@ Session::Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printe
                  Conversation::Sink sink)
     : program_(std::move(program)), printer_(std::move(printer)), passive_(passive),
       start_(Clock::now()), conversation_(std::move(sink), start_) {
+    // The readers only keep the capture and queue the bytes: decoding happens on the
+    // session's own thread, so it never slows the pass-through.
     Relay::Hooks toPrinter;
     toPrinter.read = [this](const uint8_t* data, size_t length) {
         std::lock_guard lock(mutex_);
         Record('>', data, length, {});
-        conversation_.FromProgram(data, length, Clock::now());
+        Queue({'>', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
     };
     toPrinter.sourceChanged = [this](bool gone) {
         std::lock_guard lock(mutex_);
         const std::string text = passive_ ? (gone ? "the program's line is gone" : "the program's line is back")
                                           : (gone ? NOTE_PROGRAM_GONE : "a program is connected");
         Record('!', nullptr, 0, text);
-        if (gone)
-            conversation_.ProgramEnded(text, Clock::now());
-        else
-            conversation_.Note(text, Clock::now());
+        Queue({gone ? 'g' : 'n', Clock::now(), {}, text});
     };
     toPrinter.dropped = [this](size_t count) {
         std::lock_guard lock(mutex_);
         const std::string text = std::to_string(count) + " bytes for the printer dropped: it is gone";
         Record('!', nullptr, 0, text);
-        conversation_.Note(text, Clock::now());
+        Queue({'n', Clock::now(), {}, text});
     };
     toPrinter.holdWrites = [this] { return xoff_.load(); };
     Relay::Hooks toProgram;
     toProgram.read = [this](const uint8_t* data, size_t length) {
+        // XOFF holds the printer's side at once, not when the decoding gets there.
+        for (size_t i = 0; i < length && !passive_; ++i)
+            if (data[i] == XOFF_BYTE || data[i] == XON_BYTE) xoff_.store(data[i] == XOFF_BYTE);
         std::lock_guard lock(mutex_);
         Record('<', data, length, {});
-        conversation_.FromPrinter(data, length, Clock::now());
-        xoff_.store(conversation_.PrinterSaidXoff() && !passive_);
+        Queue({'<', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
     };
     toProgram.sourceChanged = [this](bool gone) {
         std::lock_guard lock(mutex_);
         const std::string text = gone ? "the printer went away" : "the printer is back";
         Record('!', nullptr, 0, text);
-        conversation_.Note(text, Clock::now());
+        Queue({'n', Clock::now(), {}, text});
     };
     toProgram.dropped = [this](size_t count) {
         std::lock_guard lock(mutex_);
         const std::string text = std::to_string(count) + " bytes for the program dropped: none is connected";
         Record('!', nullptr, 0, text);
-        conversation_.Note(text, Clock::now());
+        Queue({'n', Clock::now(), {}, text});
     };
     TapEnd* const toPrinterEnd = passive_ ? nullptr : printer_.get();
     TapEnd* const toProgramEnd = passive_ ? nullptr : program_.get();
     toPrinter_ = std::make_unique<Relay>(*program_, toPrinterEnd, std::move(toPrinter));
     toProgram_ = std::make_unique<Relay>(*printer_, toProgramEnd, std::move(toProgram));
+}
+
+void Session::Queue(Event event) {
+    const bool data = event.kind == '>' || event.kind == '<';
+    if (data && waitingBytes_ + event.bytes.size() > DECODE_BACKLOG) {
+        undecoded_ += event.bytes.size();
+        undecodedTotal_ += event.bytes.size();
+        return;
+    }
+    if (undecoded_ > 0) {
+        events_.push_back({'u', event.at, {},
+                           std::to_string(undecoded_) +
+                               " bytes passed without decoding: the decoding fell behind"});
+        undecoded_ = 0;
+    }
+    waitingBytes_ += event.bytes.size();
+    events_.push_back(std::move(event));
+    watchWake_.notify_one();
 }
 
 Session::~Session() {
@@ -178,7 +201,7 @@ void Session::Start() {
     if (started_) return;
     started_ = true;
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(conversationMutex_);
         conversation_.Note("tap started: " + Description(), Clock::now());
     }
     toPrinter_->Start();
@@ -193,44 +216,71 @@ void Session::FollowSettings(Clock::time_point now) {
     const bool applied = printer_->ApplySettings(*settings_);
     const std::string text = "line settings " + settings_->Text() +
                              (applied ? ", set on the printer's line" : "");
-    Record('L', nullptr, 0, settings_->Text());
+    {
+        std::lock_guard lock(mutex_);
+        Record('L', nullptr, 0, settings_->Text());
+    }
     conversation_.Note(text, now);
+}
+
+void Session::Decode(std::deque<Event>& events) {
+    for (Event& e : events) {
+        switch (e.kind) {
+        case '>': conversation_.FromProgram(e.bytes.data(), e.bytes.size(), e.at); break;
+        case '<': conversation_.FromPrinter(e.bytes.data(), e.bytes.size(), e.at); break;
+        case 'g': conversation_.ProgramEnded(e.text, e.at); break;
+        case 'u': conversation_.Skipped(e.text, e.at); break;
+        default: conversation_.Note(e.text, e.at); break;
+        }
+    }
+    events.clear();
 }
 
 void Session::Watch() {
     auto nextSettings = Clock::now();
-    std::unique_lock wait(watchMutex_);
-    while (!stopping_) {
-        watchWake_.wait_for(wait, WATCH_PERIOD, [this] { return stopping_; });
+    std::deque<Event> events;
+    for (;;) {
+        bool last = false;
+        {
+            std::unique_lock lock(mutex_);
+            watchWake_.wait_for(lock, WATCH_PERIOD, [this] { return stopping_ || !events_.empty(); });
+            events.swap(events_);
+            waitingBytes_ = 0;
+            last = stopping_;
+        }
         const auto now = Clock::now();
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(conversationMutex_);
+        Decode(events);
         conversation_.Tick(now);
         if (now >= nextSettings) {
             FollowSettings(now);
             nextSettings = now + SETTINGS_PERIOD;
         }
+        if (last) return;
     }
 }
 
 void Session::Stop() {
     if (!started_ || stopped_) return;
     stopped_ = true;
+    // The relays first, so every byte they took is decoded before the end.
+    toPrinter_->Stop();
+    toProgram_->Stop();
     {
-        std::lock_guard lock(watchMutex_);
+        std::lock_guard lock(mutex_);
         stopping_ = true;
+        Record('!', nullptr, 0, NOTE_SESSION_ENDED);
     }
     watchWake_.notify_all();
     if (watcher_.joinable()) watcher_.join();
-    toPrinter_->Stop();
-    toProgram_->Stop();
-    std::lock_guard lock(mutex_);
-    Record('!', nullptr, 0, NOTE_SESSION_ENDED);
+    std::lock_guard lock(conversationMutex_);
     conversation_.Finish(Clock::now());
+    std::lock_guard captureLock(mutex_);
     capture_.Close();
 }
 
 Totals Session::Summary() {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(conversationMutex_);
     return conversation_.Summary();
 }
 

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -52,18 +53,35 @@ public:
     std::string ProgramAddress() const { return program_->Address(); }
     std::string Description() const;
     size_t PeakQueued() const;
+    // Bytes that passed while the decoding was too far behind to take them.
+    uint64_t Undecoded() const { return undecodedTotal_.load(); }
 
 private:
     Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printer, bool passive,
             Conversation::Sink sink);
+    // What the readers hand to the decoding, in order.
+    struct Event {
+        char kind; // '>' '<' as in the capture; 'g' the program went; 'n' a note
+        Clock::time_point at;
+        std::vector<uint8_t> bytes;
+        std::string text;
+    };
     void Record(char kind, const uint8_t* data, size_t length, const std::string& text);
+    // Caller holds mutex_.
+    void Queue(Event event);
     void Watch();
+    void Decode(std::deque<Event>& events);
     void FollowSettings(Clock::time_point now);
 
     std::unique_ptr<TapEnd> program_;
     std::unique_ptr<TapEnd> printer_;
     bool passive_;
-    std::mutex mutex_; // the conversation, the capture and the settings
+    std::mutex mutex_; // the capture and the events waiting for the decoding
+    std::deque<Event> events_;
+    size_t waitingBytes_ = 0;
+    uint64_t undecoded_ = 0; // bytes passed while the decoding was too far behind
+    std::atomic<uint64_t> undecodedTotal_{0};
+    std::mutex conversationMutex_; // the conversation and the settings
     Clock::time_point start_;
     Conversation conversation_;
     CaptureWriter capture_;
@@ -71,8 +89,7 @@ private:
     std::atomic<bool> xoff_{false};
     std::unique_ptr<Relay> toPrinter_;
     std::unique_ptr<Relay> toProgram_;
-    std::mutex watchMutex_;
-    std::condition_variable watchWake_;
+    std::condition_variable watchWake_; // with mutex_
     bool stopping_ = false;
     bool stopped_ = false;
     bool started_ = false;

@@ -141,7 +141,7 @@ TEST_F(CliPeerTest, PicturesGoOutAsBandsOrOneRasterBlockCutAtThePaperWidth) {
     peer.Forget();
     const std::string command = std::string(TALVANE_CLI_PATH) + " picture " + Path("block.png") +
                                 " --port " + peer.SlavePath();
-    const CliResult onTerminal = RunProgram("/usr/bin/script", {"-qec", command, "/dev/null"});
+    const CliResult onTerminal = RunProgram("/usr/bin/script", {"-qec", command, Path("typescript")});
     EXPECT_EQ(onTerminal.exitCode, cli::EXIT_OK) << onTerminal.out;
     EXPECT_NE(onTerminal.out.find("] 100% 924/924 bytes"), std::string::npos) << onTerminal.out;
     EXPECT_EQ(Wire(b.size()), b);

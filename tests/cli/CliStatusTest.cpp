@@ -70,8 +70,12 @@ TEST(CliStatus, EachConditionOfTheVirtualPrinterHasItsOwnExitCode) {
     ASSERT_TRUE(Switch(printer, "overheat off"));
     ASSERT_TRUE(Switch(printer, "platen-up off"));
 
-    const CliResult again = RunCli({"status", "--port", port, "--record", "/dev/null"});
+    // The records file is one of the test's own: nothing under /dev is written or replaced.
+    QTemporaryDir dir;
+    const std::string records = dir.filePath("status.txt").toStdString();
+    const CliResult again = RunCli({"status", "--port", port, "--record", records});
     EXPECT_EQ(again.exitCode, cli::EXIT_OK) << again.err;
+    EXPECT_EQ(ReadFile(records), "10 04 05 \r\n");
 }
 
 TEST(CliStatus, ANetworkPrinterAnswersAsOnItsTerminal) {

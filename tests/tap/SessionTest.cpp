@@ -135,7 +135,7 @@ protected:
 
 TEST_F(TapSession, TerminalPassesBytesExactlyBothWaysAndFollowsTheProgramsSettings) {
     Open({tap::ProgramSide::Kind::Terminal, link_, 0, {}});
-    const int program = OpenProgram(link_, B19200, true);
+    const int program = OpenProgram(link_, B230400, true);
     ASSERT_GE(program, 0);
     const std::vector<uint8_t> sent = Pattern(20000, 1);
     ASSERT_TRUE(WriteAll(program, sent));
@@ -146,8 +146,8 @@ TEST_F(TapSession, TerminalPassesBytesExactlyBothWaysAndFollowsTheProgramsSettin
         if (b == 0x11 || b == 0x13) b = 0x12;
     ASSERT_TRUE(printer_.Send(answer));
     EXPECT_EQ(ReadSome(program, answer.size(), 5s), answer);
-    ASSERT_TRUE(rows_.WaitFor("line settings 19200 8N2 none, set on the printer's line")) << rows_.Texts();
-    EXPECT_EQ(printer_.Line().baud, 19200u);
+    ASSERT_TRUE(rows_.WaitFor("line settings 230400 8N2 none, set on the printer's line")) << rows_.Texts();
+    EXPECT_EQ(printer_.Line().baud, 230400u);
 
     // The printer's XOFF reaches the program, and the tap holds back until XON.
     printer_.Forget();
@@ -162,7 +162,7 @@ TEST_F(TapSession, TerminalPassesBytesExactlyBothWaysAndFollowsTheProgramsSettin
     // The program ends; the terminal stays for its next run.
     ::close(program);
     ASSERT_TRUE(rows_.WaitFor(tap::NOTE_PROGRAM_GONE));
-    const int again = OpenProgram(link_);
+    const int again = OpenProgram(link_, B230400);
     ASSERT_GE(again, 0) << "the link stays in place";
     printer_.Forget();
     const std::vector<uint8_t> second = {0x1B, 0x40, 'o', 'k', 0x0A};
@@ -179,11 +179,12 @@ TEST_F(TapSession, TerminalPassesBytesExactlyBothWaysAndFollowsTheProgramsSettin
 
 TEST_F(TapSession, AFullPrinterHoldsTheProgramBackWithoutLosingAByte) {
     Open({tap::ProgramSide::Kind::Terminal, link_, 0, {}});
-    const int program = OpenProgram(link_);
+    // The tap sends no faster than the program's line rate: a fast one.
+    const int program = OpenProgram(link_, B4000000);
     ASSERT_GE(program, 0);
     ::fcntl(program, F_SETFL, ::fcntl(program, F_GETFL) | O_NONBLOCK);
     printer_.Pause(true);
-    const std::vector<uint8_t> flood = Pattern(2 << 20, 3);
+    const std::vector<uint8_t> flood = Pattern(512 << 10, 3);
     size_t accepted = 0;
     auto lastProgress = std::chrono::steady_clock::now();
     // Write until nothing more is taken for a while: the program is held back.
@@ -228,7 +229,7 @@ TEST_F(TapSession, TheListenerTakesOneProgramAtATime) {
     };
     const int first = connect();
     ASSERT_GE(first, 0);
-    const std::vector<uint8_t> sent = Pattern(50000, 4);
+    const std::vector<uint8_t> sent = Pattern(20000, 4);
     ASSERT_TRUE(WriteAll(first, sent));
     EXPECT_EQ(printer_.WaitBytes(sent.size()), sent);
     ASSERT_TRUE(printer_.Send({0x12, 0x37, 0x64, 0x41, 0x00}));

@@ -13,6 +13,8 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <deque>
+#include <mutex>
 #include <cstdio>
 #include <fstream>
 #include <thread>
@@ -22,6 +24,9 @@ namespace cli {
 namespace {
 
 constexpr auto STOP_POLL = std::chrono::milliseconds(20);
+// Rows wait here for standard output; a reader that falls this far behind misses rows
+// (counted) rather than hold the printer's bytes up.
+constexpr size_t MAX_WAITING_ROWS = 65536;
 
 std::atomic<bool> stopAsked{false};
 
@@ -48,6 +53,37 @@ bool WriteRecords(const std::string& path, const std::vector<std::string>& recor
     }
     return true;
 }
+
+// The rows between the session's threads and standard output, so a slow terminal or
+// pipe never stalls the pass-through.
+class RowOutput {
+public:
+    void Add(std::string line) {
+        std::lock_guard lock(mutex_);
+        if (lines_.size() >= MAX_WAITING_ROWS) {
+            ++missed_;
+            return;
+        }
+        lines_.push_back(std::move(line));
+    }
+    void Print() {
+        std::deque<std::string> lines;
+        size_t missed = 0;
+        {
+            std::lock_guard lock(mutex_);
+            lines.swap(lines_);
+            std::swap(missed, missed_);
+        }
+        if (missed > 0) std::printf("(%zu rows not shown: the output fell behind)\n", missed);
+        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
+
+private:
+    std::mutex mutex_;
+    std::deque<std::string> lines_;
+    size_t missed_ = 0;
+};
 
 } // namespace
 
@@ -77,10 +113,9 @@ int RunTap(int argc, char** argv, int first) {
     const bool json = args.Has("json");
     const std::string recordsPath = args.Get("records");
     std::vector<std::string> records;
+    RowOutput output;
     auto sink = [&](const tap::Row& row) {
-        const std::string line = json ? tap::RowJson(row) : tap::RowLine(row);
-        std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
+        output.Add(json ? tap::RowJson(row) : tap::RowLine(row));
         if (!recordsPath.empty() && row.direction == tap::Direction::ToPrinter && !row.bytes.empty())
             records.push_back(ToHexText(row.bytes.data(), row.bytes.size()));
     };
@@ -97,14 +132,19 @@ int RunTap(int argc, char** argv, int first) {
     sigaction(SIGINT, &action, &oldInt);
     sigaction(SIGTERM, &action, &oldTerm);
     session->Start();
-    while (!stopAsked.load()) std::this_thread::sleep_for(STOP_POLL);
+    while (!stopAsked.load()) {
+        std::this_thread::sleep_for(STOP_POLL);
+        output.Print();
+    }
     session->Stop();
+    output.Print();
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
 
     const tap::Totals totals = session->Summary();
+    const size_t peak = session->PeakQueued();
     session.reset(); // the ports are released before the summary is printed
-    std::printf("%s\n", json ? tap::SummaryJson(totals).c_str() : totals.Line().c_str());
+    std::printf("%s\n", json ? tap::SummaryJson(totals, peak).c_str() : tap::SummaryLine(totals, peak).c_str());
     std::fflush(stdout);
     if (!recordsPath.empty() && !WriteRecords(recordsPath, records, error))
         return Fail(EXIT_FILE, name + ": " + error);
