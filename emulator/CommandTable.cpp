@@ -159,4 +159,9 @@ const Interpreter::CommandEntry* Interpreter::FindCommand(const uint8_t* data, s
     return nullptr;
 }
 
+bool Interpreter::KnowsCommand(const uint8_t* data, size_t available) {
+    bool needMore = false;
+    return FindCommand(data, available, &needMore) != nullptr || needMore;
+}
+
 } // namespace vprinter

@@ -89,6 +89,10 @@ public:
     // GS a n at once, outside the byte stream.
     void AnswerAutoStatusBack(uint8_t n);
 
+    // True when the command table knows the command these bytes begin (or needs more
+    // bytes to tell); false for a command this printer would skip as unknown.
+    static bool KnowsCommand(const uint8_t* data, size_t available);
+
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const lengths::Piece& piece, lengths::Walk* walk);
     struct CommandEntry {

@@ -11,6 +11,7 @@ packages=(
   imagemagick xvfb xauth
   dpkg-dev file desktop-file-utils lintian man-db
   jq
+  socat
 )
 bash "$here/apt-install.sh" "${packages[@]}"
 # Node.js from Debian unless an npm is there already (from elsewhere).

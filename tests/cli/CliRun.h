@@ -33,6 +33,8 @@ public:
     // Sends `signal` (0: none) and collects what it printed and its exit code, waiting
     // up to 10 s for it to end before it is killed.
     CliResult Stop(int signal);
+    // What it has printed so far.
+    const CliResult& Peek() const { return result_; }
 
 private:
     void ReadSome(int timeoutMs);

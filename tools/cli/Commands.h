@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -76,6 +77,9 @@ int RunQRCode(int argc, char** argv, int first);
 int RunPDF417(int argc, char** argv, int first);
 int RunDataMatrix(int argc, char** argv, int first);
 int RunRender(int argc, char** argv, int first);
+int RunTap(int argc, char** argv, int first);
+// decode of a tap capture file: its rows as the tap showed them, and the summary.
+int PrintCapture(std::string_view content, const std::string& path);
 
 // The --help text of a subcommand (or of the tool for an empty name); empty when unknown.
 const char* HelpText(const std::string& subcommand);

@@ -8,7 +8,8 @@
 #include "printer/ReplyDecoder.h"
 #include "serial/PortMap.h"
 #include "tools/cli/Commands.h"
-#include "tools/cli/Decode.h"
+#include "tap/CaptureFile.h"
+#include "tap/CommandDecode.h"
 #include "tools/cli/ExitCodes.h"
 #include "tools/cli/StopSignals.h"
 
@@ -20,6 +21,9 @@
 #include <unistd.h>
 
 namespace cli {
+
+using tap::DecodedLine;
+using tap::SplitCommands;
 
 namespace {
 
@@ -200,6 +204,7 @@ int RunDecode(int argc, char** argv, int first) {
     const auto content = ReadInputFile(path, error);
     if (!content) return Fail(EXIT_FILE, name + ": " + error);
     const std::string_view text(content->constData(), static_cast<size_t>(content->size()));
+    if (tap::IsCapture(text) && !args.Has("raw")) return PrintCapture(text, path);
     // A records file is text of hex pairs; anything else is a byte stream.
     const records::ImportResult asRecords = records::ParseRecordsFile(text);
     const bool readAsRecords = !args.Has("raw") && asRecords.ok && !asRecords.records.empty();

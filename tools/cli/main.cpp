@@ -26,6 +26,7 @@ const Subcommand SUBCOMMANDS[] = {
     {"status", cli::RunStatus, false},   {"decode", cli::RunDecode, false},
     {"monitor", cli::RunMonitor, false},
     {"render", cli::RunRender, false},
+    {"tap", cli::RunTap, false},
 };
 
 // Qt's own notes (no runtime directory, fonts of the hidden controls) are not the

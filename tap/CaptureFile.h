@@ -1,0 +1,59 @@
+#pragma once
+// The capture file: a session kept as text, both directions with their times and the
+// line settings, so `talvane-cli decode` can show it again and `send` can replay the
+// program's side. One event a line:
+//
+//   # talvane tap capture 1          first line, names the format
+//   # program: pty /tmp/ttyPOS ...    other lines starting with # are comments
+//   L 0.000000 9600 8N1 none          line settings the program set
+//   > 0.000125 1B 40 1B 61 01         bytes from the program to the printer (hex)
+//   < 0.002300 14                     bytes from the printer to the program
+//   ! 1.250000 program closed the port    a note about the ends
+//
+// Times are seconds since the session began, to the microsecond.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tap {
+
+inline constexpr const char* CAPTURE_MAGIC = "# talvane tap capture 1";
+
+struct CaptureEvent {
+    char kind = '>'; // '>', '<', '!', 'L'
+    int64_t atUs = 0;
+    std::vector<uint8_t> bytes; // for '>' and '<'
+    std::string text;           // for '!' and 'L'
+};
+
+struct CaptureRead {
+    bool ok = true;
+    size_t badLine = 0; // 1-based, the first line that is not a capture line
+    std::vector<CaptureEvent> events;
+};
+
+bool IsCapture(std::string_view content);
+CaptureRead ReadCapture(std::string_view content);
+// One line of the file, with its line break.
+std::string CaptureLine(const CaptureEvent& event);
+
+class CaptureWriter {
+public:
+    CaptureWriter() = default;
+    ~CaptureWriter();
+    CaptureWriter(const CaptureWriter&) = delete;
+    CaptureWriter& operator=(const CaptureWriter&) = delete;
+
+    bool Open(const std::string& path, const std::vector<std::string>& comments, std::string& error);
+    void Write(const CaptureEvent& event);
+    bool Close();
+    bool IsOpen() const { return file_ != nullptr; }
+
+private:
+    std::FILE* file_ = nullptr;
+};
+
+} // namespace tap

@@ -1,0 +1,144 @@
+// The printer's side: any port the console opens, through the serial engine's device
+// layer (no termios here). The tap does its own XON/XOFF, so the printer's XOFF
+// reaches the program too; RTS/CTS is the driver's.
+#include "serial/SerialPlatform.h"
+#include "tap/TapEnd.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+namespace tap {
+
+namespace {
+
+constexpr uint32_t BITS_PER_BYTE = 10; // start, 8 data, stop
+constexpr double SECONDS_OF_BURST = 0.02;
+constexpr size_t MIN_BURST = 64;
+
+// Writes to a serial line go no faster than its rate, as a UART sends them: over a
+// pseudo-terminal the kernel would otherwise queue them unseen, and a printer's XOFF
+// would come after far more than a UART's few bytes were on their way.
+class LinePace {
+public:
+    void SetRate(uint32_t baud) {
+        std::lock_guard lock(mutex_);
+        bytesPerSecond_ = baud / BITS_PER_BYTE;
+        burst_ = std::max(MIN_BURST, static_cast<size_t>(bytesPerSecond_ * SECONDS_OF_BURST));
+    }
+    // How many bytes may go now (all when the line has no rate).
+    size_t Allowed(size_t wanted) {
+        std::lock_guard lock(mutex_);
+        if (bytesPerSecond_ == 0) return wanted;
+        Refill();
+        return std::min(wanted, static_cast<size_t>(tokens_));
+    }
+    void Spent(size_t bytes) {
+        std::lock_guard lock(mutex_);
+        if (bytesPerSecond_ != 0) tokens_ -= static_cast<double>(bytes);
+    }
+    // Time until a byte may go.
+    std::chrono::microseconds Wait() {
+        std::lock_guard lock(mutex_);
+        if (bytesPerSecond_ == 0) return {};
+        Refill();
+        if (tokens_ >= 1) return {};
+        return std::chrono::microseconds(static_cast<int64_t>((1 - tokens_) * 1e6 / bytesPerSecond_) + 1);
+    }
+
+private:
+    void Refill() {
+        const auto now = std::chrono::steady_clock::now();
+        tokens_ = std::min(static_cast<double>(burst_),
+                           tokens_ + std::chrono::duration<double>(now - last_).count() * bytesPerSecond_);
+        last_ = now;
+    }
+
+    std::mutex mutex_;
+    double bytesPerSecond_ = 0;
+    size_t burst_ = MIN_BURST;
+    double tokens_ = 0;
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+};
+
+class PrinterEnd : public TapEnd {
+public:
+    PrinterEnd(std::unique_ptr<SerialDevice> device, std::string path)
+        : device_(std::move(device)), path_(std::move(path)) {
+        // Paced from the start at the rate the line has, before a program sets its own.
+        DCB dcb{};
+        if (device_->HasLineSettings() && device_->GetState(&dcb)) pace_.SetRate(dcb.BaudRate);
+    }
+
+    long Read(uint8_t* buffer, size_t length) override {
+        const int n = device_->ReadSome(buffer, static_cast<uint32_t>(length));
+        return n == SerialDevice::IO_FAILED ? FAILED : n;
+    }
+    long Write(const uint8_t* data, size_t length) override {
+        const size_t allowed = pace_.Allowed(length);
+        if (allowed == 0) return 0;
+        const int n = device_->WriteSome(data, static_cast<uint32_t>(allowed));
+        if (n == SerialDevice::IO_FAILED) return FAILED;
+        pace_.Spent(static_cast<size_t>(n));
+        return n;
+    }
+    uint32_t Wait(uint32_t want, int timeoutMs) override {
+        if (want == WRITABLE) {
+            const auto pause = pace_.Wait();
+            if (pause.count() > 0) {
+                std::this_thread::sleep_for(std::min<std::chrono::microseconds>(
+                    pause, std::chrono::milliseconds(timeoutMs)));
+                return 0;
+            }
+        }
+        uint32_t asked = 0;
+        if ((want & READABLE) != 0) asked |= SerialDevice::IO_READABLE;
+        if ((want & WRITABLE) != 0) asked |= SerialDevice::IO_WRITABLE;
+        const uint32_t got = device_->Wait(asked, timeoutMs);
+        uint32_t bits = 0;
+        if ((got & SerialDevice::IO_READABLE) != 0) bits |= READABLE;
+        if ((got & SerialDevice::IO_WRITABLE) != 0) bits |= WRITABLE;
+        if ((got & SerialDevice::IO_HANGUP) != 0 || device_->Vanished()) bits |= GONE;
+        return bits;
+    }
+    bool ApplySettings(const LineSettings& s) override {
+        if (!device_->HasLineSettings()) return false;
+        DCB dcb{};
+        if (!device_->GetState(&dcb)) return false;
+        dcb.BaudRate = s.baud;
+        dcb.ByteSize = s.dataBits;
+        dcb.fParity = s.parity != 'N' ? 1 : 0;
+        dcb.Parity = s.parity == 'E' ? EVENPARITY : (s.parity == 'O' ? ODDPARITY : NOPARITY);
+        dcb.StopBits = s.stopBits == 2 ? TWOSTOPBITS : ONESTOPBIT;
+        dcb.fOutxCtsFlow = s.rtsCts ? 1 : 0;
+        dcb.fRtsControl = s.rtsCts ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
+        // XOFF is passed on to the program and honoured by the tap itself.
+        dcb.fOutX = 0;
+        dcb.fInX = 0;
+        if (!device_->SetState(dcb)) return false;
+        pace_.SetRate(s.baud);
+        return true;
+    }
+    std::string Describe() const override { return path_; }
+
+private:
+    std::unique_ptr<SerialDevice> device_;
+    std::string path_;
+    LinePace pace_;
+};
+
+} // namespace
+
+std::unique_ptr<TapEnd> OpenPrinterEnd(const std::string& path, std::string& error) {
+    int code = 0;
+    std::unique_ptr<SerialDevice> device = OpenSerialDevice(path, false, &code);
+    if (!device) {
+        error = "cannot open " + path + ": " + std::strerror(code);
+        return nullptr;
+    }
+    return std::make_unique<PrinterEnd>(std::move(device), path);
+}
+
+} // namespace tap

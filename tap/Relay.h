@@ -1,0 +1,65 @@
+#pragma once
+// One direction of the pass-through: a reader thread takes what the source has, as
+// long as the bounded queue has room, and a writer thread hands it on to the
+// destination as fast as that takes it. When the destination holds back, the queue
+// fills and the reader stops reading, so the holding back reaches the source.
+
+#include "tap/TapEnd.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace tap {
+
+class Relay {
+public:
+    // How many bytes may wait between the ends.
+    static constexpr size_t QUEUE_LIMIT = 64 * 1024;
+
+    struct Hooks {
+        // Bytes read from the source, in order, before they are queued.
+        std::function<void(const uint8_t* data, size_t length)> read;
+        // The source went (true) or came back (false).
+        std::function<void(bool gone)> sourceChanged;
+        // Bytes dropped because the destination has gone.
+        std::function<void(size_t count)> dropped;
+        // True while the writer must not write (the printer said XOFF).
+        std::function<bool()> holdWrites;
+    };
+
+    Relay(TapEnd& source, TapEnd* destination, Hooks hooks);
+    ~Relay();
+    Relay(const Relay&) = delete;
+    Relay& operator=(const Relay&) = delete;
+
+    void Start();
+    void Stop();
+    // The largest the queue has been.
+    size_t PeakQueued() const { return peak_.load(); }
+    uint64_t Delivered() const { return delivered_.load(); }
+
+private:
+    void ReadLoop();
+    void WriteLoop();
+
+    TapEnd& source_;
+    TapEnd* destination_; // null: a passive tap only listens
+    Hooks hooks_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<uint8_t> queue_;
+    std::atomic<bool> stop_{false};
+    std::atomic<size_t> peak_{0};
+    std::atomic<uint64_t> delivered_{0};
+    std::thread reader_;
+    std::thread writer_;
+};
+
+} // namespace tap

@@ -1,0 +1,291 @@
+#include "tap/Session.h"
+
+#include <charconv>
+
+namespace tap {
+
+namespace {
+
+constexpr auto WATCH_PERIOD = std::chrono::milliseconds(20);
+// The program's line settings are read back this often.
+constexpr auto SETTINGS_PERIOD = std::chrono::milliseconds(200);
+constexpr const char* PTY_PREFIX = "pty:";
+constexpr const char* LISTEN_PREFIX = "tcp-listen:";
+constexpr const char* PASSIVE_PREFIX = "passive:";
+constexpr long MAX_PORT = 65535;
+constexpr uint8_t XON_BYTE = 0x11;
+constexpr uint8_t XOFF_BYTE = 0x13;
+// Bytes waiting for the decoding; past this they pass undecoded (and are said so).
+constexpr size_t DECODE_BACKLOG = 4u << 20;
+
+bool StartsWith(const std::string& text, const char* prefix, std::string& rest) {
+    const std::string p(prefix);
+    if (text.compare(0, p.size(), p) != 0) return false;
+    rest = text.substr(p.size());
+    return true;
+}
+
+bool ParsePort(const std::string& text, uint16_t& port) {
+    long value = -1;
+    const char* end = text.data() + text.size();
+    if (text.empty() || std::from_chars(text.data(), end, value).ptr != end || value < 0 ||
+        value > MAX_PORT)
+        return false;
+    port = static_cast<uint16_t>(value);
+    return true;
+}
+
+} // namespace
+
+std::string LineSettings::Text() const {
+    return std::to_string(baud) + " " + std::to_string(dataBits) + parity + std::to_string(stopBits) +
+           (rtsCts ? " rtscts" : (xonXoff ? " xonxoff" : " none"));
+}
+
+bool ParseProgramSide(const std::string& text, ProgramSide& side, std::string& error) {
+    std::string rest;
+    if (StartsWith(text, PTY_PREFIX, rest)) {
+        if (rest.empty()) {
+            error = "pty: needs the path of the link to make (pty:/tmp/ttyPOS)";
+            return false;
+        }
+        side = {ProgramSide::Kind::Terminal, rest, 0, {}};
+        return true;
+    }
+    if (StartsWith(text, LISTEN_PREFIX, rest)) {
+        side = {ProgramSide::Kind::Listener, DEFAULT_LISTEN_HOST, DEFAULT_LISTEN_PORT, {}};
+        if (rest.empty()) return true;
+        const size_t colon = rest.rfind(':');
+        std::string host = colon == std::string::npos ? "" : rest.substr(0, colon);
+        const std::string port = colon == std::string::npos ? rest : rest.substr(colon + 1);
+        if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
+            host = host.substr(1, host.size() - 2);
+        if (!ParsePort(port, side.port)) {
+            error = "tcp-listen: \"" + port + "\" is not a port number (0 to 65535)";
+            return false;
+        }
+        if (!host.empty()) side.path = host;
+        return true;
+    }
+    if (StartsWith(text, PASSIVE_PREFIX, rest)) {
+        const size_t comma = rest.find(',');
+        if (comma == std::string::npos || comma == 0 || comma + 1 == rest.size()) {
+            error = "passive: needs two ports, the program's TX and the printer's TX "
+                    "(passive:/dev/ttyUSB0,/dev/ttyUSB1)";
+            return false;
+        }
+        side = {ProgramSide::Kind::Passive, rest.substr(0, comma), 0, rest.substr(comma + 1)};
+        return true;
+    }
+    error = "unknown program side \"" + text +
+            "\": use pty:PATH, tcp-listen:ADDR:PORT or passive:PORTA,PORTB";
+    return false;
+}
+
+std::unique_ptr<Session> Session::Open(const ProgramSide& program, const std::string& printer,
+                                       Conversation::Sink sink, std::string& error) {
+    std::unique_ptr<TapEnd> programEnd;
+    switch (program.kind) {
+    case ProgramSide::Kind::Terminal: programEnd = MakeProgramTerminal(program.path, error); break;
+    case ProgramSide::Kind::Listener:
+        programEnd = MakeProgramListener(program.path, program.port, error);
+        break;
+    case ProgramSide::Kind::Passive: programEnd = OpenPrinterEnd(program.path, error); break;
+    }
+    if (!programEnd) return nullptr;
+    const std::string printerPath =
+        program.kind == ProgramSide::Kind::Passive ? program.other : printer;
+    std::unique_ptr<TapEnd> printerEnd = OpenPrinterEnd(printerPath, error);
+    if (!printerEnd) return nullptr;
+    return std::unique_ptr<Session>(new Session(std::move(programEnd), std::move(printerEnd),
+                                                program.kind == ProgramSide::Kind::Passive,
+                                                std::move(sink)));
+}
+
+Session::Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printer, bool passive,
+                 Conversation::Sink sink)
+    : program_(std::move(program)), printer_(std::move(printer)), passive_(passive),
+      start_(Clock::now()), conversation_(std::move(sink), start_) {
+    // The readers only keep the capture and queue the bytes: decoding happens on the
+    // session's own thread, so it never slows the pass-through.
+    Relay::Hooks toPrinter;
+    toPrinter.read = [this](const uint8_t* data, size_t length) {
+        std::lock_guard lock(mutex_);
+        Record('>', data, length, {});
+        Queue({'>', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
+    };
+    toPrinter.sourceChanged = [this](bool gone) {
+        std::lock_guard lock(mutex_);
+        const std::string text = passive_ ? (gone ? "the program's line is gone" : "the program's line is back")
+                                          : (gone ? NOTE_PROGRAM_GONE : "a program is connected");
+        Record('!', nullptr, 0, text);
+        Queue({gone ? 'g' : 'n', Clock::now(), {}, text});
+    };
+    toPrinter.dropped = [this](size_t count) {
+        std::lock_guard lock(mutex_);
+        const std::string text = std::to_string(count) + " bytes for the printer dropped: it is gone";
+        Record('!', nullptr, 0, text);
+        Queue({'n', Clock::now(), {}, text});
+    };
+    toPrinter.holdWrites = [this] { return xoff_.load(); };
+    Relay::Hooks toProgram;
+    toProgram.read = [this](const uint8_t* data, size_t length) {
+        // XOFF holds the printer's side at once, not when the decoding gets there.
+        for (size_t i = 0; i < length && !passive_; ++i)
+            if (data[i] == XOFF_BYTE || data[i] == XON_BYTE) xoff_.store(data[i] == XOFF_BYTE);
+        std::lock_guard lock(mutex_);
+        Record('<', data, length, {});
+        Queue({'<', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
+    };
+    toProgram.sourceChanged = [this](bool gone) {
+        std::lock_guard lock(mutex_);
+        const std::string text = gone ? "the printer went away" : "the printer is back";
+        Record('!', nullptr, 0, text);
+        Queue({'n', Clock::now(), {}, text});
+    };
+    toProgram.dropped = [this](size_t count) {
+        std::lock_guard lock(mutex_);
+        const std::string text = std::to_string(count) + " bytes for the program dropped: none is connected";
+        Record('!', nullptr, 0, text);
+        Queue({'n', Clock::now(), {}, text});
+    };
+    TapEnd* const toPrinterEnd = passive_ ? nullptr : printer_.get();
+    TapEnd* const toProgramEnd = passive_ ? nullptr : program_.get();
+    toPrinter_ = std::make_unique<Relay>(*program_, toPrinterEnd, std::move(toPrinter));
+    toProgram_ = std::make_unique<Relay>(*printer_, toProgramEnd, std::move(toProgram));
+}
+
+void Session::Queue(Event event) {
+    const bool data = event.kind == '>' || event.kind == '<';
+    if (data && waitingBytes_ + event.bytes.size() > DECODE_BACKLOG) {
+        undecoded_ += event.bytes.size();
+        undecodedTotal_ += event.bytes.size();
+        return;
+    }
+    if (undecoded_ > 0) {
+        events_.push_back({'u', event.at, {},
+                           std::to_string(undecoded_) +
+                               " bytes passed without decoding: the decoding fell behind"});
+        undecoded_ = 0;
+    }
+    waitingBytes_ += event.bytes.size();
+    events_.push_back(std::move(event));
+    watchWake_.notify_one();
+}
+
+Session::~Session() {
+    Stop();
+}
+
+std::string Session::Description() const {
+    return "program: " + program_->Describe() + (passive_ ? ", printer's line: " : ", printer: ") +
+           printer_->Describe();
+}
+
+bool Session::CaptureTo(const std::string& path, std::string& error) {
+    std::lock_guard lock(mutex_);
+    return capture_.Open(path, {Description()}, error);
+}
+
+void Session::Record(char kind, const uint8_t* data, size_t length, const std::string& text) {
+    if (!capture_.IsOpen()) return;
+    CaptureEvent event;
+    event.kind = kind;
+    event.atUs = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count();
+    if (data != nullptr) event.bytes.assign(data, data + length);
+    event.text = text;
+    capture_.Write(event);
+}
+
+void Session::Start() {
+    if (started_) return;
+    started_ = true;
+    {
+        std::lock_guard lock(conversationMutex_);
+        conversation_.Note("tap started: " + Description(), Clock::now());
+    }
+    toPrinter_->Start();
+    toProgram_->Start();
+    watcher_ = std::thread([this] { Watch(); });
+}
+
+void Session::FollowSettings(Clock::time_point now) {
+    const std::optional<LineSettings> now_settings = program_->ProgramSettings();
+    if (!now_settings || now_settings == settings_) return;
+    settings_ = now_settings;
+    const bool applied = printer_->ApplySettings(*settings_);
+    const std::string text = "line settings " + settings_->Text() +
+                             (applied ? ", set on the printer's line" : "");
+    {
+        std::lock_guard lock(mutex_);
+        Record('L', nullptr, 0, settings_->Text());
+    }
+    conversation_.Note(text, now);
+}
+
+void Session::Decode(std::deque<Event>& events) {
+    for (Event& e : events) {
+        switch (e.kind) {
+        case '>': conversation_.FromProgram(e.bytes.data(), e.bytes.size(), e.at); break;
+        case '<': conversation_.FromPrinter(e.bytes.data(), e.bytes.size(), e.at); break;
+        case 'g': conversation_.ProgramEnded(e.text, e.at); break;
+        case 'u': conversation_.Skipped(e.text, e.at); break;
+        default: conversation_.Note(e.text, e.at); break;
+        }
+    }
+    events.clear();
+}
+
+void Session::Watch() {
+    auto nextSettings = Clock::now();
+    std::deque<Event> events;
+    for (;;) {
+        bool last = false;
+        {
+            std::unique_lock lock(mutex_);
+            watchWake_.wait_for(lock, WATCH_PERIOD, [this] { return stopping_ || !events_.empty(); });
+            events.swap(events_);
+            waitingBytes_ = 0;
+            last = stopping_;
+        }
+        const auto now = Clock::now();
+        std::lock_guard lock(conversationMutex_);
+        Decode(events);
+        conversation_.Tick(now);
+        if (now >= nextSettings) {
+            FollowSettings(now);
+            nextSettings = now + SETTINGS_PERIOD;
+        }
+        if (last) return;
+    }
+}
+
+void Session::Stop() {
+    if (!started_ || stopped_) return;
+    stopped_ = true;
+    // The relays first, so every byte they took is decoded before the end.
+    toPrinter_->Stop();
+    toProgram_->Stop();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        Record('!', nullptr, 0, NOTE_SESSION_ENDED);
+    }
+    watchWake_.notify_all();
+    if (watcher_.joinable()) watcher_.join();
+    std::lock_guard lock(conversationMutex_);
+    conversation_.Finish(Clock::now());
+    std::lock_guard captureLock(mutex_);
+    capture_.Close();
+}
+
+Totals Session::Summary() {
+    std::lock_guard lock(conversationMutex_);
+    return conversation_.Summary();
+}
+
+size_t Session::PeakQueued() const {
+    return std::max(toPrinter_->PeakQueued(), toProgram_->PeakQueued());
+}
+
+} // namespace tap

@@ -1,0 +1,99 @@
+#pragma once
+// A tap session: the program's end and the printer's, a relay each way, the
+// conversation in rows and, when asked, the capture file. A passive session has two
+// ends that only listen (the tap cable's two receive lines): nothing is sent.
+
+#include "tap/CaptureFile.h"
+#include "tap/Conversation.h"
+#include "tap/Relay.h"
+#include "tap/TapEnd.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace tap {
+
+// How the program's side is named: "pty:PATH", "tcp-listen:ADDR:PORT" (or
+// "tcp-listen:PORT", "tcp-listen:" for the default), "passive:PORTA,PORTB".
+struct ProgramSide {
+    enum class Kind { Terminal, Listener, Passive } kind = Kind::Terminal;
+    std::string path;  // the link, the listen address, or port A
+    uint16_t port = 0; // a listener's port
+    std::string other; // port B of a passive tap
+};
+inline constexpr const char* DEFAULT_LISTEN_HOST = "127.0.0.1";
+inline constexpr uint16_t DEFAULT_LISTEN_PORT = 9100;
+// False with `error` set when the text names no program side.
+bool ParseProgramSide(const std::string& text, ProgramSide& side, std::string& error);
+
+class Session {
+public:
+    // Opens the ends; null with `error` set when one cannot be opened. Rows go to
+    // `sink` from the session's threads, one at a time.
+    static std::unique_ptr<Session> Open(const ProgramSide& program, const std::string& printer,
+                                         Conversation::Sink sink, std::string& error);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Before Start: also keep the session in a capture file.
+    bool CaptureTo(const std::string& path, std::string& error);
+    void Start();
+    // Stops the relays, ends the conversation (its last rows and alerts) and closes the
+    // capture; the ends are released when the session goes.
+    void Stop();
+
+    Totals Summary();
+    std::string ProgramAddress() const { return program_->Address(); }
+    std::string Description() const;
+    size_t PeakQueued() const;
+    // Bytes that passed while the decoding was too far behind to take them.
+    uint64_t Undecoded() const { return undecodedTotal_.load(); }
+
+private:
+    Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printer, bool passive,
+            Conversation::Sink sink);
+    // What the readers hand to the decoding, in order.
+    struct Event {
+        char kind; // '>' '<' as in the capture; 'g' the program went; 'n' a note
+        Clock::time_point at;
+        std::vector<uint8_t> bytes;
+        std::string text;
+    };
+    void Record(char kind, const uint8_t* data, size_t length, const std::string& text);
+    // Caller holds mutex_.
+    void Queue(Event event);
+    void Watch();
+    void Decode(std::deque<Event>& events);
+    void FollowSettings(Clock::time_point now);
+
+    std::unique_ptr<TapEnd> program_;
+    std::unique_ptr<TapEnd> printer_;
+    bool passive_;
+    std::mutex mutex_; // the capture and the events waiting for the decoding
+    std::deque<Event> events_;
+    size_t waitingBytes_ = 0;
+    uint64_t undecoded_ = 0; // bytes passed while the decoding was too far behind
+    std::atomic<uint64_t> undecodedTotal_{0};
+    std::mutex conversationMutex_; // the conversation and the settings
+    Clock::time_point start_;
+    Conversation conversation_;
+    CaptureWriter capture_;
+    std::optional<LineSettings> settings_;
+    std::atomic<bool> xoff_{false};
+    std::unique_ptr<Relay> toPrinter_;
+    std::unique_ptr<Relay> toProgram_;
+    std::condition_variable watchWake_; // with mutex_
+    bool stopping_ = false;
+    bool stopped_ = false;
+    bool started_ = false;
+    std::thread watcher_;
+};
+
+} // namespace tap

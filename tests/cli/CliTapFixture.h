@@ -1,0 +1,46 @@
+#pragma once
+// A folder for the tap's link and files, and the program that prints through the tap
+// (cli_tap_program) run as a process of its own.
+#include "tests/cli/CliRun.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+class CliTapTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
+    std::string Link() const { return Path("ttyPOS"); }
+    bool LinkExists() const {
+        struct stat st{};
+        return lstat(Link().c_str(), &st) == 0;
+    }
+    // Writes `bytes` through the tap as a program of its own; its output is the hex of
+    // the first `answerBytes` bytes it got back.
+    CliResult RunProgramWriting(const std::string& kind, const std::string& where,
+                                const std::vector<uint8_t>& bytes, size_t answerBytes,
+                                std::vector<std::string> extra = {},
+                                std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
+        const std::string file = Path("program.bin");
+        WriteFile(file, std::string(bytes.begin(), bytes.end()));
+        std::vector<std::string> args = {kind, where, file, "--read", std::to_string(answerBytes)};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunProgram(TAP_PROGRAM_PATH, args, {}, timeout);
+    }
+    // "127.0.0.1:PORT" from the tap's first row.
+    static std::string ListenAddress(CliProcess& tap) {
+        if (!tap.WaitForOutput("tcp-listen ", std::chrono::seconds(5))) return {};
+        const CliResult so_far = tap.Peek();
+        const size_t at = so_far.out.find("tcp-listen ");
+        const size_t end = so_far.out.find(',', at);
+        if (at == std::string::npos || end == std::string::npos) return {};
+        return so_far.out.substr(at + 11, end - at - 11);
+    }
+
+private:
+    QTemporaryDir dir_;
+};

@@ -1,0 +1,190 @@
+// talvane-cli tap: sits between a program and its printer and prints their
+// conversation live, one row a line (or a JSON line), with a summary when stopped by
+// SIGINT or SIGTERM. Also the capture file's side of `decode`.
+#include "console/RecordDecoder.h"
+#include "printer/HexText.h"
+#include "serial/PortMap.h"
+#include "tap/CaptureFile.h"
+#include "tap/RowText.h"
+#include "tap/Session.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/ExitCodes.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <deque>
+#include <mutex>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+namespace cli {
+
+namespace {
+
+constexpr auto STOP_POLL = std::chrono::milliseconds(20);
+// Rows wait here for standard output; a reader that falls this far behind misses rows
+// (counted) rather than hold the printer's bytes up.
+constexpr size_t MAX_WAITING_ROWS = 65536;
+
+std::atomic<bool> stopAsked{false};
+
+void OnStopSignal(int) {
+    stopAsked.store(true);
+}
+
+// The port as the other subcommands name it (COM<n> or a path) as a path.
+bool PrinterPath(const std::string& name, std::string& path, std::string& error) {
+    const uint32_t number = ResolvePort(name, error);
+    if (number == 0) return false;
+    path = PortMap::Global().PathFor(number).value_or(name);
+    return true;
+}
+
+bool WriteRecords(const std::string& path, const std::vector<std::string>& records, std::string& error) {
+    std::vector<std::string_view> views(records.begin(), records.end());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << records::FormatRecordsFile(views);
+    out.close();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+// The rows between the session's threads and standard output, so a slow terminal or
+// pipe never stalls the pass-through.
+class RowOutput {
+public:
+    void Add(std::string line) {
+        std::lock_guard lock(mutex_);
+        if (lines_.size() >= MAX_WAITING_ROWS) {
+            ++missed_;
+            return;
+        }
+        lines_.push_back(std::move(line));
+    }
+    void Print() {
+        std::deque<std::string> lines;
+        size_t missed = 0;
+        {
+            std::lock_guard lock(mutex_);
+            lines.swap(lines_);
+            std::swap(missed, missed_);
+        }
+        if (missed > 0) std::printf("(%zu rows not shown: the output fell behind)\n", missed);
+        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
+
+private:
+    std::mutex mutex_;
+    std::deque<std::string> lines_;
+    size_t missed_ = 0;
+};
+
+} // namespace
+
+int RunTap(int argc, char** argv, int first) {
+    const std::string name = "tap";
+    ParsedArgs args;
+    int exitCode = EXIT_OK;
+    if (!ParseFor(argc, argv, first, name,
+                  {{"program", true}, {"printer", true}, {"capture", true}, {"records", true},
+                   {"json", false}},
+                  false, args, exitCode))
+        return exitCode;
+    if (!args.operands.empty()) return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
+    if (!args.Has("program")) return UsageError(name, "--program is needed (pty:PATH, tcp-listen:ADDR:PORT or passive:PORTA,PORTB)");
+    std::string error;
+    tap::ProgramSide side;
+    if (!tap::ParseProgramSide(args.Get("program"), side, error)) return UsageError(name, error);
+    std::string printer;
+    if (side.kind == tap::ProgramSide::Kind::Passive) {
+        if (args.Has("printer")) return UsageError(name, "a passive tap has no --printer: both lines are in --program");
+        if (!PrinterPath(side.path, side.path, error) || !PrinterPath(side.other, side.other, error))
+            return Fail(EXIT_PORT, name + ": " + error);
+    } else {
+        if (!args.Has("printer")) return UsageError(name, "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)");
+        if (!PrinterPath(args.Get("printer"), printer, error)) return Fail(EXIT_PORT, name + ": " + error);
+    }
+    const bool json = args.Has("json");
+    const std::string recordsPath = args.Get("records");
+    std::vector<std::string> records;
+    RowOutput output;
+    auto sink = [&](const tap::Row& row) {
+        output.Add(json ? tap::RowJson(row) : tap::RowLine(row));
+        if (!recordsPath.empty() && row.direction == tap::Direction::ToPrinter && !row.bytes.empty())
+            records.push_back(ToHexText(row.bytes.data(), row.bytes.size()));
+    };
+    std::unique_ptr<tap::Session> session = tap::Session::Open(side, printer, sink, error);
+    if (!session) return Fail(EXIT_PORT, name + ": " + error);
+    if (args.Has("capture") && !session->CaptureTo(args.Get("capture"), error))
+        return Fail(EXIT_FILE, name + ": " + error);
+
+    stopAsked.store(false);
+    struct sigaction action{};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    struct sigaction oldInt{}, oldTerm{};
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
+    session->Start();
+    while (!stopAsked.load()) {
+        std::this_thread::sleep_for(STOP_POLL);
+        output.Print();
+    }
+    session->Stop();
+    output.Print();
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+
+    const tap::Totals totals = session->Summary();
+    const size_t peak = session->PeakQueued();
+    session.reset(); // the ports are released before the summary is printed
+    std::printf("%s\n", json ? tap::SummaryJson(totals, peak).c_str() : tap::SummaryLine(totals, peak).c_str());
+    std::fflush(stdout);
+    if (!recordsPath.empty() && !WriteRecords(recordsPath, records, error))
+        return Fail(EXIT_FILE, name + ": " + error);
+    return EXIT_OK;
+}
+
+int PrintCapture(std::string_view content, const std::string& path) {
+    const tap::CaptureRead read = tap::ReadCapture(content);
+    if (!read.ok)
+        return Fail(EXIT_REFUSED, "decode: " + path + " line " + std::to_string(read.badLine) +
+                                      " is not a capture line (KIND SECONDS DATA)");
+    const tap::Clock::time_point start{};
+    tap::Conversation conversation([](const tap::Row& row) {
+        std::printf("%s\n", tap::RowLine(row).c_str());
+    }, start);
+    bool ended = false;
+    for (const tap::CaptureEvent& e : read.events) {
+        const auto at = start + std::chrono::microseconds(e.atUs);
+        conversation.Tick(at);
+        switch (e.kind) {
+        case '>': conversation.FromProgram(e.bytes.data(), e.bytes.size(), at); break;
+        case '<': conversation.FromPrinter(e.bytes.data(), e.bytes.size(), at); break;
+        case 'L': conversation.Note("line settings " + e.text, at); break;
+        default:
+            if (e.text == tap::NOTE_PROGRAM_GONE) {
+                conversation.ProgramEnded(e.text, at);
+            } else if (e.text == tap::NOTE_SESSION_ENDED) {
+                conversation.Finish(at);
+                ended = true;
+            } else {
+                conversation.Note(e.text, at);
+            }
+            break;
+        }
+    }
+    // A capture cut short (the tap killed) ends at its last event.
+    if (!ended)
+        conversation.Finish(start + std::chrono::microseconds(read.events.empty() ? 0 : read.events.back().atUs));
+    std::printf("%s\n", conversation.Summary().Line().c_str());
+    return EXIT_OK;
+}
+
+} // namespace cli
