@@ -116,6 +116,27 @@ TEST_F(RenderTest, VprinterInputWritesTheReceiptsRenderWrites) {
     EXPECT_NE(skipped.err.find("offset 2: ESC L is not supported"), std::string::npos) << skipped.err;
 }
 
+TEST_F(RenderTest, ATapCaptureRendersWhatTheProgramSentAndNotThePrintersAnswers) {
+    WriteFile(Path("direct.bin"), TEXT_RECEIPT);
+    ASSERT_EQ(RunCli({"render", Path("direct.bin"), "--out", Path("direct"), "--plain"}).exitCode, 0);
+    // The program's bytes split over two lines, a status answer between them that must not
+    // be printed, and the line settings.
+    std::string first;
+    std::string second;
+    for (size_t i = 0; i < TEXT_RECEIPT.size(); ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X ", static_cast<unsigned char>(TEXT_RECEIPT[i]));
+        (i < 10 ? first : second) += hex;
+    }
+    WriteFile(Path("session.cap"), "# talvane tap capture 1\nL 0.000000 9600 8N1 none\n> 0.001000 " +
+                                       first + "\n< 0.002000 41 42 43 0A\n> 0.003000 " + second +
+                                       "\n! 0.004000 the program went away\n");
+    const CliResult rendered =
+        RunCli({"render", Path("session.cap"), "--out", Path("capture"), "--plain"});
+    EXPECT_EQ(rendered.exitCode, 0) << rendered.out << rendered.err;
+    ExpectSameReceipts(Pictures(Path("capture")), Pictures(Path("direct")), WIDTH_58);
+}
+
 TEST_F(RenderTest, ListsWhatItDidNotUnderstandAndSaysSoInItsExitCode) {
     // A records file is read as the bytes of its rows; "--raw" reads the same text as bytes.
     WriteFile(Path("rows.txt"), "41 0A  // A LF\r\n1B 4C  // ESC L\r\n1D 56 00\r\n");

@@ -180,8 +180,9 @@ const Help HELPS[] = {
     {"render",
      "usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]\n"
      "                          [--compare GOLDEN.png [--diff DIFF.png]]\n"
-     "Prints a raw byte capture or a records file saved by the console on the virtual\n"
-     "printer, without a printer or a line, and writes each receipt as a picture\n"
+     "Prints a raw byte capture, a records file saved by the console or what the program\n"
+     "sent in a tap capture file on the virtual printer, without a printer or a line, and\n"
+     "writes each receipt as a picture\n"
      "(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the\n"
      "end of the file. It lists each command it skipped or could not carry out, by offset.\n"
      "--plain draws plain dots on white; --json prints one line with the pictures, the\n"

@@ -7,6 +7,7 @@
 #include "emulator/OfflineRender.h"
 #include "emulator/ReceiptImage.h"
 #include "printer/HexText.h"
+#include "tap/CaptureFile.h"
 
 #include <QDir>
 #include <QImage>
@@ -43,10 +44,16 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-// A records file (the console's saved rows) gives its rows' bytes; anything else is
-// the raw byte stream.
+// A tap's capture gives what the program sent (its '>' lines, in order); a records file
+// (the console's saved rows) gives its rows' bytes; anything else is the raw byte stream.
 std::vector<uint8_t> StreamOf(const QByteArray& content, bool raw) {
     const std::string_view text(content.constData(), static_cast<size_t>(content.size()));
+    if (!raw && tap::IsCapture(text)) {
+        std::vector<uint8_t> bytes;
+        for (const tap::CaptureEvent& event : tap::ReadCapture(text).events)
+            if (event.kind == '>') bytes.insert(bytes.end(), event.bytes.begin(), event.bytes.end());
+        return bytes;
+    }
     if (!raw) {
         const records::ImportResult asRecords = records::ParseRecordsFile(text);
         if (asRecords.ok && !asRecords.records.empty()) {
