@@ -55,9 +55,9 @@ bool SwitchAutoStatus(PrinterPort& port, uint8_t n, std::vector<std::string>& se
     CVRNX_LIB& lib = port.Library();
     lib.EnableSentRecord(1);
     lib.SetAutoStatusBack(n);
-    port.NoteWrite();
     sent.push_back(lib.TakeSentText());
-    return port.Drain(0, false);
+    std::string error;
+    return port.Drain(0, false, error) == EXIT_OK;
 }
 
 std::string Trimmed(std::string text) {
