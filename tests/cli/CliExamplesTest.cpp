@@ -7,8 +7,12 @@
 #include "tests/support/VprinterProcess.h"
 #include "tools/cli/ExitCodes.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <functional>
 #include <regex>
 #include <sstream>
 
@@ -16,7 +20,8 @@ namespace {
 
 const std::vector<std::string> SUBCOMMANDS = {"",       "ports",  "send",       "sample",
                                               "picture", "barcode", "qr",        "pdf417",
-                                              "datamatrix", "status", "decode",  "monitor"};
+                                              "datamatrix", "status", "decode",  "monitor",
+                                              "render"};
 // At least this many: an extraction that finds nothing must not pass.
 constexpr size_t MIN_HELP_EXAMPLES = 20;
 constexpr size_t MIN_MAN_EXAMPLES = 5;
@@ -98,6 +103,17 @@ void PrepareFiles(const QTemporaryDir& dir) {
     WriteFile(folder + "/capture.bin", std::string("\x1b\x40\x1b\x61\x01Hi\x0a", 8));
     WriteFile(folder + "/saved.txt", "1B 40 \r\n1B 61 01 \r\n48 69 0A \r\n");
     WriteFile(folder + "/saved-records.txt", "1B 40 \r\n0A \r\n");
+    // The receipt checks compare against golden pictures made from the same bytes.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("out"));
+    WriteFile(folder + "/out/order.bin", "\x1b@Order 42\n\n\x1dV\x42\x00");
+    for (const auto& [input, golden] : {std::pair{"out/order.bin", "golden/order.png"},
+                                         std::pair{"receipt.bin", "tests/golden/receipt.png"}}) {
+        const std::string made = folder + "/made-" + std::to_string(std::hash<std::string>{}(golden));
+        ASSERT_EQ(RunCli({"render", folder + "/" + input, "--out", made}).exitCode, cli::EXIT_OK);
+        const QString target = dir.filePath(QString::fromLatin1(golden));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()));
+        ASSERT_TRUE(QFile::rename(QString::fromStdString(made + "/receipt-0001.png"), target));
+    }
 }
 
 // Runs one example in `folder` with the tool on the PATH and the printer's path for
@@ -122,7 +138,7 @@ TEST(CliExamples, EveryExampleOfTheHelpAndTheManualPageRuns) {
     ASSERT_TRUE(printer.Ok());
     const std::string device = printer.DevicePath().toStdString();
     QTemporaryDir dir;
-    PrepareFiles(dir);
+    ASSERT_NO_FATAL_FAILURE(PrepareFiles(dir));
 
     std::vector<std::string> examples;
     size_t fromHelp = 0;

@@ -122,7 +122,7 @@ const Help HELPS[] = {
      "Stores DATA as a PDF417 symbol and prints it. --rows 3..90, --columns 1..30,\n"
      "--module-width 2..8, --row-height 2..8.\n\n" PORT_OPTIONS "\n"
      "Example:\n"
-     "  talvane-cli pdf417 \"LOT 2291-A\" --columns 4 --error-level 2 --port /dev/ttyUSB0\n\n"
+     "  talvane-cli pdf417 \"LOT 2291-A\" --columns 3 --error-level 2 --port /dev/ttyUSB0\n\n"
      EXIT_CODES},
     {"datamatrix",
      "usage: talvane-cli datamatrix DATA --port PORT [--module-width N] [--hex]\n"

@@ -244,6 +244,7 @@ int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
 int PrinterPort::Close(std::string& error) {
     if (!lib_.IsOpen()) return EXIT_OK;
     lib_.Close();
+    eventlog::Note(eventlog::Kind::Port, description_ + " closed");
     const uint32_t left = lib_.UndeliveredAtClose();
     if (left == 0) return EXIT_OK;
     error = left == CN_QUERY_FAILED
