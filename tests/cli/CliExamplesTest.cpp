@@ -99,13 +99,14 @@ void PrepareFiles(const QTemporaryDir& dir) {
     SavePicture(dir.filePath("logo.bmp"), "BMP");
     SavePicture(dir.filePath("photo.jpg"), "JPG");
     const std::string folder = dir.path().toStdString();
-    WriteFile(folder + "/receipt.bin", "\x1b@Receipt\n\n\x1dV\x42\x00");
+    // The literal's own NUL would end a plain C string before GS V's last byte.
+    WriteFile(folder + "/receipt.bin", std::string("\x1b@Receipt\n\n\x1dV\x42\x00", 15));
     WriteFile(folder + "/capture.bin", std::string("\x1b\x40\x1b\x61\x01Hi\x0a", 8));
     WriteFile(folder + "/saved.txt", "1B 40 \r\n1B 61 01 \r\n48 69 0A \r\n");
     WriteFile(folder + "/saved-records.txt", "1B 40 \r\n0A \r\n");
     // The receipt checks compare against golden pictures made from the same bytes.
     ASSERT_TRUE(QDir(dir.path()).mkpath("out"));
-    WriteFile(folder + "/out/order.bin", "\x1b@Order 42\n\n\x1dV\x42\x00");
+    WriteFile(folder + "/out/order.bin", std::string("\x1b@Order 42\n\n\x1dV\x42\x00", 16));
     for (const auto& [input, golden] : {std::pair{"out/order.bin", "golden/order.png"},
                                          std::pair{"receipt.bin", "tests/golden/receipt.png"}}) {
         const std::string made = folder + "/made-" + std::to_string(std::hash<std::string>{}(golden));
