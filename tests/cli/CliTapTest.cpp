@@ -134,7 +134,7 @@ TEST_F(CliTapTest, BadSidesAreRefusedWithAMessage) {
     const CliResult noPrinter = RunCli({"tap", "--program", "pty:" + Link()});
     EXPECT_EQ(noPrinter.exitCode, 2);
     EXPECT_NE(noPrinter.err.find("--printer is needed"), std::string::npos);
-    const CliResult badSide = RunCli({"tap", "--program", "serial:/x", "--printer", "/dev/null/x"});
+    const CliResult badSide = RunCli({"tap", "--program", "serial:/x", "--printer", Link() + "-printer"});
     EXPECT_EQ(badSide.exitCode, 2);
     EXPECT_NE(badSide.err.find("unknown program side"), std::string::npos);
     WriteFile(Link(), "not a link");

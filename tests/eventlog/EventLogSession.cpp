@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     if (!options.error.isEmpty()) return 2;
     StartEventLog(options);
     PortMap ports;
-    ports.AddCommandLinePort("/dev/null-test-port");
+    // An absent port of no folder of the machine: nothing is ever opened.
+    ports.AddCommandLinePort("/nonexistent/talvane-test-port");
     ScriptedPrompts prompts;
     CTalvaneDlg dlg(&ports);
     dlg.RememberSettings(false);

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <spawn.h>
 #include <unistd.h>
 #include <sys/wait.h>
@@ -33,7 +32,6 @@ ToolRun RunTool(const QStringList& args) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     std::vector<std::string> words{TALVANE_CLI_PATH};
     for (const QString& a : args) words.push_back(a.toStdString());
     std::vector<char*> argv;
