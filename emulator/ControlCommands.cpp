@@ -49,6 +49,7 @@ std::string ControlHelp() {
            "  paper-end on|off     platen-up on|off     overheat on|off\n"
            "  over-voltage on|off  cutter-error on|off  sensor N\n"
            "  status               cut (end the receipt now)\n"
+           "  received (bytes the line brought, and how many wait to be printed)\n"
            "  help                 quit";
 }
 

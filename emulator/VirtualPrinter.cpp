@@ -265,6 +265,7 @@ bool VirtualPrinter::ReadFromHost(short events, std::vector<uint8_t>* chunk,
     const long n = link_->Read(chunk->data(), room);
     if (n > 0) {
         *lastInput = now;
+        received_ += static_cast<uint64_t>(n);
         line_.Spend(n, now);
         Receive(chunk->data(), static_cast<size_t>(n));
         return true;
@@ -294,6 +295,13 @@ bool VirtualPrinter::Control(const std::string& line, std::string* reply) {
     ControlResult result;
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        // What the line has brought so far: a script (or a test) that wrote to the
+        // printer knows from it when its bytes have arrived before it says "cut".
+        if (line == CONTROL_RECEIVED) {
+            *reply = std::string(CONTROL_RECEIVED) + " " + std::to_string(received_) + " bytes, " +
+                     std::to_string(buffer_.Size()) + " waiting";
+            return true;
+        }
         result = ApplyControlLine(interpreter_, line);
         if (result.endReceipt) interpreter_.EndReceipt(ReceiptEnd::Cut);
     }

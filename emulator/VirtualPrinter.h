@@ -111,6 +111,7 @@ private:
     uint64_t receiptCount_ = 0;
     bool xoffSent_ = false;
     uint64_t holdBacks_ = 0;
+    uint64_t received_ = 0;      // bytes read from the line since Start
     uint64_t dropped_ = 0;       // since Start
     uint64_t droppedLogged_ = 0; // already in the log
     std::vector<uint8_t> carry_; // a real-time command's first bytes, held while printing stops

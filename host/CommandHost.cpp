@@ -13,6 +13,9 @@ namespace {
 // Lets the printer take a setup command at the quiet settings before they change back.
 constexpr auto SETUP_WAIT = std::chrono::milliseconds(100);
 constexpr uint32_t QUIET_STOP_WAIT_MS = 500;
+// A write thread that has not ended by then (a loaded machine) is given this much more:
+// the setup's commands must not go out while its piece in flight may still follow them.
+constexpr uint32_t QUIET_STOP_GRACE_MS = 5000;
 constexpr uint32_t QUIET_PURGE = PURGE_TXABORT | PURGE_TXCLEAR;
 } // namespace
 
@@ -64,7 +67,10 @@ void CommandHost::RunSetup(const std::vector<Command>& commands,
     CVRNX_LIB& line = Printer();
     // The quiet line: nothing left to send and no flow control, so the commands go out
     // at once whatever state the printer's handshake is in.
-    line.StopThreads(QUIET_STOP_WAIT_MS);
+    if (!line.StopThreads(QUIET_STOP_WAIT_MS)) {
+        line.GetTxBuffer().Clear(true); // nothing more to drain while it ends
+        line.StopThreads(QUIET_STOP_GRACE_MS);
+    }
     line.GetTxBuffer().Clear(true);
     // At a job's command boundary everything written has left whole: a purge could only
     // throw away what the far end of a pseudo-terminal has not read yet.

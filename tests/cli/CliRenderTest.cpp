@@ -90,7 +90,7 @@ TEST_F(RenderTest, ReceiptsOfTheNpmEncoderRenderAsTheVprinterProcessPrintsThem) 
         ASSERT_TRUE(printer.Ok());
         const std::string file = folder + "/" + name;
         ASSERT_EQ(RunCli({"send", file, "--port", printer.DevicePath().toStdString()}).exitCode, 0);
-        ASSERT_TRUE(printer.CutAndSync());
+        ASSERT_TRUE(printer.CutAndSync(std::filesystem::file_size(file)));
         const std::string out = Path("npm-made-" + name);
         const CliResult rendered = RunCli({"render", file, "--out", out, "--model", "80", "--plain"});
         EXPECT_EQ(rendered.exitCode, 0) << rendered.out << rendered.err;

@@ -92,13 +92,13 @@ TEST_F(CliTapTest, ThroughTheTapTheVirtualPrinterPrintsWhatItPrintsDirectly) {
         const CliResult run = RunProgramWriting(overTcp ? "tcp" : "pty", where, receipt, 1);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out.size(), 4u) << "one status answer: " << run.out;
-        ASSERT_TRUE(printer.CutAndSync());
+        ASSERT_TRUE(printer.CutAndSync(receipt.size()));
         const CliResult stopped = tap.Stop(SIGINT);
         EXPECT_EQ(stopped.exitCode, 0);
         EXPECT_NE(stopped.out.find("DLE EOT 01"), std::string::npos);
         // The program's side sent again, straight to a printer, prints the same receipt.
         EXPECT_EQ(RunCli({"send", "--records", Path("r.txt"), "--port", direct.DevicePath().toStdString()}).exitCode, 0);
-        ASSERT_TRUE(direct.CutAndSync());
+        ASSERT_TRUE(direct.CutAndSync(receipt.size()));
         ASSERT_EQ(printer.Receipts().size(), 1) << printer.Log().toStdString();
         ASSERT_EQ(direct.Receipts().size(), 1) << direct.Log().toStdString();
         EXPECT_EQ(ReadFile(printer.Receipts()[0].toStdString()), ReadFile(direct.Receipts()[0].toStdString()));

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -26,6 +28,12 @@ constexpr auto STARTUP_TIMEOUT = 30s;
 constexpr auto REPLY_TIMEOUT = 30s;
 constexpr auto EXIT_TIMEOUT = 10s;
 constexpr auto EXIT_POLL = 10ms;
+// How long bytes written to the printer's line may take to arrive, how often the
+// printer is asked meanwhile, and how long a line without a byte count must stay
+// unchanged to count as having brought everything.
+constexpr auto ARRIVAL_TIMEOUT = 30s;
+constexpr auto ARRIVAL_POLL = 20ms;
+constexpr auto QUIET_LINE = 300ms;
 // Receipts end only when a test says so, never because the console paused.
 const char* const NO_IDLE_END = "600000";
 // The last line of the reply to "status".
@@ -155,7 +163,32 @@ bool VprinterProcess::Command(const QString& line, const QString& reply) {
     return false;
 }
 
-bool VprinterProcess::CutAndSync() {
+bool VprinterProcess::Received(uint64_t* bytes, uint64_t* waiting) {
+    if (!Write("received\n")) return false;
+    std::string answer;
+    while (ReadLine(&answer, REPLY_TIMEOUT)) {
+        unsigned long long n = 0, w = 0;
+        if (std::sscanf(answer.c_str(), "received %llu bytes, %llu waiting", &n, &w) == 2) {
+            *bytes = n;
+            *waiting = w;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool VprinterProcess::CutAndSync(uint64_t expectedBytes) {
+    const auto deadline = std::chrono::steady_clock::now() + ARRIVAL_TIMEOUT;
+    uint64_t seen = 0, waiting = 0, before = UINT64_MAX;
+    for (;;) {
+        if (!Received(&seen, &waiting)) return false;
+        const bool arrived = expectedBytes > 0 ? seen >= expectedBytes : seen == before;
+        if (arrived) break; // what waits in the buffer is the printer's business (a held
+                            // printer keeps it), as it is at a cut by hand
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        before = seen;
+        std::this_thread::sleep_for(expectedBytes > 0 ? ARRIVAL_POLL : QUIET_LINE);
+    }
     // "cut" has no reply; the commands are taken in order, so the status reply comes
     // after the receipt was written.
     if (!Write("cut\n")) return false;
