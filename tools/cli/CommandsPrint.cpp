@@ -187,6 +187,13 @@ int RunSample(int argc, char** argv, int first) {
     return Deliver(common, host.Records(), false);
 }
 
+// The picture group's size rows for each mode, in the list's order.
+const QStringList BIT_IMAGE_SIZES = {
+    QStringLiteral("8-dot single-density"), QStringLiteral("8-dot double-density"),
+    QStringLiteral("24-dot single-density"), QStringLiteral("24-dot double-density")};
+const QStringList RASTER_SIZES = {QStringLiteral("Normal"), QStringLiteral("Double-width"),
+                                  QStringLiteral("Double-height"), QStringLiteral("Quadruple")};
+
 int RunPicture(int argc, char** argv, int first) {
     const std::string name = "picture";
     ParsedArgs args;
@@ -257,7 +264,10 @@ int RunPicture(int argc, char** argv, int first) {
         controls.rasterMode->setChecked(true);
         printer.SelectRasterMode();
     }
-    if (!Choose(args, "size", controls.sizeList, {}, name, exitCode)) return exitCode;
+    // --size takes the list's English rows in every language: a script's command line
+    // does not change with the desktop's language.
+    const QStringList sizes = args.Has("raster") ? RASTER_SIZES : BIT_IMAGE_SIZES;
+    if (!Choose(args, "size", controls.sizeList, sizes, name, exitCode)) return exitCode;
     host.openPaths.push_back(QString::fromLocal8Bit(path.c_str()));
     printer.OpenFile();
     if (host.Refused()) return Refused(name, host);
