@@ -101,7 +101,8 @@ std::string WithoutMarks(std::string text) {
 std::string StrayWords(const std::string& marked, const std::vector<std::string>& names) {
     std::string rest = Unmarked(marked);
     for (const std::string& name : names)
-        for (size_t at = rest.find(name); !name.empty() && at != std::string::npos; at = rest.find(name))
+        for (size_t at = rest.find(name); !name.empty() && at != std::string::npos;
+             at = rest.find(name))
             rest.replace(at, name.size(), " ");
     std::string words;
     for (const char c : rest)
@@ -114,8 +115,9 @@ std::set<Text> Catalogue() {
     QTemporaryDir dir;
     const QString ts = dir.filePath(QStringLiteral("cli.ts"));
     QProcess lupdate;
-    lupdate.start(QStringLiteral(LUPDATE_PATH),
-                  {QStringLiteral("-silent"), QStringLiteral(CLI_SOURCE_DIR), QStringLiteral("-ts"), ts});
+    lupdate.start(
+        QStringLiteral(LUPDATE_PATH),
+        {QStringLiteral("-silent"), QStringLiteral(CLI_SOURCE_DIR), QStringLiteral("-ts"), ts});
     if (!lupdate.waitForFinished(LUPDATE_WAIT_MS)) return {};
     QFile file(ts);
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -152,7 +154,7 @@ protected:
         for (const Text& text : marking_.Asked())
             if (text.first.rfind(TOOL_CONTEXT, 0) == 0)
                 EXPECT_TRUE(catalogue_.count(text) == 1)
-                << "not in the catalogue: [" << text.first << "] \"" << text.second << "\"";
+                    << "not in the catalogue: [" << text.first << "] \"" << text.second << "\"";
     }
 
     MarkingTranslator marking_;
@@ -180,7 +182,7 @@ TEST_F(CliTranslatableTexts, EveryHelpIsTranslatedWholeAndPrintedAsItsSource) {
 }
 
 struct MessageCase {
-    std::vector<std::string> args; // after the tool's name
+    std::vector<std::string> args;  // after the tool's name
     std::vector<std::string> names; // what the message may carry untranslated
 };
 
@@ -221,7 +223,8 @@ TEST_F(CliTranslatableTexts, ErrorMessagesAreTranslatedWholeAndPrintedAsTheirSou
         {{"send", "--hex", "zz", "--port", nowhere}, {"zz"}},
         {{"send", "--records", records, "--port", nowhere}, {records}},
         {{"status", "--port", nowhere, "--timeout", "0"}, {}},
-        {{"picture", "logo.png", "--port", nowhere, "--block-rows", "many"}, {"block-rows", "many"}},
+        {{"picture", "logo.png", "--port", nowhere, "--block-rows", "many"},
+         {"block-rows", "many"}},
         {{"render", "--diff", "diff.png"}, {}},
         {{"tap"}, {}},
         {{"decode", "one", "two"}, {"two"}},

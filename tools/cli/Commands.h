@@ -3,10 +3,10 @@
 // refusal and error messages on standard error, and the delivery of recorded command
 // rows to the printer (with the records file of --record).
 
+#include "console/FileAccess.h"
 #include "tools/cli/Options.h"
 #include "tools/cli/PrinterPort.h"
 #include "tools/cli/Texts.h"
-#include "console/FileAccess.h"
 
 #include <QByteArray>
 #include <QString>

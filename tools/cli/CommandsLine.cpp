@@ -112,8 +112,9 @@ int RunPorts(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (!args.operands.empty())
-        return UsageError("ports", Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                        {args.operands[0]}));
+        return UsageError("ports",
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     PortMap& map = PortMap::Global();
     for (const std::string& path : paths) map.AddCommandLinePort(path);
     const auto entries = map.Entries();
@@ -129,9 +130,10 @@ int RunPorts(int argc, char** argv, int first) {
         return EXIT_OK;
     }
     if (entries.empty())
-        std::printf("%s\n", Fill(QCoreApplication::translate(
-                                     "cli-line", "No serial ports found. Name one with --port PATH."))
-                                .c_str());
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate(
+                             "cli-line", "No serial ports found. Name one with --port PATH."))
+                        .c_str());
     for (const PortEntry& e : entries) std::printf("%s\n", e.display.c_str());
     return EXIT_OK;
 }
@@ -145,8 +147,9 @@ int RunSend(int argc, char** argv, int first) {
     const int sources = static_cast<int>(args.Has("hex")) + static_cast<int>(args.Has("records")) +
                         static_cast<int>(!args.operands.empty());
     if (sources != 1 || args.operands.size() > 1)
-        return UsageError(name, Fill(QCoreApplication::translate(
-                                    "cli-line", "give exactly one of FILE, --hex TEXT or --records FILE")));
+        return UsageError(
+            name, Fill(QCoreApplication::translate(
+                      "cli-line", "give exactly one of FILE, --hex TEXT or --records FILE")));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
@@ -159,14 +162,14 @@ int RunSend(int argc, char** argv, int first) {
             return Fail(EXIT_REFUSED,
                         name + ": " +
                             Fill(QCoreApplication::translate(
-                                     "cli-line",
-                                     "--hex holds something that is not hexadecimal: \"%1\" (nothing was sent)"),
+                                     "cli-line", "--hex holds something that is not hexadecimal: "
+                                                 "\"%1\" (nothing was sent)"),
                                  {args.Get("hex")}));
         if (hex.bytes.empty())
             return Fail(EXIT_REFUSED,
                         name + ": " +
-                            Fill(QCoreApplication::translate("cli-line",
-                                                             "--hex holds no byte (nothing was sent)")));
+                            Fill(QCoreApplication::translate(
+                                "cli-line", "--hex holds no byte (nothing was sent)")));
         records.push_back(ToHexText(hex.bytes.data(), hex.bytes.size()));
     } else if (args.Has("records")) {
         const std::string path = args.Get("records");
@@ -184,18 +187,19 @@ int RunSend(int argc, char** argv, int first) {
         if (result.records.empty())
             return Fail(EXIT_REFUSED,
                         name + ": " +
-                            Fill(QCoreApplication::translate("cli-line",
-                                                             "%1 holds no records; nothing was sent"),
+                            Fill(QCoreApplication::translate(
+                                     "cli-line", "%1 holds no records; nothing was sent"),
                                  {path}));
         records = result.records;
     } else {
         const auto content = ReadInputFile(args.operands[0], error);
         if (!content) return Fail(EXIT_FILE, name + ": " + error);
         if (content->isEmpty()) {
-            std::fprintf(stderr, "%s: %s\n", PROGRAM,
-                         Fill(QCoreApplication::translate("cli-line", "%1 is empty; nothing was sent"),
-                              {args.operands[0]})
-                             .c_str());
+            std::fprintf(
+                stderr, "%s: %s\n", PROGRAM,
+                Fill(QCoreApplication::translate("cli-line", "%1 is empty; nothing was sent"),
+                     {args.operands[0]})
+                    .c_str());
             return EXIT_OK;
         }
         records.push_back(ToHexText(content->constData(), static_cast<size_t>(content->size())));
@@ -225,8 +229,9 @@ int RunDecode(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (args.operands.size() > 1)
-        return UsageError(name, Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                     {args.operands[1]}));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[1]}));
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
     std::string error;
     const auto content = ReadInputFile(path, error);
@@ -265,16 +270,18 @@ int RunStatus(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (!args.operands.empty())
-        return UsageError(name, Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                     {args.operands[0]}));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
     std::optional<long> timeout;
     if (!ReadIntOption(args, "timeout", timeout, error)) return UsageError(name, error);
     if (timeout && *timeout <= 0)
-        return UsageError(name, Fill(QCoreApplication::translate(
-                                    "cli-line", "--timeout needs a positive number of milliseconds")));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate(
+                              "cli-line", "--timeout needs a positive number of milliseconds")));
     const auto wait = std::chrono::milliseconds(timeout.value_or(DEFAULT_STATUS_TIMEOUT_MS));
 
     RecordsOutput output;
@@ -288,18 +295,22 @@ int RunStatus(int argc, char** argv, int first) {
     const std::vector<std::string> sent = {lib.TakeSentText()};
     const int drained = port.Drain(0, false, error);
     if (drained != EXIT_OK)
-        return Fail(drained, Fill(QCoreApplication::translate("cli-line", "no status request: %1"), {error}));
+        return Fail(drained, Fill(QCoreApplication::translate("cli-line", "no status request: %1"),
+                                  {error}));
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (!lib.IsStatusReceived()) {
         // A printer that went away will not answer: said at once, as send says it.
         if (port.DeviceGone())
-            return Fail(EXIT_PORT, Fill(QCoreApplication::translate("cli-line", "%1 before it answered"),
-                                        {port.GoneText()}));
+            return Fail(EXIT_PORT,
+                        Fill(QCoreApplication::translate("cli-line", "%1 before it answered"),
+                             {port.GoneText()}));
         if (StopSignal())
-            return Fail(StopExitCode(),
-                        Fill(QCoreApplication::translate(
-                                 "cli-line", "stopped by %1 while waiting for the status (the request was sent)"),
-                             {StopSignalName()}));
+            return Fail(
+                StopExitCode(),
+                Fill(QCoreApplication::translate(
+                         "cli-line",
+                         "stopped by %1 while waiting for the status (the request was sent)"),
+                     {StopSignalName()}));
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
@@ -330,13 +341,15 @@ int RunStatus(int argc, char** argv, int first) {
         std::fputs(QJsonDocument(json).toJson(QJsonDocument::Compact).constData(), stdout);
         std::fputc('\n', stdout);
     } else if (answered) {
-        std::printf("%s\n", Fill(QCoreApplication::translate("cli-line", "%1: status %2: %3"),
-                                 {port.Description(), ByteHex(lib.GetLastStatus()), ConditionText(lib)})
-                                .c_str());
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate("cli-line", "%1: status %2: %3"),
+                         {port.Description(), ByteHex(lib.GetLastStatus()), ConditionText(lib)})
+                        .c_str());
     } else {
-        std::printf("%s\n", Fill(QCoreApplication::translate("cli-line", "%1: no answer within %2 ms"),
-                                 {port.Description(), std::to_string(wait.count())})
-                                .c_str());
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate("cli-line", "%1: no answer within %2 ms"),
+                         {port.Description(), std::to_string(wait.count())})
+                        .c_str());
     }
     return code;
 }
@@ -351,8 +364,9 @@ int RunMonitor(int argc, char** argv, int first) {
     const bool stamped = args.Has("time");
     const bool autoStatus = args.Has("auto-status");
     if (!args.operands.empty())
-        return UsageError(name, Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                     {args.operands[0]}));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
@@ -368,7 +382,8 @@ int RunMonitor(int argc, char** argv, int first) {
     // again at its end.
     std::vector<std::string> sent;
     if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_ALL, sent))
-        return Fail(EXIT_PORT, Fill(QCoreApplication::translate("cli-line", "the printer on %1 took no command"),
+        return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                        "cli-line", "the printer on %1 took no command"),
                                     {port.Description()}));
     std::fprintf(stderr, "%s: %s\n", PROGRAM,
                  Fill(QCoreApplication::translate("cli-line", "watching %1; Ctrl+C ends"),
@@ -392,22 +407,25 @@ int RunMonitor(int argc, char** argv, int first) {
                                            {ByteHex(b), ConditionText(decoder)})
                                           .c_str());
             else if (inResponse && !decoder.IsCollectingResponse())
-                std::printf("  %s\n", Fill(QCoreApplication::translate("cli-line", "response %1: \"%2\""),
-                                           {ByteHex(decoder.GetResponseId()), decoder.GetResponseText()})
-                                          .c_str());
+                std::printf("  %s\n",
+                            Fill(QCoreApplication::translate("cli-line", "response %1: \"%2\""),
+                                 {ByteHex(decoder.GetResponseId()), decoder.GetResponseText()})
+                                .c_str());
             else if (const char* flow = FlowControlWords(b); flow && !inResponse)
                 std::printf("  %s %s\n", ByteHex(b).c_str(), flow);
         }
         std::fflush(stdout);
         if (port.DeviceGone())
-            return Fail(EXIT_PORT, Fill(QCoreApplication::translate("cli-line", "%1 went away (unplugged or hung up)"),
+            return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                            "cli-line", "%1 went away (unplugged or hung up)"),
                                         {port.Description()}));
     }
     // The signal that ended the watch is its normal end: the printer is still told to
     // stop reporting, and that write must not be cut short by it.
     ForgetStopSignal();
     if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_OFF, sent))
-        return Fail(EXIT_PORT, Fill(QCoreApplication::translate("cli-line", "the printer on %1 took no command"),
+        return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                        "cli-line", "the printer on %1 took no command"),
                                     {port.Description()}));
     if (!output.Finish(sent, error)) return Fail(EXIT_FILE, error);
     return EXIT_OK;

@@ -94,7 +94,8 @@ bool Prepare(int argc, char** argv, int first, const std::string& subcommand,
              ParsedArgs& args, Common& common, int& exitCode) {
     if (!ParseFor(argc, argv, first, subcommand, optionList, true, args, exitCode)) return false;
     if (args.operands.size() < minOperands) {
-        exitCode = UsageError(subcommand, Fill(QCoreApplication::translate("cli", "missing operand")));
+        exitCode =
+            UsageError(subcommand, Fill(QCoreApplication::translate("cli", "missing operand")));
         return false;
     }
     if (args.operands.size() > maxOperands) {
@@ -131,9 +132,9 @@ bool Choose(const ParsedArgs& args, const char* name, QComboBox* combo, const QS
     if (!args.Has(name)) return true;
     QString choices;
     if (ChooseRow(combo, args.Get(name), aliases, choices)) return true;
-    exitCode = UsageError(subcommand,
-                          Fill(QCoreApplication::translate("cli-print", "--%1 is one of: %2; not \"%3\""),
-                               {name, choices.toStdString(), args.Get(name)}));
+    exitCode = UsageError(
+        subcommand, Fill(QCoreApplication::translate("cli-print", "--%1 is one of: %2; not \"%3\""),
+                         {name, choices.toStdString(), args.Get(name)}));
     return false;
 }
 
@@ -175,9 +176,10 @@ int RunSample(int argc, char** argv, int first) {
             std::string list;
             for (const SampleButton& button : SAMPLE_BUTTONS)
                 list += std::string(list.empty() ? "" : ", ") + "\"" + button.caption + "\"";
-            return UsageError(name, Fill(QCoreApplication::translate(
-                                             "cli-print", "unknown sample \"%1\"; the samples are %2 and all"),
-                                         {wanted, list}));
+            return UsageError(
+                name, Fill(QCoreApplication::translate(
+                               "cli-print", "unknown sample \"%1\"; the samples are %2 and all"),
+                           {wanted, list}));
         }
     }
     CaptureHost host(common.printableWidth);
@@ -213,9 +215,10 @@ int RunPicture(int argc, char** argv, int first) {
     {
         QFile file(QString::fromLocal8Bit(path.c_str()));
         if (!file.open(QIODevice::ReadOnly))
-            return Fail(EXIT_FILE, name + ": " +
-                                       Fill(QCoreApplication::translate("cli-print", "cannot read %1: %2"),
-                                            {path, file.errorString().toStdString()}));
+            return Fail(EXIT_FILE,
+                        name + ": " +
+                            Fill(QCoreApplication::translate("cli-print", "cannot read %1: %2"),
+                                 {path, file.errorString().toStdString()}));
     }
 
     // The picture group's controls, never shown.
@@ -224,7 +227,8 @@ int RunPicture(int argc, char** argv, int first) {
     controls.pathEdit = new QLineEdit(&group);
     controls.thresholdEdit = new QLineEdit(&group);
     // A refusal at a control is said with its name.
-    controls.thresholdEdit->setAccessibleName(QCoreApplication::translate("cli-print", "Threshold"));
+    controls.thresholdEdit->setAccessibleName(
+        QCoreApplication::translate("cli-print", "Threshold"));
     controls.rasterMode = new QRadioButton(&group);
     controls.bitImageMode = new QRadioButton(&group);
     controls.sizeList = new QComboBox(&group);
@@ -276,9 +280,10 @@ int RunPicture(int argc, char** argv, int first) {
     while (printer.Sender().Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (host.Refused()) return Refused(name, host);
     if (host.Records().empty())
-        return Fail(EXIT_REFUSED, name + ": " +
-                                      Fill(QCoreApplication::translate("cli-print", "%1 has nothing to print"),
-                                           {path}));
+        return Fail(
+            EXIT_REFUSED,
+            name + ": " +
+                Fill(QCoreApplication::translate("cli-print", "%1 has nothing to print"), {path}));
     return Deliver(common, host.Records(), ProgressWanted());
 }
 
@@ -317,9 +322,10 @@ int RunBarcode(int argc, char** argv, int first) {
     QString choices;
     // A common name or the list's caption (ChooseRow takes either).
     if (!ChooseRow(code, BarcodeTypeName(args.operands[0]), BARCODE_NAMES, choices))
-        return UsageError(name, Fill(QCoreApplication::translate(
-                                         "cli-print", "unknown barcode type \"%1\"; the types are %2"),
-                                     {args.operands[0], choices.toStdString()}));
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-print",
+                                                   "unknown barcode type \"%1\"; the types are %2"),
+                       {args.operands[0], choices.toStdString()}));
     if (!EnterNumber(args, "width", PageControl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH), name,
                      exitCode) ||
         !EnterNumber(args, "height", PageControl<QLineEdit>(&page, CBarcode::IDC_BAR_HEIGHT), name,
@@ -331,8 +337,9 @@ int RunBarcode(int argc, char** argv, int first) {
         return exitCode;
     if (!EnterData(PageControl<QCheckBox>(&page, CBarcode::IDC_HEX),
                    PageControl<QPlainTextEdit>(&page, CBarcode::IDC_DATA), args, args.operands[1]))
-        return UsageError(name, Fill(QCoreApplication::translate("cli-print", "%1 data cannot be given in hex"),
-                                     {code->currentText().toStdString()}));
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-print", "%1 data cannot be given in hex"),
+                       {code->currentText().toStdString()}));
     if (host.Refused()) return Refused(name, host);
     PageControl<QPushButton>(&page, CBarcode::IDC_PRINT)->click();
     if (host.Refused()) return Refused(name, host);
@@ -379,9 +386,10 @@ bool SetCode2DOptions(Code2D style, C2DCode& page, const ParsedArgs& args,
         std::optional<long> value;
         std::string error;
         if (!ReadIntOption(args, shape.option, value, error)) {
-            exitCode = UsageError(name, Fill(QCoreApplication::translate(
-                                                 "cli-print", "--%1 needs a whole number or auto, not \"%2\""),
-                                             {shape.option, args.Get(shape.option)}));
+            exitCode = UsageError(
+                name, Fill(QCoreApplication::translate(
+                               "cli-print", "--%1 needs a whole number or auto, not \"%2\""),
+                           {shape.option, args.Get(shape.option)}));
             return false;
         }
         auto* edit = PageControl<QLineEdit>(pdf, shape.edit);

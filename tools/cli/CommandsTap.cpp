@@ -14,10 +14,10 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <deque>
-#include <mutex>
 #include <cstdio>
+#include <deque>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 namespace cli {
@@ -102,26 +102,32 @@ int RunTap(int argc, char** argv, int first) {
                   false, args, exitCode))
         return exitCode;
     if (!args.operands.empty())
-        return UsageError(name, Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                     {args.operands[0]}));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     if (!args.Has("program"))
-        return UsageError(name, Fill(QCoreApplication::translate(
-                                    "cli-tap", "--program is needed (pty:PATH, tcp-listen:ADDR:PORT or "
-                                               "passive:PORTA,PORTB)")));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate(
+                              "cli-tap", "--program is needed (pty:PATH, tcp-listen:ADDR:PORT or "
+                                         "passive:PORTA,PORTB)")));
     std::string error;
     tap::ProgramSide side;
     if (!tap::ParseProgramSide(args.Get("program"), side, error)) return UsageError(name, error);
     std::string printer;
     if (side.kind == tap::ProgramSide::Kind::Passive) {
         if (args.Has("printer"))
-            return UsageError(name, Fill(QCoreApplication::translate(
-                                        "cli-tap", "a passive tap has no --printer: both lines are in --program")));
+            return UsageError(
+                name,
+                Fill(QCoreApplication::translate(
+                    "cli-tap", "a passive tap has no --printer: both lines are in --program")));
         if (!PrinterPath(side.path, side.path, error) || !PrinterPath(side.other, side.other, error))
             return Fail(EXIT_PORT, name + ": " + error);
     } else {
         if (!args.Has("printer"))
-            return UsageError(name, Fill(QCoreApplication::translate(
-                                        "cli-tap", "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)")));
+            return UsageError(
+                name,
+                Fill(QCoreApplication::translate(
+                    "cli-tap", "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)")));
         if (!PrinterPath(args.Get("printer"), printer, error)) return Fail(EXIT_PORT, name + ": " + error);
     }
     const bool json = args.Has("json");
@@ -169,9 +175,10 @@ int PrintCapture(std::string_view content, const std::string& path) {
     const tap::CaptureRead read = tap::ReadCapture(content);
     if (!read.ok)
         return Fail(EXIT_REFUSED,
-                    "decode: " + Fill(QCoreApplication::translate(
-                                          "cli-tap", "%1 line %2 is not a capture line (KIND SECONDS DATA)"),
-                                      {path, std::to_string(read.badLine)}));
+                    "decode: " +
+                        Fill(QCoreApplication::translate(
+                                 "cli-tap", "%1 line %2 is not a capture line (KIND SECONDS DATA)"),
+                             {path, std::to_string(read.badLine)}));
     const tap::Clock::time_point start{};
     tap::Conversation conversation([](const tap::Row& row) {
         std::printf("%s\n", tap::RowLine(row).c_str());

@@ -48,9 +48,10 @@ std::optional<Common> ReadCommon(const ParsedArgs& args, std::string& error) {
     if (args.Has("baud")) {
         const auto baud = ParseInteger(args.Get("baud"));
         if (!baud || *baud <= 0 || *baud > UINT32_MAX) {
-            error = Fill(QCoreApplication::translate(
-                             "cli", "--baud needs a positive number of bits per second, not \"%1\""),
-                         {args.Get("baud")});
+            error =
+                Fill(QCoreApplication::translate(
+                         "cli", "--baud needs a positive number of bits per second, not \"%1\""),
+                     {args.Get("baud")});
             return std::nullopt;
         }
         common.port.baud = static_cast<uint32_t>(*baud);
@@ -109,13 +110,15 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
     const std::string shown =
         path == "-" ? Fill(QCoreApplication::translate("cli", "standard input")) : path;
     if (read == files::ReadStatus::TooLarge) {
-        error = Fill(QCoreApplication::translate("cli", "%1 is larger than 64 MiB; refused"), {shown});
+        error =
+            Fill(QCoreApplication::translate("cli", "%1 is larger than 64 MiB; refused"), {shown});
         return std::nullopt;
     }
     if (read != files::ReadStatus::Read) {
         // The reason is the file layer's own text.
-        error = failure.refused ? Fill(QCoreApplication::translate("cli", "cannot read: %1"), {failure.text})
-                                : Fill(QCoreApplication::translate("cli", "cannot read %1"), {failure.text});
+        error = failure.refused
+                    ? Fill(QCoreApplication::translate("cli", "cannot read: %1"), {failure.text})
+                    : Fill(QCoreApplication::translate("cli", "cannot read %1"), {failure.text});
         return std::nullopt;
     }
     return QByteArray(content.data(), static_cast<qsizetype>(content.size()));
@@ -164,10 +167,11 @@ int Deliver(const Common& common, const std::vector<std::string>& records, bool 
     // names no bytes for certain sends nothing at all.
     for (size_t i = 0; i < records.size(); ++i)
         if (!records::RecordBytes(records[i]))
-            return Fail(EXIT_REFUSED,
-                        Fill(QCoreApplication::translate(
-                                 "cli", "row %1 (\"%2\") is not hex text of whole bytes; nothing was sent"),
-                             {std::to_string(i + 1), records[i]}));
+            return Fail(
+                EXIT_REFUSED,
+                Fill(QCoreApplication::translate(
+                         "cli", "row %1 (\"%2\") is not hex text of whole bytes; nothing was sent"),
+                     {std::to_string(i + 1), records[i]}));
     RecordsOutput output;
     if (!output.Begin(common.recordPath, error)) return Fail(EXIT_FILE, error);
     PrinterPort port;
@@ -226,9 +230,10 @@ int UsageError(const std::string& subcommand, const std::string& message) {
 }
 
 int UnknownSubcommand(const std::string& name) {
-    return Fail(EXIT_USAGE, Fill(QCoreApplication::translate(
-                                     "cli", "unknown subcommand \"%1\" (talvane-cli --help lists them)"),
-                                 {name}));
+    return Fail(EXIT_USAGE,
+                Fill(QCoreApplication::translate(
+                         "cli", "unknown subcommand \"%1\" (talvane-cli --help lists them)"),
+                     {name}));
 }
 
 } // namespace cli

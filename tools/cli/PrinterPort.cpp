@@ -1,8 +1,8 @@
 #include "tools/cli/PrinterPort.h"
 
+#include "console/RecordDecoder.h"
 #include "eventlog/EventLog.h"
 #include "host/PortSetup.h"
-#include "console/RecordDecoder.h"
 #include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "tools/cli/ExitCodes.h"
@@ -87,14 +87,16 @@ std::string StoppedBy(const char* signalName) {
 uint32_t ResolvePort(const std::string& name, std::string& error) {
     PortMap& map = PortMap::Global();
     if (name.empty()) {
-        error = Fill(QCoreApplication::translate("cli", "no port given: name one with --port COM<n> or "
-                                                        "--port /dev/... (talvane-cli ports lists them)"));
+        error = Fill(QCoreApplication::translate("cli",
+                                                 "no port given: name one with --port COM<n> or "
+                                                 "--port /dev/... (talvane-cli ports lists them)"));
         return 0;
     }
     if (name.find('/') != std::string::npos) {
         const uint32_t number = map.AddCommandLinePort(name);
         if (number == 0)
-            error = Fill(QCoreApplication::translate("cli", "too many ports named on the command line"));
+            error = Fill(
+                QCoreApplication::translate("cli", "too many ports named on the command line"));
         return number;
     }
     if (StartsWithNoCase(name, COM_PREFIX)) {
@@ -113,9 +115,10 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
         if (label.size() == name.size() && StartsWithNoCase(name, UpperCase(label).c_str()))
             return entry.number;
     }
-    error = Fill(QCoreApplication::translate(
-                     "cli", "unknown port %1 (talvane-cli ports lists them; a device path works too)"),
-                 {name});
+    error =
+        Fill(QCoreApplication::translate(
+                 "cli", "unknown port %1 (talvane-cli ports lists them; a device path works too)"),
+             {name});
     return 0;
 }
 
@@ -158,13 +161,15 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     lib_.SetTimeouts();
     flow::ApplyFlowRow(lib_.DCB_, flow::RowOf(settings.handshake));
     if (!lib_.SetState() || lib_.DCB_.BaudRate != settings.baud) {
-        error = Fill(QCoreApplication::translate("cli", "cannot set %1 to %2 baud with the chosen handshake"),
+        error = Fill(QCoreApplication::translate(
+                         "cli", "cannot set %1 to %2 baud with the chosen handshake"),
                      {description_, std::to_string(settings.baud)});
         lib_.Close();
         return EXIT_PORT;
     }
-    eventlog::Note(eventlog::Kind::Port, Fill(QCoreApplication::translate("cli", "%1 opened at %2 baud"),
-                                              {description_, std::to_string(settings.baud)}));
+    eventlog::Note(eventlog::Kind::Port,
+                   Fill(QCoreApplication::translate("cli", "%1 opened at %2 baud"),
+                        {description_, std::to_string(settings.baud)}));
     return EXIT_OK;
 }
 
@@ -181,8 +186,7 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
         return code;
     };
     while (written < total) {
-        if (StopSignal())
-            return fail(StopExitCode(), StoppedBy(StopSignalName()));
+        if (StopSignal()) return fail(StopExitCode(), StoppedBy(StopSignalName()));
         const uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(WRITE_CHUNK, total - written));
         const int put = std::max(lib_.Write(bytes.data() + written, length), 0);
         written += static_cast<uint64_t>(put);
@@ -271,13 +275,14 @@ int PrinterPort::Close(std::string& error) {
                    Fill(QCoreApplication::translate("cli", "%1 closed"), {description_}));
     const uint32_t left = lib_.UndeliveredAtClose();
     if (left == 0) return EXIT_OK;
-    error = left == CN_QUERY_FAILED
-                ? Fill(QCoreApplication::translate(
-                           "cli", "%1 closed without telling whether the printer got everything"),
-                       {description_})
-                : Fill(QCoreApplication::translate(
-                           "cli", "%1 closed with %2 bytes the printer had not taken (not delivered)"),
-                       {description_, std::to_string(left)});
+    error =
+        left == CN_QUERY_FAILED
+            ? Fill(QCoreApplication::translate(
+                       "cli", "%1 closed without telling whether the printer got everything"),
+                   {description_})
+            : Fill(QCoreApplication::translate(
+                       "cli", "%1 closed with %2 bytes the printer had not taken (not delivered)"),
+                   {description_, std::to_string(left)});
     return EXIT_UNDELIVERED;
 }
 

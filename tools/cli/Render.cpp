@@ -94,7 +94,8 @@ std::string ComparisonText(const Comparison& c, const std::string& golden) {
         text += Fill(QCoreApplication::translate("cli-render", "; differences start at rows %1"),
                      {RowStarts(c.difference.startRows)});
     if (c.madeRows != c.goldenRows)
-        text += Fill(QCoreApplication::translate("cli-render", "; the receipt has %1 dot rows, the golden %2"),
+        text += Fill(QCoreApplication::translate("cli-render",
+                                                 "; the receipt has %1 dot rows, the golden %2"),
                      {std::to_string(c.madeRows), std::to_string(c.goldenRows)});
     return text;
 }
@@ -111,13 +112,16 @@ int RunRender(int argc, char** argv, int first) {
                   false, args, exitCode))
         return exitCode;
     if (args.operands.size() > 1)
-        return UsageError(name, Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
-                                     {args.operands[1]}));
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[1]}));
     const auto width = ModelWidth(args.Get("model", "58"));
     if (!width)
-        return UsageError(name, Fill(QCoreApplication::translate("cli-render", "--model takes 58 or 80")));
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-render", "--model takes 58 or 80")));
     if (args.Has("diff") && !args.Has("compare"))
-        return UsageError(name, Fill(QCoreApplication::translate("cli-render", "--diff needs --compare")));
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-render", "--diff needs --compare")));
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
     const bool json = args.Has("json");
 
@@ -132,9 +136,10 @@ int RunRender(int argc, char** argv, int first) {
     if (args.Has("out") || !args.Has("compare")) {
         const QString folder = QString::fromStdString(args.Get("out", DEFAULT_OUT));
         if (!QDir().mkpath(folder))
-            return Fail(EXIT_FILE, name + ": " +
-                                       Fill(QCoreApplication::translate("cli-render", "cannot create %1"),
-                                            {folder.toStdString()}));
+            return Fail(EXIT_FILE,
+                        name + ": " +
+                            Fill(QCoreApplication::translate("cli-render", "cannot create %1"),
+                                 {folder.toStdString()}));
         int number = 0;
         for (const auto& receipt : result.receipts) {
             const std::string file =
@@ -153,13 +158,15 @@ int RunRender(int argc, char** argv, int first) {
         vprinter::PaperBitmap goldenDots;
         const QImage picture(QString::fromStdString(golden));
         if (picture.isNull())
-            return Fail(EXIT_FILE, name + ": " +
-                                       Fill(QCoreApplication::translate("cli-render", "cannot read %1"),
-                                            {golden}));
+            return Fail(
+                EXIT_FILE,
+                name + ": " +
+                    Fill(QCoreApplication::translate("cli-render", "cannot read %1"), {golden}));
         if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots))
             return Fail(EXIT_REFUSED,
                         name + ": " +
-                            Fill(QCoreApplication::translate("cli-render", "%1 is no receipt of %2 dots (--model)"),
+                            Fill(QCoreApplication::translate(
+                                     "cli-render", "%1 is no receipt of %2 dots (--model)"),
                                  {golden, std::to_string(*width)}));
         // A file that prints several receipts is checked by its first.
         const vprinter::PaperBitmap made =
@@ -172,9 +179,10 @@ int RunRender(int argc, char** argv, int first) {
         const std::string diff = args.Get("diff");
         if (!diff.empty() && !comparison.difference.Identical() &&
             !vprinter::DifferenceImage(made, goldenDots).save(QString::fromStdString(diff), "PNG"))
-            return Fail(EXIT_FILE, name + ": " +
-                                       Fill(QCoreApplication::translate("cli-render", "cannot write %1"),
-                                            {diff}));
+            return Fail(
+                EXIT_FILE,
+                name + ": " +
+                    Fill(QCoreApplication::translate("cli-render", "cannot write %1"), {diff}));
     }
 
     if (json) {
@@ -210,10 +218,11 @@ int RunRender(int argc, char** argv, int first) {
                                       .c_str()
                                 : note.text.c_str());
         if (result.consumed < result.bytes)
-            std::printf("%s\n", Fill(QCoreApplication::translate(
-                                         "cli-render", "offset %1: the input ends inside a command"),
-                                     {std::to_string(result.consumed)})
-                                    .c_str());
+            std::printf("%s\n",
+                        Fill(QCoreApplication::translate(
+                                 "cli-render", "offset %1: the input ends inside a command"),
+                             {std::to_string(result.consumed)})
+                            .c_str());
         if (comparison.done) std::printf("%s\n", ComparisonText(comparison, golden).c_str());
     }
     if (comparison.done)
