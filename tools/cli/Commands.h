@@ -3,9 +3,10 @@
 // refusal and error messages on standard error, and the delivery of recorded command
 // rows to the printer (with the records file of --record).
 
+#include "console/FileAccess.h"
 #include "tools/cli/Options.h"
 #include "tools/cli/PrinterPort.h"
-#include "console/FileAccess.h"
+#include "tools/cli/Texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -81,7 +82,12 @@ int RunTap(int argc, char** argv, int first);
 // decode of a tap capture file: its rows as the tap showed them, and the summary.
 int PrintCapture(std::string_view content, const std::string& path);
 
-// The --help text of a subcommand (or of the tool for an empty name); empty when unknown.
-const char* HelpText(const std::string& subcommand);
+// The --help text of a subcommand (or of the tool for an empty name), translated; empty
+// when unknown.
+std::string HelpText(const std::string& subcommand);
+// The names HelpText knows ("" for the tool itself).
+std::vector<std::string> HelpTopics();
+// Reports a first argument that names no subcommand and returns EXIT_USAGE.
+int UnknownSubcommand(const std::string& name);
 
 } // namespace cli

@@ -13,6 +13,7 @@
 #include "tools/cli/ExitCodes.h"
 #include "tools/cli/StopSignals.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,17 +33,22 @@ constexpr auto MONITOR_POLL = std::chrono::milliseconds(100);
 
 struct ConditionReport {
     PrinterCondition condition;
-    const char* text; // as the status panel's lamp names it
+    const char* text; // as the status panel's lamp names it; translated
     const char* key;  // in --json
     int exitCode;
 };
 // In the order of their exit codes: with several present, the first one decides.
 constexpr ConditionReport CONDITION_REPORTS[] = {
-    {PrinterCondition::PaperEnd, "paper end", "paper_end", EXIT_PAPER_END},
-    {PrinterCondition::PlatenUp, "platen up", "platen_up", EXIT_PLATEN_UP},
-    {PrinterCondition::Cutter, "cutter error", "cutter_error", EXIT_CUTTER},
-    {PrinterCondition::Overheat, "overheat", "overheat", EXIT_OVERHEAT},
-    {PrinterCondition::OverVoltage, "over-voltage", "over_voltage", EXIT_OVERVOLTAGE},
+    {PrinterCondition::PaperEnd, QT_TRANSLATE_NOOP("cli-line", "paper end"), "paper_end",
+     EXIT_PAPER_END},
+    {PrinterCondition::PlatenUp, QT_TRANSLATE_NOOP("cli-line", "platen up"), "platen_up",
+     EXIT_PLATEN_UP},
+    {PrinterCondition::Cutter, QT_TRANSLATE_NOOP("cli-line", "cutter error"), "cutter_error",
+     EXIT_CUTTER},
+    {PrinterCondition::Overheat, QT_TRANSLATE_NOOP("cli-line", "overheat"), "overheat",
+     EXIT_OVERHEAT},
+    {PrinterCondition::OverVoltage, QT_TRANSLATE_NOOP("cli-line", "over-voltage"), "over_voltage",
+     EXIT_OVERVOLTAGE},
 };
 
 // Automatic status back for every condition (as the console's "Read status" asks),
@@ -76,8 +82,9 @@ std::string ConditionText(const CVRNX_LIB& parser) {
     std::string text;
     for (const ConditionReport& report : CONDITION_REPORTS)
         if (parser.IsConditionSet(report.condition))
-            text += std::string(text.empty() ? "" : ", ") + report.text;
-    return text.empty() ? "ready" : text;
+            text += std::string(text.empty() ? "" : ", ") +
+                    Fill(QCoreApplication::translate("cli-line", report.text));
+    return text.empty() ? Fill(QCoreApplication::translate("cli-line", "ready")) : text;
 }
 
 } // namespace
@@ -105,7 +112,9 @@ int RunPorts(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (!args.operands.empty())
-        return UsageError("ports", "unexpected operand \"" + args.operands[0] + "\"");
+        return UsageError("ports",
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     PortMap& map = PortMap::Global();
     for (const std::string& path : paths) map.AddCommandLinePort(path);
     const auto entries = map.Entries();
@@ -120,7 +129,11 @@ int RunPorts(int argc, char** argv, int first) {
         std::fputs(QJsonDocument(list).toJson(QJsonDocument::Indented).constData(), stdout);
         return EXIT_OK;
     }
-    if (entries.empty()) std::printf("No serial ports found. Name one with --port PATH.\n");
+    if (entries.empty())
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate(
+                             "cli-line", "No serial ports found. Name one with --port PATH."))
+                        .c_str());
     for (const PortEntry& e : entries) std::printf("%s\n", e.display.c_str());
     return EXIT_OK;
 }
@@ -134,7 +147,9 @@ int RunSend(int argc, char** argv, int first) {
     const int sources = static_cast<int>(args.Has("hex")) + static_cast<int>(args.Has("records")) +
                         static_cast<int>(!args.operands.empty());
     if (sources != 1 || args.operands.size() > 1)
-        return UsageError(name, "give exactly one of FILE, --hex TEXT or --records FILE");
+        return UsageError(
+            name, Fill(QCoreApplication::translate(
+                      "cli-line", "give exactly one of FILE, --hex TEXT or --records FILE")));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
@@ -144,10 +159,17 @@ int RunSend(int argc, char** argv, int first) {
         // The code pages' reader: a pair that is not hexadecimal refuses the whole text.
         const HexData hex = ReadHexData(args.Get("hex"));
         if (!hex.wellFormed)
-            return Fail(EXIT_REFUSED, name + ": --hex holds something that is not hexadecimal: \"" +
-                                          args.Get("hex") + "\" (nothing was sent)");
+            return Fail(EXIT_REFUSED,
+                        name + ": " +
+                            Fill(QCoreApplication::translate(
+                                     "cli-line", "--hex holds something that is not hexadecimal: "
+                                                 "\"%1\" (nothing was sent)"),
+                                 {args.Get("hex")}));
         if (hex.bytes.empty())
-            return Fail(EXIT_REFUSED, name + ": --hex holds no byte (nothing was sent)");
+            return Fail(EXIT_REFUSED,
+                        name + ": " +
+                            Fill(QCoreApplication::translate(
+                                "cli-line", "--hex holds no byte (nothing was sent)")));
         records.push_back(ToHexText(hex.bytes.data(), hex.bytes.size()));
     } else if (args.Has("records")) {
         const std::string path = args.Get("records");
@@ -156,19 +178,28 @@ int RunSend(int argc, char** argv, int first) {
         const records::ImportResult result = records::ParseRecordsFile(
             std::string_view(content->constData(), static_cast<size_t>(content->size())));
         if (!result.ok)
-            return Fail(EXIT_REFUSED, name + ": " + path + " line " +
-                                          std::to_string(result.badLine) +
-                                          " is not a records line (only hex text before \"//\"); "
-                                          "nothing was sent");
+            return Fail(EXIT_REFUSED,
+                        name + ": " +
+                            Fill(QCoreApplication::translate(
+                                     "cli-line", "%1 line %2 is not a records line (only hex text "
+                                                 "before \"//\"); nothing was sent"),
+                                 {path, std::to_string(result.badLine)}));
         if (result.records.empty())
-            return Fail(EXIT_REFUSED, name + ": " + path + " holds no records; nothing was sent");
+            return Fail(EXIT_REFUSED,
+                        name + ": " +
+                            Fill(QCoreApplication::translate(
+                                     "cli-line", "%1 holds no records; nothing was sent"),
+                                 {path}));
         records = result.records;
     } else {
         const auto content = ReadInputFile(args.operands[0], error);
         if (!content) return Fail(EXIT_FILE, name + ": " + error);
         if (content->isEmpty()) {
-            std::fprintf(stderr, "%s: %s is empty; nothing was sent\n", PROGRAM,
-                         args.operands[0].c_str());
+            std::fprintf(
+                stderr, "%s: %s\n", PROGRAM,
+                Fill(QCoreApplication::translate("cli-line", "%1 is empty; nothing was sent"),
+                     {args.operands[0]})
+                    .c_str());
             return EXIT_OK;
         }
         records.push_back(ToHexText(content->constData(), static_cast<size_t>(content->size())));
@@ -198,7 +229,9 @@ int RunDecode(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (args.operands.size() > 1)
-        return UsageError(name, "unexpected operand \"" + args.operands[1] + "\"");
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[1]}));
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
     std::string error;
     const auto content = ReadInputFile(path, error);
@@ -237,14 +270,18 @@ int RunStatus(int argc, char** argv, int first) {
                   exitCode))
         return exitCode;
     if (!args.operands.empty())
-        return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
     std::optional<long> timeout;
     if (!ReadIntOption(args, "timeout", timeout, error)) return UsageError(name, error);
     if (timeout && *timeout <= 0)
-        return UsageError(name, "--timeout needs a positive number of milliseconds");
+        return UsageError(name,
+                          Fill(QCoreApplication::translate(
+                              "cli-line", "--timeout needs a positive number of milliseconds")));
     const auto wait = std::chrono::milliseconds(timeout.value_or(DEFAULT_STATUS_TIMEOUT_MS));
 
     RecordsOutput output;
@@ -257,14 +294,23 @@ int RunStatus(int argc, char** argv, int first) {
     lib.RequestStatus();
     const std::vector<std::string> sent = {lib.TakeSentText()};
     const int drained = port.Drain(0, false, error);
-    if (drained != EXIT_OK) return Fail(drained, "no status request: " + error);
+    if (drained != EXIT_OK)
+        return Fail(drained, Fill(QCoreApplication::translate("cli-line", "no status request: %1"),
+                                  {error}));
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (!lib.IsStatusReceived()) {
         // A printer that went away will not answer: said at once, as send says it.
-        if (port.DeviceGone()) return Fail(EXIT_PORT, port.GoneText() + " before it answered");
+        if (port.DeviceGone())
+            return Fail(EXIT_PORT,
+                        Fill(QCoreApplication::translate("cli-line", "%1 before it answered"),
+                             {port.GoneText()}));
         if (StopSignal())
-            return Fail(StopExitCode(), std::string("stopped by ") + StopSignalName() +
-                                            " while waiting for the status (the request was sent)");
+            return Fail(
+                StopExitCode(),
+                Fill(QCoreApplication::translate(
+                         "cli-line",
+                         "stopped by %1 while waiting for the status (the request was sent)"),
+                     {StopSignalName()}));
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
@@ -295,11 +341,15 @@ int RunStatus(int argc, char** argv, int first) {
         std::fputs(QJsonDocument(json).toJson(QJsonDocument::Compact).constData(), stdout);
         std::fputc('\n', stdout);
     } else if (answered) {
-        std::printf("%s: status %s: %s\n", port.Description().c_str(),
-                    ByteHex(lib.GetLastStatus()).c_str(), ConditionText(lib).c_str());
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate("cli-line", "%1: status %2: %3"),
+                         {port.Description(), ByteHex(lib.GetLastStatus()), ConditionText(lib)})
+                        .c_str());
     } else {
-        std::printf("%s: no answer within %lld ms\n", port.Description().c_str(),
-                    static_cast<long long>(wait.count()));
+        std::printf("%s\n",
+                    Fill(QCoreApplication::translate("cli-line", "%1: no answer within %2 ms"),
+                         {port.Description(), std::to_string(wait.count())})
+                        .c_str());
     }
     return code;
 }
@@ -314,7 +364,9 @@ int RunMonitor(int argc, char** argv, int first) {
     const bool stamped = args.Has("time");
     const bool autoStatus = args.Has("auto-status");
     if (!args.operands.empty())
-        return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
     std::string error;
     const auto common = ReadCommon(args, error);
     if (!common) return UsageError(name, error);
@@ -330,8 +382,13 @@ int RunMonitor(int argc, char** argv, int first) {
     // again at its end.
     std::vector<std::string> sent;
     if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_ALL, sent))
-        return Fail(EXIT_PORT, "the printer on " + port.Description() + " took no command");
-    std::fprintf(stderr, "%s: watching %s; Ctrl+C ends\n", PROGRAM, port.Description().c_str());
+        return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                        "cli-line", "the printer on %1 took no command"),
+                                    {port.Description()}));
+    std::fprintf(stderr, "%s: %s\n", PROGRAM,
+                 Fill(QCoreApplication::translate("cli-line", "watching %1; Ctrl+C ends"),
+                      {port.Description()})
+                     .c_str());
     // A parser of its own with no port: clearing its status flag before each byte
     // shows which bytes were status bytes, and it writes nothing.
     CVRNX_LIB decoder;
@@ -346,22 +403,30 @@ int RunMonitor(int argc, char** argv, int first) {
             decoder.RequestStatus();
             decoder.ParseStatusByte(b);
             if (decoder.IsStatusReceived())
-                std::printf("  status %s: %s\n", ByteHex(b).c_str(), ConditionText(decoder).c_str());
+                std::printf("  %s\n", Fill(QCoreApplication::translate("cli-line", "status %1: %2"),
+                                           {ByteHex(b), ConditionText(decoder)})
+                                          .c_str());
             else if (inResponse && !decoder.IsCollectingResponse())
-                std::printf("  response %s: \"%s\"\n", ByteHex(decoder.GetResponseId()).c_str(),
-                            decoder.GetResponseText().c_str());
+                std::printf("  %s\n",
+                            Fill(QCoreApplication::translate("cli-line", "response %1: \"%2\""),
+                                 {ByteHex(decoder.GetResponseId()), decoder.GetResponseText()})
+                                .c_str());
             else if (const char* flow = FlowControlWords(b); flow && !inResponse)
                 std::printf("  %s %s\n", ByteHex(b).c_str(), flow);
         }
         std::fflush(stdout);
         if (port.DeviceGone())
-            return Fail(EXIT_PORT, port.Description() + " went away (unplugged or hung up)");
+            return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                            "cli-line", "%1 went away (unplugged or hung up)"),
+                                        {port.Description()}));
     }
     // The signal that ended the watch is its normal end: the printer is still told to
     // stop reporting, and that write must not be cut short by it.
     ForgetStopSignal();
     if (autoStatus && !SwitchAutoStatus(port, AUTO_STATUS_OFF, sent))
-        return Fail(EXIT_PORT, "the printer on " + port.Description() + " took no command");
+        return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
+                                        "cli-line", "the printer on %1 took no command"),
+                                    {port.Description()}));
     if (!output.Finish(sent, error)) return Fail(EXIT_FILE, error);
     return EXIT_OK;
 }

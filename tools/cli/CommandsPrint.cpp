@@ -65,8 +65,10 @@ bool ProgressWanted() {
 
 // Ends a run whose input the console's code refused: nothing has been sent.
 int Refused(const std::string& subcommand, const CaptureHost& host) {
-    return Fail(EXIT_REFUSED, subcommand + ": " + host.Refusal().toStdString() +
-                                  " (nothing was sent)");
+    return Fail(EXIT_REFUSED,
+                subcommand + ": " +
+                    Fill(QCoreApplication::translate("cli-print", "%1 (nothing was sent)"),
+                         {host.Refusal().toStdString()}));
 }
 
 // A barcode or symbol wider than the paper is not printed at all: refused before
@@ -80,7 +82,10 @@ std::optional<int> RefusedAsTooWide(const std::string& subcommand, const Capture
     }
     const vprinter::SymbolFit fit = vprinter::StreamSymbolFit(bytes, printableWidth);
     if (fit.fits) return std::nullopt;
-    return Fail(EXIT_REFUSED, subcommand + ": " + fit.Message() + " (nothing was sent)");
+    return Fail(EXIT_REFUSED,
+                subcommand + ": " +
+                    Fill(QCoreApplication::translate("cli-print", "%1 (nothing was sent)"),
+                         {fit.Message()}));
 }
 
 // Reads the common options and the operands' count; false when the run is over.
@@ -89,11 +94,14 @@ bool Prepare(int argc, char** argv, int first, const std::string& subcommand,
              ParsedArgs& args, Common& common, int& exitCode) {
     if (!ParseFor(argc, argv, first, subcommand, optionList, true, args, exitCode)) return false;
     if (args.operands.size() < minOperands) {
-        exitCode = UsageError(subcommand, "missing operand");
+        exitCode =
+            UsageError(subcommand, Fill(QCoreApplication::translate("cli", "missing operand")));
         return false;
     }
     if (args.operands.size() > maxOperands) {
-        exitCode = UsageError(subcommand, "unexpected operand \"" + args.operands[maxOperands] + "\"");
+        exitCode = UsageError(subcommand,
+                              Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                                   {args.operands[maxOperands]}));
         return false;
     }
     std::string error;
@@ -124,8 +132,9 @@ bool Choose(const ParsedArgs& args, const char* name, QComboBox* combo, const QS
     if (!args.Has(name)) return true;
     QString choices;
     if (ChooseRow(combo, args.Get(name), aliases, choices)) return true;
-    exitCode = UsageError(subcommand, std::string("--") + name + " is one of: " +
-                                          choices.toStdString() + "; not \"" + args.Get(name) + "\"");
+    exitCode = UsageError(
+        subcommand, Fill(QCoreApplication::translate("cli-print", "--%1 is one of: %2; not \"%3\""),
+                         {name, choices.toStdString(), args.Get(name)}));
     return false;
 }
 
@@ -167,8 +176,10 @@ int RunSample(int argc, char** argv, int first) {
             std::string list;
             for (const SampleButton& button : SAMPLE_BUTTONS)
                 list += std::string(list.empty() ? "" : ", ") + "\"" + button.caption + "\"";
-            return UsageError(name, "unknown sample \"" + wanted + "\"; the samples are " + list +
-                                        " and all");
+            return UsageError(
+                name, Fill(QCoreApplication::translate(
+                               "cli-print", "unknown sample \"%1\"; the samples are %2 and all"),
+                           {wanted, list}));
         }
     }
     CaptureHost host(common.printableWidth);
@@ -177,6 +188,13 @@ int RunSample(int argc, char** argv, int first) {
     if (host.Refused()) return Refused(name, host);
     return Deliver(common, host.Records(), false);
 }
+
+// The picture group's size rows for each mode, in the list's order.
+const QStringList BIT_IMAGE_SIZES = {
+    QStringLiteral("8-dot single-density"), QStringLiteral("8-dot double-density"),
+    QStringLiteral("24-dot single-density"), QStringLiteral("24-dot double-density")};
+const QStringList RASTER_SIZES = {QStringLiteral("Normal"), QStringLiteral("Double-width"),
+                                  QStringLiteral("Double-height"), QStringLiteral("Quadruple")};
 
 int RunPicture(int argc, char** argv, int first) {
     const std::string name = "picture";
@@ -197,8 +215,10 @@ int RunPicture(int argc, char** argv, int first) {
     {
         QFile file(QString::fromLocal8Bit(path.c_str()));
         if (!file.open(QIODevice::ReadOnly))
-            return Fail(EXIT_FILE, name + ": cannot read " + path + ": " +
-                                       file.errorString().toStdString());
+            return Fail(EXIT_FILE,
+                        name + ": " +
+                            Fill(QCoreApplication::translate("cli-print", "cannot read %1: %2"),
+                                 {path, file.errorString().toStdString()}));
     }
 
     // The picture group's controls, never shown.
@@ -206,12 +226,14 @@ int RunPicture(int argc, char** argv, int first) {
     PictureControls controls;
     controls.pathEdit = new QLineEdit(&group);
     controls.thresholdEdit = new QLineEdit(&group);
-    controls.thresholdEdit->setAccessibleName(QStringLiteral("Threshold"));
+    // A refusal at a control is said with its name.
+    controls.thresholdEdit->setAccessibleName(
+        QCoreApplication::translate("cli-print", "Threshold"));
     controls.rasterMode = new QRadioButton(&group);
     controls.bitImageMode = new QRadioButton(&group);
     controls.sizeList = new QComboBox(&group);
     controls.printButton = new QPushButton(&group);
-    controls.printButton->setAccessibleName(QStringLiteral("Print"));
+    controls.printButton->setAccessibleName(QCoreApplication::translate("cli-print", "Print"));
     controls.previewFrame = new QWidget(&group);
     controls.hScroll = new QScrollBar(Qt::Horizontal, &group);
     controls.vScroll = new QScrollBar(Qt::Vertical, &group);
@@ -236,8 +258,9 @@ int RunPicture(int argc, char** argv, int first) {
     controls.rotate->setChecked(args.Has("rotate"));
     if (blockRows) {
         if (*blockRows < controls.blockRows->minimum() || *blockRows > controls.blockRows->maximum())
-            return UsageError(name, "--block-rows is 0 (one block) to " +
-                                        std::to_string(controls.blockRows->maximum()));
+            return UsageError(name, Fill(QCoreApplication::translate(
+                                             "cli-print", "--block-rows is 0 (one block) to %1"),
+                                         {std::to_string(controls.blockRows->maximum())}));
         controls.blockRows->setValue(static_cast<int>(*blockRows));
     }
     if (threshold) controls.thresholdEdit->setText(QString::number(*threshold));
@@ -245,7 +268,10 @@ int RunPicture(int argc, char** argv, int first) {
         controls.rasterMode->setChecked(true);
         printer.SelectRasterMode();
     }
-    if (!Choose(args, "size", controls.sizeList, {}, name, exitCode)) return exitCode;
+    // --size takes the list's English rows in every language: a script's command line
+    // does not change with the desktop's language.
+    const QStringList sizes = args.Has("raster") ? RASTER_SIZES : BIT_IMAGE_SIZES;
+    if (!Choose(args, "size", controls.sizeList, sizes, name, exitCode)) return exitCode;
     host.openPaths.push_back(QString::fromLocal8Bit(path.c_str()));
     printer.OpenFile();
     if (host.Refused()) return Refused(name, host);
@@ -253,7 +279,11 @@ int RunPicture(int argc, char** argv, int first) {
     // Blocks leave one by one from the event loop, as in the console.
     while (printer.Sender().Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (host.Refused()) return Refused(name, host);
-    if (host.Records().empty()) return Fail(EXIT_REFUSED, name + ": " + path + " has nothing to print");
+    if (host.Records().empty())
+        return Fail(
+            EXIT_REFUSED,
+            name + ": " +
+                Fill(QCoreApplication::translate("cli-print", "%1 has nothing to print"), {path}));
     return Deliver(common, host.Records(), ProgressWanted());
 }
 
@@ -292,8 +322,10 @@ int RunBarcode(int argc, char** argv, int first) {
     QString choices;
     // A common name or the list's caption (ChooseRow takes either).
     if (!ChooseRow(code, BarcodeTypeName(args.operands[0]), BARCODE_NAMES, choices))
-        return UsageError(name, "unknown barcode type \"" + args.operands[0] + "\"; the types are " +
-                                    choices.toStdString());
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-print",
+                                                   "unknown barcode type \"%1\"; the types are %2"),
+                       {args.operands[0], choices.toStdString()}));
     if (!EnterNumber(args, "width", PageControl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH), name,
                      exitCode) ||
         !EnterNumber(args, "height", PageControl<QLineEdit>(&page, CBarcode::IDC_BAR_HEIGHT), name,
@@ -305,7 +337,9 @@ int RunBarcode(int argc, char** argv, int first) {
         return exitCode;
     if (!EnterData(PageControl<QCheckBox>(&page, CBarcode::IDC_HEX),
                    PageControl<QPlainTextEdit>(&page, CBarcode::IDC_DATA), args, args.operands[1]))
-        return UsageError(name, code->currentText().toStdString() + " data cannot be given in hex");
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-print", "%1 data cannot be given in hex"),
+                       {code->currentText().toStdString()}));
     if (host.Refused()) return Refused(name, host);
     PageControl<QPushButton>(&page, CBarcode::IDC_PRINT)->click();
     if (host.Refused()) return Refused(name, host);
@@ -352,9 +386,10 @@ bool SetCode2DOptions(Code2D style, C2DCode& page, const ParsedArgs& args,
         std::optional<long> value;
         std::string error;
         if (!ReadIntOption(args, shape.option, value, error)) {
-            exitCode = UsageError(name, std::string("--") + shape.option +
-                                            " needs a whole number or auto, not \"" +
-                                            args.Get(shape.option) + "\"");
+            exitCode = UsageError(
+                name, Fill(QCoreApplication::translate(
+                               "cli-print", "--%1 needs a whole number or auto, not \"%2\""),
+                           {shape.option, args.Get(shape.option)}));
             return false;
         }
         auto* edit = PageControl<QLineEdit>(pdf, shape.edit);

@@ -10,13 +10,14 @@
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
 
+#include <QCoreApplication>
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <deque>
-#include <mutex>
 #include <cstdio>
+#include <deque>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 namespace cli {
@@ -48,7 +49,7 @@ bool WriteRecords(const std::string& path, const std::vector<std::string>& recor
     out << records::FormatRecordsFile(views);
     out.close();
     if (!out) {
-        error = "cannot write " + path;
+        error = Fill(QCoreApplication::translate("cli-tap", "cannot write %1"), {path});
         return false;
     }
     return true;
@@ -74,7 +75,11 @@ public:
             lines.swap(lines_);
             std::swap(missed, missed_);
         }
-        if (missed > 0) std::printf("(%zu rows not shown: the output fell behind)\n", missed);
+        if (missed > 0)
+            std::printf("%s\n", Fill(QCoreApplication::translate(
+                                         "cli-tap", "(%1 rows not shown: the output fell behind)"),
+                                     {std::to_string(missed)})
+                                    .c_str());
         for (const std::string& line : lines) std::printf("%s\n", line.c_str());
         std::fflush(stdout);
     }
@@ -96,18 +101,33 @@ int RunTap(int argc, char** argv, int first) {
                    {"json", false}},
                   false, args, exitCode))
         return exitCode;
-    if (!args.operands.empty()) return UsageError(name, "unexpected operand \"" + args.operands[0] + "\"");
-    if (!args.Has("program")) return UsageError(name, "--program is needed (pty:PATH, tcp-listen:ADDR:PORT or passive:PORTA,PORTB)");
+    if (!args.operands.empty())
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[0]}));
+    if (!args.Has("program"))
+        return UsageError(name,
+                          Fill(QCoreApplication::translate(
+                              "cli-tap", "--program is needed (pty:PATH, tcp-listen:ADDR:PORT or "
+                                         "passive:PORTA,PORTB)")));
     std::string error;
     tap::ProgramSide side;
     if (!tap::ParseProgramSide(args.Get("program"), side, error)) return UsageError(name, error);
     std::string printer;
     if (side.kind == tap::ProgramSide::Kind::Passive) {
-        if (args.Has("printer")) return UsageError(name, "a passive tap has no --printer: both lines are in --program");
+        if (args.Has("printer"))
+            return UsageError(
+                name,
+                Fill(QCoreApplication::translate(
+                    "cli-tap", "a passive tap has no --printer: both lines are in --program")));
         if (!PrinterPath(side.path, side.path, error) || !PrinterPath(side.other, side.other, error))
             return Fail(EXIT_PORT, name + ": " + error);
     } else {
-        if (!args.Has("printer")) return UsageError(name, "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)");
+        if (!args.Has("printer"))
+            return UsageError(
+                name,
+                Fill(QCoreApplication::translate(
+                    "cli-tap", "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)")));
         if (!PrinterPath(args.Get("printer"), printer, error)) return Fail(EXIT_PORT, name + ": " + error);
     }
     const bool json = args.Has("json");
@@ -154,8 +174,11 @@ int RunTap(int argc, char** argv, int first) {
 int PrintCapture(std::string_view content, const std::string& path) {
     const tap::CaptureRead read = tap::ReadCapture(content);
     if (!read.ok)
-        return Fail(EXIT_REFUSED, "decode: " + path + " line " + std::to_string(read.badLine) +
-                                      " is not a capture line (KIND SECONDS DATA)");
+        return Fail(EXIT_REFUSED,
+                    "decode: " +
+                        Fill(QCoreApplication::translate(
+                                 "cli-tap", "%1 line %2 is not a capture line (KIND SECONDS DATA)"),
+                             {path, std::to_string(read.badLine)}));
     const tap::Clock::time_point start{};
     tap::Conversation conversation([](const tap::Row& row) {
         std::printf("%s\n", tap::RowLine(row).c_str());

@@ -6,6 +6,7 @@
 #include "console/TalvaneDlg.h"
 #include "tools/cli/ExitCodes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 
@@ -39,15 +40,18 @@ std::optional<Common> ReadCommon(const ParsedArgs& args, std::string& error) {
     Common common;
     common.port.port = args.Get("port");
     if (common.port.port.empty()) {
-        error = "--port is missing: name the printer's port (COM<n> from talvane-cli ports, "
-                "or a device path)";
+        error = Fill(QCoreApplication::translate(
+            "cli", "--port is missing: name the printer's port (COM<n> from talvane-cli ports, "
+                   "or a device path)"));
         return std::nullopt;
     }
     if (args.Has("baud")) {
         const auto baud = ParseInteger(args.Get("baud"));
         if (!baud || *baud <= 0 || *baud > UINT32_MAX) {
-            error = "--baud needs a positive number of bits per second, not \"" +
-                    args.Get("baud") + "\"";
+            error =
+                Fill(QCoreApplication::translate(
+                         "cli", "--baud needs a positive number of bits per second, not \"%1\""),
+                     {args.Get("baud")});
             return std::nullopt;
         }
         common.port.baud = static_cast<uint32_t>(*baud);
@@ -62,7 +66,9 @@ std::optional<Common> ReadCommon(const ParsedArgs& args, std::string& error) {
             }
         }
         if (!found) {
-            error = "--handshake is none, rtscts or xonxoff, not \"" + name + "\"";
+            error = Fill(QCoreApplication::translate(
+                             "cli", "--handshake is none, rtscts or xonxoff, not \"%1\""),
+                         {name});
             return std::nullopt;
         }
     }
@@ -74,14 +80,16 @@ std::optional<Common> ReadCommon(const ParsedArgs& args, std::string& error) {
         } else if (model == MODEL_80MM) {
             common.printableWidth = CTalvaneDlg::WIDTH_80MM;
         } else {
-            error = "--model is 58 or 80 (paper width in mm), not \"" + args.Get("model") + "\"";
+            error = Fill(QCoreApplication::translate(
+                             "cli", "--model is 58 or 80 (paper width in mm), not \"%1\""),
+                         {args.Get("model")});
             return std::nullopt;
         }
     }
     if (args.Has("record")) {
         common.recordPath = args.Get("record");
         if (common.recordPath.empty()) {
-            error = "--record needs a file name";
+            error = Fill(QCoreApplication::translate("cli", "--record needs a file name"));
             return std::nullopt;
         }
     }
@@ -99,13 +107,18 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
     // A pipe or FIFO into the tool is read as long as it takes, as any filter reads it.
     const files::ReadStatus read =
         files::ReadBounded(path, INPUT_FILE_LIMIT, std::chrono::milliseconds(0), content, failure);
-    const std::string shown = path == "-" ? std::string("standard input") : path;
+    const std::string shown =
+        path == "-" ? Fill(QCoreApplication::translate("cli", "standard input")) : path;
     if (read == files::ReadStatus::TooLarge) {
-        error = shown + " is larger than 64 MiB; refused";
+        error =
+            Fill(QCoreApplication::translate("cli", "%1 is larger than 64 MiB; refused"), {shown});
         return std::nullopt;
     }
     if (read != files::ReadStatus::Read) {
-        error = std::string(failure.refused ? "cannot read: " : "cannot read ") + failure.text;
+        // The reason is the file layer's own text.
+        error = failure.refused
+                    ? Fill(QCoreApplication::translate("cli", "cannot read: %1"), {failure.text})
+                    : Fill(QCoreApplication::translate("cli", "cannot read %1"), {failure.text});
         return std::nullopt;
     }
     return QByteArray(content.data(), static_cast<qsizetype>(content.size()));
@@ -113,9 +126,11 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
 
 namespace {
 std::string RecordsFileError(const files::Failure& failure) {
-    return std::string(failure.refused ? "cannot write the records file: "
-                                       : "cannot write the records file ") +
-           failure.text;
+    return failure.refused
+               ? Fill(QCoreApplication::translate("cli", "cannot write the records file: %1"),
+                      {failure.text})
+               : Fill(QCoreApplication::translate("cli", "cannot write the records file %1"),
+                      {failure.text});
 }
 } // namespace
 
@@ -152,8 +167,11 @@ int Deliver(const Common& common, const std::vector<std::string>& records, bool 
     // names no bytes for certain sends nothing at all.
     for (size_t i = 0; i < records.size(); ++i)
         if (!records::RecordBytes(records[i]))
-            return Fail(EXIT_REFUSED, "row " + std::to_string(i + 1) + " (\"" + records[i] +
-                                          "\") is not hex text of whole bytes; nothing was sent");
+            return Fail(
+                EXIT_REFUSED,
+                Fill(QCoreApplication::translate(
+                         "cli", "row %1 (\"%2\") is not hex text of whole bytes; nothing was sent"),
+                     {std::to_string(i + 1), records[i]}));
     RecordsOutput output;
     if (!output.Begin(common.recordPath, error)) return Fail(EXIT_FILE, error);
     PrinterPort port;
@@ -173,7 +191,8 @@ bool ReadIntOption(const ParsedArgs& args, const char* name, std::optional<long>
     if (!args.Has(name)) return true;
     value = ParseInteger(args.Get(name));
     if (!value) {
-        error = std::string("--") + name + " needs a whole number, not \"" + args.Get(name) + "\"";
+        error = Fill(QCoreApplication::translate("cli", "--%1 needs a whole number, not \"%2\""),
+                     {name, args.Get(name)});
         return false;
     }
     return true;
@@ -192,12 +211,11 @@ bool ParseFor(int argc, char** argv, int first, const std::string& subcommand,
     std::string error;
     auto parsed = ParseArgs(argc, argv, first, optionList, error);
     if (!parsed) {
-        exitCode = Fail(EXIT_USAGE, subcommand + ": " + error + " (see talvane-cli " + subcommand +
-                                        " --help)");
+        exitCode = UsageError(subcommand, error);
         return false;
     }
     if (parsed->help) {
-        std::fputs(HelpText(subcommand), stdout);
+        std::fputs(HelpText(subcommand).c_str(), stdout);
         exitCode = EXIT_OK;
         return false;
     }
@@ -207,7 +225,15 @@ bool ParseFor(int argc, char** argv, int first, const std::string& subcommand,
 
 int UsageError(const std::string& subcommand, const std::string& message) {
     return Fail(EXIT_USAGE,
-                subcommand + ": " + message + " (see talvane-cli " + subcommand + " --help)");
+                Fill(QCoreApplication::translate("cli", "%1: %2 (see talvane-cli %1 --help)"),
+                     {subcommand, message}));
+}
+
+int UnknownSubcommand(const std::string& name) {
+    return Fail(EXIT_USAGE,
+                Fill(QCoreApplication::translate(
+                         "cli", "unknown subcommand \"%1\" (talvane-cli --help lists them)"),
+                     {name}));
 }
 
 } // namespace cli

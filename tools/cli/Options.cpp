@@ -1,5 +1,8 @@
 #include "tools/cli/Options.h"
 
+#include "tools/cli/Texts.h"
+
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdlib>
 
@@ -43,16 +46,16 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
         for (const OptionSpec& s : optionList)
             if (name == s.name) option = &s;
         if (option == nullptr) {
-            error = "unknown option --" + name;
+            error = Fill(QCoreApplication::translate("cli", "unknown option --%1"), {name});
             return std::nullopt;
         }
         if (parsed.Has(name)) {
-            error = "--" + name + " is given twice";
+            error = Fill(QCoreApplication::translate("cli", "--%1 is given twice"), {name});
             return std::nullopt;
         }
         if (!option->takesValue) {
             if (inlineValue) {
-                error = "--" + name + " takes no value";
+                error = Fill(QCoreApplication::translate("cli", "--%1 takes no value"), {name});
                 return std::nullopt;
             }
             parsed.values[name] = "";
@@ -65,7 +68,7 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
         // "--hex --port X": the next option is no value; "--" alone would not be one either.
         const bool nextIsOption = i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) == 0;
         if (i + 1 >= argc || nextIsOption) {
-            error = "--" + name + " needs a value";
+            error = Fill(QCoreApplication::translate("cli", "--%1 needs a value"), {name});
             return std::nullopt;
         }
         parsed.values[name] = argv[++i];

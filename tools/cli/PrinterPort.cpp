@@ -1,12 +1,15 @@
 #include "tools/cli/PrinterPort.h"
 
+#include "console/RecordDecoder.h"
 #include "eventlog/EventLog.h"
 #include "host/PortSetup.h"
-#include "console/RecordDecoder.h"
 #include "serial/PortKind.h"
 #include "serial/PortMap.h"
 #include "tools/cli/ExitCodes.h"
 #include "tools/cli/StopSignals.h"
+#include "tools/cli/Texts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -55,13 +58,28 @@ void DrawProgress(uint64_t done, uint64_t total) {
     const int percent = total == 0 ? PERCENT : static_cast<int>(done * PERCENT / total);
     std::string bar(static_cast<size_t>(filled), '#');
     bar.resize(PROGRESS_WIDTH, '.');
-    std::fprintf(stderr, "\r[%s] %3d%% %llu/%llu bytes", bar.c_str(), percent,
-                 static_cast<unsigned long long>(done), static_cast<unsigned long long>(total));
+    std::fprintf(stderr, "\r[%s] %3d%% %s", bar.c_str(), percent,
+                 Fill(QCoreApplication::translate("cli", "%1/%2 bytes"),
+                      {std::to_string(done), std::to_string(total)})
+                     .c_str());
     std::fflush(stderr);
 }
 
-std::string SentText(uint64_t written, uint64_t total) {
-    return std::to_string(written) + " of " + std::to_string(total) + " bytes were sent";
+// Why a send ended, and how far it came.
+std::string NotAllSent(const std::string& why, uint64_t written, uint64_t total) {
+    return Fill(QCoreApplication::translate("cli", "%1; %2 of %3 bytes were sent"),
+                {why, std::to_string(written), std::to_string(total)});
+}
+
+std::string TookNoData(const std::string& description, std::chrono::seconds limit) {
+    return Fill(QCoreApplication::translate(
+                    "cli", "the printer on %1 took no data for %2 s (flow control held off, or the "
+                           "device went away)"),
+                {description, std::to_string(limit.count())});
+}
+
+std::string StoppedBy(const char* signalName) {
+    return Fill(QCoreApplication::translate("cli", "stopped by %1"), {signalName});
 }
 
 } // namespace
@@ -69,13 +87,16 @@ std::string SentText(uint64_t written, uint64_t total) {
 uint32_t ResolvePort(const std::string& name, std::string& error) {
     PortMap& map = PortMap::Global();
     if (name.empty()) {
-        error = "no port given: name one with --port COM<n> or --port /dev/... "
-                "(talvane-cli ports lists them)";
+        error = Fill(QCoreApplication::translate("cli",
+                                                 "no port given: name one with --port COM<n> or "
+                                                 "--port /dev/... (talvane-cli ports lists them)"));
         return 0;
     }
     if (name.find('/') != std::string::npos) {
         const uint32_t number = map.AddCommandLinePort(name);
-        if (number == 0) error = "too many ports named on the command line";
+        if (number == 0)
+            error = Fill(
+                QCoreApplication::translate("cli", "too many ports named on the command line"));
         return number;
     }
     if (StartsWithNoCase(name, COM_PREFIX)) {
@@ -94,14 +115,19 @@ uint32_t ResolvePort(const std::string& name, std::string& error) {
         if (label.size() == name.size() && StartsWithNoCase(name, UpperCase(label).c_str()))
             return entry.number;
     }
-    error = "unknown port " + name + " (talvane-cli ports lists them; a device path works too)";
+    error =
+        Fill(QCoreApplication::translate(
+                 "cli", "unknown port %1 (talvane-cli ports lists them; a device path works too)"),
+             {name});
     return 0;
 }
 
 PrinterPort::~PrinterPort() {
     const bool wasOpen = lib_.IsOpen();
     lib_.Close();
-    if (wasOpen) eventlog::Note(eventlog::Kind::Port, description_ + " closed");
+    if (wasOpen)
+        eventlog::Note(eventlog::Kind::Port,
+                       Fill(QCoreApplication::translate("cli", "%1 closed"), {description_}));
 }
 
 int PrinterPort::Open(const PortSettings& settings, std::string& error) {
@@ -123,10 +149,10 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     lib_.SetNotifyWindow(&notices_);
     if (!lib_.Open(number, settings.baud, NOPARITY, BYTE_SIZE_8, ONESTOPBIT)) {
         // A network printer has no file to look at: the connect's own reason says it.
-        error = "cannot open " + description_ + ": " +
-                (KindOfPath(path) == PortKind::Network
-                     ? std::string(std::strerror(lib_.LastSystemError()))
-                     : OpenFailureReason(map, number).toStdString());
+        error = Fill(QCoreApplication::translate("cli", "cannot open %1: %2"),
+                     {description_, KindOfPath(path) == PortKind::Network
+                                        ? std::string(std::strerror(lib_.LastSystemError()))
+                                        : OpenFailureReason(map, number).toStdString()});
         eventlog::Note(eventlog::Kind::Port, error, eventlog::Level::Error);
         return EXIT_PORT;
     }
@@ -135,12 +161,15 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
     lib_.SetTimeouts();
     flow::ApplyFlowRow(lib_.DCB_, flow::RowOf(settings.handshake));
     if (!lib_.SetState() || lib_.DCB_.BaudRate != settings.baud) {
-        error = "cannot set " + description_ + " to " + std::to_string(settings.baud) +
-                " baud with the chosen handshake";
+        error = Fill(QCoreApplication::translate(
+                         "cli", "cannot set %1 to %2 baud with the chosen handshake"),
+                     {description_, std::to_string(settings.baud)});
         lib_.Close();
         return EXIT_PORT;
     }
-    eventlog::Note(eventlog::Kind::Port, description_ + " opened at " + std::to_string(settings.baud) + " baud");
+    eventlog::Note(eventlog::Kind::Port,
+                   Fill(QCoreApplication::translate("cli", "%1 opened at %2 baud"),
+                        {description_, std::to_string(settings.baud)}));
     return EXIT_OK;
 }
 
@@ -153,12 +182,11 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
     auto lastProgress = Clock::now();
     auto fail = [&](int code, const std::string& why) {
         if (progress) std::fputc('\n', stderr);
-        error = why + "; " + SentText(written, total);
+        error = NotAllSent(why, written, total);
         return code;
     };
     while (written < total) {
-        if (StopSignal())
-            return fail(StopExitCode(), std::string("stopped by ") + StopSignalName());
+        if (StopSignal()) return fail(StopExitCode(), StoppedBy(StopSignalName()));
         const uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(WRITE_CHUNK, total - written));
         const int put = std::max(lib_.Write(bytes.data() + written, length), 0);
         written += static_cast<uint64_t>(put);
@@ -167,9 +195,7 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
         } else if (GoneAfterFailure()) {
             return fail(EXIT_PORT, GoneText());
         } else if (Clock::now() - lastProgress > STALL_LIMIT) {
-            return fail(EXIT_PORT, "the printer on " + description_ + " took no data for " +
-                                       std::to_string(STALL_LIMIT.count()) +
-                                       " s (flow control held off, or the device went away)");
+            return fail(EXIT_PORT, TookNoData(description_, STALL_LIMIT));
         }
         if (progress) DrawProgress(written - std::min<uint64_t>(written, Queued().value_or(0)), total);
     }
@@ -180,8 +206,10 @@ bool PrinterPort::DeviceGone() {
     for (const WindowMessage& notice : notices_.Drain())
         if (notice.message == CN_MSG_DEVICEGONE && !gone_) {
             gone_ = true;
-            eventlog::Note(eventlog::Kind::Port, description_ + " lost (" +
-                                                     SystemErrorName(static_cast<int>(notice.lParam)).toStdString() + ")",
+            eventlog::Note(eventlog::Kind::Port,
+                           Fill(QCoreApplication::translate("cli", "%1 lost (%2)"),
+                                {description_,
+                                 SystemErrorName(static_cast<int>(notice.lParam)).toStdString()}),
                            eventlog::Level::Error);
         }
     return gone_ || lib_.DeviceVanished();
@@ -198,8 +226,10 @@ bool PrinterPort::GoneAfterFailure() {
 
 std::string PrinterPort::GoneText() {
     const int cause = lib_.LastSystemError();
-    return "the printer on " + description_ + " went away" +
-           (cause != 0 ? " (" + std::string(std::strerror(cause)) + ")" : std::string());
+    return cause != 0 ? Fill(QCoreApplication::translate("cli", "the printer on %1 went away (%2)"),
+                             {description_, std::strerror(cause)})
+                      : Fill(QCoreApplication::translate("cli", "the printer on %1 went away"),
+                             {description_});
 }
 
 std::optional<uint64_t> PrinterPort::Queued() {
@@ -213,7 +243,8 @@ int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
     std::optional<uint64_t> lastLeft;
     auto fail = [&](int code, const std::string& why, uint64_t left) {
         if (progress) std::fputc('\n', stderr);
-        error = why + "; " + std::to_string(left) + " bytes were still waiting to leave";
+        error = Fill(QCoreApplication::translate("cli", "%1; %2 bytes were still waiting to leave"),
+                     {why, std::to_string(left)});
         return code;
     };
     for (;;) {
@@ -223,17 +254,13 @@ int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
         if (left == 0u) break;
         if (DeviceGone()) return fail(EXIT_PORT, GoneText(), left.value_or(0));
         if (StopSignal())
-            return fail(StopExitCode(), std::string("stopped by ") + StopSignalName(), left.value_or(0));
+            return fail(StopExitCode(), StoppedBy(StopSignalName()), left.value_or(0));
         const auto now = Clock::now();
         if (left != lastLeft) {
             lastLeft = left;
             lastChange = now;
         } else if (now - lastChange > STALL_LIMIT || !lib_.IsOpen()) {
-            return fail(EXIT_PORT,
-                        "the printer on " + description_ + " took no data for " +
-                            std::to_string(STALL_LIMIT.count()) +
-                            " s (flow control held off, or the device went away)",
-                        left.value_or(0));
+            return fail(EXIT_PORT, TookNoData(description_, STALL_LIMIT), left.value_or(0));
         }
         std::this_thread::sleep_for(DRAIN_POLL);
     }
@@ -244,13 +271,18 @@ int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
 int PrinterPort::Close(std::string& error) {
     if (!lib_.IsOpen()) return EXIT_OK;
     lib_.Close();
-    eventlog::Note(eventlog::Kind::Port, description_ + " closed");
+    eventlog::Note(eventlog::Kind::Port,
+                   Fill(QCoreApplication::translate("cli", "%1 closed"), {description_}));
     const uint32_t left = lib_.UndeliveredAtClose();
     if (left == 0) return EXIT_OK;
-    error = left == CN_QUERY_FAILED
-                ? description_ + " closed without telling whether the printer got everything"
-                : description_ + " closed with " + std::to_string(left) +
-                      " bytes the printer had not taken (not delivered)";
+    error =
+        left == CN_QUERY_FAILED
+            ? Fill(QCoreApplication::translate(
+                       "cli", "%1 closed without telling whether the printer got everything"),
+                   {description_})
+            : Fill(QCoreApplication::translate(
+                       "cli", "%1 closed with %2 bytes the printer had not taken (not delivered)"),
+                   {description_, std::to_string(left)});
     return EXIT_UNDELIVERED;
 }
 

@@ -9,6 +9,7 @@
 #include "printer/HexText.h"
 #include "tap/CaptureFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -85,13 +86,17 @@ std::string RowStarts(const std::vector<int>& rows) {
 }
 
 std::string ComparisonText(const Comparison& c, const std::string& golden) {
-    if (c.difference.Identical()) return "identical to " + golden;
-    std::string text = std::to_string(c.difference.dots) + " dots differ from " + golden;
+    if (c.difference.Identical())
+        return Fill(QCoreApplication::translate("cli-render", "identical to %1"), {golden});
+    std::string text = Fill(QCoreApplication::translate("cli-render", "%1 dots differ from %2"),
+                            {std::to_string(c.difference.dots), golden});
     if (!c.difference.startRows.empty())
-        text += "; differences start at rows " + RowStarts(c.difference.startRows);
+        text += Fill(QCoreApplication::translate("cli-render", "; differences start at rows %1"),
+                     {RowStarts(c.difference.startRows)});
     if (c.madeRows != c.goldenRows)
-        text += "; the receipt has " + std::to_string(c.madeRows) + " dot rows, the golden " +
-                std::to_string(c.goldenRows);
+        text += Fill(QCoreApplication::translate("cli-render",
+                                                 "; the receipt has %1 dot rows, the golden %2"),
+                     {std::to_string(c.madeRows), std::to_string(c.goldenRows)});
     return text;
 }
 
@@ -107,11 +112,16 @@ int RunRender(int argc, char** argv, int first) {
                   false, args, exitCode))
         return exitCode;
     if (args.operands.size() > 1)
-        return UsageError(name, "unexpected operand \"" + args.operands[1] + "\"");
+        return UsageError(name,
+                          Fill(QCoreApplication::translate("cli", "unexpected operand \"%1\""),
+                               {args.operands[1]}));
     const auto width = ModelWidth(args.Get("model", "58"));
-    if (!width) return UsageError(name, "--model takes 58 or 80");
+    if (!width)
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-render", "--model takes 58 or 80")));
     if (args.Has("diff") && !args.Has("compare"))
-        return UsageError(name, "--diff needs --compare");
+        return UsageError(
+            name, Fill(QCoreApplication::translate("cli-render", "--diff needs --compare")));
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
     const bool json = args.Has("json");
 
@@ -126,7 +136,10 @@ int RunRender(int argc, char** argv, int first) {
     if (args.Has("out") || !args.Has("compare")) {
         const QString folder = QString::fromStdString(args.Get("out", DEFAULT_OUT));
         if (!QDir().mkpath(folder))
-            return Fail(EXIT_FILE, name + ": cannot create " + folder.toStdString());
+            return Fail(EXIT_FILE,
+                        name + ": " +
+                            Fill(QCoreApplication::translate("cli-render", "cannot create %1"),
+                                 {folder.toStdString()}));
         int number = 0;
         for (const auto& receipt : result.receipts) {
             const std::string file =
@@ -144,10 +157,17 @@ int RunRender(int argc, char** argv, int first) {
     if (!golden.empty()) {
         vprinter::PaperBitmap goldenDots;
         const QImage picture(QString::fromStdString(golden));
-        if (picture.isNull()) return Fail(EXIT_FILE, name + ": cannot read " + golden);
+        if (picture.isNull())
+            return Fail(
+                EXIT_FILE,
+                name + ": " +
+                    Fill(QCoreApplication::translate("cli-render", "cannot read %1"), {golden}));
         if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots))
-            return Fail(EXIT_REFUSED, name + ": " + golden + " is no receipt of " +
-                                          std::to_string(*width) + " dots (--model)");
+            return Fail(EXIT_REFUSED,
+                        name + ": " +
+                            Fill(QCoreApplication::translate(
+                                     "cli-render", "%1 is no receipt of %2 dots (--model)"),
+                                 {golden, std::to_string(*width)}));
         // A file that prints several receipts is checked by its first.
         const vprinter::PaperBitmap made =
             result.receipts.empty() ? vprinter::PaperBitmap(*width) : result.receipts.front().paper;
@@ -159,7 +179,10 @@ int RunRender(int argc, char** argv, int first) {
         const std::string diff = args.Get("diff");
         if (!diff.empty() && !comparison.difference.Identical() &&
             !vprinter::DifferenceImage(made, goldenDots).save(QString::fromStdString(diff), "PNG"))
-            return Fail(EXIT_FILE, name + ": cannot write " + diff);
+            return Fail(
+                EXIT_FILE,
+                name + ": " +
+                    Fill(QCoreApplication::translate("cli-render", "cannot write %1"), {diff}));
     }
 
     if (json) {
@@ -188,13 +211,18 @@ int RunRender(int argc, char** argv, int first) {
         for (const std::string& file : written) std::printf("%s\n", file.c_str());
         for (const auto& note : result.notes)
             if (!note.understood)
-                std::printf("%s%s\n",
-                            note.hasOffset ? ("offset " + std::to_string(note.offset) + ": ").c_str()
-                                           : "",
-                            note.text.c_str());
+                std::printf("%s\n",
+                            note.hasOffset
+                                ? Fill(QCoreApplication::translate("cli-render", "offset %1: %2"),
+                                       {std::to_string(note.offset), note.text})
+                                      .c_str()
+                                : note.text.c_str());
         if (result.consumed < result.bytes)
-            std::printf("offset %llu: the input ends inside a command\n",
-                        static_cast<unsigned long long>(result.consumed));
+            std::printf("%s\n",
+                        Fill(QCoreApplication::translate(
+                                 "cli-render", "offset %1: the input ends inside a command"),
+                             {std::to_string(result.consumed)})
+                            .c_str());
         if (comparison.done) std::printf("%s\n", ComparisonText(comparison, golden).c_str());
     }
     if (comparison.done)

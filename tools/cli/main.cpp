@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -55,28 +56,32 @@ int main(int argc, char** argv) {
         eventlog::EventLog::Instance().Subscribe([](const eventlog::Event& event) {
             std::fprintf(stderr, "%s\n", eventlog::FormatLine(event).c_str());
         });
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
-        std::strcmp(argv[1], "help") == 0) {
-        std::fputs(cli::HelpText(""), argc < 2 ? stderr : stdout);
-        return argc < 2 ? cli::EXIT_USAGE : cli::EXIT_OK;
-    }
-    if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0) {
+    const bool toolHelp = argc < 2 || std::strcmp(argv[1], "--help") == 0 ||
+                          std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "help") == 0;
+    if (!toolHelp && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
         std::printf("%s %s\n", cli::PROGRAM, TPC_VERSION);
         return cli::EXIT_OK;
     }
-    for (const Subcommand& sub : SUBCOMMANDS) {
-        if (std::strcmp(argv[1], sub.name) != 0) continue;
-        qInstallMessageHandler(QuietQt);
-        std::unique_ptr<QCoreApplication> app;
-        // The controls are never shown: no display is needed.
-        if (sub.widgets) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            app = std::make_unique<QApplication>(argc, argv);
-        } else {
-            app = std::make_unique<QCoreApplication>(argc, argv);
-        }
-        return sub.run(argc, argv, 2);
+    const bool noArguments = argc < 2;
+    const std::string first = noArguments ? std::string() : argv[1];
+    const Subcommand* sub = nullptr;
+    for (const Subcommand& candidate : SUBCOMMANDS)
+        if (!toolHelp && std::strcmp(argv[1], candidate.name) == 0) sub = &candidate;
+    qInstallMessageHandler(QuietQt);
+    // Made before any text for a person is printed, the help too: a translator installed
+    // with the application object applies to every one of them.
+    std::unique_ptr<QCoreApplication> app;
+    // The controls are never shown: no display is needed.
+    if (sub != nullptr && sub->widgets) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return cli::Fail(cli::EXIT_USAGE, std::string("unknown subcommand \"") + argv[1] +
-                                          "\" (talvane-cli --help lists them)");
+    if (toolHelp) {
+        std::fputs(cli::HelpText("").c_str(), noArguments ? stderr : stdout);
+        return noArguments ? cli::EXIT_USAGE : cli::EXIT_OK;
+    }
+    if (sub == nullptr) return cli::UnknownSubcommand(first);
+    return sub->run(argc, argv, 2);
 }
