@@ -1,6 +1,7 @@
 #include "console/RememberedSettings.h"
 
 #include "console/FileAccess.h"
+#include "widgets/SourceText.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -86,10 +87,13 @@ void RememberedSettings::Combo(const QString& key, QComboBox* list) {
     Custom(
         key,
         [list](const QVariant& v) {
-            const int index = list->findText(v.toString());
+            // The file holds the English text whatever the language of the list.
+            const int index = FindSourceText(list, v.toString());
             if (index >= 0) list->setCurrentIndex(index);
         },
-        [list] { return list->currentIndex() < 0 ? QVariant() : QVariant(list->currentText()); });
+        [list] {
+            return list->currentIndex() < 0 ? QVariant() : QVariant(CurrentSourceText(list));
+        });
     SaveWhen(list, &QComboBox::activated);
 }
 

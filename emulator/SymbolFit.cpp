@@ -31,12 +31,14 @@ constexpr uint8_t FN_PRINT = 0x51;
 
 template <typename Render>
 SymbolFit Measure(Render render, int paperWidth, std::string symbology, std::string_view data,
-                  std::string setting) {
+                  std::string settingName, int settingValue) {
     SymbolFit fit;
     fit.paperDots = paperWidth;
     fit.symbology = std::move(symbology);
     fit.data = std::string(data);
-    fit.setting = std::move(setting);
+    fit.setting = settingName + " " + std::to_string(settingValue);
+    fit.settingName = std::move(settingName);
+    fit.settingValue = settingValue;
     const SymbolResult result = render(UNLIMITED_WIDTH);
     if (!result.ok) return fit;
     fit.measured = true;
@@ -49,9 +51,13 @@ SymbolFit Measure(Render render, int paperWidth, std::string symbology, std::str
 
 } // namespace
 
+int SymbolFit::PaperMillimetres() const {
+    return paperDots <= PRN_WIDTH_58MM ? MM_58 : MM_80;
+}
+
 std::string SymbolFit::Message() const {
     if (fits) return {};
-    const int mm = paperDots <= PRN_WIDTH_58MM ? MM_58 : MM_80;
+    const int mm = PaperMillimetres();
     return symbology + " '" + data + "' at " + setting + " is " + std::to_string(widthDots) +
            " dots, wider than the " + std::to_string(paperDots) + " of " + std::to_string(mm) +
            " mm: it will not print";
@@ -61,23 +67,23 @@ SymbolFit BarcodeFit(int type, std::string_view data, int moduleWidth, int paper
     constexpr int ANY_HEIGHT = 1; // the height does not change the width
     return Measure(
         [&](int maxWidth) { return RenderBarcode(type, data, moduleWidth, ANY_HEIGHT, maxWidth); },
-        paperWidth, BarcodeTypeName(type), data, "width " + std::to_string(moduleWidth));
+        paperWidth, BarcodeTypeName(type), data, "width", moduleWidth);
 }
 
 SymbolFit QRCodeFit(std::string_view data, const QRSettings& settings, int paperWidth) {
     return Measure([&](int maxWidth) { return RenderQRCode(data, settings, maxWidth); }, paperWidth,
-                   "QR code", data, "module size " + std::to_string(settings.moduleSize));
+                   "QR code", data, "module size", settings.moduleSize);
 }
 
 SymbolFit PDF417Fit(std::string_view data, const PDF417Settings& settings, int paperWidth) {
     return Measure([&](int maxWidth) { return RenderPDF417(data, settings, maxWidth); }, paperWidth,
-                   "PDF417", data, "module width " + std::to_string(settings.moduleWidth));
+                   "PDF417", data, "module width", settings.moduleWidth);
 }
 
 SymbolFit DataMatrixFit(std::string_view data, const DataMatrixSettings& settings, int paperWidth) {
     return Measure([&](int maxWidth) { return RenderDataMatrix(data, settings, maxWidth); },
                    paperWidth, "DataMatrix", data,
-                   "module size " + std::to_string(settings.moduleSize));
+                   "module size", settings.moduleSize);
 }
 
 SymbolFit StreamSymbolFit(const std::vector<uint8_t>& stream, int paperWidth) {

@@ -20,6 +20,11 @@ struct SymbolFit {
     std::string symbology; // "CODE39", "QR code", ...
     std::string data;
     std::string setting; // "width 3", "module size 6", ...
+    // The setting's name and value apart, for a message put in other words.
+    std::string settingName; // "width", "module size", "module width"
+    int settingValue = 0;
+    // The paper the printable width belongs to: 58 or 80.
+    int PaperMillimetres() const;
     // "CODE39 'HELLO-42' at width 3 is 387 dots, wider than the 384 of 58 mm: it will
     // not print"; empty when it fits.
     std::string Message() const;

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,39 +24,44 @@ constexpr int FIRST_ROW = 0;
 // The printer's module width until GS w changes it.
 constexpr int PRINTER_UNIT_WIDTH = 3;
 
-const char* const DISPLAY_ROWS[] = {"None", "Above the Barcode", "Below the Barcode",
-                                    "Above & below the Barcode"};
+const char* const DISPLAY_ROWS[] = {QT_TRANSLATE_NOOP("CBarcode", "None"),
+                                    QT_TRANSLATE_NOOP("CBarcode", "Above the Barcode"),
+                                    QT_TRANSLATE_NOOP("CBarcode", "Below the Barcode"),
+                                    QT_TRANSLATE_NOOP("CBarcode", "Above & below the Barcode")};
+
+// The instruction of a symbology as the operator reads it; the row's text is the source.
+QString InstructionText(const BarcodeRule& rule) {
+    return QCoreApplication::translate(BARCODE_RULES_CONTEXT, rule.instruction);
+}
 
 } // namespace
 
 CBarcode::CBarcode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    unitWidth_ = DigitsEdit(IDC_UNIT_WIDTH, QStringLiteral("Unit width:"), this);
-    barHeight_ = DigitsEdit(IDC_BAR_HEIGHT, QStringLiteral("Barcode Height:"), this);
-    display_ = Named(new QComboBox(this), IDC_DISPLAY, QStringLiteral("Display:"));
-    code_ = Named(new QComboBox(this), IDC_CODE, QStringLiteral("Code:"));
-    data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Barcode data:"));
-    hex_ = Named(new QCheckBox(QStringLiteral("Hex"), this), IDC_HEX, QStringLiteral("Hex"));
-    instructions_ = Named(new QLabel(this), IDC_INSTRUCTIONS, QStringLiteral("Instructions:"));
-    print_ =
-        PushButton(IDC_PRINT, QStringLiteral("Print"), this);
+    unitWidth_ = DigitsEdit(IDC_UNIT_WIDTH, tr("Unit width:"), this);
+    barHeight_ = DigitsEdit(IDC_BAR_HEIGHT, tr("Barcode Height:"), this);
+    display_ = Named(new QComboBox(this), IDC_DISPLAY, tr("Display:"));
+    code_ = Named(new QComboBox(this), IDC_CODE, tr("Code:"));
+    data_ = Named(new CCommandEdit(this), IDC_DATA, tr("Barcode data:"));
+    hex_ = Named(new QCheckBox(tr("Hex"), this), IDC_HEX, tr("Hex"));
+    instructions_ = Named(new QLabel(this), IDC_INSTRUCTIONS, tr("Instructions:"));
+    print_ = PushButton(IDC_PRINT, tr("Print"), this);
     instructions_->setWordWrap(true);
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Caption(QStringLiteral("Unit width:"), unitWidth_, this), 0, 0);
+    grid->addWidget(Caption(tr("Unit width:"), unitWidth_, this), 0, 0);
     grid->addWidget(unitWidth_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Barcode Height:"), barHeight_, this), 0, 2);
+    grid->addWidget(Caption(tr("Barcode Height:"), barHeight_, this), 0, 2);
     grid->addWidget(barHeight_, 0, 3);
-    grid->addWidget(Caption(QStringLiteral("Display:"), display_, this), 0, 4);
+    grid->addWidget(Caption(tr("Display:"), display_, this), 0, 4);
     grid->addWidget(display_, 0, 5);
-    grid->addWidget(Caption(QStringLiteral("Code:"), code_, this), 1, 0);
+    grid->addWidget(Caption(tr("Code:"), code_, this), 1, 0);
     grid->addWidget(code_, 1, 1);
     grid->addWidget(hex_, 1, 2);
     grid->addWidget(print_, 1, 5);
-    grid->addWidget(Caption(QStringLiteral("Barcode data:"), data_, this), 2, 0, Qt::AlignTop);
+    grid->addWidget(Caption(tr("Barcode data:"), data_, this), 2, 0, Qt::AlignTop);
     grid->addWidget(data_, 2, 1, 2, 3);
-    grid->addWidget(Caption(QStringLiteral("Instructions:"), instructions_, this), 2, 4,
-                    Qt::AlignTop);
+    grid->addWidget(Caption(tr("Instructions:"), instructions_, this), 2, 4, Qt::AlignTop);
     grid->addWidget(instructions_, 3, 4, 1, 2);
     CompactPage(grid);
     LetDataEditShrink(data_);
@@ -63,13 +69,13 @@ CBarcode::CBarcode(CommandHost* host, QWidget* parent) : CPageWidget(parent), ho
     // Filled before the handlers are connected, so the defaults send nothing.
     unitWidth_->setText(QStringLiteral("2"));
     barHeight_->setText(QStringLiteral("64"));
-    for (const char* row : DISPLAY_ROWS) display_->addItem(QString::fromLatin1(row));
+    for (const char* row : DISPLAY_ROWS) display_->addItem(tr(row));
     display_->setCurrentIndex(FIRST_ROW);
     for (const BarcodeRule& rule : BARCODE_RULES) code_->addItem(QString::fromLatin1(rule.name));
     code_->setCurrentIndex(FIRST_ROW);
     hex_->setEnabled(false);
     data_->setPlainText(QStringLiteral("01234567890"));
-    instructions_->setText(QString::fromLatin1(BARCODE_RULES[FIRST_ROW].instruction));
+    instructions_->setText(InstructionText(BARCODE_RULES[FIRST_ROW]));
 
     connect(unitWidth_, &QLineEdit::textChanged, this, &CBarcode::OnUnitWidthChanged);
     connect(barHeight_, &QLineEdit::textChanged, this, &CBarcode::OnBarHeightChanged);
@@ -83,7 +89,7 @@ void CBarcode::OnUnitWidthChanged() {
     if (host_ == nullptr) return;
     const int width = ReadNumber(unitWidth_);
     host_->Issue(unitWidth_, InRange(width, UNIT_WIDTH_MIN, UNIT_WIDTH_MAX),
-                 QStringLiteral("Unit width of between 1 and 6"),
+                 tr("Unit width of between 1 and 6"),
                  [&](CVRNX_LIB& printer) { printer.SetBarcodeWidth(static_cast<uint8_t>(width)); });
 }
 
@@ -91,7 +97,7 @@ void CBarcode::OnBarHeightChanged() {
     if (host_ == nullptr) return;
     const int height = ReadNumber(barHeight_);
     host_->Issue(barHeight_, InRange(height, BAR_HEIGHT_MIN, BAR_HEIGHT_MAX),
-                 QStringLiteral("Bar code height of 1 to 255"), [&](CVRNX_LIB& printer) {
+                 tr("Bar code height of 1 to 255"), [&](CVRNX_LIB& printer) {
                      printer.SetBarcodeHeight(static_cast<uint8_t>(height));
                  });
 }
@@ -114,7 +120,7 @@ void CBarcode::OnCodeChanged(int row) {
     }
     const BarcodeRule* rule = FindBarcodeRule(row);
     if (rule == nullptr) return;
-    instructions_->setText(QString::fromLatin1(rule->instruction));
+    instructions_->setText(InstructionText(*rule));
     if (rule->hexAllowed) hex_->setEnabled(true);
 }
 
@@ -137,11 +143,11 @@ void CBarcode::OnPrint() {
             InRange(width, UNIT_WIDTH_MIN, UNIT_WIDTH_MAX) ? width : PRINTER_UNIT_WIDTH,
             host_->PrintableWidth());
         if (!fit.fits) {
-            host_->ShowHelpTip(data_, QString::fromStdString(fit.Message()));
+            host_->ShowHelpTip(data_, TooWideMessage(fit));
             return;
         }
     }
-    host_->Issue(data_, data.has_value(), QStringLiteral("Entered incorrectly, make sure"),
+    host_->Issue(data_, data.has_value(), tr("Entered incorrectly, make sure"),
                  [&](CVRNX_LIB& printer) {
                      printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),
                                           static_cast<uint8_t>(data->size()));

@@ -7,6 +7,7 @@
 #include "printer/VrnxLib.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 
@@ -20,18 +21,19 @@ constexpr int SIZE_OF_FIRST_ROW = 1;
 } // namespace
 
 CDMTX::CDMTX(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
-    moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
+    version_ = Named(new QComboBox(this), IDC_VERSION, tr("Version:"));
+    moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, tr("Module width:"), this);
     version_->setEditable(true);
 
     auto* grid = new QGridLayout(this);
     CompactPage(grid);
-    grid->addWidget(Caption(QStringLiteral("Version:"), version_, this), 0, 0);
+    grid->addWidget(Caption(tr("Version:"), version_, this), 0, 0);
     grid->addWidget(version_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Module width:"), moduleWidth_, this), 1, 0);
+    grid->addWidget(Caption(tr("Module width:"), moduleWidth_, this), 1, 0);
     grid->addWidget(moduleWidth_, 1, 1);
 
-    for (const char* size : DATAMATRIX_SIZES) version_->addItem(QString::fromUtf8(size));
+    for (const char* size : DATAMATRIX_SIZES)
+        version_->addItem(QCoreApplication::translate(CODE_LIMITS_CONTEXT, size));
     version_->setCurrentIndex(static_cast<int>(DATAMATRIX_SQUARE_AUTO_ROW));
     version_->setEnabled(false);
     moduleWidth_->setText(QStringLiteral("5"));
@@ -50,10 +52,9 @@ void CDMTX::OnVersionChanged(int row) {
 void CDMTX::OnModuleWidthChanged() {
     if (host_ == nullptr) return;
     const int width = ReadNumber(moduleWidth_);
-    host_->Issue(moduleWidth_, InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX),
-                 QString::fromUtf8("模块宽度为2~8"), [&](CVRNX_LIB& printer) {
-                     printer.SetDataMatrixModuleSize(static_cast<uint8_t>(width));
-                 });
+    host_->Issue(
+        moduleWidth_, InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX), tr("模块宽度为2~8"),
+        [&](CVRNX_LIB& printer) { printer.SetDataMatrixModuleSize(static_cast<uint8_t>(width)); });
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "printer/VrnxLib.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,40 +37,38 @@ constexpr const char* SENSOR_NOT_READ = "0";
 } // namespace
 
 CLayOut::CLayOut(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    layout_ = Named(new CDataEdit(this), IDC_LAYOUT, QStringLiteral("[Sa]~[Sf]:"));
-    mode_ = Named(new QComboBox(this), IDC_MODE, QStringLiteral("Sm:"));
-    layoutSet_ = PushButton(IDC_LAYOUT_SET, QStringLiteral("Set"), this, QStringLiteral("Set [Sa]~[Sf]"));
-    ad_ = Named(new QLineEdit(this), IDC_AD, QStringLiteral("AD:"));
-    get_ = PushButton(IDC_GET, QStringLiteral("Get"), this);
-    printer_ = Named(new QComboBox(this), IDC_PRINTER, QStringLiteral("Printer:"));
-    thresholds_ = Named(new CDataEdit(this), IDC_THRESHOLDS, QStringLiteral("ADTH1~4:"));
-    thresholdsSet_ =
-        PushButton(IDC_THRESHOLDS_SET, QStringLiteral("Set"), this, QStringLiteral("Set ADTH1~4"));
-    distances_ = Named(new CDataEdit(this), IDC_DISTANCES, QStringLiteral("DIS1~3:"));
-    distancesSet_ =
-        PushButton(IDC_DISTANCES_SET, QStringLiteral("Set"), this, QStringLiteral("Set DIS1~3"));
-    tear_ = PushButton(IDC_TEAR, QStringLiteral("Feed tear position"), this);
-    cut_ = PushButton(IDC_CUT, QStringLiteral("Feed cut position"), this);
-    printPosition_ = PushButton(IDC_PRINT_POSITION, QStringLiteral("Feed print position"), this);
+    layout_ = Named(new CDataEdit(this), IDC_LAYOUT, tr("[Sa]~[Sf]:"));
+    mode_ = Named(new QComboBox(this), IDC_MODE, tr("Sm:"));
+    layoutSet_ = PushButton(IDC_LAYOUT_SET, tr("Set"), this, tr("Set [Sa]~[Sf]"));
+    ad_ = Named(new QLineEdit(this), IDC_AD, tr("AD:"));
+    get_ = PushButton(IDC_GET, tr("Get"), this);
+    printer_ = Named(new QComboBox(this), IDC_PRINTER, tr("Printer:"));
+    thresholds_ = Named(new CDataEdit(this), IDC_THRESHOLDS, tr("ADTH1~4:"));
+    thresholdsSet_ = PushButton(IDC_THRESHOLDS_SET, tr("Set"), this, tr("Set ADTH1~4"));
+    distances_ = Named(new CDataEdit(this), IDC_DISTANCES, tr("DIS1~3:"));
+    distancesSet_ = PushButton(IDC_DISTANCES_SET, tr("Set"), this, tr("Set DIS1~3"));
+    tear_ = PushButton(IDC_TEAR, tr("Feed tear position"), this);
+    cut_ = PushButton(IDC_CUT, tr("Feed cut position"), this);
+    printPosition_ = PushButton(IDC_PRINT_POSITION, tr("Feed print position"), this);
     ad_->setReadOnly(true);
 
     auto* grid = new QGridLayout(this);
     CompactPage(grid);
     // Each list with its Set button; the mode, the model and the sensor reading beside them.
-    grid->addWidget(Caption(QStringLiteral("[Sa]~[Sf]:"), layout_, this), 0, 0);
+    grid->addWidget(Caption(tr("[Sa]~[Sf]:"), layout_, this), 0, 0);
     grid->addWidget(layout_, 0, 1);
     grid->addWidget(layoutSet_, 0, 2);
-    grid->addWidget(Caption(QStringLiteral("Sm:"), mode_, this), 0, 3);
+    grid->addWidget(Caption(tr("Sm:"), mode_, this), 0, 3);
     grid->addWidget(mode_, 0, 4);
-    grid->addWidget(Caption(QStringLiteral("ADTH1~4:"), thresholds_, this), 1, 0);
+    grid->addWidget(Caption(tr("ADTH1~4:"), thresholds_, this), 1, 0);
     grid->addWidget(thresholds_, 1, 1);
     grid->addWidget(thresholdsSet_, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Printer:"), printer_, this), 1, 3);
+    grid->addWidget(Caption(tr("Printer:"), printer_, this), 1, 3);
     grid->addWidget(printer_, 1, 4, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("DIS1~3:"), distances_, this), 2, 0);
+    grid->addWidget(Caption(tr("DIS1~3:"), distances_, this), 2, 0);
     grid->addWidget(distances_, 2, 1);
     grid->addWidget(distancesSet_, 2, 2);
-    grid->addWidget(Caption(QStringLiteral("AD:"), ad_, this), 2, 3);
+    grid->addWidget(Caption(tr("AD:"), ad_, this), 2, 3);
     grid->addWidget(ad_, 2, 4);
     grid->addWidget(get_, 2, 5);
     grid->addWidget(tear_, 3, 1);
@@ -112,10 +111,12 @@ void CLayOut::SendList(CDataEdit* edit, const NumberListRule& rule, const ListCo
     const std::string text = EditBytes(edit->text());
     switch (CheckNumberList(rule, text)) {
     case ListVerdict::BadCount:
-        host_->ShowHelpTip(edit, QString::fromLatin1(rule.countMessage));
+        host_->ShowHelpTip(edit,
+                           QCoreApplication::translate(NUMBER_LIST_CONTEXT, rule.countMessage));
         return;
     case ListVerdict::OutOfRange:
-        host_->ShowHelpTip(edit, QString::fromLatin1(rule.rangeMessage));
+        host_->ShowHelpTip(edit,
+                           QCoreApplication::translate(NUMBER_LIST_CONTEXT, rule.rangeMessage));
         return;
     case ListVerdict::Ok:
         break;

@@ -30,32 +30,28 @@ constexpr uint8_t PDF417_CUT_OFF = 0;
 } // namespace
 
 CPDF417::CPDF417(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    rows_ = DigitsEdit(IDC_ROWS, QStringLiteral("X:"), this);
-    rowsAuto_ =
-        Named(new QCheckBox(QStringLiteral("Auto"), this), IDC_ROWS_AUTO, QStringLiteral("Auto X"));
-    columns_ = Named(new QLineEdit(this), IDC_COLUMNS, QStringLiteral("Y:"));
-    columnsAuto_ = Named(new QCheckBox(QStringLiteral("Auto"), this), IDC_COLUMNS_AUTO,
-                         QStringLiteral("Auto Y"));
-    moduleWidth_ = Named(new QLineEdit(this), IDC_MODULE_WIDTH, QStringLiteral("Width:"));
-    rowHeight_ = Named(new QLineEdit(this), IDC_ROW_HEIGHT, QStringLiteral("Height:"));
-    errorLevel_ =
-        Named(new QComboBox(this), IDC_ERROR_LEVEL, QStringLiteral("Error correction level:"));
-    cut_ = Named(new QCheckBox(QStringLiteral("Cut"), this), IDC_CUT, QStringLiteral("Cut"));
+    rows_ = DigitsEdit(IDC_ROWS, tr("X:"), this);
+    rowsAuto_ = Named(new QCheckBox(tr("Auto"), this), IDC_ROWS_AUTO, tr("Auto X"));
+    columns_ = Named(new QLineEdit(this), IDC_COLUMNS, tr("Y:"));
+    columnsAuto_ = Named(new QCheckBox(tr("Auto"), this), IDC_COLUMNS_AUTO, tr("Auto Y"));
+    moduleWidth_ = Named(new QLineEdit(this), IDC_MODULE_WIDTH, tr("Width:"));
+    rowHeight_ = Named(new QLineEdit(this), IDC_ROW_HEIGHT, tr("Height:"));
+    errorLevel_ = Named(new QComboBox(this), IDC_ERROR_LEVEL, tr("Error correction level:"));
+    cut_ = Named(new QCheckBox(tr("Cut"), this), IDC_CUT, tr("Cut"));
 
     auto* grid = new QGridLayout(this);
     CompactPage(grid);
-    grid->addWidget(Caption(QStringLiteral("X:"), rows_, this), 0, 0);
+    grid->addWidget(Caption(tr("X:"), rows_, this), 0, 0);
     grid->addWidget(rows_, 0, 1);
     grid->addWidget(rowsAuto_, 0, 2);
-    grid->addWidget(Caption(QStringLiteral("Y:"), columns_, this), 0, 3);
+    grid->addWidget(Caption(tr("Y:"), columns_, this), 0, 3);
     grid->addWidget(columns_, 0, 4);
     grid->addWidget(columnsAuto_, 0, 5);
-    grid->addWidget(Caption(QStringLiteral("Width:"), moduleWidth_, this), 1, 0);
+    grid->addWidget(Caption(tr("Width:"), moduleWidth_, this), 1, 0);
     grid->addWidget(moduleWidth_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Height:"), rowHeight_, this), 1, 3);
+    grid->addWidget(Caption(tr("Height:"), rowHeight_, this), 1, 3);
     grid->addWidget(rowHeight_, 1, 4);
-    grid->addWidget(Caption(QStringLiteral("Error correction level:"), errorLevel_, this), 2, 0, 1,
-                    3);
+    grid->addWidget(Caption(tr("Error correction level:"), errorLevel_, this), 2, 0, 1, 3);
     grid->addWidget(errorLevel_, 2, 3, 1, 2);
     grid->addWidget(cut_, 2, 5);
 
@@ -85,17 +81,16 @@ CPDF417::CPDF417(CommandHost* host, QWidget* parent) : CPageWidget(parent), host
 void CPDF417::OnRowsChanged() {
     if (host_ == nullptr) return;
     const int rows = ReadNumber(rows_);
-    host_->Issue(rows_, InRange(rows, ROWS_MIN, ROWS_MAX), QStringLiteral("Row range of 3 to 90"),
+    host_->Issue(rows_, InRange(rows, ROWS_MIN, ROWS_MAX), tr("Row range of 3 to 90"),
                  [&](CVRNX_LIB& printer) { printer.SetPDF417Rows(static_cast<uint8_t>(rows)); });
 }
 
 void CPDF417::OnColumnsChanged() {
     if (host_ == nullptr) return;
     const int columns = ReadNumber(columns_);
-    host_->Issue(columns_, InRange(columns, COLUMNS_MIN, COLUMNS_MAX),
-                 QStringLiteral("Columns range from 1 to 30"), [&](CVRNX_LIB& printer) {
-                     printer.SetPDF417Columns(static_cast<uint8_t>(columns));
-                 });
+    host_->Issue(
+        columns_, InRange(columns, COLUMNS_MIN, COLUMNS_MAX), tr("Columns range from 1 to 30"),
+        [&](CVRNX_LIB& printer) { printer.SetPDF417Columns(static_cast<uint8_t>(columns)); });
 }
 
 void CPDF417::OnRowsAutoClicked(bool checked) {
@@ -125,7 +120,7 @@ void CPDF417::OnModuleWidthChanged() {
     if (host_ == nullptr) return;
     const int width = ReadNumber(moduleWidth_);
     host_->Issue(moduleWidth_, InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX),
-                 QStringLiteral("Unit width of 2 to 8"), [&](CVRNX_LIB& printer) {
+                 tr("Unit width of 2 to 8"), [&](CVRNX_LIB& printer) {
                      printer.SetPDF417ModuleWidth(static_cast<uint8_t>(width));
                  });
 }
@@ -133,10 +128,9 @@ void CPDF417::OnModuleWidthChanged() {
 void CPDF417::OnRowHeightChanged() {
     if (host_ == nullptr) return;
     const int height = ReadNumber(rowHeight_);
-    host_->Issue(rowHeight_, InRange(height, ROW_HEIGHT_MIN, ROW_HEIGHT_MAX),
-                 QStringLiteral("Line height of 2 to 8"), [&](CVRNX_LIB& printer) {
-                     printer.SetPDF417RowHeight(static_cast<uint8_t>(height));
-                 });
+    host_->Issue(
+        rowHeight_, InRange(height, ROW_HEIGHT_MIN, ROW_HEIGHT_MAX), tr("Line height of 2 to 8"),
+        [&](CVRNX_LIB& printer) { printer.SetPDF417RowHeight(static_cast<uint8_t>(height)); });
 }
 
 void CPDF417::OnErrorLevelChanged(int row) {

@@ -5,7 +5,9 @@
 #include "pages/rules/HexData.h"
 #include "widgets/Prompts.h"
 #include "printer/HexText.h"
+#include "emulator/SymbolFit.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +18,12 @@ namespace {
 constexpr char16_t CH_LINE_FEED = u'\n';
 constexpr char BYTE_CR = '\r';
 constexpr char BYTE_LF = '\n';
+
+// The renderer's words that are not names, for lupdate: its message is put together
+// here in the operator's language.
+[[maybe_unused]] const char* const SYMBOL_FIT_WORDS[] = {
+    QT_TRANSLATE_NOOP("SymbolFit", "QR code"), QT_TRANSLATE_NOOP("SymbolFit", "width"),
+    QT_TRANSLATE_NOOP("SymbolFit", "module size"), QT_TRANSLATE_NOOP("SymbolFit", "module width")};
 
 } // namespace
 
@@ -39,6 +47,19 @@ QLineEdit* DigitsEdit(int id, const QString& accessibleName, QWidget* parent) {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     return edit;
+}
+
+QString TooWideMessage(const vprinter::SymbolFit& fit) {
+    if (fit.fits) return QString();
+    auto word = [](const std::string& text) {
+        return QCoreApplication::translate("SymbolFit", text.c_str());
+    };
+    return QCoreApplication::translate(
+               "SymbolFit",
+               "%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print")
+        .arg(word(fit.symbology), QString::fromStdString(fit.data), word(fit.settingName),
+             QString::number(fit.settingValue), QString::number(fit.widthDots),
+             QString::number(fit.paperDots), QString::number(fit.PaperMillimetres()));
 }
 
 void CompactPage(QGridLayout* grid) {
@@ -106,6 +127,6 @@ std::optional<std::string> DataEditBytes(const CCommandEdit* edit, const TextCod
 }
 
 void ShowTextProblem(const QWidget* control, const QString& problem) {
-    Prompts::MessageBox(control->window(), QStringLiteral("Note"), problem, Prompts::OkOnly,
-                        Prompts::Warning);
+    Prompts::MessageBox(control->window(), QCoreApplication::translate("PageControls", "Note"),
+                        problem, Prompts::OkOnly, Prompts::Warning);
 }

@@ -17,6 +17,9 @@ struct TextCodePage;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
+namespace vprinter {
+struct SymbolFit;
+}
 
 // Names a control by its template id ("ctl<id>") and gives it its accessible name.
 template <typename Control>
@@ -57,6 +60,10 @@ bool ConvertDataEdit(CCommandEdit* edit, QAbstractButton* hexBox, const TextCode
 std::optional<std::string> DataEditBytes(const CCommandEdit* edit, const TextCodePage* page);
 // Tells the operator, in a message box over the control's window, why text cannot go out.
 void ShowTextProblem(const QWidget* control, const QString& problem);
+
+// Why a barcode or symbol will not print, in the operator's language; empty when it fits.
+// The English text is the renderer's own message.
+QString TooWideMessage(const vprinter::SymbolFit& fit);
 
 // The pages sit in the dialog's tab control, which leaves them little height.
 void CompactPage(QGridLayout* grid);

@@ -22,19 +22,18 @@ const char* const ERROR_LEVEL_ROWS[] = {"7%", "15%", "25%", "30%"};
 } // namespace
 
 CQRCode::CQRCode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    version_ = Named(new QComboBox(this), IDC_VERSION, QStringLiteral("Version:"));
-    moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, QStringLiteral("Module width:"), this);
-    errorLevel_ =
-        Named(new QComboBox(this), IDC_ERROR_LEVEL, QStringLiteral("Error correction level:"));
+    version_ = Named(new QComboBox(this), IDC_VERSION, tr("Version:"));
+    moduleWidth_ = DigitsEdit(IDC_MODULE_WIDTH, tr("Module width:"), this);
+    errorLevel_ = Named(new QComboBox(this), IDC_ERROR_LEVEL, tr("Error correction level:"));
     version_->setEditable(true);
 
     auto* grid = new QGridLayout(this);
     CompactPage(grid);
-    grid->addWidget(Caption(QStringLiteral("Version:"), version_, this), 0, 0);
+    grid->addWidget(Caption(tr("Version:"), version_, this), 0, 0);
     grid->addWidget(version_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Module width:"), moduleWidth_, this), 1, 0);
+    grid->addWidget(Caption(tr("Module width:"), moduleWidth_, this), 1, 0);
     grid->addWidget(moduleWidth_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Error correction level:"), errorLevel_, this), 2, 0);
+    grid->addWidget(Caption(tr("Error correction level:"), errorLevel_, this), 2, 0);
     grid->addWidget(errorLevel_, 2, 1);
 
     for (const char* row : VERSION_ROWS) version_->addItem(QString::fromLatin1(row));
@@ -60,7 +59,7 @@ void CQRCode::OnModuleWidthChanged() {
     if (host_ == nullptr) return;
     const int width = ReadNumber(moduleWidth_);
     host_->Issue(moduleWidth_, InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX),
-                 QStringLiteral("Module width is 1 ~ 16"), [&](CVRNX_LIB& printer) {
+                 tr("Module width is 1 ~ 16"), [&](CVRNX_LIB& printer) {
                      printer.SetQRCodeModuleSize(static_cast<uint8_t>(width));
                  });
 }

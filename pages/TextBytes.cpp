@@ -2,6 +2,7 @@
 
 #include "printer/CodePages.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 namespace {
@@ -44,7 +45,7 @@ void AppendFixedMapping(std::string& out, const QString& text) {
 
 QString NoSuchCharacterMessage(const TextCodePage& page, char32_t character) {
     const char32_t shown[] = {character};
-    return QStringLiteral("Code page %1 has no character \"%2\" (%3)")
+    return QCoreApplication::translate("TextBytes", "Code page %1 has no character \"%2\" (%3)")
         .arg(QString::fromLatin1(page.name), QString::fromUcs4(shown, 1), CodePointText(character));
 }
 
@@ -81,7 +82,8 @@ std::optional<QString> BytesToText(std::string_view bytes, const TextCodePage* p
             const uint8_t byte = bad < bytes.size() ? static_cast<uint8_t>(bytes[bad]) : 0;
             const QString hex =
                 QStringLiteral("%1").arg(byte, BYTE_DIGITS, HEX_BASE, QLatin1Char('0')).toUpper();
-            *problem = QStringLiteral("Code page %1 has no character for the byte %2")
+            *problem = QCoreApplication::translate("TextBytes",
+                                                   "Code page %1 has no character for the byte %2")
                            .arg(QString::fromLatin1(page->name), hex);
         }
         return std::nullopt;

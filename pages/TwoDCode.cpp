@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QStackedLayout>
@@ -39,18 +40,19 @@ constexpr const char* SAMPLE_DATA = "Orvane Instrument Works Co., Ltd. Velka";
 
 // Why the data edit's contents cannot be stored, or an empty text when they can.
 QString DataProblem(const std::string& text, bool hexForm, std::vector<uint8_t>& data) {
-    if (text.empty()) return QStringLiteral("The data empty");
+    if (text.empty()) return QCoreApplication::translate("C2DCode", "The data empty");
     if (hexForm) {
         HexData hex = ReadHexData(text);
-        if (!hex.wellFormed) return QStringLiteral("Entered incorrectly, make sure");
-        if (hex.bytes.empty()) return QStringLiteral("The data empty");
+        if (!hex.wellFormed)
+            return QCoreApplication::translate("C2DCode", "Entered incorrectly, make sure");
+        if (hex.bytes.empty()) return QCoreApplication::translate("C2DCode", "The data empty");
         data = std::move(hex.bytes);
     } else {
         data.assign(text.begin(), text.end());
     }
     // The store command's length field would wrap beyond this.
     if (data.size() > CODE2D_MAX_DATA) {
-        return QStringLiteral("The data is too long: at most 65532 bytes");
+        return QCoreApplication::translate("C2DCode", "The data is too long: at most 65532 bytes");
     }
     return QString();
 }
@@ -58,19 +60,18 @@ QString DataProblem(const std::string& text, bool hexForm, std::vector<uint8_t>&
 } // namespace
 
 C2DCode::C2DCode(CommandHost* host, QWidget* parent) : CPageWidget(parent), host_(host) {
-    style_ = Named(new QComboBox(this), IDC_STYLE, QStringLiteral("Code Style:"));
-    data_ = Named(new CCommandEdit(this), IDC_DATA, QStringLiteral("Code Data:"));
-    hex_ = Named(new QCheckBox(QStringLiteral("HEX"), this), IDC_HEX, QStringLiteral("HEX"));
-    send_ = PushButton(IDC_SEND, QStringLiteral("Send"), this);
-    print_ =
-        PushButton(IDC_PRINT, QStringLiteral("Print"), this);
-    container_ = Named(new QWidget(this), IDC_SUB_PAGES, QStringLiteral("Code parameters"));
+    style_ = Named(new QComboBox(this), IDC_STYLE, tr("Code Style:"));
+    data_ = Named(new CCommandEdit(this), IDC_DATA, tr("Code Data:"));
+    hex_ = Named(new QCheckBox(tr("HEX"), this), IDC_HEX, tr("HEX"));
+    send_ = PushButton(IDC_SEND, tr("Send"), this);
+    print_ = PushButton(IDC_PRINT, tr("Print"), this);
+    container_ = Named(new QWidget(this), IDC_SUB_PAGES, tr("Code parameters"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Caption(QStringLiteral("Code Style:"), style_, this), 0, 0);
+    grid->addWidget(Caption(tr("Code Style:"), style_, this), 0, 0);
     grid->addWidget(style_, 0, 1);
     grid->addWidget(container_, 1, 0, 3, 2);
-    grid->addWidget(Caption(QStringLiteral("Code Data:"), data_, this), 0, 2);
+    grid->addWidget(Caption(tr("Code Data:"), data_, this), 0, 2);
     grid->addWidget(data_, 1, 2, 2, 3);
     grid->addWidget(hex_, 3, 2);
     grid->addWidget(send_, 3, 3);
@@ -140,7 +141,7 @@ QString C2DCode::TooWide(int style) const {
     const CommandBytes print = layout::PrintSymbol(SYMBOLS[style]);
     bytes.insert(bytes.end(), print.data(), print.data() + print.size());
     const vprinter::SymbolFit fit = vprinter::StreamSymbolFit(bytes, host_->PrintableWidth());
-    return QString::fromStdString(fit.Message());
+    return TooWideMessage(fit);
 }
 
 void C2DCode::OnPrint() {

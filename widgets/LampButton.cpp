@@ -26,8 +26,9 @@ Shading ShadingOf(int variant, bool down, bool enabled) {
 }
 } // namespace
 
-const char* const CLampButton::LAMP_ON_DESCRIPTION = "on";
-const char* const CLampButton::LAMP_OFF_DESCRIPTION = "off";
+// What a screen reader says of the lamp, in the operator's language.
+const char* const CLampButton::LAMP_ON_DESCRIPTION = QT_TRANSLATE_NOOP("CLampButton", "on");
+const char* const CLampButton::LAMP_OFF_DESCRIPTION = QT_TRANSLATE_NOOP("CLampButton", "off");
 
 CLampButton::CLampButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setIconSize(QSize(Icons::LAMP_SIZE, Icons::LAMP_SIZE));
@@ -35,7 +36,7 @@ CLampButton::CLampButton(const QString& caption, QWidget* parent) : QPushButton(
     setMinimumHeight(Icons::LAMP_SIZE + 8);
     // A lamp is pressed by a click only, never as the window's default button.
     setAutoDefault(false);
-    setAccessibleDescription(QString::fromLatin1(LAMP_OFF_DESCRIPTION));
+    setAccessibleDescription(tr(LAMP_OFF_DESCRIPTION));
 }
 
 void CLampButton::SetCaption(const QString& caption) {
@@ -59,7 +60,7 @@ void CLampButton::SetLamp(bool on) {
     // needs a new icon and a repaint.
     if (on == lampOn_) return;
     lampOn_ = on;
-    setAccessibleDescription(QString::fromLatin1(on ? LAMP_ON_DESCRIPTION : LAMP_OFF_DESCRIPTION));
+    setAccessibleDescription(tr(on ? LAMP_ON_DESCRIPTION : LAMP_OFF_DESCRIPTION));
     ShowLamp();
 }
 

@@ -7,10 +7,10 @@
 
 namespace {
 constexpr double MS_PER_SECOND = 1000.0;
-const char* const MSG_SETUP_REFUSED =
-    "%1 was not sent: the printer has taken nothing of the picture for %2 s. "
-    "Cancel the picture, or try again when it takes data.";
-const char* const DEFAULT_SETUP_NAME = "The setting";
+const char* const MSG_SETUP_REFUSED = QT_TRANSLATE_NOOP(
+    "PacedSender", "%1 was not sent: the printer has taken nothing of the picture for %2 s. "
+                   "Cancel the picture, or try again when it takes data.");
+const char* const DEFAULT_SETUP_NAME = QT_TRANSLATE_NOOP("PacedSender", "The setting");
 } // namespace
 
 PacedSender::PacedSender(CommandHost& host, QObject* parent) : QObject(parent), host_(host) {
@@ -113,10 +113,8 @@ void PacedSender::ServeWaiting(size_t left) {
     std::vector<Waiting> refused;
     refused.swap(waiting_);
     for (const Waiting& w : refused) {
-        const QString name = w.what.isEmpty() ? QString::fromLatin1(DEFAULT_SETUP_NAME) : w.what;
-        emit SetupRefused(QString::fromLatin1(MSG_SETUP_REFUSED)
-                              .arg(name)
-                              .arg(BOUNDARY_STALL_MS / MS_PER_SECOND),
+        const QString name = w.what.isEmpty() ? tr(DEFAULT_SETUP_NAME) : w.what;
+        emit SetupRefused(tr(MSG_SETUP_REFUSED).arg(name).arg(BOUNDARY_STALL_MS / MS_PER_SECOND),
                           w.control);
     }
 }

@@ -1,5 +1,6 @@
 #include "console/samples/PictureConversion.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -218,22 +219,23 @@ bool LoadPicture(const QString& path, QImage& picture, QString* why) {
     // Both decoders report success for a file cut short and fill the missing part.
     const QByteArray format = reader.format();
     if (format.isEmpty())
-        return fail(QStringLiteral("not a picture format this program reads (%1)")
-                        .arg(QString::fromLatin1(
-                            QImageReader::supportedImageFormats().join(' '))));
+        return fail(QCoreApplication::translate("PictureConversion",
+                                                "not a picture format this program reads (%1)")
+                        .arg(QString::fromLatin1(QImageReader::supportedImageFormats().join(' '))));
     StreamCheck check = format == "jpeg"  ? JpegStreamComplete
                         : format == "bmp" ? BmpStreamComplete
                                           : nullptr;
     if (check != nullptr) {
         if (!FileComplete(file, check))
-            return fail(QStringLiteral("the %1 file ends before its picture does")
+            return fail(QCoreApplication::translate("PictureConversion",
+                                                    "the %1 file ends before its picture does")
                             .arg(QString::fromLatin1(format.toUpper())));
         file.seek(0);
         reader.setDevice(&file);
     }
     QImage loaded;
     if (!reader.read(&loaded) || loaded.isNull())
-        return fail(QStringLiteral("the %1 decoder failed: %2")
+        return fail(QCoreApplication::translate("PictureConversion", "the %1 decoder failed: %2")
                         .arg(QString::fromLatin1(format.toUpper()), reader.errorString()));
     picture = std::move(loaded);
     return true;

@@ -1,5 +1,6 @@
 #include "console/samples/PictureFit.h"
 
+#include <QCoreApplication>
 #include <QTransform>
 
 #include <algorithm>
@@ -149,10 +150,13 @@ GreyPicture GreyOf(const QImage& picture, bool invert) {
 }
 
 QString SizeReport(QSize loaded, QSize printed, bool scaled) {
-    const QString from = QStringLiteral("%1 x %2").arg(loaded.width()).arg(loaded.height());
-    if (loaded == printed) return from;
-    return QStringLiteral("%1 %2 to %3 x %4")
-        .arg(from, scaled ? QStringLiteral("scaled") : QStringLiteral("cropped"))
-        .arg(printed.width())
-        .arg(printed.height());
+    if (loaded == printed)
+        return QCoreApplication::translate("PictureFit", "%1 x %2")
+            .arg(loaded.width())
+            .arg(loaded.height());
+    // One text per way, so that a translation can order its words.
+    const QString text =
+        scaled ? QCoreApplication::translate("PictureFit", "%1 x %2 scaled to %3 x %4")
+               : QCoreApplication::translate("PictureFit", "%1 x %2 cropped to %3 x %4");
+    return text.arg(loaded.width()).arg(loaded.height()).arg(printed.width()).arg(printed.height());
 }

@@ -8,10 +8,10 @@
 
 PicturePreview::PicturePreview(QWidget* frame) : QWidget(frame), frame_(frame) {
     setObjectName(QStringLiteral("picturePreview"));
-    setAccessibleName(QStringLiteral("Picture preview"));
+    setAccessibleName(tr("Picture preview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     frame_->installEventFilter(this);
-    fitAction_ = new QAction(QString::fromLatin1(FIT_TEXT), this);
+    fitAction_ = new QAction(tr(FIT_TEXT), this);
     fitAction_->setCheckable(true);
     connect(fitAction_, &QAction::toggled, this, &PicturePreview::SetFitted);
     addAction(fitAction_);

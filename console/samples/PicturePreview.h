@@ -21,7 +21,7 @@ public:
     void SetFitted(bool fitted);
     bool Fitted() const { return fitted_; }
 
-    static constexpr const char* FIT_TEXT = "Fit to box";
+    static constexpr const char* FIT_TEXT = QT_TRANSLATE_NOOP("PicturePreview", "Fit to box");
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

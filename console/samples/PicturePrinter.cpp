@@ -8,6 +8,7 @@
 #include "host/CommandHost.h"
 #include "printer/VrnxLib.h"
 #include "widgets/Prompts.h"
+#include "widgets/SourceText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,10 +28,16 @@
 
 namespace {
 
-const char* const BIT_IMAGE_ITEMS[] = {"8-dot single-density", "8-dot double-density",
-                                       "24-dot single-density", "24-dot double-density"};
+const char* const BIT_IMAGE_ITEMS[] = {
+    QT_TRANSLATE_NOOP("PicturePrinter", "8-dot single-density"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "8-dot double-density"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "24-dot single-density"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "24-dot double-density")};
 constexpr int BIT_IMAGE_DEFAULT = 3;
-const char* const RASTER_ITEMS[] = {"Normal", "Double-width", "Double-height", "Quadruple"};
+const char* const RASTER_ITEMS[] = {QT_TRANSLATE_NOOP("PicturePrinter", "Normal"),
+                                    QT_TRANSLATE_NOOP("PicturePrinter", "Double-width"),
+                                    QT_TRANSLATE_NOOP("PicturePrinter", "Double-height"),
+                                    QT_TRANSLATE_NOOP("PicturePrinter", "Quadruple")};
 constexpr int RASTER_DEFAULT = 0;
 constexpr int RASTER_MODE_COUNT = 4;
 
@@ -38,13 +45,15 @@ constexpr uint8_t BAND_FEED = 24;
 constexpr int BYTE_LOW_MASK = 0xFF;
 constexpr int BYTE_SHIFT = 8;
 
-const char* const MSG_NOTE = "Note";
-const char* const MSG_OPEN_FAILED = "Picture load fail";
-const char* const MSG_RELOAD_FAILED = "picture load fail";
-const char* const MSG_THRESHOLD = "Threshold can not be greater than 255";
-const char* const MSG_TOO_TALL = "Picture height can not be greater than 65535";
-const char* const OPEN_CAPTION = "Open";
-const char* const ONE_BLOCK = "One block";
+const char* const MSG_NOTE = QT_TRANSLATE_NOOP("PicturePrinter", "Note");
+const char* const MSG_OPEN_FAILED = QT_TRANSLATE_NOOP("PicturePrinter", "Picture load fail");
+const char* const MSG_RELOAD_FAILED = QT_TRANSLATE_NOOP("PicturePrinter", "picture load fail");
+const char* const MSG_THRESHOLD =
+    QT_TRANSLATE_NOOP("PicturePrinter", "Threshold can not be greater than 255");
+const char* const MSG_TOO_TALL =
+    QT_TRANSLATE_NOOP("PicturePrinter", "Picture height can not be greater than 65535");
+const char* const OPEN_CAPTION = QT_TRANSLATE_NOOP("PicturePrinter", "Open");
+const char* const ONE_BLOCK = QT_TRANSLATE_NOOP("PicturePrinter", "One block");
 
 // Bytes of the command heads around the image data.
 constexpr size_t RASTER_HEAD_BYTES = 8;    // GS v 0 m xL xH yL yH
@@ -54,7 +63,7 @@ constexpr int PROGRESS_STEPS = 1000;
 
 void FillList(QComboBox* list, const char* const* items, int count, int selected) {
     list->clear();
-    for (int i = 0; i < count; ++i) list->addItem(QString::fromLatin1(items[i]));
+    for (int i = 0; i < count; ++i) AddTranslatedItem(list, PicturePrinter::tr(items[i]), items[i]);
     list->setCurrentIndex(selected);
 }
 
@@ -69,13 +78,21 @@ uint8_t High(int value) {
 
 // PNG and GIF load as well as the two formats of the design's list, so they have
 // filters of their own too.
-const char* const PicturePrinter::DOT_RULE_ITEMS[] = {"Threshold", "Floyd-Steinberg", "Atkinson",
-                                                       "Ordered (Bayer 8x8)"};
-const char* const PicturePrinter::FIT_ITEMS[] = {"Crop", "Scale to fit"};
+const char* const PicturePrinter::DOT_RULE_ITEMS[] = {
+    QT_TRANSLATE_NOOP("PicturePrinter", "Threshold"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "Floyd-Steinberg"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "Atkinson"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "Ordered (Bayer 8x8)")};
+const char* const PicturePrinter::FIT_ITEMS[] = {
+    QT_TRANSLATE_NOOP("PicturePrinter", "Crop"),
+    QT_TRANSLATE_NOOP("PicturePrinter", "Scale to fit")};
 
-const char* const PicturePrinter::OPEN_FILTER =
+// One text, as the operator reads it in the file dialog: a translation changes the names
+// before the patterns and keeps every "|" and pattern.
+const char* const PicturePrinter::OPEN_FILTER = QT_TRANSLATE_NOOP(
+    "PicturePrinter",
     "BMP file(*.bmp)|*.bmp|JPEG/JPG files(*.jpg,*.jpeg)|*.jpg;*.jpeg|PNG files(*.png)|*.png|"
-    "GIF files(*.gif)|*.gif|Others(*.*)|*.*||";
+    "GIF files(*.gif)|*.gif|Others(*.*)|*.*||");
 
 QString PicturePrinter::OpenFilter() {
     // Every format the readers have, first (so it is the one selected), beside the
@@ -85,8 +102,8 @@ QString PicturePrinter::OpenFilter() {
         const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
         if (!patterns.contains(pattern)) patterns << pattern;
     }
-    return QStringLiteral("All pictures|%1|").arg(patterns.join(QLatin1Char(';'))) +
-           QString::fromLatin1(OPEN_FILTER);
+    return tr("All pictures") + QLatin1Char('|') + patterns.join(QLatin1Char(';')) +
+           QLatin1Char('|') + tr(OPEN_FILTER);
 }
 
 PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& controls)
@@ -115,7 +132,7 @@ PicturePrinter::PicturePrinter(CommandHost& host, const PictureControls& control
     if (c_.blockRows) {
         c_.blockRows->setRange(0, RASTER_MAX_ROWS);
         c_.blockRows->setSingleStep(BLOCK_ROWS_STEP);
-        c_.blockRows->setSpecialValueText(QString::fromLatin1(ONE_BLOCK));
+        c_.blockRows->setSpecialValueText(tr(ONE_BLOCK));
     }
     if (c_.dotRule)
         connect(c_.dotRule, &QComboBox::activated, this, &PicturePrinter::ApplyThreshold);
@@ -161,7 +178,7 @@ bool PicturePrinter::eventFilter(QObject* watched, QEvent* event) {
 bool PicturePrinter::ReadThreshold(int& threshold) {
     threshold = ReadNumber(c_.thresholdEdit);
     if (threshold > THRESHOLD_MAX) {
-        host_.ShowHelpTip(c_.thresholdEdit, QString::fromLatin1(MSG_THRESHOLD));
+        host_.ShowHelpTip(c_.thresholdEdit, tr(MSG_THRESHOLD));
         return false;
     }
     return true;
@@ -169,8 +186,8 @@ bool PicturePrinter::ReadThreshold(int& threshold) {
 
 void PicturePrinter::OpenFile() {
     QWidget* owner = c_.previewFrame->window();
-    const QString path = Prompts::OpenFile(owner, QString::fromLatin1(OPEN_CAPTION),
-                                           OpenFilter(), QStringLiteral("picture-open"));
+    const QString path =
+        Prompts::OpenFile(owner, tr(OPEN_CAPTION), OpenFilter(), QStringLiteral("picture-open"));
     if (path.isEmpty()) return;
     path_ = path;
     c_.pathEdit->setText(path);
@@ -180,8 +197,7 @@ void PicturePrinter::OpenFile() {
     if (!LoadPicture(path, picture_, &why)) {
         Redraw();
         // The design's message, then what failed.
-        Prompts::MessageBox(owner, QString::fromLatin1(MSG_NOTE),
-                            QString::fromLatin1(MSG_OPEN_FAILED) + QLatin1Char('\n') + why,
+        Prompts::MessageBox(owner, tr(MSG_NOTE), tr(MSG_OPEN_FAILED) + QLatin1Char('\n') + why,
                             Prompts::OkOnly);
         return;
     }
@@ -202,9 +218,8 @@ void PicturePrinter::ApplyThreshold() {
     QImage reloaded;
     QString why;
     if (!LoadPicture(path_, reloaded, &why)) {
-        Prompts::MessageBox(c_.previewFrame->window(), QString::fromLatin1(MSG_NOTE),
-                            QString::fromLatin1(MSG_RELOAD_FAILED) + QLatin1Char('\n') + why,
-                            Prompts::OkOnly);
+        Prompts::MessageBox(c_.previewFrame->window(), tr(MSG_NOTE),
+                            tr(MSG_RELOAD_FAILED) + QLatin1Char('\n') + why, Prompts::OkOnly);
         return;
     }
     picture_ = std::move(reloaded);
@@ -393,7 +408,7 @@ void PicturePrinter::PrintRaster(CommandScript& rows, int listIndex, int columns
     // The row count travels in 16 bits: a taller picture would wrap it and the printer
     // would read the rest of the block as commands.
     if (matrix_.height > RASTER_MAX_ROWS) {
-        host_.ShowHelpTip(c_.printButton, QString::fromLatin1(MSG_TOO_TALL));
+        host_.ShowHelpTip(c_.printButton, tr(MSG_TOO_TALL));
         return;
     }
     const int bytesPerRow = RasterBytesPerRow(columns);
@@ -466,13 +481,12 @@ void PicturePrinter::ShowProgress(const PacedSender::State& state) {
         c_.progress->setValue(static_cast<int>(state.sentBytes * PROGRESS_STEPS / state.totalBytes));
     if (!c_.progressNote) return;
     const QLocale locale = QLocale::c();
-    QString text = QStringLiteral("%1 of %2 bytes, %3 of %4 rows")
+    QString text = tr("%1 of %2 bytes, %3 of %4 rows")
                        .arg(locale.toString(static_cast<qulonglong>(state.sentBytes)),
                             locale.toString(static_cast<qulonglong>(state.totalBytes)))
                        .arg(state.sentRows)
                        .arg(state.totalRows);
-    if (state.secondsLeft >= 0)
-        text += QStringLiteral(", about %1 s left").arg(state.secondsLeft, 0, 'f', 1);
+    if (state.secondsLeft >= 0) text += tr(", about %1 s left").arg(state.secondsLeft, 0, 'f', 1);
     c_.progressNote->setText(text);
 }
 
@@ -493,23 +507,23 @@ QString PicturePrinter::FinishedNote(const PacedSender::State& state) {
     // Nobody cancelled a picture whose printer went away: the note says what happened,
     // with the rows that had really left the console.
     if (state.lost)
-        return QStringLiteral("Stopped: the printer on %1 was lost after %2 rows")
+        return tr("Stopped: the printer on %1 was lost after %2 rows")
             .arg(host_.PortName())
             .arg(state.sentRows);
     if (!state.stoppedFor.isEmpty())
-        return QStringLiteral("Stopped for %1: %2 of %3 rows sent; %4 blocks (%5 rows) dropped")
+        return tr("Stopped for %1: %2 of %3 rows sent; %4 blocks (%5 rows) dropped")
             .arg(state.stoppedFor)
             .arg(state.sentRows)
             .arg(state.totalRows)
             .arg(state.totalSteps - state.sentSteps)
             .arg(state.totalRows - state.sentRows);
     if (state.cancelled)
-        return QStringLiteral("Cancelled: %1 of %2 rows sent, in %3 of %4 blocks")
+        return tr("Cancelled: %1 of %2 rows sent, in %3 of %4 blocks")
             .arg(state.sentRows)
             .arg(state.totalRows)
             .arg(state.sentSteps)
             .arg(state.totalSteps);
-    return QStringLiteral("Sent: %1 rows, %2 bytes, in %3 blocks")
+    return tr("Sent: %1 rows, %2 bytes, in %3 blocks")
         .arg(state.sentRows)
         .arg(state.sentBytes)
         .arg(state.sentSteps);

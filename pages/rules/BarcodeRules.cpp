@@ -1,6 +1,7 @@
 #include "pages/rules/BarcodeRules.h"
 
 #include "pages/rules/HexData.h"
+#include "pages/rules/Translatable.h"
 
 namespace {
 
@@ -8,9 +9,10 @@ constexpr uint8_t ASCII_LAST = 0x7F;
 constexpr uint8_t FNC1 = 0xC1;
 constexpr uint8_t FNC4 = 0xC4;
 
-constexpr const char* CODE128_INSTRUCTION =
+constexpr const char* CODE128_INSTRUCTION = TPC_TRANSLATE_NOOP(
+    "BarcodeRules",
     "Enter the character range of 0x00 ~ 0x7F, support for 255 data FNC1 is used ~ FNC4 can "
-    "0xC1 0xC4, automatically insert the start code, check code and end code.";
+    "0xC1 0xC4, automatically insert the start code, check code and end code.");
 
 bool InText(std::string_view set, uint8_t byte) {
     return byte != 0 && set.find(static_cast<char>(byte)) != std::string_view::npos;
@@ -43,21 +45,21 @@ bool BytesAccepted(BarcodeCharset charset, const uint8_t* data, size_t count) {
 // clang-format off
 const std::array<BarcodeRule, BARCODE_TYPE_COUNT> BARCODE_RULES = {{
     {"UPCA", 11, 11, false, BarcodeCharset::Digits, BarcodeCharset::Digits, false,
-     "Input characters in the range of 0 to 9, support 11-bit data, parity bit is automatically generated."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 to 9, support 11-bit data, parity bit is automatically generated.")},
     {"UPCE", 6, 6, false, BarcodeCharset::Digits, BarcodeCharset::Digits, false,
-     "Input characters in the range of 0 to 9, to support the six data automatically generated parity bit."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 to 9, to support the six data automatically generated parity bit.")},
     {"EAN13", 12, 12, false, BarcodeCharset::Digits, BarcodeCharset::Digits, false,
-     "Input characters in the range of 0 to 9, support 12-bit data, parity bit is automatically generated."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 to 9, support 12-bit data, parity bit is automatically generated.")},
     {"EAN8", 7, 7, false, BarcodeCharset::Digits, BarcodeCharset::Digits, false,
-     "Input characters in the range of 0 to 9, supports 7 data, the parity bit is automatically generated."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 to 9, supports 7 data, the parity bit is automatically generated.")},
     {"CODE39", 1, 255, false, BarcodeCharset::Code39, BarcodeCharset::Code39, false,
-     "Input characters in the range of 0 ~ 9, A ~ Z, SP, $,%, +, -,., /, Supports up to not more than 255 data, before and after the automatic insertion *."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 ~ 9, A ~ Z, SP, $,%, +, -,., /, Supports up to not more than 255 data, before and after the automatic insertion *.")},
     {"ITF25", 2, 255, true, BarcodeCharset::Digits, BarcodeCharset::Digits, false,
-     "Enter the characters in the range of 0 to 9, the support 2 to 255 data and even bits."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Enter the characters in the range of 0 to 9, the support 2 to 255 data and even bits.")},
     {"CODABAR", 1, 255, false, BarcodeCharset::Codabar, BarcodeCharset::Codabar, false,
-     "Input characters in the range of 0 to 9, $, +, -,, /,:, supports up to over 255, around the need to insert the A ~ D, or a ~ d."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 0 to 9, $, +, -,, /,:, supports up to over 255, around the need to insert the A ~ D, or a ~ d.")},
     {"CODA93", 1, 255, false, BarcodeCharset::AsciiOrFnc, BarcodeCharset::Ascii, true,
-     "Input characters in the range of 00H to 7FH, checksum c, k are generated automatically."},
+     TPC_TRANSLATE_NOOP("BarcodeRules", "Input characters in the range of 00H to 7FH, checksum c, k are generated automatically.")},
     {"CODA128", 2, 255, false, BarcodeCharset::AsciiOrFnc, BarcodeCharset::AsciiOrFnc, true,
      CODE128_INSTRUCTION},
     {"EAN128", 2, 255, false, BarcodeCharset::AsciiOrFnc, BarcodeCharset::AsciiOrFnc, true,

@@ -31,6 +31,8 @@ struct BarcodeRule {
 };
 
 inline constexpr int BARCODE_TYPE_COUNT = 10;
+// The translation context of the instruction texts (marked where the table is written).
+inline constexpr const char* BARCODE_RULES_CONTEXT = "BarcodeRules";
 inline constexpr int BARCODE_MAX_DATA = 255;
 
 extern const std::array<BarcodeRule, BARCODE_TYPE_COUNT> BARCODE_RULES;

@@ -13,4 +13,7 @@ inline constexpr size_t CODE2D_MAX_DATA = 65532;
 // choices. The texts are UTF-8 ("×" is U+00D7).
 inline constexpr size_t DATAMATRIX_SIZE_COUNT = 35;
 inline constexpr size_t DATAMATRIX_SQUARE_AUTO_ROW = 32;
+// The automatic choices are words, marked for translation in this context; the sizes
+// read the same in every language.
 extern const std::array<const char*, DATAMATRIX_SIZE_COUNT> DATAMATRIX_SIZES;
+inline constexpr const char* CODE_LIMITS_CONTEXT = "CodeLimits";

@@ -1,5 +1,7 @@
 #include "pages/rules/NumberList.h"
 
+#include "pages/rules/Translatable.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -56,12 +58,16 @@ std::string ListText(std::string_view text) {
 }
 
 const NumberListRule PAPER_LAYOUT_LIST = {
-    6, -99, 999, "Please enter the six figures, \";\" to separate", "The data range of -99 to 999"};
+    6, -99, 999,
+    TPC_TRANSLATE_NOOP("NumberList", "Please enter the six figures, \";\" to separate"),
+    TPC_TRANSLATE_NOOP("NumberList", "The data range of -99 to 999")};
 const NumberListRule SENSOR_THRESHOLD_LIST = {
-    4, 1, 3299, "Please enter the four digits, use the \";\" to separate",
-    "Data range from 1 to 3299"};
+    4, 1, 3299,
+    TPC_TRANSLATE_NOOP("NumberList", "Please enter the four digits, use the \";\" to separate"),
+    TPC_TRANSLATE_NOOP("NumberList", "Data range from 1 to 3299")};
 const NumberListRule MARK_DISTANCE_LIST = {
-    3, 0, 999, "Please enter the three digits, \";\" separated", "The data range from 0 to 999"};
+    3, 0, 999, TPC_TRANSLATE_NOOP("NumberList", "Please enter the three digits, \";\" separated"),
+    TPC_TRANSLATE_NOOP("NumberList", "The data range from 0 to 999")};
 
 ListVerdict CheckNumberList(const NumberListRule& rule, std::string_view text) {
     if (ListFieldCount(text) != rule.count) return ListVerdict::BadCount;

@@ -31,6 +31,9 @@ struct NumberListRule {
     const char* rangeMessage; // shown for the first value out of range
 };
 
+// The translation context of the messages (marked where the rules are written).
+inline constexpr const char* NUMBER_LIST_CONTEXT = "NumberList";
+
 extern const NumberListRule PAPER_LAYOUT_LIST;     // [Sa]~[Sf]
 extern const NumberListRule SENSOR_THRESHOLD_LIST; // ADTH1~4
 extern const NumberListRule MARK_DISTANCE_LIST;    // DIS1~3
