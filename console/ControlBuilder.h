@@ -4,6 +4,7 @@
 // of several same-named buttons ("Set", "Clear") this one is.
 
 #include <QString>
+#include <Qt>
 #include <initializer_list>
 #include <utility>
 
@@ -33,8 +34,16 @@ struct ListItems {
     std::initializer_list<const char*> items;
     const char* selected;
 };
-// Inserts the items into `combo` and selects the named one.
-void Fill(QComboBox* combo, const ListItems& list);
+// Where a list item keeps its source text when it shows a translation: the settings
+// file names an item by it, so a setting saved in one language holds in another.
+inline constexpr int SOURCE_TEXT_ROLE = Qt::UserRole + 64;
+// Inserts the items into `combo` (translated in `context`, when given; items without a
+// translation, such as numbers, show as they are) and selects the named one.
+void Fill(QComboBox* combo, const ListItems& list, const char* context = nullptr);
+// The item's text in the source language.
+QString SourceText(const QComboBox* combo, int index);
+// The row whose source text is `text`, or -1.
+int FindSource(const QComboBox* combo, const QString& text);
 
 // A titled group box with the title as its accessible name.
 QGroupBox* Group(QWidget* parent, const QString& title);

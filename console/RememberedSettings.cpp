@@ -1,9 +1,11 @@
 #include "console/RememberedSettings.h"
 
+#include "console/ControlBuilder.h"
 #include "console/FileAccess.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +38,9 @@ bool RememberedSettings::Forget(QString* error) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return true;
     QFile file(path);
     if (file.remove()) return true;
-    if (error) *error = QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+    if (error)
+        *error = QCoreApplication::translate("RememberedSettings", "cannot remove %1: %2")
+                     .arg(path, file.errorString());
     return false;
 }
 
@@ -59,8 +63,10 @@ RememberedSettings::RememberedSettings() : path_(FilePath()) {
         if (file.status() == QSettings::NoError) {
             for (const QString& key : file.allKeys()) stored_.insert(key, file.value(key));
         } else {
-            Say(QStringLiteral("the remembered settings in %1 could not be read; starting from "
-                               "the defaults")
+            Say(QCoreApplication::translate(
+                    "RememberedSettings",
+                    "the remembered settings in %1 could not be read; starting from "
+                    "the defaults")
                     .arg(path_));
         }
     }
@@ -86,10 +92,14 @@ void RememberedSettings::Combo(const QString& key, QComboBox* list) {
     Custom(
         key,
         [list](const QVariant& v) {
-            const int index = list->findText(v.toString());
+            // By the source text: the file is the same in every language.
+            const int index = controls::FindSource(list, v.toString());
             if (index >= 0) list->setCurrentIndex(index);
         },
-        [list] { return list->currentIndex() < 0 ? QVariant() : QVariant(list->currentText()); });
+        [list] {
+            const int row = list->currentIndex();
+            return row < 0 ? QVariant() : QVariant(controls::SourceText(list, row));
+        });
     SaveWhen(list, &QComboBox::activated);
 }
 
@@ -176,8 +186,9 @@ bool RememberedSettings::Write() {
     }
     if (written) return true;
     if (!warnedWrite_)
-        Say(QStringLiteral("the settings could not be saved in %1; this session goes on "
-                           "without them")
+        Say(QCoreApplication::translate(
+                "RememberedSettings", "the settings could not be saved in %1; this session goes on "
+                                      "without them")
                 .arg(path_));
     warnedWrite_ = true;
     return false;

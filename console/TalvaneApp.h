@@ -15,12 +15,17 @@ struct StartOptions {
     QString screenshot;             // --screenshot FILE.png
     QString logLevel = QStringLiteral("info"); // --log-level error|warning|info
     bool noLog = false;             // --no-log: the event log is kept in memory only
+    QString language;               // --lang CODE; empty: the desktop's language
     QString error;                  // a bad command line, said plainly
 };
 
 StartOptions ParseCommandLine(const QStringList& args);
 QString UsageText();
 QString VersionText();
+
+// Installs the translations of --lang, else of the desktop's language (LANGUAGE,
+// LC_ALL, LC_MESSAGES, LANG). Needs the application object.
+void UseLanguage(const StartOptions& options);
 
 // Starts the event log in the state folder (none with --no-log). A folder that cannot
 // be written is said once on standard error, and the console goes on without it.
