@@ -108,8 +108,8 @@ int ReadRate(const QComboBox* list) {
 PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     : dlg_(dlg), ports_(ports) {
     box_ = new QWidget(parent);
-    box_->setAccessibleName(QStringLiteral("Port"));
-    controls::Builder b(box_, QStringLiteral("Port"));
+    box_->setAccessibleName(QCoreApplication::translate("PortPanel", "Port"));
+    controls::Builder b(box_, box_->accessibleName());
     portList_ = b.Combo(IDC_PORT_LIST, QCoreApplication::translate("PortPanel", "Interface:"));
     // A device the list does not show (a link of the operator's own, a printer on the
     // network) is typed in and taken with Enter; the list's own items are chosen as ever.

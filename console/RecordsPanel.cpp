@@ -38,13 +38,10 @@ const char* const RESEND_BAD_ROW =
 // A records file is read whole; a larger one is refused with a message. The reading
 // stops there too: a FIFO or a device reports no size.
 constexpr size_t IMPORT_FILE_LIMIT = size_t(64) << 20;
+// The line refused follows the message: a file of many lines is mended where it is wrong.
 const char* const IMPORT_BAD_LINE = QT_TRANSLATE_NOOP(
-    "RecordsPanel",
-    "The contents of the file does not meet the hex command mode, the import operation was "
-    "canceled ");
-// The line refused, under the message: a file of many lines is mended where it is wrong.
-const char* const IMPORT_BAD_LINE_NUMBER =
-    QT_TRANSLATE_NOOP("RecordsPanel", "\nLine %1 is not hex text of whole bytes.");
+    "RecordsPanel", "The contents of the file does not meet the hex command mode, the import "
+                    "operation was canceled \nLine %1 is not hex text of whole bytes.");
 const char* const IMPORT_BAD_CAPTION = QT_TRANSLATE_NOOP("RecordsPanel", " Prompt");
 constexpr int LIST_MIN_HEIGHT = 100;
 } // namespace
@@ -135,8 +132,7 @@ void RecordsPanel::Import() {
     // and has lost the old ones; losing what the operator had is the worse outcome).
     const records::ImportResult result = records::ParseRecordsFile(content);
     if (!result.ok) {
-        Prompts::MessageBox(&dlg_, Tr(IMPORT_BAD_CAPTION),
-                            Tr(IMPORT_BAD_LINE) + Tr(IMPORT_BAD_LINE_NUMBER).arg(result.badLine),
+        Prompts::MessageBox(&dlg_, Tr(IMPORT_BAD_CAPTION), Tr(IMPORT_BAD_LINE).arg(result.badLine),
                             Prompts::OkOnly);
         return;
     }

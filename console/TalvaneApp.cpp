@@ -30,14 +30,6 @@ void Print(FILE* to, const QString& text) {
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
 }
 
-void PrepareApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("Talvane"));
-    QApplication::setApplicationVersion(QStringLiteral(TPC_VERSION));
-    QFont font = QApplication::font();
-    font.setPointSize(DIALOG_FONT_POINTS);
-    app.setFont(font);
-}
-
 // A user who may not open the machine's printer ports learns why at start, on the
 // terminal and at the port list, before "COM Open" fails.
 void HintAtPortAccess(CTalvaneDlg& dlg) {
@@ -50,6 +42,14 @@ void HintAtPortAccess(CTalvaneDlg& dlg) {
     });
 }
 } // namespace
+
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Talvane"));
+    QApplication::setApplicationVersion(QStringLiteral(TPC_VERSION));
+    QFont font = QApplication::font();
+    font.setPointSize(DIALOG_FONT_POINTS);
+    app.setFont(font);
+}
 
 StartOptions ParseCommandLine(const QStringList& args) {
     StartOptions o;

@@ -2,6 +2,8 @@
 // The application object: reads the command line, makes sure there is a display to
 // show the window on, and runs the main dialog modally until the operator quits.
 
+class QApplication;
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -20,6 +22,8 @@ struct StartOptions {
 };
 
 StartOptions ParseCommandLine(const QStringList& args);
+// The application's name, version and the dialog's font, as the console starts.
+void PrepareApplication(QApplication& app);
 QString UsageText();
 QString VersionText();
 

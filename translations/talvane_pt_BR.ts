@@ -467,6 +467,10 @@ or render its window to a picture without any display:
         <source>Talvane logo</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecordsPanel</name>
@@ -495,15 +499,6 @@ or render its window to a picture without any display:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The contents of the file does not meet the hex command mode, the import operation was canceled </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Line %1 is not hex text of whole bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> Prompt</source>
         <translation type="unfinished"></translation>
     </message>
@@ -525,6 +520,11 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>Resend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contents of the file does not meet the hex command mode, the import operation was canceled 
+Line %1 is not hex text of whole bytes.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
