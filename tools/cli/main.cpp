@@ -1,7 +1,9 @@
 // talvane-cli: the console's abilities for scripts, without a window.
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
+#include "console/Language.h"
 #include "eventlog/EventLog.h"
+#include "tools/cli/Options.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -51,12 +53,22 @@ int main(int argc, char** argv) {
     }
     argc = kept;
     argv[argc] = nullptr;
+    // --lang CODE, anywhere: the language of the messages and the help; else the
+    // desktop's. It is installed once the application object exists.
+    std::string lang;
+    std::string langError;
+    if (!cli::TakeLanguage(argc, argv, lang, langError)) return cli::Fail(cli::EXIT_USAGE, langError);
+    if (!language::Known(QString::fromStdString(lang)))
+        return cli::Fail(cli::EXIT_USAGE, language::UnknownMessage(QString::fromStdString(lang)).toStdString());
+    const auto speak = [&lang] { language::Install(QString::fromStdString(lang), lang.empty(), nullptr); };
     if (verbose)
         eventlog::EventLog::Instance().Subscribe([](const eventlog::Event& event) {
             std::fprintf(stderr, "%s\n", eventlog::FormatLine(event).c_str());
         });
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
+        QCoreApplication words(argc, argv);
+        speak();
         std::fputs(cli::HelpText(""), argc < 2 ? stderr : stdout);
         return argc < 2 ? cli::EXIT_USAGE : cli::EXIT_OK;
     }
@@ -75,6 +87,7 @@ int main(int argc, char** argv) {
         } else {
             app = std::make_unique<QCoreApplication>(argc, argv);
         }
+        speak();
         return sub.run(argc, argv, 2);
     }
     return cli::Fail(cli::EXIT_USAGE, std::string("unknown subcommand \"") + argv[1] +
