@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,10 +33,27 @@ void Name(QWidget* w, int id, const QString& name, const QString& group) {
     if (!group.isEmpty()) w->setAccessibleDescription(group);
 }
 
-void Fill(QComboBox* combo, const ListItems& list) {
+void Fill(QComboBox* combo, const ListItems& list, const char* context) {
     int position = 0;
-    for (const char* item : list.items) combo->insertItem(position++, QString::fromLatin1(item));
-    combo->setCurrentIndex(combo->findText(QString::fromLatin1(list.selected)));
+    for (const char* item : list.items) {
+        const QString source = QString::fromLatin1(item);
+        const QString shown = context ? QCoreApplication::translate(context, item) : source;
+        combo->insertItem(position, shown);
+        if (shown != source) combo->setItemData(position, source, SOURCE_TEXT_ROLE);
+        ++position;
+    }
+    combo->setCurrentIndex(FindSource(combo, QString::fromLatin1(list.selected)));
+}
+
+QString SourceText(const QComboBox* combo, int index) {
+    const QVariant source = combo->itemData(index, SOURCE_TEXT_ROLE);
+    return source.isValid() ? source.toString() : combo->itemText(index);
+}
+
+int FindSource(const QComboBox* combo, const QString& text) {
+    for (int row = 0; row < combo->count(); ++row)
+        if (SourceText(combo, row) == text) return row;
+    return -1;
 }
 
 QGroupBox* Group(QWidget* parent, const QString& title) {

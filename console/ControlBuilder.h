@@ -1,9 +1,12 @@
 #pragma once
+
+#include "widgets/SourceText.h"
 // Building a group's controls: each is named "ctl<id>" (tests and the dialog find it by
 // that name) and given its accessible name; the group name tells screen readers which
 // of several same-named buttons ("Set", "Clear") this one is.
 
 #include <QString>
+#include <Qt>
 #include <initializer_list>
 #include <utility>
 
@@ -33,8 +36,17 @@ struct ListItems {
     std::initializer_list<const char*> items;
     const char* selected;
 };
-// Inserts the items into `combo` and selects the named one.
-void Fill(QComboBox* combo, const ListItems& list);
+// Where a list item keeps its source text when it shows a translation: the settings
+// file names an item by it, so a setting saved in one language holds in another. One
+// role for every list, the pages' too (widgets/SourceText.h).
+inline constexpr int SOURCE_TEXT_ROLE = ::SOURCE_TEXT_ROLE;
+// Inserts the items into `combo` (translated in `context`, when given; items without a
+// translation, such as numbers, show as they are) and selects the named one.
+void Fill(QComboBox* combo, const ListItems& list, const char* context = nullptr);
+// The item's text in the source language.
+QString SourceText(const QComboBox* combo, int index);
+// The row whose source text is `text`, or -1.
+int FindSource(const QComboBox* combo, const QString& text);
 
 // A titled group box with the title as its accessible name.
 QGroupBox* Group(QWidget* parent, const QString& title);

@@ -13,7 +13,7 @@
 void CTalvaneDlg::SetUpExpectedReceipt() {
     expected_ = std::make_unique<ExpectedReceiptWindow>(
         *this, [this] { return printableWidth_; }, this);
-    auto* open = new QAction(QStringLiteral("Expected receipt"), this);
+    auto* open = new QAction(tr("Expected receipt"), this);
     open->setObjectName(QStringLiteral("expectedReceiptAction"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     open->setShortcutContext(Qt::WindowShortcut);

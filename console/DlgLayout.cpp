@@ -87,42 +87,44 @@ void CTalvaneDlg::BuildLayout() {
 
 QWidget* CTalvaneDlg::BuildQuickTestGroup() {
     static const char* const CAPTIONS[] = {
-        "Font Sample", "Print",   "Margins",   "Coordinate", "Density", "Horizon tab",
-        "Verti tab",   "Picture", "Alignment", "Bar-code",   "QRCode",  "Cutting",
+        QT_TR_NOOP("Font Sample"), QT_TR_NOOP("Print"),   QT_TR_NOOP("Margins"),
+        QT_TR_NOOP("Coordinate"),  QT_TR_NOOP("Density"), QT_TR_NOOP("Horizon tab"),
+        QT_TR_NOOP("Verti tab"),   QT_TR_NOOP("Picture"), QT_TR_NOOP("Alignment"),
+        QT_TR_NOOP("Bar-code"),    QT_TR_NOOP("QRCode"),  QT_TR_NOOP("Cutting"),
     };
     constexpr int COLUMNS = 4;
-    QGroupBox* box = Group(this, QStringLiteral("Quick Test"));
+    QGroupBox* box = Group(this, tr("Quick Test"));
     Builder b(box, box->title());
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(3);
     for (int id = IDC_QUICK_FIRST; id <= IDC_QUICK_LAST; ++id) {
         const int i = id - IDC_QUICK_FIRST;
-        g->addWidget(b.Button(id, QString::fromLatin1(CAPTIONS[i])), i / COLUMNS, i % COLUMNS);
+        g->addWidget(b.Button(id, tr(CAPTIONS[i])), i / COLUMNS, i % COLUMNS);
     }
     return box;
 }
 
 QWidget* CTalvaneDlg::BuildPictureGroup() {
-    QGroupBox* box = Group(this, QStringLiteral("Picture Printing"));
+    QGroupBox* box = Group(this, tr("Picture Printing"));
     Builder b(box, box->title());
-    preview_ = Named(new QLabel(box), IDC_PREVIEW, QStringLiteral("Picture preview"), box->title());
+    preview_ = Named(new QLabel(box), IDC_PREVIEW, tr("Picture preview"), box->title());
     preview_->setFrameShape(QFrame::Box);
     preview_->setFrameShadow(QFrame::Sunken);
     preview_->setMinimumSize(200, 120);
     preview_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     previewHScroll_ = Named(new QScrollBar(Qt::Horizontal, box), IDC_PREVIEW_HSCROLL,
-                            QStringLiteral("Preview horizontal scroll"), box->title());
+                            tr("Preview horizontal scroll"), box->title());
     previewVScroll_ = Named(new QScrollBar(Qt::Vertical, box), IDC_PREVIEW_VSCROLL,
-                            QStringLiteral("Preview vertical scroll"), box->title());
-    QLineEdit* threshold = b.DigitEdit(IDC_THRESHOLD, QStringLiteral("Threshold"));
-    QRadioButton* bitImage = b.Radio(IDC_BIT_IMAGE_MODE, QStringLiteral("Bit-image mode"));
-    QRadioButton* raster = b.Radio(IDC_RASTER_MODE, QStringLiteral("Raser bit image"));
+                            tr("Preview vertical scroll"), box->title());
+    QLineEdit* threshold = b.DigitEdit(IDC_THRESHOLD, tr("Threshold"));
+    QRadioButton* bitImage = b.Radio(IDC_BIT_IMAGE_MODE, tr("Bit-image mode"));
+    QRadioButton* raster = b.Radio(IDC_RASTER_MODE, tr("Raser bit image"));
     auto* modeGroup = new QButtonGroup(box);
     modeGroup->addButton(bitImage);
     modeGroup->addButton(raster);
-    pictureDensityList_ = b.Combo(IDC_PICTURE_DENSITY, QStringLiteral("Picture density"));
-    QLineEdit* path = b.Edit(IDC_PICTURE_PATH, QStringLiteral("Picture path"));
+    pictureDensityList_ = b.Combo(IDC_PICTURE_DENSITY, tr("Picture density"));
+    QLineEdit* path = b.Edit(IDC_PICTURE_PATH, tr("Picture path"));
     path->setReadOnly(true);
 
     auto* previewGrid = new QGridLayout;
@@ -134,52 +136,49 @@ QWidget* CTalvaneDlg::BuildPictureGroup() {
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
     auto* thresholdRow = new QHBoxLayout;
-    thresholdRow->addWidget(b.Label(QStringLiteral("Threshold"), threshold));
+    thresholdRow->addWidget(b.Label(tr("Threshold"), threshold));
     thresholdRow->addWidget(threshold);
-    thresholdRow->addWidget(b.Button(IDC_THRESHOLD_OK, QStringLiteral("OK")));
+    thresholdRow->addWidget(b.Button(IDC_THRESHOLD_OK, tr("OK")));
     side->addLayout(thresholdRow);
-    side->addWidget(new QLabel(QStringLiteral("Mode"), box));
+    side->addWidget(new QLabel(tr("Mode"), box));
     side->addWidget(bitImage);
     side->addWidget(raster);
     side->addWidget(pictureDensityList_);
     side->addWidget(path);
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(b.Button(IDC_PICTURE_OPEN, QStringLiteral("Open file")));
-    fileRow->addWidget(b.Button(IDC_PICTURE_PRINT, QStringLiteral("Print")));
+    fileRow->addWidget(b.Button(IDC_PICTURE_OPEN, tr("Open file")));
+    fileRow->addWidget(b.Button(IDC_PICTURE_PRINT, tr("Print")));
     side->addLayout(fileRow);
     side->addStretch();
 
     // How the picture becomes dots and goes out; every default is the design's.
     auto* options = new QGridLayout;
     options->setVerticalSpacing(3);
-    QComboBox* rule = b.Combo(IDC_DOT_RULE, QStringLiteral("Dots"));
-    QComboBox* fit = b.Combo(IDC_PICTURE_FIT, QStringLiteral("Wider than paper"));
-    auto* rows = Named(new QSpinBox(box), IDC_BLOCK_ROWS, QStringLiteral("Rows per block"),
-                       box->title());
-    rows->setToolTip(QStringLiteral("Rows per raster block, sent paced to the line with "
-                                    "progress and Cancel; \"One block\" sends it at once"));
-    options->addWidget(b.Label(QStringLiteral("Dots"), rule), 0, 0);
+    QComboBox* rule = b.Combo(IDC_DOT_RULE, tr("Dots"));
+    QComboBox* fit = b.Combo(IDC_PICTURE_FIT, tr("Wider than paper"));
+    auto* rows = Named(new QSpinBox(box), IDC_BLOCK_ROWS, tr("Rows per block"), box->title());
+    rows->setToolTip(tr("Rows per raster block, sent paced to the line with "
+                        "progress and Cancel; \"One block\" sends it at once"));
+    options->addWidget(b.Label(tr("Dots"), rule), 0, 0);
     options->addWidget(rule, 0, 1);
-    options->addWidget(b.Check(IDC_PICTURE_INVERT, QStringLiteral("Invert")), 1, 0);
-    options->addWidget(b.Check(IDC_PICTURE_ROTATE, QStringLiteral("Rotate 90°")), 1, 1);
-    options->addWidget(b.Label(QStringLiteral("Wider"), fit), 2, 0);
+    options->addWidget(b.Check(IDC_PICTURE_INVERT, tr("Invert")), 1, 0);
+    options->addWidget(b.Check(IDC_PICTURE_ROTATE, tr("Rotate 90°")), 1, 1);
+    options->addWidget(b.Label(tr("Wider"), fit), 2, 0);
     options->addWidget(fit, 2, 1);
-    options->addWidget(b.Label(QStringLiteral("Rows/block"), rows), 3, 0);
+    options->addWidget(b.Label(tr("Rows/block"), rows), 3, 0);
     options->addWidget(rows, 3, 1);
-    auto* sizeNote = Named(new QLabel(box), IDC_PICTURE_SIZE_NOTE, QStringLiteral("Picture size"),
-                           box->title());
+    auto* sizeNote =
+        Named(new QLabel(box), IDC_PICTURE_SIZE_NOTE, tr("Picture size"), box->title());
     sizeNote->setWordWrap(true);
     options->addWidget(sizeNote, 4, 0, 1, 2);
     options->setRowStretch(5, 1);
 
     auto* progressRow = new QHBoxLayout;
-    progressRow->addWidget(Named(new QProgressBar(box), IDC_PRINT_PROGRESS,
-                                 QStringLiteral("Picture sent"), box->title()),
-                           1);
-    progressRow->addWidget(Named(new QLabel(box), IDC_PROGRESS_NOTE,
-                                 QStringLiteral("Picture progress"), box->title()),
-                           2);
-    progressRow->addWidget(b.Button(IDC_PRINT_CANCEL, QStringLiteral("Cancel")));
+    progressRow->addWidget(
+        Named(new QProgressBar(box), IDC_PRINT_PROGRESS, tr("Picture sent"), box->title()), 1);
+    progressRow->addWidget(
+        Named(new QLabel(box), IDC_PROGRESS_NOTE, tr("Picture progress"), box->title()), 2);
+    progressRow->addWidget(b.Button(IDC_PRINT_CANCEL, tr("Cancel")));
 
     auto* h = new QHBoxLayout;
     h->addLayout(previewGrid, 1);
@@ -192,8 +191,8 @@ QWidget* CTalvaneDlg::BuildPictureGroup() {
 }
 
 QWidget* CTalvaneDlg::BuildOthersGroup() {
-    QGroupBox* box = Group(this, QStringLiteral("Others"));
-    pageTabs_ = Named(new QTabWidget(box), IDC_PAGE_TABS, QStringLiteral("Others"), QString());
+    QGroupBox* box = Group(this, tr("Others"));
+    pageTabs_ = Named(new QTabWidget(box), IDC_PAGE_TABS, tr("Others"), QString());
     pageTabs_->setMinimumHeight(180);
     auto* v = new QVBoxLayout(box);
     v->addWidget(pageTabs_);

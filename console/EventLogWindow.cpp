@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +16,13 @@ namespace {
 constexpr int WINDOW_WIDTH = 720;
 constexpr int WINDOW_HEIGHT = 360;
 constexpr int ALL_KINDS = -1;
-const QString ACTION_TEXT = QStringLiteral("Event log...");
+const char* const ACTION_TEXT = QT_TRANSLATE_NOOP("EventLogWindow", "Event log...");
 const QKeySequence SHORTCUT(Qt::CTRL | Qt::Key_L);
 constexpr const char* WINDOW_PROPERTY = "eventLogWindow";
 } // namespace
 
 void EventLogWindow::Attach(QDialog* owner) {
-    auto* action = new QAction(ACTION_TEXT, owner);
+    auto* action = new QAction(QCoreApplication::translate("EventLogWindow", ACTION_TEXT), owner);
     action->setShortcut(SHORTCUT);
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, owner, [owner] {
@@ -46,13 +47,14 @@ EventLogWindow* EventLogWindow::Of(QDialog* owner) {
 
 EventLogWindow::EventLogWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QString::fromLatin1(OBJECT_NAME));
-    setWindowTitle(QStringLiteral("Event log"));
-    setAccessibleName(QStringLiteral("Event log"));
+    setWindowTitle(QCoreApplication::translate("EventLogWindow", "Event log"));
+    setAccessibleName(QCoreApplication::translate("EventLogWindow", "Event log"));
     resize(WINDOW_WIDTH, WINDOW_HEIGHT);
 
     filter_ = new QComboBox(this);
-    filter_->setAccessibleName(QStringLiteral("Show events of kind"));
-    filter_->addItem(QStringLiteral("All events"), ALL_KINDS);
+    filter_->setAccessibleName(
+        QCoreApplication::translate("EventLogWindow", "Show events of kind"));
+    filter_->addItem(QCoreApplication::translate("EventLogWindow", "All events"), ALL_KINDS);
     for (int k = 0; k < eventlog::KIND_COUNT; ++k)
         filter_->addItem(QString::fromLatin1(eventlog::KindName(static_cast<eventlog::Kind>(k))), k);
     text_ = new QPlainTextEdit(this);
@@ -60,15 +62,17 @@ EventLogWindow::EventLogWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setMaximumBlockCount(static_cast<int>(eventlog::EventLog::KEPT_EVENTS));
-    text_->setAccessibleName(QStringLiteral("Events"));
+    text_->setAccessibleName(QCoreApplication::translate("EventLogWindow", "Events"));
     const std::string folder = eventlog::EventLog::Instance().Folder();
-    where_ = new QLabel(folder.empty() ? QStringLiteral("Not kept on disk")
-                                       : QStringLiteral("Kept in %1").arg(QString::fromStdString(folder)),
+    where_ = new QLabel(folder.empty()
+                            ? QCoreApplication::translate("EventLogWindow", "Not kept on disk")
+                            : QCoreApplication::translate("EventLogWindow", "Kept in %1")
+                                  .arg(QString::fromStdString(folder)),
                         this);
     where_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* top = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("Show:"), this);
+    auto* caption = new QLabel(QCoreApplication::translate("EventLogWindow", "Show:"), this);
     caption->setBuddy(filter_);
     top->addWidget(caption);
     top->addWidget(filter_);

@@ -83,14 +83,14 @@ private:
 ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int()> paperWidth,
                                              QWidget* parent)
     : QWidget(parent, Qt::Window), port_(port), paperWidth_(std::move(paperWidth)) {
-    setWindowTitle(QStringLiteral("Expected receipt"));
+    setWindowTitle(tr("Expected receipt"));
     setObjectName(QStringLiteral("expectedReceipt"));
-    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    auto* clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName(QStringLiteral("ctl%1").arg(IDC_CLEAR));
-    clear->setAccessibleName(QStringLiteral("Clear"));
+    clear->setAccessibleName(tr("Clear"));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ctl%1").arg(IDC_ROLL));
-    scroll_->setAccessibleName(QStringLiteral("Expected receipt"));
+    scroll_->setAccessibleName(tr("Expected receipt"));
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     paper_ = new ExpectedReceiptView(scroll_);
     paper_->onClick = [this](int y) { ClickedAt(y); };

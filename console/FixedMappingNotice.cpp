@@ -3,6 +3,7 @@
 #include "pages/TextBytes.h"
 #include "printer/HexText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -27,8 +28,10 @@ std::optional<QString> FixedMappingNotice::Once(const QString& sent) {
     }
     if (shown.isEmpty()) return std::nullopt;
     given_ = true;
-    return QStringLiteral("Sent in the console's own mapping (%1): most printers print "
-                          "these bytes as other characters. Choose the printer's code page in "
-                          "the \"Code page\" list to send text in it.")
+    return QCoreApplication::translate(
+               "FixedMappingNotice",
+               "Sent in the console's own mapping (%1): most printers print "
+               "these bytes as other characters. Choose the printer's code page in "
+               "the \"Code page\" list to send text in it.")
         .arg(shown.join(QStringLiteral(", ")));
 }

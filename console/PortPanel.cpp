@@ -14,12 +14,13 @@
 #include "widgets/LampButton.h"
 #include "widgets/Prompts.h"
 
+#include <QBrush>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QBrush>
 #include <QPalette>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -33,36 +34,46 @@ using namespace flow;
 
 namespace {
 
-const QString OPEN_COM_TEXT = QStringLiteral("Open COM");
-const QString CLOSE_COM_TEXT = QStringLiteral("Close COM");
-const QString OPEN_ERROR = QStringLiteral("Open the serial port error");
-const QString NO_LINE_SETTINGS_TIP =
-    QStringLiteral("A USB or network printer has no baud rate or handshake lines; "
-                   "the printer's own settings apply.");
-const QString NO_BAUD_MESSAGE =
-    QStringLiteral("The baud rate cannot be set on this port: a USB or network printer "
-                   "has no baud rate.");
-const QString NO_HANDSHAKE_MESSAGE =
-    QStringLiteral("The handshaking cannot be set on this port: a USB or network printer "
-                   "has no handshake lines.");
-const QString ABSENT_SUFFIX = QStringLiteral(" – absent");
-const QString ABSENT_TIP = QStringLiteral("This device is not there now; the list shows it "
-                                          "again when it comes back.");
-const QString LOST_TIP = QStringLiteral("The printer on %1 is gone. The port opens again by "
-                                        "itself when the same printer is back; Close COM "
-                                        "stops waiting.");
-const QString NOT_THERE = QStringLiteral("%1 is not there");
-const QString RECONNECTED = QStringLiteral("The printer on %1 is back: reconnected");
-const QString TYPED_PATH_TIP =
-    QStringLiteral("Choose a port, or type a device path (/dev/...) or tcp://HOST:PORT "
-                   "and press Enter.");
-const QString TYPED_PATH_ERROR =
-    QStringLiteral("Type a device path starting with / or a network printer as "
-                   "tcp://HOST:PORT.");
-const QString LIST_FULL = QStringLiteral("No more ports can be added to the list.");
-const QString CLOSED_UNDELIVERED = QStringLiteral("%1 closed: %2 bytes were not delivered");
-const QString CLOSED_UNKNOWN =
-    QStringLiteral("%1 closed: the port could not say whether everything was delivered");
+const char* const CONTEXT = "PortPanel";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(CONTEXT, text);
+}
+
+const char* const OPEN_COM_TEXT = QT_TRANSLATE_NOOP("PortPanel", "Open COM");
+const char* const CLOSE_COM_TEXT = QT_TRANSLATE_NOOP("PortPanel", "Close COM");
+const char* const OPEN_ERROR = QT_TRANSLATE_NOOP("PortPanel", "Open the serial port error");
+const char* const NO_LINE_SETTINGS_TIP =
+    QT_TRANSLATE_NOOP("PortPanel", "A USB or network printer has no baud rate or handshake lines; "
+                                   "the printer's own settings apply.");
+const char* const NO_BAUD_MESSAGE = QT_TRANSLATE_NOOP(
+    "PortPanel", "The baud rate cannot be set on this port: a USB or network printer "
+                 "has no baud rate.");
+const char* const NO_HANDSHAKE_MESSAGE = QT_TRANSLATE_NOOP(
+    "PortPanel", "The handshaking cannot be set on this port: a USB or network printer "
+                 "has no handshake lines.");
+const char* const ABSENT_SUFFIX = QT_TRANSLATE_NOOP("PortPanel", " – absent");
+const char* const ABSENT_TIP =
+    QT_TRANSLATE_NOOP("PortPanel", "This device is not there now; the list shows it "
+                                   "again when it comes back.");
+const char* const LOST_TIP =
+    QT_TRANSLATE_NOOP("PortPanel", "The printer on %1 is gone. The port opens again by "
+                                   "itself when the same printer is back; Close COM "
+                                   "stops waiting.");
+const char* const NOT_THERE = QT_TRANSLATE_NOOP("PortPanel", "%1 is not there");
+const char* const RECONNECTED =
+    QT_TRANSLATE_NOOP("PortPanel", "The printer on %1 is back: reconnected");
+const char* const TYPED_PATH_TIP = QT_TRANSLATE_NOOP(
+    "PortPanel", "Choose a port, or type a device path (/dev/...) or tcp://HOST:PORT "
+                 "and press Enter.");
+const char* const TYPED_PATH_ERROR =
+    QT_TRANSLATE_NOOP("PortPanel", "Type a device path starting with / or a network printer as "
+                                   "tcp://HOST:PORT.");
+const char* const LIST_FULL =
+    QT_TRANSLATE_NOOP("PortPanel", "No more ports can be added to the list.");
+const char* const CLOSED_UNDELIVERED =
+    QT_TRANSLATE_NOOP("PortPanel", "%1 closed: %2 bytes were not delivered");
+const char* const CLOSED_UNKNOWN = QT_TRANSLATE_NOOP(
+    "PortPanel", "%1 closed: the port could not say whether everything was delivered");
 // Devices come with a burst of changes (the node, its by-id link, its permissions):
 // the list is looked at once the burst has settled.
 constexpr int SETTLE_MS = 200;
@@ -79,12 +90,13 @@ constexpr int MODEL_80MM = 1;
 // CTS on means the printer takes data: the BUSY lamp is dark.
 constexpr intptr_t CTS_ON = 1;
 
-const QString NO_PORT_MESSAGE = QStringLiteral("本计算机上没有发现可用串口");
+const char* const NO_PORT_MESSAGE = QT_TRANSLATE_NOOP("PortPanel", "本计算机上没有发现可用串口");
 
 const controls::ListItems BAUD_RATES = {{"9600", "19200", "38400", "56000", "115200", "150000", "300000",
                                    "375000", "500000", "600000", "750000"},
                                   "9600"};
-const controls::ListItems HANDSHAKES = {{"None", "RTS/CTS", "Xon/Xoff"}, "None"};
+const controls::ListItems HANDSHAKES = {
+    {QT_TRANSLATE_NOOP("PortPanel", "None"), "RTS/CTS", "Xon/Xoff"}, "None"};
 const controls::ListItems MODELS = {{"58mm", "80mm"}, "58mm"};
 
 int ReadRate(const QComboBox* list) {
@@ -96,39 +108,41 @@ int ReadRate(const QComboBox* list) {
 PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     : dlg_(dlg), ports_(ports) {
     box_ = new QWidget(parent);
-    box_->setAccessibleName(QStringLiteral("Port"));
-    controls::Builder b(box_, QStringLiteral("Port"));
-    portList_ = b.Combo(IDC_PORT_LIST, QStringLiteral("Interface:"));
+    box_->setAccessibleName(QCoreApplication::translate("PortPanel", "Port"));
+    controls::Builder b(box_, box_->accessibleName());
+    portList_ = b.Combo(IDC_PORT_LIST, QCoreApplication::translate("PortPanel", "Interface:"));
     // A device the list does not show (a link of the operator's own, a printer on the
     // network) is typed in and taken with Enter; the list's own items are chosen as ever.
     portList_->setEditable(true);
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setCompleter(nullptr);
-    portList_->lineEdit()->setToolTip(TYPED_PATH_TIP);
-    baudList_ = b.Combo(IDC_BAUD_LIST, QStringLiteral("Baudrate:"));
-    handshakeList_ = b.Combo(IDC_HANDSHAKE_LIST, QStringLiteral("Handshaking:"));
-    modelList_ = b.Combo(IDC_MODEL_LIST, QStringLiteral("Models:"));
-    comButton_ = b.Lamp(IDC_COM_OPEN, QStringLiteral("COM Open"));
-    init_ = b.Button(IDC_PRINTER_INIT, QStringLiteral("Printer Init"));
+    portList_->lineEdit()->setToolTip(Tr(TYPED_PATH_TIP));
+    baudList_ = b.Combo(IDC_BAUD_LIST, QCoreApplication::translate("PortPanel", "Baudrate:"));
+    handshakeList_ =
+        b.Combo(IDC_HANDSHAKE_LIST, QCoreApplication::translate("PortPanel", "Handshaking:"));
+    modelList_ = b.Combo(IDC_MODEL_LIST, QCoreApplication::translate("PortPanel", "Models:"));
+    comButton_ = b.Lamp(IDC_COM_OPEN, QCoreApplication::translate("PortPanel", "COM Open"));
+    init_ = b.Button(IDC_PRINTER_INIT, QCoreApplication::translate("PortPanel", "Printer Init"));
     comButton_->setMinimumWidth(COM_BUTTON_WIDTH);
     init_->setMinimumWidth(COM_BUTTON_WIDTH);
 
     auto* g = new QGridLayout(box_);
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(4);
-    g->addWidget(b.Label(QStringLiteral("Interface:"), portList_), 0, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("PortPanel", "Interface:"), portList_), 0, 0);
     g->addWidget(portList_, 0, 1, 1, 2);
-    g->addWidget(b.Label(QStringLiteral("Baudrate:"), baudList_), 1, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("PortPanel", "Baudrate:"), baudList_), 1, 0);
     g->addWidget(baudList_, 1, 1);
-    baudSet_ = b.Button(IDC_BAUD_SET, QStringLiteral("Set"));
-    baudSet_->setAccessibleName(QStringLiteral("Set baud rate"));
+    baudSet_ = b.Button(IDC_BAUD_SET, QCoreApplication::translate("PortPanel", "Set"));
+    baudSet_->setAccessibleName(QCoreApplication::translate("PortPanel", "Set baud rate"));
     g->addWidget(baudSet_, 1, 2);
-    g->addWidget(b.Label(QStringLiteral("Handshaking:"), handshakeList_), 2, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("PortPanel", "Handshaking:"), handshakeList_),
+                 2, 0);
     g->addWidget(handshakeList_, 2, 1);
-    handshakeSet_ = b.Button(IDC_HANDSHAKE_SET, QStringLiteral("Set"));
-    handshakeSet_->setAccessibleName(QStringLiteral("Set handshaking"));
+    handshakeSet_ = b.Button(IDC_HANDSHAKE_SET, QCoreApplication::translate("PortPanel", "Set"));
+    handshakeSet_->setAccessibleName(QCoreApplication::translate("PortPanel", "Set handshaking"));
     g->addWidget(handshakeSet_, 2, 2);
-    g->addWidget(b.Label(QStringLiteral("Models:"), modelList_), 3, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("PortPanel", "Models:"), modelList_), 3, 0);
     g->addWidget(modelList_, 3, 1);
     g->addWidget(comButton_, 0, 3);
     g->addWidget(init_, 1, 3);
@@ -137,7 +151,7 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     // The logo stands to the right of the COM button, a little above its top.
     logo_ = new QLabel(box_);
     logo_->setObjectName(QStringLiteral("logo"));
-    logo_->setAccessibleName(QStringLiteral("Talvane logo"));
+    logo_->setAccessibleName(QCoreApplication::translate("PortPanel", "Talvane logo"));
     logo_->setAlignment(Qt::AlignCenter);
     logo_->setFixedSize(LOGO_PIXELS, LOGO_PIXELS / 1.3);
     logo_->setScaledContents(false);
@@ -153,7 +167,7 @@ PortPanel::~PortPanel() {
 void PortPanel::FillLists() {
     SyncList();
     if (portList_->count() == 0)
-        Prompts::MessageBox(&dlg_, dlg_.windowTitle(), NO_PORT_MESSAGE, Prompts::OkOnly,
+        Prompts::MessageBox(&dlg_, dlg_.windowTitle(), Tr(NO_PORT_MESSAGE), Prompts::OkOnly,
                             Prompts::Information);
     // The first port of the list, unless a printer was named with --port: then the
     // first device named there, so the first "COM Open" opens the printer given and
@@ -167,7 +181,7 @@ void PortPanel::FillLists() {
     }
     portList_->setCurrentIndex(first);
     controls::Fill(baudList_, BAUD_RATES);
-    controls::Fill(handshakeList_, HANDSHAKES);
+    controls::Fill(handshakeList_, HANDSHAKES, CONTEXT);
     controls::Fill(modelList_, MODELS);
 }
 
@@ -199,11 +213,11 @@ void PortPanel::SyncList() {
         const int row = static_cast<int>(i);
         const PortEntry& entry = entries[i];
         QString text = QString::fromStdString(entry.display);
-        if (!entry.present) text += ABSENT_SUFFIX;
+        if (!entry.present) text += Tr(ABSENT_SUFFIX);
         if (portList_->itemText(row) != text) portList_->setItemText(row, text);
         portList_->setItemData(row, entry.present ? QVariant() : QVariant(absentBrush),
                                Qt::ForegroundRole);
-        portList_->setItemData(row, entry.present ? QVariant() : QVariant(ABSENT_TIP),
+        portList_->setItemData(row, entry.present ? QVariant() : QVariant(Tr(ABSENT_TIP)),
                                Qt::ToolTipRole);
     }
     if (typing && edit->text() != typed) edit->setText(typed);
@@ -255,13 +269,13 @@ void PortPanel::TypedPath() {
     const bool network = KindOfPath(path) == PortKind::Network;
     if (network ? !ParseNetworkAddress(path) : !typed.startsWith(QLatin1Char('/'))) {
         restore();
-        dlg_.ShowHelpTip(portList_, TYPED_PATH_ERROR);
+        dlg_.ShowHelpTip(portList_, Tr(TYPED_PATH_ERROR));
         return;
     }
     const uint32_t number = ports_.AddCommandLinePort(path);
     if (number == 0) {
         restore();
-        dlg_.ShowHelpTip(portList_, LIST_FULL);
+        dlg_.ShowHelpTip(portList_, Tr(LIST_FULL));
         return;
     }
     // Its folder is watched from now on, so the entry follows the device.
@@ -287,7 +301,7 @@ void PortPanel::DevicesSettled() {
 }
 
 void PortPanel::ShowOpen(bool open) {
-    comButton_->SetCaption(open ? CLOSE_COM_TEXT : OPEN_COM_TEXT);
+    comButton_->SetCaption(open ? Tr(CLOSE_COM_TEXT) : Tr(OPEN_COM_TEXT));
     comButton_->SetLamp(open);
     comButton_->setToolTip(comTip_);
     UpdateLineControls();
@@ -309,10 +323,10 @@ void PortPanel::DeviceGone(uintptr_t port, intptr_t error) {
     busy_->SetLamp(false);
     // The caption stays "Close COM": the port is still the operator's choice, and the
     // button is how to give it up.
-    comButton_->SetCaption(CLOSE_COM_TEXT);
+    comButton_->SetCaption(Tr(CLOSE_COM_TEXT));
     comButton_->SetLamp(false);
     const QString label = PortLabel(ports_, lostPort_);
-    comButton_->setToolTip(LOST_TIP.arg(label));
+    comButton_->setToolTip(Tr(LOST_TIP).arg(label));
     UpdateLineControls();
     eventlog::Note(eventlog::Kind::Port,
                    QStringLiteral("%1 lost (%2, %3 bytes dropped)")
@@ -347,7 +361,7 @@ void PortPanel::TryReconnect(const QString& goneMessage) {
             reconnectFailure_ = reason;
             eventlog::Note(eventlog::Kind::Port, "Reconnect refused: " + reason.toStdString(),
                            eventlog::Level::Error);
-            dlg_.ShowHelpTip(comButton_, OPEN_ERROR + QLatin1Char('\n') + reason);
+            dlg_.ShowHelpTip(comButton_, Tr(OPEN_ERROR) + QLatin1Char('\n') + reason);
         }
         return;
     }
@@ -361,7 +375,7 @@ void PortPanel::TryReconnect(const QString& goneMessage) {
     reconnectFailure_.clear();
     ShowOpen(true);
     eventlog::Note(eventlog::Kind::Port, PortLabel(ports_, lostPort_).toStdString() + " back");
-    const QString back = RECONNECTED.arg(PortLabel(ports_, lostPort_));
+    const QString back = Tr(RECONNECTED).arg(PortLabel(ports_, lostPort_));
     dlg_.ShowHelpTip(comButton_, goneMessage.isEmpty() ? back : goneMessage + QLatin1Char('\n') + back);
 }
 
@@ -421,9 +435,9 @@ void PortPanel::ComOpen() {
         const QString label = PortLabel(ports_, port);
         eventlog::Note(eventlog::Kind::Port, label.toStdString() + " closed");
         if (left == CN_QUERY_FAILED)
-            dlg_.ShowHelpTip(comButton_, CLOSED_UNKNOWN.arg(label));
+            dlg_.ShowHelpTip(comButton_, Tr(CLOSED_UNKNOWN).arg(label));
         else if (left + unsent != 0)
-            dlg_.ShowHelpTip(comButton_, CLOSED_UNDELIVERED.arg(label).arg(left + unsent));
+            dlg_.ShowHelpTip(comButton_, Tr(CLOSED_UNDELIVERED).arg(label).arg(left + unsent));
         return;
     }
 
@@ -434,7 +448,7 @@ void PortPanel::ComOpen() {
     ports_.Refresh();
     SyncList();
     if (const auto entry = ports_.EntryFor(port); entry && !entry->present) {
-        dlg_.ShowHelpTip(comButton_, NOT_THERE.arg(PortLabel(ports_, port)));
+        dlg_.ShowHelpTip(comButton_, Tr(NOT_THERE).arg(PortLabel(ports_, port)));
         return;
     }
     const uint32_t baud = static_cast<uint32_t>(ReadRate(baudList_));
@@ -446,12 +460,17 @@ void PortPanel::ComOpen() {
         // ("Connection refused", "No route to host", "Connection timed out"), with the
         // address it went to.
         const auto path = ports_.PathFor(port);
-        const QString tip = path && KindOfPath(*path) == PortKind::Network
-                                ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
-                                : OPEN_ERROR + QLatin1Char('\n') + OpenFailureReason(ports_, port);
+        const QString tip =
+            path && KindOfPath(*path) == PortKind::Network
+                ? NetworkConnectFailure(ports_, port, dlg_.LastSystemError())
+                : Tr(OPEN_ERROR) + QLatin1Char('\n') + OpenFailureReason(ports_, port);
+        // The log keeps the source language: the shown caption is put back.
+        QString logged = tip;
+        if (logged.startsWith(Tr(OPEN_ERROR) + QLatin1Char('\n')))
+            logged.replace(0, Tr(OPEN_ERROR).size(), QString::fromLatin1(OPEN_ERROR));
         eventlog::Note(eventlog::Kind::Port,
                        PortLabel(ports_, port).toStdString() + " refused: " +
-                           QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString(),
+                           logged.replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString(),
                        eventlog::Level::Error);
         dlg_.ShowHelpTip(comButton_, tip);
         return;
@@ -462,9 +481,12 @@ void PortPanel::ComOpen() {
     dlg_.SetState();
     droppedAtOpen_ = dlg_.DroppedTxBytes();
     ShowOpen(true);
-    eventlog::Note(eventlog::Kind::Port, QStringLiteral("%1 opened at %2 baud, %3")
-                                             .arg(PortLabel(ports_, port)).arg(baud)
-                                             .arg(handshakeList_->currentText()).toStdString());
+    eventlog::Note(eventlog::Kind::Port,
+                   QStringLiteral("%1 opened at %2 baud, %3")
+                       .arg(PortLabel(ports_, port))
+                       .arg(baud)
+                       .arg(controls::SourceText(handshakeList_, handshakeList_->currentIndex()))
+                       .toStdString());
 }
 
 void PortPanel::UpdateLineControls() {
@@ -474,7 +496,7 @@ void PortPanel::UpdateLineControls() {
         const bool replaced = w->property(KEPT_TIP_PROPERTY).isValid();
         if (!settable && !replaced) {
             w->setProperty(KEPT_TIP_PROPERTY, w->toolTip());
-            w->setToolTip(NO_LINE_SETTINGS_TIP);
+            w->setToolTip(Tr(NO_LINE_SETTINGS_TIP));
         } else if (settable && replaced) {
             w->setToolTip(w->property(KEPT_TIP_PROPERTY).toString());
             w->setProperty(KEPT_TIP_PROPERTY, QVariant());
@@ -492,14 +514,14 @@ bool PortPanel::RefusedWithoutLineSettings(const QString& message) {
 }
 
 void PortPanel::BaudSet() {
-    if (RefusedWithoutLineSettings(NO_BAUD_MESSAGE)) return;
+    if (RefusedWithoutLineSettings(Tr(NO_BAUD_MESSAGE))) return;
     const uint32_t rate = static_cast<uint32_t>(ReadRate(baudList_));
     dlg_.IssueSetup({[rate](CVRNX_LIB& p) { p.SetBaudRate(rate); }},
                     [rate](DCB& dcb) { dcb.BaudRate = rate; });
 }
 
 void PortPanel::HandshakeSet() {
-    if (RefusedWithoutLineSettings(NO_HANDSHAKE_MESSAGE)) return;
+    if (RefusedWithoutLineSettings(Tr(NO_HANDSHAKE_MESSAGE))) return;
     const FlowRow& row = RowOf(handshakeList_->currentIndex());
     dlg_.IssueSetup(
         {[&](CVRNX_LIB& p) {

@@ -113,9 +113,9 @@ QVariant CRecordsModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
     case COL_CONTENT:
-        return QStringLiteral("Content");
+        return tr("Content");
     case COL_TIPS:
-        return QStringLiteral("Tips");
+        return tr("Tips");
     default:
         return QString();
     }

@@ -10,6 +10,7 @@
 #include "console/TalvaneDlg.h"
 #include "widgets/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -20,38 +21,45 @@
 using namespace ids;
 
 namespace {
+QString Tr(const char* text) {
+    return QCoreApplication::translate("RecordsPanel", text);
+}
+
 const QString RECORDS_FILTER = QStringLiteral("TXT files(*.txt)|*.txt||");
 const QString RECORDS_EXTENSION = QStringLiteral("txt");
-const QString NO_DATA_SAVE = QStringLiteral("no data");
-const QString NO_DATA_RESEND = QStringLiteral("No data");
-const QString SAVE_FAILED = QStringLiteral("Save failed");
-const QString IMPORT_FAILED = QStringLiteral("Import failed");
-const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import");
-const QString RESEND_BAD_ROW = QStringLiteral("Row %1 is not hex text; nothing was sent");
+const char* const NO_DATA_SAVE = QT_TRANSLATE_NOOP("RecordsPanel", "no data");
+const char* const NO_DATA_RESEND = QT_TRANSLATE_NOOP("RecordsPanel", "No data");
+const char* const SAVE_FAILED = QT_TRANSLATE_NOOP("RecordsPanel", "Save failed");
+const char* const IMPORT_FAILED = QT_TRANSLATE_NOOP("RecordsPanel", "Import failed");
+const char* const IMPORT_TOO_LARGE =
+    QT_TRANSLATE_NOOP("RecordsPanel", "The file is too large to import");
+const char* const RESEND_BAD_ROW =
+    QT_TRANSLATE_NOOP("RecordsPanel", "Row %1 is not hex text; nothing was sent");
 // A records file is read whole; a larger one is refused with a message. The reading
 // stops there too: a FIFO or a device reports no size.
 constexpr size_t IMPORT_FILE_LIMIT = size_t(64) << 20;
-const QString IMPORT_BAD_LINE = QStringLiteral(
-    "The contents of the file does not meet the hex command mode, the import operation was "
-    "canceled ");
-// The line refused, under the message: a file of many lines is mended where it is wrong.
-const QString IMPORT_BAD_LINE_NUMBER = QStringLiteral("\nLine %1 is not hex text of whole bytes.");
-const QString IMPORT_BAD_CAPTION = QStringLiteral(" Prompt");
+// The line refused follows the message: a file of many lines is mended where it is wrong.
+const char* const IMPORT_BAD_LINE = QT_TRANSLATE_NOOP(
+    "RecordsPanel", "The contents of the file does not meet the hex command mode, the import "
+                    "operation was canceled \nLine %1 is not hex text of whole bytes.");
+const char* const IMPORT_BAD_CAPTION = QT_TRANSLATE_NOOP("RecordsPanel", " Prompt");
 constexpr int LIST_MIN_HEIGHT = 100;
 } // namespace
 
 RecordsPanel::RecordsPanel(CTalvaneDlg& dlg, CRecordsModel& model, QWidget* parent)
     : dlg_(dlg), model_(model) {
-    QGroupBox* box = controls::Group(parent, QStringLiteral("Operational records"));
+    QGroupBox* box =
+        controls::Group(parent, QCoreApplication::translate("RecordsPanel", "Operational records"));
     box_ = box;
     controls::Builder b(box, box->title());
     view_ = controls::Named(new CRecordsView(box), IDC_RECORDS,
-                            QStringLiteral("Operational records"), QString());
+                            QCoreApplication::translate("RecordsPanel", "Operational records"),
+                            QString());
     view_->setMinimumHeight(LIST_MIN_HEIGHT);
-    clear_ = b.Button(IDC_RECORDS_CLEAR, QStringLiteral("Clear"));
-    import_ = b.Button(IDC_RECORDS_IMPORT, QStringLiteral("Import"));
-    save_ = b.Button(IDC_RECORDS_SAVE, QStringLiteral("Save"));
-    resend_ = b.Button(IDC_RECORDS_RESEND, QStringLiteral("Resend"));
+    clear_ = b.Button(IDC_RECORDS_CLEAR, QCoreApplication::translate("RecordsPanel", "Clear"));
+    import_ = b.Button(IDC_RECORDS_IMPORT, QCoreApplication::translate("RecordsPanel", "Import"));
+    save_ = b.Button(IDC_RECORDS_SAVE, QCoreApplication::translate("RecordsPanel", "Save"));
+    resend_ = b.Button(IDC_RECORDS_RESEND, QCoreApplication::translate("RecordsPanel", "Resend"));
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(clear_);
@@ -78,11 +86,11 @@ void RecordsPanel::Clear() {
 
 void RecordsPanel::Save() {
     if (model_.Size() == 0) {
-        dlg_.ShowHelpTip(view_, NO_DATA_SAVE);
+        dlg_.ShowHelpTip(view_, Tr(NO_DATA_SAVE));
         return;
     }
-    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), RECORDS_FILTER,
-                                     QStringLiteral("records-save"));
+    QString path = Prompts::SaveFile(&dlg_, QCoreApplication::translate("RecordsPanel", "Save"),
+                                     RECORDS_FILTER, QStringLiteral("records-save"));
     if (path.isEmpty()) return;
     // A device, FIFO or folder keeps its name: "/dev/null" is not "/dev/null.txt".
     if (QFileInfo(path).suffix().toLower() != RECORDS_EXTENSION &&
@@ -97,22 +105,24 @@ void RecordsPanel::Save() {
     // A regular file is replaced only when complete; a device or FIFO is written into.
     files::Failure failure;
     if (!files::SaveFile(QFile::encodeName(path).toStdString(), content, failure))
-        dlg_.ShowHelpTip(view_, failure.refused ? SAVE_FAILED + QStringLiteral(": ") +
+        dlg_.ShowHelpTip(view_, failure.refused ? Tr(SAVE_FAILED) + QStringLiteral(": ") +
                                                       QString::fromLocal8Bit(failure.text.c_str())
-                                                : SAVE_FAILED);
+                                                : Tr(SAVE_FAILED));
     else eventlog::Note(eventlog::Kind::File, "Records saved: " + path.toStdString());
 }
 
 void RecordsPanel::Import() {
-    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), RECORDS_FILTER,
-                                           QStringLiteral("records-import"));
+    const QString path =
+        Prompts::OpenFile(&dlg_, QCoreApplication::translate("RecordsPanel", "Import"),
+                          RECORDS_FILTER, QStringLiteral("records-import"));
     if (path.isEmpty()) return;
     std::string content;
     files::Failure failure;
     const files::ReadStatus read = files::ReadBounded(
         QFile::encodeName(path).toStdString(), IMPORT_FILE_LIMIT, files::DEVICE_WAIT, content, failure);
     if (read != files::ReadStatus::Read) {
-        dlg_.ShowHelpTip(view_, read == files::ReadStatus::TooLarge ? IMPORT_TOO_LARGE : IMPORT_FAILED);
+        dlg_.ShowHelpTip(view_, read == files::ReadStatus::TooLarge ? Tr(IMPORT_TOO_LARGE)
+                                                                    : Tr(IMPORT_FAILED));
         return;
     }
     // An empty file holds no records: the rows the operator has stay.
@@ -122,8 +132,7 @@ void RecordsPanel::Import() {
     // and has lost the old ones; losing what the operator had is the worse outcome).
     const records::ImportResult result = records::ParseRecordsFile(content);
     if (!result.ok) {
-        Prompts::MessageBox(&dlg_, IMPORT_BAD_CAPTION,
-                            IMPORT_BAD_LINE + IMPORT_BAD_LINE_NUMBER.arg(result.badLine),
+        Prompts::MessageBox(&dlg_, Tr(IMPORT_BAD_CAPTION), Tr(IMPORT_BAD_LINE).arg(result.badLine),
                             Prompts::OkOnly);
         return;
     }
@@ -137,7 +146,7 @@ void RecordsPanel::Import() {
 void RecordsPanel::Resend() {
     if (dlg_.WarnIfPortClosed()) return;
     if (model_.Size() == 0) {
-        dlg_.ShowHelpTip(view_, NO_DATA_RESEND);
+        dlg_.ShowHelpTip(view_, Tr(NO_DATA_RESEND));
         return;
     }
     // Read by the records file's own parser; a row that names no bytes for certain
@@ -147,7 +156,7 @@ void RecordsPanel::Resend() {
     for (const CRecordsModel::Row& row : model_.Rows()) {
         ++number;
         if (row.checked && !records::AppendRecordBytes(row.text, bytes)) {
-            dlg_.ShowHelpTip(view_, RESEND_BAD_ROW.arg(number));
+            dlg_.ShowHelpTip(view_, Tr(RESEND_BAD_ROW).arg(number));
             return;
         }
     }

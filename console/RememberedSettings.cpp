@@ -1,10 +1,12 @@
 #include "console/RememberedSettings.h"
 
+#include "console/ControlBuilder.h"
 #include "console/FileAccess.h"
 #include "widgets/SourceText.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +39,9 @@ bool RememberedSettings::Forget(QString* error) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return true;
     QFile file(path);
     if (file.remove()) return true;
-    if (error) *error = QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+    if (error)
+        *error = QCoreApplication::translate("RememberedSettings", "cannot remove %1: %2")
+                     .arg(path, file.errorString());
     return false;
 }
 
@@ -60,8 +64,10 @@ RememberedSettings::RememberedSettings() : path_(FilePath()) {
         if (file.status() == QSettings::NoError) {
             for (const QString& key : file.allKeys()) stored_.insert(key, file.value(key));
         } else {
-            Say(QStringLiteral("the remembered settings in %1 could not be read; starting from "
-                               "the defaults")
+            Say(QCoreApplication::translate(
+                    "RememberedSettings",
+                    "the remembered settings in %1 could not be read; starting from "
+                    "the defaults")
                     .arg(path_));
         }
     }
@@ -180,8 +186,9 @@ bool RememberedSettings::Write() {
     }
     if (written) return true;
     if (!warnedWrite_)
-        Say(QStringLiteral("the settings could not be saved in %1; this session goes on "
-                           "without them")
+        Say(QCoreApplication::translate(
+                "RememberedSettings", "the settings could not be saved in %1; this session goes on "
+                                      "without them")
                 .arg(path_));
     warnedWrite_ = true;
     return false;

@@ -12,6 +12,7 @@
 #include "widgets/Prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -33,15 +34,22 @@ using namespace ids;
 
 namespace {
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("SendReceivePanel", text);
+}
+
 const QString SEND_FILTER = QStringLiteral("txt Files (*.txt)|*.txt||");
 const QString SEND_EXTENSION = QStringLiteral("txt");
-const QString SAVE_FAILED = QStringLiteral("Save failed");
-const QString NOTE_CAPTION = QStringLiteral("Note");
-const QString IMPORT_NOT_HEX = QStringLiteral(
+const char* const SAVE_FAILED = QT_TRANSLATE_NOOP("SendReceivePanel", "Save failed");
+const char* const NOTE_CAPTION = QT_TRANSLATE_NOOP("SendReceivePanel", "Note");
+const char* const IMPORT_NOT_HEX = QT_TRANSLATE_NOOP(
+    "SendReceivePanel",
     "The contents of the file does not meet the hex command mode, the import operation is "
     "canceled");
-const QString FILE_TOO_LARGE = QStringLiteral("The file is too large to send");
-const QString IMPORT_TOO_LARGE = QStringLiteral("The file is too large to import");
+const char* const FILE_TOO_LARGE =
+    QT_TRANSLATE_NOOP("SendReceivePanel", "The file is too large to send");
+const char* const IMPORT_TOO_LARGE =
+    QT_TRANSLATE_NOOP("SendReceivePanel", "The file is too large to import");
 
 // "Send text" reads the whole file and records it as hex text (three times its size);
 // beyond this the memory it takes is out of proportion for a test console.
@@ -89,19 +97,22 @@ SendReceivePanel::SendReceivePanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg
 }
 
 void SendReceivePanel::BuildSendGroup(QWidget* parent) {
-    QGroupBox* box = controls::Group(parent, QStringLiteral("Send Data"));
+    QGroupBox* box =
+        controls::Group(parent, QCoreApplication::translate("SendReceivePanel", "Send Data"));
     sendBox_ = box;
     controls::Builder b(box, box->title());
-    sendEdit_ = controls::Named(new CCommandEdit(box), IDC_SEND_EDIT, QStringLiteral("Send Data"),
-                                box->title());
-    sendPath_ = b.Edit(IDC_SEND_PATH, QStringLiteral("File path"));
+    sendEdit_ =
+        controls::Named(new CCommandEdit(box), IDC_SEND_EDIT,
+                        QCoreApplication::translate("SendReceivePanel", "Send Data"), box->title());
+    sendPath_ = b.Edit(IDC_SEND_PATH, QCoreApplication::translate("SendReceivePanel", "File path"));
     sendPath_->setReadOnly(true);
-    sendHex_ = b.Check(IDC_SEND_HEX, QStringLiteral("HEX"));
-    send_ = b.Button(IDC_SEND, QStringLiteral("Send"));
-    sendPrint_ = b.Button(IDC_SEND_PRINT, QStringLiteral("Print"));
-    sendClear_ = b.Button(IDC_SEND_CLEAR, QStringLiteral("Clear"));
-    sendImport_ = b.Button(IDC_SEND_IMPORT, QStringLiteral("Import"));
-    sendSave_ = b.Button(IDC_SEND_SAVE, QStringLiteral("Save"));
+    sendHex_ = b.Check(IDC_SEND_HEX, QCoreApplication::translate("SendReceivePanel", "HEX"));
+    send_ = b.Button(IDC_SEND, QCoreApplication::translate("SendReceivePanel", "Send"));
+    sendPrint_ = b.Button(IDC_SEND_PRINT, QCoreApplication::translate("SendReceivePanel", "Print"));
+    sendClear_ = b.Button(IDC_SEND_CLEAR, QCoreApplication::translate("SendReceivePanel", "Clear"));
+    sendImport_ =
+        b.Button(IDC_SEND_IMPORT, QCoreApplication::translate("SendReceivePanel", "Import"));
+    sendSave_ = b.Button(IDC_SEND_SAVE, QCoreApplication::translate("SendReceivePanel", "Save"));
 
     // Two columns of buttons keep the group low enough for a 800-pixel screen.
     auto* buttons = new QGridLayout;
@@ -118,22 +129,26 @@ void SendReceivePanel::BuildSendGroup(QWidget* parent) {
     g->addWidget(sendEdit_, 0, 0);
     g->addLayout(buttons, 0, 1);
     g->addWidget(sendPath_, 1, 0);
-    sendText_ = b.Button(IDC_SEND_TEXT, QStringLiteral("Send text"));
+    sendText_ =
+        b.Button(IDC_SEND_TEXT, QCoreApplication::translate("SendReceivePanel", "Send text"));
     g->addWidget(sendText_, 1, 1);
     g->setRowStretch(0, 1);
 }
 
 void SendReceivePanel::BuildReceiveGroup(QWidget* parent) {
-    QGroupBox* box = controls::Group(parent, QStringLiteral("Receive Data"));
+    QGroupBox* box =
+        controls::Group(parent, QCoreApplication::translate("SendReceivePanel", "Receive Data"));
     receiveBox_ = box;
     controls::Builder b(box, box->title());
     receiveEdit_ = controls::Named(new QPlainTextEdit(box), IDC_RECEIVE_EDIT,
-                                   QStringLiteral("Receive Data"), box->title());
+                                   QCoreApplication::translate("SendReceivePanel", "Receive Data"),
+                                   box->title());
     receiveEdit_->setReadOnly(true);
     receiveEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     receiveEdit_->setMinimumHeight(RECEIVE_MIN_HEIGHT);
-    receiveHex_ = b.Check(IDC_RECEIVE_HEX, QStringLiteral("HEX"));
-    receiveClear_ = b.Button(IDC_RECEIVE_CLEAR, QStringLiteral("Clear"));
+    receiveHex_ = b.Check(IDC_RECEIVE_HEX, QCoreApplication::translate("SendReceivePanel", "HEX"));
+    receiveClear_ =
+        b.Button(IDC_RECEIVE_CLEAR, QCoreApplication::translate("SendReceivePanel", "Clear"));
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(receiveHex_);
@@ -142,7 +157,8 @@ void SendReceivePanel::BuildReceiveGroup(QWidget* parent) {
     // What the newest reply means, under the bytes; long words must not widen the window.
     replyWords_ = new QLabel(box);
     replyWords_->setObjectName(QStringLiteral("replyWords"));
-    replyWords_->setAccessibleName(QStringLiteral("Reply in words"));
+    replyWords_->setAccessibleName(
+        QCoreApplication::translate("SendReceivePanel", "Reply in words"));
     replyWords_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     replyWords_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* h = new QHBoxLayout;
@@ -235,8 +251,8 @@ void SendReceivePanel::SendSave() {
     const std::string content =
         sendEdit_->HexMode() ? *bytes : ToHexText(std::string_view(*bytes));
 
-    QString path = Prompts::SaveFile(&dlg_, QStringLiteral("Save"), SEND_FILTER,
-                                     QStringLiteral("send-save"));
+    QString path = Prompts::SaveFile(&dlg_, QCoreApplication::translate("SendReceivePanel", "Save"),
+                                     SEND_FILTER, QStringLiteral("send-save"));
     if (path.isEmpty()) return;
     // A device, FIFO or folder keeps its name: "/dev/null" is not "/dev/null.txt".
     if (QFileInfo(path).suffix().toLower() != SEND_EXTENSION &&
@@ -248,20 +264,21 @@ void SendReceivePanel::SendSave() {
     files::Failure failure;
     if (!files::SaveFile(QFile::encodeName(path).toStdString(), content, failure))
         dlg_.ShowHelpTip(sendEdit_, failure.refused
-                                        ? SAVE_FAILED + QStringLiteral(": ") +
+                                        ? Tr(SAVE_FAILED) + QStringLiteral(": ") +
                                               QString::fromLocal8Bit(failure.text.c_str())
-                                        : SAVE_FAILED);
+                                        : Tr(SAVE_FAILED));
 }
 
 void SendReceivePanel::SendImport() {
-    const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Import"), SEND_FILTER,
-                                           QStringLiteral("send-import"));
+    const QString path =
+        Prompts::OpenFile(&dlg_, QCoreApplication::translate("SendReceivePanel", "Import"),
+                          SEND_FILTER, QStringLiteral("send-import"));
     if (path.isEmpty()) return;
     std::string content;
     files::Failure failure;
     const files::ReadStatus read = files::ReadBounded(
         QFile::encodeName(path).toStdString(), IMPORT_FILE_LIMIT, files::DEVICE_WAIT, content, failure);
-    if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendEdit_, IMPORT_TOO_LARGE);
+    if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendEdit_, Tr(IMPORT_TOO_LARGE));
     if (read != files::ReadStatus::Read) return;
     // An empty file has nothing to import: the edit keeps what the operator had.
     if (content.empty()) return;
@@ -269,7 +286,7 @@ void SendReceivePanel::SendImport() {
     // The whole file is checked before the edit changes: a bad line changes nothing.
     const std::optional<std::string> result = ReadSendFile(content);
     if (!result) {
-        Prompts::MessageBox(&dlg_, NOTE_CAPTION, IMPORT_NOT_HEX, Prompts::OkOnly);
+        Prompts::MessageBox(&dlg_, Tr(NOTE_CAPTION), Tr(IMPORT_NOT_HEX), Prompts::OkOnly);
         return;
     }
     sendEdit_->SetHexMode(true);
@@ -279,8 +296,9 @@ void SendReceivePanel::SendImport() {
 
 void SendReceivePanel::SendText() {
     dlg_.IssueScript([this](CommandScript& rows) {
-        const QString path = Prompts::OpenFile(&dlg_, QStringLiteral("Send text"), SEND_FILTER,
-                                               QStringLiteral("send-text"));
+        const QString path =
+            Prompts::OpenFile(&dlg_, QCoreApplication::translate("SendReceivePanel", "Send text"),
+                              SEND_FILTER, QStringLiteral("send-text"));
         if (path.isEmpty()) return;
         sendPath_->setText(path);
         std::string content;
@@ -288,7 +306,7 @@ void SendReceivePanel::SendText() {
         const files::ReadStatus read = files::ReadBounded(QFile::encodeName(path).toStdString(),
                                                           SEND_FILE_LIMIT, files::DEVICE_WAIT,
                                                           content, failure);
-        if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendPath_, FILE_TOO_LARGE);
+        if (read == files::ReadStatus::TooLarge) dlg_.ShowHelpTip(sendPath_, Tr(FILE_TOO_LARGE));
         if (read != files::ReadStatus::Read) return;
         // One write: the bytes queue for the write thread, which sends them while the
         // window goes on.

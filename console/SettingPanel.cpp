@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,11 +28,19 @@ constexpr int BYTE_LIMIT = 256;
 // The margins are counted in character columns of eight dots.
 constexpr int DOTS_PER_COLUMN = 8;
 
-const QString LINE_SPACING_MESSAGE = QStringLiteral("Set the line spacing can't greater than 255");
-const QString MARGIN_MESSAGE =
-    QStringLiteral("The left margin and right margin should be less than");
-const QString COORDINATE_MESSAGE = QStringLiteral("Absolute coordinates should be less than");
-const QString FEED_MESSAGE = QStringLiteral("Set of feeding distance can't greater than 255");
+const char* const CONTEXT = "SettingPanel";
+QString Tr(const char* text) {
+    return QCoreApplication::translate(CONTEXT, text);
+}
+
+const char* const LINE_SPACING_MESSAGE =
+    QT_TRANSLATE_NOOP("SettingPanel", "Set the line spacing can't greater than 255");
+const char* const MARGIN_MESSAGE =
+    QT_TRANSLATE_NOOP("SettingPanel", "The left margin and right margin should be less than%1");
+const char* const COORDINATE_MESSAGE =
+    QT_TRANSLATE_NOOP("SettingPanel", "Absolute coordinates should be less than%1");
+const char* const FEED_MESSAGE =
+    QT_TRANSLATE_NOOP("SettingPanel", "Set of feeding distance can't greater than 255");
 
 constexpr uint8_t CUT_MODE_HALF = 0x42;
 constexpr uint8_t CUT_MODE_FULL = 0x41;
@@ -44,18 +53,30 @@ struct StyleBox {
     uint8_t bit;
 };
 constexpr StyleBox STYLES[] = {
-    {IDC_DOUBLE_HIGH, "Double-high", 0x10}, {IDC_DOUBLE_WIDTH, "Double-width", 0x20},
-    {IDC_BOLD, "Bold", 0x08},               {IDC_ITALIC, "Italic", 0x02},
-    {IDC_FRAME, "Frame", 0x04},             {IDC_UNDERSCORE, "Underscore", 0x80},
-    {IDC_HIGHLIGHT, "Highlight", 0x40},
+    {IDC_DOUBLE_HIGH, QT_TRANSLATE_NOOP("SettingPanel", "Double-high"), 0x10},
+    {IDC_DOUBLE_WIDTH, QT_TRANSLATE_NOOP("SettingPanel", "Double-width"), 0x20},
+    {IDC_BOLD, QT_TRANSLATE_NOOP("SettingPanel", "Bold"), 0x08},
+    {IDC_ITALIC, QT_TRANSLATE_NOOP("SettingPanel", "Italic"), 0x02},
+    {IDC_FRAME, QT_TRANSLATE_NOOP("SettingPanel", "Frame"), 0x04},
+    {IDC_UNDERSCORE, QT_TRANSLATE_NOOP("SettingPanel", "Underscore"), 0x80},
+    {IDC_HIGHLIGHT, QT_TRANSLATE_NOOP("SettingPanel", "Highlight"), 0x40},
 };
 constexpr int STYLE_COLUMNS = 4;
 constexpr int ROW_GAP = 8;
 
-const controls::ListItems FONTS = {{"Font1", "Font2", "Font3"}, "Font1"};
-const controls::ListItems ALIGNMENTS = {{"Left home", "Center", "Right home"}, "Left home"};
+const controls::ListItems FONTS = {{QT_TRANSLATE_NOOP("SettingPanel", "Font1"),
+                                    QT_TRANSLATE_NOOP("SettingPanel", "Font2"),
+                                    QT_TRANSLATE_NOOP("SettingPanel", "Font3")},
+                                   "Font1"};
+const controls::ListItems ALIGNMENTS = {{QT_TRANSLATE_NOOP("SettingPanel", "Left home"),
+                                         QT_TRANSLATE_NOOP("SettingPanel", "Center"),
+                                         QT_TRANSLATE_NOOP("SettingPanel", "Right home")},
+                                        "Left home"};
 const controls::ListItems DENSITIES = {{"1", "2", "3", "4", "5", "6", "7", "8"}, "4"};
-const controls::ListItems SPEEDS = {{"low-speed", "middle-speed", "high-speed"}, "high-speed"};
+const controls::ListItems SPEEDS = {{QT_TRANSLATE_NOOP("SettingPanel", "low-speed"),
+                                     QT_TRANSLATE_NOOP("SettingPanel", "middle-speed"),
+                                     QT_TRANSLATE_NOOP("SettingPanel", "high-speed")},
+                                    "high-speed"};
 // The first item keeps the console's fixed mapping and sends nothing; the pages of the
 // printer command library follow it.
 const QString FIXED_MAPPING_ITEM = QStringLiteral("Latin-1/GB18030");
@@ -80,77 +101,97 @@ SettingPanel::SettingPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
 
-    QGroupBox* box = controls::Group(box_, QStringLiteral("Printer Setting"));
+    QGroupBox* box =
+        controls::Group(box_, QCoreApplication::translate("SettingPanel", "Printer Setting"));
     controls::Builder b(box, box->title());
-    lineSpacing_ = b.DigitEdit(IDC_LINE_SPACING, QStringLiteral("Line spacing"));
-    leftMargin_ = b.DigitEdit(IDC_LEFT_MARGIN, QStringLiteral("Left margin"));
-    rightMargin_ = b.DigitEdit(IDC_RIGHT_MARGIN, QStringLiteral("Right margin"));
-    alignmentList_ = b.Combo(IDC_ALIGNMENT_LIST, QStringLiteral("Alignment"));
-    densityList_ = b.Combo(IDC_DENSITY_LIST, QStringLiteral("Density"));
-    coordinate_ = b.DigitEdit(IDC_COORDINATE, QStringLiteral("Coordinate"));
-    fontList_ = b.Combo(IDC_FONT_LIST, QStringLiteral("Font size"));
-    speedList_ = b.Combo(IDC_SPEED_LIST, QStringLiteral("Speed"));
+    lineSpacing_ =
+        b.DigitEdit(IDC_LINE_SPACING, QCoreApplication::translate("SettingPanel", "Line spacing"));
+    leftMargin_ =
+        b.DigitEdit(IDC_LEFT_MARGIN, QCoreApplication::translate("SettingPanel", "Left margin"));
+    rightMargin_ =
+        b.DigitEdit(IDC_RIGHT_MARGIN, QCoreApplication::translate("SettingPanel", "Right margin"));
+    alignmentList_ =
+        b.Combo(IDC_ALIGNMENT_LIST, QCoreApplication::translate("SettingPanel", "Alignment"));
+    densityList_ =
+        b.Combo(IDC_DENSITY_LIST, QCoreApplication::translate("SettingPanel", "Density"));
+    coordinate_ =
+        b.DigitEdit(IDC_COORDINATE, QCoreApplication::translate("SettingPanel", "Coordinate"));
+    fontList_ = b.Combo(IDC_FONT_LIST, QCoreApplication::translate("SettingPanel", "Font size"));
+    speedList_ = b.Combo(IDC_SPEED_LIST, QCoreApplication::translate("SettingPanel", "Speed"));
 
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(3);
-    g->addWidget(b.Label(QStringLiteral("Line spacing"), lineSpacing_), 0, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Line spacing"), lineSpacing_),
+                 0, 0);
     g->addWidget(lineSpacing_, 0, 1);
-    g->addWidget(b.Label(QStringLiteral("Left margin"), leftMargin_), 0, 2);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Left margin"), leftMargin_),
+                 0, 2);
     g->addWidget(leftMargin_, 0, 3);
-    g->addWidget(b.Label(QStringLiteral("Right margin"), rightMargin_), 0, 4);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Right margin"), rightMargin_),
+                 0, 4);
     g->addWidget(rightMargin_, 0, 5);
-    g->addWidget(b.Label(QStringLiteral("Alignment"), alignmentList_), 1, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Alignment"), alignmentList_),
+                 1, 0);
     g->addWidget(alignmentList_, 1, 1);
-    g->addWidget(b.Label(QStringLiteral("Density"), densityList_), 1, 2);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Density"), densityList_), 1,
+                 2);
     g->addWidget(densityList_, 1, 3);
-    g->addWidget(b.Label(QStringLiteral("Coordinate"), coordinate_), 1, 4);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Coordinate"), coordinate_), 1,
+                 4);
     auto* coordRow = new QHBoxLayout;
     coordRow->addWidget(coordinate_);
-    coordinateSet_ = b.Button(IDC_COORDINATE_SET, QStringLiteral("Set"));
+    coordinateSet_ =
+        b.Button(IDC_COORDINATE_SET, QCoreApplication::translate("SettingPanel", "Set"));
     coordRow->addWidget(coordinateSet_);
     g->addLayout(coordRow, 1, 5);
-    g->addWidget(b.Label(QStringLiteral("Font size"), fontList_), 2, 0);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Font size"), fontList_), 2,
+                 0);
     g->addWidget(fontList_, 2, 1);
-    g->addWidget(b.Label(QStringLiteral("Speed"), speedList_), 2, 2);
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Speed"), speedList_), 2, 2);
     g->addWidget(speedList_, 2, 3);
-    codePageList_ = b.Combo(IDC_CODE_PAGE, QStringLiteral("Code page"));
-    g->addWidget(b.Label(QStringLiteral("Code page"), codePageList_), 2, 4);
+    codePageList_ =
+        b.Combo(IDC_CODE_PAGE, QCoreApplication::translate("SettingPanel", "Code page"));
+    g->addWidget(b.Label(QCoreApplication::translate("SettingPanel", "Code page"), codePageList_),
+                 2, 4);
     g->addWidget(codePageList_, 2, 5);
 
     auto* styles = new QGridLayout;
     for (int i = 0; i < STYLE_COUNT; ++i) {
-        styles_[i] = b.Check(STYLES[i].id, QString::fromLatin1(STYLES[i].caption));
+        styles_[i] = b.Check(STYLES[i].id, Tr(STYLES[i].caption));
         styles->addWidget(styles_[i], i / STYLE_COLUMNS, i % STYLE_COLUMNS);
     }
     g->addLayout(styles, 3, 0, 1, 6);
     v->addWidget(box);
 
     // Below the box: cut mode, cutting and feeding.
-    controls::Builder c(box_, QStringLiteral("Cut and feed"));
-    halfCut_ = c.Radio(IDC_HALF_CUT, QStringLiteral("Haft-Cut"));
-    QRadioButton* full = c.Radio(IDC_FULL_CUT, QStringLiteral("Full-Cut"));
+    controls::Builder c(box_, QCoreApplication::translate("SettingPanel", "Cut and feed"));
+    halfCut_ = c.Radio(IDC_HALF_CUT, QCoreApplication::translate("SettingPanel", "Haft-Cut"));
+    QRadioButton* full =
+        c.Radio(IDC_FULL_CUT, QCoreApplication::translate("SettingPanel", "Full-Cut"));
     auto* cutGroup = new QButtonGroup(box_);
     cutGroup->addButton(halfCut_);
     cutGroup->addButton(full);
-    cutFeed_ = c.DigitEdit(IDC_CUT_FEED, QStringLiteral("Feed"));
-    feedDistance_ = c.DigitEdit(IDC_FEED_DISTANCE, QStringLiteral("Feed distance"));
-    backDistance_ = c.DigitEdit(IDC_BACK_DISTANCE, QStringLiteral("Back distance"));
+    cutFeed_ = c.DigitEdit(IDC_CUT_FEED, QCoreApplication::translate("SettingPanel", "Feed"));
+    feedDistance_ = c.DigitEdit(IDC_FEED_DISTANCE,
+                                QCoreApplication::translate("SettingPanel", "Feed distance"));
+    backDistance_ = c.DigitEdit(IDC_BACK_DISTANCE,
+                                QCoreApplication::translate("SettingPanel", "Back distance"));
     auto* cutRow = new QHBoxLayout;
-    cutRow->addWidget(new QLabel(QStringLiteral("Cut Mode"), box_));
+    cutRow->addWidget(new QLabel(QCoreApplication::translate("SettingPanel", "Cut Mode"), box_));
     cutRow->addWidget(halfCut_);
     cutRow->addWidget(full);
     cutRow->addSpacing(ROW_GAP);
-    cutRow->addWidget(c.Label(QStringLiteral("Feed"), cutFeed_));
+    cutRow->addWidget(c.Label(QCoreApplication::translate("SettingPanel", "Feed"), cutFeed_));
     cutRow->addWidget(cutFeed_);
-    cut_ = c.Button(IDC_CUT, QStringLiteral("Cut"));
+    cut_ = c.Button(IDC_CUT, QCoreApplication::translate("SettingPanel", "Cut"));
     cutRow->addWidget(cut_);
     cutRow->addStretch();
     auto* feedRow = new QHBoxLayout;
-    feed_ = c.Button(IDC_FEED, QStringLiteral("Feed"));
+    feed_ = c.Button(IDC_FEED, QCoreApplication::translate("SettingPanel", "Feed"));
     feedRow->addWidget(feed_);
     feedRow->addWidget(feedDistance_);
     feedRow->addSpacing(ROW_GAP);
-    back_ = c.Button(IDC_BACK, QStringLiteral("Back"));
+    back_ = c.Button(IDC_BACK, QCoreApplication::translate("SettingPanel", "Back"));
     feedRow->addWidget(back_);
     feedRow->addWidget(backDistance_);
     feedRow->addStretch();
@@ -159,10 +200,10 @@ SettingPanel::SettingPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
 }
 
 void SettingPanel::FillLists() {
-    controls::Fill(fontList_, FONTS);
-    controls::Fill(alignmentList_, ALIGNMENTS);
+    controls::Fill(fontList_, FONTS, CONTEXT);
+    controls::Fill(alignmentList_, ALIGNMENTS, CONTEXT);
     controls::Fill(densityList_, DENSITIES);
-    controls::Fill(speedList_, SPEEDS);
+    controls::Fill(speedList_, SPEEDS, CONTEXT);
     codePageList_->clear();
     codePageList_->addItem(FIXED_MAPPING_ITEM);
     for (const TextCodePage& page : TextCodePages())
@@ -211,7 +252,7 @@ void SettingPanel::Connect() {
 
 void SettingPanel::LineSpacingChange() {
     const int value = ReadNumber(lineSpacing_);
-    dlg_.Issue(lineSpacing_, value < BYTE_LIMIT, LINE_SPACING_MESSAGE,
+    dlg_.Issue(lineSpacing_, value < BYTE_LIMIT, Tr(LINE_SPACING_MESSAGE),
                [&](CVRNX_LIB& p) { p.SetLineSpacing(Byte(value)); });
 }
 
@@ -220,7 +261,7 @@ void SettingPanel::MarginChange(bool rightEdit) {
     const int right = ReadNumber(rightMargin_);
     const int columns = dlg_.PrintableWidth() / DOTS_PER_COLUMN;
     // Both margins are reported at the left one.
-    dlg_.Issue(leftMargin_, left + right < columns, MARGIN_MESSAGE + QString::number(columns),
+    dlg_.Issue(leftMargin_, left + right < columns, Tr(MARGIN_MESSAGE).arg(columns),
                [&](CVRNX_LIB& p) {
                    if (rightEdit)
                        p.SetRightMargin(Byte(right));
@@ -239,24 +280,23 @@ void SettingPanel::StyleClick() {
 void SettingPanel::CoordinateSet() {
     const int value = ReadNumber(coordinate_);
     const int width = dlg_.PrintableWidth();
-    dlg_.Issue(coordinate_, value < width, COORDINATE_MESSAGE + QString::number(width),
-               [&](CVRNX_LIB& p) {
-                   coordinate_->setText(QStringLiteral("0"));
-                   p.SetAbsolutePosition(static_cast<uint16_t>(value));
-               });
+    dlg_.Issue(coordinate_, value < width, Tr(COORDINATE_MESSAGE).arg(width), [&](CVRNX_LIB& p) {
+        coordinate_->setText(QStringLiteral("0"));
+        p.SetAbsolutePosition(static_cast<uint16_t>(value));
+    });
 }
 
 void SettingPanel::Cut() {
     const int distance = ReadNumber(cutFeed_);
     const bool half = halfCut_->isChecked();
-    dlg_.Issue(cutFeed_, distance < BYTE_LIMIT, FEED_MESSAGE, [&](CVRNX_LIB& p) {
+    dlg_.Issue(cutFeed_, distance < BYTE_LIMIT, Tr(FEED_MESSAGE), [&](CVRNX_LIB& p) {
         p.CutPaper(Byte(distance), half ? CUT_MODE_HALF : CUT_MODE_FULL);
     });
 }
 
 void SettingPanel::FeedOrBack(QLineEdit* edit, bool back) {
     const int distance = ReadNumber(edit);
-    dlg_.Issue(edit, distance < BYTE_LIMIT, FEED_MESSAGE, [&](CVRNX_LIB& p) {
+    dlg_.Issue(edit, distance < BYTE_LIMIT, Tr(FEED_MESSAGE), [&](CVRNX_LIB& p) {
         if (back)
             p.PrintAndBackFeed(Byte(distance));
         else

@@ -7,6 +7,7 @@
 #include "widgets/Icons.h"
 #include "widgets/LampButton.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,19 +31,31 @@ struct LampDef {
 };
 // In the order they are laid out; the BUSY lamp last.
 constexpr LampDef LAMPS[] = {
-    {IDC_LAMP_PAPER_END, "Paper-end", PRN_MSG_PAPER_END, PRN_MSG_PAPER_END_CLEAR},
-    {IDC_LAMP_OVERHEAT, "Overheat", PRN_MSG_OVERHEAT, PRN_MSG_OVERHEAT_CLEAR},
-    {IDC_LAMP_OVERVOLTAGE, "Overvoltage", PRN_MSG_OVERVOLTAGE, PRN_MSG_OVERVOLTAGE_CLEAR},
-    {IDC_LAMP_PLATEN_UP, "Platen-up", PRN_MSG_PLATEN_UP, PRN_MSG_PLATEN_UP_CLEAR},
-    {IDC_LAMP_CUTTER, "Cutter-out", PRN_MSG_CUTTER, PRN_MSG_CUTTER_CLEAR},
-    {IDC_LAMP_BUSY, "BUSY", NO_MESSAGE, NO_MESSAGE},
+    {IDC_LAMP_PAPER_END, QT_TRANSLATE_NOOP("StatusPanel", "Paper-end"), PRN_MSG_PAPER_END,
+     PRN_MSG_PAPER_END_CLEAR},
+    {IDC_LAMP_OVERHEAT, QT_TRANSLATE_NOOP("StatusPanel", "Overheat"), PRN_MSG_OVERHEAT,
+     PRN_MSG_OVERHEAT_CLEAR},
+    {IDC_LAMP_OVERVOLTAGE, QT_TRANSLATE_NOOP("StatusPanel", "Overvoltage"), PRN_MSG_OVERVOLTAGE,
+     PRN_MSG_OVERVOLTAGE_CLEAR},
+    {IDC_LAMP_PLATEN_UP, QT_TRANSLATE_NOOP("StatusPanel", "Platen-up"), PRN_MSG_PLATEN_UP,
+     PRN_MSG_PLATEN_UP_CLEAR},
+    {IDC_LAMP_CUTTER, QT_TRANSLATE_NOOP("StatusPanel", "Cutter-out"), PRN_MSG_CUTTER,
+     PRN_MSG_CUTTER_CLEAR},
+    {IDC_LAMP_BUSY, QT_TRANSLATE_NOOP("StatusPanel", "BUSY"), NO_MESSAGE, NO_MESSAGE},
 };
 // Three lamps beside "Read status", two and the hidden BUSY lamp beside "Clear-Buf".
 constexpr QPoint LAMP_CELLS[] = {{1, 0}, {2, 0}, {3, 0}, {1, 1}, {2, 1}, {3, 1}};
 constexpr int ANSWER_ROW = 3;
 constexpr int GRID_COLUMNS = 4;
 
-const QString NO_ANSWER = QStringLiteral("No answer from the printer");
+QString Tr(const char* text) {
+    return QCoreApplication::translate("StatusPanel", text);
+}
+
+const char* const NO_ANSWER = QT_TRANSLATE_NOOP("StatusPanel", "No answer from the printer");
+const char* const NO_ANSWER_SINCE =
+    QT_TRANSLATE_NOOP("StatusPanel", "No answer from the printer (last answer at %1)");
+const char* const LAST_ANSWER = QT_TRANSLATE_NOOP("StatusPanel", "Last answer at %1");
 const QString TIME_FORMAT = QStringLiteral("HH:mm:ss");
 
 // A lamp that changes is an event of the log; a condition reported again is not.
@@ -57,24 +70,27 @@ void SwitchLamp(CLampButton* lamp, const char* caption, bool on) {
 } // namespace
 
 StatusPanel::StatusPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
-    box_ = controls::Group(parent, QStringLiteral("Printer status"));
+    box_ = controls::Group(parent, QCoreApplication::translate("StatusPanel", "Printer status"));
     controls::Builder b(box_, box_->title());
-    for (int i = 0; i < LAMP_COUNT; ++i)
-        lamps_[i] = b.Lamp(LAMPS[i].id, QString::fromLatin1(LAMPS[i].caption));
+    for (int i = 0; i < LAMP_COUNT; ++i) lamps_[i] = b.Lamp(LAMPS[i].id, Tr(LAMPS[i].caption));
     // An operator reads green as "all well": a lit fault lamp is red. BUSY (the last)
     // only tells that the printer holds the line, and stays green.
     for (int i = 0; i < BUSY; ++i) lamps_[i]->SetLampColour(Icons::LampColour::Red);
-    auto* note = new QLabel(QStringLiteral("Note: BUSY status in the hardware flow control"), box_);
+    auto* note = new QLabel(QCoreApplication::translate(
+                                "StatusPanel", "Note: BUSY status in the hardware flow control"),
+                            box_);
     note->setObjectName(QStringLiteral("busyNote"));
     note->setAccessibleName(note->text());
 
     auto* g = new QGridLayout(box_);
     g->setVerticalSpacing(3);
-    readStatus_ = b.Button(IDC_READ_STATUS, QStringLiteral("Read status"));
+    readStatus_ =
+        b.Button(IDC_READ_STATUS, QCoreApplication::translate("StatusPanel", "Read status"));
     g->addWidget(readStatus_, 0, 0);
     for (int i = 0; i < LAMP_COUNT; ++i)
         g->addWidget(lamps_[i], LAMP_CELLS[i].y(), LAMP_CELLS[i].x());
-    clearBuffer_ = b.Button(IDC_CLEAR_BUFFER, QStringLiteral("Clear-Buf"));
+    clearBuffer_ =
+        b.Button(IDC_CLEAR_BUFFER, QCoreApplication::translate("StatusPanel", "Clear-Buf"));
     g->addWidget(clearBuffer_, 1, 0);
     g->addWidget(note, 2, 0, 1, GRID_COLUMNS);
     lamps_[BUSY]->hide();
@@ -82,7 +98,7 @@ StatusPanel::StatusPanel(CTalvaneDlg& dlg, QWidget* parent) : dlg_(dlg) {
 
     answerLine_ = new QLabel(box_);
     answerLine_->setObjectName(QStringLiteral("statusAnswer"));
-    answerLine_->setAccessibleName(QStringLiteral("Printer answer"));
+    answerLine_->setAccessibleName(QCoreApplication::translate("StatusPanel", "Printer answer"));
     g->addWidget(answerLine_, ANSWER_ROW, 0, 1, GRID_COLUMNS);
     // One shot per request; the window goes on meanwhile and the answer can come in.
     answerTimer_ = new QTimer(this);
@@ -132,7 +148,7 @@ void StatusPanel::ReadStatus() {
 
 void StatusPanel::AnswerMissing() {
     if (dlg_.IsStatusReceived()) return;
-    eventlog::Note(eventlog::Kind::Status, NO_ANSWER.toStdString(), eventlog::Level::Warning);
+    eventlog::Note(eventlog::Kind::Status, NO_ANSWER, eventlog::Level::Warning);
     ShowAnswerLine(true);
 }
 
@@ -142,15 +158,12 @@ void StatusPanel::Answered() {
 }
 
 void StatusPanel::ShowAnswerLine(bool missing) {
-    const QString last = lastAnswer_.isNull()
-                             ? QString()
-                             : QStringLiteral("Last answer at ") + lastAnswer_.toString(TIME_FORMAT);
+    const QString at = lastAnswer_.isNull() ? QString() : lastAnswer_.toString(TIME_FORMAT);
     if (!missing) {
-        answerLine_->setText(last);
+        answerLine_->setText(at.isEmpty() ? QString() : Tr(LAST_ANSWER).arg(at));
         return;
     }
-    answerLine_->setText(last.isEmpty() ? NO_ANSWER : NO_ANSWER + QStringLiteral(" (") +
-                                                          last.toLower() + QLatin1Char(')'));
+    answerLine_->setText(at.isEmpty() ? Tr(NO_ANSWER) : Tr(NO_ANSWER_SINCE).arg(at));
 }
 
 void StatusPanel::ClearBuffer() {

@@ -1,19 +1,22 @@
 #include "console/TalvaneApp.h"
 
-#include "eventlog/EventLog.h"
 #include "console/ControlIds.h"
+#include "console/Language.h"
 #include "console/PortAccessHint.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
+#include "eventlog/EventLog.h"
 #include "serial/PortMap.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 constexpr int DEFAULT_WIDTH = CTalvaneDlg::DESIGN_WIDTH;
@@ -25,14 +28,6 @@ const char* const OFFSCREEN = "offscreen";
 void Print(FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
-}
-
-void PrepareApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("Talvane"));
-    QApplication::setApplicationVersion(QStringLiteral(TPC_VERSION));
-    QFont font = QApplication::font();
-    font.setPointSize(DIALOG_FONT_POINTS);
-    app.setFont(font);
 }
 
 // A user who may not open the machine's printer ports learns why at start, on the
@@ -48,6 +43,14 @@ void HintAtPortAccess(CTalvaneDlg& dlg) {
 }
 } // namespace
 
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Talvane"));
+    QApplication::setApplicationVersion(QStringLiteral(TPC_VERSION));
+    QFont font = QApplication::font();
+    font.setPointSize(DIALOG_FONT_POINTS);
+    app.setFont(font);
+}
+
 StartOptions ParseCommandLine(const QStringList& args) {
     StartOptions o;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -55,7 +58,7 @@ StartOptions ParseCommandLine(const QStringList& args) {
         auto value = [&](const QString& name) -> QString {
             if (a.startsWith(name + QLatin1Char('='))) return a.mid(name.size() + 1);
             if (i + 1 < args.size()) return args[++i];
-            o.error = QStringLiteral("%1 needs a value").arg(name);
+            o.error = QCoreApplication::translate("CTalvaneApp", "%1 needs a value").arg(name);
             return {};
         };
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -73,14 +76,19 @@ StartOptions ParseCommandLine(const QStringList& args) {
             o.logLevel = value(QStringLiteral("--log-level"));
             eventlog::Level level;
             if (o.error.isEmpty() && !eventlog::ParseLevel(o.logLevel.toStdString(), level))
-                o.error = QStringLiteral("--log-level takes error, warning or info, not \"%1\"")
+                o.error = QCoreApplication::translate(
+                              "CTalvaneApp", "--log-level takes error, warning or info, not \"%1\"")
                               .arg(o.logLevel);
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            o.language = value(QStringLiteral("--lang"));
+            if (o.error.isEmpty() && !o.language.isEmpty() && !language::Known(o.language))
+                o.error = language::UnknownMessage(o.language);
         } else if (a == QLatin1String("--screenshot") ||
                    a.startsWith(QLatin1String("--screenshot="))) {
             o.screenshot = value(QStringLiteral("--screenshot"));
         } else if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("-platform")) &&
                    !a.startsWith(QLatin1String("-style"))) {
-            o.error = QStringLiteral("unknown option %1").arg(a);
+            o.error = QCoreApplication::translate("CTalvaneApp", "unknown option %1").arg(a);
         }
         if (!o.error.isEmpty()) break;
     }
@@ -88,9 +96,10 @@ StartOptions ParseCommandLine(const QStringList& args) {
 }
 
 QString UsageText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CTalvaneApp",
         "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
-        "               [--reset-settings] [--log-level LEVEL] [--no-log]\n"
+        "               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]\n"
         "Test console for thermal receipt and label printers on a serial port, USB or\n"
         "the network.\n"
         "\n"
@@ -108,6 +117,9 @@ QString UsageText() {
         "  --log-level LEVEL    what the event log keeps: error, warning or info (all;\n"
         "                       the default)\n"
         "  --no-log             keep the event log in memory only (Ctrl+L shows it)\n"
+        "  --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the\n"
+        "                       source texts); without it the desktop's language\n"
+        "                       (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -120,6 +132,12 @@ QString UsageText() {
 
 QString VersionText() {
     return QStringLiteral("talvane %1\n").arg(QStringLiteral(TPC_VERSION));
+}
+
+void UseLanguage(const StartOptions& options) {
+    // A code ParseCommandLine refused is no choice: the desktop's language then.
+    const bool chosen = !options.language.isEmpty() && language::Known(options.language);
+    language::Install(chosen ? options.language : QString(), !chosen, nullptr);
 }
 
 void StartEventLog(const StartOptions& options) {
@@ -141,7 +159,8 @@ bool DisplayAvailable(QString* reason) {
     if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
     const QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty()) {
-        *reason = QStringLiteral("no display found (DISPLAY is not set)");
+        *reason =
+            QCoreApplication::translate("CTalvaneApp", "no display found (DISPLAY is not set)");
         return false;
     }
     // A local display ":N" has its socket; if that is gone, the toolkit would only
@@ -150,7 +169,9 @@ bool DisplayAvailable(QString* reason) {
         const QString number = display.mid(1).section(QLatin1Char('.'), 0, 0);
         const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
         if (!QFileInfo::exists(socket)) {
-            *reason = QStringLiteral("the display %1 is not running (no %2)").arg(display, socket);
+            *reason =
+                QCoreApplication::translate("CTalvaneApp", "the display %1 is not running (no %2)")
+                    .arg(display, socket);
             return false;
         }
     }
@@ -174,7 +195,7 @@ bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error) {
     const QPixmap picture = dlg.grab();
     dlg.hide();
     if (picture.isNull() || !picture.save(path, "PNG")) {
-        *error = QStringLiteral("cannot write %1").arg(path);
+        *error = QCoreApplication::translate("CTalvaneApp", "cannot write %1").arg(path);
         return false;
     }
     return true;
@@ -184,14 +205,24 @@ int CTalvaneApp::Main(int argc, char** argv) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const StartOptions options = ParseCommandLine(args);
+    // What is said before the window's application exists is said in the chosen
+    // language too; a bad --lang leaves the desktop's.
+    const auto sayAndQuit = [&](FILE* to, const std::function<QString()>& text, int code) {
+        QCoreApplication words(argc, argv);
+        UseLanguage(options);
+        Print(to, text());
+        return code;
+    };
     if (!options.error.isEmpty()) {
-        Print(stderr, QStringLiteral("talvane: %1\n\n").arg(options.error) + UsageText());
-        return EXIT_USAGE;
+        return sayAndQuit(
+            stderr,
+            [&] {
+                return QStringLiteral("talvane: %1\n\n").arg(ParseCommandLine(args).error) +
+                       UsageText();
+            },
+            EXIT_USAGE);
     }
-    if (options.help) {
-        Print(stdout, UsageText());
-        return 0;
-    }
+    if (options.help) return sayAndQuit(stdout, UsageText, 0);
     if (options.version) {
         Print(stdout, VersionText());
         return 0;
@@ -200,13 +231,20 @@ int CTalvaneApp::Main(int argc, char** argv) {
     QString reason;
     if (!DisplayAvailable(&reason)) {
         if (options.screenshot.isEmpty()) {
-            Print(stderr, QStringLiteral("talvane: %1.\n"
-                                         "Run it under a virtual display:\n"
-                                         "  xvfb-run -a talvane\n"
-                                         "or render its window to a picture without any display:\n"
-                                         "  talvane --screenshot window.png\n")
-                              .arg(reason));
-            return 1;
+            return sayAndQuit(
+                stderr,
+                [&] {
+                    DisplayAvailable(&reason);
+                    return QCoreApplication::translate(
+                               "CTalvaneApp",
+                               "talvane: %1.\n"
+                               "Run it under a virtual display:\n"
+                               "  xvfb-run -a talvane\n"
+                               "or render its window to a picture without any display:\n"
+                               "  talvane --screenshot window.png\n")
+                        .arg(reason);
+                },
+                1);
         }
         // A picture needs no screen.
         qputenv("QT_QPA_PLATFORM", OFFSCREEN);
@@ -216,6 +254,7 @@ int CTalvaneApp::Main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     PrepareApplication(app);
+    UseLanguage(options);
     if (options.resetSettings) {
         QString error;
         if (!RememberedSettings::Forget(&error)) Print(stderr, QStringLiteral("talvane: %1\n").arg(error));

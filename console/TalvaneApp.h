@@ -2,6 +2,8 @@
 // The application object: reads the command line, makes sure there is a display to
 // show the window on, and runs the main dialog modally until the operator quits.
 
+class QApplication;
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -15,12 +17,19 @@ struct StartOptions {
     QString screenshot;             // --screenshot FILE.png
     QString logLevel = QStringLiteral("info"); // --log-level error|warning|info
     bool noLog = false;             // --no-log: the event log is kept in memory only
+    QString language;               // --lang CODE; empty: the desktop's language
     QString error;                  // a bad command line, said plainly
 };
 
 StartOptions ParseCommandLine(const QStringList& args);
+// The application's name, version and the dialog's font, as the console starts.
+void PrepareApplication(QApplication& app);
 QString UsageText();
 QString VersionText();
+
+// Installs the translations of --lang, else of the desktop's language (LANGUAGE,
+// LC_ALL, LC_MESSAGES, LANG). Needs the application object.
+void UseLanguage(const StartOptions& options);
 
 // Starts the event log in the state folder (none with --no-log). A folder that cannot
 // be written is said once on standard error, and the console goes on without it.

@@ -51,10 +51,12 @@ QEvent::Type WindowMessageEventType() {
     return type;
 }
 
-
-const controls::ListItems PICTURE_DENSITIES = {{"8-dot single-density", "8-dot double-density",
-                                          "24-dot single-density", "24-dot double-density"},
-                                         "24-dot double-density"};
+const controls::ListItems PICTURE_DENSITIES = {
+    {QT_TRANSLATE_NOOP("CTalvaneDlg", "8-dot single-density"),
+     QT_TRANSLATE_NOOP("CTalvaneDlg", "8-dot double-density"),
+     QT_TRANSLATE_NOOP("CTalvaneDlg", "24-dot single-density"),
+     QT_TRANSLATE_NOOP("CTalvaneDlg", "24-dot double-density")},
+    "24-dot double-density"};
 
 struct DefaultText {
     int id;
@@ -64,9 +66,13 @@ constexpr DefaultText DEFAULT_TEXTS[] = {
     {IDC_THRESHOLD, "128"},
 };
 
-const QString QUIT_QUESTION = QStringLiteral("Are you sure to quit?");
-const QString NOTE_CAPTION = QStringLiteral("Note");
-const QString PORT_CLOSED_MESSAGE = QStringLiteral("Please Open the Port");
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CTalvaneDlg", text);
+}
+
+const char* const QUIT_QUESTION = QT_TRANSLATE_NOOP("CTalvaneDlg", "Are you sure to quit?");
+const char* const NOTE_CAPTION = QT_TRANSLATE_NOOP("CTalvaneDlg", "Note");
+const char* const PORT_CLOSED_MESSAGE = QT_TRANSLATE_NOOP("CTalvaneDlg", "Please Open the Port");
 
 } // namespace
 
@@ -125,7 +131,7 @@ void CTalvaneDlg::OnInitDialog() {
 
 void CTalvaneDlg::FillComboLists() {
     setting_->FillLists();
-    controls::Fill(pictureDensityList_, PICTURE_DENSITIES);
+    controls::Fill(pictureDensityList_, PICTURE_DENSITIES, "CTalvaneDlg");
 }
 
 void CTalvaneDlg::CreatePages() {
@@ -140,9 +146,9 @@ void CTalvaneDlg::CreatePages() {
         area->setWidget(page);
         return area;
     };
-    pageTabs_->insertTab(0, scrolled(barcodePage_), QStringLiteral("Barcode"));
-    pageTabs_->insertTab(1, scrolled(twoDCodePage_), QStringLiteral("Two-dimensional code"));
-    pageTabs_->insertTab(2, scrolled(labelPage_), QStringLiteral("Label/BM"));
+    pageTabs_->insertTab(0, scrolled(barcodePage_), tr("Barcode"));
+    pageTabs_->insertTab(1, scrolled(twoDCodePage_), tr("Two-dimensional code"));
+    pageTabs_->insertTab(2, scrolled(labelPage_), tr("Label/BM"));
     pageTabs_->setCurrentIndex(0);
     connect(pageTabs_, &QTabWidget::currentChanged, this, &CTalvaneDlg::OnTabSelChange);
 }
@@ -192,7 +198,7 @@ const TextCodePage* CTalvaneDlg::TextPage() const {
 }
 
 void CTalvaneDlg::WarnPortClosed() {
-    if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), PORT_CLOSED_MESSAGE);
+    if (helpTip_.HasWindow()) ShowHelpTip(port_->ComButton(), Tr(PORT_CLOSED_MESSAGE));
 }
 
 QString CTalvaneDlg::PortName() {
@@ -209,7 +215,8 @@ void CTalvaneDlg::accept() {
 }
 
 void CTalvaneDlg::reject() {
-    if (Prompts::MessageBox(this, NOTE_CAPTION, QUIT_QUESTION, Prompts::OkCancel) == Prompts::Ok)
+    if (Prompts::MessageBox(this, Tr(NOTE_CAPTION), Tr(QUIT_QUESTION), Prompts::OkCancel) ==
+        Prompts::Ok)
         QDialog::reject();
 }
 

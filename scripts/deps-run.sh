@@ -7,6 +7,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev fonts-wqy-microhei
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libzint-dev libfreetype-dev libfontconfig-dev
 )
 bash "$here/apt-install.sh" "${packages[@]}"

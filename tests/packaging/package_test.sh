@@ -228,6 +228,30 @@ else
   fail "talvane --screenshot from the package failed: $(cat "$work/shot.log")"
 fi
 
+# The translations ride in the programs: the desktop's German (LANG) changes the
+# window's captions exactly when talvane_de.ts translates them. "COM Open", shown at
+# start, stands for them; its German is read from the catalogue, not written here.
+echo "--- the console in the desktop's language"
+german="$(awk '/<source>COM Open<\/source>/ { getline; if ($0 !~ /unfinished|vanished|obsolete/ && \
+  match($0, /<translation>[^<]+<\/translation>/)) print substr($0, RSTART + 13, RLENGTH - 27) }' \
+  "$source_root/translations/talvane_de.ts")"
+for shot in de:de_DE.UTF-8 en:C.UTF-8; do
+  QT_QPA_PLATFORM=offscreen LANGUAGE= LC_ALL= LC_MESSAGES= LANG="${shot#*:}" "${as_user[@]}" \
+    "$usr/bin/talvane" --screenshot "$work/shots/${shot%%:*}.png" >>"$work/shot.log" 2>&1 ||
+    fail "LANG=${shot#*:} talvane --screenshot failed: $(cat "$work/shot.log")"
+done
+if [[ -n "$german" ]]; then
+  cmp -s "$work/shots/de.png" "$work/shots/en.png" &&
+    fail "LANG=de_DE.UTF-8 shows the English window, though talvane_de.ts says \"$german\" for \"COM Open\""
+else
+  echo "talvane_de.ts has no German for \"COM Open\" yet: the German window must be the English one"
+  cmp -s "$work/shots/de.png" "$work/shots/en.png" ||
+    fail "LANG=de_DE.UTF-8 changes the window, though talvane_de.ts translates nothing"
+fi
+QT_QPA_PLATFORM=offscreen "${as_user[@]}" "$usr/bin/talvane" --lang xx >"$work/lang.log" 2>&1 &&
+  fail "talvane --lang xx started"
+grep -q "there is no xx translation" "$work/lang.log" || fail "talvane --lang xx says: $(cat "$work/lang.log")"
+
 # A fresh user in neither printer group is told at start how to reach a port of the
 # group "dialout" (the console keeps running; it is ended here once it has said so).
 if [[ $(id -u) -eq 0 ]] && getent group dialout >/dev/null; then

@@ -68,7 +68,9 @@ const std::vector<Help>& Helps() {
               "  render [FILE|-]           a capture or records file as receipt pictures, no printer\n"
               "  tap --program SIDE --printer PORT\n"
               "                            sits between a program and its printer, shows both live\n\n"
-              "`talvane-cli SUBCOMMAND --help` shows the options and examples of each.\n\n"
+              "`talvane-cli SUBCOMMAND --help` shows the options and examples of each.\n"
+              "--lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source\n"
+              "texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n\n"
               "Example:\n"
               "  talvane-cli status --port /dev/ttyUSB0 && talvane-cli sample all --port /dev/ttyUSB0\n"),
           BLANK, EXIT_CODES,

@@ -76,6 +76,32 @@ std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
     return parsed;
 }
 
+bool TakeLanguage(int& argc, char** argv, std::string& code, std::string& error) {
+    static const std::string OPTION = "--lang";
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") { // what follows is operands only
+            while (i < argc) argv[kept++] = argv[i++];
+            break;
+        }
+        if (arg.rfind(OPTION + "=", 0) == 0) {
+            code = arg.substr(OPTION.size() + 1);
+        } else if (arg == OPTION) {
+            if (i + 1 >= argc) {
+                error = "--lang needs a value";
+                return false;
+            }
+            code = argv[++i];
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return true;
+}
+
 std::optional<long> ParseInteger(const std::string& text) {
     if (text.empty()) return std::nullopt;
     errno = 0;

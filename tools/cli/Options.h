@@ -29,6 +29,10 @@ struct ParsedArgs {
 std::optional<ParsedArgs> ParseArgs(int argc, char** argv, int first,
                                     const std::vector<OptionSpec>& optionList, std::string& error);
 
+// Takes "--lang CODE" (or "--lang=CODE") out of argv wherever it stands, as --verbose
+// is: the language of every subcommand. False with `error` set when it has no value.
+bool TakeLanguage(int& argc, char** argv, std::string& code, std::string& error);
+
 // A decimal integer with an optional sign and nothing else; nothing otherwise.
 std::optional<long> ParseInteger(const std::string& text);
 

@@ -1,6 +1,7 @@
 // talvane-cli: the console's abilities for scripts, without a window.
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
+#include "console/Language.h"
 #include "eventlog/EventLog.h"
 
 #include <QApplication>
@@ -52,6 +53,13 @@ int main(int argc, char** argv) {
     }
     argc = kept;
     argv[argc] = nullptr;
+    // --lang CODE, anywhere: the language of the messages and the help; else the
+    // desktop's. It is installed once the application object exists.
+    std::string lang;
+    std::string langError;
+    if (!cli::TakeLanguage(argc, argv, lang, langError)) return cli::Fail(cli::EXIT_USAGE, langError);
+    if (!language::Known(QString::fromStdString(lang)))
+        return cli::Fail(cli::EXIT_USAGE, language::UnknownMessage(QString::fromStdString(lang)).toStdString());
     if (verbose)
         eventlog::EventLog::Instance().Subscribe([](const eventlog::Event& event) {
             std::fprintf(stderr, "%s\n", eventlog::FormatLine(event).c_str());
@@ -78,6 +86,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    language::Install(QString::fromStdString(lang), lang.empty(), nullptr);
     if (toolHelp) {
         std::fputs(cli::HelpText("").c_str(), noArguments ? stderr : stdout);
         return noArguments ? cli::EXIT_USAGE : cli::EXIT_OK;

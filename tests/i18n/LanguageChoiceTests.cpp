@@ -1,0 +1,117 @@
+// Which language the console speaks: --lang, else LANGUAGE, LC_ALL, LC_MESSAGES and
+// LANG as the desktop sets them; "C" and "en" are the source texts; an unknown code
+// is said and changes nothing.
+#include "console/Language.h"
+#include "console/TalvaneApp.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+const char* const VARIABLES[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+// Sets the locale variables for one case and puts back what was there.
+class Environment {
+public:
+    explicit Environment(std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const char* v : VARIABLES) {
+            if (qEnvironmentVariableIsSet(v)) kept_[v] = qgetenv(v);
+            qunsetenv(v);
+        }
+        for (const auto& [name, value] : values) qputenv(name, value);
+    }
+    ~Environment() {
+        for (const char* v : VARIABLES) qunsetenv(v);
+        for (const auto& [name, value] : kept_) qputenv(name.c_str(), value);
+        language::Uninstall();
+    }
+
+private:
+    std::map<std::string, QByteArray> kept_;
+};
+} // namespace
+
+TEST(LanguageChoice, TheLocaleNamesAShippedTranslationOrTheSourceTexts) {
+    EXPECT_EQ(language::Match(QStringLiteral("de_DE.UTF-8")), QStringLiteral("de"));
+    EXPECT_EQ(language::Match(QStringLiteral("de_AT@euro")), QStringLiteral("de"));
+    EXPECT_EQ(language::Match(QStringLiteral("pt_BR.UTF-8")), QStringLiteral("pt_BR"));
+    EXPECT_EQ(language::Match(QStringLiteral("pt_PT")), QStringLiteral("pt_BR"));
+    EXPECT_EQ(language::Match(QStringLiteral("zh_CN.GB18030")), QStringLiteral("zh_CN"));
+    EXPECT_EQ(language::Match(QStringLiteral("ru")), QStringLiteral("ru"));
+    EXPECT_EQ(language::Match(QStringLiteral("es-MX")), QStringLiteral("es"));
+    EXPECT_EQ(language::Match(QStringLiteral("en_GB.UTF-8")), QString());
+    EXPECT_EQ(language::Match(QStringLiteral("C.UTF-8")), QString());
+    EXPECT_EQ(language::Match(QStringLiteral("fr_FR")), QString());
+}
+
+TEST(LanguageChoice, TheEnvironmentChoosesAsTheDesktopDoes) {
+    {
+        Environment e({{"LANG", "de_DE.UTF-8"}});
+        EXPECT_EQ(language::FromEnvironment(), QStringLiteral("de"));
+    }
+    {
+        // LC_ALL before LC_MESSAGES before LANG.
+        Environment e({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ru_RU.UTF-8"}});
+        EXPECT_EQ(language::FromEnvironment(), QStringLiteral("ru"));
+    }
+    {
+        Environment e(
+            {{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ru_RU.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}});
+        EXPECT_EQ(language::FromEnvironment(), QStringLiteral("es"));
+    }
+    {
+        // LANGUAGE's list comes first: the first of it that is shipped.
+        Environment e({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:pt_BR:de"}});
+        EXPECT_EQ(language::FromEnvironment(), QStringLiteral("pt_BR"));
+    }
+    {
+        // ... but not in the "C" locale, where gettext ignores it too.
+        Environment e({{"LANG", "C"}, {"LANGUAGE", "de"}});
+        EXPECT_EQ(language::FromEnvironment(), QString());
+    }
+    {
+        Environment e({{"LANG", "fr_FR.UTF-8"}});
+        EXPECT_EQ(language::FromEnvironment(), QString());
+    }
+    {
+        Environment e({});
+        EXPECT_EQ(language::FromEnvironment(), QString());
+    }
+}
+
+TEST(LanguageChoice, InstallLoadsTheBuiltInCatalogueOrSaysWhyNot) {
+    Environment e({{"LANG", "ru_RU.UTF-8"}});
+    QString error;
+    for (const QString& code : language::Shipped()) {
+        ASSERT_TRUE(language::Install(code, false, &error))
+            << code.toStdString() << ": " << error.toStdString();
+        EXPECT_EQ(language::Current(), code);
+    }
+    for (const char* source : {"C", "en", "en_US.UTF-8"}) {
+        ASSERT_TRUE(language::Install(QString::fromLatin1(source), true, &error));
+        EXPECT_EQ(language::Current(), QString()) << source;
+    }
+    // Nothing named: the environment's.
+    ASSERT_TRUE(language::Install(QString(), true, &error));
+    EXPECT_EQ(language::Current(), QStringLiteral("ru"));
+    // An unknown code installs nothing and is said.
+    error.clear();
+    EXPECT_FALSE(language::Install(QStringLiteral("fr"), true, &error));
+    EXPECT_EQ(language::Current(), QStringLiteral("ru"));
+    EXPECT_TRUE(error.contains(QStringLiteral("no fr translation"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("pt_BR"))) << error.toStdString();
+}
+
+TEST(LanguageChoice, TheCommandLineTakesLang) {
+    const StartOptions chosen = ParseCommandLine({"talvane", "--lang", "de"});
+    EXPECT_TRUE(chosen.error.isEmpty());
+    EXPECT_EQ(chosen.language, QStringLiteral("de"));
+    EXPECT_EQ(ParseCommandLine({"talvane", "--lang=C"}).language, QStringLiteral("C"));
+    EXPECT_FALSE(ParseCommandLine({"talvane", "--lang"}).error.isEmpty());
+    const StartOptions unknown = ParseCommandLine({"talvane", "--lang", "xx"});
+    EXPECT_TRUE(unknown.error.contains(QStringLiteral("no xx translation")))
+        << unknown.error.toStdString();
+    EXPECT_TRUE(UsageText().contains(QStringLiteral("--lang CODE")));
+}
