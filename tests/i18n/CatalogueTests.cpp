@@ -65,25 +65,6 @@ private:
     std::vector<ShownText> said_;
 };
 
-// The texts of the pages (pages/), of the picture options (console/samples/) and the
-// lamps' on/off descriptions (widgets/) are wrapped in their own folders' changes; until
-// they are, this check leaves them out. Empty this list once they are in the catalogue.
-bool WrappedElsewhere(const ShownText& t, const ConsoleDialog& f) {
-    for (int id : {IDC_DOT_RULE, IDC_PICTURE_FIT})
-        if (t.where == f.Control(id)->objectName() + QStringLiteral(" item")) return true;
-    return t.where.endsWith(QStringLiteral(" accessible description")) &&
-           (t.text == QStringLiteral("on") || t.text == QStringLiteral("off"));
-}
-
-std::function<bool(QWidget*)> InThePages(const ConsoleDialog& f) {
-    auto* tabs = qobject_cast<QTabWidget*>(f.Control(IDC_PAGE_TABS));
-    return [tabs](QWidget* w) {
-        for (int i = 0; tabs && i < tabs->count(); ++i)
-            if (w == tabs->widget(i)) return true;
-        return false;
-    };
-}
-
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
     const QString path = dir.filePath(name);
     QFile file(path);
@@ -95,7 +76,7 @@ QStringList NotInCatalogue(const std::vector<ShownText>& texts, const i18n::Sour
                            const ConsoleDialog& f) {
     QStringList missing;
     for (const ShownText& t : texts)
-        if (!IsName(t, f) && !WrappedElsewhere(t, f) && !sources.Holds(t.text))
+        if (!IsName(t, f) && !sources.Holds(t.text))
             missing << t.where + QStringLiteral(": \"") + t.text + QLatin1Char('"');
     missing.removeDuplicates();
     return missing;
@@ -117,7 +98,7 @@ TEST(Catalogue, HoldsEveryTextTheWindowShowsAndSays) {
     {
         PeerDialog f;
         ASSERT_TRUE(f.peer.Ok());
-        shown = i18n::TextsOf(f.dlg.get(), InThePages(f));
+        shown = i18n::TextsOf(f.dlg.get());
         // With the port closed: the port check and the records' own refusals.
         f.Click(IDC_PRINTER_INIT);
         f.Click(IDC_RECORDS_SAVE);
