@@ -3,6 +3,9 @@
 #include "console/ControlIds.h"
 #include "console/Language.h"
 #include "eventlog/EventLog.h"
+#include "pages/Barcode.h"
+#include "pages/LayOut.h"
+#include "pages/TwoDCode.h"
 #include "tests/i18n/Catalogue.h"
 #include "tests/i18n/ShownTexts.h"
 #include "tests/support/ConsoleDialog.h"
@@ -34,6 +37,9 @@ bool IsName(const ShownText& t, const ConsoleDialog& f) {
     // The ports and the code pages are listed by their names.
     for (int id : {IDC_PORT_LIST, IDC_CODE_PAGE})
         if (t.where == f.Control(id)->objectName() + QStringLiteral(" item")) return true;
+    // So are the symbologies, the two-dimensional codes and the label printers' models.
+    for (int id : {CBarcode::IDC_CODE, C2DCode::IDC_STYLE, CLayOut::IDC_PRINTER})
+        if (t.where == QStringLiteral("ctl%1 item").arg(id)) return true;
     return false;
 }
 
