@@ -1,5 +1,7 @@
 #include "widgets/LampButton.h"
 
+#include <algorithm>
+
 #include "widgets/Icons.h"
 
 #include <QLinearGradient>
@@ -9,6 +11,7 @@
 namespace {
 constexpr int LAMP_MARGIN = 6;
 constexpr int CORNER = 4;
+constexpr int LAMP_TEXT_GAP = 2; // between the lamp and the caption
 
 struct Shading {
     QColor top, bottom, border, text;
@@ -75,6 +78,14 @@ void CLampButton::ShowLamp() {
     update();
 }
 
+QSize CLampButton::sizeHint() const {
+    QSize hint = QPushButton::sizeHint();
+    const int drawn = LAMP_MARGIN + iconSize().width() + LAMP_TEXT_GAP +
+                      fontMetrics().horizontalAdvance(text()) + LAMP_MARGIN;
+    hint.setWidth(std::max(hint.width(), drawn));
+    return hint;
+}
+
 void CLampButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -92,7 +103,8 @@ void CLampButton::paintEvent(QPaintEvent*) {
     p.drawPixmap(LAMP_MARGIN, lampY, lamp);
     p.setPen(s.text);
     p.setFont(font());
-    const QRect textRect = rect().adjusted(LAMP_MARGIN + lamp.width() + 2, 0, -LAMP_MARGIN, 0);
+    const QRect textRect =
+        rect().adjusted(LAMP_MARGIN + lamp.width() + LAMP_TEXT_GAP, 0, -LAMP_MARGIN, 0);
     p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine,
                fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 }

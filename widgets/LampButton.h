@@ -29,6 +29,10 @@ public:
     static const char* const LAMP_ON_DESCRIPTION;  // "on"
     static const char* const LAMP_OFF_DESCRIPTION; // "off"
 
+    // Room for the lamp and the whole caption as this button draws them (a translated
+    // caption may be longer than the standard button's measure allows).
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
