@@ -5,9 +5,13 @@
 #include "console/PortAccessHint.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
+#include "console/TapWindow.h"
 #include "serial/PortMap.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
@@ -21,6 +25,10 @@ constexpr int DEFAULT_HEIGHT = CTalvaneDlg::DESIGN_HEIGHT;
 constexpr int EXIT_USAGE = 2;
 constexpr int DIALOG_FONT_POINTS = 9;
 const char* const OFFSCREEN = "offscreen";
+const QString PASSIVE_TAP = QStringLiteral("passive:");
+// How long a screenshot of the tap waits for its first rows.
+constexpr int TAP_SCREENSHOT_WAIT_MS = 2000;
+constexpr int TAP_SCREENSHOT_POLL_MS = 10;
 
 void Print(FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -78,6 +86,13 @@ StartOptions ParseCommandLine(const QStringList& args) {
         } else if (a == QLatin1String("--screenshot") ||
                    a.startsWith(QLatin1String("--screenshot="))) {
             o.screenshot = value(QStringLiteral("--screenshot"));
+        } else if (a == QLatin1String("--tap")) {
+            // A passive tap names both lines in its program side: no printer follows.
+            o.tapProgram = value(QStringLiteral("--tap"));
+            if (o.error.isEmpty() && !o.tapProgram.startsWith(PASSIVE_TAP)) {
+                if (i + 1 < args.size()) o.tapPrinter = args[++i];
+                else o.error = QStringLiteral("--tap needs the program side and the printer");
+            }
         } else if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("-platform")) &&
                    !a.startsWith(QLatin1String("-style"))) {
             o.error = QStringLiteral("unknown option %1").arg(a);
@@ -91,6 +106,7 @@ QString UsageText() {
     return QStringLiteral(
         "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
         "               [--reset-settings] [--log-level LEVEL] [--no-log]\n"
+        "               [--tap PROGRAM-SIDE PRINTER]\n"
         "Test console for thermal receipt and label printers on a serial port, USB or\n"
         "the network.\n"
         "\n"
@@ -108,6 +124,11 @@ QString UsageText() {
         "  --log-level LEVEL    what the event log keeps: error, warning or info (all;\n"
         "                       the default)\n"
         "  --no-log             keep the event log in memory only (Ctrl+L shows it)\n"
+        "  --tap PROGRAM-SIDE PRINTER\n"
+        "                       open the Tap window (Ctrl+T) and start it: the program\n"
+        "                       side is pty:PATH, tcp-listen:ADDR:PORT or passive:A,B\n"
+        "                       (no printer then), the printer a port name (COM3,\n"
+        "                       NET1), a device path or tcp://HOST:PORT\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -157,21 +178,51 @@ bool DisplayAvailable(QString* reason) {
     return true;
 }
 
-bool CTalvaneApp::InitInstance(bool portNamed) {
+bool CTalvaneApp::InitInstance(bool portNamed, const StartOptions* options) {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     dlg.RememberSettings(portNamed);
     HintAtPortAccess(dlg);
+    if (options != nullptr && !options->tapProgram.isEmpty()) {
+        const QString program = options->tapProgram;
+        const QString printer = options->tapPrinter;
+        // Once the main window shows, so the tap window comes up in front of it.
+        QTimer::singleShot(0, &dlg, [&dlg, program, printer] {
+            TapWindow::Of(&dlg)->StartWith(program, printer);
+        });
+    }
     dlg.exec();
     return false;
 }
 
-bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error) {
+bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error, const StartOptions* options) {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     dlg.show();
     QApplication::processEvents();
-    const QPixmap picture = dlg.grab();
+    QWidget* shown = &dlg;
+    if (options != nullptr && !options->tapProgram.isEmpty()) {
+        TapWindow* tap = TapWindow::Of(&dlg);
+        // No one is there to answer a message box: what it would say is the error.
+        Prompts::Script* before = Prompts::CurrentScript();
+        bool started = false;
+        {
+            ScriptedPrompts said;
+            started = tap->StartWith(options->tapProgram, options->tapPrinter);
+            if (!started) *error = said.MessageTexts().join(QLatin1Char(' '));
+        }
+        Prompts::SetScript(before);
+        if (!started) return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (tap->Rows().rowCount() == 0 && waited.elapsed() < TAP_SCREENSHOT_WAIT_MS) {
+            QApplication::processEvents();
+            QThread::msleep(TAP_SCREENSHOT_POLL_MS);
+            tap->Refresh();
+        }
+        shown = tap;
+    }
+    const QPixmap picture = shown->grab();
     dlg.hide();
     if (picture.isNull() || !picture.save(path, "PNG")) {
         *error = QStringLiteral("cannot write %1").arg(path);
@@ -222,7 +273,7 @@ int CTalvaneApp::Main(int argc, char** argv) {
     }
     if (!options.screenshot.isEmpty()) {
         QString error;
-        if (!SaveScreenshot(options.screenshot, &error)) {
+        if (!SaveScreenshot(options.screenshot, &error, &options)) {
             Print(stderr, QStringLiteral("talvane: %1\n").arg(error));
             return 1;
         }
@@ -230,6 +281,6 @@ int CTalvaneApp::Main(int argc, char** argv) {
     }
     StartEventLog(options);
     CTalvaneApp talvane;
-    talvane.InitInstance(!options.ports.empty());
+    talvane.InitInstance(!options.ports.empty(), &options);
     return 0;
 }
