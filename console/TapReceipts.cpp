@@ -4,6 +4,7 @@
 #include "emulator/ReceiptImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,7 +68,10 @@ bool SaveReceiptPictures(const ExpectedReceiptRoll::View& view, const QStringLis
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!vprinter::ReceiptToImage(*view.receipts[static_cast<size_t>(i)].paper).save(&buffer, "PNG")) {
-            failure = {names[i].toStdString() + ": the picture cannot be made", false};
+            failure = {QCoreApplication::translate("TapWindow", "%1: the picture cannot be made")
+                           .arg(names[i])
+                           .toStdString(),
+                       false};
             return false;
         }
         if (!files::SaveFile(QFile::encodeName(names[i]).toStdString(),

@@ -103,9 +103,10 @@ private:
 
     PortMap& ports_;
     std::function<int()> paperWidth_;
-    std::unique_ptr<tap::Session> session_;
     TapRowInbox inbox_;
     std::unique_ptr<ExpectedReceiptRoll> roll_;
+    // After the inbox and the roll its threads hand rows to, so it goes first.
+    std::unique_ptr<tap::Session> session_;
     ExpectedReceiptRoll::View receipts_;
     uint64_t receiptsVersion_ = 0;
     // The last session's capture, kept until the next session or the window goes.

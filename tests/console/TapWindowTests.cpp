@@ -4,6 +4,8 @@
 // both ends, what Save keeps, bad ends refused with a message, and `--tap`.
 #include "console/RecordsModel.h"
 #include "console/TalvaneApp.h"
+#include "console/RecordDecoder.h"
+#include "console/TapSaving.h"
 #include "console/TapWindow.h"
 #include "tap/CaptureFile.h"
 #include "tests/support/ConsoleDialog.h"
@@ -122,6 +124,16 @@ struct TapDialog : PeerHolder, ConsoleDialog {
 
     QTemporaryDir folder;
     QString link;
+};
+
+// A passive tap: the tap cable's two receive lines, both from the port list.
+struct ProgramLineHolder {
+    PrinterPeer programLine;
+};
+struct PassiveDialog : PeerHolder, ProgramLineHolder, ConsoleDialog {
+    PassiveDialog()
+        : ConsoleDialog(peer.SlavePath(), {},
+                        [this](PortMap& ports) { ports.AddCommandLinePort(programLine.SlavePath()); }) {}
 };
 
 // A capture read back through the tap's own conversation, as `talvane-cli decode` does.
@@ -390,6 +402,109 @@ TEST(TapWindow, TheTapOptionOpensTheWindowWithItsSessionRunning) {
     shot.tapPrinter = d.folder.filePath(QStringLiteral("absent-printer"));
     EXPECT_FALSE(CTalvaneApp::SaveScreenshot(png, &error, &shot));
     EXPECT_TRUE(error.contains(QStringLiteral("cannot open"))) << error.toStdString();
+}
+
+TEST(TapWindow, APassiveTapShowsBothLinesInOrderAndSendsNothing) {
+    PassiveDialog d;
+    ASSERT_TRUE(d.peer.Ok() && d.programLine.Ok());
+    QTest::keyClick(d.dlg.get(), Qt::Key_T, Qt::ControlModifier);
+    TapWindow& w = *TapWindow::Of(d.dlg.get());
+    hands::Choose(hands::ControlIn(&w, TapWindow::IDC_PROGRAM_KIND), TapWindow::PASSIVE);
+    auto* programLine = qobject_cast<QComboBox*>(hands::ControlIn(&w, TapWindow::IDC_PROGRAM_LINE));
+    auto* printerLine = qobject_cast<QComboBox*>(hands::ControlIn(&w, TapWindow::IDC_PRINTER));
+    hands::Choose(programLine, programLine->findData(QString::fromStdString(d.programLine.SlavePath())));
+    hands::Choose(printerLine, printerLine->findData(QString::fromStdString(d.peer.SlavePath())));
+    hands::Click(hands::ControlIn(&w, TapWindow::IDC_START));
+    ASSERT_TRUE(w.Running()) << d.prompts.MessageTexts().join(QLatin1Char('\n')).toStdString();
+
+    // What the program's TX carried, then the printer's answer on the other line.
+    ASSERT_TRUE(d.programLine.Send(Concat({{ESC, '@'}, STATUS_REQUEST})));
+    const auto rowsOf = [&](tap::Direction direction) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < w.Rows().rowCount(); ++i)
+            if (w.Rows().RowAt(i).row.direction == direction) texts.push_back(w.Rows().RowAt(i).row.text);
+        return texts;
+    };
+    ASSERT_TRUE(ConsoleDialog::RunUntil([&] { return rowsOf(tap::Direction::ToPrinter).size() == 2; }, 20000));
+    ASSERT_TRUE(d.peer.Send({STATUS_ONLINE}));
+    ASSERT_TRUE(ConsoleDialog::RunUntil([&] { return !rowsOf(tap::Direction::ToProgram).empty(); }, 20000));
+    int request = -1, answer = -1;
+    for (int i = 0; i < w.Rows().rowCount(); ++i) {
+        const tap::Row& row = w.Rows().RowAt(i).row;
+        if (row.text.find("DLE EOT") != std::string::npos && row.direction == tap::Direction::ToPrinter) request = i;
+        if (row.direction == tap::Direction::ToProgram) answer = i;
+    }
+    ASSERT_GE(request, 0);
+    EXPECT_GT(answer, request);
+    EXPECT_NE(w.Rows().RowAt(answer).row.text.find("online"), std::string::npos);
+    hands::Click(hands::ControlIn(&w, TapWindow::IDC_STOP));
+    EXPECT_TRUE(d.peer.BytesAfterQuiet().empty()) << "a passive tap sends nothing";
+    EXPECT_TRUE(d.programLine.BytesAfterQuiet().empty());
+}
+
+// Saving streams the capture in pieces: a capture longer than a piece comes out whole,
+// and its program side as records that name exactly the program's bytes, a command cut
+// off where the program went kept as it came.
+TEST(TapSaving, LongCapturesAreCopiedWholeAndTheirProgramSideResendsTheSameBytes) {
+    QTemporaryDir folder;
+    std::string capture = std::string(tap::CAPTURE_MAGIC) + "\n# program: pty test\n";
+    std::vector<uint8_t> programBytes;
+    int64_t at = 0;
+    const auto event = [&](char kind, std::vector<uint8_t> bytes, std::string text = {}) {
+        tap::CaptureEvent e;
+        e.kind = kind;
+        e.atUs = at += 125;
+        if (kind == '>') programBytes.insert(programBytes.end(), bytes.begin(), bytes.end());
+        e.bytes = std::move(bytes);
+        e.text = std::move(text);
+        capture += tap::CaptureLine(e);
+    };
+    for (int i = 0; i < 12000; ++i) event('>', {ESC, '!', static_cast<uint8_t>(i & 0x30), 'a', 'b', 'c', LF});
+    event('<', {STATUS_ONLINE});
+    event('>', {ESC, 'a'}); // its parameter never came
+    event('!', {}, tap::NOTE_PROGRAM_GONE);
+    event('>', {'e', 'n', 'd', LF});
+    event('!', {}, tap::NOTE_SESSION_ENDED);
+    ASSERT_GT(capture.size(), size_t(300) << 10) << "longer than a piece read at once";
+    const QString source = folder.filePath(QStringLiteral("source.txt"));
+    {
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(capture.data(), static_cast<qint64>(capture.size()));
+    }
+
+    files::Failure failure;
+    const std::string copy = folder.filePath(QStringLiteral("copy.txt")).toStdString();
+    ASSERT_TRUE(tapsave::SaveCapture(source.toStdString(), copy, failure)) << failure.text;
+    QFile copied(QString::fromStdString(copy));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copied.readAll() == QByteArray::fromStdString(capture));
+
+    const std::string recordsPath = folder.filePath(QStringLiteral("records.txt")).toStdString();
+    size_t count = 0;
+    ASSERT_TRUE(tapsave::SaveProgramRecords(source.toStdString(), recordsPath, count, failure)) << failure.text;
+    QFile recordsFile(QString::fromStdString(recordsPath));
+    ASSERT_TRUE(recordsFile.open(QIODevice::ReadOnly));
+    const QByteArray content = recordsFile.readAll();
+    const records::ImportResult read = records::ParseRecordsFile(std::string_view(content.constData(), content.size()));
+    ASSERT_TRUE(read.ok) << "line " << read.badLine;
+    EXPECT_EQ(read.records.size(), count);
+    std::vector<uint8_t> resent;
+    for (const std::string& record : read.records) ASSERT_TRUE(records::AppendRecordBytes(record, resent));
+    EXPECT_EQ(resent, programBytes);
+    EXPECT_NE(std::find(read.records.begin(), read.records.end(), "1B 61 "), read.records.end())
+        << "the cut-off command is a record of its own";
+
+    // Not a capture: refused, and nothing is left where the records would have gone.
+    const QString bogus = folder.filePath(QStringLiteral("bogus.txt"));
+    {
+        QFile file(bogus);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a capture\n");
+    }
+    const std::string nowhere = folder.filePath(QStringLiteral("nowhere.txt")).toStdString();
+    EXPECT_FALSE(tapsave::SaveProgramRecords(bogus.toStdString(), nowhere, count, failure));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(nowhere)));
 }
 
 // The rows the window keeps stay bounded under a flood and say what went.
