@@ -327,34 +327,33 @@ bool TapWindow::Start() {
         Refuse(QString::fromStdString(error));
         return false;
     }
-    // A new session starts a new conversation and a new roll; the last one's capture goes.
-    session_.reset();
-    roll_ = std::make_unique<ExpectedReceiptRoll>(paperWidth_());
+    // The new session's ends open first: a start that fails leaves the last session's
+    // rows, receipts and capture as they were.
+    auto roll = std::make_unique<ExpectedReceiptRoll>(paperWidth_());
+    TapRowInbox* inbox = &inbox_;
+    ExpectedReceiptRoll* feed = roll.get();
+    // Called on the session's threads: the rows wait in the inbox for the timer, and the
+    // program's bytes go to the roll's own thread.
+    auto sink = [inbox, feed](const tap::Row& row) {
+        if (row.direction == tap::Direction::ToPrinter) feed->Feed(row.bytes.data(), row.bytes.size());
+        inbox->Add(row);
+    };
+    std::unique_ptr<tap::Session> session = tap::Session::Open(side, *printer, sink, error);
+    if (!session) {
+        Refuse(QString::fromStdString(error));
+        return false;
+    }
+    roll_ = std::move(roll);
     receipts_ = {};
     receiptsVersion_ = 0;
     receiptView_->Take(receipts_);
-    inbox_.Take(&undecoded_);
+    uint64_t missed = 0;
+    inbox_.Take(&missed);
     rows_->Clear();
     undecoded_ = 0;
     finalSummary_.clear();
     capturePath_.clear();
     captureFolder_ = std::make_unique<QTemporaryDir>();
-
-    TapRowInbox* inbox = &inbox_;
-    ExpectedReceiptRoll* roll = roll_.get();
-    // Called on the session's threads: the rows wait in the inbox for the timer, and the
-    // program's bytes go to the roll's own thread.
-    auto sink = [inbox, roll](const tap::Row& row) {
-        if (row.direction == tap::Direction::ToPrinter) roll->Feed(row.bytes.data(), row.bytes.size());
-        inbox->Add(row);
-    };
-    std::unique_ptr<tap::Session> session = tap::Session::Open(side, *printer, sink, error);
-    if (!session) {
-        roll_.reset();
-        Refuse(QString::fromStdString(error));
-        ShowState();
-        return false;
-    }
     if (captureFolder_->isValid()) {
         const std::string path = Local(captureFolder_->filePath(QString::fromLatin1(CAPTURE_NAME)));
         if (session->CaptureTo(path, error)) capturePath_ = path;

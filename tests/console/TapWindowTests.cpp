@@ -271,6 +271,19 @@ TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheRe
     hands::Click(d.TapControl(TapWindow::IDC_STOP));
     ASSERT_FALSE(w.Running());
 
+    // A start that fails loses nothing of the session before it.
+    const int shown = w.Rows().rowCount();
+    auto* printer = d.TapAs<QComboBox>(TapWindow::IDC_PRINTER);
+    const QString chosen = printer->currentText();
+    hands::Retype(printer->lineEdit(), d.folder.filePath(QStringLiteral("absent-printer")));
+    hands::Click(d.TapControl(TapWindow::IDC_START));
+    ASSERT_EQ(d.prompts.CountMessages(), 1);
+    d.prompts.requests.clear();
+    EXPECT_EQ(w.Rows().rowCount(), shown);
+    EXPECT_TRUE(d.TapControl(TapWindow::IDC_SAVE_CAPTURE)->isEnabled());
+    EXPECT_TRUE(d.TapControl(TapWindow::IDC_SAVE_RECEIPTS)->isEnabled());
+    hands::Retype(printer->lineEdit(), chosen);
+
     // The capture: the same commands and replies read back.
     const QString capture = d.folder.filePath(QStringLiteral("session"));
     d.prompts.savePaths.push_back(capture);
