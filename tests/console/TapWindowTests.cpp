@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -42,13 +44,13 @@ const std::vector<uint8_t> SENSOR_REQUEST = {DLE, EOT, 4};
 constexpr uint8_t STATUS_ONLINE = 0x12;
 
 // The program's end of the tap's terminal, as a program opens its printer's port.
-int OpenProgram(const std::string& path) {
+int OpenProgram(const std::string& path, speed_t speed = B115200) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return fd;
     termios t{};
     ::tcgetattr(fd, &t);
     ::cfmakeraw(&t);
-    ::cfsetspeed(&t, B115200);
+    ::cfsetspeed(&t, speed);
     ::tcsetattr(fd, TCSANOW, &t);
     return fd;
 }
@@ -252,7 +254,7 @@ TEST(TapWindow, ShowsTheConversationAndTheReceiptAndStopReleasesBothEnds) {
     EXPECT_TRUE(d.OpenPort());
 }
 
-TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheReceipt) {
+TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheReceipts) {
     TapDialog d;
     ASSERT_TRUE(d.peer.Ok());
     d.StartOnPeer();
@@ -260,8 +262,9 @@ TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheRe
     ASSERT_TRUE(w.Running());
     const int program = OpenProgram(d.link.toStdString());
     ASSERT_GE(program, 0);
-    ASSERT_TRUE(WriteAll(program, Concat({RECEIPT, STATUS_REQUEST})));
-    const std::vector<uint8_t> sent = Concat({RECEIPT, STATUS_REQUEST});
+    // Two receipts, each ending at its cut.
+    const std::vector<uint8_t> sent = Concat({RECEIPT, RECEIPT, STATUS_REQUEST});
+    ASSERT_TRUE(WriteAll(program, sent));
     ASSERT_EQ(d.peer.WaitBytes(sent.size(), 20s), sent);
     ASSERT_TRUE(d.peer.Send({STATUS_ONLINE}));
     ASSERT_EQ(ReadSome(program, 1, 20s).size(), 1u);
@@ -304,14 +307,17 @@ TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheRe
     d.Click(ids::IDC_RECORDS_RESEND);
     EXPECT_EQ(d.peer.WaitBytes(sent.size(), 20s), sent);
 
-    // The receipt as a picture of the paper's width.
-    const QString picture = d.folder.filePath(QStringLiteral("receipt.png"));
-    d.prompts.savePaths.push_back(picture);
+    // The receipts as pictures of the paper's width, one a receipt.
+    d.prompts.savePaths.push_back(d.folder.filePath(QStringLiteral("receipt.png")));
     hands::Click(d.TapControl(TapWindow::IDC_SAVE_RECEIPTS));
-    const QImage saved(picture);
-    ASSERT_FALSE(saved.isNull());
-    EXPECT_GE(saved.width(), CTalvaneDlg::WIDTH_58MM);
-    EXPECT_EQ(saved.height(), w.Receipts().receipts.front().paper->Height());
+    ASSERT_EQ(w.Receipts().receipts.size(), 2u);
+    for (const QString name : {QStringLiteral("receipt-0001.png"), QStringLiteral("receipt-0002.png")}) {
+        const QImage saved(d.folder.filePath(name));
+        ASSERT_FALSE(saved.isNull()) << name.toStdString();
+        EXPECT_GE(saved.width(), CTalvaneDlg::WIDTH_58MM);
+        EXPECT_EQ(saved.height(), w.Receipts().receipts.front().paper->Height());
+    }
+    EXPECT_FALSE(QFile::exists(d.folder.filePath(QStringLiteral("receipt.png"))));
     EXPECT_EQ(d.prompts.CountMessages(), 0) << d.prompts.MessageTexts().join(QLatin1Char('\n')).toStdString();
 }
 
@@ -354,6 +360,37 @@ TEST(TapWindow, RefusesBadEndsWithAMessageAndKeepsWhatWasThere) {
     QFile kept(taken);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("mine"));
+}
+
+// More rows than the window keeps: the newest stay, the summary says how many went,
+// and every byte still reaches the printer.
+TEST(TapWindow, AFloodOfCommandsKeepsTheRowsBoundedAndSaysSo) {
+    TapDialog d;
+    ASSERT_TRUE(d.peer.Ok());
+    d.StartOnPeer();
+    TapWindow& w = *d.Window();
+    ASSERT_TRUE(w.Running());
+    // A fast line, so the tap may pass the flood on quickly.
+    const int program = OpenProgram(d.link.toStdString(), B4000000);
+    ASSERT_GE(program, 0);
+    const size_t commands = TapRowsModel::MAX_ROWS + TapRowsModel::MAX_ROWS / 2;
+    std::vector<uint8_t> flood;
+    for (size_t i = 0; i < commands; ++i) flood.insert(flood.end(), {ESC, 'a', static_cast<uint8_t>(i % 3)});
+    std::thread writer([&] { WriteAll(program, flood); });
+    EXPECT_TRUE(d.peer.WaitForBytes(flood.size(), 60s));
+    writer.join();
+    ASSERT_TRUE(ConsoleDialog::RunUntil([&] {
+        return w.SummaryText().contains(QStringLiteral("%1 commands").arg(commands)) && w.Rows().Dropped() > 0;
+    }, 30000)) << w.SummaryText().toStdString();
+    ::close(program);
+    hands::Click(d.TapControl(TapWindow::IDC_STOP));
+    EXPECT_EQ(static_cast<size_t>(w.Rows().rowCount()), TapRowsModel::MAX_ROWS);
+    EXPECT_TRUE(w.SummaryText().contains(QStringLiteral("rows dropped from the window"))) << w.SummaryText().toStdString();
+    EXPECT_EQ(d.peer.Bytes(), flood);
+    // The rows kept are the newest, in order: the oldest went.
+    const TapRowsModel& rows = w.Rows();
+    EXPECT_EQ(rows.RowAt(rows.rowCount() - 1).row.number, rows.Dropped() + TapRowsModel::MAX_ROWS);
+    EXPECT_EQ(rows.RowAt(0).row.number, rows.Dropped() + 1);
 }
 
 TEST(TapWindow, ClosingTheWindowStopsTheSession) {
