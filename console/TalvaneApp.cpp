@@ -6,10 +6,14 @@
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
 #include "eventlog/EventLog.h"
+#include "console/TapWindow.h"
 #include "serial/PortMap.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
@@ -24,6 +28,10 @@ constexpr int DEFAULT_HEIGHT = CTalvaneDlg::DESIGN_HEIGHT;
 constexpr int EXIT_USAGE = 2;
 constexpr int DIALOG_FONT_POINTS = 9;
 const char* const OFFSCREEN = "offscreen";
+const QString PASSIVE_TAP = QStringLiteral("passive:");
+// How long a screenshot of the tap waits for its first rows.
+constexpr int TAP_SCREENSHOT_WAIT_MS = 2000;
+constexpr int TAP_SCREENSHOT_POLL_MS = 10;
 
 void Print(FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -86,6 +94,13 @@ StartOptions ParseCommandLine(const QStringList& args) {
         } else if (a == QLatin1String("--screenshot") ||
                    a.startsWith(QLatin1String("--screenshot="))) {
             o.screenshot = value(QStringLiteral("--screenshot"));
+        } else if (a == QLatin1String("--tap")) {
+            // A passive tap names both lines in its program side: no printer follows.
+            o.tapProgram = value(QStringLiteral("--tap"));
+            if (o.error.isEmpty() && !o.tapProgram.startsWith(PASSIVE_TAP)) {
+                if (i + 1 < args.size()) o.tapPrinter = args[++i];
+                else o.error = QCoreApplication::translate("CTalvaneApp", "--tap needs the program side and the printer");
+            }
         } else if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("-platform")) &&
                    !a.startsWith(QLatin1String("-style"))) {
             o.error = QCoreApplication::translate("CTalvaneApp", "unknown option %1").arg(a);
@@ -100,6 +115,7 @@ QString UsageText() {
         "CTalvaneApp",
         "Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]\n"
         "               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]\n"
+        "               [--tap PROGRAM-SIDE PRINTER]\n"
         "Test console for thermal receipt and label printers on a serial port, USB or\n"
         "the network.\n"
         "\n"
@@ -120,6 +136,11 @@ QString UsageText() {
         "  --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the\n"
         "                       source texts); without it the desktop's language\n"
         "                       (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken\n"
+        "  --tap PROGRAM-SIDE PRINTER\n"
+        "                       open the Tap window (Ctrl+T) and start it: the program\n"
+        "                       side is pty:PATH, tcp-listen:ADDR:PORT or passive:A,B\n"
+        "                       (no printer then), the printer a port name (COM3,\n"
+        "                       NET1), a device path or tcp://HOST:PORT\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -178,21 +199,51 @@ bool DisplayAvailable(QString* reason) {
     return true;
 }
 
-bool CTalvaneApp::InitInstance(bool portNamed) {
+bool CTalvaneApp::InitInstance(bool portNamed, const StartOptions* options) {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     dlg.RememberSettings(portNamed);
     HintAtPortAccess(dlg);
+    if (options != nullptr && !options->tapProgram.isEmpty()) {
+        const QString program = options->tapProgram;
+        const QString printer = options->tapPrinter;
+        // Once the main window shows, so the tap window comes up in front of it.
+        QTimer::singleShot(0, &dlg, [&dlg, program, printer] {
+            TapWindow::Of(&dlg)->StartWith(program, printer);
+        });
+    }
     dlg.exec();
     return false;
 }
 
-bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error) {
+bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error, const StartOptions* options) {
     CTalvaneDlg dlg;
     dlg.resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     dlg.show();
     QApplication::processEvents();
-    const QPixmap picture = dlg.grab();
+    QWidget* shown = &dlg;
+    if (options != nullptr && !options->tapProgram.isEmpty()) {
+        TapWindow* tap = TapWindow::Of(&dlg);
+        // No one is there to answer a message box: what it would say is the error.
+        Prompts::Script* before = Prompts::CurrentScript();
+        bool started = false;
+        {
+            ScriptedPrompts said;
+            started = tap->StartWith(options->tapProgram, options->tapPrinter);
+            if (!started) *error = said.MessageTexts().join(QLatin1Char(' '));
+        }
+        Prompts::SetScript(before);
+        if (!started) return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (tap->Rows().rowCount() == 0 && waited.elapsed() < TAP_SCREENSHOT_WAIT_MS) {
+            QApplication::processEvents();
+            QThread::msleep(TAP_SCREENSHOT_POLL_MS);
+            tap->Refresh();
+        }
+        shown = tap;
+    }
+    const QPixmap picture = shown->grab();
     dlg.hide();
     if (picture.isNull() || !picture.save(path, "PNG")) {
         *error = QCoreApplication::translate("CTalvaneApp", "cannot write %1").arg(path);
@@ -261,7 +312,7 @@ int CTalvaneApp::Main(int argc, char** argv) {
     }
     if (!options.screenshot.isEmpty()) {
         QString error;
-        if (!SaveScreenshot(options.screenshot, &error)) {
+        if (!SaveScreenshot(options.screenshot, &error, &options)) {
             Print(stderr, QStringLiteral("talvane: %1\n").arg(error));
             return 1;
         }
@@ -269,6 +320,6 @@ int CTalvaneApp::Main(int argc, char** argv) {
     }
     StartEventLog(options);
     CTalvaneApp talvane;
-    talvane.InitInstance(!options.ports.empty());
+    talvane.InitInstance(!options.ports.empty(), &options);
     return 0;
 }

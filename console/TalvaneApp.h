@@ -18,6 +18,10 @@ struct StartOptions {
     QString logLevel = QStringLiteral("info"); // --log-level error|warning|info
     bool noLog = false;             // --no-log: the event log is kept in memory only
     QString language;               // --lang CODE; empty: the desktop's language
+    // --tap PROGRAM PRINTER (a passive tap: --tap passive:A,B): the tap window opens
+    // with its session running.
+    QString tapProgram;
+    QString tapPrinter;
     QString error;                  // a bad command line, said plainly
 };
 
@@ -47,8 +51,9 @@ public:
     // Constructs the dialog with the remembered settings (the port only when none was
     // named on the command line), runs it modally and destroys it. False, as the
     // framework's convention has it: the application ends when the dialog has closed.
-    bool InitInstance(bool portNamed = false);
+    bool InitInstance(bool portNamed = false, const StartOptions* options = nullptr);
 
-    // Renders the main window as it looks after start-up into a PNG file.
-    static bool SaveScreenshot(const QString& path, QString* error);
+    // Renders the main window as it looks after start-up into a PNG file; with --tap,
+    // the tap window with its first rows.
+    static bool SaveScreenshot(const QString& path, QString* error, const StartOptions* options = nullptr);
 };

@@ -4,6 +4,7 @@
 #include "console/TalvaneDlg.h"
 
 #include "console/ExpectedReceiptWindow.h"
+#include "console/TapWindow.h"
 
 #include "pages/CommandEdit.h"
 #include "console/EventLogWindow.h"
@@ -84,6 +85,7 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     OnInitDialog();
     HoldGroupsAtDesignHeight();
     SetUpExpectedReceipt();
+    TapWindow::Attach(this, *ports_, [this] { return printableWidth_; });
     EventLogWindow::Attach(this);
 }
 
