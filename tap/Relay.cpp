@@ -89,6 +89,10 @@ void Relay::WriteLoop() {
         }
         const long n = destination_->Write(chunk.data(), chunk.size());
         size_t done = 0;
+        if (n == TapEnd::FAILED && hooks_.waitWhileGone) {
+            destination_->Wait(TapEnd::WRITABLE, WAIT_SLICE_MS);
+            continue;
+        }
         if (n == TapEnd::FAILED) {
             done = chunk.size();
             if (hooks_.dropped) hooks_.dropped(done);

@@ -32,6 +32,9 @@ public:
         std::function<void(size_t count)> dropped;
         // True while the writer must not write (the printer said XOFF).
         std::function<bool()> holdWrites;
+        // The destination comes back after it has gone (a printer opened again): its
+        // bytes wait for it, holding the source back, instead of being dropped.
+        bool waitWhileGone = false;
     };
 
     Relay(TapEnd& source, TapEnd* destination, Hooks hooks);
