@@ -1,5 +1,7 @@
 #include "tap/Session.h"
 
+#include "tap/ThreadPriority.h"
+
 #include <charconv>
 
 namespace tap {
@@ -256,6 +258,7 @@ void Session::Decode(std::deque<Event>& events) {
 }
 
 void Session::Watch() {
+    GiveWayToPassThrough();
     auto nextSettings = Clock::now();
     std::deque<Event> events;
     for (;;) {
