@@ -174,7 +174,8 @@ void Session::Queue(Event event) {
     if (undecoded_ > 0) {
         events_.push_back({'u', event.at, {},
                            std::to_string(undecoded_) +
-                               " bytes passed without decoding: the decoding fell behind"});
+                               " bytes passed without decoding (not in the rows, the records or the expected "
+                               "receipts): the decoding fell behind"});
         undecoded_ = 0;
     }
     waitingBytes_ += event.bytes.size();

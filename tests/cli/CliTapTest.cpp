@@ -141,4 +141,21 @@ TEST_F(CliTapTest, BadSidesAreRefusedWithAMessage) {
     const CliResult taken = RunCli({"tap", "--program", "pty:" + Link(), "--printer", "tcp://127.0.0.1:1"});
     EXPECT_EQ(taken.exitCode, 5);
     EXPECT_EQ(ReadFile(Link()), "not a link") << "a file in the way is left alone";
+    const CliResult model = RunCli({"tap", "--program", "pty:" + Link(), "--printer", "tcp://127.0.0.1:1", "--model", "80"});
+    EXPECT_EQ(model.exitCode, 2);
+    EXPECT_NE(model.err.find("--receipts"), std::string::npos) << model.err;
+
+    // A capture to send again: a file that is none, and one where the program sent nothing.
+    PrinterPeer printer;
+    WriteFile(Path("records.txt"), "1B 40\r\n");
+    const CliResult notCapture = RunCli({"send", "--capture", Path("records.txt"), "--port", printer.SlavePath()});
+    EXPECT_EQ(notCapture.exitCode, 3);
+    EXPECT_NE(notCapture.err.find("is not a tap capture file"), std::string::npos) << notCapture.err;
+    WriteFile(Path("answers.cap"), "# talvane tap capture 1\n< 0.001000 12\n");
+    const CliResult nothing = RunCli({"send", "--capture", Path("answers.cap"), "--port", printer.SlavePath()});
+    EXPECT_EQ(nothing.exitCode, 3);
+    EXPECT_NE(nothing.err.find("nothing the program sent"), std::string::npos) << nothing.err;
+    const CliResult both = RunCli({"send", "--capture", Path("answers.cap"), "--hex", "1B 40", "--port", printer.SlavePath()});
+    EXPECT_EQ(both.exitCode, 2);
+    EXPECT_TRUE(printer.BytesAfterQuiet(200ms).empty()) << "a refused capture sent something";
 }

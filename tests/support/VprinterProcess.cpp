@@ -155,6 +155,15 @@ bool VprinterProcess::Command(const QString& line, const QString& reply) {
     return false;
 }
 
+std::string VprinterProcess::Ask(const QString& line, const QString& reply) {
+    if (!Write(line.toStdString() + "\n")) return {};
+    const std::string expected = reply.toStdString();
+    std::string answer;
+    while (ReadLine(&answer, REPLY_TIMEOUT))
+        if (answer.rfind(expected, 0) == 0) return answer;
+    return {};
+}
+
 bool VprinterProcess::CutAndSync() {
     // "cut" has no reply; the commands are taken in order, so the status reply comes
     // after the receipt was written.

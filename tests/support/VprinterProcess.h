@@ -31,6 +31,8 @@ public:
 
     // Sends one command line and waits for the reply line that starts with `reply`.
     bool Command(const QString& line, const QString& reply);
+    // The same, giving the reply line (empty when none came).
+    std::string Ask(const QString& line, const QString& reply);
     // Ends the receipt now; once its reply to a status request has come, the receipt,
     // if it had any black dot, is on disk.
     bool CutAndSync();

@@ -62,14 +62,17 @@ const Help HELPS[] = {
      "  talvane-cli ports\n"
      "  talvane-cli ports --json | jq -r '.[].path'\n"},
     {"send",
-     "usage: talvane-cli send (FILE | --hex TEXT | --records FILE) --port PORT [options]\n"
+     "usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT\n"
+     "                        [options]\n"
      "Sends a file byte for byte, hex text (\"1B 40\"; a pair that is not hexadecimal refuses\n"
      "the whole text), or the rows of a records file saved by the console, as its Resend\n"
-     "button sends them. \"-\" as FILE reads standard input.\n\n" PORT_OPTIONS "\n"
+     "button sends them. \"-\" as FILE reads standard input. --capture sends what the\n"
+     "program sent in a tap's capture file, in order, without the printer's answers.\n\n" PORT_OPTIONS "\n"
      "Examples:\n"
      "  talvane-cli send receipt.bin --port COM3\n"
      "  talvane-cli send --hex \"1B 40 1B 61 01\" --port /dev/ttyUSB0\n"
-     "  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200\n\n" EXIT_CODES},
+     "  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200\n"
+     "  talvane-cli send --capture till.cap --port /dev/ttyUSB0\n\n" EXIT_CODES},
     {"sample",
      "usage: talvane-cli sample NAME... | all --port PORT [options]\n"
      "Runs quick tests by their button names: \"Font Sample\", \"Print\", \"Margins\",\n"
@@ -141,7 +144,8 @@ const Help HELPS[] = {
      "Example:\n"
      "  talvane-cli status --port /dev/ttyUSB0 || echo \"printer not ready: $?\"\n"},
     {"tap",
-     "usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE] [--json]\n"
+     "usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]\n"
+     "                       [--receipts DIR [--model 58|80] [--plain]] [--json]\n"
      "Sits between a program and its printer: every byte passes through unchanged, and\n"
      "each command from the program and each reply from the printer is printed as it\n"
      "happens (time, gap since the previous row, direction, hex, its name or words).\n"
@@ -158,11 +162,16 @@ const Help HELPS[] = {
      "  --printer PORT       COM<n>, a device path or tcp://HOST:PORT\n"
      "  --capture FILE       keep both directions as a capture file (decode reads it)\n"
      "  --records FILE       keep the program's commands as a records file\n"
+     "  --receipts DIR       write the receipts the program's bytes should print, as the\n"
+     "                       virtual printer prints them (receipt-0001.png, ...; a receipt\n"
+     "                       ends at a cut and when the tap stops)\n"
+     "  --model 58|80        their paper width (default 58); --plain: plain dots on white\n"
      "  --json               one JSON object a line, the summary last\n\n"
      "Examples:\n"
-     "  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture till.cap\n"
+     "  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture session.cap\n"
      "  talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100\n"
-     "  talvane-cli decode till.cap\n\n" EXIT_CODES},
+     "  talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json\n"
+     "  talvane-cli decode session.cap\n\n" EXIT_CODES},
     {"decode",
      "usage: talvane-cli decode [FILE | -] [--raw] [--replies]\n"
      "Reads a records file saved by the console, or a raw byte capture, and prints one line\n"
