@@ -93,6 +93,7 @@ TEST_F(CliTapTest, ThroughTheTapTheVirtualPrinterPrintsWhatItPrintsDirectly) {
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out.size(), 4u) << "one status answer: " << run.out;
         ASSERT_TRUE(printer.CutAndSync());
+        EXPECT_EQ(printer.Ask(QStringLiteral("received"), QStringLiteral("received")), Checksum(receipt));
         const CliResult stopped = tap.Stop(SIGINT);
         EXPECT_EQ(stopped.exitCode, 0);
         EXPECT_NE(stopped.out.find("DLE EOT 01"), std::string::npos);
