@@ -1,7 +1,7 @@
 #pragma once
 // Reading what a program sends a printer: the byte stream cut into one command per
-// piece where the virtual printer's interpreter sees one command end and the next
-// begin, and each piece decoded as the operation records decode their rows. Shared by
+// piece where the virtual printer's command length table says one command ends and
+// the next begins, and each piece decoded as the operation records decode their rows. Shared by
 // `talvane-cli decode` and the tap, which cuts the stream as it arrives.
 
 #include "emulator/Interpreter.h"
