@@ -23,6 +23,7 @@ constexpr size_t UNKNOWN_INTRODUCED = 2;
 constexpr size_t UNKNOWN_CONTROL = 1;
 constexpr size_t RASTER_HEADER_SIZE = 8;
 constexpr size_t RASTER_SIZE_AT = 4;
+constexpr size_t STALLED_LOOK = 16;
 // A hex text line's blank between the bytes and the comment.
 constexpr const char* COMMENT = "  // ";
 
@@ -135,7 +136,11 @@ size_t CommandSplitter::TakeCommandBytes(const uint8_t* data, size_t length, con
     const size_t arrived = from_ + command_.size();
     if (total_ == lengths::NEED_MORE) {
         // Its length shows on the way: its measure goes on over the new bytes.
-        const size_t take = std::min(length, COMMAND_PIECE_LIMIT - command_.size());
+        // (A measure that has walked nothing of a full part still gets bytes, so the
+        // stream always moves on.)
+        const size_t room = command_.size() < COMMAND_PIECE_LIMIT ? COMMAND_PIECE_LIMIT - command_.size()
+                                                                  : STALLED_LOOK;
+        const size_t take = std::min(length, room);
         command_.insert(command_.end(), data, data + take);
         total_ = entry_->measure(lengths::Piece{command_.data(), from_, from_ + command_.size()}, &walk_);
         if (total_ != lengths::NEED_MORE && total_ <= arrived + take) {

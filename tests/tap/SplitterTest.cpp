@@ -167,6 +167,34 @@ TEST(TapSplitting, LongCommandsAndTextComeInBoundedPartsAndShowAsOneCommand) {
     ASSERT_EQ(rows.size(), pieces.size());
     EXPECT_NE(rows[1].text.find("more bytes of the command above"), std::string::npos) << rows[1].text;
 
+    // A command whose length shows only on the way (FS q: two images, the first of
+    // 100 x 100 x 8 bytes), then a line feed.
+    std::vector<uint8_t> images = Bytes({0x1C, 0x71, 2, 100, 0, 100, 0});
+    images.resize(images.size() + 100 * 100 * 8, 0x55);
+    images.insert(images.end(), {1, 0, 1, 0});
+    images.resize(images.size() + 8, 0xAA);
+    const size_t imagesLength = images.size();
+    images.push_back(0x0A);
+    CommandSplitter walker;
+    Pieces walked;
+    std::vector<bool> walkedContinues;
+    const auto keepWalked = [&](std::vector<uint8_t>&& p) {
+        walkedContinues.push_back(walker.PieceContinues());
+        walked.push_back(std::move(p));
+    };
+    for (size_t at = 0; at < images.size(); at += 3000)
+        walker.Feed(images.data() + at, std::min<size_t>(3000, images.size() - at), keepWalked);
+    ASSERT_GE(walked.size(), 3u);
+    EXPECT_EQ(walked.back(), Bytes({0x0A}));
+    std::vector<uint8_t> whole;
+    for (size_t i = 0; i + 1 < walked.size(); ++i) {
+        EXPECT_LE(walked[i].size(), CommandSplitter::COMMAND_PIECE_LIMIT);
+        EXPECT_EQ(walkedContinues[i], i > 0) << i;
+        whole.insert(whole.end(), walked[i].begin(), walked[i].end());
+    }
+    EXPECT_EQ(whole.size(), imagesLength);
+    EXPECT_TRUE(whole == std::vector<uint8_t>(images.begin(), images.begin() + static_cast<long>(imagesLength)));
+
     // Text without end: pieces of at most the text limit, all of it there.
     const std::vector<uint8_t> text(10000, 'x');
     Pieces textPieces;
