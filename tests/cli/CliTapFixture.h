@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <sys/stat.h>
 #include <vector>
 
@@ -70,6 +71,22 @@ protected:
         std::snprintf(text, sizeof text, "received %zu bytes, fnv1a64 %016llx", bytes.size(),
                       static_cast<unsigned long long>(sum));
         return text;
+    }
+
+    // What vprinter says it received, once it says it received `bytes` (its line may
+    // still be bringing them when the sender is done), or after the time-out.
+    template <typename Printer>
+    static std::string ReceivedOnceThere(Printer& printer, const std::vector<uint8_t>& bytes,
+                                         std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
+        const std::string expected = Checksum(bytes);
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        std::string said;
+        do {
+            said = printer.Ask(QStringLiteral("received"), QStringLiteral("received"));
+            if (said == expected) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        } while (std::chrono::steady_clock::now() < end);
+        return said;
     }
 
 private:
