@@ -49,7 +49,7 @@ std::string ControlHelp() {
            "  paper-end on|off     platen-up on|off     overheat on|off\n"
            "  over-voltage on|off  cutter-error on|off  sensor N\n"
            "  status               cut (end the receipt now)\n"
-           "  received (bytes the line brought, and how many wait to be printed)\n"
+           "  received             bytes taken from the line and their FNV-1a checksum\n"
            "  help                 quit";
 }
 

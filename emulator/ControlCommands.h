@@ -16,8 +16,5 @@ struct ControlResult {
 ControlResult ApplyControlLine(Interpreter& printer, const std::string& line);
 // The lines "help" shows.
 std::string ControlHelp();
-// The control word that asks how many bytes the line has brought ("received N bytes,
-// W waiting"); the printer answers it itself, it knows its line.
-inline constexpr const char* CONTROL_RECEIVED = "received";
 
 } // namespace vprinter

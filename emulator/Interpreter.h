@@ -103,6 +103,12 @@ public:
         Measure measure; // total length, lengths::NEED_MORE while more bytes are needed
         Handler handler;
     };
+    // The table's entry for the command these bytes begin: null for one it does not
+    // know, or with *needMore set while more bytes must come to tell. Lets a reader
+    // find where commands end without running them.
+    static const CommandEntry* LookUp(const uint8_t* data, size_t available, bool* needMore) {
+        return FindCommand(data, available, needMore);
+    }
 
 private:
     struct RasterJob {

@@ -5,6 +5,7 @@
 #include "emulator/TcpPort.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
@@ -36,6 +37,10 @@ double PrintSpeed(const VirtualPrinter::Options& options) {
     if (options.printSpeedMmS > 0) return options.printSpeedMmS;
     return options.baud > 0 ? PRN_DEFAULT_PRINT_SPEED : 0;
 }
+
+// Says how many bytes came from the line and their checksum, so a test can tell
+// they are the bytes a program wrote.
+constexpr const char* RECEIVED_COMMAND = "received";
 
 int Milliseconds(Clock::duration d) {
     return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
@@ -265,8 +270,9 @@ bool VirtualPrinter::ReadFromHost(short events, std::vector<uint8_t>* chunk,
     const long n = link_->Read(chunk->data(), room);
     if (n > 0) {
         *lastInput = now;
-        received_ += static_cast<uint64_t>(n);
         line_.Spend(n, now);
+        received_ += static_cast<uint64_t>(n);
+        for (long i = 0; i < n; ++i) receivedSum_ = (receivedSum_ ^ (*chunk)[static_cast<size_t>(i)]) * FNV_PRIME;
         Receive(chunk->data(), static_cast<size_t>(n));
         return true;
     }
@@ -295,11 +301,12 @@ bool VirtualPrinter::Control(const std::string& line, std::string* reply) {
     ControlResult result;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        // What the line has brought so far: a script (or a test) that wrote to the
-        // printer knows from it when its bytes have arrived before it says "cut".
-        if (line == CONTROL_RECEIVED) {
-            *reply = std::string(CONTROL_RECEIVED) + " " + std::to_string(received_) + " bytes, " +
-                     std::to_string(buffer_.Size()) + " waiting";
+        if (line == RECEIVED_COMMAND) {
+            char text[64];
+            std::snprintf(text, sizeof text, "received %llu bytes, fnv1a64 %016llx",
+                          static_cast<unsigned long long>(received_),
+                          static_cast<unsigned long long>(receivedSum_));
+            *reply = text;
             return true;
         }
         result = ApplyControlLine(interpreter_, line);

@@ -78,6 +78,9 @@ public:
     }
 
 private:
+    // The "received" command's checksum: 64-bit FNV-1a over every byte taken.
+    static constexpr uint64_t FNV_OFFSET = 14695981039346656037ull;
+    static constexpr uint64_t FNV_PRIME = 1099511628211ull;
     void Run();
     void Log(const std::string& line);
     bool PrintingHeld() const;
@@ -111,7 +114,8 @@ private:
     uint64_t receiptCount_ = 0;
     bool xoffSent_ = false;
     uint64_t holdBacks_ = 0;
-    uint64_t received_ = 0;      // bytes read from the line since Start
+    uint64_t received_ = 0;      // bytes taken from the line, for the "received" command
+    uint64_t receivedSum_ = FNV_OFFSET; // their FNV-1a checksum
     uint64_t dropped_ = 0;       // since Start
     uint64_t droppedLogged_ = 0; // already in the log
     std::vector<uint8_t> carry_; // a real-time command's first bytes, held while printing stops

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <ctime>
 
 namespace tap {
 
@@ -12,6 +13,12 @@ namespace {
 
 constexpr int64_t MICROS_PER_SECOND = 1000000;
 constexpr const char* HEX_DIGITS = "0123456789ABCDEFabcdef ";
+constexpr std::string_view STARTED_KEY = "# started ";
+constexpr std::string_view LINE_KEY = "# line ";
+// 2026-12-08T10:42:07.123456Z
+constexpr const char* STARTED_FORMAT = "%04d-%02d-%02dT%02d:%02d:%02d.%06lldZ";
+constexpr int STARTED_FIELDS = 7;
+constexpr int TM_YEAR_BASE = 1900;
 
 std::string Seconds(int64_t us) {
     char text[32];
@@ -34,7 +41,39 @@ bool ParseSeconds(std::string_view text, int64_t& us) {
     return true;
 }
 
+bool ParseStarted(std::string_view text, WallClock::time_point& at) {
+    const std::string value(text);
+    std::tm t{};
+    long long micros = -1;
+    char zone = 0;
+    if (std::sscanf(value.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d.%6lld%c", &t.tm_year, &t.tm_mon,
+                    &t.tm_mday, &t.tm_hour, &t.tm_min, &t.tm_sec, &micros, &zone) != STARTED_FIELDS + 1 ||
+        zone != 'Z' || micros < 0)
+        return false;
+    t.tm_year -= TM_YEAR_BASE;
+    t.tm_mon -= 1;
+    const std::time_t seconds = timegm(&t);
+    if (seconds == static_cast<std::time_t>(-1)) return false;
+    at = WallClock::from_time_t(seconds) + std::chrono::microseconds(micros);
+    return true;
+}
+
 } // namespace
+
+std::string CaptureStartedHeader(WallClock::time_point started) {
+    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(started.time_since_epoch()).count();
+    const std::time_t seconds = static_cast<std::time_t>(us / MICROS_PER_SECOND);
+    std::tm t{};
+    gmtime_r(&seconds, &t);
+    char text[64];
+    std::snprintf(text, sizeof text, STARTED_FORMAT, t.tm_year + TM_YEAR_BASE, t.tm_mon + 1, t.tm_mday,
+                  t.tm_hour, t.tm_min, t.tm_sec, static_cast<long long>(us % MICROS_PER_SECOND));
+    return std::string(STARTED_KEY.substr(2)) + text;
+}
+
+std::string CaptureLineHeader(const std::string& settings) {
+    return std::string(LINE_KEY.substr(2)) + settings;
+}
 
 bool IsCapture(std::string_view content) {
     return content.substr(0, std::strlen(CAPTURE_MAGIC)) == CAPTURE_MAGIC;
@@ -63,6 +102,15 @@ CaptureRead ReadCapture(std::string_view content) {
         content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
         ++number;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.substr(0, STARTED_KEY.size()) == STARTED_KEY) {
+            WallClock::time_point at;
+            if (ParseStarted(line.substr(STARTED_KEY.size()), at)) result.started = at;
+            continue;
+        }
+        if (line.substr(0, LINE_KEY.size()) == LINE_KEY) {
+            result.line = std::string(line.substr(LINE_KEY.size()));
+            continue;
+        }
         if (line.empty() || line.front() == '#') continue;
         CaptureEvent event;
         const size_t space = line.find(' ', 2);

@@ -4,16 +4,22 @@
 // program's side. One event a line:
 //
 //   # talvane tap capture 1          first line, names the format
+//   # started 2026-12-08T10:42:07.123456Z   when the session began (UTC)
+//   # line 9600 8N1 none              the printer line's settings at the start
 //   # program: pty /tmp/ttyPOS ...    other lines starting with # are comments
 //   L 0.000000 9600 8N1 none          line settings the program set
 //   > 0.000125 1B 40 1B 61 01         bytes from the program to the printer (hex)
 //   < 0.002300 14                     bytes from the printer to the program
 //   ! 1.250000 program closed the port    a note about the ends
 //
-// Times are seconds since the session began, to the microsecond.
+// Times are seconds since the session began, to the microsecond. The "started" and
+// "line" header lines are absent from captures made before they were kept (and
+// "line" where the printer's side has no line settings); readers do without them.
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,11 +35,19 @@ struct CaptureEvent {
     std::string text;           // for '!' and 'L'
 };
 
+using WallClock = std::chrono::system_clock;
+
 struct CaptureRead {
     bool ok = true;
     size_t badLine = 0; // 1-based, the first line that is not a capture line
     std::vector<CaptureEvent> events;
+    std::optional<WallClock::time_point> started; // from the header, when it has one
+    std::string line;                             // the header's line settings, or empty
 };
+
+// The header's lines (without "# " and the line break): "started 2026-...Z", "line ...".
+std::string CaptureStartedHeader(WallClock::time_point started);
+std::string CaptureLineHeader(const std::string& settings);
 
 bool IsCapture(std::string_view content);
 CaptureRead ReadCapture(std::string_view content);

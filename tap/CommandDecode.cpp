@@ -9,29 +9,39 @@ namespace tap {
 
 namespace {
 
-// Any paper width will do: only where commands end matters.
-constexpr int DECODE_PAPER_WIDTH = 384;
+using vprinter::Interpreter;
+namespace lengths = vprinter::lengths;
+
 constexpr uint8_t FIRST_PRINTABLE = 0x20;
+constexpr uint8_t DELETE = 0x7F;
+constexpr uint8_t DLE = 0x10;
+constexpr uint8_t ESC = 0x1B;
+constexpr uint8_t FS = 0x1C;
+constexpr uint8_t GS = 0x1D;
+// An unknown command after an introducer: the printer skips it and its function byte.
+constexpr size_t UNKNOWN_INTRODUCED = 2;
+constexpr size_t UNKNOWN_CONTROL = 1;
 constexpr size_t RASTER_HEADER_SIZE = 8;
 constexpr size_t RASTER_SIZE_AT = 4;
-// The splitter's paper is handed over (and dropped) past this many dot rows, so a
-// long session without a cut keeps its memory bounded.
-constexpr int SPLITTER_PAPER_ROWS = 4096;
-// A command the interpreter still holds after this many bytes is fed in bulk.
-constexpr size_t BULK_AFTER = 256;
+constexpr size_t STALLED_LOOK = 16;
 // A hex text line's blank between the bytes and the comment.
 constexpr const char* COMMENT = "  // ";
 
-// The raster command carries its image after the header; the interpreter takes the
-// image in pieces of any size, so its length comes from the header.
-size_t RasterImageFollowing(const std::vector<uint8_t>& piece) {
+// What the printer prints as text rather than reads as a command (the high half is
+// its code page's characters, or two-byte characters).
+bool IsText(uint8_t b) {
+    return b >= FIRST_PRINTABLE && b != DELETE;
+}
+
+bool IsIntroducer(uint8_t b) {
+    return b == ESC || b == FS || b == GS || b == DLE;
+}
+
+// The raster command carries its image after the header, which says how long it is.
+bool IsRasterHeader(const Interpreter::CommandEntry* entry) {
     static const CommandBytes header = layout::RasterImageHeader(0, 0, 0, 0, 0);
-    constexpr size_t COMMAND_BYTES = 3;
-    if (piece.size() != RASTER_HEADER_SIZE ||
-        !std::equal(header.data(), header.data() + COMMAND_BYTES, piece.begin()))
-        return 0;
-    const uint8_t* size = piece.data() + RASTER_SIZE_AT;
-    return layout::RasterImageLength(size[0], size[1], size[2], size[3]);
+    const uint8_t* bytes = header.data();
+    return entry->prefix == bytes[0] && entry->code == bytes[1] && entry->sub == bytes[2];
 }
 
 std::string Trimmed(std::string text) {
@@ -45,72 +55,148 @@ bool IsTextPiece(const std::vector<uint8_t>& piece) {
     return !piece.empty() && piece.front() >= FIRST_PRINTABLE;
 }
 
-CommandSplitter::CommandSplitter()
-    : interpreter_(std::make_unique<vprinter::Interpreter>(DECODE_PAPER_WIDTH)) {}
+CommandSplitter::CommandSplitter() = default;
 
-void CommandSplitter::Finish(std::vector<uint8_t>&& piece, const Emit& emit) {
-    // Text runs arrive a byte at a time; they make one piece.
-    if (IsTextPiece(piece)) {
-        text_.insert(text_.end(), piece.begin(), piece.end());
-    } else {
-        FlushText(emit);
-        emit(std::move(piece));
-    }
-    if (interpreter_->PrintRow() > SPLITTER_PAPER_ROWS)
-        interpreter_->EndReceipt(vprinter::ReceiptEnd::Cut);
+void CommandSplitter::Hand(std::vector<uint8_t>&& piece, bool continues, const Emit& emit) {
+    continues_ = continues;
+    emit(std::move(piece));
+    continues_ = false;
 }
 
 void CommandSplitter::FlushText(const Emit& emit) {
     if (text_.empty()) return;
-    emit(std::move(text_));
-    text_.clear();
+    std::vector<uint8_t> text;
+    text.swap(text_);
+    Hand(std::move(text), false, emit);
+}
+
+void CommandSplitter::EndCommand(size_t length, const Emit& emit) {
+    std::vector<uint8_t> piece;
+    piece.swap(command_);
+    piece.resize(length);
+    const bool continues = partGone_;
+    started_ = false;
+    entry_ = nullptr;
+    walk_ = {};
+    total_ = 0;
+    from_ = 0;
+    partGone_ = false;
+    Hand(std::move(piece), continues, emit);
 }
 
 void CommandSplitter::Feed(const uint8_t* data, size_t length, const Emit& emit) {
     size_t at = 0;
     while (at < length) {
-        if (imageLeft_ > 0) {
-            const size_t take = std::min(imageLeft_, length - at);
-            image_.insert(image_.end(), data + at, data + at + take);
-            interpreter_->Feed(data + at, take);
-            base_ = interpreter_->BytesConsumed();
-            imageLeft_ -= take;
-            at += take;
-            if (imageLeft_ == 0) Finish(std::move(image_), emit);
+        if (started_) {
+            at += TakeCommandBytes(data + at, length - at, emit);
             continue;
         }
-        // Byte by byte the interpreter tells where each command ends; a long command
-        // it holds is fed the rest of the read at once instead, since it reads its
-        // held bytes again on every feed. The piece then may take in what follows it.
-        const size_t take = current_.size() >= BULK_AFTER ? length - at : 1;
-        current_.insert(current_.end(), data + at, data + at + take);
-        interpreter_->Feed(data + at, take);
-        at += take;
-        const size_t done = static_cast<size_t>(interpreter_->BytesConsumed() - base_);
-        if (done == 0) continue;
-        std::vector<uint8_t> piece(current_.begin(), current_.begin() + static_cast<long>(done));
-        current_.erase(current_.begin(), current_.begin() + static_cast<long>(done));
-        base_ += done;
-        imageLeft_ = current_.empty() ? RasterImageFollowing(piece) : 0;
-        if (imageLeft_ > 0) {
-            image_ = std::move(piece);
+        if (IsText(data[at])) {
+            size_t end = at;
+            while (end < length && IsText(data[end])) ++end;
+            while (at < end) {
+                const size_t take = std::min(end - at, TEXT_PIECE_LIMIT - text_.size());
+                text_.insert(text_.end(), data + at, data + at + take);
+                at += take;
+                if (text_.size() >= TEXT_PIECE_LIMIT) FlushText(emit);
+            }
             continue;
         }
-        Finish(std::move(piece), emit);
+        FlushText(emit);
+        started_ = true;
     }
+}
+
+size_t CommandSplitter::TakeCommandBytes(const uint8_t* data, size_t length, const Emit& emit) {
+    if (entry_ == nullptr) {
+        // Which command it is: a byte at a time, as few as the table needs to tell.
+        command_.push_back(data[0]);
+        bool needMore = false;
+        entry_ = Interpreter::LookUp(command_.data(), command_.size(), &needMore);
+        const bool introducer = IsIntroducer(command_.front());
+        if (needMore || (entry_ == nullptr && introducer && command_.size() < UNKNOWN_INTRODUCED))
+            return 1;
+        if (entry_ == nullptr) {
+            // No length is known for an unknown command; what was looked at beyond the
+            // bytes the printer skips starts afresh.
+            const size_t skip = introducer ? UNKNOWN_INTRODUCED : UNKNOWN_CONTROL;
+            const std::vector<uint8_t> again(command_.begin() + static_cast<long>(skip), command_.end());
+            EndCommand(skip, emit);
+            Feed(again.data(), again.size(), emit);
+            return 1;
+        }
+        total_ = entry_->measure(lengths::Piece{command_.data(), 0, command_.size()}, &walk_);
+        if (total_ != lengths::NEED_MORE && command_.size() >= total_ && !IsRasterHeader(entry_)) {
+            const std::vector<uint8_t> again(command_.begin() + static_cast<long>(total_), command_.end());
+            EndCommand(total_, emit);
+            Feed(again.data(), again.size(), emit);
+        }
+        return 1;
+    }
+    const size_t arrived = from_ + command_.size();
+    if (total_ == lengths::NEED_MORE) {
+        // Its length shows on the way: its measure goes on over the new bytes.
+        // (A measure that has walked nothing of a full part still gets bytes, so the
+        // stream always moves on.)
+        const size_t room = command_.size() < COMMAND_PIECE_LIMIT ? COMMAND_PIECE_LIMIT - command_.size()
+                                                                  : STALLED_LOOK;
+        const size_t take = std::min(length, room);
+        command_.insert(command_.end(), data, data + take);
+        total_ = entry_->measure(lengths::Piece{command_.data(), from_, from_ + command_.size()}, &walk_);
+        if (total_ != lengths::NEED_MORE && total_ <= arrived + take) {
+            // The next command's bytes (never more than came now: a measure does not
+            // end a command before the bytes it had already seen).
+            const size_t after = std::min(take, arrived + take - total_);
+            EndCommand(command_.size() - after, emit);
+            return take - after;
+        }
+        if (total_ == lengths::NEED_MORE && command_.size() >= COMMAND_PIECE_LIMIT) {
+            // Hand over what its measure has walked past; keep what it has still to read.
+            const size_t walked = walk_.at > from_ ? std::min(walk_.at - from_, command_.size()) : 0;
+            std::vector<uint8_t> part(command_.begin(), command_.begin() + static_cast<long>(walked));
+            command_.erase(command_.begin(), command_.begin() + static_cast<long>(walked));
+            from_ += walked;
+            if (!part.empty()) {
+                Hand(std::move(part), partGone_, emit);
+                partGone_ = true;
+            }
+        }
+        return take;
+    }
+    if (IsRasterHeader(entry_) && total_ == RASTER_HEADER_SIZE) {
+        const size_t take = std::min(length, RASTER_HEADER_SIZE - arrived);
+        command_.insert(command_.end(), data, data + take);
+        if (command_.size() == RASTER_HEADER_SIZE) {
+            const uint8_t* size = command_.data() + RASTER_SIZE_AT;
+            total_ += layout::RasterImageLength(size[0], size[1], size[2], size[3]);
+            if (total_ == RASTER_HEADER_SIZE) EndCommand(total_, emit);
+        }
+        return take;
+    }
+    // Its length is known: the rest is taken in one go, in parts when it is long.
+    const size_t take = std::min({length, total_ - arrived, COMMAND_PIECE_LIMIT - command_.size()});
+    command_.insert(command_.end(), data, data + take);
+    if (from_ + command_.size() == total_) {
+        EndCommand(command_.size(), emit);
+    } else if (command_.size() >= COMMAND_PIECE_LIMIT) {
+        std::vector<uint8_t> part;
+        part.swap(command_);
+        from_ += part.size();
+        Hand(std::move(part), partGone_, emit);
+        partGone_ = true;
+    }
+    return take;
 }
 
 std::vector<uint8_t> CommandSplitter::TakeUnfinished() {
     std::vector<uint8_t> tail;
-    if (imageLeft_ > 0) tail.swap(image_);
-    tail.insert(tail.end(), current_.begin(), current_.end());
-    current_.clear();
-    image_.clear();
-    imageLeft_ = 0;
-    // The interpreter still waits for the rest of the cut-off command: a fresh one
-    // starts the next connection clean.
-    interpreter_ = std::make_unique<vprinter::Interpreter>(DECODE_PAPER_WIDTH);
-    base_ = 0;
+    tail.swap(command_);
+    started_ = false;
+    entry_ = nullptr;
+    walk_ = {};
+    total_ = 0;
+    from_ = 0;
+    partGone_ = false;
     return tail;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reading what a program sends a printer: the byte stream cut into one command per
-// piece where the virtual printer's interpreter sees one command end and the next
-// begin, and each piece decoded as the operation records decode their rows. Shared by
+// piece where the virtual printer's command length table says one command ends and
+// the next begins, and each piece decoded as the operation records decode their rows. Shared by
 // `talvane-cli decode` and the tap, which cuts the stream as it arrives.
 
 #include "emulator/Interpreter.h"
@@ -15,11 +15,16 @@
 
 namespace tap {
 
-// Cuts a stream given in pieces of any size. A run of text is one piece; it is handed
-// over when a command follows it or at Flush, since more text may still come.
+// Cuts a stream given in pieces of any size, by the command length table alone (no
+// command is carried out, so it keeps up with a fast line). A run of text is one
+// piece, handed over when a command follows it, at Flush, or when it grows past
+// TEXT_PIECE_LIMIT. A command longer than COMMAND_PIECE_LIMIT is handed over in parts
+// of that size, so a long image never makes the splitter hold more.
 class CommandSplitter {
 public:
     using Emit = std::function<void(std::vector<uint8_t>&& piece)>;
+    static constexpr size_t TEXT_PIECE_LIMIT = 4096;
+    static constexpr size_t COMMAND_PIECE_LIMIT = 64 * 1024;
 
     CommandSplitter();
     void Feed(const uint8_t* data, size_t length, const Emit& emit);
@@ -28,17 +33,26 @@ public:
     // The bytes of a command that has begun but not ended (a cut-off command at the
     // end of a connection); taken away, so the next bytes start afresh.
     std::vector<uint8_t> TakeUnfinished();
-    bool HasUnfinished() const { return !current_.empty() || imageLeft_ > 0; }
+    bool HasUnfinished() const { return started_; }
+    // While a piece is being handed over: true when it goes on a command whose first
+    // part has been handed over already (it is not a command of its own).
+    bool PieceContinues() const { return continues_; }
 
 private:
-    void Finish(std::vector<uint8_t>&& piece, const Emit& emit);
+    // Takes bytes of the command under way from data; the count taken.
+    size_t TakeCommandBytes(const uint8_t* data, size_t length, const Emit& emit);
+    void Hand(std::vector<uint8_t>&& piece, bool continues, const Emit& emit);
+    void EndCommand(size_t length, const Emit& emit);
 
-    std::unique_ptr<vprinter::Interpreter> interpreter_;
-    std::vector<uint8_t> current_; // fed to the interpreter, not yet part of a piece
-    uint64_t base_ = 0;            // the interpreter's count at current_'s first byte
     std::vector<uint8_t> text_;
-    std::vector<uint8_t> image_; // a raster header and the image bytes so far
-    size_t imageLeft_ = 0;       // raster image bytes still to come
+    bool started_ = false;          // a command is under way
+    std::vector<uint8_t> command_;  // its bytes not yet handed over
+    size_t from_ = 0;               // its byte number of command_[0]
+    const vprinter::Interpreter::CommandEntry* entry_ = nullptr;
+    vprinter::lengths::Walk walk_;
+    size_t total_ = 0;              // its whole length once known, else 0
+    bool partGone_ = false;         // a part of it has been handed over
+    bool continues_ = false;
 };
 
 // Cuts a whole stream; an unfinished tail is the last piece.

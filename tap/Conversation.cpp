@@ -60,8 +60,11 @@ void Conversation::Emit(Direction direction, std::vector<uint8_t> bytes, std::st
     row.number = ++rows_;
     row.atUs = Micros(at - start_);
     row.gapUs = Micros(at - lastRow_);
-    row.wall = std::chrono::system_clock::now() -
-               std::chrono::duration_cast<std::chrono::system_clock::duration>(Clock::now() - at);
+    if (wallStart_)
+        row.wall = *wallStart_ + std::chrono::duration_cast<std::chrono::system_clock::duration>(at - start_);
+    else
+        row.wall = std::chrono::system_clock::now() -
+                   std::chrono::duration_cast<std::chrono::system_clock::duration>(Clock::now() - at);
     row.direction = direction;
     row.bytes = std::move(bytes);
     row.text = std::move(text);
@@ -74,6 +77,12 @@ void Conversation::Emit(Direction direction, std::vector<uint8_t> bytes, std::st
 }
 
 void Conversation::ProgramPiece(std::vector<uint8_t>&& piece, Clock::time_point at) {
+    if (splitter_.PieceContinues()) {
+        // A long command's next part: its first part made the row that named it.
+        const std::string text = "(" + std::to_string(piece.size()) + " more bytes of the command above)";
+        Emit(Direction::ToPrinter, std::move(piece), text, PrinterHolds() ? AlertBit(Alert::SentWhileHeld) : 0, at);
+        return;
+    }
     uint32_t alerts = 0;
     if (!IsTextPiece(piece) && !vprinter::Interpreter::KnowsCommand(piece.data(), piece.size()))
         alerts |= AlertBit(Alert::UnknownCommand);

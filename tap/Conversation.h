@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,9 @@ public:
 
     using Sink = std::function<void(const Row&)>;
     Conversation(Sink sink, Clock::time_point start);
+    // Rows are timed from this wall-clock moment of `start` (a capture's "started"),
+    // not from the clock at the time they are made.
+    void SetWallStart(std::chrono::system_clock::time_point wall) { wallStart_ = wall; }
 
     void FromProgram(const uint8_t* data, size_t length, Clock::time_point at);
     void FromPrinter(const uint8_t* data, size_t length, Clock::time_point at);
@@ -102,6 +106,7 @@ private:
 
     Sink sink_;
     Clock::time_point start_;
+    std::optional<std::chrono::system_clock::time_point> wallStart_;
     Clock::time_point lastRow_;
     Clock::time_point lastProgramByte_;
     uint64_t rows_ = 0;

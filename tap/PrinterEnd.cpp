@@ -63,6 +63,9 @@ private:
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
+// A printer that goes (a network printer's connection reset, a USB printer switched
+// off) is opened again by its path now and then; while it is gone the relay keeps
+// the program's bytes instead of dropping them, and they go on once it is back.
 class PrinterEnd : public TapEnd {
 public:
     PrinterEnd(std::unique_ptr<SerialDevice> device, std::string path)
@@ -73,18 +76,33 @@ public:
     }
 
     long Read(uint8_t* buffer, size_t length) override {
-        const int n = device_->ReadSome(buffer, static_cast<uint32_t>(length));
-        return n == SerialDevice::IO_FAILED ? FAILED : n;
+        const std::shared_ptr<SerialDevice> device = Device();
+        if (!device) return FAILED;
+        const int n = device->ReadSome(buffer, static_cast<uint32_t>(length));
+        if (n != SerialDevice::IO_FAILED) return n;
+        Lost(device);
+        return FAILED;
     }
     long Write(const uint8_t* data, size_t length) override {
+        const std::shared_ptr<SerialDevice> device = Device();
+        if (!device) return FAILED;
         const size_t allowed = pace_.Allowed(length);
         if (allowed == 0) return 0;
-        const int n = device_->WriteSome(data, static_cast<uint32_t>(allowed));
-        if (n == SerialDevice::IO_FAILED) return FAILED;
+        const int n = device->WriteSome(data, static_cast<uint32_t>(allowed));
+        if (n == SerialDevice::IO_FAILED) {
+            Lost(device);
+            return FAILED;
+        }
         pace_.Spent(static_cast<size_t>(n));
         return n;
     }
     uint32_t Wait(uint32_t want, int timeoutMs) override {
+        std::shared_ptr<SerialDevice> device = Device();
+        if (!device && !Reopen()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+            return GONE;
+        }
+        device = Device();
         if (want == WRITABLE) {
             const auto pause = pace_.Wait();
             if (pause.count() > 0) {
@@ -96,17 +114,74 @@ public:
         uint32_t asked = 0;
         if ((want & READABLE) != 0) asked |= SerialDevice::IO_READABLE;
         if ((want & WRITABLE) != 0) asked |= SerialDevice::IO_WRITABLE;
-        const uint32_t got = device_->Wait(asked, timeoutMs);
+        const uint32_t got = device->Wait(asked, timeoutMs);
         uint32_t bits = 0;
         if ((got & SerialDevice::IO_READABLE) != 0) bits |= READABLE;
         if ((got & SerialDevice::IO_WRITABLE) != 0) bits |= WRITABLE;
-        if ((got & SerialDevice::IO_HANGUP) != 0 || device_->Vanished()) bits |= GONE;
+        if ((got & SerialDevice::IO_HANGUP) != 0 || device->Vanished()) {
+            bits |= GONE;
+            Lost(device);
+        }
         return bits;
     }
-    bool ApplySettings(const LineSettings& s) override {
-        if (!device_->HasLineSettings()) return false;
+    bool CanComeBack() const override { return true; }
+    std::optional<LineSettings> CurrentSettings() override {
+        const std::shared_ptr<SerialDevice> device = Device();
         DCB dcb{};
-        if (!device_->GetState(&dcb)) return false;
+        if (!device || !device->HasLineSettings() || !device->GetState(&dcb)) return std::nullopt;
+        LineSettings s;
+        s.baud = dcb.BaudRate;
+        s.dataBits = dcb.ByteSize;
+        s.parity = !dcb.fParity ? 'N' : (dcb.Parity == EVENPARITY ? 'E' : (dcb.Parity == ODDPARITY ? 'O' : 'N'));
+        s.stopBits = dcb.StopBits == TWOSTOPBITS ? 2 : 1;
+        s.rtsCts = dcb.fOutxCtsFlow != 0;
+        s.xonXoff = dcb.fOutX != 0;
+        return s;
+    }
+    bool ApplySettings(const LineSettings& s) override {
+        {
+            std::lock_guard lock(mutex_);
+            settings_ = s;
+        }
+        const std::shared_ptr<SerialDevice> device = Device();
+        return device && Apply(*device, s);
+    }
+    std::string Describe() const override { return path_; }
+
+private:
+    std::shared_ptr<SerialDevice> Device() {
+        std::lock_guard lock(mutex_);
+        return device_;
+    }
+    // The device failed: it is let go (once), and opened again by Reopen.
+    void Lost(const std::shared_ptr<SerialDevice>& device) {
+        std::lock_guard lock(mutex_);
+        if (device_ == device) device_.reset();
+    }
+    // Opens the printer again, no more often than REOPEN_PERIOD; true when it is there.
+    bool Reopen() {
+        std::lock_guard reopening(reopenMutex_);
+        if (Device()) return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastTry_ < REOPEN_PERIOD) return false;
+        lastTry_ = now;
+        int code = 0;
+        std::shared_ptr<SerialDevice> fresh = OpenSerialDevice(path_, false, &code);
+        if (!fresh) return false;
+        std::optional<LineSettings> settings;
+        {
+            std::lock_guard lock(mutex_);
+            settings = settings_;
+        }
+        if (settings) Apply(*fresh, *settings);
+        std::lock_guard lock(mutex_);
+        device_ = std::move(fresh);
+        return true;
+    }
+    bool Apply(SerialDevice& device, const LineSettings& s) {
+        if (!device.HasLineSettings()) return false;
+        DCB dcb{};
+        if (!device.GetState(&dcb)) return false;
         dcb.BaudRate = s.baud;
         dcb.ByteSize = s.dataBits;
         dcb.fParity = s.parity != 'N' ? 1 : 0;
@@ -117,14 +192,17 @@ public:
         // XOFF is passed on to the program and honoured by the tap itself.
         dcb.fOutX = 0;
         dcb.fInX = 0;
-        if (!device_->SetState(dcb)) return false;
+        if (!device.SetState(dcb)) return false;
         pace_.SetRate(s.baud);
         return true;
     }
-    std::string Describe() const override { return path_; }
 
-private:
-    std::unique_ptr<SerialDevice> device_;
+    static constexpr auto REOPEN_PERIOD = std::chrono::milliseconds(500);
+    std::mutex mutex_; // device_ and settings_
+    std::shared_ptr<SerialDevice> device_;
+    std::optional<LineSettings> settings_;
+    std::mutex reopenMutex_;
+    std::chrono::steady_clock::time_point lastTry_{};
     std::string path_;
     LinePace pace_;
 };

@@ -11,12 +11,12 @@ constexpr int WAIT_SLICE_MS = 50;
 constexpr auto WAIT_SLICE = std::chrono::milliseconds(WAIT_SLICE_MS);
 // While the printer holds back by XOFF, the writer looks again this often.
 constexpr auto HOLD_POLL = std::chrono::milliseconds(2);
-constexpr size_t READ_CHUNK = 4096;
+constexpr size_t READ_CHUNK = 64 * 1024;
 
 } // namespace
 
 Relay::Relay(TapEnd& source, TapEnd* destination, Hooks hooks)
-    : source_(source), destination_(destination), hooks_(std::move(hooks)) {}
+    : source_(source), destination_(destination), hooks_(std::move(hooks)), ring_(QUEUE_LIMIT) {}
 
 Relay::~Relay() {
     Stop();
@@ -35,31 +35,39 @@ void Relay::Stop() {
 }
 
 void Relay::ReadLoop() {
-    std::vector<uint8_t> chunk(READ_CHUNK);
+    // A passive tap's reader keeps nothing: it reads into a buffer of its own.
+    std::vector<uint8_t> listening(destination_ == nullptr ? READ_CHUNK : 0);
     bool gone = false;
     while (!stop_.load()) {
-        size_t room = 0;
-        {
+        uint8_t* into = listening.data();
+        size_t room = listening.size();
+        if (destination_ != nullptr) {
             std::unique_lock lock(mutex_);
-            changed_.wait_for(lock, WAIT_SLICE,
-                              [&] { return stop_.load() || queue_.size() < QUEUE_LIMIT; });
-            room = QUEUE_LIMIT - std::min(QUEUE_LIMIT, queue_.size());
+            changed_.wait_for(lock, WAIT_SLICE, [&] { return stop_.load() || queued_ < QUEUE_LIMIT; });
+            // The free part after the queued bytes, up to the ring's end.
+            const size_t tail = (head_ + queued_) % QUEUE_LIMIT;
+            room = std::min(QUEUE_LIMIT - queued_, QUEUE_LIMIT - tail);
+            into = ring_.data() + tail;
         }
         if (room == 0) continue;
         const uint32_t ready = source_.Wait(TapEnd::READABLE, WAIT_SLICE_MS);
         long n = 0;
-        if ((ready & TapEnd::READABLE) != 0)
-            n = source_.Read(chunk.data(), std::min(room, chunk.size()));
+        if ((ready & TapEnd::READABLE) != 0) n = source_.Read(into, room);
         if (n > 0) {
             if (gone) {
                 gone = false;
                 if (hooks_.sourceChanged) hooks_.sourceChanged(false);
             }
-            if (hooks_.read) hooks_.read(chunk.data(), static_cast<size_t>(n));
+            if (hooks_.read) hooks_.read(into, static_cast<size_t>(n));
             if (destination_ == nullptr) continue;
+            const size_t passed = PassAtOnce(into, static_cast<size_t>(n));
             std::lock_guard lock(mutex_);
-            queue_.insert(queue_.end(), chunk.begin(), chunk.begin() + n);
-            peak_.store(std::max(peak_.load(), queue_.size()));
+            if (passed > 0) {
+                head_ = (head_ + passed) % QUEUE_LIMIT;
+                delivered_.fetch_add(passed);
+            }
+            queued_ += static_cast<size_t>(n) - passed;
+            peak_.store(std::max(peak_.load(), queued_));
             changed_.notify_all();
             continue;
         }
@@ -73,24 +81,42 @@ void Relay::ReadLoop() {
     }
 }
 
+size_t Relay::PassAtOnce(const uint8_t* data, size_t length) {
+    // Only with nothing queued (so the writer has nothing in flight): bytes then go on
+    // in order, and a status request does not wait for the writer's thread to wake.
+    {
+        std::lock_guard lock(mutex_);
+        if (queued_ > 0) return 0;
+    }
+    if (hooks_.holdWrites && hooks_.holdWrites()) return 0;
+    const long n = destination_->Write(data, length);
+    return n > 0 ? static_cast<size_t>(n) : 0;
+}
+
 void Relay::WriteLoop() {
-    std::vector<uint8_t> chunk;
     while (!stop_.load()) {
+        const uint8_t* from = nullptr;
+        size_t length = 0;
         {
             std::unique_lock lock(mutex_);
-            changed_.wait_for(lock, WAIT_SLICE, [&] { return stop_.load() || !queue_.empty(); });
-            if (queue_.empty()) continue;
-            const size_t take = std::min(queue_.size(), READ_CHUNK);
-            chunk.assign(queue_.begin(), queue_.begin() + static_cast<long>(take));
+            changed_.wait_for(lock, WAIT_SLICE, [&] { return stop_.load() || queued_ > 0; });
+            if (queued_ == 0) continue;
+            // The queued bytes up to the ring's end; the reader never writes there.
+            from = ring_.data() + head_;
+            length = std::min(queued_, QUEUE_LIMIT - head_);
         }
         if (hooks_.holdWrites && hooks_.holdWrites()) {
             std::this_thread::sleep_for(HOLD_POLL);
             continue;
         }
-        const long n = destination_->Write(chunk.data(), chunk.size());
+        const long n = destination_->Write(from, length);
+        if (n == TapEnd::FAILED && hooks_.waitWhileGone) {
+            destination_->Wait(TapEnd::WRITABLE, WAIT_SLICE_MS);
+            continue;
+        }
         size_t done = 0;
         if (n == TapEnd::FAILED) {
-            done = chunk.size();
+            done = length;
             if (hooks_.dropped) hooks_.dropped(done);
         } else if (n > 0) {
             done = static_cast<size_t>(n);
@@ -100,7 +126,8 @@ void Relay::WriteLoop() {
             continue;
         }
         std::lock_guard lock(mutex_);
-        queue_.erase(queue_.begin(), queue_.begin() + static_cast<long>(done));
+        head_ = (head_ + done) % QUEUE_LIMIT;
+        queued_ -= done;
         changed_.notify_all();
     }
 }

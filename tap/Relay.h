@@ -1,8 +1,10 @@
 #pragma once
 // One direction of the pass-through: a reader thread takes what the source has, as
-// long as the bounded queue has room, and a writer thread hands it on to the
-// destination as fast as that takes it. When the destination holds back, the queue
-// fills and the reader stops reading, so the holding back reaches the source.
+// long as the bounded queue has room, and hands it straight on when nothing waits
+// before it; what the destination does not take at once is queued for a writer
+// thread, which hands it on as fast as the destination takes it. When the
+// destination holds back, the queue fills and the reader stops reading, so the
+// holding back reaches the source.
 
 #include "tap/TapEnd.h"
 
@@ -10,7 +12,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -32,6 +33,9 @@ public:
         std::function<void(size_t count)> dropped;
         // True while the writer must not write (the printer said XOFF).
         std::function<bool()> holdWrites;
+        // The destination comes back after it has gone (a printer opened again): its
+        // bytes wait for it, holding the source back, instead of being dropped.
+        bool waitWhileGone = false;
     };
 
     Relay(TapEnd& source, TapEnd* destination, Hooks hooks);
@@ -48,13 +52,20 @@ public:
 private:
     void ReadLoop();
     void WriteLoop();
+    // Writes what was just read straight on when nothing waits before it; the count
+    // written (the rest is queued).
+    size_t PassAtOnce(const uint8_t* data, size_t length);
 
     TapEnd& source_;
     TapEnd* destination_; // null: a passive tap only listens
     Hooks hooks_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<uint8_t> queue_;
+    // The queue as a ring: the reader reads into its free part and the writer writes
+    // from its filled part without copying; each moves its end under the lock.
+    std::vector<uint8_t> ring_;
+    size_t head_ = 0;   // the first queued byte
+    size_t queued_ = 0; // bytes queued
     std::atomic<bool> stop_{false};
     std::atomic<size_t> peak_{0};
     std::atomic<uint64_t> delivered_{0};

@@ -1,5 +1,7 @@
 #include "tap/Session.h"
 
+#include "tap/ThreadPriority.h"
+
 #include <charconv>
 
 namespace tap {
@@ -105,48 +107,55 @@ std::unique_ptr<Session> Session::Open(const ProgramSide& program, const std::st
 Session::Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printer, bool passive,
                  Conversation::Sink sink)
     : program_(std::move(program)), printer_(std::move(printer)), passive_(passive),
-      start_(Clock::now()), conversation_(std::move(sink), start_) {
+      start_(Clock::now()),
+      // To the microsecond, as the capture keeps it: rows decoded from the capture show
+      // the very times the session showed.
+      wallStart_(std::chrono::floor<std::chrono::microseconds>(WallClock::now())), conversation_(std::move(sink), start_) {
+    conversation_.SetWallStart(wallStart_);
     // The readers only keep the capture and queue the bytes: decoding happens on the
     // session's own thread, so it never slows the pass-through.
     Relay::Hooks toPrinter;
     toPrinter.read = [this](const uint8_t* data, size_t length) {
+        const auto at = Clock::now();
         std::lock_guard lock(mutex_);
-        Record('>', data, length, {});
-        Queue({'>', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
+        Record('>', data, length, {}, at);
+        Queue({'>', at, std::vector<uint8_t>(data, data + length), {}});
     };
     toPrinter.sourceChanged = [this](bool gone) {
         std::lock_guard lock(mutex_);
         const std::string text = passive_ ? (gone ? "the program's line is gone" : "the program's line is back")
                                           : (gone ? NOTE_PROGRAM_GONE : "a program is connected");
-        Record('!', nullptr, 0, text);
+        Record('!', nullptr, 0, text, Clock::now());
         Queue({gone ? 'g' : 'n', Clock::now(), {}, text});
     };
     toPrinter.dropped = [this](size_t count) {
         std::lock_guard lock(mutex_);
         const std::string text = std::to_string(count) + " bytes for the printer dropped: it is gone";
-        Record('!', nullptr, 0, text);
+        Record('!', nullptr, 0, text, Clock::now());
         Queue({'n', Clock::now(), {}, text});
     };
     toPrinter.holdWrites = [this] { return xoff_.load(); };
+    toPrinter.waitWhileGone = printer_->CanComeBack();
     Relay::Hooks toProgram;
     toProgram.read = [this](const uint8_t* data, size_t length) {
         // XOFF holds the printer's side at once, not when the decoding gets there.
         for (size_t i = 0; i < length && !passive_; ++i)
             if (data[i] == XOFF_BYTE || data[i] == XON_BYTE) xoff_.store(data[i] == XOFF_BYTE);
+        const auto at = Clock::now();
         std::lock_guard lock(mutex_);
-        Record('<', data, length, {});
-        Queue({'<', Clock::now(), std::vector<uint8_t>(data, data + length), {}});
+        Record('<', data, length, {}, at);
+        Queue({'<', at, std::vector<uint8_t>(data, data + length), {}});
     };
     toProgram.sourceChanged = [this](bool gone) {
         std::lock_guard lock(mutex_);
         const std::string text = gone ? "the printer went away" : "the printer is back";
-        Record('!', nullptr, 0, text);
+        Record('!', nullptr, 0, text, Clock::now());
         Queue({'n', Clock::now(), {}, text});
     };
     toProgram.dropped = [this](size_t count) {
         std::lock_guard lock(mutex_);
         const std::string text = std::to_string(count) + " bytes for the program dropped: none is connected";
-        Record('!', nullptr, 0, text);
+        Record('!', nullptr, 0, text, Clock::now());
         Queue({'n', Clock::now(), {}, text});
     };
     TapEnd* const toPrinterEnd = passive_ ? nullptr : printer_.get();
@@ -165,7 +174,8 @@ void Session::Queue(Event event) {
     if (undecoded_ > 0) {
         events_.push_back({'u', event.at, {},
                            std::to_string(undecoded_) +
-                               " bytes passed without decoding: the decoding fell behind"});
+                               " bytes passed without decoding (not in the rows, the records or the expected "
+                               "receipts): the decoding fell behind"});
         undecoded_ = 0;
     }
     waitingBytes_ += event.bytes.size();
@@ -183,15 +193,24 @@ std::string Session::Description() const {
 }
 
 bool Session::CaptureTo(const std::string& path, std::string& error) {
+    std::vector<std::string> header = {CaptureStartedHeader(wallStart_), Description()};
+    if (const std::optional<LineSettings> line = printer_->CurrentSettings())
+        header.insert(header.begin() + 1, CaptureLineHeader(line->Text()));
     std::lock_guard lock(mutex_);
-    return capture_.Open(path, {Description()}, error);
+    return capture_.Open(path, header, error);
 }
 
-void Session::Record(char kind, const uint8_t* data, size_t length, const std::string& text) {
+void Session::ReceiptsTo(int paperWidth, ExpectedReceipts::Sink sink) {
+    if (started_) return;
+    receipts_ = std::make_unique<ExpectedReceipts>(paperWidth, std::move(sink));
+}
+
+void Session::Record(char kind, const uint8_t* data, size_t length, const std::string& text,
+                     Clock::time_point at) {
     if (!capture_.IsOpen()) return;
     CaptureEvent event;
     event.kind = kind;
-    event.atUs = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count();
+    event.atUs = std::chrono::duration_cast<std::chrono::microseconds>(at - start_).count();
     if (data != nullptr) event.bytes.assign(data, data + length);
     event.text = text;
     capture_.Write(event);
@@ -218,7 +237,7 @@ void Session::FollowSettings(Clock::time_point now) {
                              (applied ? ", set on the printer's line" : "");
     {
         std::lock_guard lock(mutex_);
-        Record('L', nullptr, 0, settings_->Text());
+        Record('L', nullptr, 0, settings_->Text(), now);
     }
     conversation_.Note(text, now);
 }
@@ -226,7 +245,10 @@ void Session::FollowSettings(Clock::time_point now) {
 void Session::Decode(std::deque<Event>& events) {
     for (Event& e : events) {
         switch (e.kind) {
-        case '>': conversation_.FromProgram(e.bytes.data(), e.bytes.size(), e.at); break;
+        case '>':
+            conversation_.FromProgram(e.bytes.data(), e.bytes.size(), e.at);
+            if (receipts_) receipts_->Feed(e.bytes.data(), e.bytes.size());
+            break;
         case '<': conversation_.FromPrinter(e.bytes.data(), e.bytes.size(), e.at); break;
         case 'g': conversation_.ProgramEnded(e.text, e.at); break;
         case 'u': conversation_.Skipped(e.text, e.at); break;
@@ -237,6 +259,7 @@ void Session::Decode(std::deque<Event>& events) {
 }
 
 void Session::Watch() {
+    GiveWayToPassThrough();
     auto nextSettings = Clock::now();
     std::deque<Event> events;
     for (;;) {
@@ -269,12 +292,13 @@ void Session::Stop() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
-        Record('!', nullptr, 0, NOTE_SESSION_ENDED);
+        Record('!', nullptr, 0, NOTE_SESSION_ENDED, Clock::now());
     }
     watchWake_.notify_all();
     if (watcher_.joinable()) watcher_.join();
     std::lock_guard lock(conversationMutex_);
     conversation_.Finish(Clock::now());
+    if (receipts_) receipts_->Finish();
     std::lock_guard captureLock(mutex_);
     capture_.Close();
 }

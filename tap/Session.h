@@ -5,6 +5,7 @@
 
 #include "tap/CaptureFile.h"
 #include "tap/Conversation.h"
+#include "tap/ExpectedReceipts.h"
 #include "tap/Relay.h"
 #include "tap/TapEnd.h"
 
@@ -44,6 +45,9 @@ public:
 
     // Before Start: also keep the session in a capture file.
     bool CaptureTo(const std::string& path, std::string& error);
+    // Before Start: also make the receipts the program's bytes should print, on a
+    // printer `paperWidth` dots wide; `sink` gets each from the session's thread.
+    void ReceiptsTo(int paperWidth, ExpectedReceipts::Sink sink);
     void Start();
     // Stops the relays, ends the conversation (its last rows and alerts) and closes the
     // capture; the ends are released when the session goes.
@@ -66,7 +70,8 @@ private:
         std::vector<uint8_t> bytes;
         std::string text;
     };
-    void Record(char kind, const uint8_t* data, size_t length, const std::string& text);
+    void Record(char kind, const uint8_t* data, size_t length, const std::string& text,
+                Clock::time_point at);
     // Caller holds mutex_.
     void Queue(Event event);
     void Watch();
@@ -83,8 +88,10 @@ private:
     std::atomic<uint64_t> undecodedTotal_{0};
     std::mutex conversationMutex_; // the conversation and the settings
     Clock::time_point start_;
+    WallClock::time_point wallStart_; // the same moment, for the capture's header
     Conversation conversation_;
     CaptureWriter capture_;
+    std::unique_ptr<ExpectedReceipts> receipts_; // with the conversation's lock
     std::optional<LineSettings> settings_;
     std::atomic<bool> xoff_{false};
     std::unique_ptr<Relay> toPrinter_;

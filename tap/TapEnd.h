@@ -48,6 +48,8 @@ public:
     virtual bool CanComeBack() const { return false; }
     // The settings a program set on its terminal; nothing for other ends.
     virtual std::optional<LineSettings> ProgramSettings() { return std::nullopt; }
+    // The settings of a serial line as they are now; nothing where the end has none.
+    virtual std::optional<LineSettings> CurrentSettings() { return std::nullopt; }
     // Puts the settings on a serial line; false where the end has none or refuses them.
     virtual bool ApplySettings(const LineSettings&) { return false; }
     // "pty /tmp/ttyPOS (/dev/pts/7)", "tcp-listen 127.0.0.1:9100", "/dev/ttyUSB0"

@@ -21,7 +21,7 @@ namespace {
 const std::vector<std::string> SUBCOMMANDS = {"",       "ports",  "send",       "sample",
                                               "picture", "barcode", "qr",        "pdf417",
                                               "datamatrix", "status", "decode",  "monitor",
-                                              "render"};
+                                              "render", "tap"};
 // At least this many: an extraction that finds nothing must not pass.
 constexpr size_t MIN_HELP_EXAMPLES = 20;
 constexpr size_t MIN_MAN_EXAMPLES = 5;
@@ -104,6 +104,10 @@ void PrepareFiles(const QTemporaryDir& dir) {
     WriteFile(folder + "/capture.bin", std::string("\x1b\x40\x1b\x61\x01Hi\x0a", 8));
     WriteFile(folder + "/saved.txt", "1B 40 \r\n1B 61 01 \r\n48 69 0A \r\n");
     WriteFile(folder + "/saved-records.txt", "1B 40 \r\n0A \r\n");
+    // A kept tap session: the program's bytes around a printer's answer.
+    WriteFile(folder + "/till.cap", "# talvane tap capture 1\n# started 2026-12-08T10:42:07.000000Z\n"
+                                    "> 0.001000 1B 40 48 69 0A 10 04 01\n< 0.002000 12\n"
+                                    "> 0.003000 1D 56 42 00\n! 0.004000 session ended\n");
     // The receipt checks compare against golden pictures made from the same bytes.
     ASSERT_TRUE(QDir(dir.path()).mkpath("out"));
     WriteFile(folder + "/out/order.bin", std::string("\x1b@Order 42\n\n\x1dV\x42\x00", 16));
@@ -118,13 +122,17 @@ void PrepareFiles(const QTemporaryDir& dir) {
 }
 
 // Runs one example in `folder` with the tool on the PATH and the printer's path for
-// the ports the documentation names. A monitor example runs until Ctrl+C, which it gets
-// after a moment.
+// the ports the documentation names (a network printer's too, on loopback). A monitor
+// or tap example runs until Ctrl+C, which it gets after a moment; a tap's terminal link
+// goes into the folder, its listener onto a free loopback port.
 CliResult RunExample(const std::string& example, const std::string& folder,
-                     const std::string& device) {
+                     const std::string& device, const std::string& networkDevice) {
     std::string script = std::regex_replace(example, std::regex(R"(/dev/ttyUSB0|\bCOM3\b)"), device);
-    script = std::regex_replace(script, std::regex(R"(talvane-cli monitor)"),
-                                "timeout --preserve-status -s INT 2 talvane-cli monitor");
+    script = std::regex_replace(script, std::regex(R"(tcp://192\.168\.1\.50:9100)"), networkDevice);
+    script = std::regex_replace(script, std::regex(R"(tcp-listen:[0-9.]*:9100)"), "tcp-listen:127.0.0.1:0");
+    script = std::regex_replace(script, std::regex(R"(pty:/tmp/)"), "pty:" + folder + "/");
+    script = std::regex_replace(script, std::regex(R"(talvane-cli (monitor|tap))"),
+                                "timeout --preserve-status -s INT 2 talvane-cli $1");
     std::string tools = TALVANE_CLI_PATH;
     tools = tools.substr(0, tools.rfind('/'));
     return RunProgram("/bin/bash",
@@ -138,6 +146,8 @@ TEST(CliExamples, EveryExampleOfTheHelpAndTheManualPageRuns) {
     VprinterProcess printer(384);
     ASSERT_TRUE(printer.Ok());
     const std::string device = printer.DevicePath().toStdString();
+    VprinterProcess networkPrinter(384, {}, true);
+    ASSERT_TRUE(networkPrinter.Ok());
     QTemporaryDir dir;
     ASSERT_NO_FATAL_FAILURE(PrepareFiles(dir));
 
@@ -156,7 +166,8 @@ TEST(CliExamples, EveryExampleOfTheHelpAndTheManualPageRuns) {
 
     for (const std::string& example : examples) {
         SCOPED_TRACE(example);
-        const CliResult run = RunExample(example, dir.path().toStdString(), device);
+        const CliResult run =
+            RunExample(example, dir.path().toStdString(), device, networkPrinter.DevicePath().toStdString());
         EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     }
 }

@@ -92,13 +92,16 @@ TEST_F(CliTapTest, ThroughTheTapTheVirtualPrinterPrintsWhatItPrintsDirectly) {
         const CliResult run = RunProgramWriting(overTcp ? "tcp" : "pty", where, receipt, 1);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out.size(), 4u) << "one status answer: " << run.out;
-        ASSERT_TRUE(printer.CutAndSync(receipt.size()));
+        EXPECT_EQ(ReceivedOnceThere(printer, receipt), Checksum(receipt));
+        ASSERT_TRUE(printer.CutAndSync());
         const CliResult stopped = tap.Stop(SIGINT);
         EXPECT_EQ(stopped.exitCode, 0);
         EXPECT_NE(stopped.out.find("DLE EOT 01"), std::string::npos);
         // The program's side sent again, straight to a printer, prints the same receipt.
         EXPECT_EQ(RunCli({"send", "--records", Path("r.txt"), "--port", direct.DevicePath().toStdString()}).exitCode, 0);
-        ASSERT_TRUE(direct.CutAndSync(receipt.size()));
+        // The printer's line may still bring them when send is done.
+        EXPECT_EQ(ReceivedOnceThere(direct, receipt), Checksum(receipt));
+        ASSERT_TRUE(direct.CutAndSync());
         ASSERT_EQ(printer.Receipts().size(), 1) << printer.Log().toStdString();
         ASSERT_EQ(direct.Receipts().size(), 1) << direct.Log().toStdString();
         EXPECT_EQ(ReadFile(printer.Receipts()[0].toStdString()), ReadFile(direct.Receipts()[0].toStdString()));
@@ -141,4 +144,21 @@ TEST_F(CliTapTest, BadSidesAreRefusedWithAMessage) {
     const CliResult taken = RunCli({"tap", "--program", "pty:" + Link(), "--printer", "tcp://127.0.0.1:1"});
     EXPECT_EQ(taken.exitCode, 5);
     EXPECT_EQ(ReadFile(Link()), "not a link") << "a file in the way is left alone";
+    const CliResult model = RunCli({"tap", "--program", "pty:" + Link(), "--printer", "tcp://127.0.0.1:1", "--model", "80"});
+    EXPECT_EQ(model.exitCode, 2);
+    EXPECT_NE(model.err.find("--receipts"), std::string::npos) << model.err;
+
+    // A capture to send again: a file that is none, and one where the program sent nothing.
+    PrinterPeer printer;
+    WriteFile(Path("records.txt"), "1B 40\r\n");
+    const CliResult notCapture = RunCli({"send", "--capture", Path("records.txt"), "--port", printer.SlavePath()});
+    EXPECT_EQ(notCapture.exitCode, 3);
+    EXPECT_NE(notCapture.err.find("is not a tap capture file"), std::string::npos) << notCapture.err;
+    WriteFile(Path("answers.cap"), "# talvane tap capture 1\n< 0.001000 12\n");
+    const CliResult nothing = RunCli({"send", "--capture", Path("answers.cap"), "--port", printer.SlavePath()});
+    EXPECT_EQ(nothing.exitCode, 3);
+    EXPECT_NE(nothing.err.find("nothing the program sent"), std::string::npos) << nothing.err;
+    const CliResult both = RunCli({"send", "--capture", Path("answers.cap"), "--hex", "1B 40", "--port", printer.SlavePath()});
+    EXPECT_EQ(both.exitCode, 2);
+    EXPECT_TRUE(printer.BytesAfterQuiet(200ms).empty()) << "a refused capture sent something";
 }

@@ -163,25 +163,28 @@ bool VprinterProcess::Command(const QString& line, const QString& reply) {
     return false;
 }
 
-bool VprinterProcess::Received(uint64_t* bytes, uint64_t* waiting) {
-    if (!Write("received\n")) return false;
+std::string VprinterProcess::Ask(const QString& line, const QString& reply) {
+    if (!Write(line.toStdString() + "\n")) return {};
+    const std::string expected = reply.toStdString();
     std::string answer;
-    while (ReadLine(&answer, REPLY_TIMEOUT)) {
-        unsigned long long n = 0, w = 0;
-        if (std::sscanf(answer.c_str(), "received %llu bytes, %llu waiting", &n, &w) == 2) {
-            *bytes = n;
-            *waiting = w;
-            return true;
-        }
-    }
-    return false;
+    while (ReadLine(&answer, REPLY_TIMEOUT))
+        if (answer.rfind(expected, 0) == 0) return answer;
+    return {};
+}
+
+bool VprinterProcess::Received(uint64_t* bytes) {
+    unsigned long long n = 0;
+    const std::string answer = Ask(QStringLiteral("received"), QStringLiteral("received "));
+    if (std::sscanf(answer.c_str(), "received %llu bytes", &n) != 1) return false;
+    *bytes = n;
+    return true;
 }
 
 bool VprinterProcess::CutAndSync(uint64_t expectedBytes) {
     const auto deadline = std::chrono::steady_clock::now() + ARRIVAL_TIMEOUT;
-    uint64_t seen = 0, waiting = 0, before = UINT64_MAX;
+    uint64_t seen = 0, before = UINT64_MAX;
     for (;;) {
-        if (!Received(&seen, &waiting)) return false;
+        if (!Received(&seen)) return false;
         const bool arrived = expectedBytes > 0 ? seen >= expectedBytes : seen == before;
         if (arrived) break; // what waits in the buffer is the printer's business (a held
                             // printer keeps it), as it is at a cut by hand

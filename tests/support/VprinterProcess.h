@@ -31,14 +31,16 @@ public:
 
     // Sends one command line and waits for the reply line that starts with `reply`.
     bool Command(const QString& line, const QString& reply);
+    // The same, giving the reply line (empty when none came).
+    std::string Ask(const QString& line, const QString& reply);
     // Ends the receipt now; once its reply to a status request has come, the receipt,
     // if it had any black dot, is on disk. Bytes written to the printer's line may still
     // be on their way (a pseudo-terminal hands them over a moment later, more so on a
     // busy machine): the cut waits until the line has brought `expectedBytes`, or,
     // without a count, until it has been quiet a while.
     bool CutAndSync(uint64_t expectedBytes = 0);
-    // What the line has brought since the start, and what waits to be printed.
-    bool Received(uint64_t* bytes, uint64_t* waiting);
+    // How many bytes the line has brought since the start.
+    bool Received(uint64_t* bytes);
     // Receipt files written so far, in order.
     QStringList Receipts() const;
     // What the printer logged on standard error (for failure messages).

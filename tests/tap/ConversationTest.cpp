@@ -177,6 +177,32 @@ TEST(TapCaptureFile, EventsReadBackAsWrittenAndBadLinesAreRefused) {
     EXPECT_FALSE(tap::IsCapture("1B 40\r\n"));
 }
 
+TEST(TapCaptureFile, TheHeaderSaysWhenTheSessionStartedAndOlderCapturesStillRead) {
+    using namespace std::chrono;
+    const tap::WallClock::time_point started =
+        sys_days{year{2026} / 12 / 8} + hours{10} + minutes{42} + seconds{7} + microseconds{123456};
+    EXPECT_EQ(tap::CaptureStartedHeader(started), "started 2026-12-08T10:42:07.123456Z");
+    const std::string events = "> 0.000125 1B 40\n";
+    const tap::CaptureRead read = tap::ReadCapture(std::string(tap::CAPTURE_MAGIC) + "\n# " +
+                                                   tap::CaptureStartedHeader(started) + "\n# " +
+                                                   tap::CaptureLineHeader("115200 8N1 rtscts") +
+                                                   "\n# program: pty x, printer: y\n" + events);
+    ASSERT_TRUE(read.ok);
+    ASSERT_TRUE(read.started.has_value());
+    EXPECT_EQ(*read.started, started);
+    EXPECT_EQ(read.line, "115200 8N1 rtscts");
+    EXPECT_EQ(read.events.size(), 1u);
+
+    // Before the header kept them; and a start that is no time is a comment like any.
+    for (const std::string header : {"# program: pty x, printer: y\n", "# started yesterday\n"}) {
+        const tap::CaptureRead old = tap::ReadCapture(std::string(tap::CAPTURE_MAGIC) + "\n" + header + events);
+        ASSERT_TRUE(old.ok) << header;
+        EXPECT_FALSE(old.started.has_value()) << header;
+        EXPECT_TRUE(old.line.empty());
+        EXPECT_EQ(old.events.size(), 1u);
+    }
+}
+
 TEST(TapProgramSide, FormsAndMistakes) {
     tap::ProgramSide side;
     std::string error;

@@ -246,3 +246,51 @@ TEST_F(TapSession, TheListenerTakesOneProgramAtATime) {
     EXPECT_TRUE(printer_.WaitForBytes(sent.size() + 3, 5s));
     ::close(second);
 }
+
+TEST_F(TapSession, ANetworkPrinterThatGoesAndComesBackGetsWhatTheProgramSentMeanwhile) {
+    // The printer: a loopback listener of the test's own, its connection closed and
+    // taken again.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    socklen_t size = sizeof a;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &size);
+    const std::string printer = "tcp://127.0.0.1:" + std::to_string(ntohs(a.sin_port));
+    std::string error;
+    session_ = tap::Session::Open({tap::ProgramSide::Kind::Terminal, link_, 0, {}}, printer, rows_.Sink(), error);
+    ASSERT_TRUE(session_) << error;
+    session_->Start();
+    // The tap's connections, waited for no longer than a while.
+    const auto accept = [listener] {
+        pollfd p{listener, POLLIN, 0};
+        return ::poll(&p, 1, 10000) == 1 ? ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC) : -1;
+    };
+    int connection = accept();
+    ASSERT_GE(connection, 0);
+    const int program = OpenProgram(link_);
+    ASSERT_GE(program, 0);
+    const std::vector<uint8_t> before = Pattern(3000, 5);
+    ASSERT_TRUE(WriteAll(program, before));
+    EXPECT_EQ(ReadSome(connection, before.size(), 10s), before);
+
+    ::close(connection);
+    ASSERT_TRUE(rows_.WaitFor("the printer went away")) << rows_.Texts();
+    // What the program sends while the printer is away waits for it.
+    const std::vector<uint8_t> meanwhile = Pattern(2000, 6);
+    ASSERT_TRUE(WriteAll(program, meanwhile));
+    connection = accept();
+    ASSERT_GE(connection, 0) << "the tap did not connect to the printer again";
+    EXPECT_TRUE(rows_.WaitFor("the printer is back")) << rows_.Texts();
+    EXPECT_EQ(ReadSome(connection, meanwhile.size(), 10s), meanwhile);
+    EXPECT_EQ(rows_.Count("dropped"), 0u) << rows_.Texts();
+    // And answers reach the program again.
+    const uint8_t answer = 0x12;
+    ASSERT_EQ(::send(connection, &answer, 1, MSG_NOSIGNAL), 1);
+    EXPECT_EQ(ReadSome(program, 1, 5s), std::vector<uint8_t>{answer});
+    ::close(program);
+    ::close(connection);
+    ::close(listener);
+}

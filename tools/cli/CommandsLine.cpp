@@ -142,11 +142,15 @@ int RunSend(int argc, char** argv, int first) {
     const std::string name = "send";
     ParsedArgs args;
     int exitCode = EXIT_OK;
-    if (!ParseFor(argc, argv, first, name, {{"hex", true}, {"records", true}}, true, args, exitCode))
+    if (!ParseFor(argc, argv, first, name, {{"hex", true}, {"records", true}, {"capture", true}}, true,
+                  args, exitCode))
         return exitCode;
     const int sources = static_cast<int>(args.Has("hex")) + static_cast<int>(args.Has("records")) +
                         static_cast<int>(!args.operands.empty());
-    if (sources != 1 || args.operands.size() > 1)
+    if (args.Has("capture") && (sources != 0 || !args.operands.empty()))
+        return UsageError(name, Fill(QCoreApplication::translate(
+                                    "cli-tap", "--capture goes alone, without FILE, --hex or --records")));
+    if ((sources != 1 && !args.Has("capture")) || args.operands.size() > 1)
         return UsageError(
             name, Fill(QCoreApplication::translate(
                       "cli-line", "give exactly one of FILE, --hex TEXT or --records FILE")));
@@ -171,6 +175,28 @@ int RunSend(int argc, char** argv, int first) {
                             Fill(QCoreApplication::translate(
                                 "cli-line", "--hex holds no byte (nothing was sent)")));
         records.push_back(ToHexText(hex.bytes.data(), hex.bytes.size()));
+    } else if (args.Has("capture")) {
+        // A tap's capture: what the program sent, in order, as one piece.
+        const std::string path = args.Get("capture");
+        const auto content = ReadInputFile(path, error);
+        if (!content) return Fail(EXIT_FILE, name + ": " + error);
+        const std::string_view text(content->constData(), static_cast<size_t>(content->size()));
+        const tap::CaptureRead read = tap::ReadCapture(text);
+        if (!tap::IsCapture(text) || !read.ok)
+            return Fail(EXIT_REFUSED, name + ": " +
+                                          QCoreApplication::translate("cli-tap", "%1 is not a tap capture file (line %2); nothing was sent")
+                                              .arg(QString::fromStdString(path))
+                                              .arg(read.ok ? 1 : read.badLine)
+                                              .toStdString());
+        std::vector<uint8_t> sent;
+        for (const tap::CaptureEvent& event : read.events)
+            if (event.kind == '>') sent.insert(sent.end(), event.bytes.begin(), event.bytes.end());
+        if (sent.empty())
+            return Fail(EXIT_REFUSED, name + ": " +
+                                          QCoreApplication::translate("cli-tap", "%1 holds nothing the program sent; nothing was sent")
+                                              .arg(QString::fromStdString(path))
+                                              .toStdString());
+        records.push_back(ToHexText(sent.data(), sent.size()));
     } else if (args.Has("records")) {
         const std::string path = args.Get("records");
         const auto content = ReadInputFile(path, error);

@@ -2,6 +2,8 @@
 // conversation live, one row a line (or a JSON line), with a summary when stopped by
 // SIGINT or SIGTERM. Also the capture file's side of `decode`.
 #include "console/RecordDecoder.h"
+#include "emulator/PrinterState.h"
+#include "emulator/ReceiptImage.h"
 #include "printer/HexText.h"
 #include "serial/PortMap.h"
 #include "tap/CaptureFile.h"
@@ -11,6 +13,8 @@
 #include "tools/cli/ExitCodes.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -90,6 +94,68 @@ private:
     size_t missed_ = 0;
 };
 
+// The expected receipts, handed over by the session's thread and written as pictures
+// by the main loop, so making a picture never holds the decoding up.
+class ReceiptOutput {
+public:
+    ReceiptOutput(std::string folder, bool plain) : folder_(std::move(folder)), plain_(plain) {}
+    bool Prepare(std::string& error) {
+        if (QDir().mkpath(QString::fromStdString(folder_))) return true;
+        error = QCoreApplication::translate("cli-tap", "cannot create the receipts folder %1")
+                    .arg(QString::fromStdString(folder_))
+                    .toStdString();
+        return false;
+    }
+    void Add(tap::ExpectedReceipt&& receipt) {
+        std::lock_guard lock(mutex_);
+        waiting_.push_back(std::move(receipt));
+    }
+    // False when a picture could not be written (said on standard error).
+    bool Write() {
+        std::deque<tap::ExpectedReceipt> receipts;
+        {
+            std::lock_guard lock(mutex_);
+            receipts.swap(waiting_);
+        }
+        bool ok = true;
+        for (const tap::ExpectedReceipt& r : receipts) {
+            const std::string path = NextPath();
+            const auto look = vprinter::ReceiptLook::From(
+                r.stored, r.densityBands, r.end == vprinter::ReceiptEnd::Cut, plain_);
+            std::string error;
+            if (!vprinter::SaveReceiptPng(r.paper, look, path, &error)) {
+                std::fprintf(stderr, "tap: %s\n", error.c_str());
+                ok = false;
+                continue;
+            }
+            const QString said = QCoreApplication::translate("cli-tap", "tap: receipt %1 (%2 dot rows)")
+                                     .arg(QString::fromStdString(path))
+                                     .arg(r.paper.Height());
+            std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
+        }
+        return ok;
+    }
+
+private:
+    // receipt-0001.png, ... as the virtual printer names them, after those already there.
+    std::string NextPath() {
+        for (;; ++next_) {
+            const QString name = QString::asprintf("receipt-%04d.png", next_);
+            const QString path = QDir(QString::fromStdString(folder_)).filePath(name);
+            if (!QFileInfo::exists(path)) {
+                ++next_;
+                return path.toStdString();
+            }
+        }
+    }
+
+    std::string folder_;
+    bool plain_;
+    int next_ = 1;
+    std::mutex mutex_;
+    std::deque<tap::ExpectedReceipt> waiting_;
+};
+
 } // namespace
 
 int RunTap(int argc, char** argv, int first) {
@@ -98,7 +164,7 @@ int RunTap(int argc, char** argv, int first) {
     int exitCode = EXIT_OK;
     if (!ParseFor(argc, argv, first, name,
                   {{"program", true}, {"printer", true}, {"capture", true}, {"records", true},
-                   {"json", false}},
+                   {"json", false}, {"receipts", true}, {"model", true}, {"plain", false}},
                   false, args, exitCode))
         return exitCode;
     if (!args.operands.empty())
@@ -130,7 +196,25 @@ int RunTap(int argc, char** argv, int first) {
                     "cli-tap", "--printer is needed (COM<n>, a device path or tcp://HOST:PORT)")));
         if (!PrinterPath(args.Get("printer"), printer, error)) return Fail(EXIT_PORT, name + ": " + error);
     }
+    int paperWidth = vprinter::PRN_WIDTH_58MM;
+    const std::string model = args.Get("model", "58");
+    if (model == "80")
+        paperWidth = vprinter::PRN_WIDTH_80MM;
+    else if (model != "58")
+        return UsageError(name, QCoreApplication::translate("cli-tap", "--model takes 58 or 80").toStdString());
+    if ((args.Has("model") || args.Has("plain")) && !args.Has("receipts"))
+        return UsageError(name, QCoreApplication::translate("cli-tap", "--model and --plain go with --receipts")
+                                    .toStdString());
     const bool json = args.Has("json");
+    // From here on a stop signal ends the tap cleanly, even one that comes while the
+    // ports are still being opened.
+    stopAsked.store(false);
+    struct sigaction action{};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    struct sigaction oldInt{}, oldTerm{};
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
     const std::string recordsPath = args.Get("records");
     std::vector<std::string> records;
     RowOutput output;
@@ -143,21 +227,23 @@ int RunTap(int argc, char** argv, int first) {
     if (!session) return Fail(EXIT_PORT, name + ": " + error);
     if (args.Has("capture") && !session->CaptureTo(args.Get("capture"), error))
         return Fail(EXIT_FILE, name + ": " + error);
+    std::unique_ptr<ReceiptOutput> receipts;
+    if (args.Has("receipts")) {
+        receipts = std::make_unique<ReceiptOutput>(args.Get("receipts"), args.Has("plain"));
+        if (!receipts->Prepare(error)) return Fail(EXIT_FILE, name + ": " + error);
+        session->ReceiptsTo(paperWidth, [&receipts](tap::ExpectedReceipt&& r) { receipts->Add(std::move(r)); });
+    }
+    bool receiptsWritten = true;
 
-    stopAsked.store(false);
-    struct sigaction action{};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    struct sigaction oldInt{}, oldTerm{};
-    sigaction(SIGINT, &action, &oldInt);
-    sigaction(SIGTERM, &action, &oldTerm);
     session->Start();
     while (!stopAsked.load()) {
         std::this_thread::sleep_for(STOP_POLL);
         output.Print();
+        if (receipts && !receipts->Write()) receiptsWritten = false;
     }
     session->Stop();
     output.Print();
+    if (receipts && !receipts->Write()) receiptsWritten = false;
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
 
@@ -168,7 +254,7 @@ int RunTap(int argc, char** argv, int first) {
     std::fflush(stdout);
     if (!recordsPath.empty() && !WriteRecords(recordsPath, records, error))
         return Fail(EXIT_FILE, name + ": " + error);
-    return EXIT_OK;
+    return receiptsWritten ? EXIT_OK : EXIT_FILE;
 }
 
 int PrintCapture(std::string_view content, const std::string& path) {
@@ -183,6 +269,13 @@ int PrintCapture(std::string_view content, const std::string& path) {
     tap::Conversation conversation([](const tap::Row& row) {
         std::printf("%s\n", tap::RowLine(row).c_str());
     }, start);
+    // A capture that says when it began shows the times the tap showed.
+    if (read.started) conversation.SetWallStart(*read.started);
+    if (!read.line.empty())
+        conversation.Note(QCoreApplication::translate("cli-tap", "printer's line %1")
+                              .arg(QString::fromStdString(read.line))
+                              .toStdString(),
+                          start);
     bool ended = false;
     for (const tap::CaptureEvent& e : read.events) {
         const auto at = start + std::chrono::microseconds(e.atUs);

@@ -91,16 +91,19 @@ const std::vector<Help>& Helps() {
          PrinterHelp(
              QT_TRANSLATE_NOOP(
                  "cli-help",
-                 "usage: talvane-cli send (FILE | --hex TEXT | --records FILE) --port PORT [options]\n"
+                 "usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT\n"
+                 "                        [options]\n"
                  "Sends a file byte for byte, hex text (\"1B 40\"; a pair that is not hexadecimal refuses\n"
                  "the whole text), or the rows of a records file saved by the console, as its Resend\n"
-                 "button sends them. \"-\" as FILE reads standard input.\n"),
+                 "button sends them. \"-\" as FILE reads standard input. --capture sends what the\n"
+                 "program sent in a tap's capture file, in order, without the printer's answers.\n"),
              QT_TRANSLATE_NOOP(
                  "cli-help",
                  "Examples:\n"
                  "  talvane-cli send receipt.bin --port COM3\n"
                  "  talvane-cli send --hex \"1B 40 1B 61 01\" --port /dev/ttyUSB0\n"
-                 "  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200\n"))},
+                 "  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200\n"
+                 "  talvane-cli send --capture till.cap --port /dev/ttyUSB0\n"))},
         {"sample",
          PrinterHelp(
              QT_TRANSLATE_NOOP(
@@ -207,7 +210,8 @@ const std::vector<Help>& Helps() {
         {"tap",
          {QT_TRANSLATE_NOOP(
               "cli-help",
-              "usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE] [--json]\n"
+              "usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]\n"
+              "                       [--receipts DIR [--model 58|80] [--plain]] [--json]\n"
               "Sits between a program and its printer: every byte passes through unchanged, and\n"
               "each command from the program and each reply from the printer is printed as it\n"
               "happens (time, gap since the previous row, direction, hex, its name or words).\n"
@@ -224,11 +228,16 @@ const std::vector<Help>& Helps() {
               "  --printer PORT       COM<n>, a device path or tcp://HOST:PORT\n"
               "  --capture FILE       keep both directions as a capture file (decode reads it)\n"
               "  --records FILE       keep the program's commands as a records file\n"
+              "  --receipts DIR       write the receipts the program's bytes should print, as the\n"
+              "                       virtual printer prints them (receipt-0001.png, ...; a receipt\n"
+              "                       ends at a cut and when the tap stops)\n"
+              "  --model 58|80        their paper width (default 58); --plain: plain dots on white\n"
               "  --json               one JSON object a line, the summary last\n\n"
               "Examples:\n"
-              "  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture till.cap\n"
+              "  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture session.cap\n"
               "  talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100\n"
-              "  talvane-cli decode till.cap\n"),
+              "  talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json\n"
+              "  talvane-cli decode session.cap\n"),
           BLANK, EXIT_CODES}},
         {"decode",
          {QT_TRANSLATE_NOOP(
