@@ -227,6 +227,16 @@ void CSerialLine::Close(uint32_t dwWaitMs) {
     hComm_.reset();
 }
 
+namespace {
+// A start bit, the data bits, a parity bit when there is one, and the stop bits
+// (one and a half counted as two).
+uint32_t BytesPerSecond(const DCB& dcb, uint32_t baud) {
+    const uint32_t bits = 1u + dcb.ByteSize + (dcb.Parity != NOPARITY ? 1u : 0u) +
+                          (dcb.StopBits == ONESTOPBIT ? 1u : 2u);
+    return baud / bits;
+}
+} // namespace
+
 bool CSerialLine::SetState(uint32_t dwBaudRate, uint8_t btParity, uint8_t btByteSize,
                            uint8_t btStopBits) {
     if (!CN_ASSERT(IsOpen(), 903)) return false;
@@ -244,11 +254,13 @@ bool CSerialLine::SetState(const DCB* pDcb) {
     const DCB applied = pDcb ? *pDcb : DCB_;
     if (!hComm_->SetState(applied)) return false;
     bCtsFlow_.store(applied.fOutxCtsFlow != 0);
+    uint32_t baud = applied.BaudRate;
     // Read back what the driver really took (a USB adapter may round the rate).
     if (!pDcb) {
         DCB actual;
-        if (hComm_->GetState(&actual)) DCB_.BaudRate = actual.BaudRate;
+        if (hComm_->GetState(&actual)) DCB_.BaudRate = baud = actual.BaudRate;
     }
+    lineBytesPerSecond_.store(hComm_->HasLineSettings() ? BytesPerSecond(applied, baud) : 0);
     return true;
 }
 

@@ -140,6 +140,9 @@ public:
     // write thread has taken out of it and not yet handed to the device. What the
     // device's own output queue holds is QueuedBytes(false).
     uint64_t HeldTxBytes();
+    // Bytes a second the line carries at the settings last applied (start, data,
+    // parity and stop bits); 0 for a transport without line settings.
+    uint32_t LineBytesPerSecond() const { return lineBytesPerSecond_.load(); }
 
     // Reads the current state, sets the four values and applies it. Afterwards DCB_
     // holds the settings read back from the port, so BaudRate is the rate really set.
@@ -253,6 +256,8 @@ private:
     // The CTS output-flow bit of the record last applied; read by the worker threads
     // while the user-interface thread may edit DCB_.
     std::atomic<bool> bCtsFlow_{false};
+    // LineBytesPerSecond(): read by the write thread to size its pieces.
+    std::atomic<uint32_t> lineBytesPerSecond_{0};
     // Signalled while the threads are being stopped: ends the CTS wait and the retry
     // pause of a chunk the port does not take.
     std::unique_ptr<ManualResetEvent> hStopEvent_;

@@ -21,6 +21,11 @@ constexpr uint32_t IDLE_POLLS = 20;
 constexpr uint32_t OVERLAPPED_PAUSE_MS = 10;
 constexpr uint32_t DRAIN_WAIT_MS = 50;
 constexpr uint32_t CHUNK_SIZE = 1024;
+// On a slow line the write thread's piece is about this long on the wire, so what it
+// holds past a Cancel or a setup is short; fast lines keep CHUNK_SIZE (at 115200 baud
+// a full piece takes less than this).
+constexpr uint32_t SLOW_PIECE_MS = 100;
+constexpr uint32_t MIN_PIECE_SIZE = 16;
 // A transport without line settings (USB printer, network) has no flow control to
 // honour between pieces, and per-piece system calls (one TCP segment each, with
 // TCP_NODELAY) are its main cost: the write thread hands it larger pieces.
@@ -418,6 +423,8 @@ uint32_t CSerialLine::DrainTxBuffer(uint32_t dwCount) {
     }
     uint8_t* piece = chunk;
     uint32_t pieceSize = CHUNK_SIZE;
+    if (const uint32_t rate = lineBytesPerSecond_.load(); rate != 0)
+        pieceSize = std::clamp(rate * SLOW_PIECE_MS / 1000, MIN_PIECE_SIZE, CHUNK_SIZE);
     if (IsOpen() && !hComm_->HasLineSettings()) {
         // Only the one drainer uses it, so it can be kept.
         streamChunk_.resize(STREAM_CHUNK_SIZE);

@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
     auto* model = dlg.ControlAs<QComboBox>(IDC_MODEL_LIST);
     model->setCurrentIndex(MODEL_80MM);
     emit model->activated(MODEL_80MM);
+    // The console's line at the printer's rate: the pacing holds a picture to it.
+    auto* baud = dlg.ControlAs<QComboBox>(IDC_BAUD_LIST);
+    baud->setCurrentIndex(baud->findText(QString::number(BAUD)));
     Click(dlg.DialogControl(IDC_COM_OPEN));
     if (!dlg.IsOpen()) {
         std::printf("the port did not open\n");

@@ -41,6 +41,7 @@ bool PacedSender::Start(std::vector<Step> steps) {
     handed_ = 0;
     lastSent_ = 0;
     droppedAtStart_ = host_.Printer().DroppedTxBytes();
+    progress_.Start(stepEnds_, 0);
     waiting_.clear();
     cancelling_ = false;
     busy_ = true;
@@ -88,6 +89,25 @@ void PacedSender::CountSent(size_t sent) {
     }
 }
 
+uint32_t PacedSender::LineRate() const {
+    return host_.Printer().LineBytesPerSecond();
+}
+
+bool PacedSender::MayHandNext(size_t left) const {
+    if (next_ == 0) return true;
+    // Keep the line busy with about one command in hand: the next goes when less than
+    // the one before is still waiting...
+    if (left >= steps_[next_ - 1].bytes) return false;
+    // ... and, on a line with a known rate, when what it has still to carry would take
+    // less than CANCEL_SPAN_MS: a device that takes more without saying so (a
+    // pseudo-terminal's buffer) then never holds more than that past a Cancel.
+    const uint32_t rate = LineRate();
+    if (rate == 0) return true;
+    const size_t span = std::max<size_t>(1, static_cast<size_t>(rate) * CANCEL_SPAN_MS /
+                                                static_cast<size_t>(MS_PER_SECOND));
+    return handed_ - std::min(handed_, progress_.Carried()) < span;
+}
+
 void PacedSender::ServeWaiting(size_t left) {
     if (waiting_.empty()) return;
     if (left == 0) {
@@ -130,15 +150,13 @@ void PacedSender::Tick() {
         return;
     }
     size_t left = BytesLeft();
+    progress_.Update(clock_.elapsed(), handed_ - left, LineRate());
     if (!waiting_.empty()) {
         ServeWaiting(left);
         if (!busy_) return;
         left = BytesLeft();
     }
-    // Keep the line busy with about one command in hand: the next goes when less than
-    // the one before is still waiting.
-    while (waiting_.empty() && !cancelling_ && next_ < steps_.size() &&
-           (next_ == 0 || left < steps_[next_ - 1].bytes)) {
+    while (waiting_.empty() && !cancelling_ && next_ < steps_.size() && MayHandNext(left)) {
         steps_[next_].send();
         handed_ += steps_[next_].bytes;
         ++next_;
@@ -146,19 +164,21 @@ void PacedSender::Tick() {
     }
     const size_t sent = handed_ - left;
     lastSent_ = std::max(lastSent_, sent);
-    CountSent(sent);
-    const double seconds = static_cast<double>(clock_.elapsed()) / MS_PER_SECOND;
-    state_.secondsLeft = sent > 0 && seconds > 0
-                             ? static_cast<double>(state_.totalBytes - sent) * seconds /
-                                   static_cast<double>(sent)
-                             : -1;
+    progress_.Update(clock_.elapsed(), sent, LineRate());
+    // While the job runs the note and the bar say what the line has carried.
+    CountSent(progress_.Carried());
+    state_.barBytes = progress_.CommandBytesCarried();
+    state_.secondsLeft = progress_.SecondsLeft();
+    // Over when every command handed over has left the console and, on a line of known
+    // rate, could have been carried by it.
     const bool allHanded = cancelling_ || next_ == steps_.size();
-    if (allHanded && left == 0) {
+    if (allHanded && left == 0 && progress_.Carried() >= handed_) {
         Finish();
         return;
     }
     // Never 100 % before the last byte has gone.
     if (state_.sentBytes == state_.totalBytes && state_.totalBytes > 0) --state_.sentBytes;
+    if (state_.barBytes == state_.totalBytes && state_.totalBytes > 0) --state_.barBytes;
     emit Progress(state_);
 }
 
@@ -183,6 +203,7 @@ void PacedSender::Finish() {
         sent = handed_ - BytesLeft();
     }
     CountSent(sent);
+    state_.barBytes = sent;
     state_.secondsLeft = 0;
     // Setups still waiting for a boundary: the job is over, so they go now when the
     // line is usable (their own port check says when it is not).

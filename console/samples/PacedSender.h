@@ -9,9 +9,16 @@
 //
 // Progress counts the bytes that have left the console (neither held by the engine,
 // its transmit buffer and the piece in its write thread, nor in the device's output
-// queue where the device reports one), the rows of the commands that have left, and
-// the time left at the rate the line has really taken bytes so far.
+// queue where the device reports one), held back to what a line of known rate can
+// have carried (LineProgress); the rows of the commands that have left; and the time
+// left at the rate of the last few seconds.
+//
+// On a line with a known rate the next command is handed over only when what the line
+// has still to carry is less than CANCEL_SPAN_MS of it, so Cancel lets through at most
+// that much of the line plus the command handed over last, also where the device
+// takes far more than that without saying so.
 
+#include "console/samples/LineProgress.h"
 #include "host/CommandHost.h"
 
 #include <QElapsedTimer>
@@ -39,6 +46,8 @@ public:
         int totalRows = 0;
         int sentSteps = 0;
         int totalSteps = 0;
+        // What the bar shows: the bytes of the commands the line has wholly carried.
+        size_t barBytes = 0;
         double secondsLeft = -1; // unknown until the line has taken some bytes
         bool done = false;
         bool cancelled = false;
@@ -64,6 +73,9 @@ public:
     // A setup command waiting for the boundary is refused when the line has taken no
     // byte for this long.
     static constexpr int BOUNDARY_STALL_MS = 3000;
+    // What the line may still have to carry, in its own time, when the next command is
+    // handed over.
+    static constexpr int CANCEL_SPAN_MS = 500;
 
 signals:
     void Progress(const PacedSender::State& state);
@@ -83,6 +95,10 @@ private:
     // Runs the waiting setups at a boundary, or refuses them when the line has stalled.
     void ServeWaiting(size_t left);
     void CountSent(size_t sent);
+    // Whether the next command may go with `left` bytes still held or queued.
+    bool MayHandNext(size_t left) const;
+    // The line's rate now (a setup between two commands may change it); 0: unknown.
+    uint32_t LineRate() const;
     void Finish();
 
     CommandHost& host_;
@@ -93,6 +109,7 @@ private:
     size_t next_ = 0;              // first step not handed over
     size_t handed_ = 0;            // bytes handed over
     size_t lastSent_ = 0;          // sent as last seen while the line was usable
+    LineProgress progress_;
     uint64_t droppedAtStart_ = 0;  // the engine's count of bytes dropped for a lost device
     std::vector<Waiting> waiting_;
     size_t waitingLeft_ = 0;       // bytes left when the line last moved for the waiting

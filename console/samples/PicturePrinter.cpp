@@ -477,8 +477,9 @@ void PicturePrinter::CancelPrint() {
 }
 
 void PicturePrinter::ShowProgress(const PacedSender::State& state) {
+    // The bar moves a whole command at a time, as each one has gone.
     if (c_.progress && state.totalBytes > 0)
-        c_.progress->setValue(static_cast<int>(state.sentBytes * PROGRESS_STEPS / state.totalBytes));
+        c_.progress->setValue(static_cast<int>(state.barBytes * PROGRESS_STEPS / state.totalBytes));
     if (!c_.progressNote) return;
     const QLocale locale = QLocale::c();
     QString text = tr("%1 of %2 bytes, %3 of %4 rows")

@@ -77,3 +77,36 @@ TEST(SerialLineHeldBytes, CountsThePieceTheWriteThreadHoldsUntilItHasLeft) {
 }
 
 } // namespace
+
+namespace {
+
+// On a slow line the write thread takes short pieces (about a tenth of a second of the
+// line), so what it holds beyond the transmit buffer, which nothing can take back once
+// begun, is short; a fast line keeps the full piece its throughput wants.
+uint64_t InFlightWhenStalled(uint32_t baud) {
+    PrinterPeer peer;
+    EXPECT_TRUE(peer.Ok());
+    peer.Pause(true);
+    TestLine line(0);
+    line.ChangeOptions(EN_WATCH_THREAD | EN_OVERLAPPED_IO, EN_CONSOLE_OPTIONS);
+    EXPECT_TRUE(line.Open(peer.Port(), baud, NOPARITY, 8, ONESTOPBIT));
+    line.CO_ = {10, 0, 100, 0, 65535};
+    EXPECT_TRUE(line.SetTimeouts());
+    const std::vector<uint8_t> data = Pattern(STALLED_BYTES);
+    line.Write(data.data(), static_cast<uint32_t>(data.size()));
+    const uint64_t held = SettledHeld(line);
+    const uint64_t inFlight = held - uint64_t{line.GetTxBuffer().Size()};
+    line.Close(STOP_WAIT_MS);
+    return inFlight;
+}
+
+TEST(SerialLineHeldBytes, ASlowLineHoldsAShortPieceInFlight) {
+    constexpr uint32_t SLOW_BAUD = 9600;
+    constexpr uint64_t TENTH_OF_A_SECOND = SLOW_BAUD / 10 / 10; // 8N1: ten bits a byte
+    const uint64_t slow = InFlightWhenStalled(SLOW_BAUD);
+    EXPECT_GT(slow, 0u);
+    EXPECT_LE(slow, TENTH_OF_A_SECOND);
+    EXPECT_GT(InFlightWhenStalled(BAUD), TENTH_OF_A_SECOND);
+}
+
+} // namespace

@@ -16,6 +16,9 @@ constexpr uint8_t RESPONSE_START = 0x37;
 constexpr uint8_t RESPONSE_SENSOR = 0x64;
 constexpr int POLL_MS = 20;
 constexpr size_t READ_CHUNK = 65536;
+// A reader at a given rate makes up this much of a delay of its thread while bytes wait,
+// no more.
+constexpr int RATE_CATCH_UP_MS = 250;
 
 template <size_t N>
 bool EndsWith(const std::vector<uint8_t>& v, size_t end, const uint8_t (&s)[N]) {
@@ -51,6 +54,23 @@ void PrinterPeer::SetSensorText(const std::string& text) {
     sensorText_ = text;
 }
 
+void PrinterPeer::ReadAtRate(size_t bytesPerSecond) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    rate_ = bytesPerSecond;
+    credit_ = 0;
+    creditAt_ = std::chrono::steady_clock::now();
+}
+
+size_t PrinterPeer::RateRoomLocked() {
+    if (rate_ == 0) return SIZE_MAX;
+    const auto now = std::chrono::steady_clock::now();
+    const double seconds = std::chrono::duration<double>(now - creditAt_).count();
+    creditAt_ = now;
+    const double most = static_cast<double>(rate_) * RATE_CATCH_UP_MS / 1000.0;
+    credit_ = std::min(most, credit_ + seconds * static_cast<double>(rate_));
+    return static_cast<size_t>(credit_);
+}
+
 void PrinterPeer::Run() {
     std::vector<uint8_t> buffer(READ_CHUNK);
     while (running_) {
@@ -60,13 +80,19 @@ void PrinterPeer::Run() {
             std::lock_guard<std::mutex> lock(mutex_);
             const size_t limit = readLimit_;
             room = limit > count_ ? std::min(READ_CHUNK, limit - count_) : 0;
+            room = std::min(room, RateRoomLocked());
         }
         if (fd < 0 || room == 0 || paused_) {
             usleep(POLL_MS * 1000);
             continue;
         }
         pollfd p{fd, POLLIN, 0};
-        if (poll(&p, 1, POLL_MS) <= 0) continue;
+        if (poll(&p, 1, POLL_MS) <= 0) {
+            // An idle line carries nothing: a rate reader gains no reads from it.
+            std::lock_guard<std::mutex> lock(mutex_);
+            credit_ = 0;
+            continue;
+        }
         // With no slave open the master reports a hang-up; wait for the next open.
         if (!(p.revents & POLLIN)) {
             usleep(POLL_MS * 1000);
@@ -76,6 +102,10 @@ void PrinterPeer::Run() {
         if (master_ < 0) continue;
         const ssize_t n = read(fd, buffer.data(), room);
         if (n <= 0) continue;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (rate_ != 0) credit_ -= static_cast<double>(n);
+        }
         if (countOnly_) {
             std::lock_guard<std::mutex> lock(mutex_);
             count_ += static_cast<size_t>(n);

@@ -89,6 +89,10 @@ public:
     void Pause(bool paused) { paused_ = paused; }
     // Reads no more than `count` bytes in all; the rest stays in the line.
     void ReadAtMost(size_t count) { readLimit_ = count; }
+    // Reads no faster than `bytesPerSecond` from now on, in small reads, as a printer on
+    // a line of that rate gets bytes (a moment's delay of this thread is made up; a spell
+    // with nothing to read is not); 0 reads as fast as the bytes come again.
+    void ReadAtRate(size_t bytesPerSecond);
     // Counts what arrives without keeping it (for floods and benchmarks): Count() and
     // the waits for a count still work, the byte lists stay empty.
     void CountOnly() { countOnly_ = true; }
@@ -104,6 +108,8 @@ private:
     };
     void Run();
     void Answer(); // called with mutex_ held
+    // How much ReadAtRate lets the next read take; called with mutex_ held.
+    size_t RateRoomLocked();
     bool WriteAll(const uint8_t* data, size_t length, std::chrono::milliseconds timeout);
 
     std::atomic<int> master_{-1};
@@ -114,6 +120,10 @@ private:
     std::atomic<bool> answering_{false};
     std::atomic<size_t> readLimit_{SIZE_MAX};
     std::atomic<bool> countOnly_{false};
+    // ReadAtRate: the rate (0: none), the reads it allows now and when that was reckoned.
+    size_t rate_ = 0;
+    double credit_ = 0;
+    std::chrono::steady_clock::time_point creditAt_;
     mutable std::mutex mutex_;
     std::mutex closeMutex_;
     std::condition_variable arrived_;

@@ -40,6 +40,7 @@ constexpr uint32_t QUEUED_WRITES = EN_TX_BUFFER | EN_WRITE_THREAD;
 constexpr size_t WRITE_CHUNK = 4096;
 constexpr int PROGRESS_WIDTH = 40;
 constexpr int PERCENT = 100;
+constexpr size_t TIME_LEFT_WIDTH = 24;
 
 bool StartsWithNoCase(const std::string& text, const char* prefix) {
     for (size_t i = 0; prefix[i] != '\0'; ++i)
@@ -53,15 +54,24 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-void DrawProgress(uint64_t done, uint64_t total) {
+// `secondsLeft` is said when it is known (not negative).
+void DrawProgress(uint64_t done, uint64_t total, double secondsLeft = -1) {
     const int filled = total == 0 ? PROGRESS_WIDTH : static_cast<int>(done * PROGRESS_WIDTH / total);
     const int percent = total == 0 ? PERCENT : static_cast<int>(done * PERCENT / total);
     std::string bar(static_cast<size_t>(filled), '#');
     bar.resize(PROGRESS_WIDTH, '.');
-    std::fprintf(stderr, "\r[%s] %3d%% %s", bar.c_str(), percent,
+    std::string left;
+    if (secondsLeft >= 0)
+        left = QCoreApplication::translate("cli", ", about %1 s left")
+                   .arg(secondsLeft, 0, 'f', 1)
+                   .toStdString();
+    // Blanks over what a longer line before left behind.
+    left.resize(std::max(left.size(), TIME_LEFT_WIDTH), ' ');
+    std::fprintf(stderr, "\r[%s] %3d%% %s%s", bar.c_str(), percent,
                  Fill(QCoreApplication::translate("cli", "%1/%2 bytes"),
                       {std::to_string(done), std::to_string(total)})
-                     .c_str());
+                     .c_str(),
+                 left.c_str());
     std::fflush(stderr);
 }
 
@@ -176,8 +186,14 @@ int PrinterPort::Open(const PortSettings& settings, std::string& error) {
 int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progress,
                              std::string& error) {
     std::vector<uint8_t> bytes;
-    for (const std::string& record : records) records::AppendRecordBytes(record, bytes);
+    std::vector<size_t> ends; // each record is one command
+    for (const std::string& record : records) {
+        records::AppendRecordBytes(record, bytes);
+        ends.push_back(bytes.size());
+    }
     const uint64_t total = bytes.size();
+    meterStart_ = Clock::now();
+    meter_.Start(std::move(ends), 0);
     uint64_t written = 0;
     auto lastProgress = Clock::now();
     auto fail = [&](int code, const std::string& why) {
@@ -197,9 +213,19 @@ int PrinterPort::SendRecords(const std::vector<std::string>& records, bool progr
         } else if (Clock::now() - lastProgress > STALL_LIMIT) {
             return fail(EXIT_PORT, TookNoData(description_, STALL_LIMIT));
         }
-        if (progress) DrawProgress(written - std::min<uint64_t>(written, Queued().value_or(0)), total);
+        if (progress) ShowProgress(written - std::min<uint64_t>(written, Queued().value_or(0)), total);
     }
     return Drain(total, progress, error);
+}
+
+void PrinterPort::ShowProgress(uint64_t sent, uint64_t total) {
+    if (meter_.Total() != total || sent == total) {
+        DrawProgress(sent, total);
+        return;
+    }
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - meterStart_);
+    meter_.Update(ms.count(), static_cast<size_t>(sent), lib_.LineBytesPerSecond());
+    DrawProgress(meter_.CommandBytesCarried(), total, meter_.SecondsLeft());
 }
 
 bool PrinterPort::DeviceGone() {
@@ -250,7 +276,7 @@ int PrinterPort::Drain(uint64_t total, bool progress, std::string& error) {
     for (;;) {
         // A failed query never counts as empty: the wait goes on until the stall limit.
         const std::optional<uint64_t> left = Queued();
-        if (progress) DrawProgress(total - std::min(left.value_or(total), total), total);
+        if (progress) ShowProgress(total - std::min(left.value_or(total), total), total);
         if (left == 0u) break;
         if (DeviceGone()) return fail(EXIT_PORT, GoneText(), left.value_or(0));
         if (StopSignal())

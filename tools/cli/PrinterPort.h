@@ -4,6 +4,7 @@
 // to and drained with an optional progress bar, and read for status and monitoring.
 // Every wait stops at once when the device goes away or a stop signal comes.
 
+#include "console/samples/LineProgress.h"
 #include "printer/VrnxLib.h"
 #include "serial/WindowMessages.h"
 
@@ -60,12 +61,18 @@ private:
     std::optional<uint64_t> Queued();
     // Waits a moment for the engine's notice after a write the device refused.
     bool GoneAfterFailure();
+    // Draws the bar for `sent` of `total` bytes: per command the line has carried, with
+    // the time left, while SendRecords runs (as the console's paced picture does).
+    void ShowProgress(uint64_t sent, uint64_t total);
 
     // The port's notifications; declared before the library, which posts to it.
     QueueWindow notices_;
     bool gone_ = false;
     CVRNX_LIB lib_;
     std::string description_;
+    // What SendRecords has got through the line; unused (no commands) otherwise.
+    LineProgress meter_;
+    std::chrono::steady_clock::time_point meterStart_;
 };
 
 // Resolves --port to a COM number of the global port map; 0 with `error` set when the
