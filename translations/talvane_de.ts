@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -327,7 +327,7 @@
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>--log-level takes error, warning or info, not "%1"</source>
+        <source>--log-level takes error, warning or info, not &quot;%1&quot;</source>
         <translation>--log-level nimmt error, warning oder info an, nicht „%1“</translation>
     </message>
     <message>
@@ -362,7 +362,7 @@ oder zeichnen Sie sein Fenster ohne Display in ein Bild:
     </message>
     <message>
         <source>--tap needs the program side and the printer</source>
-        <translation type="unfinished" />
+        <translation>--tap braucht die Programmseite und den Drucker</translation>
     </message>
     <message>
         <source>Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
@@ -386,7 +386,7 @@ the network.
                        the default)
   --no-log             keep the event log in memory only (Ctrl+L shows it)
   --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the
-                       source texts); without it the desktop's language
+                       source texts); without it the desktop&apos;s language
                        (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken
   --tap PROGRAM-SIDE PRINTER
                        open the Tap window (Ctrl+T) and start it: the program
@@ -402,7 +402,44 @@ one file per day; the oldest days go when the files pass 10 MiB.
 The console needs a display. Without one, run it under a virtual display:
   xvfb-run -a talvane
 </source>
-        <translation type="unfinished" />
+        <translation>Aufruf: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
+               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]
+               [--tap PROGRAM-SIDE PRINTER]
+Testkonsole für Thermo-Bon- und Etikettendrucker an serieller Schnittstelle, USB
+oder im Netzwerk.
+
+  --port PATH          dieses Gerät zusätzlich auflisten: ein serielles Gerät (ein
+                       Pseudoterminal oder ein /dev/serial/by-id-Link geht auch,
+                       als COM901, COM902, ... in der angegebenen Reihenfolge)
+                       oder ein USB-Drucker (/dev/usb/lp0, als USB1); wiederholbar
+  --port tcp://HOST[:PORT]
+                       diesen Netzwerkdrucker zusätzlich auflisten (Raw-TCP, Port
+                       9100, wenn weggelassen), als NET1, NET2, ...
+  --screenshot FILE    das Fenster, wie es nach dem Start aussieht, in eine
+                       PNG-Datei zeichnen und beenden (braucht kein Display)
+  --reset-settings     gespeicherte Schnittstelle, Listen, Ordner und Fensterlage
+                       vergessen und wie am ersten Tag starten
+  --log-level LEVEL    was das Ereignisprotokoll behält: error, warning oder info
+                       (alles; Standard)
+  --no-log             Ereignisprotokoll nur im Speicher halten (Strg+L zeigt es)
+  --lang CODE          in dieser Sprache sprechen: de, es, pt_BR, ru, zh_CN oder en
+                       (die Ausgangstexte); ohne die Option gilt die Sprache des
+                       Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --tap PROGRAM-SIDE PRINTER
+                       das Abgriff-Fenster (Strg+T) öffnen und starten: die
+                       Programmseite ist pty:PATH, tcp-listen:ADDR:PORT oder
+                       passive:A,B (dann ohne Drucker), der Drucker ein
+                       Schnittstellenname (COM3, NET1), ein Gerätepfad oder
+                       tcp://HOST:PORT
+  --help               diesen Text anzeigen
+  --version            die Version anzeigen
+
+Das Ereignisprotokoll liegt in $XDG_STATE_HOME/talvane (~/.local/state/talvane),
+eine Datei pro Tag; die ältesten Tage entfallen, wenn die Dateien 10 MiB übersteigen.
+
+Die Konsole braucht ein Display. Ohne eines starten Sie sie unter einem virtuellen Display:
+  xvfb-run -a talvane
+</translation>
     </message>
 </context>
 <context>
@@ -524,7 +561,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Zeilen pro Block</translation>
     </message>
     <message>
-        <source>Rows per raster block, sent paced to the line with progress and Cancel; "One block" sends it at once</source>
+        <source>Rows per raster block, sent paced to the line with progress and Cancel; &quot;One block&quot; sends it at once</source>
         <translation>Zeilen pro Rasterblock, im Takt der Leitung gesendet, mit Fortschritt und Abbrechen; „Ein Block“ sendet alles auf einmal</translation>
     </message>
     <message>
@@ -668,7 +705,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>FixedMappingNotice</name>
     <message>
-        <source>Sent in the console's own mapping (%1): most printers print these bytes as other characters. Choose the printer's code page in the "Code page" list to send text in it.</source>
+        <source>Sent in the console&apos;s own mapping (%1): most printers print these bytes as other characters. Choose the printer&apos;s code page in the &quot;Code page&quot; list to send text in it.</source>
         <translation>In der eigenen Zeichenzuordnung der Konsole gesendet (%1): Die meisten Drucker drucken diese Bytes als andere Zeichen. Wählen Sie die Codepage des Druckers in der Liste „Codepage“, um Text darin zu senden.</translation>
     </message>
 </context>
@@ -686,7 +723,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>NumberList</name>
     <message>
-        <source>Please enter the six figures, ";" to separate</source>
+        <source>Please enter the six figures, &quot;;&quot; to separate</source>
         <translation>Bitte sechs Zahlen eingeben, durch „;“ getrennt</translation>
     </message>
     <message>
@@ -694,7 +731,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Wertebereich -99 bis 999</translation>
     </message>
     <message>
-        <source>Please enter the four digits, use the ";" to separate</source>
+        <source>Please enter the four digits, use the &quot;;&quot; to separate</source>
         <translation>Bitte vier Zahlen eingeben, durch „;“ getrennt</translation>
     </message>
     <message>
@@ -702,7 +739,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Wertebereich 1 bis 3299</translation>
     </message>
     <message>
-        <source>Please enter the three digits, ";" separated</source>
+        <source>Please enter the three digits, &quot;;&quot; separated</source>
         <translation>Bitte drei Zahlen eingeben, durch „;“ getrennt</translation>
     </message>
     <message>
@@ -903,7 +940,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Fehler beim Öffnen der seriellen Schnittstelle</translation>
     </message>
     <message>
-        <source>A USB or network printer has no baud rate or handshake lines; the printer's own settings apply.</source>
+        <source>A USB or network printer has no baud rate or handshake lines; the printer&apos;s own settings apply.</source>
         <translation>Ein USB- oder Netzwerkdrucker hat weder Baudrate noch Handshake-Leitungen; es gelten die Einstellungen des Druckers.</translation>
     </message>
     <message>
@@ -1018,7 +1055,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>%1 existiert nicht (ist der Adapter eingesteckt?).</translation>
     </message>
     <message>
-        <source>No permission to use %1: add your user to the group "%2" (sudo usermod -aG %2 $USER), then log in again.</source>
+        <source>No permission to use %1: add your user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>Keine Berechtigung für %1: Fügen Sie Ihren Benutzer der Gruppe „%2“ hinzu (sudo usermod -aG %2 $USER) und melden Sie sich neu an.</translation>
     </message>
     <message>
@@ -1188,7 +1225,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
 <context>
     <name>SettingPanel</name>
     <message>
-        <source>Set the line spacing can't greater than 255</source>
+        <source>Set the line spacing can&apos;t greater than 255</source>
         <translation>Der Zeilenabstand darf nicht größer als 255 sein</translation>
     </message>
     <message>
@@ -1200,7 +1237,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <translation>Absolute Koordinaten müssen kleiner sein als %1</translation>
     </message>
     <message>
-        <source>Set of feeding distance can't greater than 255</source>
+        <source>Set of feeding distance can&apos;t greater than 255</source>
         <translation>Die Vorschubstrecke darf nicht größer als 255 sein</translation>
     </message>
     <message>
@@ -1426,134 +1463,134 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <translation>Modulbreite</translation>
     </message>
     <message>
-        <source>%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
-        <translation>%1 '%2' mit %3 %4 ist %5 Punkte breit, breiter als die %6 Punkte bei %7 mm: wird nicht gedruckt</translation>
+        <source>%1 &apos;%2&apos; at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
+        <translation>%1 &apos;%2&apos; mit %3 %4 ist %5 Punkte breit, breiter als die %6 Punkte bei %7 mm: wird nicht gedruckt</translation>
     </message>
 </context>
 <context>
     <name>TapRowsModel</name>
     <message>
         <source>to printer</source>
-        <translation type="unfinished" />
+        <translation>zum Drucker</translation>
     </message>
     <message>
         <source>to program</source>
-        <translation type="unfinished" />
+        <translation>zum Programm</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished" />
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished" />
+        <translation>unbekannter Befehl</translation>
     </message>
     <message>
         <source>cut off</source>
-        <translation type="unfinished" />
+        <translation>abgeschnitten</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished" />
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>sent while held</source>
-        <translation type="unfinished" />
+        <translation>gesendet während angehalten</translation>
     </message>
     <message>
         <source> ... (%1 bytes)</source>
-        <translation type="unfinished" />
+        <translation> ... (%1 Bytes)</translation>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished" />
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>!! %1</source>
-        <translation type="unfinished" />
+        <translation>!! %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Since previous</source>
-        <translation type="unfinished" />
+        <translation>Seit vorheriger</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished">Hex</translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Command or reply</source>
-        <translation type="unfinished" />
+        <translation>Befehl oder Antwort</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished" />
+        <translation>Warnung</translation>
     </message>
 </context>
 <context>
     <name>TapWindow</name>
     <message>
         <source>%1: the picture cannot be made</source>
-        <translation type="unfinished" />
+        <translation>%1: das Bild kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Tap...</source>
-        <translation type="unfinished" />
+        <translation>Abgriff...</translation>
     </message>
     <message>
         <source>Tap</source>
-        <translation type="unfinished" />
+        <translation>Abgriff</translation>
     </message>
     <message>
         <source>Pseudo-terminal</source>
-        <translation type="unfinished" />
+        <translation>Pseudoterminal</translation>
     </message>
     <message>
         <source>TCP listener</source>
-        <translation type="unfinished" />
+        <translation>TCP-Listener</translation>
     </message>
     <message>
         <source>Passive tap (two lines)</source>
-        <translation type="unfinished" />
+        <translation>Passiver Abgriff (zwei Leitungen)</translation>
     </message>
     <message>
         <source>Program side</source>
-        <translation type="unfinished" />
+        <translation>Programmseite</translation>
     </message>
     <message>
-        <source>Program's port</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s port</source>
+        <translation>Schnittstelle des Programms</translation>
     </message>
     <message>
-        <source>Program's line</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s line</source>
+        <translation>Leitung des Programms</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished" />
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished" />
+        <translation>Kommunikation</translation>
     </message>
     <message>
         <source>Expected receipt</source>
@@ -1561,39 +1598,39 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Save capture...</source>
-        <translation type="unfinished" />
+        <translation>Mitschnitt speichern...</translation>
     </message>
     <message>
         <source>Save capture</source>
-        <translation type="unfinished" />
+        <translation>Mitschnitt speichern</translation>
     </message>
     <message>
         <source>Save records...</source>
-        <translation type="unfinished" />
+        <translation>Protokoll speichern...</translation>
     </message>
     <message>
         <source>Save records</source>
-        <translation type="unfinished" />
+        <translation>Protokoll speichern</translation>
     </message>
     <message>
         <source>Save receipts...</source>
-        <translation type="unfinished" />
+        <translation>Bons speichern...</translation>
     </message>
     <message>
         <source>Save receipts</source>
-        <translation type="unfinished" />
+        <translation>Bons speichern</translation>
     </message>
     <message>
         <source>Program side:</source>
-        <translation type="unfinished" />
+        <translation>Programmseite:</translation>
     </message>
     <message>
-        <source>Printer's line:</source>
-        <translation type="unfinished" />
+        <source>Printer&apos;s line:</source>
+        <translation>Leitung des Druckers:</translation>
     </message>
     <message>
         <source>Printer:</source>
@@ -1601,61 +1638,63 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
     </message>
     <message>
         <source>The address programs connect to, ADDRESS:PORT</source>
-        <translation type="unfinished" />
+        <translation>Die Adresse, mit der sich Programme verbinden, ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>The path the program opens as its printer's port</source>
-        <translation type="unfinished" />
+        <source>The path the program opens as its printer&apos;s port</source>
+        <translation>Der Pfad, den das Programm als Schnittstelle seines Druckers öffnet</translation>
     </message>
     <message>
         <source>No printer port is chosen.</source>
-        <translation type="unfinished" />
+        <translation>Es ist keine Druckerschnittstelle gewählt.</translation>
     </message>
     <message>
-        <source>"%1" is not a port of the list, a device path or tcp://HOST:PORT.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a port of the list, a device path or tcp://HOST:PORT.</source>
+        <translation>&quot;%1&quot; ist weder eine Schnittstelle der Liste noch ein Gerätepfad oder tcp://HOST:PORT.</translation>
     </message>
     <message>
         <source>The tap cannot start:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Der Abgriff kann nicht starten:
+%1</translation>
     </message>
     <message>
         <source>Running; programs connect to %1</source>
-        <translation type="unfinished" />
+        <translation>Läuft; Programme verbinden sich mit %1</translation>
     </message>
     <message>
         <source>Running; %1</source>
-        <translation type="unfinished" />
+        <translation>Läuft; %1</translation>
     </message>
     <message>
         <source>Stopped; the ports are released</source>
-        <translation type="unfinished" />
+        <translation>Gestoppt; die Schnittstellen sind freigegeben</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished" />
+        <translation>Nicht gestartet</translation>
     </message>
     <message>
         <source>; %1 bytes passed undecoded</source>
-        <translation type="unfinished" />
+        <translation>; %1 Bytes undekodiert durchgereicht</translation>
     </message>
     <message>
         <source>; %1 rows dropped from the window (it keeps the last %2)</source>
-        <translation type="unfinished" />
+        <translation>; %1 Zeilen aus dem Fenster entfernt (es behält die letzten %2)</translation>
     </message>
     <message>
         <source>Capture files(*.txt)|*.txt|All files(*)|*||</source>
-        <translation type="unfinished" />
+        <translation>Mitschnittdateien(*.txt)|*.txt|Alle Dateien(*)|*||</translation>
     </message>
     <message>
         <source>The capture was not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Der Mitschnitt wurde nicht gespeichert:
+%1</translation>
     </message>
     <message>
         <source>Capture saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Mitschnitt gespeichert in %1</translation>
     </message>
     <message>
         <source>TXT files(*.txt)|*.txt||</source>
@@ -1664,41 +1703,43 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
     <message>
         <source>The records were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Das Protokoll wurde nicht gespeichert:
+%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) of the program's side saved to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <source>%n record(s) of the program&apos;s side saved to %1</source>
+        <translation>
+            <numerusform>%n Protokollzeile(n) der Programmseite gespeichert in %1</numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>The program printed no receipt.</source>
-        <translation type="unfinished" />
+        <translation>Das Programm hat keinen Bon gedruckt.</translation>
     </message>
     <message>
         <source>PNG pictures(*.png)|*.png||</source>
-        <translation type="unfinished" />
+        <translation>PNG-Bilder(*.png)|*.png||</translation>
     </message>
     <message>
         <source>The receipts were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Die Bons wurden nicht gespeichert:
+%1</translation>
     </message>
     <message>
         <source>Receipt saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Bon gespeichert in %1</translation>
     </message>
     <message>
         <source>%1 receipts saved: %2 ... %3</source>
-        <translation type="unfinished" />
+        <translation>%1 Bons gespeichert: %2 ... %3</translation>
     </message>
 </context>
 <context>
     <name>TextBytes</name>
     <message>
-        <source>Code page %1 has no character "%2" (%3)</source>
+        <source>Code page %1 has no character &quot;%2&quot; (%3)</source>
         <translation>Codepage %1 hat kein Zeichen „%2“ (%3)</translation>
     </message>
     <message>
@@ -1709,7 +1750,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
 <context>
     <name>cli</name>
     <message>
-        <source>unexpected operand "%1"</source>
+        <source>unexpected operand &quot;%1&quot;</source>
         <translation>unerwarteter Operand „%1“</translation>
     </message>
     <message>
@@ -1717,19 +1758,19 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <translation>fehlender Operand</translation>
     </message>
     <message>
-        <source>--port is missing: name the printer's port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
+        <source>--port is missing: name the printer&apos;s port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
         <translation>--port fehlt: Nennen Sie die Schnittstelle des Druckers (COM&lt;n&gt; aus talvane-cli ports oder einen Gerätepfad)</translation>
     </message>
     <message>
-        <source>--baud needs a positive number of bits per second, not "%1"</source>
+        <source>--baud needs a positive number of bits per second, not &quot;%1&quot;</source>
         <translation>--baud braucht eine positive Anzahl Bits pro Sekunde, nicht „%1“</translation>
     </message>
     <message>
-        <source>--handshake is none, rtscts or xonxoff, not "%1"</source>
+        <source>--handshake is none, rtscts or xonxoff, not &quot;%1&quot;</source>
         <translation>--handshake ist none, rtscts oder xonxoff, nicht „%1“</translation>
     </message>
     <message>
-        <source>--model is 58 or 80 (paper width in mm), not "%1"</source>
+        <source>--model is 58 or 80 (paper width in mm), not &quot;%1&quot;</source>
         <translation>--model ist 58 oder 80 (Papierbreite in mm), nicht „%1“</translation>
     </message>
     <message>
@@ -1761,19 +1802,19 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <translation>Fehler beim Schreiben der Protokolldatei %1</translation>
     </message>
     <message>
-        <source>row %1 ("%2") is not hex text of whole bytes; nothing was sent</source>
-        <translation>Zeile %1 ("%2") ist kein Hex-Text aus ganzen Bytes; nichts wurde gesendet</translation>
+        <source>row %1 (&quot;%2&quot;) is not hex text of whole bytes; nothing was sent</source>
+        <translation>Zeile %1 (&quot;%2&quot;) ist kein Hex-Text aus ganzen Bytes; nichts wurde gesendet</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number, not "%2"</source>
-        <translation>--%1 braucht eine ganze Zahl, nicht "%2"</translation>
+        <source>--%1 needs a whole number, not &quot;%2&quot;</source>
+        <translation>--%1 braucht eine ganze Zahl, nicht &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 (see talvane-cli %1 --help)</source>
         <translation>%1: %2 (siehe talvane-cli %1 --help)</translation>
     </message>
     <message>
-        <source>unknown subcommand "%1" (talvane-cli --help lists them)</source>
+        <source>unknown subcommand &quot;%1&quot; (talvane-cli --help lists them)</source>
         <translation>unbekannter Unterbefehl „%1“ (talvane-cli --help listet sie auf)</translation>
     </message>
     <message>
@@ -1860,6 +1901,10 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>%1 closed with %2 bytes the printer had not taken (not delivered)</source>
         <translation>%1 geschlossen mit %2 Bytes, die der Drucker nicht angenommen hatte (nicht zugestellt)</translation>
     </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, noch etwa %1 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1899,19 +1944,19 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
     </message>
     <message>
         <source>usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]
-Drives a thermal receipt printer from scripts, with the console's own commands.
+Drives a thermal receipt printer from scripts, with the console&apos;s own commands.
 
 Subcommands:
   ports                     the serial ports, as the console lists them
   send FILE | --hex TEXT | --records FILE
                             raw bytes, hex text, or a console records file (as Resend)
-  sample NAME... | all      quick tests by button name ("Font Sample", "Bar-code", ...)
-  picture FILE              a picture, as the console's picture group prints it
+  sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
+  picture FILE              a picture, as the console&apos;s picture group prints it
   barcode TYPE DATA         a one-dimensional barcode
   qr DATA, pdf417 DATA, datamatrix DATA
                             a two-dimensional code: store, then print
-  status                    asks the printer's status; the exit code tells the condition
-  decode [FILE|-]           a capture or records file as the records' mnemonic lines
+  status                    asks the printer&apos;s status; the exit code tells the condition
+  decode [FILE|-]           a capture or records file as the records&apos; mnemonic lines
   monitor                   prints what the printer sends, until Ctrl+C
   render [FILE|-]           a capture or records file as receipt pictures, no printer
   tap --program SIDE --printer PORT
@@ -1919,7 +1964,7 @@ Subcommands:
 
 `talvane-cli SUBCOMMAND --help` shows the options and examples of each.
 --lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source
-texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+texts); without it the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 
 Example:
   talvane-cli status --port /dev/ttyUSB0 &amp;&amp; talvane-cli sample all --port /dev/ttyUSB0
@@ -1931,7 +1976,7 @@ Unterbefehle:
   ports                     die seriellen Schnittstellen, wie die Konsole sie auflistet
   send FILE | --hex TEXT | --records FILE
                             rohe Bytes, Hex-Text oder eine Protokolldatei der Konsole (wie „Erneut senden“)
-  sample NAME... | all      Schnelltests nach Schaltflächenname ("Font Sample", "Bar-code", ...)
+  sample NAME... | all      Schnelltests nach Schaltflächenname (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              ein Bild, wie die Bildgruppe der Konsole es druckt
   barcode TYPE DATA         ein eindimensionaler Barcode
   qr DATA, pdf417 DATA, datamatrix DATA
@@ -1961,44 +2006,44 @@ Beispiel:
     </message>
     <message>
         <source>usage: talvane-cli ports [--json] [--port PATH]...
-Lists the serial ports as the console's port list shows them ("COM&lt;n&gt; (&lt;path&gt;)").
+Lists the serial ports as the console&apos;s port list shows them (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Each --port PATH adds a device the scan does not find, as for the console.
 
 Examples:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </source>
         <translation>Aufruf: talvane-cli ports [--json] [--port PATH]...
-Listet die seriellen Schnittstellen, wie die Portliste der Konsole sie zeigt ("COM&lt;n&gt; (&lt;path&gt;)").
+Listet die seriellen Schnittstellen, wie die Portliste der Konsole sie zeigt (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Jedes --port PATH fügt ein Gerät hinzu, das die Suche nicht findet, wie bei der Konsole.
 
 Beispiele:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli sample NAME... | all --port PORT [options]
-Runs quick tests by their button names: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting", or "Printer Init". Case, blanks and dashes do not
-matter; all runs the twelve quick tests in the dialog's order.
+Runs quick tests by their button names: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot;, or &quot;Printer Init&quot;. Case, blanks and dashes do not
+matter; all runs the twelve quick tests in the dialog&apos;s order.
 </source>
         <translation>Aufruf: talvane-cli sample NAME... | all --port PORT [options]
-Führt Schnelltests nach ihren Schaltflächennamen aus: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting" oder "Printer Init". Groß-/Kleinschreibung, Leerzeichen
+Führt Schnelltests nach ihren Schaltflächennamen aus: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot; oder &quot;Printer Init&quot;. Groß-/Kleinschreibung, Leerzeichen
 und Bindestriche spielen keine Rolle; all führt die zwölf Schnelltests in der Reihenfolge des Dialogs aus.
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </source>
         <translation>Beispiele:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </translation>
     </message>
     <message>
@@ -2007,13 +2052,13 @@ und Bindestriche spielen keine Rolle; all führt die zwölf Schnelltests in der 
                           [--block-rows N]
 Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold
 (default 128, at most 255), cut at the printable width of --model. Bit-image bands
-by default (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [default]); --raster sends one
+by default (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [default]); --raster sends one
 raster block (--size Normal [default], Double-width, Double-height, Quadruple).
-The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson
+The console&apos;s picture choices: --dots threshold (default), floyd-steinberg, atkinson
 or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a
 picture wider than the paper; --block-rows N sends the picture in blocks of N rows,
-one after the other (0: one block). The bytes are the console's with the same choices.
+one after the other (0: one block). The bytes are the console&apos;s with the same choices.
 A progress bar runs on standard error when it is a terminal.
 </source>
         <translation>Aufruf: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]
@@ -2021,8 +2066,8 @@ A progress bar runs on standard error when it is a terminal.
                           [--block-rows N]
 Druckt ein Bild (BMP, JPEG, PNG, ...), per Schwellwert auf Schwarzweiß reduziert
 (Standard 128, höchstens 255), abgeschnitten an der druckbaren Breite von --model.
-Standardmäßig Bitbild-Streifen (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [Standard]); --raster sendet einen
+Standardmäßig Bitbild-Streifen (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [Standard]); --raster sendet einen
 Rasterblock (--size Normal [Standard], Double-width, Double-height, Quadruple).
 Die Bildoptionen der Konsole: --dots threshold (Standard), floyd-steinberg, atkinson
 oder bayer; --invert; --rotate (eine Vierteldrehung); --fit crop (Standard) oder scale für ein
@@ -2046,11 +2091,11 @@ Ein Fortschrittsbalken läuft auf der Standardfehlerausgabe, wenn sie ein Termin
     <message>
         <source>usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
-Prints a barcode with the barcode page's rules and messages. TYPE is a row of the
-page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
+Prints a barcode with the barcode page&apos;s rules and messages. TYPE is a row of the
+page&apos;s code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
 EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes
 DATA as hex text where the page offers it. An option is sent even when it equals the
-page's start value.
+page&apos;s start value.
 </source>
         <translation>Aufruf: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
@@ -2064,11 +2109,11 @@ Startwert der Seite entspricht.
     <message>
         <source>Examples:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </source>
         <translation>Beispiele:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </translation>
     </message>
     <message>
@@ -2083,12 +2128,12 @@ Speichert DATA als QR-Code und druckt ihn, wie die Seite für 2D-Codes.
     </message>
     <message>
         <source>Examples:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </source>
         <translation>Beispiele:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </translation>
     </message>
     <message>
@@ -2105,10 +2150,10 @@ Speichert DATA als PDF417-Symbol und druckt es. --rows 3..90, --columns 1..30,
     </message>
     <message>
         <source>Example:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </source>
         <translation>Beispiel:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
@@ -2121,24 +2166,24 @@ Speichert DATA als DataMatrix-Symbol und druckt es. --module-width 2..8.
     </message>
     <message>
         <source>Example:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </source>
         <translation>Beispiel:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]
-Sends the status request, waits for the printer's status byte (default 1000 ms) and
+Sends the status request, waits for the printer&apos;s status byte (default 1000 ms) and
 prints its meaning. --json prints one line:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </source>
         <translation>Aufruf: talvane-cli status --port PORT [--timeout MS] [--json] [options]
 Sendet die Statusabfrage, wartet auf das Statusbyte des Druckers (Standard 1000 ms) und
 gibt seine Bedeutung aus. --json gibt eine Zeile aus:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </translation>
     </message>
     <message>
@@ -2147,24 +2192,24 @@ gibt seine Bedeutung aus. --json gibt eine Zeile aus:
   2 bad command line, 4 --record file cannot be written, 5 port error.
 
 Example:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </source>
         <translation>Exit-Codes: 0 bereit, 10 Papierende, 11 Deckel offen, 12 Messerfehler, 13 Überhitzung,
   14 Überspannung (bei mehreren Zuständen der niedrigste Code), 15 keine Antwort,
   2 fehlerhafte Befehlszeile, 4 --record-Datei nicht schreibbar, 5 Schnittstellenfehler.
 
 Beispiel:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli decode [FILE | -] [--raw] [--replies]
 Reads a records file saved by the console, or a raw byte capture, and prints one line
-per command: its hex text, "//" and its decoding as the operation records show it.
+per command: its hex text, &quot;//&quot; and its decoding as the operation records show it.
 The output is itself a records file. --raw reads even hex-looking text as bytes.
 --replies reads bytes the printer sent instead and prints each reply in words
-(status bytes, responses), as the console's receive panel shows them.
-Standard input when no FILE is given. A tap's capture file (--capture of tap) is
+(status bytes, responses), as the console&apos;s receive panel shows them.
+Standard input when no FILE is given. A tap&apos;s capture file (--capture of tap) is
 shown as the tap showed it: both directions, replies in words, alerts and summary.
 
 Examples:
@@ -2175,7 +2220,7 @@ Examples:
 </source>
         <translation>Aufruf: talvane-cli decode [FILE | -] [--raw] [--replies]
 Liest eine von der Konsole gespeicherte Protokolldatei oder einen rohen Byte-Mitschnitt und gibt
-pro Befehl eine Zeile aus: seinen Hex-Text, "//" und seine Dekodierung, wie das Vorgangsprotokoll sie zeigt.
+pro Befehl eine Zeile aus: seinen Hex-Text, &quot;//&quot; und seine Dekodierung, wie das Vorgangsprotokoll sie zeigt.
 Die Ausgabe ist selbst eine Protokolldatei. --raw liest auch hex-artigen Text als Bytes.
 --replies liest stattdessen Bytes, die der Drucker gesendet hat, und gibt jede Antwort in Worten aus
 (Statusbytes, Antworten), wie der Empfangsbereich der Konsole sie zeigt.
@@ -2244,7 +2289,7 @@ Exit-Codes: 0 alles verstanden (mit --compare: der Bon ist identisch),
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
 exit 0). --time starts each line with the local time to the millisecond.
---auto-status switches the printer's automatic status back on for the run (GS a 2F)
+--auto-status switches the printer&apos;s automatic status back on for the run (GS a 2F)
 and off again at its end (GS a 00), so status changes show without asking.
 </source>
         <translation>Aufruf: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
@@ -2268,21 +2313,33 @@ und an seinem Ende wieder aus (GS a 00), sodass Statuswechsel ohne Abfrage ersch
     <message>
         <source>usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Sends a file byte for byte, hex text ("1B 40"; a pair that is not hexadecimal refuses
+Sends a file byte for byte, hex text (&quot;1B 40&quot;; a pair that is not hexadecimal refuses
 the whole text), or the rows of a records file saved by the console, as its Resend
-button sends them. "-" as FILE reads standard input. --capture sends what the
-program sent in a tap's capture file, in order, without the printer's answers.
+button sends them. &quot;-&quot; as FILE reads standard input. --capture sends what the
+program sent in a tap&apos;s capture file, in order, without the printer&apos;s answers.
 </source>
-        <translation type="unfinished" />
+        <translation>Aufruf: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
+                        [options]
+Sendet eine Datei Byte für Byte, Hex-Text (&quot;1B 40&quot;; ein nicht hexadezimales Paar lehnt
+den ganzen Text ab) oder die Zeilen einer von der Konsole gespeicherten Protokolldatei,
+so wie ihre Schaltfläche „Erneut senden“ sie sendet. &quot;-&quot; als FILE liest die Standardeingabe.
+--capture sendet, was das Programm in einer Mitschnittdatei von tap gesendet hat,
+der Reihe nach, ohne die Antworten des Druckers.
+</translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </source>
-        <translation type="unfinished" />
+        <translation>Beispiele:
+  talvane-cli send receipt.bin --port COM3
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
+  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
+  talvane-cli send --capture till.cap --port /dev/ttyUSB0
+</translation>
     </message>
     <message>
         <source>usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
@@ -2298,13 +2355,13 @@ Program side (SIDE):
                        to open; its line settings are set on a serial printer too
   tcp-listen:ADDR:PORT a TCP listener (tcp-listen: alone is 127.0.0.1:9100), one
                        program connection at a time
-  passive:PORTA,PORTB  two serial ports on a tap cable (program's TX, printer's TX);
+  passive:PORTA,PORTB  two serial ports on a tap cable (program&apos;s TX, printer&apos;s TX);
                        nothing is sent, no --printer
 Options:
   --printer PORT       COM&lt;n&gt;, a device path or tcp://HOST:PORT
   --capture FILE       keep both directions as a capture file (decode reads it)
-  --records FILE       keep the program's commands as a records file
-  --receipts DIR       write the receipts the program's bytes should print, as the
+  --records FILE       keep the program&apos;s commands as a records file
+  --receipts DIR       write the receipts the program&apos;s bytes should print, as the
                        virtual printer prints them (receipt-0001.png, ...; a receipt
                        ends at a cut and when the tap stops)
   --model 58|80        their paper width (default 58); --plain: plain dots on white
@@ -2316,7 +2373,37 @@ Examples:
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
 </source>
-        <translation type="unfinished" />
+        <translation>Aufruf: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
+                       [--receipts DIR [--model 58|80] [--plain]] [--json]
+Sitzt zwischen einem Programm und seinem Drucker: Jedes Byte geht unverändert durch, und
+jeder Befehl des Programms und jede Antwort des Druckers wird ausgegeben, sobald er kommt
+(Zeit, Abstand zur vorigen Zeile, Richtung, Hex, Name oder Worte).
+Warnungen stehen in ihrer Zeile: unbekannter Befehl, abgeschnitten, keine Antwort (500 ms),
+gesendet während angehalten (XOFF oder Papierende). Strg+C (oder SIGTERM) beendet mit einer Zusammenfassung.
+
+Programmseite (SIDE):
+  pty:PATH             ein Pseudoterminal; PATH wird ein Link darauf, den das Programm
+                       öffnet; seine Leitungseinstellungen gelten auch für einen seriellen Drucker
+  tcp-listen:ADDR:PORT ein TCP-Listener (tcp-listen: allein ist 127.0.0.1:9100), je
+                       eine Programmverbindung gleichzeitig
+  passive:PORTA,PORTB  zwei serielle Schnittstellen an einem Abgriffkabel (TX des Programms,
+                       TX des Druckers); nichts wird gesendet, kein --printer
+Optionen:
+  --printer PORT       COM&lt;n&gt;, ein Gerätepfad oder tcp://HOST:PORT
+  --capture FILE       beide Richtungen als Mitschnittdatei behalten (decode liest sie)
+  --records FILE       die Befehle des Programms als Protokolldatei behalten
+  --receipts DIR       die Bons, die die Bytes des Programms drucken sollten, so
+                       schreiben, wie der virtuelle Drucker sie druckt (receipt-0001.png,
+                       ...; ein Bon endet an einem Schnitt und wenn tap endet)
+  --model 58|80        ihre Papierbreite (Standard 58); --plain: einfache Punkte auf Weiß
+  --json               ein JSON-Objekt pro Zeile, die Zusammenfassung zuletzt
+
+Beispiele:
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture session.cap
+  talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
+  talvane-cli decode session.cap
+</translation>
     </message>
 </context>
 <context>
@@ -2354,16 +2441,16 @@ Examples:
         <translation>geben Sie genau eines an: FILE, --hex TEXT oder --records FILE</translation>
     </message>
     <message>
-        <source>--hex holds something that is not hexadecimal: "%1" (nothing was sent)</source>
-        <translation>--hex enthält etwas, das nicht hexadezimal ist: "%1" (nichts wurde gesendet)</translation>
+        <source>--hex holds something that is not hexadecimal: &quot;%1&quot; (nothing was sent)</source>
+        <translation>--hex enthält etwas, das nicht hexadezimal ist: &quot;%1&quot; (nichts wurde gesendet)</translation>
     </message>
     <message>
         <source>--hex holds no byte (nothing was sent)</source>
         <translation>--hex enthält kein Byte (nichts wurde gesendet)</translation>
     </message>
     <message>
-        <source>%1 line %2 is not a records line (only hex text before "//"); nothing was sent</source>
-        <translation>%1 Zeile %2 ist keine Protokollzeile (nur Hex-Text vor "//"); nichts wurde gesendet</translation>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was sent</source>
+        <translation>%1 Zeile %2 ist keine Protokollzeile (nur Hex-Text vor &quot;//&quot;); nichts wurde gesendet</translation>
     </message>
     <message>
         <source>%1 holds no records; nothing was sent</source>
@@ -2410,8 +2497,8 @@ Examples:
         <translation>Status %1: %2</translation>
     </message>
     <message>
-        <source>response %1: "%2"</source>
-        <translation>Antwort %1: "%2"</translation>
+        <source>response %1: &quot;%2&quot;</source>
+        <translation>Antwort %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 went away (unplugged or hung up)</source>
@@ -2425,11 +2512,11 @@ Examples:
         <translation>%1 (nichts wurde gesendet)</translation>
     </message>
     <message>
-        <source>--%1 is one of: %2; not "%3"</source>
-        <translation>--%1 ist eines von: %2; nicht "%3"</translation>
+        <source>--%1 is one of: %2; not &quot;%3&quot;</source>
+        <translation>--%1 ist eines von: %2; nicht &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>unknown sample "%1"; the samples are %2 and all</source>
+        <source>unknown sample &quot;%1&quot;; the samples are %2 and all</source>
         <translation>unbekannter Test „%1“; die Tests sind %2 und all</translation>
     </message>
     <message>
@@ -2453,7 +2540,7 @@ Examples:
         <translation>%1 hat nichts zu drucken</translation>
     </message>
     <message>
-        <source>unknown barcode type "%1"; the types are %2</source>
+        <source>unknown barcode type &quot;%1&quot;; the types are %2</source>
         <translation>unbekannter Barcodetyp „%1“; die Typen sind %2</translation>
     </message>
     <message>
@@ -2461,8 +2548,8 @@ Examples:
         <translation>%1-Daten können nicht als Hex angegeben werden</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number or auto, not "%2"</source>
-        <translation>--%1 braucht eine ganze Zahl oder auto, nicht "%2"</translation>
+        <source>--%1 needs a whole number or auto, not &quot;%2&quot;</source>
+        <translation>--%1 braucht eine ganze Zahl oder auto, nicht &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2544,23 +2631,23 @@ Examples:
     </message>
     <message>
         <source>--capture goes alone, without FILE, --hex or --records</source>
-        <translation type="unfinished" />
+        <translation>--capture steht allein, ohne FILE, --hex oder --records</translation>
     </message>
     <message>
         <source>%1 is not a tap capture file (line %2); nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 ist keine tap-Mitschnittdatei (Zeile %2); nichts wurde gesendet</translation>
     </message>
     <message>
         <source>%1 holds nothing the program sent; nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 enthält nichts, was das Programm gesendet hat; nichts wurde gesendet</translation>
     </message>
     <message>
         <source>cannot create the receipts folder %1</source>
-        <translation type="unfinished" />
+        <translation>kann den Bon-Ordner %1 nicht anlegen</translation>
     </message>
     <message>
         <source>tap: receipt %1 (%2 dot rows)</source>
-        <translation type="unfinished" />
+        <translation>tap: Bon %1 (%2 Punktzeilen)</translation>
     </message>
     <message>
         <source>--model takes 58 or 80</source>
@@ -2568,11 +2655,7 @@ Examples:
     </message>
     <message>
         <source>--model and --plain go with --receipts</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>printer's line %1</source>
-        <translation type="unfinished" />
+        <translation>--model und --plain gehören zu --receipts</translation>
     </message>
 </context>
 </TS>

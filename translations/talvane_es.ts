@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -327,7 +327,7 @@
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <source>--log-level takes error, warning or info, not "%1"</source>
+        <source>--log-level takes error, warning or info, not &quot;%1&quot;</source>
         <translation>--log-level admite error, warning o info, no «%1»</translation>
     </message>
     <message>
@@ -362,7 +362,7 @@ o dibuje su ventana en una imagen sin pantalla:
     </message>
     <message>
         <source>--tap needs the program side and the printer</source>
-        <translation type="unfinished" />
+        <translation>--tap necesita el lado del programa y la impresora</translation>
     </message>
     <message>
         <source>Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
@@ -386,7 +386,7 @@ the network.
                        the default)
   --no-log             keep the event log in memory only (Ctrl+L shows it)
   --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the
-                       source texts); without it the desktop's language
+                       source texts); without it the desktop&apos;s language
                        (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken
   --tap PROGRAM-SIDE PRINTER
                        open the Tap window (Ctrl+T) and start it: the program
@@ -402,7 +402,44 @@ one file per day; the oldest days go when the files pass 10 MiB.
 The console needs a display. Without one, run it under a virtual display:
   xvfb-run -a talvane
 </source>
-        <translation type="unfinished" />
+        <translation>Uso: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
+               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]
+               [--tap PROGRAM-SIDE PRINTER]
+Consola de pruebas para impresoras térmicas de recibos y etiquetas por puerto serie,
+USB o red.
+
+  --port PATH          listar también este dispositivo: un dispositivo serie (sirve un
+                       pseudoterminal o un enlace de /dev/serial/by-id, listado como
+                       COM901, COM902, ... en el orden dado) o una impresora USB
+                       (/dev/usb/lp0, listada como USB1); repetible
+  --port tcp://HOST[:PORT]
+                       listar también esta impresora de red (TCP en bruto, puerto
+                       9100 si se omite), listada como NET1, NET2, ...
+  --screenshot FILE    dibujar la ventana tal como se ve tras el arranque en un
+                       archivo PNG y salir (no necesita pantalla)
+  --reset-settings     olvidar el puerto, las listas, las carpetas y la posición de
+                       ventana recordados, y empezar como el primer día
+  --log-level LEVEL    qué guarda el registro de eventos: error, warning o info
+                       (todo; el predeterminado)
+  --no-log             mantener el registro de eventos solo en memoria (Ctrl+L lo muestra)
+  --lang CODE          usar este idioma: de, es, pt_BR, ru, zh_CN o en (los textos
+                       originales); sin ella se usa el idioma del escritorio
+                       (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --tap PROGRAM-SIDE PRINTER
+                       abrir la ventana Derivación (Ctrl+T) e iniciarla: el lado
+                       del programa es pty:PATH, tcp-listen:ADDR:PORT o
+                       passive:A,B (entonces sin impresora), la impresora un
+                       nombre de puerto (COM3, NET1), una ruta de dispositivo o
+                       tcp://HOST:PORT
+  --help               mostrar este texto
+  --version            mostrar la versión
+
+El registro de eventos se guarda en $XDG_STATE_HOME/talvane (~/.local/state/talvane),
+un archivo por día; los días más antiguos se borran cuando los archivos superan 10 MiB.
+
+La consola necesita una pantalla. Sin ella, ejecútela en una pantalla virtual:
+  xvfb-run -a talvane
+</translation>
     </message>
 </context>
 <context>
@@ -524,7 +561,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Filas por bloque</translation>
     </message>
     <message>
-        <source>Rows per raster block, sent paced to the line with progress and Cancel; "One block" sends it at once</source>
+        <source>Rows per raster block, sent paced to the line with progress and Cancel; &quot;One block&quot; sends it at once</source>
         <translation>Filas por bloque ráster, enviadas al ritmo de la línea con progreso y Cancelar; «Un bloque» lo envía todo de una vez</translation>
     </message>
     <message>
@@ -668,7 +705,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>FixedMappingNotice</name>
     <message>
-        <source>Sent in the console's own mapping (%1): most printers print these bytes as other characters. Choose the printer's code page in the "Code page" list to send text in it.</source>
+        <source>Sent in the console&apos;s own mapping (%1): most printers print these bytes as other characters. Choose the printer&apos;s code page in the &quot;Code page&quot; list to send text in it.</source>
         <translation>Enviado en la tabla de caracteres propia de la consola (%1): la mayoría de las impresoras imprimen estos bytes como otros caracteres. Elija la página de códigos de la impresora en la lista «Página de códigos» para enviar texto en ella.</translation>
     </message>
 </context>
@@ -686,7 +723,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>NumberList</name>
     <message>
-        <source>Please enter the six figures, ";" to separate</source>
+        <source>Please enter the six figures, &quot;;&quot; to separate</source>
         <translation>Introduzca seis números separados por «;»</translation>
     </message>
     <message>
@@ -694,7 +731,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Rango de datos de -99 a 999</translation>
     </message>
     <message>
-        <source>Please enter the four digits, use the ";" to separate</source>
+        <source>Please enter the four digits, use the &quot;;&quot; to separate</source>
         <translation>Introduzca cuatro números separados por «;»</translation>
     </message>
     <message>
@@ -702,7 +739,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Rango de datos de 1 a 3299</translation>
     </message>
     <message>
-        <source>Please enter the three digits, ";" separated</source>
+        <source>Please enter the three digits, &quot;;&quot; separated</source>
         <translation>Introduzca tres números separados por «;»</translation>
     </message>
     <message>
@@ -903,7 +940,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Error al abrir el puerto serie</translation>
     </message>
     <message>
-        <source>A USB or network printer has no baud rate or handshake lines; the printer's own settings apply.</source>
+        <source>A USB or network printer has no baud rate or handshake lines; the printer&apos;s own settings apply.</source>
         <translation>Una impresora USB o de red no tiene velocidad en baudios ni líneas de control de flujo; se aplica la configuración propia de la impresora.</translation>
     </message>
     <message>
@@ -1018,7 +1055,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>%1 no existe (¿está conectado el adaptador?).</translation>
     </message>
     <message>
-        <source>No permission to use %1: add your user to the group "%2" (sudo usermod -aG %2 $USER), then log in again.</source>
+        <source>No permission to use %1: add your user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>Sin permiso para usar %1: añada su usuario al grupo «%2» (sudo usermod -aG %2 $USER) y vuelva a iniciar sesión.</translation>
     </message>
     <message>
@@ -1188,7 +1225,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
 <context>
     <name>SettingPanel</name>
     <message>
-        <source>Set the line spacing can't greater than 255</source>
+        <source>Set the line spacing can&apos;t greater than 255</source>
         <translation>El interlineado no puede ser mayor que 255</translation>
     </message>
     <message>
@@ -1200,7 +1237,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <translation>Las coordenadas absolutas deben ser menores que %1</translation>
     </message>
     <message>
-        <source>Set of feeding distance can't greater than 255</source>
+        <source>Set of feeding distance can&apos;t greater than 255</source>
         <translation>La distancia de avance no puede ser mayor que 255</translation>
     </message>
     <message>
@@ -1426,134 +1463,134 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <translation>ancho de módulo</translation>
     </message>
     <message>
-        <source>%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
-        <translation>%1 '%2' con %3 %4 mide %5 puntos, más que los %6 puntos de %7 mm: no se imprimirá</translation>
+        <source>%1 &apos;%2&apos; at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
+        <translation>%1 &apos;%2&apos; con %3 %4 mide %5 puntos, más que los %6 puntos de %7 mm: no se imprimirá</translation>
     </message>
 </context>
 <context>
     <name>TapRowsModel</name>
     <message>
         <source>to printer</source>
-        <translation type="unfinished" />
+        <translation>a la impresora</translation>
     </message>
     <message>
         <source>to program</source>
-        <translation type="unfinished" />
+        <translation>al programa</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished" />
+        <translation>nota</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished" />
+        <translation>comando desconocido</translation>
     </message>
     <message>
         <source>cut off</source>
-        <translation type="unfinished" />
+        <translation>cortado</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished" />
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>sent while held</source>
-        <translation type="unfinished" />
+        <translation>enviado mientras estaba detenido</translation>
     </message>
     <message>
         <source> ... (%1 bytes)</source>
-        <translation type="unfinished" />
+        <translation> ... (%1 bytes)</translation>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished" />
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>!! %1</source>
-        <translation type="unfinished" />
+        <translation>!! %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Since previous</source>
-        <translation type="unfinished" />
+        <translation>Desde la anterior</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished">Hex</translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Command or reply</source>
-        <translation type="unfinished" />
+        <translation>Comando o respuesta</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished" />
+        <translation>Alerta</translation>
     </message>
 </context>
 <context>
     <name>TapWindow</name>
     <message>
         <source>%1: the picture cannot be made</source>
-        <translation type="unfinished" />
+        <translation>%1: no se puede generar la imagen</translation>
     </message>
     <message>
         <source>Tap...</source>
-        <translation type="unfinished" />
+        <translation>Derivación...</translation>
     </message>
     <message>
         <source>Tap</source>
-        <translation type="unfinished" />
+        <translation>Derivación</translation>
     </message>
     <message>
         <source>Pseudo-terminal</source>
-        <translation type="unfinished" />
+        <translation>Pseudoterminal</translation>
     </message>
     <message>
         <source>TCP listener</source>
-        <translation type="unfinished" />
+        <translation>Escucha TCP</translation>
     </message>
     <message>
         <source>Passive tap (two lines)</source>
-        <translation type="unfinished" />
+        <translation>Derivación pasiva (dos líneas)</translation>
     </message>
     <message>
         <source>Program side</source>
-        <translation type="unfinished" />
+        <translation>Lado del programa</translation>
     </message>
     <message>
-        <source>Program's port</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s port</source>
+        <translation>Puerto del programa</translation>
     </message>
     <message>
-        <source>Program's line</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s line</source>
+        <translation>Línea del programa</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Detener</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished" />
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished" />
+        <translation>Conversación</translation>
     </message>
     <message>
         <source>Expected receipt</source>
@@ -1561,39 +1598,39 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Save capture...</source>
-        <translation type="unfinished" />
+        <translation>Guardar captura...</translation>
     </message>
     <message>
         <source>Save capture</source>
-        <translation type="unfinished" />
+        <translation>Guardar captura</translation>
     </message>
     <message>
         <source>Save records...</source>
-        <translation type="unfinished" />
+        <translation>Guardar registro...</translation>
     </message>
     <message>
         <source>Save records</source>
-        <translation type="unfinished" />
+        <translation>Guardar registro</translation>
     </message>
     <message>
         <source>Save receipts...</source>
-        <translation type="unfinished" />
+        <translation>Guardar recibos...</translation>
     </message>
     <message>
         <source>Save receipts</source>
-        <translation type="unfinished" />
+        <translation>Guardar recibos</translation>
     </message>
     <message>
         <source>Program side:</source>
-        <translation type="unfinished" />
+        <translation>Lado del programa:</translation>
     </message>
     <message>
-        <source>Printer's line:</source>
-        <translation type="unfinished" />
+        <source>Printer&apos;s line:</source>
+        <translation>Línea de la impresora:</translation>
     </message>
     <message>
         <source>Printer:</source>
@@ -1601,61 +1638,63 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
     </message>
     <message>
         <source>The address programs connect to, ADDRESS:PORT</source>
-        <translation type="unfinished" />
+        <translation>La dirección a la que se conectan los programas, ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>The path the program opens as its printer's port</source>
-        <translation type="unfinished" />
+        <source>The path the program opens as its printer&apos;s port</source>
+        <translation>La ruta que el programa abre como puerto de su impresora</translation>
     </message>
     <message>
         <source>No printer port is chosen.</source>
-        <translation type="unfinished" />
+        <translation>No se ha elegido ningún puerto de impresora.</translation>
     </message>
     <message>
-        <source>"%1" is not a port of the list, a device path or tcp://HOST:PORT.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a port of the list, a device path or tcp://HOST:PORT.</source>
+        <translation>&quot;%1&quot; no es un puerto de la lista, una ruta de dispositivo ni tcp://HOST:PORT.</translation>
     </message>
     <message>
         <source>The tap cannot start:
 %1</source>
-        <translation type="unfinished" />
+        <translation>La derivación no puede iniciarse:
+%1</translation>
     </message>
     <message>
         <source>Running; programs connect to %1</source>
-        <translation type="unfinished" />
+        <translation>En marcha; los programas se conectan a %1</translation>
     </message>
     <message>
         <source>Running; %1</source>
-        <translation type="unfinished" />
+        <translation>En marcha; %1</translation>
     </message>
     <message>
         <source>Stopped; the ports are released</source>
-        <translation type="unfinished" />
+        <translation>Detenida; los puertos están liberados</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished" />
+        <translation>No iniciada</translation>
     </message>
     <message>
         <source>; %1 bytes passed undecoded</source>
-        <translation type="unfinished" />
+        <translation>; %1 bytes pasaron sin decodificar</translation>
     </message>
     <message>
         <source>; %1 rows dropped from the window (it keeps the last %2)</source>
-        <translation type="unfinished" />
+        <translation>; %1 filas quitadas de la ventana (guarda las últimas %2)</translation>
     </message>
     <message>
         <source>Capture files(*.txt)|*.txt|All files(*)|*||</source>
-        <translation type="unfinished" />
+        <translation>Archivos de captura(*.txt)|*.txt|Todos los archivos(*)|*||</translation>
     </message>
     <message>
         <source>The capture was not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>La captura no se guardó:
+%1</translation>
     </message>
     <message>
         <source>Capture saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Captura guardada en %1</translation>
     </message>
     <message>
         <source>TXT files(*.txt)|*.txt||</source>
@@ -1664,41 +1703,43 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
     <message>
         <source>The records were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>El registro no se guardó:
+%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) of the program's side saved to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <source>%n record(s) of the program&apos;s side saved to %1</source>
+        <translation>
+            <numerusform>%n registro(s) del lado del programa guardado(s) en %1</numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>The program printed no receipt.</source>
-        <translation type="unfinished" />
+        <translation>El programa no imprimió ningún recibo.</translation>
     </message>
     <message>
         <source>PNG pictures(*.png)|*.png||</source>
-        <translation type="unfinished" />
+        <translation>Imágenes PNG(*.png)|*.png||</translation>
     </message>
     <message>
         <source>The receipts were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Los recibos no se guardaron:
+%1</translation>
     </message>
     <message>
         <source>Receipt saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Recibo guardado en %1</translation>
     </message>
     <message>
         <source>%1 receipts saved: %2 ... %3</source>
-        <translation type="unfinished" />
+        <translation>%1 recibos guardados: %2 ... %3</translation>
     </message>
 </context>
 <context>
     <name>TextBytes</name>
     <message>
-        <source>Code page %1 has no character "%2" (%3)</source>
+        <source>Code page %1 has no character &quot;%2&quot; (%3)</source>
         <translation>La página de códigos %1 no tiene el carácter «%2» (%3)</translation>
     </message>
     <message>
@@ -1709,7 +1750,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
 <context>
     <name>cli</name>
     <message>
-        <source>unexpected operand "%1"</source>
+        <source>unexpected operand &quot;%1&quot;</source>
         <translation>operando inesperado «%1»</translation>
     </message>
     <message>
@@ -1717,19 +1758,19 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <translation>falta un operando</translation>
     </message>
     <message>
-        <source>--port is missing: name the printer's port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
+        <source>--port is missing: name the printer&apos;s port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
         <translation>falta --port: indique el puerto de la impresora (COM&lt;n&gt; de talvane-cli ports, o una ruta de dispositivo)</translation>
     </message>
     <message>
-        <source>--baud needs a positive number of bits per second, not "%1"</source>
+        <source>--baud needs a positive number of bits per second, not &quot;%1&quot;</source>
         <translation>--baud necesita un número positivo de bits por segundo, no «%1»</translation>
     </message>
     <message>
-        <source>--handshake is none, rtscts or xonxoff, not "%1"</source>
+        <source>--handshake is none, rtscts or xonxoff, not &quot;%1&quot;</source>
         <translation>--handshake es none, rtscts o xonxoff, no «%1»</translation>
     </message>
     <message>
-        <source>--model is 58 or 80 (paper width in mm), not "%1"</source>
+        <source>--model is 58 or 80 (paper width in mm), not &quot;%1&quot;</source>
         <translation>--model es 58 u 80 (ancho del papel en mm), no «%1»</translation>
     </message>
     <message>
@@ -1761,19 +1802,19 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <translation>no se puede escribir el archivo de registro %1</translation>
     </message>
     <message>
-        <source>row %1 ("%2") is not hex text of whole bytes; nothing was sent</source>
-        <translation>la fila %1 ("%2") no es texto hexadecimal de bytes completos; no se envió nada</translation>
+        <source>row %1 (&quot;%2&quot;) is not hex text of whole bytes; nothing was sent</source>
+        <translation>la fila %1 (&quot;%2&quot;) no es texto hexadecimal de bytes completos; no se envió nada</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number, not "%2"</source>
-        <translation>--%1 necesita un número entero, no "%2"</translation>
+        <source>--%1 needs a whole number, not &quot;%2&quot;</source>
+        <translation>--%1 necesita un número entero, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 (see talvane-cli %1 --help)</source>
         <translation>%1: %2 (véase talvane-cli %1 --help)</translation>
     </message>
     <message>
-        <source>unknown subcommand "%1" (talvane-cli --help lists them)</source>
+        <source>unknown subcommand &quot;%1&quot; (talvane-cli --help lists them)</source>
         <translation>subcomando desconocido «%1» (talvane-cli --help los lista)</translation>
     </message>
     <message>
@@ -1860,6 +1901,10 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>%1 closed with %2 bytes the printer had not taken (not delivered)</source>
         <translation>%1 cerrado con %2 bytes que la impresora no había aceptado (no entregados)</translation>
     </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, quedan unos %1 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1899,19 +1944,19 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
     </message>
     <message>
         <source>usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]
-Drives a thermal receipt printer from scripts, with the console's own commands.
+Drives a thermal receipt printer from scripts, with the console&apos;s own commands.
 
 Subcommands:
   ports                     the serial ports, as the console lists them
   send FILE | --hex TEXT | --records FILE
                             raw bytes, hex text, or a console records file (as Resend)
-  sample NAME... | all      quick tests by button name ("Font Sample", "Bar-code", ...)
-  picture FILE              a picture, as the console's picture group prints it
+  sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
+  picture FILE              a picture, as the console&apos;s picture group prints it
   barcode TYPE DATA         a one-dimensional barcode
   qr DATA, pdf417 DATA, datamatrix DATA
                             a two-dimensional code: store, then print
-  status                    asks the printer's status; the exit code tells the condition
-  decode [FILE|-]           a capture or records file as the records' mnemonic lines
+  status                    asks the printer&apos;s status; the exit code tells the condition
+  decode [FILE|-]           a capture or records file as the records&apos; mnemonic lines
   monitor                   prints what the printer sends, until Ctrl+C
   render [FILE|-]           a capture or records file as receipt pictures, no printer
   tap --program SIDE --printer PORT
@@ -1919,7 +1964,7 @@ Subcommands:
 
 `talvane-cli SUBCOMMAND --help` shows the options and examples of each.
 --lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source
-texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+texts); without it the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 
 Example:
   talvane-cli status --port /dev/ttyUSB0 &amp;&amp; talvane-cli sample all --port /dev/ttyUSB0
@@ -1931,7 +1976,7 @@ Subcomandos:
   ports                     los puertos serie, tal como los lista la consola
   send FILE | --hex TEXT | --records FILE
                             bytes en bruto, texto hexadecimal o un archivo de registro de la consola (como Reenviar)
-  sample NAME... | all      pruebas rápidas por nombre de botón ("Font Sample", "Bar-code", ...)
+  sample NAME... | all      pruebas rápidas por nombre de botón (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              una imagen, tal como la imprime el grupo de imagen de la consola
   barcode TYPE DATA         un código de barras unidimensional
   qr DATA, pdf417 DATA, datamatrix DATA
@@ -1961,44 +2006,44 @@ Ejemplo:
     </message>
     <message>
         <source>usage: talvane-cli ports [--json] [--port PATH]...
-Lists the serial ports as the console's port list shows them ("COM&lt;n&gt; (&lt;path&gt;)").
+Lists the serial ports as the console&apos;s port list shows them (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Each --port PATH adds a device the scan does not find, as for the console.
 
 Examples:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </source>
         <translation>uso: talvane-cli ports [--json] [--port PATH]...
-Lista los puertos serie tal como los muestra la lista de puertos de la consola ("COM&lt;n&gt; (&lt;path&gt;)").
+Lista los puertos serie tal como los muestra la lista de puertos de la consola (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Cada --port PATH añade un dispositivo que la búsqueda no encuentra, como en la consola.
 
 Ejemplos:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli sample NAME... | all --port PORT [options]
-Runs quick tests by their button names: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting", or "Printer Init". Case, blanks and dashes do not
-matter; all runs the twelve quick tests in the dialog's order.
+Runs quick tests by their button names: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot;, or &quot;Printer Init&quot;. Case, blanks and dashes do not
+matter; all runs the twelve quick tests in the dialog&apos;s order.
 </source>
         <translation>uso: talvane-cli sample NAME... | all --port PORT [options]
-Ejecuta pruebas rápidas por el nombre de su botón: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting" o "Printer Init". Mayúsculas, espacios y guiones no
+Ejecuta pruebas rápidas por el nombre de su botón: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot; o &quot;Printer Init&quot;. Mayúsculas, espacios y guiones no
 importan; all ejecuta las doce pruebas rápidas en el orden del diálogo.
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </source>
         <translation>Ejemplos:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </translation>
     </message>
     <message>
@@ -2007,13 +2052,13 @@ importan; all ejecuta las doce pruebas rápidas en el orden del diálogo.
                           [--block-rows N]
 Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold
 (default 128, at most 255), cut at the printable width of --model. Bit-image bands
-by default (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [default]); --raster sends one
+by default (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [default]); --raster sends one
 raster block (--size Normal [default], Double-width, Double-height, Quadruple).
-The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson
+The console&apos;s picture choices: --dots threshold (default), floyd-steinberg, atkinson
 or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a
 picture wider than the paper; --block-rows N sends the picture in blocks of N rows,
-one after the other (0: one block). The bytes are the console's with the same choices.
+one after the other (0: one block). The bytes are the console&apos;s with the same choices.
 A progress bar runs on standard error when it is a terminal.
 </source>
         <translation>uso: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]
@@ -2021,8 +2066,8 @@ A progress bar runs on standard error when it is a terminal.
                           [--block-rows N]
 Imprime una imagen (BMP, JPEG, PNG, ...) reducida a blanco y negro según el umbral
 (predeterminado 128, como máximo 255), recortada al ancho imprimible de --model. Por defecto
-bandas de imagen de bits (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [predeterminado]); --raster envía un
+bandas de imagen de bits (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [predeterminado]); --raster envía un
 bloque ráster (--size Normal [predeterminado], Double-width, Double-height, Quadruple).
 Las opciones de imagen de la consola: --dots threshold (predeterminado), floyd-steinberg, atkinson
 o bayer; --invert; --rotate (un cuarto de vuelta); --fit crop (predeterminado) o scale para una
@@ -2046,11 +2091,11 @@ Una barra de progreso se muestra en la salida de error estándar cuando es un te
     <message>
         <source>usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
-Prints a barcode with the barcode page's rules and messages. TYPE is a row of the
-page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
+Prints a barcode with the barcode page&apos;s rules and messages. TYPE is a row of the
+page&apos;s code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
 EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes
 DATA as hex text where the page offers it. An option is sent even when it equals the
-page's start value.
+page&apos;s start value.
 </source>
         <translation>uso: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
@@ -2064,11 +2109,11 @@ al valor inicial de la página.
     <message>
         <source>Examples:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </source>
         <translation>Ejemplos:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </translation>
     </message>
     <message>
@@ -2083,12 +2128,12 @@ Almacena DATA como código QR y lo imprime, como la página de códigos bidimens
     </message>
     <message>
         <source>Examples:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </source>
         <translation>Ejemplos:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </translation>
     </message>
     <message>
@@ -2105,10 +2150,10 @@ Almacena DATA como símbolo PDF417 y lo imprime. --rows 3..90, --columns 1..30,
     </message>
     <message>
         <source>Example:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </source>
         <translation>Ejemplo:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
@@ -2121,24 +2166,24 @@ Almacena DATA como símbolo DataMatrix y lo imprime. --module-width 2..8.
     </message>
     <message>
         <source>Example:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </source>
         <translation>Ejemplo:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]
-Sends the status request, waits for the printer's status byte (default 1000 ms) and
+Sends the status request, waits for the printer&apos;s status byte (default 1000 ms) and
 prints its meaning. --json prints one line:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </source>
         <translation>uso: talvane-cli status --port PORT [--timeout MS] [--json] [options]
 Envía la petición de estado, espera el byte de estado de la impresora (predeterminado 1000 ms) y
 muestra su significado. --json imprime una línea:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </translation>
     </message>
     <message>
@@ -2147,24 +2192,24 @@ muestra su significado. --json imprime una línea:
   2 bad command line, 4 --record file cannot be written, 5 port error.
 
 Example:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </source>
         <translation>Códigos de salida: 0 lista, 10 fin de papel, 11 tapa abierta, 12 error del cortador, 13 sobrecalentamiento,
   14 sobretensión (con varias condiciones, el código más bajo), 15 sin respuesta,
   2 línea de comandos incorrecta, 4 no se puede escribir el archivo de --record, 5 error de puerto.
 
 Ejemplo:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli decode [FILE | -] [--raw] [--replies]
 Reads a records file saved by the console, or a raw byte capture, and prints one line
-per command: its hex text, "//" and its decoding as the operation records show it.
+per command: its hex text, &quot;//&quot; and its decoding as the operation records show it.
 The output is itself a records file. --raw reads even hex-looking text as bytes.
 --replies reads bytes the printer sent instead and prints each reply in words
-(status bytes, responses), as the console's receive panel shows them.
-Standard input when no FILE is given. A tap's capture file (--capture of tap) is
+(status bytes, responses), as the console&apos;s receive panel shows them.
+Standard input when no FILE is given. A tap&apos;s capture file (--capture of tap) is
 shown as the tap showed it: both directions, replies in words, alerts and summary.
 
 Examples:
@@ -2175,7 +2220,7 @@ Examples:
 </source>
         <translation>uso: talvane-cli decode [FILE | -] [--raw] [--replies]
 Lee un archivo de registro guardado por la consola, o una captura de bytes en bruto, e imprime una línea
-por comando: su texto hexadecimal, "//" y su decodificación tal como la muestra el registro de operaciones.
+por comando: su texto hexadecimal, &quot;//&quot; y su decodificación tal como la muestra el registro de operaciones.
 La salida es a su vez un archivo de registro. --raw lee como bytes incluso un texto que parece hexadecimal.
 --replies lee en cambio bytes que envió la impresora e imprime cada respuesta en palabras
 (bytes de estado, respuestas), como los muestra el panel de recepción de la consola.
@@ -2244,7 +2289,7 @@ Códigos de salida: 0 todo entendido (con --compare: el recibo es idéntico),
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
 exit 0). --time starts each line with the local time to the millisecond.
---auto-status switches the printer's automatic status back on for the run (GS a 2F)
+--auto-status switches the printer&apos;s automatic status back on for the run (GS a 2F)
 and off again at its end (GS a 00), so status changes show without asking.
 </source>
         <translation>uso: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
@@ -2268,21 +2313,32 @@ y lo desactiva al terminar (GS a 00), para que los cambios de estado se vean sin
     <message>
         <source>usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Sends a file byte for byte, hex text ("1B 40"; a pair that is not hexadecimal refuses
+Sends a file byte for byte, hex text (&quot;1B 40&quot;; a pair that is not hexadecimal refuses
 the whole text), or the rows of a records file saved by the console, as its Resend
-button sends them. "-" as FILE reads standard input. --capture sends what the
-program sent in a tap's capture file, in order, without the printer's answers.
+button sends them. &quot;-&quot; as FILE reads standard input. --capture sends what the
+program sent in a tap&apos;s capture file, in order, without the printer&apos;s answers.
 </source>
-        <translation type="unfinished" />
+        <translation>uso: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
+                        [options]
+Envía un archivo byte a byte, texto hexadecimal (&quot;1B 40&quot;; un par que no es hexadecimal rechaza
+todo el texto) o las filas de un archivo de registro guardado por la consola, como las envía su
+botón Reenviar. &quot;-&quot; como FILE lee la entrada estándar. --capture envía lo que el programa
+envió en un archivo de captura de tap, en orden, sin las respuestas de la impresora.
+</translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </source>
-        <translation type="unfinished" />
+        <translation>Ejemplos:
+  talvane-cli send receipt.bin --port COM3
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
+  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
+  talvane-cli send --capture till.cap --port /dev/ttyUSB0
+</translation>
     </message>
     <message>
         <source>usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
@@ -2298,13 +2354,13 @@ Program side (SIDE):
                        to open; its line settings are set on a serial printer too
   tcp-listen:ADDR:PORT a TCP listener (tcp-listen: alone is 127.0.0.1:9100), one
                        program connection at a time
-  passive:PORTA,PORTB  two serial ports on a tap cable (program's TX, printer's TX);
+  passive:PORTA,PORTB  two serial ports on a tap cable (program&apos;s TX, printer&apos;s TX);
                        nothing is sent, no --printer
 Options:
   --printer PORT       COM&lt;n&gt;, a device path or tcp://HOST:PORT
   --capture FILE       keep both directions as a capture file (decode reads it)
-  --records FILE       keep the program's commands as a records file
-  --receipts DIR       write the receipts the program's bytes should print, as the
+  --records FILE       keep the program&apos;s commands as a records file
+  --receipts DIR       write the receipts the program&apos;s bytes should print, as the
                        virtual printer prints them (receipt-0001.png, ...; a receipt
                        ends at a cut and when the tap stops)
   --model 58|80        their paper width (default 58); --plain: plain dots on white
@@ -2316,7 +2372,37 @@ Examples:
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
 </source>
-        <translation type="unfinished" />
+        <translation>uso: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
+                       [--receipts DIR [--model 58|80] [--plain]] [--json]
+Se sitúa entre un programa y su impresora: cada byte pasa sin cambios, y cada
+comando del programa y cada respuesta de la impresora se muestra en el momento
+(hora, intervalo desde la fila anterior, dirección, hex, su nombre o palabras).
+Las alertas se marcan en sus filas: comando desconocido, cortado, sin respuesta (500 ms),
+enviado mientras estaba detenido (XOFF o fin de papel). Ctrl+C (o SIGTERM) lo detiene con un resumen.
+
+Lado del programa (SIDE):
+  pty:PATH             un pseudoterminal; PATH pasa a ser un enlace a él que abre el
+                       programa; sus parámetros de línea se aplican también a una impresora serie
+  tcp-listen:ADDR:PORT un servidor TCP a la escucha (tcp-listen: solo es 127.0.0.1:9100),
+                       una conexión de programa a la vez
+  passive:PORTA,PORTB  dos puertos serie en un cable de derivación (TX del programa, TX de la
+                       impresora); no se envía nada, sin --printer
+Opciones:
+  --printer PORT       COM&lt;n&gt;, una ruta de dispositivo o tcp://HOST:PORT
+  --capture FILE       guardar ambas direcciones como archivo de captura (decode lo lee)
+  --records FILE       guardar los comandos del programa como archivo de registro
+  --receipts DIR       escribir los recibos que deberían imprimir los bytes del programa,
+                       tal como los imprime la impresora virtual (receipt-0001.png, ...;
+                       un recibo termina en un corte y cuando tap se detiene)
+  --model 58|80        su ancho de papel (predeterminado 58); --plain: puntos simples sobre blanco
+  --json               un objeto JSON por línea, el resumen al final
+
+Ejemplos:
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture session.cap
+  talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
+  talvane-cli decode session.cap
+</translation>
     </message>
 </context>
 <context>
@@ -2354,16 +2440,16 @@ Examples:
         <translation>indique exactamente uno de FILE, --hex TEXT o --records FILE</translation>
     </message>
     <message>
-        <source>--hex holds something that is not hexadecimal: "%1" (nothing was sent)</source>
-        <translation>--hex contiene algo que no es hexadecimal: "%1" (no se envió nada)</translation>
+        <source>--hex holds something that is not hexadecimal: &quot;%1&quot; (nothing was sent)</source>
+        <translation>--hex contiene algo que no es hexadecimal: &quot;%1&quot; (no se envió nada)</translation>
     </message>
     <message>
         <source>--hex holds no byte (nothing was sent)</source>
         <translation>--hex no contiene ningún byte (no se envió nada)</translation>
     </message>
     <message>
-        <source>%1 line %2 is not a records line (only hex text before "//"); nothing was sent</source>
-        <translation>%1 línea %2 no es una línea de registro (solo texto hexadecimal antes de "//"); no se envió nada</translation>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was sent</source>
+        <translation>%1 línea %2 no es una línea de registro (solo texto hexadecimal antes de &quot;//&quot;); no se envió nada</translation>
     </message>
     <message>
         <source>%1 holds no records; nothing was sent</source>
@@ -2410,8 +2496,8 @@ Examples:
         <translation>estado %1: %2</translation>
     </message>
     <message>
-        <source>response %1: "%2"</source>
-        <translation>respuesta %1: "%2"</translation>
+        <source>response %1: &quot;%2&quot;</source>
+        <translation>respuesta %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 went away (unplugged or hung up)</source>
@@ -2425,11 +2511,11 @@ Examples:
         <translation>%1 (no se envió nada)</translation>
     </message>
     <message>
-        <source>--%1 is one of: %2; not "%3"</source>
-        <translation>--%1 es uno de: %2; no "%3"</translation>
+        <source>--%1 is one of: %2; not &quot;%3&quot;</source>
+        <translation>--%1 es uno de: %2; no &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>unknown sample "%1"; the samples are %2 and all</source>
+        <source>unknown sample &quot;%1&quot;; the samples are %2 and all</source>
         <translation>prueba desconocida «%1»; las pruebas son %2 y all</translation>
     </message>
     <message>
@@ -2453,7 +2539,7 @@ Examples:
         <translation>%1 no tiene nada que imprimir</translation>
     </message>
     <message>
-        <source>unknown barcode type "%1"; the types are %2</source>
+        <source>unknown barcode type &quot;%1&quot;; the types are %2</source>
         <translation>tipo de código de barras desconocido «%1»; los tipos son %2</translation>
     </message>
     <message>
@@ -2461,8 +2547,8 @@ Examples:
         <translation>los datos de %1 no se pueden dar en hexadecimal</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number or auto, not "%2"</source>
-        <translation>--%1 necesita un número entero o auto, no "%2"</translation>
+        <source>--%1 needs a whole number or auto, not &quot;%2&quot;</source>
+        <translation>--%1 necesita un número entero o auto, no &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2544,23 +2630,23 @@ Examples:
     </message>
     <message>
         <source>--capture goes alone, without FILE, --hex or --records</source>
-        <translation type="unfinished" />
+        <translation>--capture va solo, sin FILE, --hex ni --records</translation>
     </message>
     <message>
         <source>%1 is not a tap capture file (line %2); nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 no es un archivo de captura de tap (línea %2); no se envió nada</translation>
     </message>
     <message>
         <source>%1 holds nothing the program sent; nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 no contiene nada que haya enviado el programa; no se envió nada</translation>
     </message>
     <message>
         <source>cannot create the receipts folder %1</source>
-        <translation type="unfinished" />
+        <translation>no se puede crear la carpeta de recibos %1</translation>
     </message>
     <message>
         <source>tap: receipt %1 (%2 dot rows)</source>
-        <translation type="unfinished" />
+        <translation>tap: recibo %1 (%2 filas de puntos)</translation>
     </message>
     <message>
         <source>--model takes 58 or 80</source>
@@ -2568,11 +2654,7 @@ Examples:
     </message>
     <message>
         <source>--model and --plain go with --receipts</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>printer's line %1</source>
-        <translation type="unfinished" />
+        <translation>--model y --plain van con --receipts</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
@@ -327,8 +327,8 @@
         <translation>%1 precisa de um valor</translation>
     </message>
     <message>
-        <source>--log-level takes error, warning or info, not "%1"</source>
-        <translation>--log-level aceita error, warning ou info, não "%1"</translation>
+        <source>--log-level takes error, warning or info, not &quot;%1&quot;</source>
+        <translation>--log-level aceita error, warning ou info, não &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -362,7 +362,7 @@ ou desenhe a janela numa imagem sem nenhum display:
     </message>
     <message>
         <source>--tap needs the program side and the printer</source>
-        <translation type="unfinished" />
+        <translation>--tap precisa do lado do programa e da impressora</translation>
     </message>
     <message>
         <source>Usage: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
@@ -386,7 +386,7 @@ the network.
                        the default)
   --no-log             keep the event log in memory only (Ctrl+L shows it)
   --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the
-                       source texts); without it the desktop's language
+                       source texts); without it the desktop&apos;s language
                        (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken
   --tap PROGRAM-SIDE PRINTER
                        open the Tap window (Ctrl+T) and start it: the program
@@ -402,7 +402,43 @@ one file per day; the oldest days go when the files pass 10 MiB.
 The console needs a display. Without one, run it under a virtual display:
   xvfb-run -a talvane
 </source>
-        <translation type="unfinished" />
+        <translation>Uso: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
+               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]
+               [--tap PROGRAM-SIDE PRINTER]
+Console de testes para impressoras térmicas de cupom e etiqueta em porta serial, USB
+ou rede.
+
+  --port PATH          listar também este dispositivo: um dispositivo serial (serve um
+                       pseudoterminal ou um link de /dev/serial/by-id, listado como
+                       COM901, COM902, ... na ordem dada) ou uma impressora USB
+                       (/dev/usb/lp0, listada como USB1); repetível
+  --port tcp://HOST[:PORT]
+                       listar também esta impressora de rede (TCP bruto, porta 9100
+                       se omitida), listada como NET1, NET2, ...
+  --screenshot FILE    desenhar a janela como fica após a inicialização num arquivo
+                       PNG e sair (não precisa de display)
+  --reset-settings     esquecer a porta, as listas, as pastas e a posição da janela
+                       lembradas, e iniciar como no primeiro dia
+  --log-level LEVEL    o que o log de eventos guarda: error, warning ou info (tudo;
+                       o padrão)
+  --no-log             manter o log de eventos só na memória (Ctrl+L o mostra)
+  --lang CODE          usar este idioma: de, es, pt_BR, ru, zh_CN ou en (os textos
+                       originais); sem ela é usado o idioma da área de trabalho
+                       (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --tap PROGRAM-SIDE PRINTER
+                       abrir a janela Derivação (Ctrl+T) e iniciá-la: o lado do
+                       programa é pty:PATH, tcp-listen:ADDR:PORT ou passive:A,B
+                       (então sem impressora), a impressora um nome de porta
+                       (COM3, NET1), um caminho de dispositivo ou tcp://HOST:PORT
+  --help               mostrar este texto
+  --version            mostrar a versão
+
+O log de eventos fica em $XDG_STATE_HOME/talvane (~/.local/state/talvane),
+um arquivo por dia; os dias mais antigos saem quando os arquivos passam de 10 MiB.
+
+O console precisa de um display. Sem um, execute-o num display virtual:
+  xvfb-run -a talvane
+</translation>
     </message>
 </context>
 <context>
@@ -524,8 +560,8 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Linhas por bloco</translation>
     </message>
     <message>
-        <source>Rows per raster block, sent paced to the line with progress and Cancel; "One block" sends it at once</source>
-        <translation>Linhas por bloco raster, enviadas no ritmo da linha com progresso e Cancelar; "Um bloco" envia tudo de uma vez</translation>
+        <source>Rows per raster block, sent paced to the line with progress and Cancel; &quot;One block&quot; sends it at once</source>
+        <translation>Linhas por bloco raster, enviadas no ritmo da linha com progresso e Cancelar; &quot;Um bloco&quot; envia tudo de uma vez</translation>
     </message>
     <message>
         <source>Invert</source>
@@ -668,8 +704,8 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>FixedMappingNotice</name>
     <message>
-        <source>Sent in the console's own mapping (%1): most printers print these bytes as other characters. Choose the printer's code page in the "Code page" list to send text in it.</source>
-        <translation>Enviado no mapeamento próprio do console (%1): a maioria das impressoras imprime esses bytes como outros caracteres. Escolha a página de código da impressora na lista "Página de código" para enviar texto nela.</translation>
+        <source>Sent in the console&apos;s own mapping (%1): most printers print these bytes as other characters. Choose the printer&apos;s code page in the &quot;Code page&quot; list to send text in it.</source>
+        <translation>Enviado no mapeamento próprio do console (%1): a maioria das impressoras imprime esses bytes como outros caracteres. Escolha a página de código da impressora na lista &quot;Página de código&quot; para enviar texto nela.</translation>
     </message>
 </context>
 <context>
@@ -686,24 +722,24 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>NumberList</name>
     <message>
-        <source>Please enter the six figures, ";" to separate</source>
-        <translation>Digite seis números separados por ";"</translation>
+        <source>Please enter the six figures, &quot;;&quot; to separate</source>
+        <translation>Digite seis números separados por &quot;;&quot;</translation>
     </message>
     <message>
         <source>The data range of -99 to 999</source>
         <translation>Faixa de dados de -99 a 999</translation>
     </message>
     <message>
-        <source>Please enter the four digits, use the ";" to separate</source>
-        <translation>Digite quatro números separados por ";"</translation>
+        <source>Please enter the four digits, use the &quot;;&quot; to separate</source>
+        <translation>Digite quatro números separados por &quot;;&quot;</translation>
     </message>
     <message>
         <source>Data range from 1 to 3299</source>
         <translation>Faixa de dados de 1 a 3299</translation>
     </message>
     <message>
-        <source>Please enter the three digits, ";" separated</source>
-        <translation>Digite três números separados por ";"</translation>
+        <source>Please enter the three digits, &quot;;&quot; separated</source>
+        <translation>Digite três números separados por &quot;;&quot;</translation>
     </message>
     <message>
         <source>The data range from 0 to 999</source>
@@ -903,7 +939,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Erro ao abrir a porta serial</translation>
     </message>
     <message>
-        <source>A USB or network printer has no baud rate or handshake lines; the printer's own settings apply.</source>
+        <source>A USB or network printer has no baud rate or handshake lines; the printer&apos;s own settings apply.</source>
         <translation>Uma impressora USB ou de rede não tem taxa de transmissão nem linhas de handshake; valem as configurações da própria impressora.</translation>
     </message>
     <message>
@@ -924,7 +960,7 @@ The console needs a display. Without one, run it under a virtual display:
     </message>
     <message>
         <source>The printer on %1 is gone. The port opens again by itself when the same printer is back; Close COM stops waiting.</source>
-        <translation>A impressora em %1 sumiu. A porta abre de novo sozinha quando a mesma impressora voltar; "Fechar COM" para de esperar.</translation>
+        <translation>A impressora em %1 sumiu. A porta abre de novo sozinha quando a mesma impressora voltar; &quot;Fechar COM&quot; para de esperar.</translation>
     </message>
     <message>
         <source>%1 is not there</source>
@@ -1018,8 +1054,8 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>%1 não existe (o adaptador está conectado?).</translation>
     </message>
     <message>
-        <source>No permission to use %1: add your user to the group "%2" (sudo usermod -aG %2 $USER), then log in again.</source>
-        <translation>Sem permissão para usar %1: adicione seu usuário ao grupo "%2" (sudo usermod -aG %2 $USER) e entre novamente na sessão.</translation>
+        <source>No permission to use %1: add your user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Sem permissão para usar %1: adicione seu usuário ao grupo &quot;%2&quot; (sudo usermod -aG %2 $USER) e entre novamente na sessão.</translation>
     </message>
     <message>
         <source>%1 is in use by another program, or is not a serial port.</source>
@@ -1188,7 +1224,7 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
 <context>
     <name>SettingPanel</name>
     <message>
-        <source>Set the line spacing can't greater than 255</source>
+        <source>Set the line spacing can&apos;t greater than 255</source>
         <translation>O espaçamento entre linhas não pode ser maior que 255</translation>
     </message>
     <message>
@@ -1200,7 +1236,7 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <translation>As coordenadas absolutas devem ser menores que %1</translation>
     </message>
     <message>
-        <source>Set of feeding distance can't greater than 255</source>
+        <source>Set of feeding distance can&apos;t greater than 255</source>
         <translation>A distância de avanço não pode ser maior que 255</translation>
     </message>
     <message>
@@ -1426,134 +1462,134 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <translation>largura do módulo</translation>
     </message>
     <message>
-        <source>%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
-        <translation>%1 '%2' com %3 %4 tem %5 pontos, mais que os %6 pontos de %7 mm: não será impresso</translation>
+        <source>%1 &apos;%2&apos; at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
+        <translation>%1 &apos;%2&apos; com %3 %4 tem %5 pontos, mais que os %6 pontos de %7 mm: não será impresso</translation>
     </message>
 </context>
 <context>
     <name>TapRowsModel</name>
     <message>
         <source>to printer</source>
-        <translation type="unfinished" />
+        <translation>para a impressora</translation>
     </message>
     <message>
         <source>to program</source>
-        <translation type="unfinished" />
+        <translation>para o programa</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished" />
+        <translation>nota</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished" />
+        <translation>comando desconhecido</translation>
     </message>
     <message>
         <source>cut off</source>
-        <translation type="unfinished" />
+        <translation>cortado</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished" />
+        <translation>sem resposta</translation>
     </message>
     <message>
         <source>sent while held</source>
-        <translation type="unfinished" />
+        <translation>enviado enquanto retido</translation>
     </message>
     <message>
         <source> ... (%1 bytes)</source>
-        <translation type="unfinished" />
+        <translation> ... (%1 bytes)</translation>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished" />
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>!! %1</source>
-        <translation type="unfinished" />
+        <translation>!! %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Since previous</source>
-        <translation type="unfinished" />
+        <translation>Desde a anterior</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Direção</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished">Hex</translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Command or reply</source>
-        <translation type="unfinished" />
+        <translation>Comando ou resposta</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished" />
+        <translation>Alerta</translation>
     </message>
 </context>
 <context>
     <name>TapWindow</name>
     <message>
         <source>%1: the picture cannot be made</source>
-        <translation type="unfinished" />
+        <translation>%1: não é possível gerar a imagem</translation>
     </message>
     <message>
         <source>Tap...</source>
-        <translation type="unfinished" />
+        <translation>Derivação...</translation>
     </message>
     <message>
         <source>Tap</source>
-        <translation type="unfinished" />
+        <translation>Derivação</translation>
     </message>
     <message>
         <source>Pseudo-terminal</source>
-        <translation type="unfinished" />
+        <translation>Pseudoterminal</translation>
     </message>
     <message>
         <source>TCP listener</source>
-        <translation type="unfinished" />
+        <translation>Escuta TCP</translation>
     </message>
     <message>
         <source>Passive tap (two lines)</source>
-        <translation type="unfinished" />
+        <translation>Derivação passiva (duas linhas)</translation>
     </message>
     <message>
         <source>Program side</source>
-        <translation type="unfinished" />
+        <translation>Lado do programa</translation>
     </message>
     <message>
-        <source>Program's port</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s port</source>
+        <translation>Porta do programa</translation>
     </message>
     <message>
-        <source>Program's line</source>
-        <translation type="unfinished" />
+        <source>Program&apos;s line</source>
+        <translation>Linha do programa</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished" />
+        <translation>Impressora</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Parar</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished" />
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished" />
+        <translation>Conversa</translation>
     </message>
     <message>
         <source>Expected receipt</source>
@@ -1561,39 +1597,39 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Resumo</translation>
     </message>
     <message>
         <source>Save capture...</source>
-        <translation type="unfinished" />
+        <translation>Salvar captura...</translation>
     </message>
     <message>
         <source>Save capture</source>
-        <translation type="unfinished" />
+        <translation>Salvar captura</translation>
     </message>
     <message>
         <source>Save records...</source>
-        <translation type="unfinished" />
+        <translation>Salvar registro...</translation>
     </message>
     <message>
         <source>Save records</source>
-        <translation type="unfinished" />
+        <translation>Salvar registro</translation>
     </message>
     <message>
         <source>Save receipts...</source>
-        <translation type="unfinished" />
+        <translation>Salvar cupons...</translation>
     </message>
     <message>
         <source>Save receipts</source>
-        <translation type="unfinished" />
+        <translation>Salvar cupons</translation>
     </message>
     <message>
         <source>Program side:</source>
-        <translation type="unfinished" />
+        <translation>Lado do programa:</translation>
     </message>
     <message>
-        <source>Printer's line:</source>
-        <translation type="unfinished" />
+        <source>Printer&apos;s line:</source>
+        <translation>Linha da impressora:</translation>
     </message>
     <message>
         <source>Printer:</source>
@@ -1601,61 +1637,63 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
     </message>
     <message>
         <source>The address programs connect to, ADDRESS:PORT</source>
-        <translation type="unfinished" />
+        <translation>O endereço ao qual os programas se conectam, ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>The path the program opens as its printer's port</source>
-        <translation type="unfinished" />
+        <source>The path the program opens as its printer&apos;s port</source>
+        <translation>O caminho que o programa abre como porta da sua impressora</translation>
     </message>
     <message>
         <source>No printer port is chosen.</source>
-        <translation type="unfinished" />
+        <translation>Nenhuma porta de impressora foi escolhida.</translation>
     </message>
     <message>
-        <source>"%1" is not a port of the list, a device path or tcp://HOST:PORT.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a port of the list, a device path or tcp://HOST:PORT.</source>
+        <translation>&quot;%1&quot; não é uma porta da lista, um caminho de dispositivo nem tcp://HOST:PORT.</translation>
     </message>
     <message>
         <source>The tap cannot start:
 %1</source>
-        <translation type="unfinished" />
+        <translation>A derivação não pode iniciar:
+%1</translation>
     </message>
     <message>
         <source>Running; programs connect to %1</source>
-        <translation type="unfinished" />
+        <translation>Em execução; os programas se conectam a %1</translation>
     </message>
     <message>
         <source>Running; %1</source>
-        <translation type="unfinished" />
+        <translation>Em execução; %1</translation>
     </message>
     <message>
         <source>Stopped; the ports are released</source>
-        <translation type="unfinished" />
+        <translation>Parada; as portas foram liberadas</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished" />
+        <translation>Não iniciada</translation>
     </message>
     <message>
         <source>; %1 bytes passed undecoded</source>
-        <translation type="unfinished" />
+        <translation>; %1 bytes passaram sem decodificação</translation>
     </message>
     <message>
         <source>; %1 rows dropped from the window (it keeps the last %2)</source>
-        <translation type="unfinished" />
+        <translation>; %1 linhas removidas da janela (ela guarda as últimas %2)</translation>
     </message>
     <message>
         <source>Capture files(*.txt)|*.txt|All files(*)|*||</source>
-        <translation type="unfinished" />
+        <translation>Arquivos de captura(*.txt)|*.txt|Todos os arquivos(*)|*||</translation>
     </message>
     <message>
         <source>The capture was not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>A captura não foi salva:
+%1</translation>
     </message>
     <message>
         <source>Capture saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Captura salva em %1</translation>
     </message>
     <message>
         <source>TXT files(*.txt)|*.txt||</source>
@@ -1664,42 +1702,44 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
     <message>
         <source>The records were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>O registro não foi salvo:
+%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) of the program's side saved to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <source>%n record(s) of the program&apos;s side saved to %1</source>
+        <translation>
+            <numerusform>%n registro(s) do lado do programa salvo(s) em %1</numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>The program printed no receipt.</source>
-        <translation type="unfinished" />
+        <translation>O programa não imprimiu nenhum cupom.</translation>
     </message>
     <message>
         <source>PNG pictures(*.png)|*.png||</source>
-        <translation type="unfinished" />
+        <translation>Imagens PNG(*.png)|*.png||</translation>
     </message>
     <message>
         <source>The receipts were not saved:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Os cupons não foram salvos:
+%1</translation>
     </message>
     <message>
         <source>Receipt saved to %1</source>
-        <translation type="unfinished" />
+        <translation>Cupom salvo em %1</translation>
     </message>
     <message>
         <source>%1 receipts saved: %2 ... %3</source>
-        <translation type="unfinished" />
+        <translation>%1 cupons salvos: %2 ... %3</translation>
     </message>
 </context>
 <context>
     <name>TextBytes</name>
     <message>
-        <source>Code page %1 has no character "%2" (%3)</source>
-        <translation>A página de código %1 não tem o caractere "%2" (%3)</translation>
+        <source>Code page %1 has no character &quot;%2&quot; (%3)</source>
+        <translation>A página de código %1 não tem o caractere &quot;%2&quot; (%3)</translation>
     </message>
     <message>
         <source>Code page %1 has no character for the byte %2</source>
@@ -1709,28 +1749,28 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
 <context>
     <name>cli</name>
     <message>
-        <source>unexpected operand "%1"</source>
-        <translation>operando inesperado "%1"</translation>
+        <source>unexpected operand &quot;%1&quot;</source>
+        <translation>operando inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>missing operand</source>
         <translation>operando ausente</translation>
     </message>
     <message>
-        <source>--port is missing: name the printer's port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
+        <source>--port is missing: name the printer&apos;s port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
         <translation>falta --port: indique a porta da impressora (COM&lt;n&gt; de talvane-cli ports, ou um caminho de dispositivo)</translation>
     </message>
     <message>
-        <source>--baud needs a positive number of bits per second, not "%1"</source>
-        <translation>--baud precisa de um número positivo de bits por segundo, não "%1"</translation>
+        <source>--baud needs a positive number of bits per second, not &quot;%1&quot;</source>
+        <translation>--baud precisa de um número positivo de bits por segundo, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--handshake is none, rtscts or xonxoff, not "%1"</source>
-        <translation>--handshake é none, rtscts ou xonxoff, não "%1"</translation>
+        <source>--handshake is none, rtscts or xonxoff, not &quot;%1&quot;</source>
+        <translation>--handshake é none, rtscts ou xonxoff, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--model is 58 or 80 (paper width in mm), not "%1"</source>
-        <translation>--model é 58 ou 80 (largura do papel em mm), não "%1"</translation>
+        <source>--model is 58 or 80 (paper width in mm), not &quot;%1&quot;</source>
+        <translation>--model é 58 ou 80 (largura do papel em mm), não &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--record needs a file name</source>
@@ -1761,20 +1801,20 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <translation>não é possível gravar o arquivo de registro %1</translation>
     </message>
     <message>
-        <source>row %1 ("%2") is not hex text of whole bytes; nothing was sent</source>
-        <translation>a linha %1 ("%2") não é texto hexadecimal de bytes inteiros; nada foi enviado</translation>
+        <source>row %1 (&quot;%2&quot;) is not hex text of whole bytes; nothing was sent</source>
+        <translation>a linha %1 (&quot;%2&quot;) não é texto hexadecimal de bytes inteiros; nada foi enviado</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number, not "%2"</source>
-        <translation>--%1 precisa de um número inteiro, não "%2"</translation>
+        <source>--%1 needs a whole number, not &quot;%2&quot;</source>
+        <translation>--%1 precisa de um número inteiro, não &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 (see talvane-cli %1 --help)</source>
         <translation>%1: %2 (veja talvane-cli %1 --help)</translation>
     </message>
     <message>
-        <source>unknown subcommand "%1" (talvane-cli --help lists them)</source>
-        <translation>subcomando desconhecido "%1" (talvane-cli --help os lista)</translation>
+        <source>unknown subcommand &quot;%1&quot; (talvane-cli --help lists them)</source>
+        <translation>subcomando desconhecido &quot;%1&quot; (talvane-cli --help os lista)</translation>
     </message>
     <message>
         <source>unknown option --%1</source>
@@ -1860,6 +1900,10 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>%1 closed with %2 bytes the printer had not taken (not delivered)</source>
         <translation>%1 fechada com %2 bytes que a impressora não tinha aceitado (não entregues)</translation>
     </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, faltam cerca de %1 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1899,19 +1943,19 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
     </message>
     <message>
         <source>usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]
-Drives a thermal receipt printer from scripts, with the console's own commands.
+Drives a thermal receipt printer from scripts, with the console&apos;s own commands.
 
 Subcommands:
   ports                     the serial ports, as the console lists them
   send FILE | --hex TEXT | --records FILE
                             raw bytes, hex text, or a console records file (as Resend)
-  sample NAME... | all      quick tests by button name ("Font Sample", "Bar-code", ...)
-  picture FILE              a picture, as the console's picture group prints it
+  sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
+  picture FILE              a picture, as the console&apos;s picture group prints it
   barcode TYPE DATA         a one-dimensional barcode
   qr DATA, pdf417 DATA, datamatrix DATA
                             a two-dimensional code: store, then print
-  status                    asks the printer's status; the exit code tells the condition
-  decode [FILE|-]           a capture or records file as the records' mnemonic lines
+  status                    asks the printer&apos;s status; the exit code tells the condition
+  decode [FILE|-]           a capture or records file as the records&apos; mnemonic lines
   monitor                   prints what the printer sends, until Ctrl+C
   render [FILE|-]           a capture or records file as receipt pictures, no printer
   tap --program SIDE --printer PORT
@@ -1919,7 +1963,7 @@ Subcommands:
 
 `talvane-cli SUBCOMMAND --help` shows the options and examples of each.
 --lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source
-texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+texts); without it the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 
 Example:
   talvane-cli status --port /dev/ttyUSB0 &amp;&amp; talvane-cli sample all --port /dev/ttyUSB0
@@ -1931,7 +1975,7 @@ Subcomandos:
   ports                     as portas seriais, como o console as lista
   send FILE | --hex TEXT | --records FILE
                             bytes brutos, texto hexadecimal ou um arquivo de registro do console (como Reenviar)
-  sample NAME... | all      testes rápidos pelo nome do botão ("Font Sample", "Bar-code", ...)
+  sample NAME... | all      testes rápidos pelo nome do botão (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              uma imagem, como o grupo de imagem do console a imprime
   barcode TYPE DATA         um código de barras unidimensional
   qr DATA, pdf417 DATA, datamatrix DATA
@@ -1961,44 +2005,44 @@ Exemplo:
     </message>
     <message>
         <source>usage: talvane-cli ports [--json] [--port PATH]...
-Lists the serial ports as the console's port list shows them ("COM&lt;n&gt; (&lt;path&gt;)").
+Lists the serial ports as the console&apos;s port list shows them (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Each --port PATH adds a device the scan does not find, as for the console.
 
 Examples:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </source>
         <translation>uso: talvane-cli ports [--json] [--port PATH]...
-Lista as portas seriais como a lista de portas do console as mostra ("COM&lt;n&gt; (&lt;path&gt;)").
+Lista as portas seriais como a lista de portas do console as mostra (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Cada --port PATH acrescenta um dispositivo que a busca não encontra, como no console.
 
 Exemplos:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli sample NAME... | all --port PORT [options]
-Runs quick tests by their button names: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting", or "Printer Init". Case, blanks and dashes do not
-matter; all runs the twelve quick tests in the dialog's order.
+Runs quick tests by their button names: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot;, or &quot;Printer Init&quot;. Case, blanks and dashes do not
+matter; all runs the twelve quick tests in the dialog&apos;s order.
 </source>
         <translation>uso: talvane-cli sample NAME... | all --port PORT [options]
-Executa testes rápidos pelo nome do botão: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting" ou "Printer Init". Maiúsculas, espaços e hifens não
+Executa testes rápidos pelo nome do botão: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot; ou &quot;Printer Init&quot;. Maiúsculas, espaços e hifens não
 importam; all executa os doze testes rápidos na ordem do diálogo.
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </source>
         <translation>Exemplos:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </translation>
     </message>
     <message>
@@ -2007,13 +2051,13 @@ importam; all executa os doze testes rápidos na ordem do diálogo.
                           [--block-rows N]
 Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold
 (default 128, at most 255), cut at the printable width of --model. Bit-image bands
-by default (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [default]); --raster sends one
+by default (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [default]); --raster sends one
 raster block (--size Normal [default], Double-width, Double-height, Quadruple).
-The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson
+The console&apos;s picture choices: --dots threshold (default), floyd-steinberg, atkinson
 or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a
 picture wider than the paper; --block-rows N sends the picture in blocks of N rows,
-one after the other (0: one block). The bytes are the console's with the same choices.
+one after the other (0: one block). The bytes are the console&apos;s with the same choices.
 A progress bar runs on standard error when it is a terminal.
 </source>
         <translation>uso: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]
@@ -2021,8 +2065,8 @@ A progress bar runs on standard error when it is a terminal.
                           [--block-rows N]
 Imprime uma imagem (BMP, JPEG, PNG, ...) reduzida a preto e branco pelo limiar
 (padrão 128, no máximo 255), cortada na largura imprimível de --model. Por padrão
-faixas de imagem de bits (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [padrão]); --raster envia um
+faixas de imagem de bits (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [padrão]); --raster envia um
 bloco raster (--size Normal [padrão], Double-width, Double-height, Quadruple).
 As opções de imagem do console: --dots threshold (padrão), floyd-steinberg, atkinson
 ou bayer; --invert; --rotate (um quarto de volta); --fit crop (padrão) ou scale para uma
@@ -2046,11 +2090,11 @@ Uma barra de progresso aparece na saída de erro padrão quando ela é um termin
     <message>
         <source>usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
-Prints a barcode with the barcode page's rules and messages. TYPE is a row of the
-page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
+Prints a barcode with the barcode page&apos;s rules and messages. TYPE is a row of the
+page&apos;s code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
 EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes
 DATA as hex text where the page offers it. An option is sent even when it equals the
-page's start value.
+page&apos;s start value.
 </source>
         <translation>uso: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
@@ -2064,11 +2108,11 @@ ao valor inicial da página.
     <message>
         <source>Examples:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </source>
         <translation>Exemplos:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </translation>
     </message>
     <message>
@@ -2083,12 +2127,12 @@ Armazena DATA como código QR e o imprime, como a página de código bidimension
     </message>
     <message>
         <source>Examples:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </source>
         <translation>Exemplos:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </translation>
     </message>
     <message>
@@ -2105,10 +2149,10 @@ Armazena DATA como símbolo PDF417 e o imprime. --rows 3..90, --columns 1..30,
     </message>
     <message>
         <source>Example:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </source>
         <translation>Exemplo:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
@@ -2121,24 +2165,24 @@ Armazena DATA como símbolo DataMatrix e o imprime. --module-width 2..8.
     </message>
     <message>
         <source>Example:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </source>
         <translation>Exemplo:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]
-Sends the status request, waits for the printer's status byte (default 1000 ms) and
+Sends the status request, waits for the printer&apos;s status byte (default 1000 ms) and
 prints its meaning. --json prints one line:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </source>
         <translation>uso: talvane-cli status --port PORT [--timeout MS] [--json] [options]
 Envia o pedido de status, aguarda o byte de status da impressora (padrão 1000 ms) e
 mostra seu significado. --json imprime uma linha:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </translation>
     </message>
     <message>
@@ -2147,24 +2191,24 @@ mostra seu significado. --json imprime uma linha:
   2 bad command line, 4 --record file cannot be written, 5 port error.
 
 Example:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </source>
         <translation>Códigos de saída: 0 pronta, 10 fim de papel, 11 tampa aberta, 12 erro da guilhotina, 13 superaquecimento,
   14 sobretensão (com várias condições, o código mais baixo), 15 sem resposta,
   2 linha de comando inválida, 4 arquivo de --record não pode ser gravado, 5 erro de porta.
 
 Exemplo:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli decode [FILE | -] [--raw] [--replies]
 Reads a records file saved by the console, or a raw byte capture, and prints one line
-per command: its hex text, "//" and its decoding as the operation records show it.
+per command: its hex text, &quot;//&quot; and its decoding as the operation records show it.
 The output is itself a records file. --raw reads even hex-looking text as bytes.
 --replies reads bytes the printer sent instead and prints each reply in words
-(status bytes, responses), as the console's receive panel shows them.
-Standard input when no FILE is given. A tap's capture file (--capture of tap) is
+(status bytes, responses), as the console&apos;s receive panel shows them.
+Standard input when no FILE is given. A tap&apos;s capture file (--capture of tap) is
 shown as the tap showed it: both directions, replies in words, alerts and summary.
 
 Examples:
@@ -2175,7 +2219,7 @@ Examples:
 </source>
         <translation>uso: talvane-cli decode [FILE | -] [--raw] [--replies]
 Lê um arquivo de registro salvo pelo console, ou uma captura de bytes brutos, e imprime uma linha
-por comando: seu texto hexadecimal, "//" e sua decodificação como o registro de operações a mostra.
+por comando: seu texto hexadecimal, &quot;//&quot; e sua decodificação como o registro de operações a mostra.
 A saída é ela própria um arquivo de registro. --raw lê como bytes até um texto que parece hexadecimal.
 --replies lê em vez disso bytes que a impressora enviou e imprime cada resposta em palavras
 (bytes de status, respostas), como o painel de recepção do console as mostra.
@@ -2244,7 +2288,7 @@ Códigos de saída: 0 tudo entendido (com --compare: o cupom é idêntico),
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
 exit 0). --time starts each line with the local time to the millisecond.
---auto-status switches the printer's automatic status back on for the run (GS a 2F)
+--auto-status switches the printer&apos;s automatic status back on for the run (GS a 2F)
 and off again at its end (GS a 00), so status changes show without asking.
 </source>
         <translation>uso: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
@@ -2268,21 +2312,32 @@ e o desliga ao final (GS a 00), para que mudanças de status apareçam sem pergu
     <message>
         <source>usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Sends a file byte for byte, hex text ("1B 40"; a pair that is not hexadecimal refuses
+Sends a file byte for byte, hex text (&quot;1B 40&quot;; a pair that is not hexadecimal refuses
 the whole text), or the rows of a records file saved by the console, as its Resend
-button sends them. "-" as FILE reads standard input. --capture sends what the
-program sent in a tap's capture file, in order, without the printer's answers.
+button sends them. &quot;-&quot; as FILE reads standard input. --capture sends what the
+program sent in a tap&apos;s capture file, in order, without the printer&apos;s answers.
 </source>
-        <translation type="unfinished" />
+        <translation>uso: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
+                        [options]
+Envia um arquivo byte a byte, texto hexadecimal (&quot;1B 40&quot;; um par que não é hexadecimal recusa
+o texto inteiro) ou as linhas de um arquivo de registro salvo pelo console, como o botão
+Reenviar as envia. &quot;-&quot; como FILE lê a entrada padrão. --capture envia o que o programa
+enviou num arquivo de captura do tap, em ordem, sem as respostas da impressora.
+</translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </source>
-        <translation type="unfinished" />
+        <translation>Exemplos:
+  talvane-cli send receipt.bin --port COM3
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
+  talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
+  talvane-cli send --capture till.cap --port /dev/ttyUSB0
+</translation>
     </message>
     <message>
         <source>usage: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
@@ -2298,13 +2353,13 @@ Program side (SIDE):
                        to open; its line settings are set on a serial printer too
   tcp-listen:ADDR:PORT a TCP listener (tcp-listen: alone is 127.0.0.1:9100), one
                        program connection at a time
-  passive:PORTA,PORTB  two serial ports on a tap cable (program's TX, printer's TX);
+  passive:PORTA,PORTB  two serial ports on a tap cable (program&apos;s TX, printer&apos;s TX);
                        nothing is sent, no --printer
 Options:
   --printer PORT       COM&lt;n&gt;, a device path or tcp://HOST:PORT
   --capture FILE       keep both directions as a capture file (decode reads it)
-  --records FILE       keep the program's commands as a records file
-  --receipts DIR       write the receipts the program's bytes should print, as the
+  --records FILE       keep the program&apos;s commands as a records file
+  --receipts DIR       write the receipts the program&apos;s bytes should print, as the
                        virtual printer prints them (receipt-0001.png, ...; a receipt
                        ends at a cut and when the tap stops)
   --model 58|80        their paper width (default 58); --plain: plain dots on white
@@ -2316,7 +2371,37 @@ Examples:
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
 </source>
-        <translation type="unfinished" />
+        <translation>uso: talvane-cli tap --program SIDE --printer PORT [--capture FILE] [--records FILE]
+                       [--receipts DIR [--model 58|80] [--plain]] [--json]
+Fica entre um programa e sua impressora: cada byte passa sem alteração, e cada
+comando do programa e cada resposta da impressora é mostrado quando acontece
+(hora, intervalo desde a linha anterior, direção, hex, seu nome ou palavras).
+Alertas são marcados nas suas linhas: comando desconhecido, cortado, sem resposta (500 ms),
+enviado enquanto retido (XOFF ou fim de papel). Ctrl+C (ou SIGTERM) o encerra com um resumo.
+
+Lado do programa (SIDE):
+  pty:PATH             um pseudoterminal; PATH vira um link para ele que o programa
+                       abre; seus parâmetros de linha valem também para uma impressora serial
+  tcp-listen:ADDR:PORT um servidor TCP em escuta (tcp-listen: sozinho é 127.0.0.1:9100),
+                       uma conexão de programa por vez
+  passive:PORTA,PORTB  duas portas seriais num cabo de derivação (TX do programa, TX da
+                       impressora); nada é enviado, sem --printer
+Opções:
+  --printer PORT       COM&lt;n&gt;, um caminho de dispositivo ou tcp://HOST:PORT
+  --capture FILE       guardar as duas direções como arquivo de captura (decode o lê)
+  --records FILE       guardar os comandos do programa como arquivo de registro
+  --receipts DIR       gravar os cupons que os bytes do programa deveriam imprimir,
+                       como a impressora virtual os imprime (receipt-0001.png, ...;
+                       um cupom termina num corte e quando o tap para)
+  --model 58|80        a largura do papel deles (padrão 58); --plain: pontos simples sobre branco
+  --json               um objeto JSON por linha, o resumo por último
+
+Exemplos:
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer /dev/ttyUSB0 --capture session.cap
+  talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
+  talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
+  talvane-cli decode session.cap
+</translation>
     </message>
 </context>
 <context>
@@ -2354,16 +2439,16 @@ Examples:
         <translation>informe exatamente um de FILE, --hex TEXT ou --records FILE</translation>
     </message>
     <message>
-        <source>--hex holds something that is not hexadecimal: "%1" (nothing was sent)</source>
-        <translation>--hex contém algo que não é hexadecimal: "%1" (nada foi enviado)</translation>
+        <source>--hex holds something that is not hexadecimal: &quot;%1&quot; (nothing was sent)</source>
+        <translation>--hex contém algo que não é hexadecimal: &quot;%1&quot; (nada foi enviado)</translation>
     </message>
     <message>
         <source>--hex holds no byte (nothing was sent)</source>
         <translation>--hex não contém nenhum byte (nada foi enviado)</translation>
     </message>
     <message>
-        <source>%1 line %2 is not a records line (only hex text before "//"); nothing was sent</source>
-        <translation>%1 linha %2 não é uma linha de registro (só texto hexadecimal antes de "//"); nada foi enviado</translation>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was sent</source>
+        <translation>%1 linha %2 não é uma linha de registro (só texto hexadecimal antes de &quot;//&quot;); nada foi enviado</translation>
     </message>
     <message>
         <source>%1 holds no records; nothing was sent</source>
@@ -2410,8 +2495,8 @@ Examples:
         <translation>status %1: %2</translation>
     </message>
     <message>
-        <source>response %1: "%2"</source>
-        <translation>resposta %1: "%2"</translation>
+        <source>response %1: &quot;%2&quot;</source>
+        <translation>resposta %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 went away (unplugged or hung up)</source>
@@ -2425,12 +2510,12 @@ Examples:
         <translation>%1 (nada foi enviado)</translation>
     </message>
     <message>
-        <source>--%1 is one of: %2; not "%3"</source>
-        <translation>--%1 é um de: %2; não "%3"</translation>
+        <source>--%1 is one of: %2; not &quot;%3&quot;</source>
+        <translation>--%1 é um de: %2; não &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>unknown sample "%1"; the samples are %2 and all</source>
-        <translation>teste desconhecido "%1"; os testes são %2 e all</translation>
+        <source>unknown sample &quot;%1&quot;; the samples are %2 and all</source>
+        <translation>teste desconhecido &quot;%1&quot;; os testes são %2 e all</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -2453,16 +2538,16 @@ Examples:
         <translation>%1 não tem nada para imprimir</translation>
     </message>
     <message>
-        <source>unknown barcode type "%1"; the types are %2</source>
-        <translation>tipo de código de barras desconhecido "%1"; os tipos são %2</translation>
+        <source>unknown barcode type &quot;%1&quot;; the types are %2</source>
+        <translation>tipo de código de barras desconhecido &quot;%1&quot;; os tipos são %2</translation>
     </message>
     <message>
         <source>%1 data cannot be given in hex</source>
         <translation>os dados de %1 não podem ser dados em hexadecimal</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number or auto, not "%2"</source>
-        <translation>--%1 precisa de um número inteiro ou auto, não "%2"</translation>
+        <source>--%1 needs a whole number or auto, not &quot;%2&quot;</source>
+        <translation>--%1 precisa de um número inteiro ou auto, não &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2544,23 +2629,23 @@ Examples:
     </message>
     <message>
         <source>--capture goes alone, without FILE, --hex or --records</source>
-        <translation type="unfinished" />
+        <translation>--capture vai sozinho, sem FILE, --hex ou --records</translation>
     </message>
     <message>
         <source>%1 is not a tap capture file (line %2); nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 não é um arquivo de captura do tap (linha %2); nada foi enviado</translation>
     </message>
     <message>
         <source>%1 holds nothing the program sent; nothing was sent</source>
-        <translation type="unfinished" />
+        <translation>%1 não contém nada que o programa tenha enviado; nada foi enviado</translation>
     </message>
     <message>
         <source>cannot create the receipts folder %1</source>
-        <translation type="unfinished" />
+        <translation>não é possível criar a pasta de cupons %1</translation>
     </message>
     <message>
         <source>tap: receipt %1 (%2 dot rows)</source>
-        <translation type="unfinished" />
+        <translation>tap: cupom %1 (%2 linhas de pontos)</translation>
     </message>
     <message>
         <source>--model takes 58 or 80</source>
@@ -2568,11 +2653,7 @@ Examples:
     </message>
     <message>
         <source>--model and --plain go with --receipts</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>printer's line %1</source>
-        <translation type="unfinished" />
+        <translation>--model e --plain acompanham --receipts</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
@@ -327,8 +327,8 @@
         <translation>%1 требует значения</translation>
     </message>
     <message>
-        <source>--log-level takes error, warning or info, not "%1"</source>
-        <translation>--log-level принимает error, warning или info, а не "%1"</translation>
+        <source>--log-level takes error, warning or info, not &quot;%1&quot;</source>
+        <translation>--log-level принимает error, warning или info, а не &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -386,7 +386,7 @@ the network.
                        the default)
   --no-log             keep the event log in memory only (Ctrl+L shows it)
   --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the
-                       source texts); without it the desktop's language
+                       source texts); without it the desktop&apos;s language
                        (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken
   --tap PROGRAM-SIDE PRINTER
                        open the Tap window (Ctrl+T) and start it: the program
@@ -402,7 +402,43 @@ one file per day; the oldest days go when the files pass 10 MiB.
 The console needs a display. Without one, run it under a virtual display:
   xvfb-run -a talvane
 </source>
-        <translation type="unfinished" />
+        <translation>Использование: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
+               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]
+               [--tap PROGRAM-SIDE PRINTER]
+Тестовая консоль для чековых и этикеточных термопринтеров на последовательном
+порту, USB или в сети.
+
+  --port PATH          добавить в список это устройство: последовательное
+                       (подходит псевдотерминал или ссылка /dev/serial/by-id,
+                       в списке COM901, COM902, ... в порядке указания) или
+                       USB-принтер (/dev/usb/lp0, в списке USB1); можно повторять
+  --port tcp://HOST[:PORT]
+                       добавить в список этот сетевой принтер (raw TCP, порт 9100,
+                       если не указан), в списке NET1, NET2, ...
+  --screenshot FILE    сохранить окно в том виде, как оно выглядит после запуска,
+                       в PNG-файл и выйти (дисплей не нужен)
+  --reset-settings     забыть запомненные порт, списки, папки и положение окна
+                       и запуститься как в первый раз
+  --log-level LEVEL    что хранит журнал событий: error, warning или info (всё;
+                       по умолчанию)
+  --no-log             хранить журнал событий только в памяти (Ctrl+L показывает его)
+  --lang CODE          язык интерфейса: de, es, pt_BR, ru, zh_CN или en (исходные
+                       тексты); без него используется язык рабочего стола
+                       (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --tap PROGRAM-SIDE PRINTER
+                       открыть окно Tap (Ctrl+T) и запустить его: сторона
+                       программы — pty:PATH, tcp-listen:ADDR:PORT или passive:A,B
+                       (тогда без принтера), принтер — имя порта (COM3, NET1),
+                       путь устройства или tcp://HOST:PORT
+  --help               показать эту справку
+  --version            показать версию
+
+Журнал событий хранится в $XDG_STATE_HOME/talvane (~/.local/state/talvane),
+по файлу на день; самые старые дни удаляются, когда файлы превышают 10 MiB.
+
+Консоли нужен дисплей. Без него запускайте её на виртуальном дисплее:
+  xvfb-run -a talvane
+</translation>
     </message>
 </context>
 <context>
@@ -524,7 +560,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Строк в блоке</translation>
     </message>
     <message>
-        <source>Rows per raster block, sent paced to the line with progress and Cancel; "One block" sends it at once</source>
+        <source>Rows per raster block, sent paced to the line with progress and Cancel; &quot;One block&quot; sends it at once</source>
         <translation>Строк в растровом блоке; блоки отправляются в темпе линии, с индикатором хода и кнопкой «Отмена»; «Один блок» — всё сразу</translation>
     </message>
     <message>
@@ -668,7 +704,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>FixedMappingNotice</name>
     <message>
-        <source>Sent in the console's own mapping (%1): most printers print these bytes as other characters. Choose the printer's code page in the "Code page" list to send text in it.</source>
+        <source>Sent in the console&apos;s own mapping (%1): most printers print these bytes as other characters. Choose the printer&apos;s code page in the &quot;Code page&quot; list to send text in it.</source>
         <translation>Отправлено в собственной кодировке консоли (%1): большинство принтеров напечатает эти байты как другие символы. Выберите кодовую страницу принтера в списке «Кодировка», чтобы отправлять текст в ней.</translation>
     </message>
 </context>
@@ -686,24 +722,24 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>NumberList</name>
     <message>
-        <source>Please enter the six figures, ";" to separate</source>
-        <translation>Введите шесть чисел через ";"</translation>
+        <source>Please enter the six figures, &quot;;&quot; to separate</source>
+        <translation>Введите шесть чисел через &quot;;&quot;</translation>
     </message>
     <message>
         <source>The data range of -99 to 999</source>
         <translation>Диапазон значений — от -99 до 999</translation>
     </message>
     <message>
-        <source>Please enter the four digits, use the ";" to separate</source>
-        <translation>Введите четыре числа через ";"</translation>
+        <source>Please enter the four digits, use the &quot;;&quot; to separate</source>
+        <translation>Введите четыре числа через &quot;;&quot;</translation>
     </message>
     <message>
         <source>Data range from 1 to 3299</source>
         <translation>Диапазон значений — от 1 до 3299</translation>
     </message>
     <message>
-        <source>Please enter the three digits, ";" separated</source>
-        <translation>Введите три числа через ";"</translation>
+        <source>Please enter the three digits, &quot;;&quot; separated</source>
+        <translation>Введите три числа через &quot;;&quot;</translation>
     </message>
     <message>
         <source>The data range from 0 to 999</source>
@@ -903,7 +939,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>Ошибка открытия порта</translation>
     </message>
     <message>
-        <source>A USB or network printer has no baud rate or handshake lines; the printer's own settings apply.</source>
+        <source>A USB or network printer has no baud rate or handshake lines; the printer&apos;s own settings apply.</source>
         <translation>У USB- и сетевого принтера нет скорости и линий квитирования; действуют собственные настройки принтера.</translation>
     </message>
     <message>
@@ -1018,8 +1054,8 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>%1 не существует (адаптер подключён?).</translation>
     </message>
     <message>
-        <source>No permission to use %1: add your user to the group "%2" (sudo usermod -aG %2 $USER), then log in again.</source>
-        <translation>Нет прав на %1: добавьте пользователя в группу "%2" (sudo usermod -aG %2 $USER) и войдите в систему заново.</translation>
+        <source>No permission to use %1: add your user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Нет прав на %1: добавьте пользователя в группу &quot;%2&quot; (sudo usermod -aG %2 $USER) и войдите в систему заново.</translation>
     </message>
     <message>
         <source>%1 is in use by another program, or is not a serial port.</source>
@@ -1188,7 +1224,7 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>SettingPanel</name>
     <message>
-        <source>Set the line spacing can't greater than 255</source>
+        <source>Set the line spacing can&apos;t greater than 255</source>
         <translation>Межстрочный интервал не может быть больше 255</translation>
     </message>
     <message>
@@ -1200,7 +1236,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>Абсолютная позиция должна быть меньше %1</translation>
     </message>
     <message>
-        <source>Set of feeding distance can't greater than 255</source>
+        <source>Set of feeding distance can&apos;t greater than 255</source>
         <translation>Длина подачи не может быть больше 255</translation>
     </message>
     <message>
@@ -1426,8 +1462,8 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>ширина модуля</translation>
     </message>
     <message>
-        <source>%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
-        <translation>%1 '%2' (%3: %4) имеет ширину %5 точек — больше %6 точек бумаги %7 mm: печататься не будет</translation>
+        <source>%1 &apos;%2&apos; at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
+        <translation>%1 &apos;%2&apos; (%3: %4) имеет ширину %5 точек — больше %6 точек бумаги %7 mm: печататься не будет</translation>
     </message>
 </context>
 <context>
@@ -1466,11 +1502,11 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished" />
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>!! %1</source>
-        <translation type="unfinished" />
+        <translation>!! %1</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1528,11 +1564,11 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>Сторона программы</translation>
     </message>
     <message>
-        <source>Program's port</source>
+        <source>Program&apos;s port</source>
         <translation>Порт программы</translation>
     </message>
     <message>
-        <source>Program's line</source>
+        <source>Program&apos;s line</source>
         <translation>Линия программы</translation>
     </message>
     <message>
@@ -1592,7 +1628,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>Сторона программы:</translation>
     </message>
     <message>
-        <source>Printer's line:</source>
+        <source>Printer&apos;s line:</source>
         <translation>Линия принтера:</translation>
     </message>
     <message>
@@ -1604,7 +1640,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>Адрес, к которому подключаются программы, ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>The path the program opens as its printer's port</source>
+        <source>The path the program opens as its printer&apos;s port</source>
         <translation>Путь, который программа открывает как порт своего принтера</translation>
     </message>
     <message>
@@ -1612,8 +1648,8 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>Порт принтера не выбран.</translation>
     </message>
     <message>
-        <source>"%1" is not a port of the list, a device path or tcp://HOST:PORT.</source>
-        <translation>"%1" — не порт из списка, не путь к устройству и не tcp://HOST:PORT.</translation>
+        <source>&quot;%1&quot; is not a port of the list, a device path or tcp://HOST:PORT.</source>
+        <translation>&quot;%1&quot; — не порт из списка, не путь к устройству и не tcp://HOST:PORT.</translation>
     </message>
     <message>
         <source>The tap cannot start:
@@ -1670,8 +1706,12 @@ Line %1 is not hex text of whole bytes.</source>
 %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) of the program's side saved to %1</source>
-        <translation><numerusform>Записи стороны программы (%n) сохранены в %1</numerusform></translation>
+        <source>%n record(s) of the program&apos;s side saved to %1</source>
+        <translation>
+            <numerusform>Записи стороны программы (%n) сохранены в %1</numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>The program printed no receipt.</source>
@@ -1699,8 +1739,8 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>TextBytes</name>
     <message>
-        <source>Code page %1 has no character "%2" (%3)</source>
-        <translation>В кодовой странице %1 нет символа "%2" (%3)</translation>
+        <source>Code page %1 has no character &quot;%2&quot; (%3)</source>
+        <translation>В кодовой странице %1 нет символа &quot;%2&quot; (%3)</translation>
     </message>
     <message>
         <source>Code page %1 has no character for the byte %2</source>
@@ -1710,28 +1750,28 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>cli</name>
     <message>
-        <source>unexpected operand "%1"</source>
-        <translation>лишний операнд "%1"</translation>
+        <source>unexpected operand &quot;%1&quot;</source>
+        <translation>лишний операнд &quot;%1&quot;</translation>
     </message>
     <message>
         <source>missing operand</source>
         <translation>не хватает операнда</translation>
     </message>
     <message>
-        <source>--port is missing: name the printer's port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
+        <source>--port is missing: name the printer&apos;s port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
         <translation>не указан --port: задайте порт принтера (COM&lt;n&gt; из talvane-cli ports или путь к устройству)</translation>
     </message>
     <message>
-        <source>--baud needs a positive number of bits per second, not "%1"</source>
-        <translation>--baud требует положительного числа бит/с, а не "%1"</translation>
+        <source>--baud needs a positive number of bits per second, not &quot;%1&quot;</source>
+        <translation>--baud требует положительного числа бит/с, а не &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--handshake is none, rtscts or xonxoff, not "%1"</source>
-        <translation>--handshake принимает none, rtscts или xonxoff, а не "%1"</translation>
+        <source>--handshake is none, rtscts or xonxoff, not &quot;%1&quot;</source>
+        <translation>--handshake принимает none, rtscts или xonxoff, а не &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--model is 58 or 80 (paper width in mm), not "%1"</source>
-        <translation>--model принимает 58 или 80 (ширина бумаги в mm), а не "%1"</translation>
+        <source>--model is 58 or 80 (paper width in mm), not &quot;%1&quot;</source>
+        <translation>--model принимает 58 или 80 (ширина бумаги в mm), а не &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--record needs a file name</source>
@@ -1762,20 +1802,20 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>не удаётся записать файл записей %1</translation>
     </message>
     <message>
-        <source>row %1 ("%2") is not hex text of whole bytes; nothing was sent</source>
-        <translation>строка %1 ("%2") — не hex-текст из целых байтов; ничего не отправлено</translation>
+        <source>row %1 (&quot;%2&quot;) is not hex text of whole bytes; nothing was sent</source>
+        <translation>строка %1 (&quot;%2&quot;) — не hex-текст из целых байтов; ничего не отправлено</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number, not "%2"</source>
-        <translation>--%1 требует целого числа, а не "%2"</translation>
+        <source>--%1 needs a whole number, not &quot;%2&quot;</source>
+        <translation>--%1 требует целого числа, а не &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 (see talvane-cli %1 --help)</source>
         <translation>%1: %2 (см. talvane-cli %1 --help)</translation>
     </message>
     <message>
-        <source>unknown subcommand "%1" (talvane-cli --help lists them)</source>
-        <translation>неизвестная подкоманда "%1" (список выводит talvane-cli --help)</translation>
+        <source>unknown subcommand &quot;%1&quot; (talvane-cli --help lists them)</source>
+        <translation>неизвестная подкоманда &quot;%1&quot; (список выводит talvane-cli --help)</translation>
     </message>
     <message>
         <source>unknown option --%1</source>
@@ -1861,6 +1901,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 closed with %2 bytes the printer had not taken (not delivered)</source>
         <translation>%1 закрыт, а %2 байт принтер так и не принял (не доставлены)</translation>
     </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, осталось около %1 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1902,19 +1946,19 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]
-Drives a thermal receipt printer from scripts, with the console's own commands.
+Drives a thermal receipt printer from scripts, with the console&apos;s own commands.
 
 Subcommands:
   ports                     the serial ports, as the console lists them
   send FILE | --hex TEXT | --records FILE
                             raw bytes, hex text, or a console records file (as Resend)
-  sample NAME... | all      quick tests by button name ("Font Sample", "Bar-code", ...)
-  picture FILE              a picture, as the console's picture group prints it
+  sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
+  picture FILE              a picture, as the console&apos;s picture group prints it
   barcode TYPE DATA         a one-dimensional barcode
   qr DATA, pdf417 DATA, datamatrix DATA
                             a two-dimensional code: store, then print
-  status                    asks the printer's status; the exit code tells the condition
-  decode [FILE|-]           a capture or records file as the records' mnemonic lines
+  status                    asks the printer&apos;s status; the exit code tells the condition
+  decode [FILE|-]           a capture or records file as the records&apos; mnemonic lines
   monitor                   prints what the printer sends, until Ctrl+C
   render [FILE|-]           a capture or records file as receipt pictures, no printer
   tap --program SIDE --printer PORT
@@ -1922,7 +1966,7 @@ Subcommands:
 
 `talvane-cli SUBCOMMAND --help` shows the options and examples of each.
 --lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source
-texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+texts); without it the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 
 Example:
   talvane-cli status --port /dev/ttyUSB0 &amp;&amp; talvane-cli sample all --port /dev/ttyUSB0
@@ -1934,7 +1978,7 @@ Example:
   ports                     последовательные порты, как их перечисляет консоль
   send FILE | --hex TEXT | --records FILE
                             сырые байты, hex-текст или файл записей консоли (как «Повтор»)
-  sample NAME... | all      быстрые тесты по имени кнопки ("Font Sample", "Bar-code", ...)
+  sample NAME... | all      быстрые тесты по имени кнопки (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              изображение, как его печатает группа графики консоли
   barcode TYPE DATA         одномерный штрихкод
   qr DATA, pdf417 DATA, datamatrix DATA
@@ -1964,45 +2008,45 @@ Example:
     </message>
     <message>
         <source>usage: talvane-cli ports [--json] [--port PATH]...
-Lists the serial ports as the console's port list shows them ("COM&lt;n&gt; (&lt;path&gt;)").
+Lists the serial ports as the console&apos;s port list shows them (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Each --port PATH adds a device the scan does not find, as for the console.
 
 Examples:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </source>
         <translation>использование: talvane-cli ports [--json] [--port PATH]...
 Перечисляет последовательные порты так, как их показывает список портов консоли
-("COM&lt;n&gt; (&lt;path&gt;)").
+(&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Каждый --port PATH добавляет устройство, которое поиск не находит, как и в консоли.
 
 Примеры:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli sample NAME... | all --port PORT [options]
-Runs quick tests by their button names: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting", or "Printer Init". Case, blanks and dashes do not
-matter; all runs the twelve quick tests in the dialog's order.
+Runs quick tests by their button names: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot;, or &quot;Printer Init&quot;. Case, blanks and dashes do not
+matter; all runs the twelve quick tests in the dialog&apos;s order.
 </source>
         <translation>использование: talvane-cli sample NAME... | all --port PORT [options]
-Запускает быстрые тесты по именам их кнопок: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting" или "Printer Init". Регистр, пробелы и дефисы
+Запускает быстрые тесты по именам их кнопок: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot; или &quot;Printer Init&quot;. Регистр, пробелы и дефисы
 не важны; all запускает все двенадцать быстрых тестов в порядке окна.
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </source>
         <translation>Примеры:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </translation>
     </message>
     <message>
@@ -2011,13 +2055,13 @@ matter; all runs the twelve quick tests in the dialog's order.
                           [--block-rows N]
 Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold
 (default 128, at most 255), cut at the printable width of --model. Bit-image bands
-by default (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [default]); --raster sends one
+by default (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [default]); --raster sends one
 raster block (--size Normal [default], Double-width, Double-height, Quadruple).
-The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson
+The console&apos;s picture choices: --dots threshold (default), floyd-steinberg, atkinson
 or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a
 picture wider than the paper; --block-rows N sends the picture in blocks of N rows,
-one after the other (0: one block). The bytes are the console's with the same choices.
+one after the other (0: one block). The bytes are the console&apos;s with the same choices.
 A progress bar runs on standard error when it is a terminal.
 </source>
         <translation>использование: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]
@@ -2025,8 +2069,8 @@ A progress bar runs on standard error when it is a terminal.
                           [--block-rows N]
 Печатает изображение (BMP, JPEG, PNG, ...), переведённое в чёрно-белое по порогу
 (по умолчанию 128, не более 255) и обрезанное по ширине печати --model. По умолчанию
-полосами битового образа (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [по умолчанию]); --raster шлёт один
+полосами битового образа (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [по умолчанию]); --raster шлёт один
 растровый блок (--size Normal [по умолчанию], Double-width, Double-height, Quadruple).
 Выбор графики, как в консоли: --dots threshold (по умолчанию), floyd-steinberg, atkinson
 или bayer; --invert; --rotate (поворот на четверть оборота); --fit crop (по умолчанию)
@@ -2050,11 +2094,11 @@ A progress bar runs on standard error when it is a terminal.
     <message>
         <source>usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
-Prints a barcode with the barcode page's rules and messages. TYPE is a row of the
-page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
+Prints a barcode with the barcode page&apos;s rules and messages. TYPE is a row of the
+page&apos;s code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
 EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes
 DATA as hex text where the page offers it. An option is sent even when it equals the
-page's start value.
+page&apos;s start value.
 </source>
         <translation>использование: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
@@ -2068,11 +2112,11 @@ CODE128, EAN128). --width 1..6, --height 1..255, --text строка с чита
     <message>
         <source>Examples:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </source>
         <translation>Примеры:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </translation>
     </message>
     <message>
@@ -2087,12 +2131,12 @@ Stores DATA as a QR code and prints it, as the two-dimensional code page does.
     </message>
     <message>
         <source>Examples:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </source>
         <translation>Примеры:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </translation>
     </message>
     <message>
@@ -2109,10 +2153,10 @@ Stores DATA as a PDF417 symbol and prints it. --rows 3..90, --columns 1..30,
     </message>
     <message>
         <source>Example:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </source>
         <translation>Пример:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
@@ -2125,24 +2169,24 @@ Stores DATA as a DataMatrix symbol and prints it. --module-width 2..8.
     </message>
     <message>
         <source>Example:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </source>
         <translation>Пример:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]
-Sends the status request, waits for the printer's status byte (default 1000 ms) and
+Sends the status request, waits for the printer&apos;s status byte (default 1000 ms) and
 prints its meaning. --json prints one line:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </source>
         <translation>использование: talvane-cli status --port PORT [--timeout MS] [--json] [options]
 Отправляет запрос состояния, ждёт байт состояния принтера (по умолчанию 1000 ms) и
 выводит его значение. --json выводит одну строку:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </translation>
     </message>
     <message>
@@ -2151,24 +2195,24 @@ prints its meaning. --json prints one line:
   2 bad command line, 4 --record file cannot be written, 5 port error.
 
 Example:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </source>
         <translation>Коды выхода: 0 готов, 10 нет бумаги, 11 крышка открыта, 12 ошибка ножа, 13 перегрев,
   14 перенапряжение (при нескольких состояниях — наименьший код), 15 нет ответа,
   2 неверная командная строка, 4 файл --record нельзя записать, 5 ошибка порта.
 
 Пример:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli decode [FILE | -] [--raw] [--replies]
 Reads a records file saved by the console, or a raw byte capture, and prints one line
-per command: its hex text, "//" and its decoding as the operation records show it.
+per command: its hex text, &quot;//&quot; and its decoding as the operation records show it.
 The output is itself a records file. --raw reads even hex-looking text as bytes.
 --replies reads bytes the printer sent instead and prints each reply in words
-(status bytes, responses), as the console's receive panel shows them.
-Standard input when no FILE is given. A tap's capture file (--capture of tap) is
+(status bytes, responses), as the console&apos;s receive panel shows them.
+Standard input when no FILE is given. A tap&apos;s capture file (--capture of tap) is
 shown as the tap showed it: both directions, replies in words, alerts and summary.
 
 Examples:
@@ -2179,7 +2223,7 @@ Examples:
 </source>
         <translation>использование: talvane-cli decode [FILE | -] [--raw] [--replies]
 Читает файл записей, сохранённый консолью, или захват сырых байтов и выводит по строке
-на команду: её hex-текст, "//" и расшифровку, как её показывают записи операций.
+на команду: её hex-текст, &quot;//&quot; и расшифровку, как её показывают записи операций.
 Вывод сам является файлом записей. --raw читает как байты даже текст, похожий на hex.
 --replies вместо этого читает байты, присланные принтером, и выводит каждый ответ
 словами (байты состояния, ответы), как их показывает панель приёма консоли.
@@ -2248,7 +2292,7 @@ Exit codes: 0 everything understood (with --compare: the receipt is identical),
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
 exit 0). --time starts each line with the local time to the millisecond.
---auto-status switches the printer's automatic status back on for the run (GS a 2F)
+--auto-status switches the printer&apos;s automatic status back on for the run (GS a 2F)
 and off again at its end (GS a 00), so status changes show without asking.
 </source>
         <translation>использование: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
@@ -2272,29 +2316,29 @@ and off again at its end (GS a 00), so status changes show without asking.
     <message>
         <source>usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Sends a file byte for byte, hex text ("1B 40"; a pair that is not hexadecimal refuses
+Sends a file byte for byte, hex text (&quot;1B 40&quot;; a pair that is not hexadecimal refuses
 the whole text), or the rows of a records file saved by the console, as its Resend
-button sends them. "-" as FILE reads standard input. --capture sends what the
-program sent in a tap's capture file, in order, without the printer's answers.
+button sends them. &quot;-&quot; as FILE reads standard input. --capture sends what the
+program sent in a tap&apos;s capture file, in order, without the printer&apos;s answers.
 </source>
         <translation>использование: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Отправляет файл байт в байт, hex-текст ("1B 40"; одна не шестнадцатеричная пара отклоняет
+Отправляет файл байт в байт, hex-текст (&quot;1B 40&quot;; одна не шестнадцатеричная пара отклоняет
 весь текст) или строки файла записей, сохранённого консолью, так же, как их шлёт кнопка
-«Повтор». "-" в качестве FILE читает стандартный ввод. --capture отправляет то, что
+«Повтор». &quot;-&quot; в качестве FILE читает стандартный ввод. --capture отправляет то, что
 программа отправила, из файла захвата tap, по порядку, без ответов принтера.
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </source>
         <translation>Примеры:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </translation>
@@ -2313,13 +2357,13 @@ Program side (SIDE):
                        to open; its line settings are set on a serial printer too
   tcp-listen:ADDR:PORT a TCP listener (tcp-listen: alone is 127.0.0.1:9100), one
                        program connection at a time
-  passive:PORTA,PORTB  two serial ports on a tap cable (program's TX, printer's TX);
+  passive:PORTA,PORTB  two serial ports on a tap cable (program&apos;s TX, printer&apos;s TX);
                        nothing is sent, no --printer
 Options:
   --printer PORT       COM&lt;n&gt;, a device path or tcp://HOST:PORT
   --capture FILE       keep both directions as a capture file (decode reads it)
-  --records FILE       keep the program's commands as a records file
-  --receipts DIR       write the receipts the program's bytes should print, as the
+  --records FILE       keep the program&apos;s commands as a records file
+  --receipts DIR       write the receipts the program&apos;s bytes should print, as the
                        virtual printer prints them (receipt-0001.png, ...; a receipt
                        ends at a cut and when the tap stops)
   --model 58|80        their paper width (default 58); --plain: plain dots on white
@@ -2403,16 +2447,16 @@ Examples:
         <translation>укажите ровно одно из: FILE, --hex TEXT или --records FILE</translation>
     </message>
     <message>
-        <source>--hex holds something that is not hexadecimal: "%1" (nothing was sent)</source>
-        <translation>в --hex есть не шестнадцатеричное: "%1" (ничего не отправлено)</translation>
+        <source>--hex holds something that is not hexadecimal: &quot;%1&quot; (nothing was sent)</source>
+        <translation>в --hex есть не шестнадцатеричное: &quot;%1&quot; (ничего не отправлено)</translation>
     </message>
     <message>
         <source>--hex holds no byte (nothing was sent)</source>
         <translation>в --hex нет ни одного байта (ничего не отправлено)</translation>
     </message>
     <message>
-        <source>%1 line %2 is not a records line (only hex text before "//"); nothing was sent</source>
-        <translation>%1, строка %2 не является строкой записей (до "//" допустим только hex-текст); ничего не отправлено</translation>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was sent</source>
+        <translation>%1, строка %2 не является строкой записей (до &quot;//&quot; допустим только hex-текст); ничего не отправлено</translation>
     </message>
     <message>
         <source>%1 holds no records; nothing was sent</source>
@@ -2459,8 +2503,8 @@ Examples:
         <translation>состояние %1: %2</translation>
     </message>
     <message>
-        <source>response %1: "%2"</source>
-        <translation>ответ %1: "%2"</translation>
+        <source>response %1: &quot;%2&quot;</source>
+        <translation>ответ %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 went away (unplugged or hung up)</source>
@@ -2474,12 +2518,12 @@ Examples:
         <translation>%1 (ничего не отправлено)</translation>
     </message>
     <message>
-        <source>--%1 is one of: %2; not "%3"</source>
-        <translation>--%1 принимает одно из: %2; а не "%3"</translation>
+        <source>--%1 is one of: %2; not &quot;%3&quot;</source>
+        <translation>--%1 принимает одно из: %2; а не &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>unknown sample "%1"; the samples are %2 and all</source>
-        <translation>неизвестный образец "%1"; образцы: %2 и all</translation>
+        <source>unknown sample &quot;%1&quot;; the samples are %2 and all</source>
+        <translation>неизвестный образец &quot;%1&quot;; образцы: %2 и all</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -2502,16 +2546,16 @@ Examples:
         <translation>%1 — нечего печатать</translation>
     </message>
     <message>
-        <source>unknown barcode type "%1"; the types are %2</source>
-        <translation>неизвестный тип штрихкода "%1"; типы: %2</translation>
+        <source>unknown barcode type &quot;%1&quot;; the types are %2</source>
+        <translation>неизвестный тип штрихкода &quot;%1&quot;; типы: %2</translation>
     </message>
     <message>
         <source>%1 data cannot be given in hex</source>
         <translation>%1: данные нельзя задать в hex</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number or auto, not "%2"</source>
-        <translation>--%1 требует целого числа или auto, а не "%2"</translation>
+        <source>--%1 needs a whole number or auto, not &quot;%2&quot;</source>
+        <translation>--%1 требует целого числа или auto, а не &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2618,10 +2662,6 @@ Examples:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model и --plain используются вместе с --receipts</translation>
-    </message>
-    <message>
-        <source>printer's line %1</source>
-        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -327,8 +327,8 @@
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <source>--log-level takes error, warning or info, not "%1"</source>
-        <translation>--log-level 的取值为 error、warning 或 info，而不是 "%1"</translation>
+        <source>--log-level takes error, warning or info, not &quot;%1&quot;</source>
+        <translation>--log-level 的取值为 error、warning 或 info，而不是 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -386,7 +386,7 @@ the network.
                        the default)
   --no-log             keep the event log in memory only (Ctrl+L shows it)
   --lang CODE          speak this language: de, es, pt_BR, ru, zh_CN, or en (the
-                       source texts); without it the desktop's language
+                       source texts); without it the desktop&apos;s language
                        (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is spoken
   --tap PROGRAM-SIDE PRINTER
                        open the Tap window (Ctrl+T) and start it: the program
@@ -402,7 +402,37 @@ one file per day; the oldest days go when the files pass 10 MiB.
 The console needs a display. Without one, run it under a virtual display:
   xvfb-run -a talvane
 </source>
-        <translation type="unfinished" />
+        <translation>用法: talvane [--port PATH | --port tcp://HOST[:PORT]]... [--screenshot FILE.png]
+               [--reset-settings] [--log-level LEVEL] [--no-log] [--lang CODE]
+               [--tap PROGRAM-SIDE PRINTER]
+用于串口、USB 或网络上的热敏小票和标签打印机的测试控制台。
+
+  --port PATH          另外列出此设备：串口设备（伪终端或 /dev/serial/by-id
+                       链接均可，按给出顺序列为 COM901、COM902、...）或 USB
+                       打印机（/dev/usb/lp0，列为 USB1）；可重复
+  --port tcp://HOST[:PORT]
+                       另外列出此网络打印机（原始 TCP，省略端口时为 9100），
+                       列为 NET1、NET2、...
+  --screenshot FILE    把窗口启动后的样子渲染成 PNG 文件后退出（不需要显示）
+  --reset-settings     忘记记住的端口、列表、文件夹和窗口位置，像第一次那样启动
+  --log-level LEVEL    事件日志记录的内容：error、warning 或 info（全部；默认）
+  --no-log             事件日志只保存在内存中（按 Ctrl+L 查看）
+  --lang CODE          使用此语言: de、es、pt_BR、ru、zh_CN 或 en（源文本）；
+                       不指定时使用桌面的语言
+                       (LANGUAGE、LC_ALL、LC_MESSAGES、LANG)
+  --tap PROGRAM-SIDE PRINTER
+                       打开 Tap 窗口（Ctrl+T）并启动：程序端为 pty:PATH、
+                       tcp-listen:ADDR:PORT 或 passive:A,B（此时不需要打印机），
+                       打印机为端口名（COM3、NET1）、设备路径或 tcp://HOST:PORT
+  --help               显示本帮助
+  --version            显示版本
+
+事件日志保存在 $XDG_STATE_HOME/talvane (~/.local/state/talvane)，
+每天一个文件；文件总量超过 10 MiB 时删除最早的几天。
+
+控制台需要显示。没有显示时，请在虚拟显示下运行：
+  xvfb-run -a talvane
+</translation>
     </message>
 </context>
 <context>
@@ -524,7 +554,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>每块行数</translation>
     </message>
     <message>
-        <source>Rows per raster block, sent paced to the line with progress and Cancel; "One block" sends it at once</source>
+        <source>Rows per raster block, sent paced to the line with progress and Cancel; &quot;One block&quot; sends it at once</source>
         <translation>每个光栅块的行数，按线路速度逐块发送，显示进度并可取消；“单块”表示一次全部发送</translation>
     </message>
     <message>
@@ -668,7 +698,7 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>FixedMappingNotice</name>
     <message>
-        <source>Sent in the console's own mapping (%1): most printers print these bytes as other characters. Choose the printer's code page in the "Code page" list to send text in it.</source>
+        <source>Sent in the console&apos;s own mapping (%1): most printers print these bytes as other characters. Choose the printer&apos;s code page in the &quot;Code page&quot; list to send text in it.</source>
         <translation>已按本控制台自己的映射 (%1) 发送：大多数打印机会把这些字节打印成其他字符。请在“代码页”列表中选择打印机的代码页，以该代码页发送文本。</translation>
     </message>
 </context>
@@ -686,24 +716,24 @@ The console needs a display. Without one, run it under a virtual display:
 <context>
     <name>NumberList</name>
     <message>
-        <source>Please enter the six figures, ";" to separate</source>
-        <translation>请输入 6 个数，用 ";" 分隔</translation>
+        <source>Please enter the six figures, &quot;;&quot; to separate</source>
+        <translation>请输入 6 个数，用 &quot;;&quot; 分隔</translation>
     </message>
     <message>
         <source>The data range of -99 to 999</source>
         <translation>数据范围为 -99 到 999</translation>
     </message>
     <message>
-        <source>Please enter the four digits, use the ";" to separate</source>
-        <translation>请输入 4 个数，用 ";" 分隔</translation>
+        <source>Please enter the four digits, use the &quot;;&quot; to separate</source>
+        <translation>请输入 4 个数，用 &quot;;&quot; 分隔</translation>
     </message>
     <message>
         <source>Data range from 1 to 3299</source>
         <translation>数据范围为 1 到 3299</translation>
     </message>
     <message>
-        <source>Please enter the three digits, ";" separated</source>
-        <translation>请输入 3 个数，用 ";" 分隔</translation>
+        <source>Please enter the three digits, &quot;;&quot; separated</source>
+        <translation>请输入 3 个数，用 &quot;;&quot; 分隔</translation>
     </message>
     <message>
         <source>The data range from 0 to 999</source>
@@ -903,7 +933,7 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>打开串口出错</translation>
     </message>
     <message>
-        <source>A USB or network printer has no baud rate or handshake lines; the printer's own settings apply.</source>
+        <source>A USB or network printer has no baud rate or handshake lines; the printer&apos;s own settings apply.</source>
         <translation>USB 或网络打印机没有波特率和握手线；以打印机自身的设置为准。</translation>
     </message>
     <message>
@@ -1018,8 +1048,8 @@ The console needs a display. Without one, run it under a virtual display:
         <translation>%1 不存在（适配器插好了吗？）。</translation>
     </message>
     <message>
-        <source>No permission to use %1: add your user to the group "%2" (sudo usermod -aG %2 $USER), then log in again.</source>
-        <translation>无权使用 %1：请把您的用户加入 "%2" 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
+        <source>No permission to use %1: add your user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>无权使用 %1：请把您的用户加入 &quot;%2&quot; 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
     </message>
     <message>
         <source>%1 is in use by another program, or is not a serial port.</source>
@@ -1188,7 +1218,7 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>SettingPanel</name>
     <message>
-        <source>Set the line spacing can't greater than 255</source>
+        <source>Set the line spacing can&apos;t greater than 255</source>
         <translation>行间距不能大于 255</translation>
     </message>
     <message>
@@ -1200,7 +1230,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>绝对坐标应小于%1</translation>
     </message>
     <message>
-        <source>Set of feeding distance can't greater than 255</source>
+        <source>Set of feeding distance can&apos;t greater than 255</source>
         <translation>走纸距离不能大于 255</translation>
     </message>
     <message>
@@ -1426,8 +1456,8 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>模块宽度</translation>
     </message>
     <message>
-        <source>%1 '%2' at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
-        <translation>%1 '%2'（%3：%4）宽 %5 点，超过 %7 mm 纸的 %6 点：无法打印</translation>
+        <source>%1 &apos;%2&apos; at %3 %4 is %5 dots, wider than the %6 of %7 mm: it will not print</source>
+        <translation>%1 &apos;%2&apos;（%3：%4）宽 %5 点，超过 %7 mm 纸的 %6 点：无法打印</translation>
     </message>
 </context>
 <context>
@@ -1466,11 +1496,11 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished" />
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>!! %1</source>
-        <translation type="unfinished" />
+        <translation>!! %1</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1528,11 +1558,11 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>程序端</translation>
     </message>
     <message>
-        <source>Program's port</source>
+        <source>Program&apos;s port</source>
         <translation>程序的端口</translation>
     </message>
     <message>
-        <source>Program's line</source>
+        <source>Program&apos;s line</source>
         <translation>程序的线路</translation>
     </message>
     <message>
@@ -1592,7 +1622,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>程序端:</translation>
     </message>
     <message>
-        <source>Printer's line:</source>
+        <source>Printer&apos;s line:</source>
         <translation>打印机线路:</translation>
     </message>
     <message>
@@ -1604,7 +1634,7 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>程序连接的地址，格式为 ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>The path the program opens as its printer's port</source>
+        <source>The path the program opens as its printer&apos;s port</source>
         <translation>程序作为打印机端口打开的路径</translation>
     </message>
     <message>
@@ -1612,8 +1642,8 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>未选择打印机端口。</translation>
     </message>
     <message>
-        <source>"%1" is not a port of the list, a device path or tcp://HOST:PORT.</source>
-        <translation>"%1" 既不是列表中的端口，也不是设备路径或 tcp://HOST:PORT。</translation>
+        <source>&quot;%1&quot; is not a port of the list, a device path or tcp://HOST:PORT.</source>
+        <translation>&quot;%1&quot; 既不是列表中的端口，也不是设备路径或 tcp://HOST:PORT。</translation>
     </message>
     <message>
         <source>The tap cannot start:
@@ -1670,8 +1700,10 @@ Line %1 is not hex text of whole bytes.</source>
 %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) of the program's side saved to %1</source>
-        <translation><numerusform>程序端的 %n 条记录已保存到 %1</numerusform></translation>
+        <source>%n record(s) of the program&apos;s side saved to %1</source>
+        <translation>
+            <numerusform>程序端的 %n 条记录已保存到 %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The program printed no receipt.</source>
@@ -1699,8 +1731,8 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>TextBytes</name>
     <message>
-        <source>Code page %1 has no character "%2" (%3)</source>
-        <translation>代码页 %1 中没有字符 "%2" (%3)</translation>
+        <source>Code page %1 has no character &quot;%2&quot; (%3)</source>
+        <translation>代码页 %1 中没有字符 &quot;%2&quot; (%3)</translation>
     </message>
     <message>
         <source>Code page %1 has no character for the byte %2</source>
@@ -1710,28 +1742,28 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>cli</name>
     <message>
-        <source>unexpected operand "%1"</source>
-        <translation>多余的操作数 "%1"</translation>
+        <source>unexpected operand &quot;%1&quot;</source>
+        <translation>多余的操作数 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>missing operand</source>
         <translation>缺少操作数</translation>
     </message>
     <message>
-        <source>--port is missing: name the printer's port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
+        <source>--port is missing: name the printer&apos;s port (COM&lt;n&gt; from talvane-cli ports, or a device path)</source>
         <translation>缺少 --port：请指定打印机的端口（talvane-cli ports 列出的 COM&lt;n&gt;，或设备路径）</translation>
     </message>
     <message>
-        <source>--baud needs a positive number of bits per second, not "%1"</source>
-        <translation>--baud 需要一个正的每秒位数，而不是 "%1"</translation>
+        <source>--baud needs a positive number of bits per second, not &quot;%1&quot;</source>
+        <translation>--baud 需要一个正的每秒位数，而不是 &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--handshake is none, rtscts or xonxoff, not "%1"</source>
-        <translation>--handshake 的取值为 none、rtscts 或 xonxoff，而不是 "%1"</translation>
+        <source>--handshake is none, rtscts or xonxoff, not &quot;%1&quot;</source>
+        <translation>--handshake 的取值为 none、rtscts 或 xonxoff，而不是 &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--model is 58 or 80 (paper width in mm), not "%1"</source>
-        <translation>--model 的取值为 58 或 80（纸宽，单位 mm），而不是 "%1"</translation>
+        <source>--model is 58 or 80 (paper width in mm), not &quot;%1&quot;</source>
+        <translation>--model 的取值为 58 或 80（纸宽，单位 mm），而不是 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--record needs a file name</source>
@@ -1762,20 +1794,20 @@ Line %1 is not hex text of whole bytes.</source>
         <translation>无法写入记录文件 %1</translation>
     </message>
     <message>
-        <source>row %1 ("%2") is not hex text of whole bytes; nothing was sent</source>
-        <translation>第 %1 行（"%2"）不是由完整字节组成的十六进制文本；未发送任何数据</translation>
+        <source>row %1 (&quot;%2&quot;) is not hex text of whole bytes; nothing was sent</source>
+        <translation>第 %1 行（&quot;%2&quot;）不是由完整字节组成的十六进制文本；未发送任何数据</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number, not "%2"</source>
-        <translation>--%1 需要一个整数，而不是 "%2"</translation>
+        <source>--%1 needs a whole number, not &quot;%2&quot;</source>
+        <translation>--%1 需要一个整数，而不是 &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 (see talvane-cli %1 --help)</source>
         <translation>%1: %2（参见 talvane-cli %1 --help）</translation>
     </message>
     <message>
-        <source>unknown subcommand "%1" (talvane-cli --help lists them)</source>
-        <translation>未知子命令 "%1"（talvane-cli --help 可列出子命令）</translation>
+        <source>unknown subcommand &quot;%1&quot; (talvane-cli --help lists them)</source>
+        <translation>未知子命令 &quot;%1&quot;（talvane-cli --help 可列出子命令）</translation>
     </message>
     <message>
         <source>unknown option --%1</source>
@@ -1861,6 +1893,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 closed with %2 bytes the printer had not taken (not delivered)</source>
         <translation>%1 已关闭，仍有 %2 字节打印机未接收（未送达）</translation>
     </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, 约剩 %1 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1900,19 +1936,19 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>usage: talvane-cli SUBCOMMAND [OPTIONS] [ARGUMENTS]
-Drives a thermal receipt printer from scripts, with the console's own commands.
+Drives a thermal receipt printer from scripts, with the console&apos;s own commands.
 
 Subcommands:
   ports                     the serial ports, as the console lists them
   send FILE | --hex TEXT | --records FILE
                             raw bytes, hex text, or a console records file (as Resend)
-  sample NAME... | all      quick tests by button name ("Font Sample", "Bar-code", ...)
-  picture FILE              a picture, as the console's picture group prints it
+  sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
+  picture FILE              a picture, as the console&apos;s picture group prints it
   barcode TYPE DATA         a one-dimensional barcode
   qr DATA, pdf417 DATA, datamatrix DATA
                             a two-dimensional code: store, then print
-  status                    asks the printer's status; the exit code tells the condition
-  decode [FILE|-]           a capture or records file as the records' mnemonic lines
+  status                    asks the printer&apos;s status; the exit code tells the condition
+  decode [FILE|-]           a capture or records file as the records&apos; mnemonic lines
   monitor                   prints what the printer sends, until Ctrl+C
   render [FILE|-]           a capture or records file as receipt pictures, no printer
   tap --program SIDE --printer PORT
@@ -1920,7 +1956,7 @@ Subcommands:
 
 `talvane-cli SUBCOMMAND --help` shows the options and examples of each.
 --lang CODE, with any subcommand, speaks de, es, pt_BR, ru, zh_CN or en (the source
-texts); without it the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+texts); without it the desktop&apos;s language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 
 Example:
   talvane-cli status --port /dev/ttyUSB0 &amp;&amp; talvane-cli sample all --port /dev/ttyUSB0
@@ -1932,7 +1968,7 @@ Example:
   ports                     串口列表，与控制台的列法相同
   send FILE | --hex TEXT | --records FILE
                             原始字节、十六进制文本或控制台记录文件（同“重发”）
-  sample NAME... | all      按按钮名称运行快速测试（"Font Sample"、"Bar-code"、...）
+  sample NAME... | all      按按钮名称运行快速测试（&quot;Font Sample&quot;、&quot;Bar-code&quot;、...）
   picture FILE              图片，与控制台图片打印区的打印方式相同
   barcode TYPE DATA         一维条码
   qr DATA, pdf417 DATA, datamatrix DATA
@@ -1962,44 +1998,44 @@ Example:
     </message>
     <message>
         <source>usage: talvane-cli ports [--json] [--port PATH]...
-Lists the serial ports as the console's port list shows them ("COM&lt;n&gt; (&lt;path&gt;)").
+Lists the serial ports as the console&apos;s port list shows them (&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;).
 Each --port PATH adds a device the scan does not find, as for the console.
 
 Examples:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </source>
         <translation>用法: talvane-cli ports [--json] [--port PATH]...
-按控制台端口列表的显示方式列出串口（"COM&lt;n&gt; (&lt;path&gt;)"）。
+按控制台端口列表的显示方式列出串口（&quot;COM&lt;n&gt; (&lt;path&gt;)&quot;）。
 每个 --port PATH 添加一个扫描找不到的设备，与控制台相同。
 
 示例:
   talvane-cli ports
-  talvane-cli ports --json | jq -r '.[].path'
+  talvane-cli ports --json | jq -r &apos;.[].path&apos;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli sample NAME... | all --port PORT [options]
-Runs quick tests by their button names: "Font Sample", "Print", "Margins",
-"Coordinate", "Density", "Horizon tab", "Verti tab", "Picture", "Alignment",
-"Bar-code", "QRCode", "Cutting", or "Printer Init". Case, blanks and dashes do not
-matter; all runs the twelve quick tests in the dialog's order.
+Runs quick tests by their button names: &quot;Font Sample&quot;, &quot;Print&quot;, &quot;Margins&quot;,
+&quot;Coordinate&quot;, &quot;Density&quot;, &quot;Horizon tab&quot;, &quot;Verti tab&quot;, &quot;Picture&quot;, &quot;Alignment&quot;,
+&quot;Bar-code&quot;, &quot;QRCode&quot;, &quot;Cutting&quot;, or &quot;Printer Init&quot;. Case, blanks and dashes do not
+matter; all runs the twelve quick tests in the dialog&apos;s order.
 </source>
         <translation>用法: talvane-cli sample NAME... | all --port PORT [options]
-按按钮名称运行快速测试："Font Sample"、"Print"、"Margins"、
-"Coordinate"、"Density"、"Horizon tab"、"Verti tab"、"Picture"、"Alignment"、
-"Bar-code"、"QRCode"、"Cutting" 或 "Printer Init"。不区分大小写，空格和连字符
+按按钮名称运行快速测试：&quot;Font Sample&quot;、&quot;Print&quot;、&quot;Margins&quot;、
+&quot;Coordinate&quot;、&quot;Density&quot;、&quot;Horizon tab&quot;、&quot;Verti tab&quot;、&quot;Picture&quot;、&quot;Alignment&quot;、
+&quot;Bar-code&quot;、&quot;QRCode&quot;、&quot;Cutting&quot; 或 &quot;Printer Init&quot;。不区分大小写，空格和连字符
 可有可无；all 按对话框中的顺序运行全部十二个快速测试。
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </source>
         <translation>示例:
   talvane-cli sample all --port /dev/ttyUSB0
-  talvane-cli sample "Font Sample" barcode --port COM3 --record fonts.txt
+  talvane-cli sample &quot;Font Sample&quot; barcode --port COM3 --record fonts.txt
 </translation>
     </message>
     <message>
@@ -2008,21 +2044,21 @@ matter; all runs the twelve quick tests in the dialog's order.
                           [--block-rows N]
 Prints a picture (BMP, JPEG, PNG, ...) reduced to black and white by the threshold
 (default 128, at most 255), cut at the printable width of --model. Bit-image bands
-by default (--size "8-dot single-density", "8-dot double-density",
-"24-dot single-density", "24-dot double-density" [default]); --raster sends one
+by default (--size &quot;8-dot single-density&quot;, &quot;8-dot double-density&quot;,
+&quot;24-dot single-density&quot;, &quot;24-dot double-density&quot; [default]); --raster sends one
 raster block (--size Normal [default], Double-width, Double-height, Quadruple).
-The console's picture choices: --dots threshold (default), floyd-steinberg, atkinson
+The console&apos;s picture choices: --dots threshold (default), floyd-steinberg, atkinson
 or bayer; --invert; --rotate (a quarter turn); --fit crop (default) or scale for a
 picture wider than the paper; --block-rows N sends the picture in blocks of N rows,
-one after the other (0: one block). The bytes are the console's with the same choices.
+one after the other (0: one block). The bytes are the console&apos;s with the same choices.
 A progress bar runs on standard error when it is a terminal.
 </source>
         <translation>用法: talvane-cli picture FILE --port PORT [--threshold N] [--raster] [--size MODE]
                           [--dots RULE] [--invert] [--rotate] [--fit crop|scale]
                           [--block-rows N]
 打印一张图片（BMP、JPEG、PNG、...），按阈值（默认 128，最大 255）转为黑白，
-并按 --model 的可打印宽度截取。默认以位图条带发送（--size "8-dot single-density"、
-"8-dot double-density"、"24-dot single-density"、"24-dot double-density" [默认]）；
+并按 --model 的可打印宽度截取。默认以位图条带发送（--size &quot;8-dot single-density&quot;、
+&quot;8-dot double-density&quot;、&quot;24-dot single-density&quot;、&quot;24-dot double-density&quot; [默认]）；
 --raster 发送一个光栅块（--size Normal [默认]、Double-width、Double-height、Quadruple）。
 与控制台相同的图片选项：--dots threshold（默认）、floyd-steinberg、atkinson
 或 bayer；--invert；--rotate（旋转四分之一圈）；图片宽于纸张时 --fit crop（默认）
@@ -2046,11 +2082,11 @@ A progress bar runs on standard error when it is a terminal.
     <message>
         <source>usage: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
-Prints a barcode with the barcode page's rules and messages. TYPE is a row of the
-page's code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
+Prints a barcode with the barcode page&apos;s rules and messages. TYPE is a row of the
+page&apos;s code list (UPCA, UPCE, EAN13, EAN8, CODE39, ITF, CODABAR, CODE93, CODE128,
 EAN128). --width 1..6, --height 1..255, --text the human-readable line; --hex takes
 DATA as hex text where the page offers it. An option is sent even when it equals the
-page's start value.
+page&apos;s start value.
 </source>
         <translation>用法: talvane-cli barcode TYPE DATA --port PORT [--width N] [--height N]
                           [--text none|above|below|both] [--hex]
@@ -2063,11 +2099,11 @@ EAN128）。--width 1..6，--height 1..255，--text 可读字符行的位置；-
     <message>
         <source>Examples:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </source>
         <translation>示例:
   talvane-cli barcode EAN13 012345678901 --port /dev/ttyUSB0 --text below
-  talvane-cli barcode CODE128 "7B 41 42 43" --hex --port COM3 --height 80
+  talvane-cli barcode CODE128 &quot;7B 41 42 43&quot; --hex --port COM3 --height 80
 </translation>
     </message>
     <message>
@@ -2082,12 +2118,12 @@ Stores DATA as a QR code and prints it, as the two-dimensional code page does.
     </message>
     <message>
         <source>Examples:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </source>
         <translation>示例:
-  talvane-cli qr "https://example.com/unit/42" --port /dev/ttyUSB0 --module-width 6
-  talvane-cli qr "48 49" --hex --error-level H --port COM3
+  talvane-cli qr &quot;https://example.com/unit/42&quot; --port /dev/ttyUSB0 --module-width 6
+  talvane-cli qr &quot;48 49&quot; --hex --error-level H --port COM3
 </translation>
     </message>
     <message>
@@ -2104,10 +2140,10 @@ Stores DATA as a PDF417 symbol and prints it. --rows 3..90, --columns 1..30,
     </message>
     <message>
         <source>Example:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </source>
         <translation>示例:
-  talvane-cli pdf417 "LOT 2291-A" --columns 3 --error-level 2 --port /dev/ttyUSB0
+  talvane-cli pdf417 &quot;LOT 2291-A&quot; --columns 3 --error-level 2 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
@@ -2120,24 +2156,24 @@ Stores DATA as a DataMatrix symbol and prints it. --module-width 2..8.
     </message>
     <message>
         <source>Example:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </source>
         <translation>示例:
-  talvane-cli datamatrix "SN 000123" --module-width 4 --port /dev/ttyUSB0
+  talvane-cli datamatrix &quot;SN 000123&quot; --module-width 4 --port /dev/ttyUSB0
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli status --port PORT [--timeout MS] [--json] [options]
-Sends the status request, waits for the printer's status byte (default 1000 ms) and
+Sends the status request, waits for the printer&apos;s status byte (default 1000 ms) and
 prints its meaning. --json prints one line:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </source>
         <translation>用法: talvane-cli status --port PORT [--timeout MS] [--json] [options]
 发送状态查询，等待打印机的状态字节（默认 1000 ms）并显示其含义。
 --json 输出一行:
-  {"answered":true,"conditions":["paper_end"],"exit":10,"port":"...",
-   "ready":false,"status":"04"}
+  {&quot;answered&quot;:true,&quot;conditions&quot;:[&quot;paper_end&quot;],&quot;exit&quot;:10,&quot;port&quot;:&quot;...&quot;,
+   &quot;ready&quot;:false,&quot;status&quot;:&quot;04&quot;}
 </translation>
     </message>
     <message>
@@ -2146,24 +2182,24 @@ prints its meaning. --json prints one line:
   2 bad command line, 4 --record file cannot be written, 5 port error.
 
 Example:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </source>
         <translation>退出码: 0 就绪，10 缺纸，11 压板抬起，12 切刀错误，13 过热，
   14 过压（同时有多种状态时取最小的码），15 无应答，
   2 命令行错误，4 --record 文件无法写入，5 端口错误。
 
 示例:
-  talvane-cli status --port /dev/ttyUSB0 || echo "printer not ready: $?"
+  talvane-cli status --port /dev/ttyUSB0 || echo &quot;printer not ready: $?&quot;
 </translation>
     </message>
     <message>
         <source>usage: talvane-cli decode [FILE | -] [--raw] [--replies]
 Reads a records file saved by the console, or a raw byte capture, and prints one line
-per command: its hex text, "//" and its decoding as the operation records show it.
+per command: its hex text, &quot;//&quot; and its decoding as the operation records show it.
 The output is itself a records file. --raw reads even hex-looking text as bytes.
 --replies reads bytes the printer sent instead and prints each reply in words
-(status bytes, responses), as the console's receive panel shows them.
-Standard input when no FILE is given. A tap's capture file (--capture of tap) is
+(status bytes, responses), as the console&apos;s receive panel shows them.
+Standard input when no FILE is given. A tap&apos;s capture file (--capture of tap) is
 shown as the tap showed it: both directions, replies in words, alerts and summary.
 
 Examples:
@@ -2174,7 +2210,7 @@ Examples:
 </source>
         <translation>用法: talvane-cli decode [FILE | -] [--raw] [--replies]
 读取控制台保存的记录文件或原始字节抓包，每条指令输出一行：
-其十六进制文本、"//" 以及与操作记录中相同的解码说明。
+其十六进制文本、&quot;//&quot; 以及与操作记录中相同的解码说明。
 输出本身就是一个记录文件。--raw 即使文本看起来像十六进制也按字节读取。
 --replies 改为读取打印机发来的字节，并以文字显示每个应答
 （状态字节、响应），与控制台接收区的显示相同。
@@ -2242,7 +2278,7 @@ Exit codes: 0 everything understood (with --compare: the receipt is identical),
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
 exit 0). --time starts each line with the local time to the millisecond.
---auto-status switches the printer's automatic status back on for the run (GS a 2F)
+--auto-status switches the printer&apos;s automatic status back on for the run (GS a 2F)
 and off again at its end (GS a 00), so status changes show without asking.
 </source>
         <translation>用法: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
@@ -2266,29 +2302,29 @@ and off again at its end (GS a 00), so status changes show without asking.
     <message>
         <source>usage: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-Sends a file byte for byte, hex text ("1B 40"; a pair that is not hexadecimal refuses
+Sends a file byte for byte, hex text (&quot;1B 40&quot;; a pair that is not hexadecimal refuses
 the whole text), or the rows of a records file saved by the console, as its Resend
-button sends them. "-" as FILE reads standard input. --capture sends what the
-program sent in a tap's capture file, in order, without the printer's answers.
+button sends them. &quot;-&quot; as FILE reads standard input. --capture sends what the
+program sent in a tap&apos;s capture file, in order, without the printer&apos;s answers.
 </source>
         <translation>用法: talvane-cli send (FILE | --hex TEXT | --records FILE | --capture FILE) --port PORT
                         [options]
-逐字节发送文件、十六进制文本（"1B 40"；只要有一对不是十六进制，整段文本都会被拒绝），
+逐字节发送文件、十六进制文本（&quot;1B 40&quot;；只要有一对不是十六进制，整段文本都会被拒绝），
 或控制台保存的记录文件中的各行（与其“重发”按钮的发送方式相同）。
-FILE 为 "-" 时读取标准输入。--capture 按顺序发送 tap 抓包文件中程序发送的内容，
+FILE 为 &quot;-&quot; 时读取标准输入。--capture 按顺序发送 tap 抓包文件中程序发送的内容，
 不包括打印机的应答。
 </translation>
     </message>
     <message>
         <source>Examples:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </source>
         <translation>示例:
   talvane-cli send receipt.bin --port COM3
-  talvane-cli send --hex "1B 40 1B 61 01" --port /dev/ttyUSB0
+  talvane-cli send --hex &quot;1B 40 1B 61 01&quot; --port /dev/ttyUSB0
   talvane-cli send --records saved.txt --port /dev/ttyUSB0 --baud 115200
   talvane-cli send --capture till.cap --port /dev/ttyUSB0
 </translation>
@@ -2307,13 +2343,13 @@ Program side (SIDE):
                        to open; its line settings are set on a serial printer too
   tcp-listen:ADDR:PORT a TCP listener (tcp-listen: alone is 127.0.0.1:9100), one
                        program connection at a time
-  passive:PORTA,PORTB  two serial ports on a tap cable (program's TX, printer's TX);
+  passive:PORTA,PORTB  two serial ports on a tap cable (program&apos;s TX, printer&apos;s TX);
                        nothing is sent, no --printer
 Options:
   --printer PORT       COM&lt;n&gt;, a device path or tcp://HOST:PORT
   --capture FILE       keep both directions as a capture file (decode reads it)
-  --records FILE       keep the program's commands as a records file
-  --receipts DIR       write the receipts the program's bytes should print, as the
+  --records FILE       keep the program&apos;s commands as a records file
+  --receipts DIR       write the receipts the program&apos;s bytes should print, as the
                        virtual printer prints them (receipt-0001.png, ...; a receipt
                        ends at a cut and when the tap stops)
   --model 58|80        their paper width (default 58); --plain: plain dots on white
@@ -2391,16 +2427,16 @@ Examples:
         <translation>FILE、--hex TEXT 和 --records FILE 只能且必须给出其中一个</translation>
     </message>
     <message>
-        <source>--hex holds something that is not hexadecimal: "%1" (nothing was sent)</source>
-        <translation>--hex 中含有非十六进制内容: "%1" (未发送任何数据)</translation>
+        <source>--hex holds something that is not hexadecimal: &quot;%1&quot; (nothing was sent)</source>
+        <translation>--hex 中含有非十六进制内容: &quot;%1&quot; (未发送任何数据)</translation>
     </message>
     <message>
         <source>--hex holds no byte (nothing was sent)</source>
         <translation>--hex 中没有任何字节 (未发送任何数据)</translation>
     </message>
     <message>
-        <source>%1 line %2 is not a records line (only hex text before "//"); nothing was sent</source>
-        <translation>%1 第 %2 行不是记录行（"//" 前只能是十六进制文本）；未发送任何数据</translation>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was sent</source>
+        <translation>%1 第 %2 行不是记录行（&quot;//&quot; 前只能是十六进制文本）；未发送任何数据</translation>
     </message>
     <message>
         <source>%1 holds no records; nothing was sent</source>
@@ -2447,8 +2483,8 @@ Examples:
         <translation>状态 %1: %2</translation>
     </message>
     <message>
-        <source>response %1: "%2"</source>
-        <translation>响应 %1: "%2"</translation>
+        <source>response %1: &quot;%2&quot;</source>
+        <translation>响应 %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 went away (unplugged or hung up)</source>
@@ -2462,12 +2498,12 @@ Examples:
         <translation>%1 (未发送任何数据)</translation>
     </message>
     <message>
-        <source>--%1 is one of: %2; not "%3"</source>
-        <translation>--%1 的取值为: %2；而不是 "%3"</translation>
+        <source>--%1 is one of: %2; not &quot;%3&quot;</source>
+        <translation>--%1 的取值为: %2；而不是 &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>unknown sample "%1"; the samples are %2 and all</source>
-        <translation>未知样例 "%1"；样例有 %2 以及 all</translation>
+        <source>unknown sample &quot;%1&quot;; the samples are %2 and all</source>
+        <translation>未知样例 &quot;%1&quot;；样例有 %2 以及 all</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -2490,16 +2526,16 @@ Examples:
         <translation>%1 中没有可打印的内容</translation>
     </message>
     <message>
-        <source>unknown barcode type "%1"; the types are %2</source>
-        <translation>未知条码类型 "%1"；类型有 %2</translation>
+        <source>unknown barcode type &quot;%1&quot;; the types are %2</source>
+        <translation>未知条码类型 &quot;%1&quot;；类型有 %2</translation>
     </message>
     <message>
         <source>%1 data cannot be given in hex</source>
         <translation>%1 的数据不能以十六进制给出</translation>
     </message>
     <message>
-        <source>--%1 needs a whole number or auto, not "%2"</source>
-        <translation>--%1 需要一个整数或 auto，而不是 "%2"</translation>
+        <source>--%1 needs a whole number or auto, not &quot;%2&quot;</source>
+        <translation>--%1 需要一个整数或 auto，而不是 &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -2606,10 +2642,6 @@ Examples:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model 和 --plain 需与 --receipts 一起使用</translation>
-    </message>
-    <message>
-        <source>printer's line %1</source>
-        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -272,10 +272,8 @@ int PrintCapture(std::string_view content, const std::string& path) {
     // A capture that says when it began shows the times the tap showed.
     if (read.started) conversation.SetWallStart(*read.started);
     if (!read.line.empty())
-        conversation.Note(QCoreApplication::translate("cli-tap", "printer's line %1")
-                              .arg(QString::fromStdString(read.line))
-                              .toStdString(),
-                          start);
+        // A row of decode's output, which scripts read: the same in every language.
+        conversation.Note("printer's line " + read.line, start);
     bool ended = false;
     for (const tap::CaptureEvent& e : read.events) {
         const auto at = start + std::chrono::microseconds(e.atUs);
