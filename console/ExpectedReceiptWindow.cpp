@@ -1,12 +1,11 @@
 #include "console/ExpectedReceiptWindow.h"
+#include "console/ReceiptRollView.h"
 
 #include "emulator/PrinterState.h"
 #include "emulator/ReceiptImage.h"
 #include "printer/VrnxLib.h"
 
 #include <QHBoxLayout>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,67 +17,8 @@ namespace {
 constexpr int REFRESH_MS = 50;
 constexpr int WINDOW_WIDTH = 520;
 constexpr int WINDOW_HEIGHT = 640;
-const QColor DESK(200, 200, 200);
-const QColor MARKED_BAND(255, 210, 0, 90);
 
 } // namespace
-
-// The roll drawn: receipts as pictures, kept once made, on a grey desk.
-class ExpectedReceiptView : public QWidget {
-public:
-    explicit ExpectedReceiptView(QWidget* parent) : QWidget(parent) {}
-
-    void Take(const ExpectedReceiptRoll::View& view) {
-        // Finished receipts do not change: only new ones and the growing last one are
-        // drawn again (all of them after a Clear or on another width).
-        size_t keep = 0;
-        if (view.width == width_)
-            while (keep < pictures_.size() && keep < view.receipts.size() && finished_[keep] &&
-                   tops_[keep] == view.receipts[keep].top)
-                ++keep;
-        width_ = view.width;
-        pictures_.resize(keep);
-        finished_.resize(keep);
-        tops_.resize(keep);
-        for (size_t i = keep; i < view.receipts.size(); ++i) {
-            pictures_.push_back(vprinter::ReceiptToImage(*view.receipts[i].paper));
-            finished_.push_back(view.receipts[i].finished);
-            tops_.push_back(view.receipts[i].top);
-        }
-        const int margin = vprinter::PaperMargin(width_ ? width_ : vprinter::PRN_WIDTH_58MM);
-        setFixedSize(width_ + 2 * margin, std::max(view.Height(), 1));
-        update();
-    }
-    void Mark(int top, int bottom) {
-        markTop_ = top;
-        markBottom_ = bottom;
-        update();
-    }
-    std::function<void(int)> onClick;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        painter.fillRect(event->rect(), DESK);
-        for (size_t i = 0; i < pictures_.size(); ++i)
-            if (pictures_[i].height() + tops_[i] >= event->rect().top() &&
-                tops_[i] <= event->rect().bottom())
-                painter.drawImage(0, tops_[i], pictures_[i]);
-        if (markBottom_ > markTop_)
-            painter.fillRect(0, markTop_, width(), markBottom_ - markTop_, MARKED_BAND);
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (onClick) onClick(static_cast<int>(event->position().y()));
-    }
-
-private:
-    int width_ = 0;
-    std::vector<QImage> pictures_;
-    std::vector<bool> finished_;
-    std::vector<int> tops_;
-    int markTop_ = 0;
-    int markBottom_ = 0;
-};
 
 ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int()> paperWidth,
                                              QWidget* parent)
@@ -92,7 +32,7 @@ ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int(
     scroll_->setObjectName(QStringLiteral("ctl%1").arg(IDC_ROLL));
     scroll_->setAccessibleName(tr("Expected receipt"));
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    paper_ = new ExpectedReceiptView(scroll_);
+    paper_ = new ReceiptRollView(scroll_);
     paper_->onClick = [this](int y) { ClickedAt(y); };
     scroll_->setWidget(paper_);
     auto* buttons = new QHBoxLayout;

@@ -16,7 +16,7 @@ class CVRNX_LIB;
 class QScrollArea;
 class QTimer;
 
-class ExpectedReceiptView;
+class ReceiptRollView;
 
 class ExpectedReceiptWindow : public QWidget {
     Q_OBJECT
@@ -65,6 +65,6 @@ private:
     uint64_t version_ = 0;
     int markedRow_ = -1;
     QScrollArea* scroll_ = nullptr;
-    ExpectedReceiptView* paper_ = nullptr;
+    ReceiptRollView* paper_ = nullptr;
     QTimer* timer_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "console/Language.h"
+#include "widgets/ShownNumbers.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -118,6 +119,7 @@ bool Install(const QString& code, bool fromEnvironment, QString* error) {
         Toolkit() = std::move(toolkit);
     }
     Installed() = chosen;
+    shown::SetNumbers(QLocale(chosen));
     return true;
 }
 
@@ -131,6 +133,7 @@ void Uninstall() {
         t->reset();
     }
     Installed().clear();
+    shown::SetNumbers(QLocale::c());
 }
 
 } // namespace language

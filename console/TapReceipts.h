@@ -10,24 +10,6 @@
 #include <QWidget>
 #include <vector>
 
-class TapReceiptView : public QWidget {
-    Q_OBJECT
-public:
-    explicit TapReceiptView(QWidget* parent = nullptr);
-    // Shows the roll; receipts already drawn and finished are not drawn again.
-    void Take(const ExpectedReceiptRoll::View& view);
-    // Receipts shown (the last may still grow).
-    int ReceiptCount() const { return static_cast<int>(pictures_.size()); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    int width_ = 0;
-    std::vector<QImage> pictures_;
-    std::vector<bool> finished_;
-    std::vector<int> tops_;
-};
 
 // The files the receipts of `view` go to when the operator names `path`: that file for
 // one receipt, NAME-0001.png, NAME-0002.png, ... beside it for several.

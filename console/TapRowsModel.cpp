@@ -1,4 +1,5 @@
 #include "console/TapRowsModel.h"
+#include "widgets/ShownNumbers.h"
 
 #include "printer/HexText.h"
 
@@ -108,7 +109,7 @@ QString TapRowsModel::HexText(int row) const {
     const ShownRow& kept = rows_[static_cast<size_t>(row)];
     QString hex = QString::fromStdString(ToHexText(kept.row.bytes.data(), kept.row.bytes.size())).trimmed();
     if (kept.length > kept.row.bytes.size())
-        hex += tr(" ... (%1 bytes)").arg(static_cast<qulonglong>(kept.length));
+        hex += tr(" ... (%1 bytes)").arg(shown::Numbers().toString(static_cast<qulonglong>(kept.length)));
     return hex;
 }
 
@@ -129,7 +130,8 @@ QVariant TapRowsModel::data(const QModelIndex& index, int role) const {
         return QDateTime::fromMSecsSinceEpoch(ms.count()).toString(QStringLiteral("HH:mm:ss.zzz"));
     }
     case GAP:
-        return tr("+%1 ms").arg(static_cast<double>(row.gapUs) / MICROS_PER_MS, 0, 'f', GAP_DECIMALS);
+        return tr("+%1 ms").arg(shown::Numbers().toString(static_cast<double>(row.gapUs) / MICROS_PER_MS,
+                                                          'f', GAP_DECIMALS));
     case DIRECTION: return DirectionText(row.direction);
     case HEX: return HexText(index.row());
     case TEXT: return QString::fromStdString(row.text);

@@ -1,4 +1,6 @@
 #include "console/TapWindow.h"
+#include "console/ReceiptRollView.h"
+#include "widgets/ShownNumbers.h"
 
 #include "console/FileAccess.h"
 #include "console/TapReceipts.h"
@@ -150,7 +152,7 @@ void TapWindow::BuildControls() {
     named(table_, IDC_ROWS, tr("Conversation"));
     receiptScroll_ = new QScrollArea(this);
     receiptScroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    receiptView_ = new TapReceiptView(receiptScroll_);
+    receiptView_ = new ReceiptRollView(receiptScroll_);
     receiptScroll_->setWidget(receiptView_);
     named(receiptScroll_, IDC_RECEIPT, tr("Expected receipt"));
     summary_ = new QLabel(this);
@@ -409,11 +411,11 @@ void TapWindow::UpdateSummary() {
     if (session_) text = QString::fromStdString(tap::SummaryLine(session_->Summary(), session_->PeakQueued()));
     if (text.isEmpty()) return summary_->clear();
     const uint64_t undecoded = session_ ? session_->Undecoded() : undecoded_;
-    if (undecoded > 0) text += tr("; %1 bytes passed undecoded").arg(static_cast<qulonglong>(undecoded));
+    if (undecoded > 0) text += tr("; %1 bytes passed undecoded").arg(shown::Numbers().toString(static_cast<qulonglong>(undecoded)));
     if (rows_->Dropped() > 0)
         text += tr("; %1 rows dropped from the window (it keeps the last %2)")
-                    .arg(static_cast<qulonglong>(rows_->Dropped()))
-                    .arg(static_cast<qulonglong>(TapRowsModel::MAX_ROWS));
+                    .arg(shown::Numbers().toString(static_cast<qulonglong>(rows_->Dropped())),
+                         shown::Numbers().toString(static_cast<qulonglong>(TapRowsModel::MAX_ROWS)));
     summary_->setText(text);
 }
 

@@ -28,7 +28,7 @@ class QScrollArea;
 class QTableView;
 class QTemporaryDir;
 class QTimer;
-class TapReceiptView;
+class ReceiptRollView;
 
 class TapWindow : public QWidget {
     Q_OBJECT
@@ -128,7 +128,7 @@ private:
     QLabel* state_ = nullptr;
     QTableView* table_ = nullptr;
     QScrollArea* receiptScroll_ = nullptr;
-    TapReceiptView* receiptView_ = nullptr;
+    ReceiptRollView* receiptView_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* saveCapture_ = nullptr;
     QPushButton* saveRecords_ = nullptr;

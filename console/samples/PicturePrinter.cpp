@@ -1,4 +1,5 @@
 #include "console/samples/PicturePrinter.h"
+#include "widgets/ShownNumbers.h"
 
 #include "console/samples/ImageBands.h"
 #include "console/samples/PictureConversion.h"
@@ -481,13 +482,13 @@ void PicturePrinter::ShowProgress(const PacedSender::State& state) {
     if (c_.progress && state.totalBytes > 0)
         c_.progress->setValue(static_cast<int>(state.barBytes * PROGRESS_STEPS / state.totalBytes));
     if (!c_.progressNote) return;
-    const QLocale locale = QLocale::c();
+    const QLocale locale = shown::Numbers();
     QString text = tr("%1 of %2 bytes, %3 of %4 rows")
                        .arg(locale.toString(static_cast<qulonglong>(state.sentBytes)),
-                            locale.toString(static_cast<qulonglong>(state.totalBytes)))
-                       .arg(state.sentRows)
-                       .arg(state.totalRows);
-    if (state.secondsLeft >= 0) text += tr(", about %1 s left").arg(state.secondsLeft, 0, 'f', 1);
+                            locale.toString(static_cast<qulonglong>(state.totalBytes)),
+                            locale.toString(state.sentRows), locale.toString(state.totalRows));
+    if (state.secondsLeft >= 0)
+        text += tr(", about %1 s left").arg(locale.toString(state.secondsLeft, 'f', 1));
     c_.progressNote->setText(text);
 }
 

@@ -3,6 +3,7 @@
 // peer the test answers, the rows, the receipt and the summary it shows, Stop releasing
 // both ends, what Save keeps, bad ends refused with a message, and `--tap`.
 #include "console/RecordsModel.h"
+#include "tests/support/ProgramEnd.h"
 #include "console/TalvaneApp.h"
 #include "console/RecordDecoder.h"
 #include "console/TapSaving.h"
@@ -45,38 +46,7 @@ constexpr uint8_t STATUS_ONLINE = 0x12;
 
 // The program's end of the tap's terminal, as a program opens its printer's port.
 int OpenProgram(const std::string& path, speed_t speed = B115200) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return fd;
-    termios t{};
-    ::tcgetattr(fd, &t);
-    ::cfmakeraw(&t);
-    ::cfsetspeed(&t, speed);
-    ::tcsetattr(fd, TCSANOW, &t);
-    return fd;
-}
-
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
-    size_t at = 0;
-    while (at < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
-        if (n <= 0) return false;
-        at += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::vector<uint8_t> ReadSome(int fd, size_t count, std::chrono::milliseconds timeout) {
-    std::vector<uint8_t> got;
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (got.size() < count && std::chrono::steady_clock::now() < end) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 50) <= 0) continue;
-        uint8_t buffer[256];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n <= 0) break;
-        got.insert(got.end(), buffer, buffer + n);
-    }
-    return got;
+    return OpenProgramEnd(path, speed);
 }
 
 bool Exists(const QString& path) {

@@ -3,6 +3,7 @@
 // is said and changes nothing.
 #include "console/Language.h"
 #include "console/TalvaneApp.h"
+#include "console/TapRowsModel.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -115,4 +116,31 @@ TEST(LanguageChoice, TheCommandLineTakesLang) {
     EXPECT_TRUE(unknown.error.contains(QStringLiteral("no xx translation")))
         << unknown.error.toStdString();
     EXPECT_TRUE(UsageText().contains(QStringLiteral("--lang CODE")));
+}
+
+// Counts and times shown to a person are written the language's way; the source texts
+// keep the C locale's, so the English window is as it was.
+TEST(LanguageChoice, NumbersShownFollowTheLanguage) {
+    QString error;
+    const auto shownGap = [] {
+        ShownRow shown;
+        shown.row.gapUs = 1234500; // 1234.5 ms since the row before
+        shown.row.bytes.assign(ShownRow::MAX_SHOWN_BYTES + 1, 0x41);
+        shown.length = shown.row.bytes.size() + 1000;
+        TapRowsModel model;
+        std::vector<ShownRow> rows;
+        rows.push_back(shown);
+        model.Append(std::move(rows));
+        return std::make_pair(
+            model.data(model.index(0, TapRowsModel::GAP), Qt::DisplayRole).toString(),
+            model.data(model.index(0, TapRowsModel::HEX), Qt::DisplayRole).toString());
+    };
+    ASSERT_TRUE(language::Install(QStringLiteral("de"), false, &error)) << error.toStdString();
+    const auto [germanGap, germanHex] = shownGap();
+    EXPECT_EQ(germanGap.toStdString(), "+1.234,5 ms");
+    EXPECT_TRUE(germanHex.contains(QStringLiteral("1.065"))) << germanHex.toStdString();
+    ASSERT_TRUE(language::Install(QStringLiteral("C"), false, &error));
+    const auto [sourceGap, sourceHex] = shownGap();
+    EXPECT_EQ(sourceGap.toStdString(), "+1234.5 ms");
+    EXPECT_TRUE(sourceHex.contains(QStringLiteral("(1065 bytes)"))) << sourceHex.toStdString();
 }

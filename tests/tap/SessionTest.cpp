@@ -3,6 +3,7 @@
 // program and the printer going away, a full printer holding the program back, and the
 // TCP listener taking one connection at a time.
 #include "tap/Session.h"
+#include "tests/support/ProgramEnd.h"
 #include "tests/support/PrinterPeer.h"
 
 #include <gtest/gtest.h>
@@ -67,40 +68,7 @@ std::vector<uint8_t> Pattern(size_t n, unsigned seed) {
 
 // Opens the tap's terminal as a program opens its printer port: raw, at `speed`.
 int OpenProgram(const std::string& path, speed_t speed = B9600, bool twoStopBits = false) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return fd;
-    termios t{};
-    ::tcgetattr(fd, &t);
-    ::cfmakeraw(&t);
-    ::cfsetspeed(&t, speed);
-    // (A pseudo-terminal keeps 8 bits without parity whatever is asked.)
-    if (twoStopBits) t.c_cflag |= CSTOPB;
-    ::tcsetattr(fd, TCSANOW, &t);
-    return fd;
-}
-
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
-    size_t at = 0;
-    while (at < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
-        if (n <= 0) return false;
-        at += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::vector<uint8_t> ReadSome(int fd, size_t count, std::chrono::milliseconds timeout) {
-    std::vector<uint8_t> got;
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (got.size() < count && std::chrono::steady_clock::now() < end) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 50) <= 0) continue;
-        uint8_t buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n <= 0) break;
-        got.insert(got.end(), buffer, buffer + n);
-    }
-    return got;
+    return OpenProgramEnd(path, speed, twoStopBits);
 }
 
 class TapSession : public ::testing::Test {
