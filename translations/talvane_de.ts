@@ -1710,7 +1710,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>%n record(s) of the program&apos;s side saved to %1</source>
         <translation>
             <numerusform>%n Protokollzeile(n) der Programmseite gespeichert in %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n Protokollzeile(n) der Programmseite gespeichert in %1</numerusform>
         </translation>
     </message>
     <message>

@@ -1710,7 +1710,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>%n record(s) of the program&apos;s side saved to %1</source>
         <translation>
             <numerusform>%n registro(s) del lado del programa guardado(s) en %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n registro(s) del lado del programa guardado(s) en %1</numerusform>
         </translation>
     </message>
     <message>

@@ -1709,7 +1709,7 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>%n record(s) of the program&apos;s side saved to %1</source>
         <translation>
             <numerusform>%n registro(s) do lado do programa salvo(s) em %1</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n registro(s) do lado do programa salvo(s) em %1</numerusform>
         </translation>
     </message>
     <message>

@@ -1709,8 +1709,8 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%n record(s) of the program&apos;s side saved to %1</source>
         <translation>
             <numerusform>Записи стороны программы (%n) сохранены в %1</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>Записи стороны программы (%n) сохранены в %1</numerusform>
+            <numerusform>Записи стороны программы (%n) сохранены в %1</numerusform>
         </translation>
     </message>
     <message>

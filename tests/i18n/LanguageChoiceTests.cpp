@@ -137,10 +137,10 @@ TEST(LanguageChoice, NumbersShownFollowTheLanguage) {
     };
     ASSERT_TRUE(language::Install(QStringLiteral("de"), false, &error)) << error.toStdString();
     const auto [germanGap, germanHex] = shownGap();
-    EXPECT_EQ(germanGap.toStdString(), "+1.234,5 ms");
+    EXPECT_EQ(germanGap.toStdString(), "+1.234,500 ms");
     EXPECT_TRUE(germanHex.contains(QStringLiteral("1.065"))) << germanHex.toStdString();
     ASSERT_TRUE(language::Install(QStringLiteral("C"), false, &error));
     const auto [sourceGap, sourceHex] = shownGap();
-    EXPECT_EQ(sourceGap.toStdString(), "+1234.5 ms");
+    EXPECT_EQ(sourceGap.toStdString(), "+1234.500 ms");
     EXPECT_TRUE(sourceHex.contains(QStringLiteral("(1065 bytes)"))) << sourceHex.toStdString();
 }
