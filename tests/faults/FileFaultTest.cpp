@@ -20,6 +20,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <atomic>
 #include <thread>
 #include <unistd.h>
 
@@ -236,20 +237,31 @@ TEST(FileFaults, RecordsImportKeepsTheRows) {
 
 // A FIFO reports a size of 0: the limits hold while reading, not by the size reported.
 TEST(FileFaults, AFifoBeyondTheLimitIsRefusedAndNothingChanges) {
+    // Time for a writer thread that is about to call open() to get into it.
+    constexpr auto WRITER_INTO_OPEN = std::chrono::milliseconds(200);
     Fixture x;
     ConsoleDialog& f = x.f;
     const QString fifo = x.dir.filePath(QStringLiteral("endless"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // Feeds the FIFO with `size` bytes of hex text, once, on a thread of its own.
+    // Feeds the FIFO with `size` bytes of hex text, once, on a thread of its own. A
+    // reader that opens the FIFO before the writer is in its open() sees no writer and
+    // reads an empty file (as it should), which would leave the writer waiting for ever:
+    // the feed returns once the writer is on its way into open().
+    std::atomic<bool> opening{false};
     auto feed = [&](qint64 size) {
-        return std::thread([fifo, size] {
+        opening = false;
+        std::thread writer([fifo, size, &opening] {
             std::signal(SIGPIPE, SIG_IGN);
+            opening = true;
             const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_CLOEXEC);
             const QByteArray block = QByteArray("00 ").repeated(1 << 16);
             for (qint64 done = 0; fd >= 0 && done < size; done += block.size())
                 if (::write(fd, block.constData(), static_cast<size_t>(block.size())) < 0) break;
             if (fd >= 0) ::close(fd);
         });
+        while (!opening) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(WRITER_INTO_OPEN);
+        return writer;
     };
     constexpr qint64 IMPORT_LIMIT = qint64(16) << 20;
     constexpr qint64 RECORDS_LIMIT = qint64(64) << 20;
@@ -273,12 +285,16 @@ TEST(FileFaults, AFifoBeyondTheLimitIsRefusedAndNothingChanges) {
     EXPECT_EQ(f.LastRow(), "1B 40 ");
 
     // Within the limit it imports as a file does.
-    writer = std::thread([fifo] {
+    opening = false;
+    writer = std::thread([fifo, &opening] {
+        opening = true;
         const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_CLOEXEC);
         if (fd < 0) return;
         (void)!::write(fd, "0A\r\n", 4);
         ::close(fd);
     });
+    while (!opening) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(WRITER_INTO_OPEN);
     f.prompts.openPaths.push_back(fifo);
     f.Click(IDC_SEND_IMPORT);
     writer.join();
