@@ -75,13 +75,17 @@ void CommandSplitter::EndCommand(size_t length, const Emit& emit) {
     piece.swap(command_);
     piece.resize(length);
     const bool continues = partGone_;
+    Restart();
+    Hand(std::move(piece), continues, emit);
+}
+
+void CommandSplitter::Restart() {
     started_ = false;
     entry_ = nullptr;
     walk_ = {};
     total_ = 0;
     from_ = 0;
     partGone_ = false;
-    Hand(std::move(piece), continues, emit);
 }
 
 void CommandSplitter::Feed(const uint8_t* data, size_t length, const Emit& emit) {
@@ -191,12 +195,7 @@ size_t CommandSplitter::TakeCommandBytes(const uint8_t* data, size_t length, con
 std::vector<uint8_t> CommandSplitter::TakeUnfinished() {
     std::vector<uint8_t> tail;
     tail.swap(command_);
-    started_ = false;
-    entry_ = nullptr;
-    walk_ = {};
-    total_ = 0;
-    from_ = 0;
-    partGone_ = false;
+    Restart();
     return tail;
 }
 

@@ -43,6 +43,8 @@ private:
     size_t TakeCommandBytes(const uint8_t* data, size_t length, const Emit& emit);
     void Hand(std::vector<uint8_t>&& piece, bool continues, const Emit& emit);
     void EndCommand(size_t length, const Emit& emit);
+    // Forgets the command under way (its bytes are taken by the caller first).
+    void Restart();
 
     std::vector<uint8_t> text_;
     bool started_ = false;          // a command is under way
