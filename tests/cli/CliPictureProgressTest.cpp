@@ -2,11 +2,11 @@
 // line's pace behind a pseudo-terminal whose buffer takes some KiB at once: the bar
 // moves a whole block at a time, as the console's does, and never leaps ahead of the line.
 #include "tests/cli/CliFixture.h"
+#include "tests/support/NoisePicture.h"
 #include "tools/cli/ExitCodes.h"
 
 #include <QImage>
 #include <QRegularExpression>
-#include <random>
 
 namespace {
 
@@ -19,11 +19,7 @@ constexpr size_t LINE_BYTES_PER_SECOND = 9600 / 10; // 8N1: ten bits a byte
 
 TEST_F(CliPeerTest, ThePictureBarMovesAWholeBlockAtATimeAtTheLinesPace) {
     ASSERT_TRUE(peer.Ok());
-    QImage picture(PICTURE_WIDTH, BLOCKS * BLOCK_ROWS, QImage::Format_RGB32);
-    std::mt19937 random(9);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < PICTURE_WIDTH; ++x)
-            picture.setPixel(x, y, random() % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const QImage picture = NoisePicture(PICTURE_WIDTH, BLOCKS * BLOCK_ROWS, 9);
     ASSERT_TRUE(picture.save(QString::fromStdString(Path("tall.png"))));
     peer.ReadAtRate(LINE_BYTES_PER_SECOND);
     // script gives the tool a terminal, so it draws its bar.

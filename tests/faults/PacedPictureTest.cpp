@@ -4,6 +4,7 @@
 // (or are refused when the printer takes nothing), and a printer lost on the way is
 // said to be lost; whatever happens, the printer has whole commands only.
 #include "tests/faults/FaultProbes.h"
+#include "tests/support/NoisePicture.h"
 #include "tests/support/PrinterPeer.h"
 #include "printer/HexText.h"
 #include "console/RecordsModel.h"
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <random>
 #include <string>
 
 using namespace ids;
@@ -90,11 +90,7 @@ protected:
         // commands, so the line is the fastest the list offers.
         f.Choose(IDC_BAUD_LIST, FASTEST_BAUD_ITEM);
         ASSERT_TRUE(f.OpenPort());
-        QImage picture(PICTURE_WIDTH, PICTURE_HEIGHT, QImage::Format_RGB32);
-        std::mt19937 random(5);
-        for (int y = 0; y < PICTURE_HEIGHT; ++y)
-            for (int x = 0; x < PICTURE_WIDTH; ++x)
-                picture.setPixel(x, y, random() % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        const QImage picture = NoisePicture(PICTURE_WIDTH, PICTURE_HEIGHT, 5);
         const QString file = dir.filePath(QStringLiteral("tall.png"));
         ASSERT_TRUE(picture.save(file));
         f.prompts.openPaths.push_back(file);

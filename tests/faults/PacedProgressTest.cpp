@@ -3,6 +3,7 @@
 // saying so: the bar moves one block at a time, the time left holds steady and comes
 // true, and Cancel lets through no more than half a second of the line and one block.
 #include "tests/faults/FaultProbes.h"
+#include "tests/support/NoisePicture.h"
 #include "tests/support/PrinterPeer.h"
 
 #include <QElapsedTimer>
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <random>
 
 using namespace ids;
 
@@ -49,11 +49,7 @@ protected:
         ASSERT_TRUE(pty.Ok());
         ASSERT_TRUE(f.OpenPort());
         const int height = blocks * BLOCK_ROWS;
-        QImage picture(PICTURE_WIDTH, height, QImage::Format_RGB32);
-        std::mt19937 random(3);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < PICTURE_WIDTH; ++x)
-                picture.setPixel(x, y, random() % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        const QImage picture = NoisePicture(PICTURE_WIDTH, height, 3);
         const QString file = dir.filePath(QStringLiteral("tall.png"));
         ASSERT_TRUE(picture.save(file));
         f.prompts.openPaths.push_back(file);
