@@ -2,6 +2,7 @@
 // user's configuration folder, and starts as on the first day when there is nothing
 // (or nothing usable) to remember.
 #include "tests/console/DialogTestSupport.h"
+#include "tests/support/UserSession.h"
 
 #include "console/ExpectedReceiptWindow.h"
 #include "console/RecordsModel.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -351,95 +351,44 @@ TEST(RememberedSettings, ABadSettingsFileGivesTheDefaults) {
     EXPECT_TRUE(QFileInfo(config.SettingsFile()).isDir());
 }
 
-// The settings program run as the ordinary user `nobody` (directly when the tests do
-// not run as root).
-struct SessionResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
+// The settings program as the ordinary user runs it, its configuration in `configHome`.
 SessionResult RunSession(const QString& configHome, const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("HOME"), configHome);
-    p.setProcessEnvironment(env);
-    if (geteuid() == 0) {
-        p.start(QStringLiteral("/usr/bin/setpriv"),
-                QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                            QStringLiteral("--clear-groups"), QStringLiteral(SETTINGS_SESSION_PATH)} +
-                    args);
-    } else {
-        p.start(QStringLiteral(SETTINGS_SESSION_PATH), args);
-    }
-    SessionResult r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
+    return RunAsOrdinaryUser(QStringLiteral(SETTINGS_SESSION_PATH), args,
+                             {{QStringLiteral("XDG_CONFIG_HOME"), configHome},
+                              {QStringLiteral("HOME"), configHome},
+                              {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}});
 }
 
-// A folder an ordinary user can reach: /tmp/<unique>, world-traversable, owned by
-// `nobody` when `owned`, else by the test's user and not writable for others.
-struct UserFolder {
-    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/talvane-user-XXXXXX")};
-    QString config = dir.filePath(QStringLiteral("config"));
-    QString sendFile = dir.filePath(QStringLiteral("cmd.txt"));
-    explicit UserFolder(bool owned) {
-        QDir().mkpath(config);
-        QFile f(sendFile);
-        if (f.open(QIODevice::WriteOnly)) f.write("1B 40");
-        f.close();
-        const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner |
-                                            QFile::ExeOwner | QFile::ReadGroup |
-                                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-        QFile::setPermissions(dir.path(), readable);
-        QFile::setPermissions(config, readable);
-        QFile::setPermissions(sendFile, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
-        if (owned && geteuid() == 0) {
-            const passwd* user = getpwnam("nobody");
-            if (user && chown(config.toLocal8Bit().constData(), user->pw_uid, user->pw_gid) != 0)
-                config.clear();
-        }
-        if (!owned && geteuid() != 0) QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner);
-    }
-};
+const QByteArray SEND_FILE_CONTENT = "1B 40";
 
 TEST(RememberedSettings, AnOrdinaryUserKeepsSettingsInTheirOwnFolder) {
     UserFolder home(true);
-    ASSERT_FALSE(home.config.isEmpty());
-    const SessionResult changed =
-        RunSession(home.config, {QStringLiteral("change"), home.sendFile});
+    ASSERT_FALSE(home.folder.isEmpty());
+    const QString sendFile = home.ReadOnlyFile(QStringLiteral("cmd.txt"), SEND_FILE_CONTENT);
+    const SessionResult changed = RunSession(home.folder, {QStringLiteral("change"), sendFile});
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
     EXPECT_TRUE(changed.out.contains(QStringLiteral("session-ok"))) << changed.err.toStdString();
-    const QString file = home.config + QStringLiteral("/talvane/talvane.conf");
+    const QString file = home.folder + QStringLiteral("/talvane/talvane.conf");
     ASSERT_TRUE(QFileInfo(file).isFile());
     if (geteuid() == 0) {
         EXPECT_EQ(QFileInfo(file).ownerId(), getpwnam("nobody")->pw_uid);
     }
-    const SessionResult shown = RunSession(home.config, {QStringLiteral("show")});
+    const SessionResult shown = RunSession(home.folder, {QStringLiteral("show")});
     EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
     EXPECT_EQ(shown.out.trimmed(), QStringLiteral("80mm 115200"));
 }
 
 TEST(RememberedSettings, AReadOnlyConfigFolderKeepsTheSessionGoing) {
     UserFolder home(false);
-    const SessionResult changed =
-        RunSession(home.config, {QStringLiteral("change"), home.sendFile});
+    const QString sendFile = home.ReadOnlyFile(QStringLiteral("cmd.txt"), SEND_FILE_CONTENT);
+    const SessionResult changed = RunSession(home.folder, {QStringLiteral("change"), sendFile});
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
     EXPECT_TRUE(changed.out.contains(QStringLiteral("session-ok"))) << changed.err.toStdString();
     // Said once, on the terminal; no message box in the operator's way.
     EXPECT_EQ(changed.err.count(QStringLiteral("could not be saved")), 1)
         << changed.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(home.config + QStringLiteral("/talvane")));
-    const SessionResult shown = RunSession(home.config, {QStringLiteral("show")});
+    EXPECT_FALSE(QFileInfo::exists(home.folder + QStringLiteral("/talvane")));
+    const SessionResult shown = RunSession(home.folder, {QStringLiteral("show")});
     EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
     EXPECT_EQ(shown.out.trimmed(), QStringLiteral("58mm 9600"));
 }

@@ -5,69 +5,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
 
+#include "tests/support/UserSession.h"
+
 namespace {
 
-struct SessionResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
+// The console session as the ordinary user runs it, its state in `stateHome`.
 SessionResult RunSession(const QString& stateHome, const QStringList& args = {}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), stateHome + QStringLiteral("/config"));
-    env.insert(QStringLiteral("HOME"), stateHome);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    if (geteuid() == 0)
-        p.start(QStringLiteral("/usr/bin/setpriv"),
-                QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                            QStringLiteral("--clear-groups"), QStringLiteral(EVENT_LOG_SESSION_PATH)} +
-                    args);
-    else
-        p.start(QStringLiteral(EVENT_LOG_SESSION_PATH), args);
-    SessionResult r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
+    return RunAsOrdinaryUser(QStringLiteral(EVENT_LOG_SESSION_PATH), args,
+                             {{QStringLiteral("XDG_STATE_HOME"), stateHome},
+                              {QStringLiteral("XDG_CONFIG_HOME"), stateHome + QStringLiteral("/config")},
+                              {QStringLiteral("HOME"), stateHome},
+                              {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}});
 }
-
-// /tmp/<unique>, reachable by everyone; `home` inside it belongs to the session's user
-// when `owned`, else to the test's user with no write permission for anyone else.
-struct UserHome {
-    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/talvane-log-user-XXXXXX")};
-    QString home = dir.filePath(QStringLiteral("home"));
-    explicit UserHome(bool owned) {
-        QDir().mkpath(home);
-        const QFile::Permissions open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                        QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                        QFile::ExeOther;
-        QFile::setPermissions(dir.path(), open);
-        QFile::setPermissions(home, open);
-        if (geteuid() == 0 && owned) {
-            const passwd* user = getpwnam("nobody");
-            if (!user || chown(home.toLocal8Bit().constData(), user->pw_uid, user->pw_gid) != 0)
-                home.clear();
-        }
-        // Not root: the test's own user is the ordinary user; take the write bit away.
-        if (geteuid() != 0 && !owned) QFile::setPermissions(home, QFile::ReadOwner | QFile::ExeOwner);
-    }
-    ~UserHome() { QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
-};
 
 QStringList DayFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name);
@@ -76,9 +29,9 @@ QStringList DayFiles(const QString& folder) {
 } // namespace
 
 TEST(EventLogAsUser, TheLogFolderIsMadeInTheUsersStateFolder) {
-    UserHome user(true);
-    ASSERT_FALSE(user.home.isEmpty());
-    const QString state = user.home + QStringLiteral("/state");
+    UserFolder user(true);
+    ASSERT_FALSE(user.folder.isEmpty());
+    const QString state = user.folder + QStringLiteral("/state");
     const SessionResult r = RunSession(state);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("session-ok"))) << r.err.toStdString();
@@ -108,8 +61,8 @@ TEST(EventLogAsUser, TheLogFolderIsMadeInTheUsersStateFolder) {
 }
 
 TEST(EventLogAsUser, AnUnwritableStateFolderIsSaidOnceAndTheConsoleGoesOn) {
-    UserHome user(false);
-    const QString state = user.home + QStringLiteral("/state");
+    UserFolder user(false);
+    const QString state = user.folder + QStringLiteral("/state");
     const SessionResult r = RunSession(state);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("session-ok"))) << r.err.toStdString();

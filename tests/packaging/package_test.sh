@@ -99,7 +99,12 @@ echo "--- unpacked"
 dpkg-deb -x "$deb" "$work/root"
 usr="$work/root/usr"
 desktop="$usr/share/applications/talvane.desktop"
-if ! desktop-file-validate "$desktop"; then fail "desktop-file-validate refuses the desktop entry"; fi
+# Hints count too: one says the application would show twice in the menu.
+if ! validated="$(desktop-file-validate "$desktop" 2>&1)"; then
+  fail "desktop-file-validate refuses the desktop entry: $validated"
+elif [[ -n "$validated" ]]; then
+  fail "desktop-file-validate has remarks on the desktop entry: $validated"
+fi
 exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
 [[ -x "$usr/bin/$exec_name" ]] || fail "the desktop entry starts '$exec_name', which the package lacks"
 icon_name="$(sed -n 's/^Icon=//p' "$desktop")"

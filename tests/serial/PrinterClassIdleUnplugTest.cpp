@@ -7,12 +7,11 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <future>
 #include <unistd.h>
 
 #include "serial/SerialPlatform.h"
-#include "tests/support/SerialTestSupport.h"
+#include "tests/support/PrinterClassStandIn.h"
 
 namespace {
 
@@ -21,43 +20,17 @@ using namespace std::chrono_literals;
 constexpr uint32_t BAUD = 9600;
 constexpr uint32_t PORT = 501;
 
-class OneWayLine : public TestLine {
+// The printer-class code on the write end of a pipe; the test's printer is the read
+// end.
+class OneWayLine : public PrinterClassStandIn {
 public:
-    OneWayLine() : TestLine(EN_CONSOLE_OPTIONS) {
-        int ends[2];
-        if (pipe2(ends, O_CLOEXEC) == 0) {
-            printer = ends[0];
-            device_ = ends[1];
-        }
-    }
-    ~OneWayLine() override {
-        Close(CN_DEFAULT_CLOSE_WAIT_MS);
-        Unplug();
-        if (device_ >= 0) close(device_);
-    }
+    OneWayLine() : PrinterClassStandIn(PipeEnds()) {}
     // Ends every wait of the device, as stopping the threads does.
     void Interrupt() {
         if (Device()) Device()->Interrupt(true);
     }
     bool DeviceSaysGone() const { return Device() && Device()->Vanished(); }
-    void Unplug() {
-        if (printer >= 0) close(printer);
-        printer = -1;
-    }
-    int printer = -1;
-
-protected:
-    bool OpenPort() override {
-        int error = 0;
-        auto device = AdoptPrinterClassDescriptor(device_, &error);
-        device_ = -1; // the device owns it now
-        if (!device) return false;
-        AttachDevice(std::move(device));
-        return true;
-    }
-
-private:
-    int device_ = -1;
+    void Unplug() { ClosePrinter(); }
 };
 
 TEST(PrinterClassIdleUnplug, OneWayPrinterPulledWhileIdleIsReportedGoneWithoutAWrite) {

@@ -15,33 +15,18 @@
 
 #include "serial/PortMap.h"
 #include "tests/serial/ProbeSupport.h"
-#include "tests/support/SerialTestSupport.h"
+#include "tests/support/PrinterClassStandIn.h"
 
 namespace {
 
 constexpr uint32_t BAUD = 9600;
 constexpr uint32_t PORT = 501;
 
-// A line whose device is the printer-class code on one end of a socket pair; the
-// test plays the printer on the other end.
-class StandInLine : public TestLine {
+// The printer-class code on one end of a socket pair; the test plays the printer on
+// the other end.
+class StandInLine : public PrinterClassStandIn {
 public:
-    StandInLine() : TestLine(EN_CONSOLE_OPTIONS) {
-        int pair[2];
-        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) == 0) {
-            device_ = pair[0];
-            printer = pair[1];
-        }
-    }
-    ~StandInLine() override {
-        Close(CN_DEFAULT_CLOSE_WAIT_MS);
-        ClosePrinter();
-        if (device_ >= 0) close(device_);
-    }
-    void ClosePrinter() {
-        if (printer >= 0) close(printer);
-        printer = -1;
-    }
+    StandInLine() : PrinterClassStandIn(SocketPairEnds()) {}
     std::string Receive(size_t count, std::chrono::milliseconds timeout) {
         std::string got;
         const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -55,20 +40,6 @@ public:
         }
         return got;
     }
-    int printer = -1;
-
-protected:
-    bool OpenPort() override {
-        int error = 0;
-        auto device = AdoptPrinterClassDescriptor(device_, &error);
-        device_ = -1; // the device owns it now
-        if (!device) return false;
-        AttachDevice(std::move(device));
-        return true;
-    }
-
-private:
-    int device_ = -1;
 };
 
 TEST(PrinterClassLine, WritesReadsStatusAndReportsUnplug) {
