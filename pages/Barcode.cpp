@@ -21,8 +21,6 @@ constexpr int UNIT_WIDTH_MAX = 6;
 constexpr int BAR_HEIGHT_MIN = 1;
 constexpr int BAR_HEIGHT_MAX = 255;
 constexpr int FIRST_ROW = 0;
-// The printer's module width until GS w changes it.
-constexpr int PRINTER_UNIT_WIDTH = 3;
 
 const char* const DISPLAY_ROWS[] = {QT_TRANSLATE_NOOP("CBarcode", "None"),
                                     QT_TRANSLATE_NOOP("CBarcode", "Above the Barcode"),
@@ -135,13 +133,13 @@ void CBarcode::OnPrint() {
     const std::optional<std::string> bytes = DataEditBytes(data_, host_->TextPage());
     if (!bytes) return;
     const auto data = CheckBarcodeData(type, *bytes, hex_->isChecked());
-    // A barcode wider than the paper prints nothing at all: say so instead.
+    // A barcode wider than the paper prints nothing at all: say so instead. It is
+    // measured at the width the printer was last sent; the edit shows one from the
+    // start but sends it only when it is changed.
     if (data) {
-        const int width = ReadNumber(unitWidth_);
         const vprinter::SymbolFit fit = vprinter::BarcodeFit(
             type, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()),
-            InRange(width, UNIT_WIDTH_MIN, UNIT_WIDTH_MAX) ? width : PRINTER_UNIT_WIDTH,
-            host_->PrintableWidth());
+            host_->Printer().Sent().BarcodeWidth(), host_->PrintableWidth());
         if (!fit.fits) {
             host_->ShowHelpTip(data_, TooWideMessage(fit));
             return;

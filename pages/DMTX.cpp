@@ -56,20 +56,3 @@ void CDMTX::OnModuleWidthChanged() {
         moduleWidth_, InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX), tr("模块宽度为2~8"),
         [&](CVRNX_LIB& printer) { printer.SetDataMatrixModuleSize(static_cast<uint8_t>(width)); });
 }
-
-namespace {
-void Append(std::vector<uint8_t>& bytes, const CommandBytes& command) {
-    bytes.insert(bytes.end(), command.data(), command.data() + command.size());
-}
-} // namespace
-
-std::vector<uint8_t> CDMTX::ShownSettings() const {
-    std::vector<uint8_t> bytes;
-    if (version_->isEnabled() && version_->currentIndex() >= 0)
-        Append(bytes, layout::SetDataMatrixVersion(
-                          static_cast<uint8_t>(version_->currentIndex() + SIZE_OF_FIRST_ROW)));
-    const int width = ReadNumber(moduleWidth_);
-    if (InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX))
-        Append(bytes, layout::SetDataMatrixModuleSize(static_cast<uint8_t>(width)));
-    return bytes;
-}

@@ -18,8 +18,6 @@ public:
     static constexpr int IDC_MODULE_WIDTH = 1123;
 
     explicit CDMTX(CommandHost* host, QWidget* parent = nullptr);
-    // The commands of the settings the page shows (valid ones), for measuring a symbol.
-    std::vector<uint8_t> ShownSettings() const;
 
 private:
     void OnVersionChanged(int row);

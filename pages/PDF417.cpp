@@ -146,32 +146,3 @@ void CPDF417::OnCutClicked(bool checked) {
         printer.SetPDF417Rows(checked ? PDF417_CUT_ON : PDF417_CUT_OFF);
     });
 }
-
-namespace {
-void Append(std::vector<uint8_t>& bytes, const CommandBytes& command) {
-    bytes.insert(bytes.end(), command.data(), command.data() + command.size());
-}
-} // namespace
-
-std::vector<uint8_t> CPDF417::ShownSettings() const {
-    std::vector<uint8_t> bytes;
-    const int rows = ReadNumber(rows_);
-    if (rowsAuto_->isChecked())
-        Append(bytes, layout::SetPDF417Rows(PDF417_AUTO));
-    else if (InRange(rows, ROWS_MIN, ROWS_MAX))
-        Append(bytes, layout::SetPDF417Rows(static_cast<uint8_t>(rows)));
-    const int columns = ReadNumber(columns_);
-    if (columnsAuto_->isChecked())
-        Append(bytes, layout::SetPDF417Columns(PDF417_AUTO));
-    else if (InRange(columns, COLUMNS_MIN, COLUMNS_MAX))
-        Append(bytes, layout::SetPDF417Columns(static_cast<uint8_t>(columns)));
-    const int width = ReadNumber(moduleWidth_);
-    if (InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX))
-        Append(bytes, layout::SetPDF417ModuleWidth(static_cast<uint8_t>(width)));
-    const int height = ReadNumber(rowHeight_);
-    if (InRange(height, ROW_HEIGHT_MIN, ROW_HEIGHT_MAX))
-        Append(bytes, layout::SetPDF417RowHeight(static_cast<uint8_t>(height)));
-    if (errorLevel_->currentIndex() >= 0)
-        Append(bytes, layout::SetPDF417ErrorLevel(static_cast<uint8_t>(errorLevel_->currentIndex())));
-    return bytes;
-}

@@ -26,8 +26,6 @@ public:
     static constexpr int IDC_CUT = 1104;
 
     explicit CPDF417(CommandHost* host, QWidget* parent = nullptr);
-    // The commands of the settings the page shows (valid ones), for measuring a symbol.
-    std::vector<uint8_t> ShownSettings() const;
 
 private:
     void OnRowsChanged();

@@ -70,22 +70,3 @@ void CQRCode::OnErrorLevelChanged(int row) {
         printer.SetQRCodeErrorLevel(static_cast<uint8_t>(row));
     });
 }
-
-namespace {
-void Append(std::vector<uint8_t>& bytes, const CommandBytes& command) {
-    bytes.insert(bytes.end(), command.data(), command.data() + command.size());
-}
-} // namespace
-
-std::vector<uint8_t> CQRCode::ShownSettings() const {
-    std::vector<uint8_t> bytes;
-    if (version_->isEnabled() && version_->currentIndex() >= 0)
-        Append(bytes, layout::SetQRCodeVersion(static_cast<uint8_t>(version_->currentIndex() +
-                                                                     VERSION_OF_FIRST_ROW)));
-    const int width = ReadNumber(moduleWidth_);
-    if (InRange(width, MODULE_WIDTH_MIN, MODULE_WIDTH_MAX))
-        Append(bytes, layout::SetQRCodeModuleSize(static_cast<uint8_t>(width)));
-    if (errorLevel_->currentIndex() >= 0)
-        Append(bytes, layout::SetQRCodeErrorLevel(static_cast<uint8_t>(errorLevel_->currentIndex())));
-    return bytes;
-}

@@ -19,8 +19,6 @@ public:
     static constexpr int IDC_MODULE_WIDTH = 1103;
 
     explicit CQRCode(CommandHost* host, QWidget* parent = nullptr);
-    // The commands of the settings the page shows (valid ones), for measuring a symbol.
-    std::vector<uint8_t> ShownSettings() const;
 
 private:
     void OnVersionChanged(int row);

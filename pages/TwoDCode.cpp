@@ -125,14 +125,13 @@ void C2DCode::OnSend() {
 }
 
 // A symbol wider than the paper prints nothing at all: measured with the settings
-// the sub-page shows and the data Send stored; empty when it fits or is unknown.
+// the printer was sent (a sub-page shows its values before it has sent them) and the
+// data Send stored; empty when it fits or is unknown.
 QString C2DCode::TooWide(int style) const {
     if (host_ == nullptr || stored_[style].empty()) return QString();
     static const uint8_t SYMBOLS[STYLE_COUNT] = {layout::SYMBOL_PDF417, layout::SYMBOL_QR,
                                                  layout::SYMBOL_DATAMATRIX};
-    std::vector<uint8_t> bytes = style == STYLE_PDF417   ? pdf417_->ShownSettings()
-                                 : style == STYLE_QRCODE ? qrCode_->ShownSettings()
-                                                         : dataMatrix_->ShownSettings();
+    std::vector<uint8_t> bytes = host_->Printer().Sent().SymbolSettings(SYMBOLS[style]);
     const std::string& data = stored_[style];
     const CommandBytes store =
         layout::StoreSymbolHeader(SYMBOLS[style], static_cast<uint16_t>(data.size()));

@@ -25,6 +25,7 @@ std::string CVRNX_LIB::TakeSentText() {
 // record shows what the console tried to send.
 void CVRNX_LIB::AppendSentText(const void* data, uint32_t length) {
     replies_.NoteSent(data, length);
+    sentSettings_.NoteSent(data, length);
     if (sentObserved_.load(std::memory_order_acquire) && length != 0) {
         std::lock_guard<std::mutex> lock(sentObserverMutex_);
         if (sentObserver_) sentObserver_(static_cast<const uint8_t*>(data), length);

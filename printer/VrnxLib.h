@@ -11,6 +11,7 @@
 // one that makes several writes returns nothing.
 
 #include "printer/ReplyDecoder.h"
+#include "printer/SentSettings.h"
 #include "serial/SerialLine.h"
 #include "serial/WindowMessages.h"
 
@@ -177,6 +178,8 @@ public:
     // The received bytes in words. Every write tells it which requests wait for their
     // answers; the receiver feeds it the same bytes as ParseStatusByte.
     ReplyDecoder& Replies() { return replies_; }
+    // The settings this console has sent the printer (the barcode width so far).
+    const SentSettings& Sent() const { return sentSettings_; }
 
     // --- Setup ----------------------------------------------------------------------
     // Sends the eight lowest decimal digits of the rate; nothing at all for 0.
@@ -215,4 +218,5 @@ private:
     uint8_t btStatusReceived_ = 0;
     uint8_t btLastStatus_ = 0;
     ReplyDecoder replies_;
+    SentSettings sentSettings_;
 };

@@ -281,7 +281,7 @@ TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheRe
     d.prompts.savePaths.push_back(d.folder.filePath(QStringLiteral("receipt.png")));
     hands::Click(d.TapControl(TapWindow::IDC_SAVE_RECEIPTS));
     ASSERT_EQ(w.Receipts().receipts.size(), 2u);
-    for (const QString name : {QStringLiteral("receipt-0001.png"), QStringLiteral("receipt-0002.png")}) {
+    for (const QString& name : {QStringLiteral("receipt-0001.png"), QStringLiteral("receipt-0002.png")}) {
         const QImage saved(d.folder.filePath(name));
         ASSERT_FALSE(saved.isNull()) << name.toStdString();
         EXPECT_GE(saved.width(), CTalvaneDlg::WIDTH_58MM);
