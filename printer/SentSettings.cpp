@@ -24,18 +24,26 @@ bool IsSymbolSetting(const uint8_t* bytes, size_t length) {
 void SentSettings::NoteSent(const void* data, size_t length) {
     const auto* bytes = static_cast<const uint8_t*>(data);
     if (bytes == nullptr) return;
-    if (length == INIT_LENGTH && bytes[0] == ESC && bytes[1] == '@') {
-        barcodeWidth_.store(POWER_ON_BARCODE_WIDTH, std::memory_order_relaxed);
-        std::lock_guard<std::mutex> lock(mutex_);
+    const bool init = length == INIT_LENGTH && bytes[0] == ESC && bytes[1] == '@';
+    // The printer ignores a width out of range, and so does this.
+    const bool width = length == BARCODE_WIDTH_LENGTH && bytes[0] == GS && bytes[1] == 'w' &&
+                       bytes[2] >= BARCODE_WIDTH_MIN && bytes[2] <= BARCODE_WIDTH_MAX;
+    const bool symbol = IsSymbolSetting(bytes, length);
+    if (!init && !width && !symbol) return; // most writes: no lock taken
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (init) {
+        barcodeWidth_ = POWER_ON_BARCODE_WIDTH;
         symbolSettings_.clear();
-    } else if (length == BARCODE_WIDTH_LENGTH && bytes[0] == GS && bytes[1] == 'w') {
-        // The printer ignores a width out of range, and so does this.
-        if (bytes[2] >= BARCODE_WIDTH_MIN && bytes[2] <= BARCODE_WIDTH_MAX)
-            barcodeWidth_.store(bytes[2], std::memory_order_relaxed);
-    } else if (IsSymbolSetting(bytes, length)) {
-        std::lock_guard<std::mutex> lock(mutex_);
+    } else if (width) {
+        barcodeWidth_ = bytes[2];
+    } else {
         symbolSettings_[{bytes[SYMBOL_CN], bytes[SYMBOL_FN]}].assign(bytes, bytes + length);
     }
+}
+
+int SentSettings::BarcodeWidth() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return barcodeWidth_;
 }
 
 std::vector<uint8_t> SentSettings::SymbolSettings(uint8_t cn) const {

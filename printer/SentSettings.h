@@ -6,7 +6,6 @@
 // the settings the printer is really at this way, not at those their edits show from
 // the start but send only once changed. A printer switched off and on meanwhile is not seen, nor a setting inside
 // a longer hex send. No Qt.
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -24,14 +23,14 @@ public:
     // Every write, whole, as it goes to the port (any thread).
     void NoteSent(const void* data, size_t length);
 
-    int BarcodeWidth() const { return barcodeWidth_.load(std::memory_order_relaxed); }
+    int BarcodeWidth() const;
     // The setting commands of symbol `cn` (GS ( k ... cn fn ...) sent since power-on or
     // ESC @, the last of each function, in function order: replayed before a symbol
     // they give it the printer's settings.
     std::vector<uint8_t> SymbolSettings(uint8_t cn) const;
 
 private:
-    std::atomic<int> barcodeWidth_{POWER_ON_BARCODE_WIDTH};
     mutable std::mutex mutex_;
+    int barcodeWidth_ = POWER_ON_BARCODE_WIDTH;
     std::map<std::pair<uint8_t, uint8_t>, std::vector<uint8_t>> symbolSettings_; // (cn, fn)
 };

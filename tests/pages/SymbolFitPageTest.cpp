@@ -15,17 +15,30 @@ constexpr int CODE39 = 4;
 constexpr int STYLE_QRCODE = 1;
 const char* const ISSUE_TEXT =
     "CODE39 'HELLO-42' at width 3 is 387 dots, wider than the 384 of 58 mm: it will not print";
+
+// The barcode page on an open port, CODE39 chosen.
+class SymbolFitBarcodePage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.OpenPort());
+        page = std::make_unique<CBarcode>(&host);
+        page->show();
+        width = Ctl<QLineEdit>(page.get(), CBarcode::IDC_UNIT_WIDTH);
+        data = Ctl<CCommandEdit>(page.get(), CBarcode::IDC_DATA);
+        print = Ctl<QPushButton>(page.get(), CBarcode::IDC_PRINT);
+        Choose(Ctl<QComboBox>(page.get(), CBarcode::IDC_CODE), CODE39);
+    }
+
+    PageFixture host;
+    std::unique_ptr<CBarcode> page;
+    QLineEdit* width = nullptr;
+    CCommandEdit* data = nullptr;
+    QPushButton* print = nullptr;
+};
+
 } // namespace
 
-TEST(SymbolFitPages, TheBarcodePageSaysATooWideBarcodeWillNotPrint) {
-    PageFixture host;
-    ASSERT_TRUE(host.OpenPort());
-    CBarcode page(&host);
-    page.show();
-    auto* width = Ctl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH);
-    auto* data = Ctl<CCommandEdit>(&page, CBarcode::IDC_DATA);
-    auto* print = Ctl<QPushButton>(&page, CBarcode::IDC_PRINT);
-    Choose(Ctl<QComboBox>(&page, CBarcode::IDC_CODE), CODE39);
+TEST_F(SymbolFitBarcodePage, SaysATooWideBarcodeWillNotPrint) {
     Retype(width, QStringLiteral("3"));
     Retype(data, QStringLiteral("HELLO-42"));
     host.Forget();
@@ -50,15 +63,7 @@ TEST(SymbolFitPages, TheBarcodePageSaysATooWideBarcodeWillNotPrint) {
     EXPECT_TRUE(host.tips.empty());
 }
 
-TEST(SymbolFitPages, TheBarcodeIsMeasuredAtTheWidthThePrinterWasSentNotTheOneShown) {
-    PageFixture host;
-    ASSERT_TRUE(host.OpenPort());
-    CBarcode page(&host);
-    page.show();
-    auto* width = Ctl<QLineEdit>(&page, CBarcode::IDC_UNIT_WIDTH);
-    auto* data = Ctl<CCommandEdit>(&page, CBarcode::IDC_DATA);
-    auto* print = Ctl<QPushButton>(&page, CBarcode::IDC_PRINT);
-    Choose(Ctl<QComboBox>(&page, CBarcode::IDC_CODE), CODE39);
+TEST_F(SymbolFitBarcodePage, MeasuresAtTheWidthThePrinterWasSentNotTheOneShown) {
     Retype(data, QStringLiteral("TALVANE-39"));
     // The page shows 2 but has sent nothing: the printer prints at its power-on 3.
     ASSERT_EQ(width->text(), QStringLiteral("2"));
