@@ -1,44 +1,20 @@
 // The pages say when a barcode or symbol is wider than the paper, with its width from
 // the virtual printer's renderer, instead of sending what the printer would not print.
-#include "pages/Barcode.h"
-#include "pages/CommandEdit.h"
 #include "pages/QRCode.h"
 #include "pages/TwoDCode.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/pages/BarcodePageFixture.h"
 
 #include <QPushButton>
-
-#include <memory>
 
 namespace {
 constexpr int CODE39 = 4;
 constexpr int STYLE_QRCODE = 1;
 const char* const ISSUE_TEXT =
     "CODE39 'HELLO-42' at width 3 is 387 dots, wider than the 384 of 58 mm: it will not print";
-
-// The barcode page on an open port, CODE39 chosen.
-class SymbolFitBarcodePage : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(host.OpenPort());
-        page = std::make_unique<CBarcode>(&host);
-        page->show();
-        width = Ctl<QLineEdit>(page.get(), CBarcode::IDC_UNIT_WIDTH);
-        data = Ctl<CCommandEdit>(page.get(), CBarcode::IDC_DATA);
-        print = Ctl<QPushButton>(page.get(), CBarcode::IDC_PRINT);
-        Choose(Ctl<QComboBox>(page.get(), CBarcode::IDC_CODE), CODE39);
-    }
-
-    PageFixture host;
-    std::unique_ptr<CBarcode> page;
-    QLineEdit* width = nullptr;
-    CCommandEdit* data = nullptr;
-    QPushButton* print = nullptr;
-};
-
 } // namespace
 
-TEST_F(SymbolFitBarcodePage, SaysATooWideBarcodeWillNotPrint) {
+TEST_F(BarcodePage, SaysATooWideBarcodeWillNotPrint) {
+    Choose(code, CODE39);
     Retype(width, QStringLiteral("3"));
     Retype(data, QStringLiteral("HELLO-42"));
     host.Forget();
@@ -63,7 +39,8 @@ TEST_F(SymbolFitBarcodePage, SaysATooWideBarcodeWillNotPrint) {
     EXPECT_TRUE(host.tips.empty());
 }
 
-TEST_F(SymbolFitBarcodePage, MeasuresAtTheWidthThePrinterWasSentNotTheOneShown) {
+TEST_F(BarcodePage, MeasuresATooWideBarcodeAtTheWidthThePrinterWasSentNotTheOneShown) {
+    Choose(code, CODE39);
     Retype(data, QStringLiteral("TALVANE-39"));
     // The page shows 2 but has sent nothing: the printer prints at its power-on 3.
     ASSERT_EQ(width->text(), QStringLiteral("2"));
