@@ -13,17 +13,34 @@ using namespace ids;
 
 namespace {
 
-// Every child's place in dialog coordinates, in the order of the widget tree.
-std::vector<std::pair<QString, QRect>> Geometry(CTalvaneDlg& d) {
-    d.layout()->invalidate();
-    d.layout()->activate();
-    ConsoleDialog::ProcessEvents();
-    std::vector<std::pair<QString, QRect>> places;
+using Places = std::vector<std::pair<QString, QRect>>;
+
+// Every child's place in dialog coordinates, in the order of the widget tree, as it is
+// now.
+Places PlacesNow(CTalvaneDlg& d) {
+    Places places;
     for (QWidget* w : d.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&d)) continue;
         const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                         : w->objectName();
         places.emplace_back(name, QRect(w->mapTo(&d, QPoint(0, 0)), w->size()));
+    }
+    return places;
+}
+
+// The places once the layout has settled: a word-wrapped label's height depends on its
+// width, so a layout may take more than one pass (seen on a loaded machine).
+Places Geometry(CTalvaneDlg& d) {
+    constexpr int MOST_PASSES = 20;
+    d.layout()->invalidate();
+    d.layout()->activate();
+    ConsoleDialog::ProcessEvents();
+    Places places = PlacesNow(d);
+    for (int pass = 0; pass < MOST_PASSES; ++pass) {
+        ConsoleDialog::ProcessEvents();
+        Places again = PlacesNow(d);
+        if (again == places) break;
+        places = std::move(again);
     }
     return places;
 }
