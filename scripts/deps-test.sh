@@ -12,6 +12,7 @@ packages=(
   dpkg-dev file desktop-file-utils lintian man-db
   jq
   socat
+  ccache
 )
 bash "$here/apt-install.sh" "${packages[@]}"
 # Node.js from Debian unless an npm is there already (from elsewhere).

@@ -17,6 +17,12 @@ cd "$root"
 bash scripts/deps.sh || exit 1
 
 export QT_QPA_PLATFORM=offscreen
+# One compiler cache for every tree of this machine (the sanitizer builds, a fresh
+# clone, a work tree): paths below the clone's root are cached as relative ones, so a
+# clone elsewhere hits what an earlier one compiled.
+export CCACHE_BASEDIR="$root"
+export CCACHE_NOHASHDIR=1
+export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-30G}"
 sanitizers="$root/scripts/sanitizers"
 # A report fails the test that caused it. The suppression files hold only what is
 # inside Qt or system libraries (see the comments there).
