@@ -574,7 +574,7 @@ Die Konsole braucht ein Display. Ohne eines starten Sie sie unter einem virtuell
     </message>
     <message>
         <source>Wider</source>
-        <translation>Breiter</translation>
+        <translation>Zu breit</translation>
     </message>
     <message>
         <source>Rows/block</source>
@@ -1382,7 +1382,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Zurück</translation>
+        <translation>Rückzug</translation>
     </message>
 </context>
 <context>

@@ -1382,7 +1382,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Atrás</translation>
+        <translation>Retroceder</translation>
     </message>
 </context>
 <context>

@@ -573,7 +573,7 @@ The console needs a display. Without one, run it under a virtual display:
     </message>
     <message>
         <source>Wider</source>
-        <translation>Шире</translation>
+        <translation>Шире бумаги</translation>
     </message>
     <message>
         <source>Rows/block</source>
@@ -1381,7 +1381,7 @@ Line %1 is not hex text of whole bytes.</source>
     </message>
     <message>
         <source>Back</source>
-        <translation>Назад</translation>
+        <translation>Подать назад</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,12 @@ for p in "${programs[@]}"; do
   zcat "$page" >"$work/$p.roff"
   sed -n '/^\.SH NAME/{n;p}' "$work/$p.roff" | grep -q "^$p \\\\- " ||
     fail "$p.1's NAME line is not '$p \\- ...'"
+  # What whatis and apropos read of it.
+  lexgrog "$page" >/dev/null 2>&1 || fail "lexgrog cannot read $p.1's NAME: $(lexgrog "$page" 2>&1)"
+  # An option's tag that does not start a paragraph of its own is printed inside the
+  # paragraph before it: every option tag (.B or .BI starting with --) follows a .TP.
+  untagged="$(awk '/^\.(B|BI) \\-/ && prev !~ /^\.(TP|IP)/ { print NR ": " $0 } { prev = $0 }' "$work/$p.roff")"
+  [[ -z "$untagged" ]] || fail "$p.1 has an option inside another's paragraph (no .TP before it): $untagged"
 
   # Its name and the package's version, whichever way it is asked.
   for option in --version -V; do
