@@ -46,6 +46,15 @@ ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int(
     timer_->setInterval(REFRESH_MS);
     connect(timer_, &QTimer::timeout, this, &ExpectedReceiptWindow::Refresh);
     connect(clear, &QPushButton::clicked, this, &ExpectedReceiptWindow::Clear);
+    // The roll follows the newest receipt until the operator scrolls away from the end,
+    // and again once they are back at it. The range grows only when the scroll area has
+    // laid out the taller roll, after Refresh, so the end is taken when it changes.
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar](int value) { following_ = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (following_) bar->setValue(maximum);
+    });
 }
 
 ExpectedReceiptWindow::~ExpectedReceiptWindow() {
@@ -100,20 +109,32 @@ void ExpectedReceiptWindow::Refresh() {
     if (!roll_) return;
     // Another printer model: a new roll at its width.
     if (paperWidth_() != roll_->PaperWidth()) roll_->Clear(paperWidth_());
-    QScrollBar* bar = scroll_->verticalScrollBar();
-    const bool following = bar->value() >= bar->maximum();
     if (!roll_->CopyIfChanged(&view_, &version_)) return;
+    const bool following = following_;
     paper_->Take(view_);
-    if (markedRow_ >= 0) ShowRow(markedRow_);
-    if (following && markedRow_ < 0) bar->setValue(bar->maximum());
+    // The marked row's band may have grown; it is brought into view only when the
+    // operator is not following the newest receipt (the records mark every new row).
+    const ExpectedReceiptRoll::Band* band = MarkBand();
+    if (band != nullptr && !following) BringIntoView(*band);
+    if (following) scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->maximum());
 }
 
 void ExpectedReceiptWindow::ShowRow(int row) {
     markedRow_ = row;
-    const ExpectedReceiptRoll::Band* band = view_.BandOf(row);
-    if (band == nullptr) return paper_->Mark(0, 0);
-    paper_->Mark(band->top, band->bottom);
-    scroll_->ensureVisible(0, (band->top + band->bottom) / 2, 0, (band->bottom - band->top) / 2);
+    if (const ExpectedReceiptRoll::Band* band = MarkBand()) BringIntoView(*band);
+}
+
+const ExpectedReceiptRoll::Band* ExpectedReceiptWindow::MarkBand() {
+    const ExpectedReceiptRoll::Band* band = markedRow_ >= 0 ? view_.BandOf(markedRow_) : nullptr;
+    if (band == nullptr)
+        paper_->Mark(0, 0);
+    else
+        paper_->Mark(band->top, band->bottom);
+    return band;
+}
+
+void ExpectedReceiptWindow::BringIntoView(const ExpectedReceiptRoll::Band& band) {
+    scroll_->ensureVisible(0, (band.top + band.bottom) / 2, 0, (band.bottom - band.top) / 2);
 }
 
 void ExpectedReceiptWindow::ClickedAt(int rollRow) {

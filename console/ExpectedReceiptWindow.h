@@ -41,6 +41,8 @@ public:
     // The roll as shown now (after Refresh).
     const ExpectedReceiptRoll::View& Shown() const { return view_; }
     int MarkedRow() const { return markedRow_; }
+    // The view keeps to the newest receipt (it is at the end of the roll).
+    bool Following() const { return following_; }
     // Takes what the renderer published; the timer does this while the window is open.
     void Refresh();
 
@@ -57,6 +59,9 @@ private:
     void Start();
     void Stop();
     void ClickedAt(int rollRow);
+    // Marks the band of the marked row (or none); returns it.
+    const ExpectedReceiptRoll::Band* MarkBand();
+    void BringIntoView(const ExpectedReceiptRoll::Band& band);
 
     CVRNX_LIB& port_;
     std::function<int()> paperWidth_;
@@ -64,6 +69,7 @@ private:
     ExpectedReceiptRoll::View view_;
     uint64_t version_ = 0;
     int markedRow_ = -1;
+    bool following_ = true; // the view stays at the newest receipt
     QScrollArea* scroll_ = nullptr;
     ReceiptRollView* paper_ = nullptr;
     QTimer* timer_ = nullptr;
