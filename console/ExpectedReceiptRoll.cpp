@@ -36,7 +36,8 @@ const ExpectedReceiptRoll::Band* ExpectedReceiptRoll::View::BandOf(int row) cons
     return nullptr;
 }
 
-ExpectedReceiptRoll::ExpectedReceiptRoll(int paperWidth) : width_(paperWidth) {
+ExpectedReceiptRoll::ExpectedReceiptRoll(int paperWidth, int keptRows)
+    : width_(paperWidth), keptRows_(keptRows) {
     StartRoll(paperWidth);
     published_.width = paperWidth;
     thread_ = std::thread([this] { Run(); });
@@ -109,6 +110,8 @@ void ExpectedReceiptRoll::StartRoll(int width) {
     bands_.clear();
     finishedHeight_ = 0;
     bandStart_ = 0;
+    droppedReceipts_ = 0;
+    droppedRows_ = 0;
     interpreter_ = std::make_unique<vprinter::Interpreter>(
         width, vprinter::InterpreterEvents{
                    {},
@@ -119,10 +122,32 @@ void ExpectedReceiptRoll::StartRoll(int width) {
                        finishedHeight_ += paper.Height() + RECEIPT_GAP;
                        // A row that reaches into the next receipt starts its band there.
                        bandStart_ = std::min(bandStart_, finishedHeight_);
+                       LetGoOfOldReceipts();
                    },
                    {}});
     interpreter_->SetGlyphSource(&Glyphs());
     changed_ = true;
+}
+
+void ExpectedReceiptRoll::LetGoOfOldReceipts() {
+    if (finishedHeight_ <= keptRows_ || finished_.size() < 2) return;
+    // Down to three quarters of the bound, always keeping the newest finished receipt.
+    const int target = keptRows_ - keptRows_ / 4;
+    size_t drop = 0;
+    while (drop + 1 < finished_.size() && finishedHeight_ - finished_[drop].top > target) ++drop;
+    if (drop == 0) return;
+    const int shift = finished_[drop].top;
+    finished_.erase(finished_.begin(), finished_.begin() + static_cast<long>(drop));
+    for (Receipt& receipt : finished_) receipt.top -= shift;
+    std::erase_if(bands_, [shift](const Band& band) { return band.bottom <= shift; });
+    for (Band& band : bands_) {
+        band.top = std::max(0, band.top - shift);
+        band.bottom -= shift;
+    }
+    finishedHeight_ -= shift;
+    bandStart_ = std::max(0, bandStart_ - shift);
+    droppedReceipts_ += static_cast<int>(drop);
+    droppedRows_ += shift;
 }
 
 int ExpectedReceiptRoll::RollRow() const {
@@ -156,6 +181,8 @@ void ExpectedReceiptRoll::Publish() {
             std::make_shared<const vprinter::PaperBitmap>(std::move(paper)), finishedHeight_, false});
     }
     view.bands = bands_;
+    view.droppedReceipts = droppedReceipts_;
+    view.droppedRows = droppedRows_;
     std::lock_guard<std::mutex> lock(mutex_);
     view.version = published_.version + 1;
     published_ = std::move(view);

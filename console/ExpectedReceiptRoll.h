@@ -18,6 +18,10 @@ class ExpectedReceiptRoll {
 public:
     // Blank dot rows between two receipts on the roll.
     static constexpr int RECEIPT_GAP = 24;
+    // Dot rows of finished receipts kept (about 25 m of paper at 8 dots a millimetre,
+    // some 30 MB with the pictures): past it the oldest go, a quarter of it at a time,
+    // so a long session does not grow without end.
+    static constexpr int KEPT_ROWS = 200000;
 
     struct Band {
         int row = 0;    // the records row
@@ -36,13 +40,15 @@ public:
         std::vector<Receipt> receipts;
         std::vector<Band> bands;
         uint64_t version = 0;
+        int droppedReceipts = 0; // the oldest receipts let go in all
+        int droppedRows = 0;     // roll rows they took, the roll has moved up by them
         int Height() const;
         // The records row whose band holds roll row y, or -1.
         int RowAt(int y) const;
         const Band* BandOf(int row) const;
     };
 
-    explicit ExpectedReceiptRoll(int paperWidth);
+    explicit ExpectedReceiptRoll(int paperWidth, int keptRows = KEPT_ROWS);
     ~ExpectedReceiptRoll();
     ExpectedReceiptRoll(const ExpectedReceiptRoll&) = delete;
     ExpectedReceiptRoll& operator=(const ExpectedReceiptRoll&) = delete;
@@ -71,6 +77,7 @@ private:
     void Publish();
     void StartRoll(int width);
     int RollRow() const; // where the interpreter prints now, on the roll
+    void LetGoOfOldReceipts();
 
     mutable std::mutex mutex_;
     mutable std::condition_variable wake_;
@@ -88,6 +95,9 @@ private:
     std::vector<Band> bands_;
     int finishedHeight_ = 0;
     int bandStart_ = 0;
+    const int keptRows_;
+    int droppedReceipts_ = 0;
+    int droppedRows_ = 0;
     bool changed_ = false;
     std::thread thread_;
 };

@@ -6,6 +6,7 @@
 #include "printer/VrnxLib.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,9 +36,12 @@ ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int(
     paper_ = new ReceiptRollView(scroll_);
     paper_->onClick = [this](int y) { ClickedAt(y); };
     scroll_->setWidget(paper_);
+    letGo_ = new QLabel(this);
+    letGo_->setObjectName(QStringLiteral("ctl%1").arg(IDC_LET_GO));
+    letGo_->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clear);
-    buttons->addStretch();
+    buttons->addWidget(letGo_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(scroll_);
@@ -109,14 +113,23 @@ void ExpectedReceiptWindow::Refresh() {
     if (!roll_) return;
     // Another printer model: a new roll at its width.
     if (paperWidth_() != roll_->PaperWidth()) roll_->Clear(paperWidth_());
+    const int droppedBefore = view_.droppedRows;
     if (!roll_->CopyIfChanged(&view_, &version_)) return;
     const bool following = following_;
     paper_->Take(view_);
+    // The oldest receipts went: the roll moved up, and so does a view left on it.
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    if (!following && view_.droppedRows > droppedBefore)
+        bar->setValue(bar->value() - (view_.droppedRows - droppedBefore));
+    letGo_->setVisible(view_.droppedReceipts > 0);
+    if (view_.droppedReceipts > 0)
+        letGo_->setText(tr("%n older receipt(s) let go; the window keeps the newest", "",
+                           view_.droppedReceipts));
     // The marked row's band may have grown; it is brought into view only when the
     // operator is not following the newest receipt (the records mark every new row).
     const ExpectedReceiptRoll::Band* band = MarkBand();
     if (band != nullptr && !following) BringIntoView(*band);
-    if (following) scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->maximum());
+    if (following) bar->setValue(bar->maximum());
 }
 
 void ExpectedReceiptWindow::ShowRow(int row) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class CVRNX_LIB;
+class QLabel;
 class QScrollArea;
 class QTimer;
 
@@ -23,6 +24,7 @@ class ExpectedReceiptWindow : public QWidget {
 public:
     static constexpr int IDC_CLEAR = 1301;
     static constexpr int IDC_ROLL = 1302;
+    static constexpr int IDC_LET_GO = 1303;
 
     // `port` is the console's port; `paperWidth` the selected model's width.
     ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int()> paperWidth,
@@ -71,6 +73,7 @@ private:
     int markedRow_ = -1;
     bool following_ = true; // the view stays at the newest receipt
     QScrollArea* scroll_ = nullptr;
+    QLabel* letGo_ = nullptr; // how many receipts went, once some did
     ReceiptRollView* paper_ = nullptr;
     QTimer* timer_ = nullptr;
 };

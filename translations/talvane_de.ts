@@ -701,6 +701,13 @@ Die Konsole braucht ein Display. Ohne eines starten Sie sie unter einem virtuell
         <source>Clear</source>
         <translation>Löschen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n older receipt(s) let go; the window keeps the newest</source>
+        <translation>
+            <numerusform>%n ältere Quittung entfernt; das Fenster behält die neuesten</numerusform>
+            <numerusform>%n ältere Quittungen entfernt; das Fenster behält die neuesten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

@@ -701,6 +701,13 @@ La consola necesita una pantalla. Sin ella, ejecútela en una pantalla virtual:
         <source>Clear</source>
         <translation>Borrar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n older receipt(s) let go; the window keeps the newest</source>
+        <translation>
+            <numerusform>%n recibo antiguo descartado; la ventana guarda los más recientes</numerusform>
+            <numerusform>%n recibos antiguos descartados; la ventana guarda los más recientes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

@@ -700,6 +700,13 @@ O console precisa de um display. Sem um, execute-o num display virtual:
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n older receipt(s) let go; the window keeps the newest</source>
+        <translation>
+            <numerusform>%n recibo antigo descartado; a janela mantém os mais recentes</numerusform>
+            <numerusform>%n recibos antigos descartados; a janela mantém os mais recentes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

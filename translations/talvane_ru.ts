@@ -700,6 +700,14 @@ The console needs a display. Without one, run it under a virtual display:
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
+    <message numerus="yes">
+        <source>%n older receipt(s) let go; the window keeps the newest</source>
+        <translation>
+            <numerusform>%n старый чек удалён; окно хранит самые новые</numerusform>
+            <numerusform>%n старых чека удалены; окно хранит самые новые</numerusform>
+            <numerusform>%n старых чеков удалено; окно хранит самые новые</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

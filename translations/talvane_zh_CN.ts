@@ -694,6 +694,12 @@ The console needs a display. Without one, run it under a virtual display:
         <source>Clear</source>
         <translation>清除</translation>
     </message>
+    <message numerus="yes">
+        <source>%n older receipt(s) let go; the window keeps the newest</source>
+        <translation>
+            <numerusform>已舍弃 %n 张较早的小票；窗口只保留最新的</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

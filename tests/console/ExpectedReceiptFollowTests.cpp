@@ -6,11 +6,14 @@
 #include "printer/VrnxLib.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -20,7 +23,15 @@ constexpr auto RENDER_TIMEOUT = std::chrono::seconds(30);
 std::string Receipt(int lines) {
     std::string bytes;
     for (int i = 0; i < lines; ++i) bytes += "line " + std::to_string(i) + "\n";
-    return bytes + "\x1d\x56\x00";
+    return bytes + "\x1d\x56\x00"s;
+}
+
+// A receipt of `feeds` times 255 dot rows of paper between two lines, cut off: long
+// rolls cheaply (the paper ends at its last printed line).
+std::string BlankReceipt(int feeds) {
+    std::string bytes = "top\n";
+    for (int i = 0; i < feeds; ++i) bytes += "\x1bJ\xff";
+    return bytes + "bottom\n\x1d\x56\x00"s;
 }
 
 class ExpectedReceiptFollow : public ::testing::Test {
@@ -78,4 +89,33 @@ TEST_F(ExpectedReceiptFollow, AMarkedRowDoesNotStopTheViewFollowingTheNewestRece
     for (int i = 0; i < 3; ++i) Print(Receipt(40));
     EXPECT_EQ(bar->value(), bar->maximum()) << "the newest receipt is in view";
     EXPECT_EQ(window.MarkedRow(), 1);
+}
+
+TEST_F(ExpectedReceiptFollow, OlderReceiptsGoPastTheBoundTheWindowSaysHowManyAndTheViewStaysPut) {
+    constexpr int FEEDS = 10; // about 2,550 dot rows a receipt
+    std::string many;
+    for (int i = 0; i < 70; ++i) many += BlankReceipt(FEEDS);
+    Print(many);
+    auto* letGo = window.findChild<QLabel*>(
+        QStringLiteral("ctl%1").arg(ExpectedReceiptWindow::IDC_LET_GO));
+    ASSERT_NE(letGo, nullptr);
+    EXPECT_FALSE(letGo->isVisible()) << "nothing went yet";
+    ASSERT_EQ(window.Shown().droppedReceipts, 0);
+
+    // The operator looks at receipt 60; then the roll passes its bound.
+    constexpr int LOOKED_AT = 60;
+    bar->setValue(window.Shown().receipts[LOOKED_AT].top);
+    ASSERT_FALSE(window.Following());
+    many.clear();
+    for (int i = 0; i < 15; ++i) many += BlankReceipt(FEEDS);
+    Print(many);
+
+    const int dropped = window.Shown().droppedReceipts;
+    ASSERT_GT(dropped, 0);
+    ASSERT_LT(dropped, LOOKED_AT);
+    EXPECT_LE(window.Shown().Height(), ExpectedReceiptRoll::KEPT_ROWS + 3000);
+    EXPECT_TRUE(letGo->isVisible());
+    EXPECT_TRUE(letGo->text().contains(QString::number(dropped))) << letGo->text().toStdString();
+    // The same receipt is still where the operator left the view.
+    EXPECT_EQ(bar->value(), window.Shown().receipts[LOOKED_AT - dropped].top);
 }

@@ -117,3 +117,46 @@ TEST(ExpectedReceiptRoll, FeedingFromSeveralThreadsLosesNoByte) {
     ASSERT_EQ(view.receipts.size(), 1u);
     EXPECT_GE(view.receipts[0].paper->Height(), 2 * LINES * LINE);
 }
+
+TEST(ExpectedReceiptRoll, ALongSessionKeepsTheNewestReceiptsUpToItsBoundAndCountsWhatWent) {
+    constexpr int KEPT = 2000;
+    ExpectedReceiptRoll roll(WIDTH, KEPT);
+    // Receipt i prints i+1 lines, so each one has its own height, and is one records row.
+    constexpr int RECEIPTS = 40;
+    for (int i = 0; i < RECEIPTS; ++i) {
+        std::string receipt;
+        for (int line = 0; line <= i; ++line) receipt += "receipt " + std::to_string(i) + "\n";
+        Feed(roll, receipt + "\x1dV\x00"s);
+        roll.MarkRow(i);
+    }
+    const ExpectedReceiptRoll::View view = Rendered(roll);
+    ASSERT_FALSE(view.receipts.empty());
+    EXPECT_GT(view.droppedReceipts, 0);
+    EXPECT_EQ(view.droppedReceipts + static_cast<int>(view.receipts.size()), RECEIPTS);
+    // What is kept stays within the bound (one receipt over it at most) ...
+    const int newest = view.receipts.back().paper->Height();
+    EXPECT_LE(view.Height(), KEPT + newest + ExpectedReceiptRoll::RECEIPT_GAP);
+    // ... and is the newest receipts, at the top of the roll, one after the other.
+    EXPECT_EQ(view.receipts.front().top, 0);
+    for (size_t k = 0; k < view.receipts.size(); ++k) {
+        const int i = view.droppedReceipts + static_cast<int>(k);
+        EXPECT_EQ(view.receipts[k].paper->Height(), (i + 1) * LINE) << "receipt " << i;
+        if (k > 0)
+            EXPECT_EQ(view.receipts[k].top, view.receipts[k - 1].top +
+                                                view.receipts[k - 1].paper->Height() +
+                                                ExpectedReceiptRoll::RECEIPT_GAP);
+    }
+    int droppedRows = 0;
+    for (int i = 0; i < view.droppedReceipts; ++i)
+        droppedRows += (i + 1) * LINE + ExpectedReceiptRoll::RECEIPT_GAP;
+    EXPECT_EQ(view.droppedRows, droppedRows);
+    // The bands moved with their receipts; the rows of receipts let go have none.
+    EXPECT_EQ(view.BandOf(view.droppedReceipts - 1), nullptr);
+    for (size_t k = 0; k < view.receipts.size(); ++k) {
+        const int row = view.droppedReceipts + static_cast<int>(k);
+        const ExpectedReceiptRoll::Band* band = view.BandOf(row);
+        ASSERT_NE(band, nullptr) << "row " << row;
+        EXPECT_EQ(band->top, view.receipts[k].top) << "row " << row;
+        EXPECT_EQ(view.RowAt(view.receipts[k].top + LINE / 2), row);
+    }
+}
