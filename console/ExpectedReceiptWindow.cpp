@@ -38,6 +38,7 @@ ExpectedReceiptWindow::ExpectedReceiptWindow(CVRNX_LIB& port, std::function<int(
     scroll_->setWidget(paper_);
     letGo_ = new QLabel(this);
     letGo_->setObjectName(QStringLiteral("ctl%1").arg(IDC_LET_GO));
+    letGo_->setAccessibleName(tr("Receipts let go"));
     letGo_->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clear);

@@ -14,6 +14,7 @@
 #include "widgets/LampButton.h"
 #include "widgets/Prompts.h"
 
+#include <QAbstractItemView>
 #include <QBrush>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -85,6 +86,10 @@ constexpr const char* KEPT_TIP_PROPERTY = "keptToolTip";
 
 constexpr int LOGO_PIXELS = 128;
 constexpr int COM_BUTTON_WIDTH = 110;
+// The port list is as wide as an entry such as "COM101 (/dev/ttyUSB0)" needs; a longer
+// one (a /dev/serial/by-id name) shows its start and its whole path in its tooltip,
+// and its popup is as wide as the longest entry.
+constexpr int PORT_LIST_CHARS = 24;
 constexpr int MODEL_58MM = 0;
 constexpr int MODEL_80MM = 1;
 // CTS on means the printer takes data: the BUSY lamp is dark.
@@ -117,6 +122,11 @@ PortPanel::PortPanel(CTalvaneDlg& dlg, PortMap& ports, QWidget* parent)
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setCompleter(nullptr);
     portList_->lineEdit()->setToolTip(Tr(TYPED_PATH_TIP));
+    // The chosen entry, whole, above what typing does: its start is all the list shows.
+    QObject::connect(portList_, &QComboBox::currentIndexChanged, portList_,
+                     [this] { TellChosenPort(); });
+    portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    portList_->setMinimumContentsLength(PORT_LIST_CHARS);
     baudList_ = b.Combo(IDC_BAUD_LIST, QCoreApplication::translate("PortPanel", "Baudrate:"));
     handshakeList_ =
         b.Combo(IDC_HANDSHAKE_LIST, QCoreApplication::translate("PortPanel", "Handshaking:"));
@@ -217,10 +227,20 @@ void PortPanel::SyncList() {
         if (portList_->itemText(row) != text) portList_->setItemText(row, text);
         portList_->setItemData(row, entry.present ? QVariant() : QVariant(absentBrush),
                                Qt::ForegroundRole);
-        portList_->setItemData(row, entry.present ? QVariant() : QVariant(Tr(ABSENT_TIP)),
+        const QString tip = QString::fromStdString(entry.display);
+        portList_->setItemData(row, entry.present ? tip : tip + QLatin1Char('\n') + Tr(ABSENT_TIP),
                                Qt::ToolTipRole);
     }
+    portList_->view()->setMinimumWidth(portList_->view()->sizeHintForColumn(0));
+    TellChosenPort();
     if (typing && edit->text() != typed) edit->setText(typed);
+}
+
+void PortPanel::TellChosenPort() {
+    const int index = portList_->currentIndex();
+    const QString entry = index >= 0 ? portList_->itemText(index) : QString();
+    portList_->lineEdit()->setToolTip(
+        entry.isEmpty() ? Tr(TYPED_PATH_TIP) : entry + QLatin1Char('\n') + Tr(TYPED_PATH_TIP));
 }
 
 QString PortPanel::SelectedDevicePath() const {

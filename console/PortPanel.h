@@ -60,6 +60,8 @@ public:
     void Remember(RememberedSettings& settings, bool portNamed);
 
 private:
+    // The list's tooltip names the chosen entry whole (the list shows its start).
+    void TellChosenPort();
     // The row of a present port whose node `pathOrLink` resolves to; -1 when none.
     int RowOfSameDevice(const QString& pathOrLink) const;
     // Brings the list up to the port map: new entries added, absent ones marked; the

@@ -708,6 +708,10 @@ Die Konsole braucht ein Display. Ohne eines starten Sie sie unter einem virtuell
             <numerusform>%n ältere Quittungen entfernt; das Fenster behält die neuesten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Receipts let go</source>
+        <translation>Entfernte Quittungen</translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

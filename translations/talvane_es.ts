@@ -708,6 +708,10 @@ La consola necesita una pantalla. Sin ella, ejecútela en una pantalla virtual:
             <numerusform>%n recibos antiguos descartados; la ventana guarda los más recientes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Receipts let go</source>
+        <translation>Recibos descartados</translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

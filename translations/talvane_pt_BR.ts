@@ -707,6 +707,10 @@ O console precisa de um display. Sem um, execute-o num display virtual:
             <numerusform>%n recibos antigos descartados; a janela mantém os mais recentes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Receipts let go</source>
+        <translation>Recibos descartados</translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

@@ -708,6 +708,10 @@ The console needs a display. Without one, run it under a virtual display:
             <numerusform>%n старых чеков удалено; окно хранит самые новые</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Receipts let go</source>
+        <translation>Удалённые чеки</translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

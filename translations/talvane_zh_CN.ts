@@ -700,6 +700,10 @@ The console needs a display. Without one, run it under a virtual display:
             <numerusform>已舍弃 %n 张较早的小票；窗口只保留最新的</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Receipts let go</source>
+        <translation>已舍弃的小票</translation>
+    </message>
 </context>
 <context>
     <name>FixedMappingNotice</name>

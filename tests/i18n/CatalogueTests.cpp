@@ -81,9 +81,17 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 QStringList NotInCatalogue(const std::vector<ShownText>& texts, const i18n::SourceTexts& sources,
                            const ConsoleDialog& f) {
     QStringList missing;
-    for (const ShownText& t : texts)
+    QStringList ports;
+    if (auto* list = qobject_cast<QComboBox*>(f.Control(IDC_PORT_LIST)))
+        for (int i = 0; i < list->count(); ++i) ports << list->itemText(i);
+    for (ShownText t : texts) {
+        // A tooltip that names a port (the list's, its entries') has the name as its first
+        // line and what is said of it below.
+        if (ports.contains(t.text.section(QLatin1Char('\n'), 0, 0)))
+            t.text = t.text.section(QLatin1Char('\n'), 1);
         if (!IsName(t, f) && !sources.Holds(t.text))
             missing << t.where + QStringLiteral(": \"") + t.text + QLatin1Char('"');
+    }
     missing.removeDuplicates();
     return missing;
 }

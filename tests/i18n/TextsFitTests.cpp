@@ -10,17 +10,23 @@
 #include "tests/support/ConsoleDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 const QSize DESIGN(CTalvaneDlg::DESIGN_WIDTH, CTalvaneDlg::DESIGN_HEIGHT);
 
-// The dialog as talvane shows it: the application's font, the design's size.
+// The dialog as talvane shows it: the application's font, the design's size; with
+// `port` as its port when given.
 struct DesignSizeDialog {
-    DesignSizeDialog() {
+    explicit DesignSizeDialog(const std::string& port = {}) {
         PrepareApplication(*qApp);
-        f = std::make_unique<ConsoleDialog>();
+        f = std::make_unique<ConsoleDialog>(port);
         f->dlg->resize(DESIGN);
         ConsoleDialog::ProcessEvents();
     }
@@ -46,6 +52,42 @@ TEST_P(TextsFit, EveryControlShowsItsTextWholeAtTheDesignSize) {
     EXPECT_TRUE(cut.isEmpty()) << code.toStdString() << " at " << shown.width() << "x"
                                << shown.height() << ", cut off:\n"
                                << cut.join(QLatin1Char('\n')).toStdString();
+}
+
+// The stable name of a USB serial adapter, as the README advises to use: the list
+// keeps its width, the entry shows its start and tells the whole path on hovering,
+// and the window keeps the design's size.
+TEST_P(TextsFit, ALongPortPathKeepsTheDesignSizeAndTellsItsPathInATooltip) {
+    const QString code = QString::fromLatin1(GetParam());
+    QString error;
+    ASSERT_TRUE(language::Install(code, false, &error)) << error.toStdString();
+    QTemporaryDir folder;
+    const QString byId = folder.path() + QStringLiteral("/serial/by-id");
+    ASSERT_TRUE(QDir().mkpath(byId));
+    const QString path =
+        byId + QStringLiteral("/usb-Prolific_Technology_Inc._USB-Serial_Controller_D-if00-port0");
+    QFile device(path);
+    ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    device.close();
+
+    QSize plain;
+    {
+        DesignSizeDialog d;
+        plain = d.f->dlg->size();
+    }
+    DesignSizeDialog d(QFile::encodeName(path).toStdString());
+    EXPECT_EQ(d.f->dlg->size(), plain) << code.toStdString();
+    const QStringList cut = i18n::CutOff(d.f->dlg.get());
+    EXPECT_TRUE(cut.isEmpty()) << code.toStdString() << ", cut off:\n"
+                               << cut.join(QLatin1Char('\n')).toStdString();
+    auto* list = d.f->As<QComboBox>(ids::IDC_PORT_LIST);
+    ASSERT_NE(list, nullptr);
+    const int entry = list->count() - 1;
+    ASSERT_GE(entry, 0);
+    EXPECT_TRUE(list->itemText(entry).contains(path));
+    EXPECT_TRUE(list->itemData(entry, Qt::ToolTipRole).toString().contains(path));
+    list->setCurrentIndex(entry);
+    EXPECT_TRUE(list->lineEdit()->toolTip().contains(path));
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, TextsFit,
