@@ -50,7 +50,7 @@ struct Run {
     double seconds = 0;
 };
 
-// Runs a program with its output thrown away; its peak resident size.
+// Runs a program with its output and its log thrown away; its peak resident size.
 Run Measure(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -58,6 +58,7 @@ Run Measure(const std::vector<std::string>& args) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     Run run;
@@ -84,6 +85,7 @@ bool Compare(const char* tool, const Run& small, const Run& large, size_t largeM
                 large.seconds, small.ok && large.ok ? "" : " -- a run failed");
     const double ratio = static_cast<double>(large.peakKib) / static_cast<double>(small.peakKib);
     std::printf("%s memory ratio: %.2f (goal under %.1f)\n", tool, ratio, GOAL_RATIO);
+    std::fflush(stdout);
     return small.ok && large.ok;
 }
 
