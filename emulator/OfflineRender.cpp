@@ -65,22 +65,48 @@ RenderNote ReadLogLine(const std::string& line) {
     return note;
 }
 
-RenderResult RenderStream(const uint8_t* data, size_t length, int paperWidth) {
-    RenderResult result;
-    Interpreter* self = nullptr;
-    Interpreter interpreter(
+ReceiptRenderer::ReceiptRenderer(int paperWidth, OnReceipt onReceipt, OnNote onNote) {
+    interpreter_ = std::make_unique<Interpreter>(
         paperWidth,
         InterpreterEvents{{},
-                          [&](const PaperBitmap& paper, ReceiptEnd end) {
-                              result.receipts.push_back({paper, end, self->Stored()});
+                          [this, onReceipt](const PaperBitmap& paper, ReceiptEnd end) {
+                              if (onReceipt) onReceipt(paper, end, interpreter_->Stored());
                           },
-                          [&](const std::string& line) { result.notes.push_back(ReadLogLine(line)); }});
-    self = &interpreter;
-    interpreter.SetGlyphSource(&SharedGlyphs());
-    interpreter.Feed(data, length);
-    result.bytes = length;
-    result.consumed = interpreter.BytesConsumed();
-    interpreter.EndReceipt(ReceiptEnd::Exit);
+                          [this, onNote](const std::string& line) {
+                              const RenderNote note = ReadLogLine(line);
+                              if (!note.understood) allNotesUnderstood_ = false;
+                              if (onNote) onNote(note);
+                          }});
+    interpreter_->SetGlyphSource(&SharedGlyphs());
+}
+
+ReceiptRenderer::~ReceiptRenderer() = default;
+
+void ReceiptRenderer::Feed(const uint8_t* data, size_t length) {
+    interpreter_->Feed(data, length);
+    bytes_ += length;
+}
+
+void ReceiptRenderer::Finish() {
+    interpreter_->EndReceipt(ReceiptEnd::Exit);
+}
+
+uint64_t ReceiptRenderer::Consumed() const {
+    return interpreter_->BytesConsumed();
+}
+
+RenderResult RenderStream(const uint8_t* data, size_t length, int paperWidth) {
+    RenderResult result;
+    ReceiptRenderer renderer(
+        paperWidth,
+        [&](const PaperBitmap& paper, ReceiptEnd end, const StoredSettings& stored) {
+            result.receipts.push_back({paper, end, stored});
+        },
+        [&](const RenderNote& note) { result.notes.push_back(note); });
+    renderer.Feed(data, length);
+    result.bytes = renderer.Bytes();
+    result.consumed = renderer.Consumed();
+    renderer.Finish();
     return result;
 }
 

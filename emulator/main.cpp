@@ -1,5 +1,6 @@
 // vprinter: a virtual thermal printer on a pseudo-terminal.
 #include "emulator/ControlCommands.h"
+#include "emulator/InputFile.h"
 #include "emulator/OfflineRender.h"
 #include "emulator/ReceiptFiles.h"
 #include "emulator/VirtualPrinter.h"
@@ -9,9 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <poll.h>
 #include <string>
 #include <sys/signalfd.h>
@@ -53,7 +51,8 @@ constexpr const char* USAGE =
     "  --window       show the paper growing in a window\n"
     "  --input FILE   print the bytes of FILE (\"-\": standard input) into the output\n"
     "                 folder and exit, without a line; exit 0 when every command was\n"
-    "                 understood, 3 when one was skipped or the file ends inside one\n"
+    "                 understood, 20 when one was skipped or the file ends inside one,\n"
+    "                 3 when the file is empty, 4 when it cannot be read\n"
     "  --quiet        do not log commands it skips\n"
     "  --help         show this text\n"
     "\n"
@@ -74,7 +73,11 @@ struct Arguments {
     std::string input; // --input: render this file and exit
 };
 
-constexpr int EXIT_NOT_UNDERSTOOD = 3;
+// --input's exit codes are talvane-cli render's, so a script reads both alike.
+constexpr int EXIT_OK = 0;
+constexpr int EXIT_REFUSED = 3;        // nothing to print
+constexpr int EXIT_FILE = 4;           // the input cannot be read or a picture not written
+constexpr int EXIT_NOT_UNDERSTOOD = 20; // a command was skipped, or the input ends inside one
 
 // A whole number from min up; false when the text is anything else.
 bool ParseCount(const char* text, long min, long* value) {
@@ -223,44 +226,63 @@ void RunQuiet(int signalFd, StdinCommands& commands) {
     }
 }
 
-// --input: the file's receipts, as the printer on a line would print them.
+// --input: the file's receipts, as the printer on a line would print them, each
+// written when it ends. The output folder is made once the input is known readable.
 int RenderInput(const Arguments& args, vprinter::ReceiptFiles& files) {
-    std::string bytes;
-    if (args.input == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-        std::ifstream in(args.input, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "vprinter: cannot read %s\n", args.input.c_str());
-            return 1;
-        }
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    vprinter::InputFile input;
+    std::string error;
+    if (!input.Open(args.input, &error)) {
+        std::fprintf(stderr, "vprinter: cannot read %s\n", error.c_str());
+        return EXIT_FILE;
     }
-    const auto result = vprinter::RenderStream(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                               bytes.size(), args.printer.widthDots);
-    if (!args.quiet)
-        for (const auto& note : result.notes)
-            std::fprintf(stderr, "vprinter: %s%s\n",
-                         note.hasOffset ? ("offset " + std::to_string(note.offset) + ": ").c_str()
-                                        : "",
-                         note.text.c_str());
-    if (result.consumed < result.bytes)
+    std::vector<uint8_t> piece(vprinter::InputFile::PIECE);
+    long got = input.Read(piece.data(), piece.size(), &error);
+    if (got == 0) {
+        std::fprintf(stderr, "vprinter: %s is empty: nothing to print\n", input.Shown().c_str());
+        return EXIT_REFUSED;
+    }
+    if (got > 0 && !files.Prepare(&error)) {
+        std::fprintf(stderr, "vprinter: %s\n", error.c_str());
+        return EXIT_FILE;
+    }
+    int code = EXIT_OK;
+    vprinter::ReceiptRenderer renderer(
+        args.printer.widthDots,
+        [&](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd end,
+            const vprinter::StoredSettings& stored) {
+            std::string failure;
+            const auto look =
+                vprinter::ReceiptLook::From(stored, end == vprinter::ReceiptEnd::Cut, args.plain);
+            const std::string path = files.Write(paper, look, &failure);
+            if (path.empty()) {
+                std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
+                code = EXIT_FILE;
+            } else {
+                std::printf("%s\n", path.c_str());
+            }
+        },
+        [&](const vprinter::RenderNote& note) {
+            if (!args.quiet)
+                std::fprintf(stderr, "vprinter: %s%s\n",
+                             note.hasOffset ? ("offset " + std::to_string(note.offset) + ": ").c_str()
+                                            : "",
+                             note.text.c_str());
+        });
+    for (; got > 0; got = input.Read(piece.data(), piece.size(), &error))
+        renderer.Feed(piece.data(), static_cast<size_t>(got));
+    if (got < 0) {
+        // What came before is printed; the rest could not be read.
+        renderer.Finish();
+        std::fprintf(stderr, "vprinter: cannot read %s\n", error.c_str());
+        return EXIT_FILE;
+    }
+    const uint64_t consumed = renderer.Consumed();
+    renderer.Finish();
+    if (consumed < renderer.Bytes())
         std::fprintf(stderr, "vprinter: offset %llu: the input ends inside a command\n",
-                     static_cast<unsigned long long>(result.consumed));
-    int code = result.AllUnderstood() ? 0 : EXIT_NOT_UNDERSTOOD;
-    for (const auto& receipt : result.receipts) {
-        std::string failure;
-        const auto look = vprinter::ReceiptLook::From(
-            receipt.stored, receipt.end == vprinter::ReceiptEnd::Cut, args.plain);
-        const std::string path = files.Write(receipt.paper, look, &failure);
-        if (path.empty()) {
-            std::fprintf(stderr, "vprinter: %s\n", failure.c_str());
-            code = 1;
-        } else {
-            std::printf("%s\n", path.c_str());
-        }
-    }
-    return code;
+                     static_cast<unsigned long long>(consumed));
+    if (code != EXIT_OK) return code;
+    return renderer.AllUnderstood() ? EXIT_OK : EXIT_NOT_UNDERSTOOD;
 }
 
 } // namespace
@@ -282,12 +304,12 @@ int main(int argc, char** argv) {
     const int signalFd = signalfd(-1, &mask, SFD_CLOEXEC);
 
     vprinter::ReceiptFiles files(args.outDir);
+    if (!args.input.empty()) return RenderInput(args, files);
     std::string error;
     if (!files.Prepare(&error)) {
         std::fprintf(stderr, "vprinter: %s\n", error.c_str());
         return 1;
     }
-    if (!args.input.empty()) return RenderInput(args, files);
     vprinter::VirtualPrinter printer(args.printer);
     const bool quiet = args.quiet;
     printer.SetLogHandler([quiet](const std::string& line) {

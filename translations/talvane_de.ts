@@ -2246,56 +2246,6 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Prints a raw byte capture, a records file saved by the console or what the program
-sent in a tap capture file on the virtual printer, without a printer or a line, and
-writes each receipt as a picture
-(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
-end of the file. It lists each command it skipped or could not carry out, by offset.
---plain draws plain dots on white; --json prints one line with the pictures, the
-skipped commands and the comparison. --raw reads even hex-looking text as bytes.
---compare checks the first receipt against a golden picture (either look) dot for
-dot and prints the number of differing dots and the rows where differences start;
---diff writes a picture of the differences (red: only in the receipt, blue: only in
-the golden, a red mark left of each differing row). With --compare, pictures are
-written only when --out is given.
-
-Examples:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit codes: 0 everything understood (with --compare: the receipt is identical),
-  20 a command was skipped or the file ends inside one, 21 the receipt differs
-  from the golden, 2 bad command line, 3 the golden is no receipt of this width,
-  4 a file cannot be read or written.
-</source>
-        <translation>Aufruf: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Druckt einen rohen Byte-Mitschnitt, eine von der Konsole gespeicherte Protokolldatei oder das,
-was das Programm in einer tap-Mitschnittdatei gesendet hat, auf dem virtuellen Drucker, ohne
-Drucker oder Leitung, und schreibt jeden Bon als Bild
-(receipt-0001.png, ... in --out, Standard receipts). Bons enden an Schnitten und am
-Dateiende. Jeder übersprungene oder nicht ausführbare Befehl wird mit Offset aufgelistet.
---plain zeichnet einfache Punkte auf Weiß; --json gibt eine Zeile mit den Bildern, den
-übersprungenen Befehlen und dem Vergleich aus. --raw liest auch hex-artigen Text als Bytes.
---compare vergleicht den ersten Bon Punkt für Punkt mit einem Referenzbild (beide Darstellungen)
-und gibt die Anzahl abweichender Punkte und die Zeilen aus, in denen Abweichungen beginnen;
---diff schreibt ein Bild der Unterschiede (rot: nur im Bon, blau: nur in der
-Referenz, eine rote Marke links jeder abweichenden Zeile). Mit --compare werden Bilder
-nur geschrieben, wenn --out angegeben ist.
-
-Beispiele:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit-Codes: 0 alles verstanden (mit --compare: der Bon ist identisch),
-  20 ein Befehl wurde übersprungen oder die Datei endet mitten in einem, 21 der Bon weicht
-  von der Referenz ab, 2 fehlerhafte Befehlszeile, 3 die Referenz ist kein Bon dieser Breite,
-  4 eine Datei ist nicht les- oder schreibbar.
-</translation>
-    </message>
-    <message>
         <source>usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
@@ -2414,6 +2364,61 @@ Beispiele:
   talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
+</translation>
+    </message>
+    <message>
+        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Prints a raw byte capture, a records file saved by the console or what the program
+sent in a tap capture file on the virtual printer, without a printer or a line, and
+writes each receipt as a picture
+(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
+end of the file. It lists each command it skipped or could not carry out, by offset.
+--plain draws plain dots on white; --json prints one line with the pictures, the
+skipped commands and the comparison. --raw reads even hex-looking text as bytes.
+--compare checks every receipt against a golden picture (either look), or against
+the pictures of a golden folder in order, dot for dot and prints the number of
+differing dots and the rows where differences start; more or fewer receipts than
+goldens differ. --diff writes a picture of the differences of the first receipt
+that differs (red: only in the receipt, blue: only in the golden, a red mark left
+of each differing row). With --compare, pictures are written only when --out is
+given.
+
+Examples:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit codes: 0 everything understood (with --compare: every receipt is identical),
+  20 a command was skipped or the file ends inside one (with --compare too),
+  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty
+  or a capture or records file does not parse, or the golden is no receipt of
+  this width, 4 a file cannot be read or written.
+</source>
+        <translation>Aufruf: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Druckt einen rohen Byte-Mitschnitt, eine von der Konsole gespeicherte Protokolldatei oder das,
+was das Programm in einer tap-Mitschnittdatei gesendet hat, auf dem virtuellen Drucker, ohne
+Drucker oder Leitung, und schreibt jeden Bon als Bild
+(receipt-0001.png, ... in --out, Standard receipts). Bons enden an Schnitten und am
+Dateiende. Jeder übersprungene oder nicht ausführbare Befehl wird mit Offset aufgelistet.
+--plain zeichnet einfache Punkte auf Weiß; --json gibt eine Zeile mit den Bildern, den
+übersprungenen Befehlen und dem Vergleich aus. --raw liest auch hex-artigen Text als Bytes.
+--compare vergleicht jeden Bon Punkt für Punkt mit einem Referenzbild (beide Darstellungen)
+oder der Reihe nach mit den Bildern eines Referenzordners und gibt die Anzahl abweichender
+Punkte und die Zeilen aus, in denen Abweichungen beginnen; mehr oder weniger Bons als
+Referenzen weichen ab. --diff schreibt ein Bild der Unterschiede des ersten abweichenden Bons
+(rot: nur im Bon, blau: nur in der Referenz, eine rote Marke links jeder abweichenden
+Zeile). Mit --compare werden Bilder nur geschrieben, wenn --out angegeben ist.
+
+Beispiele:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
+  20 ein Befehl wurde übersprungen oder die Datei endet mitten in einem (auch mit --compare),
+  21 ein Bon weicht von seiner Referenz ab, 2 fehlerhafte Befehlszeile, 3 die Eingabe ist leer
+  oder eine Mitschnitt- oder Protokolldatei ist fehlerhaft, oder die Referenz ist kein Bon
+  dieser Breite, 4 eine Datei ist nicht les- oder schreibbar.
 </translation>
     </message>
 </context>
@@ -2612,6 +2617,30 @@ Beispiele:
     <message>
         <source>offset %1: the input ends inside a command</source>
         <translation>Offset %1: die Eingabe endet mitten in einem Befehl</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was printed</source>
+        <translation>%1 Zeile %2 ist keine Protokollzeile (nur Hex-Text vor &quot;//&quot;); nichts wurde gedruckt</translation>
+    </message>
+    <message>
+        <source>differs from %1 in length: the receipt has %2 dot rows, the golden %3</source>
+        <translation>weicht in der Länge von %1 ab: der Bon hat %2 Punktzeilen, die Referenz %3</translation>
+    </message>
+    <message>
+        <source>%1 is empty: nothing to print</source>
+        <translation>%1 ist leer: nichts zu drucken</translation>
+    </message>
+    <message>
+        <source>receipt %1: %2</source>
+        <translation>Bon %1: %2</translation>
+    </message>
+    <message>
+        <source>the file prints %1 receipts, the golden has %2</source>
+        <translation>die Datei druckt %1 Bons, die Referenz hat %2</translation>
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation>nichts zu drucken</translation>
     </message>
 </context>
 <context>

@@ -2246,56 +2246,6 @@ Ejemplos:
 </translation>
     </message>
     <message>
-        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Prints a raw byte capture, a records file saved by the console or what the program
-sent in a tap capture file on the virtual printer, without a printer or a line, and
-writes each receipt as a picture
-(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
-end of the file. It lists each command it skipped or could not carry out, by offset.
---plain draws plain dots on white; --json prints one line with the pictures, the
-skipped commands and the comparison. --raw reads even hex-looking text as bytes.
---compare checks the first receipt against a golden picture (either look) dot for
-dot and prints the number of differing dots and the rows where differences start;
---diff writes a picture of the differences (red: only in the receipt, blue: only in
-the golden, a red mark left of each differing row). With --compare, pictures are
-written only when --out is given.
-
-Examples:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit codes: 0 everything understood (with --compare: the receipt is identical),
-  20 a command was skipped or the file ends inside one, 21 the receipt differs
-  from the golden, 2 bad command line, 3 the golden is no receipt of this width,
-  4 a file cannot be read or written.
-</source>
-        <translation>uso: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Imprime en la impresora virtual una captura de bytes en bruto, un archivo de registro guardado por la
-consola o lo que envió el programa en un archivo de captura de tap, sin impresora ni línea, y
-escribe cada recibo como imagen
-(receipt-0001.png, ... en --out, por defecto receipts). Los recibos terminan en los cortes y al
-final del archivo. Lista, por desplazamiento, cada comando que omitió o no pudo ejecutar.
---plain dibuja puntos simples sobre blanco; --json imprime una línea con las imágenes, los
-comandos omitidos y la comparación. --raw lee como bytes incluso un texto que parece hexadecimal.
---compare compara punto a punto el primer recibo con una imagen de referencia (cualquiera de los
-dos aspectos) e imprime el número de puntos distintos y las filas donde empiezan las diferencias;
---diff escribe una imagen de las diferencias (rojo: solo en el recibo, azul: solo en
-la referencia, una marca roja a la izquierda de cada fila distinta). Con --compare, las imágenes
-solo se escriben si se indica --out.
-
-Ejemplos:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Códigos de salida: 0 todo entendido (con --compare: el recibo es idéntico),
-  20 se omitió un comando o el archivo termina dentro de uno, 21 el recibo difiere
-  de la referencia, 2 línea de comandos incorrecta, 3 la referencia no es un recibo de este ancho,
-  4 no se puede leer o escribir un archivo.
-</translation>
-    </message>
-    <message>
         <source>usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
@@ -2413,6 +2363,61 @@ Ejemplos:
   talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
+</translation>
+    </message>
+    <message>
+        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Prints a raw byte capture, a records file saved by the console or what the program
+sent in a tap capture file on the virtual printer, without a printer or a line, and
+writes each receipt as a picture
+(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
+end of the file. It lists each command it skipped or could not carry out, by offset.
+--plain draws plain dots on white; --json prints one line with the pictures, the
+skipped commands and the comparison. --raw reads even hex-looking text as bytes.
+--compare checks every receipt against a golden picture (either look), or against
+the pictures of a golden folder in order, dot for dot and prints the number of
+differing dots and the rows where differences start; more or fewer receipts than
+goldens differ. --diff writes a picture of the differences of the first receipt
+that differs (red: only in the receipt, blue: only in the golden, a red mark left
+of each differing row). With --compare, pictures are written only when --out is
+given.
+
+Examples:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit codes: 0 everything understood (with --compare: every receipt is identical),
+  20 a command was skipped or the file ends inside one (with --compare too),
+  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty
+  or a capture or records file does not parse, or the golden is no receipt of
+  this width, 4 a file cannot be read or written.
+</source>
+        <translation>uso: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Imprime en la impresora virtual una captura de bytes en bruto, un archivo de registro guardado por la
+consola o lo que envió el programa en un archivo de captura de tap, sin impresora ni línea, y
+escribe cada recibo como imagen
+(receipt-0001.png, ... en --out, por defecto receipts). Los recibos terminan en los cortes y al
+final del archivo. Lista, por desplazamiento, cada comando que omitió o no pudo ejecutar.
+--plain dibuja puntos simples sobre blanco; --json imprime una línea con las imágenes, los
+comandos omitidos y la comparación. --raw lee como bytes incluso un texto que parece hexadecimal.
+--compare compara punto a punto cada recibo con una imagen de referencia (cualquiera de los
+dos aspectos), o por orden con las imágenes de una carpeta de referencia, e imprime el número
+de puntos distintos y las filas donde empiezan las diferencias; más o menos recibos que
+referencias difieren. --diff escribe una imagen de las diferencias del primer recibo que
+difiere (rojo: solo en el recibo, azul: solo en la referencia, una marca roja a la izquierda
+de cada fila distinta). Con --compare, las imágenes solo se escriben si se indica --out.
+
+Ejemplos:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
+  20 se omitió un comando o el archivo termina dentro de uno (también con --compare),
+  21 un recibo difiere de su referencia, 2 línea de comandos incorrecta, 3 la entrada está
+  vacía o un archivo de captura o de registro no se puede analizar, o la referencia no es un
+  recibo de este ancho, 4 no se puede leer o escribir un archivo.
 </translation>
     </message>
 </context>
@@ -2611,6 +2616,30 @@ Ejemplos:
     <message>
         <source>offset %1: the input ends inside a command</source>
         <translation>desplazamiento %1: la entrada termina dentro de un comando</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was printed</source>
+        <translation>%1 línea %2 no es una línea de registro (solo texto hexadecimal antes de &quot;//&quot;); no se imprimió nada</translation>
+    </message>
+    <message>
+        <source>differs from %1 in length: the receipt has %2 dot rows, the golden %3</source>
+        <translation>difiere de %1 en la longitud: el recibo tiene %2 filas de puntos, la referencia %3</translation>
+    </message>
+    <message>
+        <source>%1 is empty: nothing to print</source>
+        <translation>%1 está vacío: nada que imprimir</translation>
+    </message>
+    <message>
+        <source>receipt %1: %2</source>
+        <translation>recibo %1: %2</translation>
+    </message>
+    <message>
+        <source>the file prints %1 receipts, the golden has %2</source>
+        <translation>el archivo imprime %1 recibos, la referencia tiene %2</translation>
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation>nada que imprimir</translation>
     </message>
 </context>
 <context>

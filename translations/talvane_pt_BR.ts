@@ -2245,56 +2245,6 @@ Exemplos:
 </translation>
     </message>
     <message>
-        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Prints a raw byte capture, a records file saved by the console or what the program
-sent in a tap capture file on the virtual printer, without a printer or a line, and
-writes each receipt as a picture
-(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
-end of the file. It lists each command it skipped or could not carry out, by offset.
---plain draws plain dots on white; --json prints one line with the pictures, the
-skipped commands and the comparison. --raw reads even hex-looking text as bytes.
---compare checks the first receipt against a golden picture (either look) dot for
-dot and prints the number of differing dots and the rows where differences start;
---diff writes a picture of the differences (red: only in the receipt, blue: only in
-the golden, a red mark left of each differing row). With --compare, pictures are
-written only when --out is given.
-
-Examples:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit codes: 0 everything understood (with --compare: the receipt is identical),
-  20 a command was skipped or the file ends inside one, 21 the receipt differs
-  from the golden, 2 bad command line, 3 the golden is no receipt of this width,
-  4 a file cannot be read or written.
-</source>
-        <translation>uso: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Imprime na impressora virtual uma captura de bytes brutos, um arquivo de registro salvo pelo
-console ou o que o programa enviou num arquivo de captura do tap, sem impressora nem linha, e
-grava cada cupom como imagem
-(receipt-0001.png, ... em --out, padrão receipts). Os cupons terminam nos cortes e no
-fim do arquivo. Lista, por deslocamento, cada comando que pulou ou não conseguiu executar.
---plain desenha pontos simples sobre branco; --json imprime uma linha com as imagens, os
-comandos pulados e a comparação. --raw lê como bytes até um texto que parece hexadecimal.
---compare compara ponto a ponto o primeiro cupom com uma imagem de referência (qualquer
-aparência) e imprime o número de pontos diferentes e as linhas onde as diferenças começam;
---diff grava uma imagem das diferenças (vermelho: só no cupom, azul: só na
-referência, uma marca vermelha à esquerda de cada linha diferente). Com --compare, imagens
-só são gravadas quando --out é dado.
-
-Exemplos:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Códigos de saída: 0 tudo entendido (com --compare: o cupom é idêntico),
-  20 um comando foi pulado ou o arquivo termina dentro de um, 21 o cupom difere
-  da referência, 2 linha de comando inválida, 3 a referência não é um cupom desta largura,
-  4 um arquivo não pode ser lido ou gravado.
-</translation>
-    </message>
-    <message>
         <source>usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
@@ -2412,6 +2362,61 @@ Exemplos:
   talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
+</translation>
+    </message>
+    <message>
+        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Prints a raw byte capture, a records file saved by the console or what the program
+sent in a tap capture file on the virtual printer, without a printer or a line, and
+writes each receipt as a picture
+(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
+end of the file. It lists each command it skipped or could not carry out, by offset.
+--plain draws plain dots on white; --json prints one line with the pictures, the
+skipped commands and the comparison. --raw reads even hex-looking text as bytes.
+--compare checks every receipt against a golden picture (either look), or against
+the pictures of a golden folder in order, dot for dot and prints the number of
+differing dots and the rows where differences start; more or fewer receipts than
+goldens differ. --diff writes a picture of the differences of the first receipt
+that differs (red: only in the receipt, blue: only in the golden, a red mark left
+of each differing row). With --compare, pictures are written only when --out is
+given.
+
+Examples:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit codes: 0 everything understood (with --compare: every receipt is identical),
+  20 a command was skipped or the file ends inside one (with --compare too),
+  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty
+  or a capture or records file does not parse, or the golden is no receipt of
+  this width, 4 a file cannot be read or written.
+</source>
+        <translation>uso: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Imprime na impressora virtual uma captura de bytes brutos, um arquivo de registro salvo pelo
+console ou o que o programa enviou num arquivo de captura do tap, sem impressora nem linha, e
+grava cada cupom como imagem
+(receipt-0001.png, ... em --out, padrão receipts). Os cupons terminam nos cortes e no
+fim do arquivo. Lista, por deslocamento, cada comando que pulou ou não conseguiu executar.
+--plain desenha pontos simples sobre branco; --json imprime uma linha com as imagens, os
+comandos pulados e a comparação. --raw lê como bytes até um texto que parece hexadecimal.
+--compare compara ponto a ponto cada cupom com uma imagem de referência (qualquer
+aparência), ou em ordem com as imagens de uma pasta de referência, e imprime o número de
+pontos diferentes e as linhas onde as diferenças começam; mais ou menos cupons que
+referências diferem. --diff grava uma imagem das diferenças do primeiro cupom que difere
+(vermelho: só no cupom, azul: só na referência, uma marca vermelha à esquerda de cada linha
+diferente). Com --compare, imagens só são gravadas quando --out é dado.
+
+Exemplos:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
+  20 um comando foi pulado ou o arquivo termina dentro de um (também com --compare),
+  21 um cupom difere da sua referência, 2 linha de comando inválida, 3 a entrada está vazia
+  ou um arquivo de captura ou de registro não pode ser lido, ou a referência não é um cupom
+  desta largura, 4 um arquivo não pode ser lido ou gravado.
 </translation>
     </message>
 </context>
@@ -2610,6 +2615,30 @@ Exemplos:
     <message>
         <source>offset %1: the input ends inside a command</source>
         <translation>deslocamento %1: a entrada termina dentro de um comando</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was printed</source>
+        <translation>%1 linha %2 não é uma linha de registro (só texto hexadecimal antes de &quot;//&quot;); nada foi impresso</translation>
+    </message>
+    <message>
+        <source>differs from %1 in length: the receipt has %2 dot rows, the golden %3</source>
+        <translation>difere de %1 no comprimento: o cupom tem %2 linhas de pontos, a referência %3</translation>
+    </message>
+    <message>
+        <source>%1 is empty: nothing to print</source>
+        <translation>%1 está vazio: nada a imprimir</translation>
+    </message>
+    <message>
+        <source>receipt %1: %2</source>
+        <translation>cupom %1: %2</translation>
+    </message>
+    <message>
+        <source>the file prints %1 receipts, the golden has %2</source>
+        <translation>o arquivo imprime %1 cupons, a referência tem %2</translation>
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation>nada a imprimir</translation>
     </message>
 </context>
 <context>

@@ -2250,56 +2250,6 @@ Examples:
 </translation>
     </message>
     <message>
-        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Prints a raw byte capture, a records file saved by the console or what the program
-sent in a tap capture file on the virtual printer, without a printer or a line, and
-writes each receipt as a picture
-(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
-end of the file. It lists each command it skipped or could not carry out, by offset.
---plain draws plain dots on white; --json prints one line with the pictures, the
-skipped commands and the comparison. --raw reads even hex-looking text as bytes.
---compare checks the first receipt against a golden picture (either look) dot for
-dot and prints the number of differing dots and the rows where differences start;
---diff writes a picture of the differences (red: only in the receipt, blue: only in
-the golden, a red mark left of each differing row). With --compare, pictures are
-written only when --out is given.
-
-Examples:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit codes: 0 everything understood (with --compare: the receipt is identical),
-  20 a command was skipped or the file ends inside one, 21 the receipt differs
-  from the golden, 2 bad command line, 3 the golden is no receipt of this width,
-  4 a file cannot be read or written.
-</source>
-        <translation>использование: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Печатает на виртуальном принтере захват сырых байтов, файл записей консоли или то, что
-программа отправила, из файла захвата tap, без принтера и линии, и записывает каждый
-чек в картинку
-(receipt-0001.png, ... в --out, по умолчанию receipts). Чеки заканчиваются на отрезках
-и в конце файла. Перечисляет по смещению каждую пропущенную или невыполнимую команду.
---plain рисует простые точки на белом; --json выводит одну строку с картинками,
-пропущенными командами и сравнением. --raw читает как байты даже текст, похожий на hex.
---compare сравнивает первый чек с эталонной картинкой (любого вида) точка в точку
-и выводит число различающихся точек и строки, где начинаются различия;
---diff записывает картинку различий (красное: только в чеке, синее: только в
-эталоне, красная метка слева от каждой отличающейся строки). С --compare картинки
-записываются, только если задан --out.
-
-Примеры:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Коды выхода: 0 всё понято (с --compare: чек идентичен),
-  20 команда пропущена или файл кончается внутри команды, 21 чек отличается
-  от эталона, 2 неверная командная строка, 3 эталон — не чек этой ширины,
-  4 файл нельзя прочитать или записать.
-</translation>
-    </message>
-    <message>
         <source>usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
@@ -2421,6 +2371,61 @@ Examples:
   talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
+</translation>
+    </message>
+    <message>
+        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Prints a raw byte capture, a records file saved by the console or what the program
+sent in a tap capture file on the virtual printer, without a printer or a line, and
+writes each receipt as a picture
+(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
+end of the file. It lists each command it skipped or could not carry out, by offset.
+--plain draws plain dots on white; --json prints one line with the pictures, the
+skipped commands and the comparison. --raw reads even hex-looking text as bytes.
+--compare checks every receipt against a golden picture (either look), or against
+the pictures of a golden folder in order, dot for dot and prints the number of
+differing dots and the rows where differences start; more or fewer receipts than
+goldens differ. --diff writes a picture of the differences of the first receipt
+that differs (red: only in the receipt, blue: only in the golden, a red mark left
+of each differing row). With --compare, pictures are written only when --out is
+given.
+
+Examples:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit codes: 0 everything understood (with --compare: every receipt is identical),
+  20 a command was skipped or the file ends inside one (with --compare too),
+  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty
+  or a capture or records file does not parse, or the golden is no receipt of
+  this width, 4 a file cannot be read or written.
+</source>
+        <translation>использование: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Печатает на виртуальном принтере захват сырых байтов, файл записей консоли или то, что
+программа отправила, из файла захвата tap, без принтера и линии, и записывает каждый
+чек в картинку
+(receipt-0001.png, ... в --out, по умолчанию receipts). Чеки заканчиваются на отрезках
+и в конце файла. Перечисляет по смещению каждую пропущенную или невыполнимую команду.
+--plain рисует простые точки на белом; --json выводит одну строку с картинками,
+пропущенными командами и сравнением. --raw читает как байты даже текст, похожий на hex.
+--compare сравнивает каждый чек с эталонной картинкой (любого вида) или по порядку
+с картинками папки эталонов точка в точку и выводит число различающихся точек и строки,
+где начинаются различия; больше или меньше чеков, чем эталонов, — это различие.
+--diff записывает картинку различий первого отличающегося чека (красное: только в чеке,
+синее: только в эталоне, красная метка слева от каждой отличающейся строки). С --compare
+картинки записываются, только если задан --out.
+
+Примеры:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Коды выхода: 0 всё понято (с --compare: каждый чек идентичен),
+  20 команда пропущена или файл кончается внутри команды (и с --compare),
+  21 чек отличается от своего эталона, 2 неверная командная строка, 3 вход пуст
+  или файл захвата или записей не разбирается, или эталон — не чек этой ширины,
+  4 файл нельзя прочитать или записать.
 </translation>
     </message>
 </context>
@@ -2619,6 +2624,30 @@ Examples:
     <message>
         <source>offset %1: the input ends inside a command</source>
         <translation>смещение %1: ввод кончается внутри команды</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was printed</source>
+        <translation>%1, строка %2 не является строкой записей (до &quot;//&quot; допустим только hex-текст); ничего не напечатано</translation>
+    </message>
+    <message>
+        <source>differs from %1 in length: the receipt has %2 dot rows, the golden %3</source>
+        <translation>отличается от %1 длиной: в чеке %2 строк точек, в эталоне %3</translation>
+    </message>
+    <message>
+        <source>%1 is empty: nothing to print</source>
+        <translation>%1 пуст: печатать нечего</translation>
+    </message>
+    <message>
+        <source>receipt %1: %2</source>
+        <translation>чек %1: %2</translation>
+    </message>
+    <message>
+        <source>the file prints %1 receipts, the golden has %2</source>
+        <translation>файл печатает чеков: %1, в эталоне: %2</translation>
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation>печатать нечего</translation>
     </message>
 </context>
 <context>

@@ -2235,55 +2235,6 @@ Examples:
 </translation>
     </message>
     <message>
-        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-Prints a raw byte capture, a records file saved by the console or what the program
-sent in a tap capture file on the virtual printer, without a printer or a line, and
-writes each receipt as a picture
-(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
-end of the file. It lists each command it skipped or could not carry out, by offset.
---plain draws plain dots on white; --json prints one line with the pictures, the
-skipped commands and the comparison. --raw reads even hex-looking text as bytes.
---compare checks the first receipt against a golden picture (either look) dot for
-dot and prints the number of differing dots and the rows where differences start;
---diff writes a picture of the differences (red: only in the receipt, blue: only in
-the golden, a red mark left of each differing row). With --compare, pictures are
-written only when --out is given.
-
-Examples:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-Exit codes: 0 everything understood (with --compare: the receipt is identical),
-  20 a command was skipped or the file ends inside one, 21 the receipt differs
-  from the golden, 2 bad command line, 3 the golden is no receipt of this width,
-  4 a file cannot be read or written.
-</source>
-        <translation>用法: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
-                          [--compare GOLDEN.png [--diff DIFF.png]]
-在虚拟打印机上打印原始字节抓包、控制台保存的记录文件或 tap 抓包文件中程序
-发送的内容，无需打印机和线路，并把每张小票写成一张图片
-（receipt-0001.png、... 位于 --out，默认 receipts）。小票在切纸处和文件
-末尾结束。按偏移量列出每条被跳过或无法执行的指令。
---plain 在白底上画普通的点；--json 输出一行，包含图片、被跳过的指令
-和比较结果。--raw 即使文本看起来像十六进制也按字节读取。
---compare 把第一张小票与标准图片（任一外观）逐点比较，
-输出不同点的数量以及差异开始的行；
---diff 写出一张差异图（红：仅在小票中，蓝：仅在标准图中，
-每个有差异的行左侧有红色标记）。使用 --compare 时，只有给出 --out
-才会写出图片。
-
-示例:
-  talvane-cli render capture.bin --out receipts --model 80
-  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
-
-退出码: 0 全部理解（使用 --compare 时：小票完全相同），
-  20 有指令被跳过或文件在指令中间结束，21 小票与标准图
-  不同，2 命令行错误，3 标准图不是此宽度的小票，
-  4 文件无法读取或写入。
-</translation>
-    </message>
-    <message>
         <source>usage: talvane-cli monitor --port PORT [--time] [--auto-status] [options]
 Prints what the printer sends, as hex text with the meaning of status bytes,
 responses and XON (11) / XOFF (13) below it, until interrupted (Ctrl+C, SIGTERM:
@@ -2399,6 +2350,58 @@ Examples:
   talvane-cli tap --program tcp-listen:0.0.0.0:9100 --printer tcp://192.168.1.50:9100
   talvane-cli tap --program pty:/tmp/ttyPOS --printer COM3 --receipts expected --json
   talvane-cli decode session.cap
+</translation>
+    </message>
+    <message>
+        <source>usage: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+Prints a raw byte capture, a records file saved by the console or what the program
+sent in a tap capture file on the virtual printer, without a printer or a line, and
+writes each receipt as a picture
+(receipt-0001.png, ... in --out, default receipts). Receipts end at cuts and at the
+end of the file. It lists each command it skipped or could not carry out, by offset.
+--plain draws plain dots on white; --json prints one line with the pictures, the
+skipped commands and the comparison. --raw reads even hex-looking text as bytes.
+--compare checks every receipt against a golden picture (either look), or against
+the pictures of a golden folder in order, dot for dot and prints the number of
+differing dots and the rows where differences start; more or fewer receipts than
+goldens differ. --diff writes a picture of the differences of the first receipt
+that differs (red: only in the receipt, blue: only in the golden, a red mark left
+of each differing row). With --compare, pictures are written only when --out is
+given.
+
+Examples:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+Exit codes: 0 everything understood (with --compare: every receipt is identical),
+  20 a command was skipped or the file ends inside one (with --compare too),
+  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty
+  or a capture or records file does not parse, or the golden is no receipt of
+  this width, 4 a file cannot be read or written.
+</source>
+        <translation>用法: talvane-cli render [FILE | -] [--out DIR] [--model 58|80] [--plain] [--json] [--raw]
+                          [--compare GOLDEN.png [--diff DIFF.png]]
+在虚拟打印机上打印原始字节抓包、控制台保存的记录文件或 tap 抓包文件中程序
+发送的内容，无需打印机和线路，并把每张小票写成一张图片
+（receipt-0001.png、... 位于 --out，默认 receipts）。小票在切纸处和文件
+末尾结束。按偏移量列出每条被跳过或无法执行的指令。
+--plain 在白底上画普通的点；--json 输出一行，包含图片、被跳过的指令
+和比较结果。--raw 即使文本看起来像十六进制也按字节读取。
+--compare 把每张小票与标准图片（任一外观）或按顺序与标准文件夹中的图片
+逐点比较，输出不同点的数量以及差异开始的行；小票比标准图多或少也算不同。
+--diff 写出第一张不同小票的差异图（红：仅在小票中，蓝：仅在标准图中，
+每个有差异的行左侧有红色标记）。使用 --compare 时，只有给出 --out
+才会写出图片。
+
+示例:
+  talvane-cli render capture.bin --out receipts --model 80
+  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png
+
+退出码: 0 全部理解（使用 --compare 时：每张小票都完全相同），
+  20 有指令被跳过或文件在指令中间结束（使用 --compare 时也是），
+  21 有小票与其标准图不同，2 命令行错误，3 输入为空或抓包、记录文件
+  无法解析，或标准图不是此宽度的小票，4 文件无法读取或写入。
 </translation>
     </message>
 </context>
@@ -2597,6 +2600,30 @@ Examples:
     <message>
         <source>offset %1: the input ends inside a command</source>
         <translation>偏移 %1: 输入在一条指令中间结束</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is not a records line (only hex text before &quot;//&quot;); nothing was printed</source>
+        <translation>%1 第 %2 行不是记录行（&quot;//&quot; 前只能是十六进制文本）；未打印任何内容</translation>
+    </message>
+    <message>
+        <source>differs from %1 in length: the receipt has %2 dot rows, the golden %3</source>
+        <translation>长度与 %1 不同：小票有 %2 点行，标准图有 %3</translation>
+    </message>
+    <message>
+        <source>%1 is empty: nothing to print</source>
+        <translation>%1 为空：没有可打印的内容</translation>
+    </message>
+    <message>
+        <source>receipt %1: %2</source>
+        <translation>小票 %1：%2</translation>
+    </message>
+    <message>
+        <source>the file prints %1 receipts, the golden has %2</source>
+        <translation>文件打印 %1 张小票，标准图有 %2 张</translation>
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation>没有可打印的内容</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@ constexpr int WIDTH_58 = 384;
 constexpr int WIDTH_80 = 576;
 constexpr int EXIT_NOT_UNDERSTOOD = 20;
 constexpr int EXIT_RECEIPT_DIFFERS = 21;
-constexpr int VPRINTER_NOT_UNDERSTOOD = 3;
+constexpr int VPRINTER_NOT_UNDERSTOOD = 20; // the same code as render
 constexpr int DESK = 16; // grey pixels around the paper in the paper look
 
 using namespace std::string_literals;
@@ -109,7 +109,7 @@ TEST_F(RenderTest, VprinterInputWritesTheReceiptsRenderWrites) {
     EXPECT_EQ(Pictures(out).size(), 2);
     ExpectSameReceipts(Pictures(Path("cli")), Pictures(out), WIDTH_58);
 
-    // A command it skips makes both say so, by name and offset, with their own codes.
+    // A command it skips makes both say so, by name and offset.
     WriteFile(Path("skip.bin"), "A\n\x1bL" + std::string("B\n"));
     const CliResult skipped = RunProgram(VPRINTER_PATH, {"--input", Path("skip.bin"), "--out", out});
     EXPECT_EQ(skipped.exitCode, VPRINTER_NOT_UNDERSTOOD);

@@ -12,6 +12,7 @@
 #include "tap/CommandDecode.h"
 #include "tools/cli/ExitCodes.h"
 #include "tools/cli/StopSignals.h"
+#include "tools/cli/StreamedInput.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -24,12 +25,13 @@
 namespace cli {
 
 using tap::DecodedLine;
-using tap::SplitCommands;
 
 namespace {
 
 constexpr long DEFAULT_STATUS_TIMEOUT_MS = 1000;
 constexpr auto MONITOR_POLL = std::chrono::milliseconds(100);
+// decode holds a capture whole to make its rows; no more than the tool reads whole.
+constexpr size_t HELD_CAPTURE_LIMIT = size_t(64) << 20;
 
 struct ConditionReport {
     PrinterCondition condition;
@@ -233,20 +235,6 @@ int RunSend(int argc, char** argv, int first) {
     return Deliver(*common, records, isatty(STDERR_FILENO) == 1);
 }
 
-namespace {
-
-// Bytes the printer sent, one reply a line in words, as the console's receive panel
-// shows them.
-void PrintReplies(const std::vector<uint8_t>& received) {
-    ReplyDecoder decoder;
-    DecodedReply reply;
-    for (const uint8_t b : received)
-        if (decoder.Feed(b, reply)) std::printf("%s\n", reply.Line().c_str());
-    if (decoder.IsCollecting()) std::printf("(a response without its closing 00 at the end)\n");
-}
-
-} // namespace
-
 int RunDecode(int argc, char** argv, int first) {
     const std::string name = "decode";
     ParsedArgs args;
@@ -260,31 +248,63 @@ int RunDecode(int argc, char** argv, int first) {
                                {args.operands[1]}));
     const std::string path = args.operands.empty() ? "-" : args.operands[0];
     std::string error;
-    const auto content = ReadInputFile(path, error);
-    if (!content) return Fail(EXIT_FILE, name + ": " + error);
-    const std::string_view text(content->constData(), static_cast<size_t>(content->size()));
-    if (tap::IsCapture(text) && !args.Has("raw")) return PrintCapture(text, path);
-    // A records file is text of hex pairs; anything else is a byte stream.
-    const records::ImportResult asRecords = records::ParseRecordsFile(text);
-    const bool readAsRecords = !args.Has("raw") && asRecords.ok && !asRecords.records.empty();
+    // Read piece by piece and printed as it is read: memory stays flat however long the
+    // input. A text file is checked whole before its first line is printed.
+    StreamedInput input;
+    if (!input.Open(path, error)) return Fail(EXIT_FILE, name + ": " + error);
+    const InputKind kind = input.Kind(args.Has("raw"));
+    if (kind == InputKind::Capture) {
+        // The capture's rows are made from the file held whole, up to the input limit.
+        std::string content;
+        bool tooLarge = false;
+        if (!input.ForEachPiece([&](const uint8_t* data, size_t length) {
+                tooLarge = tooLarge || content.size() + length > HELD_CAPTURE_LIMIT;
+                if (!tooLarge) content.append(reinterpret_cast<const char*>(data), length);
+            }, error))
+            return Fail(EXIT_FILE, name + ": " + error);
+        if (tooLarge)
+            return Fail(EXIT_FILE,
+                        name + ": " +
+                            Fill(QCoreApplication::translate("cli", "%1 is larger than 64 MiB; refused"),
+                                 {input.Shown()}));
+        return PrintCapture(content, path);
+    }
+    size_t badLine = 0;
+    if (!input.FirstBadLine(kind, badLine, error)) return Fail(EXIT_FILE, name + ": " + error);
+    if (badLine != 0)
+        return Fail(EXIT_REFUSED,
+                    name + ": " +
+                        Fill(QCoreApplication::translate(
+                                 "cli-render",
+                                 "%1 line %2 is not a records line (only hex text before \"//\"); "
+                                 "nothing was printed"),
+                             {input.Shown(), std::to_string(badLine)}));
+    bool read = true;
     if (args.Has("replies")) {
-        std::vector<uint8_t> received;
-        if (!readAsRecords) received.assign(text.begin(), text.end());
-        for (const std::string& record : readAsRecords ? asRecords.records : std::vector<std::string>{}) {
-            const std::vector<uint8_t> bytes = FromHexText(record);
-            received.insert(received.end(), bytes.begin(), bytes.end());
-        }
-        PrintReplies(received);
-        return EXIT_OK;
+        ReplyDecoder decoder;
+        DecodedReply reply;
+        read = input.ForEachByteRun(kind, [&](const uint8_t* data, size_t length) {
+            for (size_t i = 0; i < length; ++i)
+                if (decoder.Feed(data[i], reply)) std::printf("%s\n", reply.Line().c_str());
+        }, error);
+        if (read && decoder.IsCollecting()) std::printf("(a response without its closing 00 at the end)\n");
+    } else if (kind == InputKind::Records) {
+        read = input.ForEachLine([](std::string_view line, size_t) {
+            for (const std::string& record : records::ParseRecordsFile(line).records)
+                std::printf("%s\n", DecodedLine(record).c_str());
+            return true;
+        }, error);
+    } else {
+        tap::CommandSplitter splitter;
+        const auto print = [](std::vector<uint8_t>&& piece) {
+            std::printf("%s\n", DecodedLine(ToHexText(piece.data(), piece.size())).c_str());
+        };
+        read = input.ForEachPiece(
+            [&](const uint8_t* data, size_t length) { splitter.Feed(data, length, print); }, error);
+        splitter.FlushText(print);
+        if (splitter.HasUnfinished()) print(splitter.TakeUnfinished());
     }
-    if (readAsRecords) {
-        for (const std::string& record : asRecords.records)
-            std::printf("%s\n", DecodedLine(record).c_str());
-        return EXIT_OK;
-    }
-    const std::vector<uint8_t> stream(text.begin(), text.end());
-    for (const auto& piece : SplitCommands(stream))
-        std::printf("%s\n", DecodedLine(ToHexText(piece.data(), piece.size())).c_str());
+    if (!read) return Fail(EXIT_FILE, name + ": " + error);
     return EXIT_OK;
 }
 

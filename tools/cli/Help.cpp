@@ -268,18 +268,21 @@ const std::vector<Help>& Helps() {
              "end of the file. It lists each command it skipped or could not carry out, by offset.\n"
              "--plain draws plain dots on white; --json prints one line with the pictures, the\n"
              "skipped commands and the comparison. --raw reads even hex-looking text as bytes.\n"
-             "--compare checks the first receipt against a golden picture (either look) dot for\n"
-             "dot and prints the number of differing dots and the rows where differences start;\n"
-             "--diff writes a picture of the differences (red: only in the receipt, blue: only in\n"
-             "the golden, a red mark left of each differing row). With --compare, pictures are\n"
-             "written only when --out is given.\n\n"
+             "--compare checks every receipt against a golden picture (either look), or against\n"
+             "the pictures of a golden folder in order, dot for dot and prints the number of\n"
+             "differing dots and the rows where differences start; more or fewer receipts than\n"
+             "goldens differ. --diff writes a picture of the differences of the first receipt\n"
+             "that differs (red: only in the receipt, blue: only in the golden, a red mark left\n"
+             "of each differing row). With --compare, pictures are written only when --out is\n"
+             "given.\n\n"
              "Examples:\n"
              "  talvane-cli render capture.bin --out receipts --model 80\n"
              "  talvane-cli render receipt.bin --compare tests/golden/receipt.png --diff diff.png\n\n"
-             "Exit codes: 0 everything understood (with --compare: the receipt is identical),\n"
-             "  20 a command was skipped or the file ends inside one, 21 the receipt differs\n"
-             "  from the golden, 2 bad command line, 3 the golden is no receipt of this width,\n"
-             "  4 a file cannot be read or written.\n")}},
+             "Exit codes: 0 everything understood (with --compare: every receipt is identical),\n"
+             "  20 a command was skipped or the file ends inside one (with --compare too),\n"
+             "  21 a receipt differs from its golden, 2 bad command line, 3 the input is empty\n"
+             "  or a capture or records file does not parse, or the golden is no receipt of\n"
+             "  this width, 4 a file cannot be read or written.\n")}},
         {"monitor",
          PrinterHelp(
              QT_TRANSLATE_NOOP(

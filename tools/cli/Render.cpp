@@ -2,17 +2,18 @@
 // printer, and the receipt check against a golden picture.
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
+#include "tools/cli/StreamedInput.h"
 
-#include "console/RecordDecoder.h"
 #include "emulator/OfflineRender.h"
 #include "emulator/ReceiptImage.h"
-#include "printer/HexText.h"
-#include "tap/CaptureFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace cli {
 
@@ -45,36 +46,43 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-// A tap's capture gives what the program sent (its '>' lines, in order); a records file
-// (the console's saved rows) gives its rows' bytes; anything else is the raw byte stream.
-std::vector<uint8_t> StreamOf(const QByteArray& content, bool raw) {
-    const std::string_view text(content.constData(), static_cast<size_t>(content.size()));
-    if (!raw && tap::IsCapture(text)) {
-        std::vector<uint8_t> bytes;
-        for (const tap::CaptureEvent& event : tap::ReadCapture(text).events)
-            if (event.kind == '>') bytes.insert(bytes.end(), event.bytes.begin(), event.bytes.end());
-        return bytes;
-    }
-    if (!raw) {
-        const records::ImportResult asRecords = records::ParseRecordsFile(text);
-        if (asRecords.ok && !asRecords.records.empty()) {
-            std::vector<uint8_t> bytes;
-            for (const std::string& record : asRecords.records) {
-                const std::vector<uint8_t> row = FromHexText(record);
-                bytes.insert(bytes.end(), row.begin(), row.end());
-            }
-            return bytes;
-        }
-    }
-    return std::vector<uint8_t>(text.begin(), text.end());
+// The golden pictures of a receipt check: one picture, or a folder of them (as render
+// --out writes it), compared with the receipts in their order.
+std::vector<std::string> GoldenPictures(const std::string& golden) {
+    const QFileInfo info(QString::fromStdString(golden));
+    if (!info.isDir()) return {golden};
+    QDir folder(info.filePath());
+    std::vector<std::string> pictures;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("receipt-*.png")}, QDir::Files, QDir::Name))
+        pictures.push_back(folder.filePath(name).toStdString());
+    return pictures;
 }
 
+// One receipt set against its golden.
 struct Comparison {
-    bool done = false;
     vprinter::DotDifference difference;
     int madeRows = 0;
     int goldenRows = 0;
-    size_t receipts = 0;
+    std::string golden;
+};
+
+// The receipt check of every receipt: all identical, and as many as the goldens.
+struct ReceiptCheck {
+    std::vector<std::string> goldens;
+    std::vector<Comparison> compared;
+    size_t made = 0;
+    bool diffWritten = false;
+    bool Identical() const {
+        return made == goldens.size() &&
+               std::all_of(compared.begin(), compared.end(),
+                           [](const Comparison& c) { return c.difference.Identical(); });
+    }
+    size_t Dots() const {
+        size_t dots = 0;
+        for (const Comparison& c : compared) dots += c.difference.dots;
+        return dots;
+    }
 };
 
 std::string RowStarts(const std::vector<int>& rows) {
@@ -85,11 +93,17 @@ std::string RowStarts(const std::vector<int>& rows) {
     return text;
 }
 
-std::string ComparisonText(const Comparison& c, const std::string& golden) {
+std::string ComparisonText(const Comparison& c) {
     if (c.difference.Identical())
-        return Fill(QCoreApplication::translate("cli-render", "identical to %1"), {golden});
+        return Fill(QCoreApplication::translate("cli-render", "identical to %1"), {c.golden});
+    // Blank rows more or fewer differ in no dot, but the receipt is not the golden.
+    if (c.difference.dots == 0)
+        return Fill(QCoreApplication::translate(
+                        "cli-render",
+                        "differs from %1 in length: the receipt has %2 dot rows, the golden %3"),
+                    {c.golden, std::to_string(c.madeRows), std::to_string(c.goldenRows)});
     std::string text = Fill(QCoreApplication::translate("cli-render", "%1 dots differ from %2"),
-                            {std::to_string(c.difference.dots), golden});
+                            {std::to_string(c.difference.dots), c.golden});
     if (!c.difference.startRows.empty())
         text += Fill(QCoreApplication::translate("cli-render", "; differences start at rows %1"),
                      {RowStarts(c.difference.startRows)});
@@ -98,6 +112,12 @@ std::string ComparisonText(const Comparison& c, const std::string& golden) {
                                                  "; the receipt has %1 dot rows, the golden %2"),
                      {std::to_string(c.madeRows), std::to_string(c.goldenRows)});
     return text;
+}
+
+std::string NoteLine(const vprinter::RenderNote& note) {
+    return note.hasOffset ? Fill(QCoreApplication::translate("cli-render", "offset %1: %2"),
+                                 {std::to_string(note.offset), note.text})
+                          : note.text;
 }
 
 } // namespace
@@ -126,108 +146,182 @@ int RunRender(int argc, char** argv, int first) {
     const bool json = args.Has("json");
 
     std::string error;
-    const auto content = ReadInputFile(path, error);
-    if (!content) return Fail(EXIT_FILE, name + ": " + error);
-    const std::vector<uint8_t> stream = StreamOf(*content, args.Has("raw"));
-    const vprinter::RenderResult result = vprinter::RenderStream(stream, *width);
+    // The input is read and checked before anything is made.
+    StreamedInput input;
+    if (!input.Open(path, error)) return Fail(EXIT_FILE, name + ": " + error);
+    if (input.Empty())
+        return Fail(EXIT_REFUSED,
+                    name + ": " +
+                        Fill(QCoreApplication::translate("cli-render", "%1 is empty: nothing to print"),
+                             {input.Shown()}));
+    const InputKind kind = input.Kind(args.Has("raw"));
+    size_t badLine = 0;
+    if (!input.FirstBadLine(kind, badLine, error)) return Fail(EXIT_FILE, name + ": " + error);
+    if (badLine != 0)
+        return Fail(
+            EXIT_REFUSED,
+            name + ": " +
+                (kind == InputKind::Capture
+                     ? Fill(QCoreApplication::translate(
+                                "cli-tap", "%1 line %2 is not a capture line (KIND SECONDS DATA)"),
+                            {input.Shown(), std::to_string(badLine)})
+                     : Fill(QCoreApplication::translate(
+                                "cli-render",
+                                "%1 line %2 is not a records line (only hex text before \"//\"); "
+                                "nothing was printed"),
+                            {input.Shown(), std::to_string(badLine)})));
 
-    // Without --out a receipt check writes no pictures.
-    std::vector<std::string> written;
-    if (args.Has("out") || !args.Has("compare")) {
-        const QString folder = QString::fromStdString(args.Get("out", DEFAULT_OUT));
-        if (!QDir().mkpath(folder))
-            return Fail(EXIT_FILE,
-                        name + ": " +
-                            Fill(QCoreApplication::translate("cli-render", "cannot create %1"),
-                                 {folder.toStdString()}));
-        int number = 0;
-        for (const auto& receipt : result.receipts) {
-            const std::string file =
-                QDir(folder).filePath(QString::asprintf("receipt-%04d.png", ++number)).toStdString();
-            const auto look = vprinter::ReceiptLook::From(
-                receipt.stored, receipt.end == vprinter::ReceiptEnd::Cut, args.Has("plain"));
-            if (!vprinter::SaveReceiptPng(receipt.paper, look, file, &error))
-                return Fail(EXIT_FILE, name + ": " + error);
-            written.push_back(file);
-        }
-    }
-
-    Comparison comparison;
+    ReceiptCheck check;
     const std::string golden = args.Get("compare");
+    const std::string diff = args.Get("diff");
     if (!golden.empty()) {
-        vprinter::PaperBitmap goldenDots;
-        const QImage picture(QString::fromStdString(golden));
-        if (picture.isNull())
+        check.goldens = GoldenPictures(golden);
+        if (check.goldens.empty())
             return Fail(
                 EXIT_FILE,
                 name + ": " +
                     Fill(QCoreApplication::translate("cli-render", "cannot read %1"), {golden}));
-        if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots))
-            return Fail(EXIT_REFUSED,
-                        name + ": " +
-                            Fill(QCoreApplication::translate(
-                                     "cli-render", "%1 is no receipt of %2 dots (--model)"),
-                                 {golden, std::to_string(*width)}));
-        // A file that prints several receipts is checked by its first.
-        const vprinter::PaperBitmap made =
-            result.receipts.empty() ? vprinter::PaperBitmap(*width) : result.receipts.front().paper;
-        comparison.done = true;
-        comparison.receipts = result.receipts.size();
-        comparison.madeRows = made.Height();
-        comparison.goldenRows = goldenDots.Height();
-        comparison.difference = vprinter::CompareDots(made, goldenDots);
-        const std::string diff = args.Get("diff");
-        if (!diff.empty() && !comparison.difference.Identical() &&
-            !vprinter::DifferenceImage(made, goldenDots).save(QString::fromStdString(diff), "PNG"))
-            return Fail(
-                EXIT_FILE,
-                name + ": " +
-                    Fill(QCoreApplication::translate("cli-render", "cannot write %1"), {diff}));
     }
+    // Without --out a receipt check writes no pictures.
+    const bool writing = args.Has("out") || golden.empty();
+    const QString folder = QString::fromStdString(args.Get("out", DEFAULT_OUT));
+    if (writing && !QDir().mkpath(folder))
+        return Fail(EXIT_FILE,
+                    name + ": " +
+                        Fill(QCoreApplication::translate("cli-render", "cannot create %1"),
+                             {folder.toStdString()}));
+
+    // Each receipt is written, and checked, when it ends; a failure stops the run.
+    std::vector<std::string> written;
+    std::vector<vprinter::RenderNote> skipped;
+    std::optional<int> failed;
+    size_t receipts = 0;
+    auto stop = [&](int code, const std::string& message) {
+        if (!failed) failed = Fail(code, name + ": " + message);
+    };
+    const auto compare = [&](const vprinter::PaperBitmap& made) {
+        const size_t index = check.made++;
+        if (index >= check.goldens.size()) return;
+        const std::string& picturePath = check.goldens[index];
+        const QImage picture(QString::fromStdString(picturePath));
+        vprinter::PaperBitmap goldenDots;
+        if (picture.isNull())
+            return stop(EXIT_FILE,
+                        Fill(QCoreApplication::translate("cli-render", "cannot read %1"), {picturePath}));
+        if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots))
+            return stop(EXIT_REFUSED,
+                        Fill(QCoreApplication::translate("cli-render",
+                                                         "%1 is no receipt of %2 dots (--model)"),
+                             {picturePath, std::to_string(*width)}));
+        Comparison c;
+        c.golden = picturePath;
+        c.madeRows = made.Height();
+        c.goldenRows = goldenDots.Height();
+        c.difference = vprinter::CompareDots(made, goldenDots);
+        // --diff shows the first receipt that differs.
+        if (!diff.empty() && !c.difference.Identical() && !check.diffWritten) {
+            check.diffWritten = true;
+            if (!vprinter::DifferenceImage(made, goldenDots).save(QString::fromStdString(diff), "PNG"))
+                stop(EXIT_FILE,
+                     Fill(QCoreApplication::translate("cli-render", "cannot write %1"), {diff}));
+        }
+        check.compared.push_back(std::move(c));
+    };
+    vprinter::ReceiptRenderer renderer(
+        *width,
+        [&](const vprinter::PaperBitmap& paper, vprinter::ReceiptEnd end,
+            const vprinter::StoredSettings& stored) {
+            ++receipts;
+            if (failed) return;
+            if (writing) {
+                const std::string file =
+                    QDir(folder)
+                        .filePath(QString::asprintf("receipt-%04zu.png", written.size() + 1))
+                        .toStdString();
+                const auto look = vprinter::ReceiptLook::From(
+                    stored, end == vprinter::ReceiptEnd::Cut, args.Has("plain"));
+                std::string failure;
+                if (!vprinter::SaveReceiptPng(paper, look, file, &failure)) return stop(EXIT_FILE, failure);
+                written.push_back(file);
+                if (!json) std::printf("%s\n", file.c_str());
+            }
+            if (!golden.empty()) compare(paper);
+        },
+        [&](const vprinter::RenderNote& note) {
+            if (note.understood) return;
+            if (json)
+                skipped.push_back(note);
+            else
+                std::printf("%s\n", NoteLine(note).c_str());
+        });
+    if (!input.ForEachByteRun(
+            kind,
+            [&](const uint8_t* data, size_t length) {
+                if (!failed) renderer.Feed(data, length);
+            },
+            error))
+        return Fail(EXIT_FILE, name + ": " + error);
+    const uint64_t consumed = renderer.Consumed();
+    renderer.Finish();
+    if (failed) return *failed;
+    const bool understood = renderer.AllUnderstood();
+    const bool cutShort = consumed < renderer.Bytes();
+    const Comparison none;
+    const Comparison& firstCompared = check.compared.empty() ? none : check.compared.front();
 
     if (json) {
         std::string out = "{\"receipts\":[";
         for (size_t i = 0; i < written.size(); ++i) out += (i ? "," : "") + JsonString(written[i]);
         out += "],\"skipped\":[";
-        bool firstNote = true;
-        for (const auto& note : result.notes) {
-            if (note.understood) continue;
-            out += std::string(firstNote ? "" : ",") + "{\"offset\":" +
-                   (note.hasOffset ? std::to_string(note.offset) : "null") +
-                   ",\"text\":" + JsonString(note.text) + "}";
-            firstNote = false;
-        }
-        out += "],\"unfinished_at\":" +
-               (result.consumed < result.bytes ? std::to_string(result.consumed) : "null");
-        out += ",\"understood\":" + std::string(result.AllUnderstood() ? "true" : "false");
-        if (comparison.done)
-            out += ",\"compare\":{\"identical\":" +
-                   std::string(comparison.difference.Identical() ? "true" : "false") +
-                   ",\"differing_dots\":" + std::to_string(comparison.difference.dots) +
-                   ",\"rows\":" + std::to_string(comparison.madeRows) +
-                   ",\"golden_rows\":" + std::to_string(comparison.goldenRows) + "}";
+        for (size_t i = 0; i < skipped.size(); ++i)
+            out += std::string(i ? "," : "") + "{\"offset\":" +
+                   (skipped[i].hasOffset ? std::to_string(skipped[i].offset) : "null") +
+                   ",\"text\":" + JsonString(skipped[i].text) + "}";
+        out += "],\"unfinished_at\":" + (cutShort ? std::to_string(consumed) : "null");
+        out += ",\"understood\":" + std::string(understood ? "true" : "false");
+        if (!golden.empty())
+            out += ",\"compare\":{\"identical\":" + std::string(check.Identical() ? "true" : "false") +
+                   ",\"differing_dots\":" + std::to_string(check.Dots()) +
+                   ",\"rows\":" + std::to_string(firstCompared.madeRows) +
+                   ",\"golden_rows\":" + std::to_string(firstCompared.goldenRows) +
+                   ",\"made_receipts\":" + std::to_string(check.made) +
+                   ",\"golden_receipts\":" + std::to_string(check.goldens.size()) + "}";
         std::printf("%s}\n", out.c_str());
     } else {
-        for (const std::string& file : written) std::printf("%s\n", file.c_str());
-        for (const auto& note : result.notes)
-            if (!note.understood)
-                std::printf("%s\n",
-                            note.hasOffset
-                                ? Fill(QCoreApplication::translate("cli-render", "offset %1: %2"),
-                                       {std::to_string(note.offset), note.text})
-                                      .c_str()
-                                : note.text.c_str());
-        if (result.consumed < result.bytes)
+        if (cutShort)
             std::printf("%s\n",
                         Fill(QCoreApplication::translate(
                                  "cli-render", "offset %1: the input ends inside a command"),
-                             {std::to_string(result.consumed)})
+                             {std::to_string(consumed)})
                             .c_str());
-        if (comparison.done) std::printf("%s\n", ComparisonText(comparison, golden).c_str());
+        if (!golden.empty()) {
+            // One receipt against one picture reads as before; more are numbered.
+            const bool several = check.made > 1 || check.goldens.size() > 1;
+            for (size_t i = 0; i < check.compared.size(); ++i) {
+                const std::string text = ComparisonText(check.compared[i]);
+                std::printf("%s\n", several ? Fill(QCoreApplication::translate("cli-render",
+                                                                                 "receipt %1: %2"),
+                                                    {std::to_string(i + 1), text})
+                                                   .c_str()
+                                             : text.c_str());
+            }
+            if (check.made != check.goldens.size())
+                std::printf("%s\n", Fill(QCoreApplication::translate(
+                                              "cli-render",
+                                              "the file prints %1 receipts, the golden has %2"),
+                                          {std::to_string(check.made),
+                                           std::to_string(check.goldens.size())})
+                                         .c_str());
+        }
     }
-    if (comparison.done)
-        return comparison.difference.Identical() ? EXIT_OK : EXIT_RECEIPT_DIFFERS;
-    return result.AllUnderstood() ? EXIT_OK : EXIT_NOT_UNDERSTOOD;
+    if (receipts == 0)
+        std::fprintf(stderr, "%s: %s: %s\n", PROGRAM, name.c_str(),
+                     Fill(QCoreApplication::translate("cli-render", "nothing to print")).c_str());
+    // A receipt check passes only what was printed whole: a command not carried out
+    // fails it whatever the pictures say.
+    if (!understood) return EXIT_NOT_UNDERSTOOD;
+    if (!golden.empty() && !check.Identical()) return EXIT_RECEIPT_DIFFERS;
+    return EXIT_OK;
 }
 
 } // namespace cli
