@@ -3,7 +3,8 @@
 # under a virtual X server (Xvfb), each way twice: rendering the window to a picture
 # (--screenshot) and a full start that is quit with SIGTERM once its event log says it
 # started. A run crashed when a signal other than the quit's ended it, or when it left
-# a crash report. What each crashed run said is kept. Not part of the test suite.
+# a crash report; any other failure is counted apart. What each such run said is kept.
+# Not part of the test suite.
 #
 # Usage: scripts/start-check.sh [BUILD_FOLDER] [RUNS]   (build/release, 200 runs a way)
 set -u
@@ -24,11 +25,12 @@ ulimit -c 0
 one_run() {
     local way="$1" display="$2" n="$3"
     local home; home="$(mktemp -d "$results/run-XXXXXX")"
-    local -a env=(env XDG_STATE_HOME="$home/state" XDG_CONFIG_HOME="$home/config" HOME="$home")
+    local -a env=(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY
+                  XDG_STATE_HOME="$home/state" XDG_CONFIG_HOME="$home/config" HOME="$home")
     if [ "$display" = offscreen ]; then
         env+=(QT_QPA_PLATFORM=offscreen)
     else
-        env+=(-u QT_QPA_PLATFORM DISPLAY="$display")
+        env+=(DISPLAY="$display")
     fi
     local rc
     if [ "$way" = screenshot ]; then
@@ -51,28 +53,37 @@ one_run() {
         wait "$pid"; rc=$?
         [ $rc -eq $sigterm_exit ] && rc=0
     fi
-    if [ $rc -ne 0 ] || grep -qs "crashed:" "$home/err"; then
-        local kept="$results/crash-$way-${display//[:\/]/}-$n"
-        mv "$home" "$kept"
-        echo "crash exit $rc ($kept)"
-    else
+    # A signal ended it (exit above 128) or it wrote a crash report: a crash. Any other
+    # failure (no picture, exit 1) is counted apart.
+    local verdict=ok
+    if [ $rc -gt 128 ] || grep -qs "crashed:" "$home/err"; then
+        verdict=crash
+    elif [ $rc -ne 0 ]; then
+        verdict=failed
+    fi
+    if [ $verdict = ok ]; then
         rm -rf "$home"
         echo ok
+    else
+        local kept="$results/$verdict-$way-${display//[:\/]/}-$n"
+        mv "$home" "$kept"
+        echo "$verdict exit $rc ($kept)"
     fi
 }
 
 batch() {
-    local display="$1" crashes=0 way i verdict
+    local display="$1" crashes failures way i verdict
     for way in screenshot window; do
-        crashes=0
+        crashes=0 failures=0
         for ((i = 1; i <= runs; i++)); do
             verdict="$(one_run "$way" "$display" "$i")"
-            if [ "$verdict" != ok ]; then
-                crashes=$((crashes + 1))
-                echo "  $display $way run $i: $verdict"
-            fi
+            case "$verdict" in
+                ok) ;;
+                crash*) crashes=$((crashes + 1)); echo "  $display $way run $i: $verdict" ;;
+                *) failures=$((failures + 1)); [ $failures -le 3 ] && echo "  $display $way run $i: $verdict" ;;
+            esac
         done
-        echo "$display, $way: $runs starts, $crashes crashed"
+        echo "$display, $way: $runs starts, $crashes crashed, $failures failed otherwise"
     done
 }
 
@@ -93,4 +104,4 @@ if command -v Xvfb >/dev/null; then
 else
     echo "start-check: no Xvfb; only the offscreen starts were made" >&2
 fi
-echo "results (crashed runs only): $results"
+echo "runs that crashed or failed, kept: $results"
