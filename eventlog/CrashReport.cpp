@@ -104,8 +104,12 @@ void AppendTime(Line& line) {
 }
 
 void OnFatalSignal(int signal) {
-    // A second thread that crashes meanwhile leaves the report to the first.
-    if (!reporting.exchange(true)) {
+    // A second thread that crashes meanwhile waits: the first one's report ends the
+    // program.
+    if (reporting.exchange(true)) {
+        for (;;) ::pause();
+    }
+    {
         void* frames[MAX_FRAMES];
         const int count = ::backtrace(frames, MAX_FRAMES);
         Line said;
