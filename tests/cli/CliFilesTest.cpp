@@ -200,6 +200,19 @@ TEST(CliRecordFifo, AFifoWhoseReaderLeftIsAFileErrorNotTheToolsEnd) {
     EXPECT_EQ(KindOf(fifo), S_IFIFO);
 }
 
+// A standard output whose reader left after one byte (`| head -c 1`): the tool says so
+// and exits 4, rather than dying of SIGPIPE with no word.
+TEST(CliRecordFifo, AStandardOutputWhoseReaderLeftIsSaid) {
+    QTemporaryDir dir;
+    const std::string input = dir.filePath(QStringLiteral("plain.bin")).toStdString();
+    WriteFile(input, std::string(300000, 'A')); // its decoding is far more than a pipe holds
+    const CliResult run = RunProgram(
+        "/bin/bash",
+        {"-c", "\"$0\" decode \"$1\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}", TALVANE_CLI_PATH, input});
+    EXPECT_EQ(run.exitCode, cli::EXIT_FILE) << run.err;
+    EXPECT_NE(run.err.find("cannot write standard output: Broken pipe"), std::string::npos) << run.err;
+}
+
 TEST_F(CliPeerTest, AnInputFifoLargerThanTheLimitIsRefused) {
     ASSERT_TRUE(peer.Ok());
     // A FIFO reports a size of 0; the tool reads it up to 64 MiB and refuses more.
