@@ -42,8 +42,10 @@ void CTalvaneDlg::RememberSettings(bool portNamed) {
         [this](const QVariant& open) { expected_->setVisible(open.toBool()); },
         [this] { return QVariant(expected_->isVisible()); });
     s.SaveWhen(expected_.get(), &ExpectedReceiptWindow::OpenChanged);
+    const std::string file = RememberedSettings::FilePath().toStdString();
     eventlog::Note(eventlog::Kind::Settings,
-                   "Settings restored from " + RememberedSettings::FilePath().toStdString());
+                   s.Restored() ? "Settings restored from " + file
+                                : "No settings read from " + file + "; the defaults are used");
 }
 
 void CTalvaneDlg::RememberPictureAndWindow(RememberedSettings& s) {

@@ -63,13 +63,9 @@ EventLogWindow::EventLogWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setMaximumBlockCount(static_cast<int>(eventlog::EventLog::KEPT_EVENTS));
     text_->setAccessibleName(QCoreApplication::translate("EventLogWindow", "Events"));
-    const std::string folder = eventlog::EventLog::Instance().Folder();
-    where_ = new QLabel(folder.empty()
-                            ? QCoreApplication::translate("EventLogWindow", "Not kept on disk")
-                            : QCoreApplication::translate("EventLogWindow", "Kept in %1")
-                                  .arg(QString::fromStdString(folder)),
-                        this);
+    where_ = new QLabel(this);
     where_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ShowWhere();
 
     auto* top = new QHBoxLayout;
     auto* caption = new QLabel(QCoreApplication::translate("EventLogWindow", "Show:"), this);
@@ -106,7 +102,22 @@ bool EventLogWindow::Shown(const eventlog::Event& event) const {
     return kind == ALL_KINDS || kind == static_cast<int>(event.kind);
 }
 
+void EventLogWindow::ShowWhere() {
+    // A folder that could not be made, or a file that can no longer be written, keeps
+    // nothing: the window says so.
+    const std::string folder = eventlog::EventLog::Instance().SavedFolder();
+    where_->setText(folder.empty()
+                        ? QCoreApplication::translate("EventLogWindow", "Not kept on disk")
+                        : QCoreApplication::translate("EventLogWindow", "Kept in %1")
+                              .arg(QString::fromStdString(folder)));
+}
+
+QString EventLogWindow::KeptWhere() const {
+    return where_->text();
+}
+
 void EventLogWindow::Add(const eventlog::Event& event) {
+    if (event.kind == eventlog::Kind::Log) ShowWhere();
     if (Shown(event)) text_->appendPlainText(QString::fromStdString(eventlog::FormatLine(event)));
 }
 

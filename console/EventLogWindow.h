@@ -26,6 +26,8 @@ public:
 
     // The lines shown (of the kinds the filter lets through), oldest first.
     QStringList Lines() const;
+    // Where the events are kept, as the window says it.
+    QString KeptWhere() const;
     // Shows only events of `kind`; nothing shows them all.
     void ShowKind(std::optional<eventlog::Kind> kind);
 
@@ -33,6 +35,7 @@ public:
 
 private:
     void Add(const eventlog::Event& event);
+    void ShowWhere();
     void Refill();
     bool Shown(const eventlog::Event& event) const;
 

@@ -147,6 +147,21 @@ int ConnectSocket(const std::string& path, const std::string& shown, Failure& fa
     return -1;
 }
 
+// Whether `path` (a regular file, `st` its lstat) may be replaced by a rename: the folder
+// takes new names from this user, a sticky folder (as /tmp) lets the user remove this
+// file, and the replacement can keep the file's owner. Otherwise it is written in place,
+// as the shell would.
+bool MayReplace(const std::string& path, const struct stat& st) {
+    const std::string folder = Folder(path);
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
+    const uid_t user = ::geteuid();
+    if (user == 0) return true;
+    struct stat dir {};
+    if (::stat(folder.c_str(), &dir) != 0) return false;
+    if ((dir.st_mode & S_ISVTX) != 0 && st.st_uid != user && dir.st_uid != user) return false;
+    return st.st_uid == user;
+}
+
 std::string TempName(const std::string& final) {
     static thread_local std::mt19937 random(std::random_device{}());
     static constexpr char DIGITS[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -173,6 +188,8 @@ bool SaveTarget::Open(const std::string& path, Failure& failure) {
     Discard();
     shown_ = path;
     inPlace_ = false;
+    regularInPlace_ = false;
+    written_ = 0;
     struct stat st {};
     bool exists = false;
     if (path.empty()) {
@@ -200,6 +217,13 @@ bool SaveTarget::Open(const std::string& path, Failure& failure) {
         }
         return fd_ >= 0;
     }
+    // As the shell's ">" would: a file the user may not write is refused (root may), and
+    // a name not taken yet needs a folder the user may write in.
+    if (exists && ::faccessat(AT_FDCWD, final_.c_str(), W_OK, AT_EACCESS) != 0) {
+        failure = SystemFailure(path, errno);
+        return false;
+    }
+    if (exists && !MayReplace(final_, st)) return OpenInPlace(failure);
     // Beside the target, so that the rename stays on one file system.
     for (int attempt = 0; attempt < TEMP_NAME_TRIES && fd_ < 0; ++attempt) {
         const std::string name = TempName(final_);
@@ -222,6 +246,18 @@ bool SaveTarget::Open(const std::string& path, Failure& failure) {
     return true;
 }
 
+bool SaveTarget::OpenInPlace(Failure& failure) {
+    // Not truncated yet: a save given up before its first write leaves the file whole.
+    fd_ = ::open(final_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) {
+        failure = SystemFailure(shown_, errno);
+        return false;
+    }
+    inPlace_ = true;
+    regularInPlace_ = true;
+    return true;
+}
+
 bool SaveTarget::Write(std::string_view data, Failure& failure) {
     if (fd_ < 0) {
         failure = SystemFailure(shown_, EBADF);
@@ -232,6 +268,7 @@ bool SaveTarget::Write(std::string_view data, Failure& failure) {
         const ssize_t n = ::write(fd_, data.data() + done, data.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
+            written_ += static_cast<uint64_t>(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
@@ -254,6 +291,13 @@ bool SaveTarget::Write(std::string_view data, Failure& failure) {
 bool SaveTarget::Commit(Failure& failure) {
     if (fd_ < 0) {
         failure = SystemFailure(shown_, EBADF);
+        return false;
+    }
+    // A file written in place ends where this save ended: what is left of the old one goes.
+    if (regularInPlace_ && (::ftruncate(fd_, static_cast<off_t>(written_)) != 0 || ::fsync(fd_) != 0)) {
+        const int error = errno;
+        Discard();
+        failure = SystemFailure(shown_, error);
         return false;
     }
     if (inPlace_) {

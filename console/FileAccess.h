@@ -6,6 +6,10 @@
 // Saving:
 // - a regular file, or a name not taken yet, is written beside the target and renamed
 //   over it only when complete, so a failed save leaves the old file as it was;
+// - permissions count as they do for the shell's ">": a file the user may not write is
+//   refused (root may write it); a file the user may write but not replace (its folder
+//   is locked, a sticky folder, another user's file) is written in place, keeping its
+//   owner and mode;
 // - a symbolic link is followed to its target, which is replaced that way; the link stays;
 // - a character device, FIFO or socket is written into as it is: it is never created,
 //   renamed over or removed (a rename over /dev/null would replace the machine's
@@ -16,6 +20,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,17 +51,21 @@ public:
     bool Write(std::string_view data, Failure& failure);
     // Puts the file in place (a regular target) or closes the node.
     bool Commit(Failure& failure);
-    // Whether the target is written into as it is (device, FIFO, socket).
+    // Whether the target is written into as it is (device, FIFO, socket, or a regular
+    // file that may be written but not replaced).
     bool InPlace() const { return inPlace_; }
 
 private:
     void Discard();
+    bool OpenInPlace(Failure& failure);
 
     std::string shown_;  // the path as the operator gave it
     std::string final_;  // the path written, links followed
     std::string temp_;   // the temporary file beside a regular target
     int fd_ = -1;
     bool inPlace_ = false;
+    bool regularInPlace_ = false; // cut to what this save wrote when committed
+    uint64_t written_ = 0;
 };
 
 // Open, Write and Commit in one.

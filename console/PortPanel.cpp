@@ -509,6 +509,25 @@ void PortPanel::ComOpen() {
                        .toStdString());
 }
 
+void PortPanel::CloseAtQuit() {
+    if (!dlg_.IsOpen()) return;
+    const uint32_t port = dlg_.GetPort();
+    dlg_.Close(CN_DEFAULT_CLOSE_WAIT_MS);
+    const uint32_t left = dlg_.UndeliveredAtClose();
+    const uint64_t unsent = dlg_.GetTxBuffer().Size();
+    dlg_.GetTxBuffer().Clear(true);
+    std::string text = PortLabel(ports_, port).toStdString() + " closed as the console quit";
+    eventlog::Level level = eventlog::Level::Info;
+    if (left == CN_QUERY_FAILED) {
+        text += "; the port could not say whether everything was delivered";
+        level = eventlog::Level::Warning;
+    } else if (left + unsent != 0) {
+        text += "; " + std::to_string(left + unsent) + " bytes were not delivered to the printer";
+        level = eventlog::Level::Warning;
+    }
+    eventlog::Note(eventlog::Kind::Port, text, level);
+}
+
 void PortPanel::UpdateLineControls() {
     const bool settable = !dlg_.IsOpen() || dlg_.HasLineSettings();
     for (QWidget* w : {static_cast<QWidget*>(baudList_), static_cast<QWidget*>(handshakeList_),

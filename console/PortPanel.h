@@ -55,6 +55,9 @@ public:
     bool SelectDevicePath(const QString& pathOrLink);
     // True while the open port's device is gone and the console waits for it.
     bool IsPortLost() const { return lost_; }
+    // The console quits: an open port is closed as Close COM would, and the log says so
+    // with what did not reach the printer.
+    void CloseAtQuit();
     // The port, baud rate, handshake and model are remembered; the port only when no
     // port was named on the command line (`portNamed`).
     void Remember(RememberedSettings& settings, bool portNamed);

@@ -63,6 +63,7 @@ RememberedSettings::RememberedSettings() : path_(FilePath()) {
         // written anew at the next save.
         if (file.status() == QSettings::NoError) {
             for (const QString& key : file.allKeys()) stored_.insert(key, file.value(key));
+            restored_ = true;
         } else {
             Say(QCoreApplication::translate(
                     "RememberedSettings",

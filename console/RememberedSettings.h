@@ -64,6 +64,9 @@ public:
         QObject::connect(sender, signal, sender, [this] { Save(); });
     }
 
+    // Whether a settings file was there and read (a first start has none).
+    bool Restored() const { return restored_; }
+
     // The stored value of a key, or an invalid QVariant.
     QVariant Stored(const QString& key) const;
 
@@ -89,5 +92,6 @@ private:
     // from the controls at each save.
     QVariantMap stored_;
     bool warnedWrite_ = false;
+    bool restored_ = false;
     std::vector<Entry> entries_;
 };

@@ -5,6 +5,7 @@
 #include "console/PortAccessHint.h"
 #include "console/RememberedSettings.h"
 #include "console/TalvaneDlg.h"
+#include "eventlog/CrashReport.h"
 #include "eventlog/EventLog.h"
 #include "console/TapWindow.h"
 #include "serial/PortMap.h"
@@ -18,9 +19,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <unistd.h>
 
 namespace {
 constexpr int DEFAULT_WIDTH = CTalvaneDlg::DESIGN_WIDTH;
@@ -32,6 +38,38 @@ const QString PASSIVE_TAP = QStringLiteral("passive:");
 // How long a screenshot of the tap waits for its first rows.
 constexpr int TAP_SCREENSHOT_WAIT_MS = 2000;
 constexpr int TAP_SCREENSHOT_POLL_MS = 10;
+
+// SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C in its terminal, kill) end the console
+// as its quit does: the settings saved, the port closed, the log's last lines written.
+// The handler only writes into a pipe the event loop watches.
+constexpr int STOP_SIGNALS[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int SIGNAL_EXIT_BASE = 128; // as a shell reports a process a signal ended
+int stopPipe[2] = {-1, -1};
+volatile std::sig_atomic_t stopSignal = 0;
+
+void OnStopSignal(int signal) {
+    stopSignal = signal;
+    const char byte = 1;
+    (void)!::write(stopPipe[1], &byte, 1);
+}
+
+void QuitOnStopSignals(QObject* parent) {
+    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
+        char bytes[16];
+        while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        eventlog::Note(eventlog::Kind::Log, std::string("Quit by SIG") + sigabbrev_np(stopSignal));
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* dlg = dynamic_cast<CTalvaneDlg*>(window)) dlg->done(QDialog::Rejected);
+    });
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : STOP_SIGNALS) ::sigaction(signal, &action, nullptr);
+}
 
 void Print(FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -253,6 +291,10 @@ bool CTalvaneApp::SaveScreenshot(const QString& path, QString* error, const Star
 }
 
 int CTalvaneApp::Main(int argc, char** argv) {
+    // A save into a pipe or FIFO whose reader left fails with a message (EPIPE) instead
+    // of ending the console with its unsaved records; a crash leaves its report.
+    std::signal(SIGPIPE, SIG_IGN);
+    eventlog::InstallCrashReport("talvane");
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const StartOptions options = ParseCommandLine(args);
@@ -319,7 +361,10 @@ int CTalvaneApp::Main(int argc, char** argv) {
         return 0;
     }
     StartEventLog(options);
+    eventlog::Note(eventlog::Kind::Log, "Talvane " TPC_VERSION " started");
+    QuitOnStopSignals(&app);
     CTalvaneApp talvane;
     talvane.InitInstance(!options.ports.empty(), &options);
-    return 0;
+    eventlog::Note(eventlog::Kind::Log, "Talvane ended");
+    return stopSignal != 0 ? SIGNAL_EXIT_BASE + stopSignal : 0;
 }

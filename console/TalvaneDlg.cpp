@@ -94,6 +94,7 @@ CTalvaneDlg::~CTalvaneDlg() {
     // the port (its threads end) while every member still exists.
     UnregisterWindow(this);
     SetOwnerWindow(nullptr);
+    port_->CloseAtQuit();
     Close();
     helpTip_.hide();
 }

@@ -334,10 +334,13 @@ bool TapWindow::Start() {
     auto roll = std::make_unique<ExpectedReceiptRoll>(paperWidth_());
     TapRowInbox* inbox = &inbox_;
     ExpectedReceiptRoll* feed = roll.get();
+    TapEventNotes* notes = &eventNotes_;
+    notes->Start();
     // Called on the session's threads: the rows wait in the inbox for the timer, and the
     // program's bytes go to the roll's own thread.
-    auto sink = [inbox, feed](const tap::Row& row) {
+    auto sink = [inbox, feed, notes](const tap::Row& row) {
         if (row.direction == tap::Direction::ToPrinter) feed->Feed(row.bytes.data(), row.bytes.size());
+        notes->Row(row);
         inbox->Add(row);
     };
     std::unique_ptr<tap::Session> session = tap::Session::Open(side, *printer, sink, error);
@@ -379,7 +382,8 @@ void TapWindow::Stop() {
     undecoded_ = session_->Undecoded();
     session_.reset();
     finalSummary_ = QString::fromStdString(tap::SummaryLine(totals, peak));
-    eventlog::Note(eventlog::Kind::Port, "Tap stopped: " + description_.toStdString());
+    eventlog::Note(eventlog::Kind::Port,
+                   "Tap stopped: " + description_.toStdString() + "; " + tap::SummaryLine(totals, peak));
     Refresh();
     ShowState();
 }

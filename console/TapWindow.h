@@ -7,6 +7,7 @@
 // port is not touched. Rows, the receipt the program's bytes print and a summary grow
 // while it runs; Save keeps the capture, the program's side as records and the receipts.
 #include "console/ExpectedReceiptRoll.h"
+#include "console/TapEventNotes.h"
 #include "console/TapRowsModel.h"
 
 #include <QWidget>
@@ -104,6 +105,7 @@ private:
     PortMap& ports_;
     std::function<int()> paperWidth_;
     TapRowInbox inbox_;
+    TapEventNotes eventNotes_; // the rows the event log keeps
     std::unique_ptr<ExpectedReceiptRoll> roll_;
     // After the inbox and the roll its threads hand rows to, so it goes first.
     std::unique_ptr<tap::Session> session_;

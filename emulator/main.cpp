@@ -4,6 +4,7 @@
 #include "emulator/OfflineRender.h"
 #include "emulator/ReceiptFiles.h"
 #include "emulator/VirtualPrinter.h"
+#include "eventlog/CrashReport.h"
 
 #include <cerrno>
 #include <csignal>
@@ -288,6 +289,10 @@ int RenderInput(const Arguments& args, vprinter::ReceiptFiles& files) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that left makes a write fail (EPIPE), said where it happens; a crash
+    // leaves its report on standard error.
+    std::signal(SIGPIPE, SIG_IGN);
+    eventlog::InstallCrashReport("vprinter");
     Arguments args;
     const int parsed = ParseArguments(argc, argv, &args);
     if (parsed >= 0) return parsed;
@@ -300,7 +305,6 @@ int main(int argc, char** argv) {
     sigaddset(&mask, SIGTERM);
     sigaddset(&mask, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &mask, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
     const int signalFd = signalfd(-1, &mask, SFD_CLOEXEC);
 
     vprinter::ReceiptFiles files(args.outDir);

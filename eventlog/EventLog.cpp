@@ -1,5 +1,7 @@
 #include "eventlog/EventLog.h"
 
+#include "eventlog/CrashReport.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -133,7 +135,7 @@ void EventLog::Configure(Options options) {
             if (const int error = MakeFolders(options_.folder))
                 TroubleLocked("cannot be made", error, said);
             else
-                PruneLocked();
+                PruneLocked(DayFileName(Now()));
         }
     }
     Deliver(said);
@@ -161,15 +163,28 @@ void EventLog::WriteLocked(const Event& event, std::vector<Event>& said) {
     if (options_.folder.empty() || troubled_) return;
     if (DayFileName(event.time) != dayName_ && !OpenDayLocked(event.time, said)) return;
     if (dayFull_) return;
+    // Another session of the same day appends to the same file.
+    struct stat st{};
+    if (::fstat(fd_, &st) == 0) daySize_ = static_cast<uint64_t>(st.st_size);
     const std::string line = FormatLine(event) + '\n';
-    // Near the bound the day's file stops growing, with a last line that says so (room
-    // for it is kept).
     const std::string full =
         FormatLine({event.time, Kind::Log, Level::Warning,
                     "The day's event log is full; later events are shown, not saved"}) + '\n';
-    if (daySize_ + line.size() + full.size() > options_.maxBytes) {
+    // The files together stay under the bound at every line: the oldest days go first;
+    // when only this day is left, its file stops growing, with a last line that says so
+    // (room for it is kept).
+    const uint64_t wanted = daySize_ + line.size() + full.size();
+    while (wanted + olderBytes_ > options_.maxBytes && !olderDays_.empty()) {
+        const auto& [name, size] = olderDays_.front();
+        const std::string path = options_.folder + '/' + name;
+        // A day that cannot be removed still counts.
+        if (::unlink(path.c_str()) == 0 || errno == ENOENT) olderBytes_ -= size;
+        olderDays_.erase(olderDays_.begin());
+    }
+    if (wanted + olderBytes_ > options_.maxBytes) {
         dayFull_ = true;
-        if (daySize_ + full.size() <= options_.maxBytes && ::write(fd_, full.data(), full.size()) > 0)
+        if (daySize_ + full.size() + olderBytes_ <= options_.maxBytes &&
+            ::write(fd_, full.data(), full.size()) > 0)
             daySize_ += full.size();
         return;
     }
@@ -194,28 +209,41 @@ bool EventLog::OpenDayLocked(TimePoint time, std::vector<Event>& said) {
     struct stat st{};
     daySize_ = ::fstat(fd_, &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
     dayFull_ = daySize_ >= options_.maxBytes;
-    PruneLocked();
+    PruneLocked(dayName_);
+    if (this == &Instance()) {
+        const std::tm local = LocalTime(time);
+        CrashReportFile(fd_, local.tm_gmtoff);
+    }
     return true;
 }
 
-void EventLog::PruneLocked() {
+void EventLog::PruneLocked(const std::string& keep) {
     std::vector<std::pair<std::string, uint64_t>> days;
     if (DIR* dir = ::opendir(options_.folder.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
             const std::string name = entry->d_name;
             struct stat st{};
-            if (!IsDayFile(name) || ::stat((options_.folder + '/' + name).c_str(), &st) != 0) continue;
+            if (!IsDayFile(name) || name == keep ||
+                ::stat((options_.folder + '/' + name).c_str(), &st) != 0)
+                continue;
             days.emplace_back(name, static_cast<uint64_t>(st.st_size));
         }
         ::closedir(dir);
     }
     // Names sort by date; the day being written is never removed.
     std::sort(days.begin(), days.end());
-    uint64_t total = 0;
-    for (const auto& day : days) total += day.second;
+    struct stat st{};
+    const uint64_t kept =
+        ::stat((options_.folder + '/' + keep).c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
+    olderBytes_ = 0;
+    for (const auto& day : days) olderBytes_ += day.second;
+    olderDays_.clear();
     for (const auto& [name, size] : days) {
-        if (total <= options_.maxBytes || name == dayName_) break;
-        if (::unlink((options_.folder + '/' + name).c_str()) == 0) total -= size;
+        if (kept + olderBytes_ <= options_.maxBytes ||
+            (::unlink((options_.folder + '/' + name).c_str()) != 0 && errno != ENOENT))
+            olderDays_.emplace_back(name, size);
+        else
+            olderBytes_ -= size;
     }
 }
 
@@ -230,6 +258,7 @@ void EventLog::TroubleLocked(const std::string& what, int error, std::vector<Eve
 }
 
 void EventLog::CloseLocked() {
+    if (fd_ >= 0 && this == &Instance()) CrashReportFile(-1, 0);
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     dayName_.clear();
@@ -255,6 +284,11 @@ void EventLog::Unsubscribe(int id) {
 std::string EventLog::Folder() const {
     std::lock_guard lock(mutex_);
     return options_.folder;
+}
+
+std::string EventLog::SavedFolder() const {
+    std::lock_guard lock(mutex_);
+    return troubled_ ? std::string() : options_.folder;
 }
 
 void EventLog::Deliver(const std::vector<Event>& events) {

@@ -3,8 +3,9 @@
 // changes, refusals, files, picture jobs, settings, and every balloon and message box
 // text. Kept in memory for the event log window and, when given a folder, on disk one
 // file per day ("YYYY-MM-DD.log"), each line written with one write() so that a crash
-// loses at most the last line. The files together stay under a size bound: the oldest
-// days go first. No Qt, so the command-line tool shares it.
+// loses at most the last line. The files together stay under a size bound at every
+// line written: the oldest days go first, and a day alone at the bound stops growing.
+// No Qt, so the command-line tool shares it.
 
 #include <chrono>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace eventlog {
@@ -77,6 +79,9 @@ public:
     void Unsubscribe(int id);
 
     std::string Folder() const;
+    // The folder while events are saved in it; empty when none was given or it cannot
+    // be used.
+    std::string SavedFolder() const;
     // Where the `XDG_STATE_HOME` rule puts the log: $XDG_STATE_HOME/talvane, else
     // ~/.local/state/talvane; empty when neither is known.
     static std::string DefaultFolder();
@@ -84,7 +89,9 @@ public:
 private:
     void WriteLocked(const Event& event, std::vector<Event>& said);
     bool OpenDayLocked(TimePoint time, std::vector<Event>& said);
-    void PruneLocked();
+    // Removes the oldest day files but `keep` while the files pass the bound, and notes
+    // the others left.
+    void PruneLocked(const std::string& keep);
     void TroubleLocked(const std::string& what, int error, std::vector<Event>& said);
     void CloseLocked();
     TimePoint Now() const;
@@ -100,6 +107,9 @@ private:
     uint64_t daySize_ = 0;    // bytes in it
     bool troubled_ = false;   // the folder failed once: said, and nothing more tried
     bool dayFull_ = false;
+    // The day files other than the open one, oldest first, and their bytes.
+    std::vector<std::pair<std::string, uint64_t>> olderDays_;
+    uint64_t olderBytes_ = 0;
 };
 
 // Notes an event in the process's log.

@@ -2,16 +2,31 @@
 // ports (COM<n>), USB printer-class devices (USB<k>) and the network printers named
 // with --port tcp://HOST[:PORT] (NET<i>).
 // Usage: list-ports [--port PATH]... | --help | --version
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
+#include "eventlog/CrashReport.h"
 #include "serial/PortMap.h"
 
 namespace {
 constexpr int EXIT_USAGE = 2;
+constexpr int EXIT_FILE = 4; // as talvane-cli: the output cannot be written
+
+// The list must have reached standard output; a reader that left is said.
+int Finish(const char* program) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fprintf(stderr, "%s: cannot write standard output: %s\n", program,
+                 std::strerror(errno != 0 ? errno : EIO));
+    return EXIT_FILE;
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    std::signal(SIGPIPE, SIG_IGN);
+    eventlog::InstallCrashReport("list-ports");
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("usage: %s [--port PATH | --port tcp://HOST[:PORT]]...\n", argv[0]);
@@ -41,8 +56,8 @@ int main(int argc, char** argv) {
     const auto entries = map.Entries();
     if (entries.empty()) {
         std::printf("No ports found. Name one with --port PATH or --port tcp://HOST[:PORT].\n");
-        return 0;
+        return Finish(argv[0]);
     }
     for (const PortEntry& entry : entries) std::printf("%s\n", entry.display.c_str());
-    return 0;
+    return Finish(argv[0]);
 }

@@ -1761,6 +1761,10 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
 <context>
     <name>cli</name>
     <message>
+        <source>cannot write standard output: %1</source>
+        <translation>Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>unexpected operand &quot;%1&quot;</source>
         <translation>unerwarteter Operand „%1“</translation>
     </message>

@@ -1761,6 +1761,10 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
 <context>
     <name>cli</name>
     <message>
+        <source>cannot write standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
         <source>unexpected operand &quot;%1&quot;</source>
         <translation>operando inesperado «%1»</translation>
     </message>

@@ -1760,6 +1760,10 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
 <context>
     <name>cli</name>
     <message>
+        <source>cannot write standard output: %1</source>
+        <translation>não é possível escrever na saída padrão: %1</translation>
+    </message>
+    <message>
         <source>unexpected operand &quot;%1&quot;</source>
         <translation>operando inesperado &quot;%1&quot;</translation>
     </message>

@@ -1762,6 +1762,10 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>cli</name>
     <message>
+        <source>cannot write standard output: %1</source>
+        <translation>не удаётся записать в стандартный вывод: %1</translation>
+    </message>
+    <message>
         <source>unexpected operand &quot;%1&quot;</source>
         <translation>лишний операнд &quot;%1&quot;</translation>
     </message>

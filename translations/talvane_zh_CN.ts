@@ -1752,6 +1752,10 @@ Line %1 is not hex text of whole bytes.</source>
 <context>
     <name>cli</name>
     <message>
+        <source>cannot write standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
         <source>unexpected operand &quot;%1&quot;</source>
         <translation>多余的操作数 &quot;%1&quot;</translation>
     </message>

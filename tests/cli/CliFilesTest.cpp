@@ -1,7 +1,8 @@
 // The files the tool reads and writes: a records file sends exactly the bytes its lines
 // name, or nothing; --record writes into a FIFO as it is (never replacing it), through
 // a link, and refuses a folder; an ordinary user can record into a FIFO in a folder
-// only root may write. Every node is one the test makes in a folder of its own.
+// only root may write; a FIFO whose reader left is a file error. Every node is one the
+// test makes in a folder of its own.
 #include "tests/cli/CliFixture.h"
 #include "tests/support/FifoReader.h"
 #include "console/FileAccess.h"
@@ -175,6 +176,41 @@ TEST(CliRecordAsUser, AnOrdinaryUserRecordsIntoAFifoInAFolderItCannotWrite) {
     EXPECT_EQ(reader.Take(), "1B 40 \r\n");
     EXPECT_EQ(printer.Take(), "\x1b\x40");
     EXPECT_EQ(KindOf(fifo), S_IFIFO);
+}
+
+// A FIFO whose reader opened it and left before the records came: the write fails
+// (EPIPE), which is a file error with its reason, not the tool's death by SIGPIPE.
+TEST(CliRecordFifo, AFifoWhoseReaderLeftIsAFileErrorNotTheToolsEnd) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath(QStringLiteral("pipe")).toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    LoopbackSink printer;
+    ASSERT_TRUE(printer.Ok());
+    // Opens as a reader (which lets the tool's open for writing succeed) and leaves.
+    std::thread reader([&] {
+        const int fd = ::open(fifo.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) ::close(fd);
+    });
+    const CliResult run =
+        RunCli({"send", "--hex", "1B 40", "--port", printer.Address(), "--record", fifo});
+    reader.join();
+    EXPECT_EQ(run.exitCode, cli::EXIT_FILE) << run.err;
+    EXPECT_NE(run.err.find("Broken pipe"), std::string::npos) << run.err;
+    EXPECT_EQ(printer.Take(), "\x1b\x40");
+    EXPECT_EQ(KindOf(fifo), S_IFIFO);
+}
+
+// A standard output whose reader left after one byte (`| head -c 1`): the tool says so
+// and exits 4, rather than dying of SIGPIPE with no word.
+TEST(CliRecordFifo, AStandardOutputWhoseReaderLeftIsSaid) {
+    QTemporaryDir dir;
+    const std::string input = dir.filePath(QStringLiteral("plain.bin")).toStdString();
+    WriteFile(input, std::string(300000, 'A')); // its decoding is far more than a pipe holds
+    const CliResult run = RunProgram(
+        "/bin/bash",
+        {"-c", "\"$0\" decode \"$1\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}", TALVANE_CLI_PATH, input});
+    EXPECT_EQ(run.exitCode, cli::EXIT_FILE) << run.err;
+    EXPECT_NE(run.err.find("cannot write standard output: Broken pipe"), std::string::npos) << run.err;
 }
 
 TEST_F(CliPeerTest, AnInputFifoLargerThanTheLimitIsRefused) {

@@ -1,6 +1,7 @@
 #include "tests/cli/CliRun.h"
 
 #include "console/RecordDecoder.h"
+#include "tests/support/DefaultSignals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -32,8 +33,12 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& args, in
     std::vector<char*> argv;
     for (std::string& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    DefaultSignalsOnSpawn(attr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), environ) != 0) pid = -1;
+    posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -95,11 +100,13 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     return RunProgram(TALVANE_CLI_PATH, args, input);
 }
 
-CliProcess::CliProcess(const std::vector<std::string>& args) {
+CliProcess::CliProcess(const std::vector<std::string>& args) : CliProcess(TALVANE_CLI_PATH, args) {}
+
+CliProcess::CliProcess(const std::string& program, const std::vector<std::string>& args) {
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         return;
-    pid_ = Spawn(TALVANE_CLI_PATH, args, in[0], out[1], err[1]);
+    pid_ = Spawn(program, args, in[0], out[1], err[1]);
     close(in[0]);
     close(in[1]);
     close(out[1]);
@@ -130,6 +137,32 @@ bool CliProcess::WaitForOutput(const std::string& text, std::chrono::millisecond
     return true;
 }
 
+bool CliProcess::WaitForError(const std::string& text, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (result_.err.find(text) == std::string::npos) {
+        if (pid_ <= 0 || std::chrono::steady_clock::now() > deadline) return false;
+        ReadSome(50);
+    }
+    return true;
+}
+
+bool CliProcess::SurvivesSignal(int signal, std::chrono::milliseconds wait) {
+    if (pid_ <= 0) return false;
+    kill(pid_, signal);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (std::chrono::steady_clock::now() < deadline) {
+        ReadSome(10);
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            result_.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            result_.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+            pid_ = -1;
+            return false;
+        }
+    }
+    return true;
+}
+
 CliResult CliProcess::Stop(int signal) {
     if (pid_ <= 0) return result_;
     kill(pid_, signal);
@@ -147,6 +180,7 @@ CliResult CliProcess::Stop(int signal) {
     ReadSome(0);
     ReadSome(0);
     result_.exitCode = ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result_.signal = ended && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     pid_ = -1;
     return result_;
 }

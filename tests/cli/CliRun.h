@@ -1,7 +1,8 @@
 #pragma once
 // Runs the real talvane-cli executable as a script would: arguments, optional standard
 // input, its standard output and error, and its exit code. Started with posix_spawn, so
-// no code of the threaded test runs in the child.
+// no code of the threaded test runs in the child, with every signal at its default
+// action (what the test process ignores, the program does not).
 
 #include <chrono>
 #include <string>
@@ -10,6 +11,7 @@
 
 struct CliResult {
     int exitCode = -1; // -1: did not end in time (killed), or died by a signal
+    int signal = 0;    // of a CliProcess stopped: the signal that ended it, if one did
     std::string out;
     std::string err;
 };
@@ -20,16 +22,22 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
                      std::chrono::milliseconds timeout = std::chrono::seconds(30));
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
 
-// A talvane-cli that runs until it is told to stop (monitor).
+// A talvane-cli that runs until it is told to stop (monitor), or another program
+// (`program`, a path) that does.
 class CliProcess {
 public:
     explicit CliProcess(const std::vector<std::string>& args);
+    CliProcess(const std::string& program, const std::vector<std::string>& args);
     ~CliProcess();
     CliProcess(const CliProcess&) = delete;
     CliProcess& operator=(const CliProcess&) = delete;
 
     // Waits until its standard output holds `text`; false on time-out.
     bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout);
+    // The same for its standard error.
+    bool WaitForError(const std::string& text, std::chrono::milliseconds timeout);
+    // Sends `signal` and tells whether the program still runs `wait` later.
+    bool SurvivesSignal(int signal, std::chrono::milliseconds wait);
     // Sends `signal` (0: none) and collects what it printed and its exit code, waiting
     // up to 10 s for it to end before it is killed.
     CliResult Stop(int signal);

@@ -6,6 +6,7 @@
 #include "tests/support/PrinterPeer.h"
 #include "console/RecordsModel.h"
 #include "console/TalvaneApp.h"
+#include "eventlog/EventLog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -282,6 +284,20 @@ TEST(DialogStartup, EnterNeverClosesAndQuitAsksFirst) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_EQ(f.prompts.CountMessages(), 3);
+}
+
+// Quitting with the port open closes it as Close COM would, and the event log says so.
+TEST(DialogStartup, QuittingWithThePortOpenLogsItsClose) {
+    PeerDialog f;
+    ASSERT_TRUE(f.OpenPort());
+    const size_t before = eventlog::EventLog::Instance().Recent().size();
+    f.Quit();
+    std::vector<std::string> lines;
+    const auto recent = eventlog::EventLog::Instance().Recent();
+    for (size_t i = before; i < recent.size(); ++i) lines.push_back(recent[i].text);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("COM901 closed as the console quit") != std::string::npos;
+    })) << ::testing::PrintToString(lines);
 }
 
 TEST(DialogStartup, TabsShowOnePageAtATime) {

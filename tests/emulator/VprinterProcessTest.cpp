@@ -1,5 +1,7 @@
 // The vprinter executable as a newcomer or a script runs it: its link, its
 // standard input, its receipts folder and its signals.
+#include "tests/support/DefaultSignals.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -36,6 +38,7 @@ Child Spawn(const std::vector<std::string>& args) {
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) return {};
     const pid_t pid = fork();
     if (pid == 0) {
+        DefaultSignalsInChild(); // vprinter as a shell would start it
         dup2(in[0], STDIN_FILENO);
         dup2(out[1], STDOUT_FILENO);
         const int devnull = open("/dev/null", O_WRONLY);

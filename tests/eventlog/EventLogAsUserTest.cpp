@@ -1,7 +1,7 @@
 // The event log as an ordinary user gets it (the session run as `nobody` when the tests
 // run as root): the folder is made in that user's state folder, for that user only;
-// a state folder the user cannot write to is said once and the console goes on;
-// --no-log keeps nothing on disk.
+// a state folder the user cannot write to is said once, the window does not claim to
+// keep the events, and the console goes on; --no-log keeps nothing on disk.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +42,10 @@ TEST(EventLogAsUser, TheLogFolderIsMadeInTheUsersStateFolder) {
     ASSERT_TRUE(day.open(QIODevice::ReadOnly));
     const QString content = QString::fromUtf8(day.readAll());
     EXPECT_EQ(content.count(QStringLiteral("Please Open the Port")), 3) << content.toStdString();
-    EXPECT_TRUE(content.contains(QStringLiteral("settings Settings restored"))) << content.toStdString();
+    // A first start has no settings file: nothing was restored.
+    EXPECT_TRUE(content.contains(QStringLiteral("settings No settings read from"))) << content.toStdString();
+    EXPECT_FALSE(content.contains(QStringLiteral("Settings restored"))) << content.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("where: Kept in ") + folder)) << r.out.toStdString();
     // The window shows what the file keeps.
     for (const QString& line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         EXPECT_TRUE(r.out.contains(line)) << line.toStdString();
@@ -70,5 +73,6 @@ TEST(EventLogAsUser, AnUnwritableStateFolderIsSaidOnceAndTheConsoleGoesOn) {
     EXPECT_EQ(r.err.count(QStringLiteral("event log folder")), 1) << r.err.toStdString();
     EXPECT_EQ(r.out.count(QStringLiteral("event log folder")), 1) << r.out.toStdString();
     EXPECT_EQ(r.out.count(QStringLiteral("Please Open the Port")), 3) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("where: Not kept on disk"))) << r.out.toStdString();
     EXPECT_FALSE(QFileInfo::exists(state));
 }

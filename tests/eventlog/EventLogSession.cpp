@@ -1,8 +1,8 @@
 // One console session as the application starts it, with its event log, for the tests
 // that run as an ordinary user: `event_log_session [talvane options]` starts the log
 // (StartEventLog, as talvane does), opens the window, asks for the status with the
-// port closed three times, and prints "session-ok" and then the event log window's
-// lines when the window worked on.
+// port closed three times, and prints "session-ok" when the window worked on, where
+// the window says the events are kept, and the window's lines.
 #include "console/ControlIds.h"
 #include "console/EventLogWindow.h"
 #include "console/TalvaneApp.h"
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     window->show();
     hands::ProcessEvents();
     if (dlg.isVisible()) std::printf("session-ok\n");
+    std::printf("where: %s\n", qPrintable(window->KeptWhere()));
     for (const QString& line : window->Lines()) std::printf("%s\n", qPrintable(line));
     return 0;
 }

@@ -1,6 +1,6 @@
 // The event log on disk: one file per local day started at midnight by the clock it
-// is given, whole lines with milliseconds, the oldest days removed past the size bound
-// (never the day being written), the level asked for, and a folder that cannot be
+// is given, whole lines with milliseconds, the size bound kept at every line by removing
+// the oldest days (never the day being written), the level asked for, and a folder that cannot be
 // used said once while the events are still kept for the window.
 #include "eventlog/EventLog.h"
 
@@ -107,38 +107,57 @@ TEST(EventLogFiles, EachDayHasItsFileAndEachLineItsMillisecond) {
     EXPECT_EQ(LinesOf(folder / "2026-12-09.log").size(), 2u);
 }
 
-TEST(EventLogFiles, TheSizeBoundRemovesTheOldestDaysFirst) {
+TEST(EventLogFiles, TheSizeBoundHoldsAtEveryLineAndTheOldestDaysGoFirst) {
     TempFolder tmp;
     TestClock clock;
     const std::string line(100, 'x');
-    constexpr uint64_t BOUND = 1000; // about four days of three lines
+    constexpr uint64_t BOUND = 1000; // about seven lines
+    // The day files together, after every line: never past the bound.
+    const auto total = [&] {
+        uint64_t bytes = 0;
+        for (const auto& name : DayFiles(tmp.path))
+            if (name != "notes.txt") bytes += fs::file_size(tmp.path / name);
+        return bytes;
+    };
     EventLog log;
     log.Configure({tmp.path.string(), Level::Info, BOUND, clock.Reader()});
     // Something of another program in the folder is never touched.
     std::ofstream(tmp.path / "notes.txt") << std::string(5000, 'n');
     for (int day = 1; day <= 6; ++day) {
         clock.Set(LocalAt(2026, 11, day, 12, 0, 0, 0));
-        for (int i = 0; i < 3; ++i) log.Note(Kind::Port, Level::Info, line);
+        for (int i = 0; i < 3; ++i) {
+            log.Note(Kind::Port, Level::Info, line);
+            ASSERT_LE(total(), BOUND) << "day " << day << ", line " << i;
+        }
     }
-    const auto files = DayFiles(tmp.path);
-    ASSERT_FALSE(files.empty());
+    auto files = DayFiles(tmp.path);
+    ASSERT_GE(files.size(), 3u); // the newest days stay
     EXPECT_EQ(files.back(), "notes.txt");
     EXPECT_EQ(files[files.size() - 2], "2026-11-06.log");
+    EXPECT_EQ(files[files.size() - 3], "2026-11-05.log");
     EXPECT_NE(files.front(), "2026-11-01.log");
-    uint64_t total = 0;
-    for (const auto& name : files)
-        if (name != "notes.txt") total += fs::file_size(tmp.path / name);
-    // After the last day was opened only that day grew: the bound holds up to one day.
-    EXPECT_LE(total, BOUND + 3 * (line.size() + 40));
-    EXPECT_GE(files.size(), 3u); // the newest days stay
 
-    // A day larger than the bound stops growing there, and says so in its last line.
-    for (int i = 0; i < 20; ++i) log.Note(Kind::Port, Level::Info, line);
-    EXPECT_LE(fs::file_size(tmp.path / "2026-11-06.log"), BOUND);
+    // The day grows: the older days go one by one, oldest first, and the bound holds.
+    for (int i = 0; i < 20; ++i) {
+        log.Note(Kind::Port, Level::Info, line);
+        ASSERT_LE(total(), BOUND) << "line " << i;
+    }
+    // Alone at the bound, the day stops growing and says so in its last line.
+    EXPECT_EQ(DayFiles(tmp.path), (std::vector<std::string>{"2026-11-06.log", "notes.txt"}));
     const auto last = LinesOf(tmp.path / "2026-11-06.log");
     ASSERT_FALSE(last.empty());
     EXPECT_NE(last.back().find("full"), std::string::npos) << last.back();
     EXPECT_EQ(log.Recent().size(), 18u + 20u); // the window still has every event
+
+    // A day nearly full when the next one starts (a session over midnight): the next
+    // day's lines push it out rather than pass the bound.
+    clock.Set(LocalAt(2026, 11, 7, 0, 0, 0, 1));
+    for (int i = 0; i < 5; ++i) {
+        log.Note(Kind::Port, Level::Info, line);
+        ASSERT_LE(total(), BOUND) << "line " << i;
+    }
+    EXPECT_EQ(DayFiles(tmp.path), (std::vector<std::string>{"2026-11-07.log", "notes.txt"}));
+    EXPECT_EQ(LinesOf(tmp.path / "2026-11-07.log").size(), 5u);
 }
 
 TEST(EventLogFiles, LevelsAndAFolderThatCannotBeUsed) {

@@ -2,6 +2,7 @@
 // fit, rows per block) sends byte for byte what the console's picture group sends
 // with the same choices: the tool's records file against the group's rows.
 #include "tests/samples/PictureGroup.h"
+#include "tests/support/DefaultSignals.h"
 
 #include "tests/support/PrinterPeer.h"
 
@@ -39,7 +40,13 @@ ToolRun RunTool(const QStringList& args) {
     argv.push_back(nullptr);
     pid_t pid = -1;
     ToolRun run;
-    if (posix_spawn(&pid, TALVANE_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    // The tool as a shell would start it, whatever this process ignores.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    DefaultSignalsOnSpawn(attr);
+    const int spawned = posix_spawn(&pid, TALVANE_CLI_PATH, &actions, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    if (spawned == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

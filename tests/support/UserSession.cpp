@@ -1,4 +1,5 @@
 #include "tests/support/UserSession.h"
+#include "tests/support/DefaultSignals.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@ SessionResult RunAsOrdinaryUser(const QString& program, const QStringList& args,
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (auto it = env.begin(); it != env.end(); ++it) environment.insert(it.key(), it.value());
     p.setProcessEnvironment(environment);
+    p.setChildProcessModifier(DefaultSignalsInChild);
     if (RunAsRoot()) {
         p.start(QStringLiteral("/usr/bin/setpriv"),
                 QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),

@@ -1,4 +1,5 @@
 #include "tests/support/VprinterProcess.h"
+#include "tests/support/DefaultSignals.h"
 
 #include "emulator/PrinterState.h"
 
@@ -75,7 +76,11 @@ VprinterProcess::VprinterProcess(int widthDots, const std::vector<std::string>& 
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    DefaultSignalsOnSpawn(attr);
+    const int spawned = posix_spawn(&pid_, program, &actions, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
     close(out[1]);

@@ -461,6 +461,8 @@ int RunMonitor(int argc, char** argv, int first) {
                 std::printf("  %s %s\n", ByteHex(b).c_str(), flow);
         }
         std::fflush(stdout);
+        // Nobody reads the watch any more: it ends, and the tool says so at its end.
+        if (std::ferror(stdout)) break;
         if (port.DeviceGone())
             return Fail(EXIT_PORT, Fill(QCoreApplication::translate(
                                             "cli-line", "%1 went away (unplugged or hung up)"),

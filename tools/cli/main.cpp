@@ -2,13 +2,18 @@
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
 #include "console/Language.h"
+#include "eventlog/CrashReport.h"
 #include "eventlog/EventLog.h"
 
 #include <QApplication>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <poll.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -38,9 +43,31 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
         std::fprintf(stderr, "%s: %s\n", cli::PROGRAM, message.toLocal8Bit().constData());
 }
 
+// What was printed must have reached standard output: a reader that left (EPIPE, now
+// that SIGPIPE is ignored) or a full disk is a file error, said, unless the run failed
+// already.
+int CheckStandardOutput(int code) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    int error = errno;
+    if (code != cli::EXIT_OK) return code;
+    // The write that failed was earlier: a pipe without its reader still says so.
+    if (error == 0) {
+        pollfd out{STDOUT_FILENO, POLLOUT, 0};
+        error = ::poll(&out, 1, 0) == 1 && (out.revents & POLLERR) != 0 ? EPIPE : EIO;
+    }
+    return cli::Fail(cli::EXIT_FILE,
+                     cli::Fill(QCoreApplication::translate("cli", "cannot write standard output: %1"),
+                               {std::strerror(error)}));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write into a pipe or FIFO whose reader left fails (EPIPE) and is said, instead
+    // of ending the tool with no word; a crash leaves its report.
+    std::signal(SIGPIPE, SIG_IGN);
+    eventlog::InstallCrashReport(cli::PROGRAM);
     // --verbose, anywhere: the events (port opened, closed, lost, refused...) on
     // standard error with their times.
     int kept = 1;
@@ -92,5 +119,5 @@ int main(int argc, char** argv) {
         return noArguments ? cli::EXIT_USAGE : cli::EXIT_OK;
     }
     if (sub == nullptr) return cli::UnknownSubcommand(first);
-    return sub->run(argc, argv, 2);
+    return CheckStandardOutput(sub->run(argc, argv, 2));
 }
