@@ -32,8 +32,17 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& args, in
     std::vector<char*> argv;
     for (std::string& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
+    // Every signal at its default, whatever this test process ignores: the program
+    // under test meets SIGPIPE and the rest as it does when a shell starts it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigfillset(&signals);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ) != 0) pid = -1;
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -95,11 +104,14 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     return RunProgram(TALVANE_CLI_PATH, args, input);
 }
 
-CliProcess::CliProcess(const std::vector<std::string>& args) {
+CliProcess::CliProcess(const std::vector<std::string>& args) : CliProcess(TALVANE_CLI_PATH, args, true) {}
+
+CliProcess::CliProcess(const std::string& program, const std::vector<std::string>& args, bool readOutput)
+    : readOutput_(readOutput) {
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         return;
-    pid_ = Spawn(TALVANE_CLI_PATH, args, in[0], out[1], err[1]);
+    pid_ = Spawn(program, args, in[0], out[1], err[1]);
     close(in[0]);
     close(in[1]);
     close(out[1]);
@@ -114,11 +126,13 @@ CliProcess::~CliProcess() {
     if (err_ >= 0) close(err_);
 }
 
-void CliProcess::ReadSome(int timeoutMs) {
-    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
-    if (poll(fds, 2, timeoutMs) <= 0) return;
-    if (fds[0].revents & POLLIN) Drain(out_, result_.out);
-    if (fds[1].revents & POLLIN) Drain(err_, result_.err);
+bool CliProcess::ReadSome(int timeoutMs) {
+    pollfd fds[2] = {{readOutput_ ? out_ : -1, POLLIN, 0}, {err_, POLLIN, 0}};
+    if (poll(fds, 2, timeoutMs) <= 0) return false;
+    bool read = false;
+    if ((fds[0].revents & POLLIN) && readOutput_) read = Drain(out_, result_.out);
+    if (fds[1].revents & POLLIN) read = Drain(err_, result_.err) || read;
+    return read;
 }
 
 bool CliProcess::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) {
@@ -144,8 +158,9 @@ CliResult CliProcess::Stop(int signal) {
         kill(pid_, SIGKILL);
         waitpid(pid_, &status, 0);
     }
-    ReadSome(0);
-    ReadSome(0);
+    // What it wrote last, to the end (a long output is still in the pipes).
+    while (ReadSome(0)) {
+    }
     result_.exitCode = ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     pid_ = -1;
     return result_;

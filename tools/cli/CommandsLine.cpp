@@ -23,7 +23,6 @@
 
 namespace cli {
 
-using tap::DecodedLine;
 using tap::SplitCommands;
 
 namespace {
@@ -277,14 +276,14 @@ int RunDecode(int argc, char** argv, int first) {
         PrintReplies(received);
         return EXIT_OK;
     }
+    tap::PieceDecoder decoder;
     if (readAsRecords) {
         for (const std::string& record : asRecords.records)
-            std::printf("%s\n", DecodedLine(record).c_str());
+            std::printf("%s\n", decoder.Line(FromHexText(record)).c_str());
         return EXIT_OK;
     }
     const std::vector<uint8_t> stream(text.begin(), text.end());
-    for (const auto& piece : SplitCommands(stream))
-        std::printf("%s\n", DecodedLine(ToHexText(piece.data(), piece.size())).c_str());
+    for (const auto& piece : SplitCommands(stream)) std::printf("%s\n", decoder.Line(piece).c_str());
     return EXIT_OK;
 }
 
