@@ -210,6 +210,10 @@ TEST_F(CliTapTest, DecodeAndJsonRowsAreUtf8InTheChosenCodePage) {
     EXPECT_NE(decoded.out.find("43 61 66 E9 20 AA  // Caf\u0398 \u00AC"), std::string::npos) << decoded.out;
     const CliResult western = RunCli({"decode", "-"}, "\x1Bt\x10" "Caf\xE9\n");
     EXPECT_NE(western.out.find("// Caf\u00E9"), std::string::npos) << western.out;
+    // render's report of the same bytes.
+    WriteFile(Path("high.bin"), "Caf\xE9 \xAA\n");
+    const CliResult rendered = RunCli({"render", Path("high.bin"), "--raw", "--json", "--out", Path("pictures")});
+    ExpectJsonLines(rendered.out, 1);
 
     TcpSink printer;
     ASSERT_TRUE(printer.Ok());
