@@ -56,7 +56,10 @@ bool ReadLines(const std::string& path, const std::function<bool(std::string_vie
 
 bool SaveCapture(const std::string& capture, const std::string& path, files::Failure& failure) {
     files::SaveTarget target;
-    if (!target.Open(path, failure)) return false;
+    return target.Open(path, failure) && WriteCapture(capture, target, failure);
+}
+
+bool WriteCapture(const std::string& capture, files::SaveTarget& target, files::Failure& failure) {
     if (!ReadLines(capture, [&](std::string_view lines) { return target.Write(lines, failure); },
                    failure))
         return false;
@@ -67,7 +70,12 @@ bool SaveProgramRecords(const std::string& capture, const std::string& path, siz
                         files::Failure& failure) {
     records = 0;
     files::SaveTarget target;
-    if (!target.Open(path, failure)) return false;
+    return target.Open(path, failure) && WriteProgramRecords(capture, target, records, failure);
+}
+
+bool WriteProgramRecords(const std::string& capture, files::SaveTarget& target, size_t& records,
+                         files::Failure& failure) {
+    records = 0;
     tap::CommandSplitter splitter;
     std::string out;
     const auto emit = [&](std::vector<uint8_t>&& piece) {

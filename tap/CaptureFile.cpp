@@ -1,18 +1,21 @@
 #include "tap/CaptureFile.h"
 
+#include "console/RecordDecoder.h"
 #include "printer/HexText.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <ctime>
+#include <limits>
 
 namespace tap {
 
 namespace {
 
 constexpr int64_t MICROS_PER_SECOND = 1000000;
-constexpr const char* HEX_DIGITS = "0123456789ABCDEFabcdef ";
+// The most whole seconds a time may hold: its microseconds still fit the event's time.
+constexpr int64_t MAX_WHOLE_SECONDS = std::numeric_limits<int64_t>::max() / MICROS_PER_SECOND - 1;
 constexpr std::string_view STARTED_KEY = "# started ";
 constexpr std::string_view LINE_KEY = "# line ";
 // 2026-12-08T10:42:07.123456Z
@@ -36,7 +39,9 @@ bool ParseSeconds(std::string_view text, int64_t& us) {
     const char* end = text.data() + dot;
     if (std::from_chars(text.data(), end, whole).ptr != end) return false;
     const char* partEnd = text.data() + text.size();
-    if (std::from_chars(end + 1, partEnd, part).ptr != partEnd || whole < 0 || part < 0) return false;
+    if (std::from_chars(end + 1, partEnd, part).ptr != partEnd || whole < 0 || part < 0 ||
+        whole > MAX_WHOLE_SECONDS)
+        return false;
     us = whole * MICROS_PER_SECOND + part;
     return true;
 }
@@ -130,13 +135,15 @@ CaptureRead ReadCapture(std::string_view content) {
         }
         event.kind = line[0];
         if (event.kind == '>' || event.kind == '<') {
-            if (rest.find_first_not_of(HEX_DIGITS) != std::string_view::npos) {
+            // The records' one reader of hex text: "1B 4" names no byte for certain.
+            std::optional<std::vector<uint8_t>> bytes = records::RecordBytes(rest);
+            if (!bytes || rest.find_first_of("\r\n") != std::string_view::npos) {
                 result.ok = false;
                 result.badLine = number;
                 result.events.clear();
                 return result;
             }
-            event.bytes = FromHexText(std::string(rest));
+            event.bytes = std::move(*bytes);
         } else {
             event.text = std::string(rest);
         }
@@ -149,29 +156,50 @@ CaptureWriter::~CaptureWriter() {
     Close();
 }
 
+void CaptureWriter::Fail() {
+    if (failure_.empty()) failure_ = "cannot write " + path_ + ": " + std::strerror(errno);
+}
+
+bool CaptureWriter::Put(const std::string& text) {
+    if (file_ == nullptr || !failure_.empty()) return false;
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+        Fail();
+        return false;
+    }
+    return true;
+}
+
 bool CaptureWriter::Open(const std::string& path, const std::vector<std::string>& comments,
                          std::string& error) {
+    Close();
+    path_ = path;
+    failure_.clear();
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr) {
         error = "cannot write " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::fprintf(file_, "%s\n", CAPTURE_MAGIC);
-    for (const std::string& c : comments) std::fprintf(file_, "# %s\n", c.c_str());
+    bool written = Put(std::string(CAPTURE_MAGIC) + "\n");
+    for (const std::string& c : comments) written = written && Put("# " + c + "\n");
+    if (!written) {
+        error = failure_;
+        Close();
+        return false;
+    }
     return true;
 }
 
-void CaptureWriter::Write(const CaptureEvent& event) {
-    if (file_ == nullptr) return;
-    const std::string line = CaptureLine(event);
-    std::fwrite(line.data(), 1, line.size(), file_);
+bool CaptureWriter::Write(const CaptureEvent& event) {
+    return Put(CaptureLine(event));
 }
 
 bool CaptureWriter::Close() {
-    if (file_ == nullptr) return true;
-    const bool ok = std::fclose(file_) == 0;
+    if (file_ == nullptr) return failure_.empty();
+    // The buffered end and the close fail as a write does (a full disk shows here).
+    if (std::fflush(file_) != 0) Fail();
+    if (std::fclose(file_) != 0) Fail();
     file_ = nullptr;
-    return ok;
+    return failure_.empty();
 }
 
 } // namespace tap

@@ -15,6 +15,8 @@
 // Times are seconds since the session began, to the microsecond. The "started" and
 // "line" header lines are absent from captures made before they were kept (and
 // "line" where the printer's side has no line settings); readers do without them.
+// A line whose bytes are not whole hex pairs ("> 0.2 1B 4") or whose time does not fit
+// makes the whole file refused, by its line number.
 
 #include <chrono>
 #include <cstdint>
@@ -62,12 +64,22 @@ public:
     CaptureWriter& operator=(const CaptureWriter&) = delete;
 
     bool Open(const std::string& path, const std::vector<std::string>& comments, std::string& error);
-    void Write(const CaptureEvent& event);
+    // False once a write has failed: the file is cut there and nothing more is written.
+    bool Write(const CaptureEvent& event);
+    // False when a write, the last flush or the close failed (Failure says why).
     bool Close();
     bool IsOpen() const { return file_ != nullptr; }
+    // Why the file is not whole ("cannot write PATH: No space left on device"); empty
+    // while every write has gone in.
+    const std::string& Failure() const { return failure_; }
 
 private:
+    bool Put(const std::string& text);
+    void Fail(); // keeps the first failure, from errno
+
     std::FILE* file_ = nullptr;
+    std::string path_;
+    std::string failure_;
 };
 
 } // namespace tap

@@ -1,7 +1,9 @@
 #include "tap/CommandDecode.h"
 
 #include "console/RecordDecoder.h"
+#include "emulator/CodePages.h"
 #include "printer/CommandLayouts.h"
+#include "printer/HexText.h"
 
 #include <algorithm>
 
@@ -26,6 +28,23 @@ constexpr size_t RASTER_SIZE_AT = 4;
 constexpr size_t STALLED_LOOK = 16;
 // A hex text line's blank between the bytes and the comment.
 constexpr const char* COMMENT = "  // ";
+constexpr uint8_t HIGH_HALF = 0x80;
+constexpr uint8_t END_OF_TEXT = 0x00; // a record's text is shown up to it
+// ESC t n chooses the code page; ESC @ goes back to the first.
+constexpr uint8_t SELECT_PAGE = 't';
+constexpr size_t SELECT_PAGE_LENGTH = 3;
+constexpr uint8_t INITIALIZE = '@';
+constexpr size_t INITIALIZE_LENGTH = 2;
+// UTF-8: the largest character of one, two and three bytes, and the lead bytes.
+constexpr uint32_t UTF8_ONE = 0x7F;
+constexpr uint32_t UTF8_TWO = 0x7FF;
+constexpr uint32_t UTF8_THREE = 0xFFFF;
+constexpr uint8_t UTF8_LEAD_TWO = 0xC0;
+constexpr uint8_t UTF8_LEAD_THREE = 0xE0;
+constexpr uint8_t UTF8_LEAD_FOUR = 0xF0;
+constexpr uint8_t UTF8_FOLLOW = 0x80;
+constexpr uint32_t UTF8_FOLLOW_BITS = 0x3F;
+constexpr int UTF8_FOLLOW_SHIFT = 6;
 
 // What the printer prints as text rather than reads as a command (the high half is
 // its code page's characters, or two-byte characters).
@@ -47,6 +66,47 @@ bool IsRasterHeader(const Interpreter::CommandEntry* entry) {
 std::string Trimmed(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
+}
+
+void AppendEscaped(std::string& out, uint8_t b) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
+    out += escaped;
+}
+
+void AppendUtf8(std::string& out, uint32_t c) {
+    if (c <= UTF8_ONE) {
+        out += static_cast<char>(c);
+        return;
+    }
+    if (c <= UTF8_TWO) {
+        out += static_cast<char>(UTF8_LEAD_TWO | (c >> UTF8_FOLLOW_SHIFT));
+    } else if (c <= UTF8_THREE) {
+        out += static_cast<char>(UTF8_LEAD_THREE | (c >> (2 * UTF8_FOLLOW_SHIFT)));
+        out += static_cast<char>(UTF8_FOLLOW | ((c >> UTF8_FOLLOW_SHIFT) & UTF8_FOLLOW_BITS));
+        out += static_cast<char>(UTF8_FOLLOW | (c & UTF8_FOLLOW_BITS));
+        return;
+    } else {
+        out += static_cast<char>(UTF8_LEAD_FOUR | (c >> (3 * UTF8_FOLLOW_SHIFT)));
+        out += static_cast<char>(UTF8_FOLLOW | ((c >> (2 * UTF8_FOLLOW_SHIFT)) & UTF8_FOLLOW_BITS));
+        out += static_cast<char>(UTF8_FOLLOW | ((c >> UTF8_FOLLOW_SHIFT) & UTF8_FOLLOW_BITS));
+    }
+    out += static_cast<char>(UTF8_FOLLOW | (c & UTF8_FOLLOW_BITS));
+}
+
+// A command's decoding names it in ASCII; a byte beyond (an unknown command's letter)
+// is escaped.
+std::string AsciiOnly(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto b = static_cast<uint8_t>(c);
+        if (b < FIRST_PRINTABLE || b >= DELETE)
+            AppendEscaped(out, b);
+        else
+            out += c;
+    }
+    return out;
 }
 
 } // namespace
@@ -209,12 +269,32 @@ std::vector<std::vector<uint8_t>> SplitCommands(const std::vector<uint8_t>& stre
     return pieces;
 }
 
-std::string DecodedText(std::string_view hexText) {
-    return Trimmed(records::DecodeRecord(hexText));
+std::string PieceDecoder::Text(const std::vector<uint8_t>& piece) {
+    if (piece.size() == INITIALIZE_LENGTH && piece[0] == ESC && piece[1] == INITIALIZE)
+        page_ = vprinter::CodePage::CP437;
+    if (piece.size() == SELECT_PAGE_LENGTH && piece[0] == ESC && piece[1] == SELECT_PAGE) {
+        vprinter::CodePage page{};
+        page_ = vprinter::CodePageFor(piece[2], &page) ? std::optional(page) : std::nullopt;
+    }
+    if (!IsTextPiece(piece)) {
+        const std::string hex = ToHexText(piece.data(), piece.size());
+        return AsciiOnly(Trimmed(records::DecodeRecord(hex)));
+    }
+    std::string text;
+    text.reserve(piece.size());
+    for (const uint8_t b : piece) {
+        if (b == END_OF_TEXT) break;
+        const uint32_t c = b < HIGH_HALF ? b : (page_ ? vprinter::CodePageCharacter(*page_, b) : 0);
+        if (b < FIRST_PRINTABLE || b == DELETE || c == 0)
+            AppendEscaped(text, b);
+        else
+            AppendUtf8(text, c);
+    }
+    return Trimmed(std::move(text));
 }
 
-std::string DecodedLine(std::string_view hexText) {
-    return Trimmed(std::string(hexText)) + COMMENT + DecodedText(hexText);
+std::string PieceDecoder::Line(const std::vector<uint8_t>& piece) {
+    return Trimmed(ToHexText(piece.data(), piece.size())) + COMMENT + Text(piece);
 }
 
 } // namespace tap

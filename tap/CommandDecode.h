@@ -5,10 +5,12 @@
 // `talvane-cli decode` and the tap, which cuts the stream as it arrives.
 
 #include "emulator/Interpreter.h"
+#include "emulator/PrinterState.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,12 +65,21 @@ std::vector<std::vector<uint8_t>> SplitCommands(const std::vector<uint8_t>& stre
 // True for a piece that is printable text rather than a command.
 bool IsTextPiece(const std::vector<uint8_t>& piece);
 
-// The decoding of one record's hex text ("ESC @", a text run as text), without the
-// trailing blank.
-std::string DecodedText(std::string_view hexText);
+// The decoding of the pieces of one stream, in order ("ESC @", a text run as text),
+// without the trailing blank. Text is shown in the code page the stream's last ESC t
+// chose (ESC @ goes back to the first page), as UTF-8: a byte the page has no
+// character for, any high byte under a page this printer does not have, and a control
+// byte are shown as \xHH, so the decoding is always UTF-8 and one line.
+class PieceDecoder {
+public:
+    std::string Text(const std::vector<uint8_t>& piece);
+    // One line of decode output: the piece's hex text, then "//" and its decoding, so
+    // the output can itself be imported as a records file.
+    std::string Line(const std::vector<uint8_t>& piece);
 
-// One line of decode output: the record's hex text, then "//" and its decoding, so
-// the output can itself be imported as a records file.
-std::string DecodedLine(std::string_view hexText);
+private:
+    // Empty under a page this printer does not have.
+    std::optional<vprinter::CodePage> page_ = vprinter::CodePage::CP437;
+};
 
 } // namespace tap

@@ -30,12 +30,6 @@ int64_t Micros(Clock::duration d) {
     return std::chrono::duration_cast<std::chrono::microseconds>(d).count();
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
-    std::string text = ToHexText(bytes.data(), bytes.size());
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 } // namespace
 
 const char* AlertName(Alert a) {
@@ -90,8 +84,8 @@ void Conversation::ProgramPiece(std::vector<uint8_t>&& piece, Clock::time_point 
     const bool request = IsStatusRequest(piece);
     if (request) replies_.NoteSent(piece.data(), piece.size());
     ++totals_.commands;
-    const std::string hex = Hex(piece);
-    Emit(Direction::ToPrinter, std::move(piece), DecodedText(hex), alerts, at);
+    std::string text = decoder_.Text(piece);
+    Emit(Direction::ToPrinter, std::move(piece), std::move(text), alerts, at);
     if (request) waiting_.push_back({rows_, at});
 }
 
@@ -142,8 +136,8 @@ void Conversation::ProgramEnded(const std::string& text, Clock::time_point at) {
     if (splitter_.HasUnfinished()) {
         std::vector<uint8_t> tail = splitter_.TakeUnfinished();
         ++totals_.commands;
-        const std::string hex = Hex(tail);
-        Emit(Direction::ToPrinter, std::move(tail), DecodedText(hex) + " (unfinished)",
+        std::string text = decoder_.Text(tail) + " (unfinished)";
+        Emit(Direction::ToPrinter, std::move(tail), std::move(text),
              AlertBit(Alert::CutOff), at);
     }
     Note(text, at);

@@ -59,6 +59,7 @@ struct Totals {
     uint64_t replies = 0;
     std::array<uint64_t, ALERT_KINDS> alerts{};
     int64_t durationUs = 0;
+    uint64_t undecodedBytes = 0; // of the bytes above, those that passed undecoded
     // "summary: 1200 bytes to the printer in 40 commands, 3 bytes back in 3 replies;
     // alerts: 1 unknown command, ..."
     std::string Line() const;
@@ -111,6 +112,7 @@ private:
     Clock::time_point lastProgramByte_;
     uint64_t rows_ = 0;
     CommandSplitter splitter_;
+    PieceDecoder decoder_;
     ReplyDecoder replies_;
     DecodedReply reply_;
     std::deque<Waiting> waiting_;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string_view>
 
 namespace tap {
 
@@ -12,6 +13,19 @@ namespace {
 constexpr double MICROS_PER_MS = 1000.0;
 constexpr int64_t MS_PER_SECOND = 1000;
 constexpr uint8_t FIRST_PRINTABLE = 0x20;
+constexpr uint8_t UTF8_FOLLOW = 0x80;
+constexpr uint8_t UTF8_FOLLOW_MASK = 0xC0;
+constexpr uint8_t UTF8_LEAD_TWO = 0xC0;
+constexpr uint8_t UTF8_LEAD_MASK_TWO = 0xE0;
+constexpr uint8_t UTF8_LEAD_THREE = 0xE0;
+constexpr uint8_t UTF8_LEAD_MASK_THREE = 0xF0;
+constexpr uint8_t UTF8_LEAD_FOUR = 0xF0;
+constexpr uint8_t UTF8_LEAD_MASK_FOUR = 0xF8;
+constexpr int UTF8_FOLLOW_SHIFT = 6;
+constexpr uint32_t SURROGATE_FIRST = 0xD800;
+constexpr uint32_t SURROGATE_LAST = 0xDFFF;
+constexpr uint32_t UNICODE_LAST = 0x10FFFF;
+constexpr const char* REPLACEMENT = "\xEF\xBF\xBD"; // U+FFFD
 
 std::string WallTime(std::chrono::system_clock::time_point wall) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(wall.time_since_epoch()).count();
@@ -48,9 +62,43 @@ const char* DirectionName(Direction d) {
     return "note";
 }
 
+// The length of the well-formed UTF-8 character at the start of `text`, 0 when it is not
+// one (a stray byte of a path or a note).
+size_t Utf8Length(std::string_view text) {
+    const auto lead = static_cast<uint8_t>(text[0]);
+    size_t length = 0;
+    uint32_t c = 0;
+    if (lead < UTF8_FOLLOW) return 1;
+    if ((lead & UTF8_LEAD_MASK_TWO) == UTF8_LEAD_TWO) {
+        length = 2;
+        c = lead & ~UTF8_LEAD_MASK_TWO;
+    } else if ((lead & UTF8_LEAD_MASK_THREE) == UTF8_LEAD_THREE) {
+        length = 3;
+        c = lead & ~UTF8_LEAD_MASK_THREE;
+    } else if ((lead & UTF8_LEAD_MASK_FOUR) == UTF8_LEAD_FOUR) {
+        length = 4;
+        c = lead & ~UTF8_LEAD_MASK_FOUR;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    for (size_t i = 1; i < length; ++i) {
+        const auto b = static_cast<uint8_t>(text[i]);
+        if ((b & UTF8_FOLLOW_MASK) != UTF8_FOLLOW) return 0;
+        c = (c << UTF8_FOLLOW_SHIFT) | (b & ~UTF8_FOLLOW_MASK);
+    }
+    // Overlong forms, surrogates and values past Unicode are not characters.
+    static constexpr uint32_t SMALLEST[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < SMALLEST[length] || (c >= SURROGATE_FIRST && c <= SURROGATE_LAST) || c > UNICODE_LAST) return 0;
+    return length;
+}
+
+// A JSON string of `text`; a byte that is not part of a UTF-8 character becomes U+FFFD,
+// so a strict reader always takes the line.
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (size_t at = 0; at < text.size();) {
+        const char c = text[at];
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -59,9 +107,20 @@ std::string JsonString(const std::string& text) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
             out += escaped;
+        } else if (u >= UTF8_FOLLOW) {
+            const size_t length = Utf8Length(std::string_view(text).substr(at));
+            if (length == 0) {
+                out += REPLACEMENT;
+                ++at;
+                continue;
+            }
+            out.append(text, at, length);
+            at += length;
+            continue;
         } else {
             out += c;
         }
+        ++at;
     }
     return out + "\"";
 }
@@ -109,7 +168,8 @@ std::string SummaryJson(const Totals& t, size_t peakQueued) {
                        ",\"to_program_bytes\":" + std::to_string(t.toProgramBytes) +
                        ",\"commands\":" + std::to_string(t.commands) + ",\"replies\":" +
                        std::to_string(t.replies) + ",\"duration_ms\":" + Ms(t.durationUs) +
-                       ",\"queue_peak_bytes\":" + std::to_string(peakQueued) + ",\"alerts\":{";
+                       ",\"queue_peak_bytes\":" + std::to_string(peakQueued) +
+                       ",\"undecoded_bytes\":" + std::to_string(t.undecodedBytes) + ",\"alerts\":{";
     for (size_t i = 0; i < ALERT_KINDS; ++i)
         json += std::string(i == 0 ? "" : ",") + "\"" + AlertName(static_cast<Alert>(i)) +
                 "\":" + std::to_string(t.alerts[i]);

@@ -169,6 +169,7 @@ void Session::Queue(Event event) {
     if (data && waitingBytes_ + event.bytes.size() > DECODE_BACKLOG) {
         undecoded_ += event.bytes.size();
         undecodedTotal_ += event.bytes.size();
+        if (event.kind == '>') undecodedToPrinter_ += event.bytes.size();
         return;
     }
     if (undecoded_ > 0) {
@@ -305,7 +306,19 @@ void Session::Stop() {
 
 Totals Session::Summary() {
     std::lock_guard lock(conversationMutex_);
-    return conversation_.Summary();
+    Totals totals = conversation_.Summary();
+    // Bytes that passed undecoded went over the wire all the same.
+    const uint64_t undecoded = undecodedTotal_.load();
+    const uint64_t toPrinter = undecodedToPrinter_.load();
+    totals.toPrinterBytes += toPrinter;
+    totals.toProgramBytes += undecoded - toPrinter;
+    totals.undecodedBytes = undecoded;
+    return totals;
+}
+
+std::string Session::CaptureFailure() {
+    std::lock_guard lock(mutex_);
+    return capture_.Failure();
 }
 
 size_t Session::PeakQueued() const {

@@ -53,12 +53,16 @@ public:
     // capture; the ends are released when the session goes.
     void Stop();
 
+    // The totals count every byte relayed, decoded or not (undecodedBytes says how many
+    // were not).
     Totals Summary();
     std::string ProgramAddress() const { return program_->Address(); }
     std::string Description() const;
     size_t PeakQueued() const;
     // Bytes that passed while the decoding was too far behind to take them.
     uint64_t Undecoded() const { return undecodedTotal_.load(); }
+    // After Stop: why the capture file is not whole, or empty when it is.
+    std::string CaptureFailure();
 
 private:
     Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printer, bool passive,
@@ -86,6 +90,7 @@ private:
     size_t waitingBytes_ = 0;
     uint64_t undecoded_ = 0; // bytes passed while the decoding was too far behind
     std::atomic<uint64_t> undecodedTotal_{0};
+    std::atomic<uint64_t> undecodedToPrinter_{0}; // of them, the program's bytes
     std::mutex conversationMutex_; // the conversation and the settings
     Clock::time_point start_;
     WallClock::time_point wallStart_; // the same moment, for the capture's header

@@ -2650,10 +2650,6 @@ Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
 <context>
     <name>cli-tap</name>
     <message>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>(%1 rows not shown: the output fell behind)</source>
         <translation>(%1 Zeilen nicht angezeigt: die Ausgabe kam nicht nach)</translation>
     </message>
@@ -2700,6 +2696,22 @@ Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model und --plain gehören zu --receipts</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file: %1</source>
+        <translation>die Mitschnittdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file %1</source>
+        <translation>die Mitschnittdatei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>standard output took no more rows: %1 rows and the summary were not shown</source>
+        <translation>die Standardausgabe nahm keine Zeilen mehr an: %1 Zeilen und die Zusammenfassung wurden nicht angezeigt</translation>
+    </message>
+    <message>
+        <source>the capture is not whole (%1); no capture or records file was written</source>
+        <translation>der Mitschnitt ist nicht vollständig (%1); weder Mitschnitt- noch Protokolldatei wurde geschrieben</translation>
     </message>
 </context>
 </TS>

@@ -2649,10 +2649,6 @@ Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
 <context>
     <name>cli-tap</name>
     <message>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
         <source>(%1 rows not shown: the output fell behind)</source>
         <translation>(%1 filas no mostradas: la salida se quedó atrás)</translation>
     </message>
@@ -2699,6 +2695,22 @@ Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model y --plain van con --receipts</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file: %1</source>
+        <translation>no se puede escribir el archivo de captura: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file %1</source>
+        <translation>no se puede escribir el archivo de captura %1</translation>
+    </message>
+    <message>
+        <source>standard output took no more rows: %1 rows and the summary were not shown</source>
+        <translation>la salida estándar no aceptó más filas: %1 filas y el resumen no se mostraron</translation>
+    </message>
+    <message>
+        <source>the capture is not whole (%1); no capture or records file was written</source>
+        <translation>la captura no está completa (%1); no se escribió ningún archivo de captura ni de registros</translation>
     </message>
 </context>
 </TS>

@@ -2648,10 +2648,6 @@ Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
 <context>
     <name>cli-tap</name>
     <message>
-        <source>cannot write %1</source>
-        <translation>não é possível gravar %1</translation>
-    </message>
-    <message>
         <source>(%1 rows not shown: the output fell behind)</source>
         <translation>(%1 linhas não mostradas: a saída ficou para trás)</translation>
     </message>
@@ -2698,6 +2694,22 @@ Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model e --plain acompanham --receipts</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file: %1</source>
+        <translation>não é possível gravar o arquivo de captura: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file %1</source>
+        <translation>não é possível gravar o arquivo de captura %1</translation>
+    </message>
+    <message>
+        <source>standard output took no more rows: %1 rows and the summary were not shown</source>
+        <translation>a saída padrão não aceitou mais linhas: %1 linhas e o resumo não foram mostrados</translation>
+    </message>
+    <message>
+        <source>the capture is not whole (%1); no capture or records file was written</source>
+        <translation>a captura não está completa (%1); nenhum arquivo de captura ou de registros foi gravado</translation>
     </message>
 </context>
 </TS>

@@ -2657,10 +2657,6 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
 <context>
     <name>cli-tap</name>
     <message>
-        <source>cannot write %1</source>
-        <translation>не удаётся записать %1</translation>
-    </message>
-    <message>
         <source>(%1 rows not shown: the output fell behind)</source>
         <translation>(%1 строк не показано: вывод не успевал)</translation>
     </message>
@@ -2707,6 +2703,22 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model и --plain используются вместе с --receipts</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file: %1</source>
+        <translation>невозможно записать файл захвата: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file %1</source>
+        <translation>невозможно записать файл захвата %1</translation>
+    </message>
+    <message>
+        <source>standard output took no more rows: %1 rows and the summary were not shown</source>
+        <translation>стандартный вывод больше не принимал строки: %1 строк и сводка не показаны</translation>
+    </message>
+    <message>
+        <source>the capture is not whole (%1); no capture or records file was written</source>
+        <translation>захват неполон (%1); файлы захвата и записей не записаны</translation>
     </message>
 </context>
 </TS>

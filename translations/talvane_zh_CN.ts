@@ -2633,10 +2633,6 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
 <context>
     <name>cli-tap</name>
     <message>
-        <source>cannot write %1</source>
-        <translation>无法写入 %1</translation>
-    </message>
-    <message>
         <source>(%1 rows not shown: the output fell behind)</source>
         <translation>(有 %1 行未显示：输出跟不上)</translation>
     </message>
@@ -2683,6 +2679,22 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model 和 --plain 需与 --receipts 一起使用</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file: %1</source>
+        <translation>无法写入捕获文件：%1</translation>
+    </message>
+    <message>
+        <source>cannot write the capture file %1</source>
+        <translation>无法写入捕获文件 %1</translation>
+    </message>
+    <message>
+        <source>standard output took no more rows: %1 rows and the summary were not shown</source>
+        <translation>标准输出不再接收行：%1 行和摘要未显示</translation>
+    </message>
+    <message>
+        <source>the capture is not whole (%1); no capture or records file was written</source>
+        <translation>捕获不完整（%1）；未写入捕获文件或记录文件</translation>
     </message>
 </context>
 </TS>

@@ -100,9 +100,10 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     return RunProgram(TALVANE_CLI_PATH, args, input);
 }
 
-CliProcess::CliProcess(const std::vector<std::string>& args) : CliProcess(TALVANE_CLI_PATH, args) {}
+CliProcess::CliProcess(const std::vector<std::string>& args) : CliProcess(TALVANE_CLI_PATH, args, true) {}
 
-CliProcess::CliProcess(const std::string& program, const std::vector<std::string>& args) {
+CliProcess::CliProcess(const std::string& program, const std::vector<std::string>& args, bool readOutput)
+    : readOutput_(readOutput) {
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         return;
@@ -121,11 +122,13 @@ CliProcess::~CliProcess() {
     if (err_ >= 0) close(err_);
 }
 
-void CliProcess::ReadSome(int timeoutMs) {
-    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
-    if (poll(fds, 2, timeoutMs) <= 0) return;
-    if (fds[0].revents & POLLIN) Drain(out_, result_.out);
-    if (fds[1].revents & POLLIN) Drain(err_, result_.err);
+bool CliProcess::ReadSome(int timeoutMs) {
+    pollfd fds[2] = {{readOutput_ ? out_ : -1, POLLIN, 0}, {err_, POLLIN, 0}};
+    if (poll(fds, 2, timeoutMs) <= 0) return false;
+    bool read = false;
+    if ((fds[0].revents & POLLIN) && readOutput_) read = Drain(out_, result_.out);
+    if (fds[1].revents & POLLIN) read = Drain(err_, result_.err) || read;
+    return read;
 }
 
 bool CliProcess::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) {
@@ -177,8 +180,9 @@ CliResult CliProcess::Stop(int signal) {
         kill(pid_, SIGKILL);
         waitpid(pid_, &status, 0);
     }
-    ReadSome(0);
-    ReadSome(0);
+    // What it wrote last, to the end (a long output is still in the pipes).
+    while (ReadSome(0)) {
+    }
     result_.exitCode = ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result_.signal = ended && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     pid_ = -1;

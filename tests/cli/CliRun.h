@@ -27,7 +27,9 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 class CliProcess {
 public:
     explicit CliProcess(const std::vector<std::string>& args);
-    CliProcess(const std::string& program, const std::vector<std::string>& args);
+    // Any program; with `readOutput` false its standard output is a pipe nobody reads
+    // (a stalled terminal or reader), though its standard error is still collected.
+    CliProcess(const std::string& program, const std::vector<std::string>& args, bool readOutput = true);
     ~CliProcess();
     CliProcess(const CliProcess&) = delete;
     CliProcess& operator=(const CliProcess&) = delete;
@@ -43,10 +45,13 @@ public:
     CliResult Stop(int signal);
     // What it has printed so far.
     const CliResult& Peek() const { return result_; }
+    pid_t Pid() const { return pid_; }
+    // Reads some of what it has written so far into Peek(); false when nothing came.
+    bool ReadSome(int timeoutMs);
 
 private:
-    void ReadSome(int timeoutMs);
     pid_t pid_ = -1;
+    bool readOutput_ = true;
     int out_ = -1;
     int err_ = -1;
     CliResult result_;

@@ -168,7 +168,10 @@ TEST(TapCaptureFile, EventsReadBackAsWrittenAndBadLinesAreRefused) {
     }
     EXPECT_EQ(read.events[3].text, "two lines");
 
-    for (const std::string bad : {"> 1.5 1B", "> 1.000000 1G", "? 1.000000 x", ">1.000000 1B", "> -1.000000 00"}) {
+    // Half a byte at the end, and a time past what an event's time holds.
+    for (const std::string bad : {"> 1.5 1B", "> 1.000000 1G", "? 1.000000 x", ">1.000000 1B", "> -1.000000 00",
+                                  "> 0.200000 1B 4", "< 0.200000 1B4", "> 99999999999999999.000000 1B",
+                                  "! 9223372036854.775807 note"}) {
         const tap::CaptureRead r = tap::ReadCapture(std::string(tap::CAPTURE_MAGIC) + "\n" + bad + "\n");
         EXPECT_FALSE(r.ok) << bad;
         EXPECT_EQ(r.badLine, 2u) << bad;

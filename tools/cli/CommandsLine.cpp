@@ -24,7 +24,6 @@
 
 namespace cli {
 
-using tap::DecodedLine;
 
 namespace {
 
@@ -289,15 +288,18 @@ int RunDecode(int argc, char** argv, int first) {
         }, error);
         if (read && decoder.IsCollecting()) std::printf("(a response without its closing 00 at the end)\n");
     } else if (kind == InputKind::Records) {
-        read = input.ForEachLine([](std::string_view line, size_t) {
+        // One decoder for the whole file: a code page chosen on one line holds for the next.
+        tap::PieceDecoder decoder;
+        read = input.ForEachLine([&decoder](std::string_view line, size_t) {
             for (const std::string& record : records::ParseRecordsFile(line).records)
-                std::printf("%s\n", DecodedLine(record).c_str());
+                std::printf("%s\n", decoder.Line(FromHexText(record)).c_str());
             return true;
         }, error);
     } else {
         tap::CommandSplitter splitter;
-        const auto print = [](std::vector<uint8_t>&& piece) {
-            std::printf("%s\n", DecodedLine(ToHexText(piece.data(), piece.size())).c_str());
+        tap::PieceDecoder decoder;
+        const auto print = [&decoder](std::vector<uint8_t>&& piece) {
+            std::printf("%s\n", decoder.Line(piece).c_str());
         };
         read = input.ForEachPiece(
             [&](const uint8_t* data, size_t length) { splitter.Feed(data, length, print); }, error);

@@ -1,7 +1,8 @@
 // talvane-cli tap: sits between a program and its printer and prints their
 // conversation live, one row a line (or a JSON line), with a summary when stopped by
 // SIGINT or SIGTERM. Also the capture file's side of `decode`.
-#include "console/RecordDecoder.h"
+#include "console/FileAccess.h"
+#include "console/TapSaving.h"
 #include "emulator/PrinterState.h"
 #include "emulator/ReceiptImage.h"
 #include "printer/HexText.h"
@@ -15,23 +16,33 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <deque>
-#include <fstream>
 #include <mutex>
+#include <poll.h>
 #include <thread>
+#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
 constexpr auto STOP_POLL = std::chrono::milliseconds(20);
-// Rows wait here for standard output; a reader that falls this far behind misses rows
-// (counted) rather than hold the printer's bytes up.
-constexpr size_t MAX_WAITING_ROWS = 65536;
+// Rows wait here for standard output; past this many bytes of them a reader that fell
+// behind misses rows (counted) rather than the tap holding the printer's bytes up or
+// growing without end (one row can hold a long command's hex).
+constexpr size_t MAX_WAITING_ROW_BYTES = size_t(4) << 20;
+// Standard output is written in pieces no larger than a pipe takes without blocking.
+constexpr size_t OUTPUT_PIECE = 512;
+// At the end, how long standard output may take nothing before the rest is given up.
+constexpr auto FINAL_OUTPUT_WAIT = std::chrono::seconds(2);
+constexpr const char* CAPTURE_NAME = "capture.txt";
 
 std::atomic<bool> stopAsked{false};
 
@@ -47,51 +58,102 @@ bool PrinterPath(const std::string& name, std::string& path, std::string& error)
     return true;
 }
 
-bool WriteRecords(const std::string& path, const std::vector<std::string>& records, std::string& error) {
-    std::vector<std::string_view> views(records.begin(), records.end());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << records::FormatRecordsFile(views);
-    out.close();
-    if (!out) {
-        error = Fill(QCoreApplication::translate("cli-tap", "cannot write %1"), {path});
-        return false;
-    }
-    return true;
+std::string CaptureFileError(const files::Failure& failure) {
+    return failure.refused
+               ? Fill(QCoreApplication::translate("cli-tap", "cannot write the capture file: %1"),
+                      {failure.text})
+               : Fill(QCoreApplication::translate("cli-tap", "cannot write the capture file %1"),
+                      {failure.text});
 }
 
-// The rows between the session's threads and standard output, so a slow terminal or
-// pipe never stalls the pass-through.
+// As every subcommand says it (see RecordsOutput).
+std::string RecordsFileError(const files::Failure& failure) {
+    return failure.refused
+               ? Fill(QCoreApplication::translate("cli", "cannot write the records file: %1"),
+                      {failure.text})
+               : Fill(QCoreApplication::translate("cli", "cannot write the records file %1"),
+                      {failure.text});
+}
+
+// The rows between the session's threads and standard output. Standard output is
+// written only as far as it takes them, so a terminal or pipe that stalls never holds
+// the pass-through or a stop signal up.
 class RowOutput {
 public:
-    void Add(std::string line) {
+    // A row is dropped (and counted where it would have been) when too many wait,
+    // unless it must be shown (the summary).
+    void Add(std::string line, bool always = false) {
         std::lock_guard lock(mutex_);
-        if (lines_.size() >= MAX_WAITING_ROWS) {
-            ++missed_;
+        if (!always && waitingBytes_ + line.size() > MAX_WAITING_ROW_BYTES) {
+            if (lines_.empty() || lines_.back().missed == 0) lines_.push_back({{}, 0});
+            ++lines_.back().missed;
+            ++unshown_;
             return;
         }
-        lines_.push_back(std::move(line));
+        waitingBytes_ += line.size() + 1;
+        ++unshown_;
+        lines_.push_back({std::move(line), 0});
     }
-    void Print() {
-        std::deque<std::string> lines;
-        size_t missed = 0;
-        {
-            std::lock_guard lock(mutex_);
-            lines.swap(lines_);
-            std::swap(missed, missed_);
+    // Writes the waiting rows until none is left, `stop` is set or standard output has
+    // taken nothing for `wait`; true when none is left.
+    bool Flush(std::chrono::milliseconds wait, const std::atomic<bool>* stop) {
+        for (;;) {
+            if (at_ == piece_.size() && !Next()) return true;
+            if (stop != nullptr && stop->load()) return false;
+            pollfd out{STDOUT_FILENO, POLLOUT, 0};
+            const int ready = ::poll(&out, 1, static_cast<int>(wait.count()));
+            if (ready < 0 && errno == EINTR) continue;
+            if (ready <= 0) return false;
+            const ssize_t n = ::write(STDOUT_FILENO, piece_.data() + at_,
+                                      std::min(OUTPUT_PIECE, piece_.size() - at_));
+            if (n > 0) {
+                at_ += static_cast<size_t>(n);
+            } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
+                // Nobody reads any more: the rest is not shown.
+                return false;
+            }
         }
-        if (missed > 0)
-            std::printf("%s\n", Fill(QCoreApplication::translate(
-                                         "cli-tap", "(%1 rows not shown: the output fell behind)"),
-                                     {std::to_string(missed)})
-                                    .c_str());
-        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
+    }
+    // Rows not shown (yet): dropped, waiting, or the one under way.
+    size_t Unshown() {
+        std::lock_guard lock(mutex_);
+        return unshown_ + (at_ < piece_.size() ? 1 : 0);
     }
 
 private:
+    struct Waiting {
+        std::string line;
+        size_t missed; // rows dropped here instead of the line
+    };
+    // Takes the next row to write (or says how many were missed there); false when
+    // none waits.
+    bool Next() {
+        std::lock_guard lock(mutex_);
+        piece_.clear();
+        at_ = 0;
+        if (lines_.empty()) return false;
+        Waiting& next = lines_.front();
+        if (next.missed > 0) {
+            piece_ = Fill(QCoreApplication::translate("cli-tap", "(%1 rows not shown: the output fell behind)"),
+                          {std::to_string(next.missed)}) +
+                     "\n";
+            unshown_ -= next.missed;
+        } else {
+            piece_ = std::move(next.line) + "\n";
+            waitingBytes_ -= piece_.size();
+            --unshown_;
+        }
+        lines_.pop_front();
+        return true;
+    }
+
     std::mutex mutex_;
-    std::deque<std::string> lines_;
-    size_t missed_ = 0;
+    std::deque<Waiting> lines_;
+    size_t waitingBytes_ = 0;
+    size_t unshown_ = 0;
+    // The row being written, by the main thread only.
+    std::string piece_;
+    size_t at_ = 0;
 };
 
 // The expected receipts, handed over by the session's thread and written as pictures
@@ -212,49 +274,91 @@ int RunTap(int argc, char** argv, int first) {
     struct sigaction action{};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    struct sigaction oldInt{}, oldTerm{};
+    struct sigaction oldInt{}, oldTerm{}, oldFileSize{};
     sigaction(SIGINT, &action, &oldInt);
     sigaction(SIGTERM, &action, &oldTerm);
-    const std::string recordsPath = args.Get("records");
-    std::vector<std::string> records;
+    // A file grown past the size limit is a failed write, said like a full disk.
+    struct sigaction ignore{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGXFSZ, &ignore, &oldFileSize);
+    struct Restore {
+        struct sigaction *interrupt, *terminate, *fileSize;
+        ~Restore() {
+            sigaction(SIGINT, interrupt, nullptr);
+            sigaction(SIGTERM, terminate, nullptr);
+            sigaction(SIGXFSZ, fileSize, nullptr);
+        }
+    } restore{&oldInt, &oldTerm, &oldFileSize};
     RowOutput output;
-    auto sink = [&](const tap::Row& row) {
-        output.Add(json ? tap::RowJson(row) : tap::RowLine(row));
-        if (!recordsPath.empty() && row.direction == tap::Direction::ToPrinter && !row.bytes.empty())
-            records.push_back(ToHexText(row.bytes.data(), row.bytes.size()));
-    };
+    auto sink = [&](const tap::Row& row) { output.Add(json ? tap::RowJson(row) : tap::RowLine(row)); };
     std::unique_ptr<tap::Session> session = tap::Session::Open(side, printer, sink, error);
     if (!session) return Fail(EXIT_PORT, name + ": " + error);
-    if (args.Has("capture") && !session->CaptureTo(args.Get("capture"), error))
-        return Fail(EXIT_FILE, name + ": " + error);
     std::unique_ptr<ReceiptOutput> receipts;
     if (args.Has("receipts")) {
         receipts = std::make_unique<ReceiptOutput>(args.Get("receipts"), args.Has("plain"));
         if (!receipts->Prepare(error)) return Fail(EXIT_FILE, name + ": " + error);
         session->ReceiptsTo(paperWidth, [&receipts](tap::ExpectedReceipt&& r) { receipts->Add(std::move(r)); });
     }
+    // The operator's files, opened once everything else is known to work and written
+    // through the one saving path when the run is over (a regular file is replaced only
+    // then, whole). Both come from the session's own capture, as the console's do, so
+    // the records hold every byte the program sent, decoded in time or not.
+    files::Failure failure;
+    files::SaveTarget captureFile, recordsFile;
+    if (args.Has("capture") && !captureFile.Open(args.Get("capture"), failure))
+        return Fail(EXIT_FILE, name + ": " + CaptureFileError(failure));
+    if (args.Has("records") && !recordsFile.Open(args.Get("records"), failure))
+        return Fail(EXIT_FILE, name + ": " + RecordsFileError(failure));
+    QTemporaryDir captureFolder;
+    std::string capturePath;
+    if (args.Has("capture") || args.Has("records")) {
+        capturePath = captureFolder.filePath(QString::fromLatin1(CAPTURE_NAME)).toStdString();
+        if (!captureFolder.isValid() || !session->CaptureTo(capturePath, error))
+            return Fail(EXIT_FILE, name + ": " + error);
+    }
     bool receiptsWritten = true;
 
     session->Start();
     while (!stopAsked.load()) {
         std::this_thread::sleep_for(STOP_POLL);
-        output.Print();
+        output.Flush(std::chrono::milliseconds(0), &stopAsked);
         if (receipts && !receipts->Write()) receiptsWritten = false;
     }
     session->Stop();
-    output.Print();
     if (receipts && !receipts->Write()) receiptsWritten = false;
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
 
     const tap::Totals totals = session->Summary();
     const size_t peak = session->PeakQueued();
+    const std::string captureFailure = session->CaptureFailure();
     session.reset(); // the ports are released before the summary is printed
-    std::printf("%s\n", json ? tap::SummaryJson(totals, peak).c_str() : tap::SummaryLine(totals, peak).c_str());
-    std::fflush(stdout);
-    if (!recordsPath.empty() && !WriteRecords(recordsPath, records, error))
-        return Fail(EXIT_FILE, name + ": " + error);
-    return receiptsWritten ? EXIT_OK : EXIT_FILE;
+    std::string summary = json ? tap::SummaryJson(totals, peak) : tap::SummaryLine(totals, peak);
+    if (!json && totals.undecodedBytes > 0)
+        summary += "; " + std::to_string(totals.undecodedBytes) + " bytes passed without decoding";
+    output.Add(summary, true);
+    int result = receiptsWritten ? EXIT_OK : EXIT_FILE;
+    if (!output.Flush(std::chrono::duration_cast<std::chrono::milliseconds>(FINAL_OUTPUT_WAIT), nullptr)) {
+        Fail(EXIT_FAILED,
+             name + ": " +
+                 Fill(QCoreApplication::translate(
+                          "cli-tap", "standard output took no more rows: %1 rows and the summary were not shown"),
+                      {std::to_string(output.Unshown())}));
+        result = EXIT_FAILED;
+    }
+    if (!captureFailure.empty()) {
+        // A capture cut short is not passed on as if it were the session.
+        return Fail(EXIT_FILE,
+                    name + ": " +
+                        Fill(QCoreApplication::translate(
+                                 "cli-tap", "the capture is not whole (%1); no capture or records file was written"),
+                             {captureFailure}));
+    }
+    if (args.Has("capture") && !tapsave::WriteCapture(capturePath, captureFile, failure))
+        return Fail(EXIT_FILE, name + ": " + CaptureFileError(failure));
+    size_t records = 0;
+    if (args.Has("records") && !tapsave::WriteProgramRecords(capturePath, recordsFile, records, failure))
+        return Fail(EXIT_FILE, name + ": " + RecordsFileError(failure));
+    return result;
 }
 
 int PrintCapture(std::string_view content, const std::string& path) {
