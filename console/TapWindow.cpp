@@ -354,6 +354,7 @@ bool TapWindow::Start() {
     rows_->Clear();
     undecoded_ = 0;
     finalSummary_.clear();
+    notDelivered_ = 0;
     capturePath_.clear();
     captureFolder_ = std::make_unique<QTemporaryDir>();
     if (captureFolder_->isValid()) {
@@ -379,7 +380,11 @@ void TapWindow::Stop() {
     undecoded_ = session_->Undecoded();
     session_.reset();
     finalSummary_ = QString::fromStdString(tap::SummaryLine(totals, peak));
-    eventlog::Note(eventlog::Kind::Port, "Tap stopped: " + description_.toStdString());
+    notDelivered_ = totals.notDeliveredToPrinter;
+    eventlog::Note(eventlog::Kind::Port, "Tap stopped: " + description_.toStdString() +
+                                             (notDelivered_ > 0 ? "; " + std::to_string(notDelivered_) +
+                                                                      " bytes were not delivered to the printer"
+                                                                : std::string()));
     Refresh();
     ShowState();
 }
@@ -401,7 +406,11 @@ void TapWindow::ShowState() {
         state_->setText(listener ? tr("Running; programs connect to %1").arg(programAddress_)
                                  : tr("Running; %1").arg(description_));
     } else {
-        state_->setText(ended ? tr("Stopped; the ports are released") : tr("Not started"));
+        state_->setText(!ended ? tr("Not started")
+                        : notDelivered_ > 0
+                            ? tr("Stopped; the ports are released; %1 bytes were not delivered to the printer")
+                                  .arg(shown::Numbers().toString(static_cast<qulonglong>(notDelivered_)))
+                            : tr("Stopped; the ports are released"));
     }
     UpdateSummary();
 }

@@ -116,6 +116,8 @@ private:
     QString programAddress_;
     QString finalSummary_;
     uint64_t undecoded_ = 0;
+    // Bytes the last session read from the program and the printer never took.
+    uint64_t notDelivered_ = 0;
 
     TapRowsModel* rows_ = nullptr;
     QComboBox* kind_ = nullptr;

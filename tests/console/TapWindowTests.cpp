@@ -224,6 +224,26 @@ TEST(TapWindow, ShowsTheConversationAndTheReceiptAndStopReleasesBothEnds) {
     EXPECT_TRUE(d.OpenPort());
 }
 
+TEST(TapWindow, StopSaysWhatThePrinterNeverTook) {
+    TapDialog d;
+    ASSERT_TRUE(d.peer.Ok());
+    d.peer.Pause(true);
+    d.StartOnPeer();
+    TapWindow& w = *d.Window();
+    ASSERT_TRUE(w.Running()) << d.prompts.MessageTexts().join(QLatin1Char('\n')).toStdString();
+    const int program = OpenProgram(d.link.toStdString(), B4000000);
+    ASSERT_GE(program, 0);
+    const std::vector<uint8_t> flood(512 << 10, 'x');
+    ASSERT_LT(WriteUntilHeld(program, flood), flood.size()) << "the program was never held back";
+    hands::Click(d.TapControl(TapWindow::IDC_STOP));
+    ::close(program);
+    ASSERT_TRUE(ConsoleDialog::RunUntil([&] { return !w.Running(); }, 20000));
+    EXPECT_TRUE(w.StateText().contains(QStringLiteral("bytes were not delivered to the printer")))
+        << w.StateText().toStdString();
+    EXPECT_TRUE(w.SummaryText().contains(QStringLiteral("bytes were not delivered to the printer")))
+        << w.SummaryText().toStdString();
+}
+
 TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheReceipts) {
     TapDialog d;
     ASSERT_TRUE(d.peer.Ok());

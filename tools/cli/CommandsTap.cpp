@@ -254,6 +254,11 @@ int RunTap(int argc, char** argv, int first) {
     std::fflush(stdout);
     if (!recordsPath.empty() && !WriteRecords(recordsPath, records, error))
         return Fail(EXIT_FILE, name + ": " + error);
+    if (totals.notDeliveredToPrinter > 0)
+        return Fail(EXIT_UNDELIVERED,
+                    name + ": " +
+                        Fill(QCoreApplication::translate("cli-tap", "%1 bytes were not delivered to the printer"),
+                             {std::to_string(totals.notDeliveredToPrinter)}));
     return receiptsWritten ? EXIT_OK : EXIT_FILE;
 }
 
