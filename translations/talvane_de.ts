@@ -1735,6 +1735,10 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 Bons gespeichert: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Gestoppt; die Schnittstellen sind freigegeben; %1 Bytes wurden nicht an den Drucker zugestellt</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2656,6 +2660,10 @@ Beispiele:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model und --plain gehören zu --receipts</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 Bytes wurden nicht an den Drucker zugestellt</translation>
     </message>
 </context>
 </TS>

@@ -1735,6 +1735,10 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 recibos guardados: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Detenida; los puertos están liberados; %1 bytes no se entregaron a la impresora</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2655,6 +2659,10 @@ Ejemplos:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model y --plain van con --receipts</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 bytes no se entregaron a la impresora</translation>
     </message>
 </context>
 </TS>

@@ -1734,6 +1734,10 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 cupons salvos: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Parada; as portas foram liberadas; %1 bytes não foram entregues à impressora</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2654,6 +2658,10 @@ Exemplos:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model e --plain acompanham --receipts</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 bytes não foram entregues à impressora</translation>
     </message>
 </context>
 </TS>

@@ -1735,6 +1735,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>Сохранено чеков: %1: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Остановлен; порты освобождены; %1 байт не доставлено на принтер</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2662,6 +2666,10 @@ Examples:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model и --plain используются вместе с --receipts</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 байт не доставлено на принтер</translation>
     </message>
 </context>
 </TS>

@@ -1727,6 +1727,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>已保存 %1 张小票: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>已停止；端口已释放；有 %1 字节未送达打印机</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2642,6 +2646,10 @@ Examples:
     <message>
         <source>--model and --plain go with --receipts</source>
         <translation>--model 和 --plain 需与 --receipts 一起使用</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>有 %1 字节未送达打印机</translation>
     </message>
 </context>
 </TS>
