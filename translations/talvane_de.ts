@@ -1739,6 +1739,14 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
         <translation>Gestoppt; die Schnittstellen sind freigegeben; %1 Bytes wurden nicht an den Drucker zugestellt</translation>
     </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Die Schnittstellen werden geöffnet...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Wird gestoppt; was auf den Drucker wartet, geht noch an ihn...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

@@ -1739,6 +1739,14 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
         <translation>Detenida; los puertos están liberados; %1 bytes no se entregaron a la impresora</translation>
     </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Abriendo los puertos...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Deteniendo; lo que espera a la impresora aún le llega...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

@@ -1738,6 +1738,14 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
         <translation>Parada; as portas foram liberadas; %1 bytes não foram entregues à impressora</translation>
     </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Abrindo as portas...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Parando; o que aguarda a impressora ainda vai para ela...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

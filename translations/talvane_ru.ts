@@ -1739,6 +1739,14 @@ Line %1 is not hex text of whole bytes.</source>
         <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
         <translation>Остановлен; порты освобождены; %1 байт не доставлено на принтер</translation>
     </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Открываются порты...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Остановка; ожидающее принтер ещё отправляется ему...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

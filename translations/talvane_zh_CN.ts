@@ -1731,6 +1731,14 @@ Line %1 is not hex text of whole bytes.</source>
         <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
         <translation>已停止；端口已释放；有 %1 字节未送达打印机</translation>
     </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>正在打开端口...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>正在停止；等待发往打印机的数据仍在发送...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
