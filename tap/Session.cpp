@@ -332,6 +332,7 @@ void Session::Stop() {
         heldInDevice_.store(printer_->Settle(static_cast<int>(left.count())));
     }
     toProgram_->Finish(Clock::now() + STOP_STALL, STOP_STALL);
+    relaysDone_.store(true);
     const Totals counted = Summary();
     if (counted.notDeliveredToPrinter > 0)
         SayNote('n', std::to_string(counted.notDeliveredToPrinter) + " bytes were not delivered to the printer");
@@ -367,7 +368,8 @@ Totals Session::Summary() {
     const uint64_t delivered = toPrinter_->Delivered();
     totals.toPrinterBytes = delivered - std::min(held, delivered);
     totals.toProgramBytes = toProgram_->Delivered();
-    if (stopped_) {
+    // Until the relays are done what waits may still go.
+    if (relaysDone_.load()) {
         totals.notDeliveredToPrinter = toPrinter_->Undelivered() + std::min(held, delivered);
         totals.notDeliveredToProgram = toProgram_->Undelivered();
     }

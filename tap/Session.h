@@ -118,6 +118,7 @@ private:
     std::condition_variable watchWake_; // with mutex_
     bool stopping_ = false;
     std::atomic<bool> stopped_{false};
+    std::atomic<bool> relaysDone_{false}; // the relays have drained and stopped
     bool started_ = false;
     std::thread watcher_;
 };

@@ -233,12 +233,12 @@ TEST_F(TapSession, AFullPrinterHoldsTheProgramBackWithoutLosingAByte) {
 }
 
 TEST_F(TapSession, StopLetsWhatWaitsForThePrinterGoOnFirst) {
-    Open({tap::ProgramSide::Kind::Terminal, link_, 0, {}});
-    const int program = OpenProgram(link_, B4000000);
-    ASSERT_GE(program, 0);
     // More than the printer's terminal holds, so the rest waits in the tap when Stop
     // comes; less than that and the tap's queue together, so the tap has read it all.
     printer_.ReadAtRate(32 << 10);
+    Open({tap::ProgramSide::Kind::Terminal, link_, 0, {}});
+    const int program = OpenProgram(link_, B4000000);
+    ASSERT_GE(program, 0);
     const std::vector<uint8_t> job = Pattern(96 << 10, 8);
     ASSERT_TRUE(WriteAll(program, job));
     std::this_thread::sleep_for(300ms);
