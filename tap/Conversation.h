@@ -26,6 +26,8 @@ using Clock = std::chrono::steady_clock;
 // The notes a capture keeps for the ends, read back by the capture's decoding.
 inline constexpr const char* NOTE_PROGRAM_GONE = "the program went away";
 inline constexpr const char* NOTE_SESSION_ENDED = "session ended";
+// The start of the note of a printer opened again (it starts un-held).
+inline constexpr const char* NOTE_PRINTER_BACK = "the printer is back";
 
 enum class Direction { ToPrinter, ToProgram, Note };
 

@@ -164,7 +164,7 @@ Session::Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printe
             const uint8_t xon = FlowControl::XON;
             program_->Write(&xon, 1);
         }
-        SayNote('b', wasHeld ? "the printer is back; it starts un-held" : "the printer is back");
+        SayNote('b', std::string(NOTE_PRINTER_BACK) + (wasHeld ? "; it starts un-held" : ""));
     };
     toProgram.dropped = [this](size_t count) {
         SayNote('n', std::to_string(count) + " bytes for the program dropped: none is connected");
