@@ -61,6 +61,8 @@ public:
     std::string ProgramAddress() const { return program_->Address(); }
     std::string Description() const;
     size_t PeakQueued() const;
+    // Bytes the tap has read from the program so far.
+    uint64_t ReadFromProgram() const { return toPrinter_->Read(); }
     // Bytes that passed while the decoding was too far behind to take them.
     uint64_t Undecoded() const { return undecodedTotal_.load(); }
 

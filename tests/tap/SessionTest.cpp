@@ -241,7 +241,10 @@ TEST_F(TapSession, StopLetsWhatWaitsForThePrinterGoOnFirst) {
     ASSERT_GE(program, 0);
     const std::vector<uint8_t> job = Pattern(96 << 10, 8);
     ASSERT_TRUE(WriteAll(program, job));
-    std::this_thread::sleep_for(300ms);
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (session_->ReadFromProgram() < job.size() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_EQ(session_->ReadFromProgram(), job.size());
     ASSERT_LT(printer_.Count(), job.size()) << "the printer took it all before Stop: nothing is tested";
     session_->Stop();
     EXPECT_TRUE(printer_.WaitForBytes(job.size(), 20s)) << printer_.Count() << " of " << job.size();
