@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -32,9 +33,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr int REFRESH_MS = 50;
+// How often the window looks whether work on another thread is done.
+constexpr int WORK_POLL_MS = 20;
 constexpr int ROWS_STRETCH = 1;
 constexpr int RECEIPT_STRETCH = 0;
 // Beside the receipt's picture: the scroll bar and the frame.
@@ -101,7 +107,8 @@ TapWindow::TapWindow(PortMap& ports, std::function<int()> paperWidth, QWidget* o
 }
 
 TapWindow::~TapWindow() {
-    Stop();
+    // No events are handled while the window goes: the session ends here and now.
+    if (session_) session_->Stop();
 }
 
 void TapWindow::BuildControls() {
@@ -315,6 +322,7 @@ bool TapWindow::StartWith(const QString& program, const QString& printer) {
 
 bool TapWindow::Start() {
     if (Running()) return true;
+    if (Busy()) return false;
     QString problem;
     const auto programText = ProgramSideText(problem);
     std::optional<std::string> printer = std::string();
@@ -343,8 +351,20 @@ bool TapWindow::Start() {
         notes->Row(row);
         inbox->Add(row);
     };
-    std::unique_ptr<tap::Session> session = tap::Session::Open(side, *printer, sink, error);
+    std::unique_ptr<tap::Session> session;
+    phase_ = Phase::Connecting;
+    cancelled_ = false;
+    ShowState();
+    OffTheUiThread([&] { session = tap::Session::Open(side, *printer, sink, error); });
+    phase_ = Phase::Settled;
+    if (cancelled_) {
+        // Let go off the UI thread too: closing a port may wait for its device.
+        OffTheUiThread([&] { session.reset(); });
+        ShowState();
+        return false;
+    }
     if (!session) {
+        ShowState();
         Refuse(QString::fromStdString(error));
         return false;
     }
@@ -357,6 +377,7 @@ bool TapWindow::Start() {
     rows_->Clear();
     undecoded_ = 0;
     finalSummary_.clear();
+    notDelivered_ = 0;
     capturePath_.clear();
     captureFolder_ = std::make_unique<QTemporaryDir>();
     if (captureFolder_->isValid()) {
@@ -373,15 +394,40 @@ bool TapWindow::Start() {
     return true;
 }
 
+void TapWindow::OffTheUiThread(const std::function<void()>& work) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        work();
+        done.store(true);
+    });
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done.load()) loop.quit();
+    });
+    poll.start(WORK_POLL_MS);
+    if (!done.load()) loop.exec();
+    worker.join();
+}
+
 void TapWindow::Stop() {
-    if (!session_) return;
+    if (phase_ == Phase::Connecting) {
+        cancelled_ = true;
+        return;
+    }
+    if (!session_ || phase_ == Phase::Stopping) return;
+    phase_ = Phase::Stopping;
+    ShowState();
     // Every row the session makes up to its end reaches the window before the ports go.
-    session_->Stop();
+    OffTheUiThread([this] { session_->Stop(); });
     const tap::Totals totals = session_->Summary();
     const size_t peak = session_->PeakQueued();
     undecoded_ = session_->Undecoded();
-    session_.reset();
+    std::unique_ptr<tap::Session> ending = std::move(session_);
+    OffTheUiThread([&ending] { ending.reset(); });
+    phase_ = Phase::Settled;
     finalSummary_ = QString::fromStdString(tap::SummaryLine(totals, peak));
+    notDelivered_ = totals.notDeliveredToPrinter;
     eventlog::Note(eventlog::Kind::Port,
                    "Tap stopped: " + description_.toStdString() + "; " + tap::SummaryLine(totals, peak));
     Refresh();
@@ -389,13 +435,21 @@ void TapWindow::Stop() {
 }
 
 void TapWindow::ShowState() {
-    const bool running = Running();
+    const bool running = Running() || Busy();
     kind_->setEnabled(!running);
     address_->setEnabled(!running);
     programLine_->setEnabled(!running);
     printer_->setEnabled(!running);
     start_->setEnabled(!running);
-    stop_->setEnabled(running);
+    stop_->setEnabled(running && phase_ != Phase::Stopping);
+    if (phase_ != Phase::Settled) {
+        saveCapture_->setEnabled(false);
+        saveRecords_->setEnabled(false);
+        saveReceipts_->setEnabled(false);
+        state_->setText(phase_ == Phase::Connecting ? tr("Opening the ports...")
+                                                    : tr("Stopping; what waits for the printer still goes to it..."));
+        return;
+    }
     const bool ended = !running && !description_.isEmpty();
     saveCapture_->setEnabled(ended && !capturePath_.empty());
     saveRecords_->setEnabled(ended && !capturePath_.empty());
@@ -405,7 +459,11 @@ void TapWindow::ShowState() {
         state_->setText(listener ? tr("Running; programs connect to %1").arg(programAddress_)
                                  : tr("Running; %1").arg(description_));
     } else {
-        state_->setText(ended ? tr("Stopped; the ports are released") : tr("Not started"));
+        state_->setText(!ended ? tr("Not started")
+                        : notDelivered_ > 0
+                            ? tr("Stopped; the ports are released; %1 bytes were not delivered to the printer")
+                                  .arg(shown::Numbers().toString(static_cast<qulonglong>(notDelivered_)))
+                            : tr("Stopped; the ports are released"));
     }
     UpdateSummary();
 }

@@ -71,6 +71,9 @@ public:
     bool Start();
     void Stop();
     bool Running() const { return session_ != nullptr; }
+    // Opening the ends (a network printer may take seconds to answer) or stopping (what
+    // waits for the printer still goes to it) is under way.
+    bool Busy() const { return phase_ != Phase::Settled; }
 
     TapRowsModel& Rows() { return *rows_; }
     // The roll as shown now; the renderer behind it while a roll exists (tests wait on it).
@@ -88,6 +91,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum class Phase { Settled, Connecting, Stopping };
+    // Runs `work` on a thread of its own while the window goes on handling events, so
+    // neither a silent printer nor a draining one freezes the console.
+    void OffTheUiThread(const std::function<void()>& work);
     void BuildControls();
     void KindChanged();
     void FillPortLists();
@@ -118,6 +125,11 @@ private:
     QString programAddress_;
     QString finalSummary_;
     uint64_t undecoded_ = 0;
+    Phase phase_ = Phase::Settled;
+    // Stop pressed while the ends were being opened: the session that comes is let go.
+    bool cancelled_ = false;
+    // Bytes the last session read from the program and the printer never took.
+    uint64_t notDelivered_ = 0;
 
     TapRowsModel* rows_ = nullptr;
     QComboBox* kind_ = nullptr;

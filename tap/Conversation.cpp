@@ -8,8 +8,6 @@ namespace tap {
 
 namespace {
 
-constexpr uint8_t XON = 0x11;
-constexpr uint8_t XOFF = 0x13;
 constexpr uint8_t DLE = 0x10;
 constexpr uint8_t EOT = 0x04;
 constexpr uint8_t GS = 0x1D;
@@ -42,6 +40,10 @@ std::string Totals::Line() const {
                        " bytes back in " + std::to_string(replies) + " replies; alerts:";
     for (size_t i = 0; i < ALERT_KINDS; ++i)
         line += std::string(i == 0 ? " " : ", ") + std::to_string(alerts[i]) + " " + ALERT_NAMES[i];
+    if (notDeliveredToPrinter > 0)
+        line += "; " + std::to_string(notDeliveredToPrinter) + " bytes were not delivered to the printer";
+    if (notDeliveredToProgram > 0)
+        line += "; " + std::to_string(notDeliveredToProgram) + " bytes were not delivered to the program";
     return line;
 }
 
@@ -111,8 +113,8 @@ void Conversation::FromPrinter(const uint8_t* data, size_t length, Clock::time_p
     totals_.toProgramBytes += length;
     for (size_t i = 0; i < length; ++i) {
         const uint8_t b = data[i];
-        if (!replies_.IsCollecting() && (b == XON || b == XOFF)) {
-            xoff_ = b == XOFF;
+        if (const std::optional<bool> hold = flow_.Feed(b)) {
+            xoff_ = *hold;
             Emit(Direction::ToProgram, {b}, xoff_ ? "XOFF (printer holds back)" : "XON (printer takes data)",
                  0, at);
             continue;
@@ -120,6 +122,8 @@ void Conversation::FromPrinter(const uint8_t* data, size_t length, Clock::time_p
         if (!replies_.Feed(b, reply_)) continue;
         ++totals_.replies;
         NoteReply(reply_);
+        if (reply_.kind == ReplyKind::Ignored && FlowControlWords(b) != nullptr && !flow_.LineUsesIt())
+            reply_.words = "no flow control: the line does not use XON/XOFF";
         Emit(Direction::ToProgram, reply_.bytes, reply_.words.empty() ? reply_.title
                                                                       : reply_.words + " (" + reply_.title + ")",
              0, at);
@@ -146,6 +150,14 @@ void Conversation::ProgramEnded(const std::string& text, Clock::time_point at) {
 void Conversation::Skipped(const std::string& text, Clock::time_point at) {
     splitter_.FlushText([&](std::vector<uint8_t>&& piece) { ProgramPiece(std::move(piece), at); });
     splitter_.TakeUnfinished();
+    Note(text, at);
+}
+
+void Conversation::PrinterBack(const std::string& text, Clock::time_point at) {
+    xoff_ = false;
+    paperEnd_ = false;
+    flow_.Restart();
+    replies_.Reset();
     Note(text, at);
 }
 

@@ -8,6 +8,7 @@
 
 #include "printer/ReplyDecoder.h"
 #include "tap/CommandDecode.h"
+#include "tap/FlowControl.h"
 
 #include <array>
 #include <chrono>
@@ -25,6 +26,8 @@ using Clock = std::chrono::steady_clock;
 // The notes a capture keeps for the ends, read back by the capture's decoding.
 inline constexpr const char* NOTE_PROGRAM_GONE = "the program went away";
 inline constexpr const char* NOTE_SESSION_ENDED = "session ended";
+// The start of the note of a printer opened again (it starts un-held).
+inline constexpr const char* NOTE_PRINTER_BACK = "the printer is back";
 
 enum class Direction { ToPrinter, ToProgram, Note };
 
@@ -53,15 +56,20 @@ struct Row {
 };
 
 struct Totals {
+    // In a session: the bytes each end took; in a capture's decoding: those it holds.
     uint64_t toPrinterBytes = 0;
     uint64_t toProgramBytes = 0;
+    // Read from one end and never taken by the other when the session ended.
+    uint64_t notDeliveredToPrinter = 0;
+    uint64_t notDeliveredToProgram = 0;
     uint64_t commands = 0;
     uint64_t replies = 0;
     std::array<uint64_t, ALERT_KINDS> alerts{};
     int64_t durationUs = 0;
     uint64_t undecodedBytes = 0; // of the bytes above, those that passed undecoded
     // "summary: 1200 bytes to the printer in 40 commands, 3 bytes back in 3 replies;
-    // alerts: 1 unknown command, ..."
+    // alerts: 1 unknown command, ..." and, when some were not, "; 80 bytes were not
+    // delivered to the printer".
     std::string Line() const;
 };
 
@@ -85,6 +93,11 @@ public:
     void ProgramEnded(const std::string& text, Clock::time_point at);
     // Bytes went by undecoded: the command under way is dropped, the gap said.
     void Skipped(const std::string& text, Clock::time_point at);
+    // The printer's end was opened again: it starts un-held, and no reply of the old
+    // one goes on.
+    void PrinterBack(const std::string& text, Clock::time_point at);
+    // Whether the line uses XON/XOFF (until told: it does).
+    void SetLineUsesXonXoff(bool on) { flow_.SetLineUsesIt(on); }
     // Shows a settled text run and marks requests that have waited too long.
     void Tick(Clock::time_point at);
     void Finish(Clock::time_point at);
@@ -114,6 +127,7 @@ private:
     CommandSplitter splitter_;
     PieceDecoder decoder_;
     ReplyDecoder replies_;
+    FlowControl flow_;
     DecodedReply reply_;
     std::deque<Waiting> waiting_;
     bool xoff_ = false;

@@ -5,6 +5,7 @@
 #include "tap/TapEnd.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <mutex>
@@ -125,6 +126,14 @@ public:
         return bits;
     }
     bool CanComeBack() const override { return true; }
+    uint64_t Openings() const override { return openings_.load(); }
+    uint64_t Settle(int budgetMs) override {
+        const std::shared_ptr<SerialDevice> device = Device();
+        if (!device || budgetMs <= 0) return 0;
+        const uint32_t left = device->SettleOutput(static_cast<uint32_t>(budgetMs));
+        // A queue that cannot be read is not counted as bytes held.
+        return left == SerialDevice::OUTPUT_UNKNOWN ? 0 : left;
+    }
     std::optional<LineSettings> CurrentSettings() override {
         const std::shared_ptr<SerialDevice> device = Device();
         DCB dcb{};
@@ -176,6 +185,7 @@ private:
         if (settings) Apply(*fresh, *settings);
         std::lock_guard lock(mutex_);
         device_ = std::move(fresh);
+        openings_.fetch_add(1);
         return true;
     }
     bool Apply(SerialDevice& device, const LineSettings& s) {
@@ -203,6 +213,7 @@ private:
     std::optional<LineSettings> settings_;
     std::mutex reopenMutex_;
     std::chrono::steady_clock::time_point lastTry_{};
+    std::atomic<uint64_t> openings_{1};
     std::string path_;
     LinePace pace_;
 };

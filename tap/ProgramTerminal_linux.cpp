@@ -38,6 +38,9 @@ public:
         return FAILED; // EIO: the program has closed its port
     }
     long Write(const uint8_t* data, size_t length) override {
+        // With no program on the port its bytes are dropped, as a closed port drops
+        // what arrives: the terminal would keep them for the next program.
+        if (NoProgram()) return FAILED;
         const ssize_t n = ::write(master_, data, length);
         if (n >= 0) return n;
         if (errno == EAGAIN || errno == EINTR) return 0;
@@ -51,7 +54,10 @@ public:
         uint32_t bits = 0;
         if ((p.revents & POLLIN) != 0) bits |= READABLE;
         if ((p.revents & POLLOUT) != 0) bits |= WRITABLE;
-        if ((p.revents & (POLLHUP | POLLERR)) != 0) bits |= GONE;
+        if ((p.revents & (POLLHUP | POLLERR)) != 0) {
+            bits |= GONE;
+            DropUnread();
+        }
         return bits;
     }
     bool CanComeBack() const override { return true; }
@@ -78,6 +84,17 @@ public:
     std::string Address() const override { return slave_; }
 
 private:
+    // The master reports a hang-up while no program has the terminal open (it was
+    // opened once when made, so also before the first program).
+    bool NoProgram() {
+        pollfd p{master_, POLLOUT, 0};
+        if (::poll(&p, 1, 0) <= 0 || (p.revents & POLLHUP) == 0) return false;
+        DropUnread();
+        return true;
+    }
+    // What was written for a program that has closed the port is not kept for the next.
+    void DropUnread() { ::tcflush(master_, TCOFLUSH); }
+
     int master_;
     std::string slave_;
     std::string link_;
@@ -105,6 +122,10 @@ std::unique_ptr<TapEnd> MakeProgramTerminal(const std::string& linkPath, std::st
         ::cfmakeraw(&t);
         ::tcsetattr(master, TCSANOW, &t);
     }
+    // Opened and closed once, so the master says "no program" (a hang-up) until the
+    // first program opens it, as it does between programs.
+    const int once = slave.empty() ? -1 : ::open(slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (once >= 0) ::close(once);
     ::unlink(linkPath.c_str());
     if (slave.empty() || ::symlink(slave.c_str(), linkPath.c_str()) != 0) {
         error = "cannot make the link " + linkPath + ": " + std::strerror(errno);

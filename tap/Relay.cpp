@@ -34,16 +34,38 @@ void Relay::Stop() {
     if (writer_.joinable()) writer_.join();
 }
 
+void Relay::Finish(Clock::time_point deadline, Clock::duration stall) {
+    stopReading_.store(true);
+    changed_.notify_all();
+    if (reader_.joinable()) reader_.join();
+    if (writer_.joinable()) {
+        std::unique_lock lock(mutex_);
+        size_t least = queued_;
+        auto moved = Clock::now();
+        while (queued_ > 0) {
+            const auto now = Clock::now();
+            if (now >= deadline || now - moved >= stall) break;
+            changed_.wait_for(lock, WAIT_SLICE);
+            if (queued_ < least) {
+                least = queued_;
+                moved = Clock::now();
+            }
+        }
+    }
+    Stop();
+}
+
 void Relay::ReadLoop() {
     // A passive tap's reader keeps nothing: it reads into a buffer of its own.
     std::vector<uint8_t> listening(destination_ == nullptr ? READ_CHUNK : 0);
-    bool gone = false;
-    while (!stop_.load()) {
+    bool gone = hooks_.sourceStartsGone;
+    const auto stopping = [this] { return stop_.load() || stopReading_.load(); };
+    while (!stopping()) {
         uint8_t* into = listening.data();
         size_t room = listening.size();
         if (destination_ != nullptr) {
             std::unique_lock lock(mutex_);
-            changed_.wait_for(lock, WAIT_SLICE, [&] { return stop_.load() || queued_ < QUEUE_LIMIT; });
+            changed_.wait_for(lock, WAIT_SLICE, [&] { return stopping() || queued_ < QUEUE_LIMIT; });
             // The free part after the queued bytes, up to the ring's end.
             const size_t tail = (head_ + queued_) % QUEUE_LIMIT;
             room = std::min(QUEUE_LIMIT - queued_, QUEUE_LIMIT - tail);
@@ -52,12 +74,16 @@ void Relay::ReadLoop() {
         if (room == 0) continue;
         const uint32_t ready = source_.Wait(TapEnd::READABLE, WAIT_SLICE_MS);
         long n = 0;
-        if ((ready & TapEnd::READABLE) != 0) n = source_.Read(into, room);
+        if ((ready & TapEnd::READABLE) != 0) {
+            if (hooks_.beforeRead) hooks_.beforeRead();
+            n = source_.Read(into, room);
+        }
         if (n > 0) {
             if (gone) {
                 gone = false;
                 if (hooks_.sourceChanged) hooks_.sourceChanged(false);
             }
+            read_.fetch_add(static_cast<uint64_t>(n));
             if (hooks_.read) hooks_.read(into, static_cast<size_t>(n));
             if (destination_ == nullptr) continue;
             const size_t passed = PassAtOnce(into, static_cast<size_t>(n));

@@ -21,6 +21,7 @@ namespace tap {
 
 class Relay {
 public:
+    using Clock = std::chrono::steady_clock;
     // How many bytes may wait between the ends.
     static constexpr size_t QUEUE_LIMIT = 64 * 1024;
 
@@ -31,8 +32,14 @@ public:
         std::function<void(bool gone)> sourceChanged;
         // Bytes dropped because the destination has gone.
         std::function<void(size_t count)> dropped;
+        // Just before each read of the source (the program's line settings are looked
+        // at there, so its bytes go at the settings they were written with).
+        std::function<void()> beforeRead;
         // True while the writer must not write (the printer said XOFF).
         std::function<bool()> holdWrites;
+        // The source is not there until it first comes (a program's side before any
+        // program connected): its first coming is said, no going before it.
+        bool sourceStartsGone = false;
         // The destination comes back after it has gone (a printer opened again): its
         // bytes wait for it, holding the source back, instead of being dropped.
         bool waitWhileGone = false;
@@ -44,10 +51,19 @@ public:
     Relay& operator=(const Relay&) = delete;
 
     void Start();
+    // Stops at once: what waits in the queue stays there (see Undelivered).
     void Stop();
+    // Stops reading, lets the writer hand on what waits while the destination keeps
+    // taking it (it gives up once nothing was taken for `stall`) and at most until
+    // `deadline`, then stops.
+    void Finish(Clock::time_point deadline, Clock::duration stall);
     // The largest the queue has been.
     size_t PeakQueued() const { return peak_.load(); }
+    // Bytes read from the source, and those of them the destination took.
+    uint64_t Read() const { return read_.load(); }
     uint64_t Delivered() const { return delivered_.load(); }
+    // Read and not taken by the destination: waiting in the queue, or dropped.
+    uint64_t Undelivered() const { return read_.load() - delivered_.load(); }
 
 private:
     void ReadLoop();
@@ -67,7 +83,9 @@ private:
     size_t head_ = 0;   // the first queued byte
     size_t queued_ = 0; // bytes queued
     std::atomic<bool> stop_{false};
+    std::atomic<bool> stopReading_{false};
     std::atomic<size_t> peak_{0};
+    std::atomic<uint64_t> read_{0};
     std::atomic<uint64_t> delivered_{0};
     std::thread reader_;
     std::thread writer_;

@@ -169,7 +169,10 @@ std::string SummaryJson(const Totals& t, size_t peakQueued) {
                        ",\"commands\":" + std::to_string(t.commands) + ",\"replies\":" +
                        std::to_string(t.replies) + ",\"duration_ms\":" + Ms(t.durationUs) +
                        ",\"queue_peak_bytes\":" + std::to_string(peakQueued) +
-                       ",\"undecoded_bytes\":" + std::to_string(t.undecodedBytes) + ",\"alerts\":{";
+                       ",\"undecoded_bytes\":" + std::to_string(t.undecodedBytes) +
+                       ",\"not_delivered_to_printer_bytes\":" + std::to_string(t.notDeliveredToPrinter) +
+                       ",\"not_delivered_to_program_bytes\":" + std::to_string(t.notDeliveredToProgram) +
+                       ",\"alerts\":{";
     for (size_t i = 0; i < ALERT_KINDS; ++i)
         json += std::string(i == 0 ? "" : ",") + "\"" + AlertName(static_cast<Alert>(i)) +
                 "\":" + std::to_string(t.alerts[i]);

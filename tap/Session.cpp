@@ -15,8 +15,11 @@ constexpr const char* PTY_PREFIX = "pty:";
 constexpr const char* LISTEN_PREFIX = "tcp-listen:";
 constexpr const char* PASSIVE_PREFIX = "passive:";
 constexpr long MAX_PORT = 65535;
-constexpr uint8_t XON_BYTE = 0x11;
-constexpr uint8_t XOFF_BYTE = 0x13;
+// On stop, what waits for the printer goes on while the printer keeps taking it: at
+// most this long in all, and no longer than STOP_STALL once it takes nothing (a
+// printer that holds back or has gone).
+constexpr auto STOP_DRAIN_BUDGET = std::chrono::seconds(5);
+constexpr auto STOP_STALL = std::chrono::seconds(1);
 // Bytes waiting for the decoding; past this they pass undecoded (and are said so).
 constexpr size_t DECODE_BACKLOG = 4u << 20;
 
@@ -122,46 +125,72 @@ Session::Session(std::unique_ptr<TapEnd> program, std::unique_ptr<TapEnd> printe
         Queue({'>', at, std::vector<uint8_t>(data, data + length), {}});
     };
     toPrinter.sourceChanged = [this](bool gone) {
-        std::lock_guard lock(mutex_);
         const std::string text = passive_ ? (gone ? "the program's line is gone" : "the program's line is back")
                                           : (gone ? NOTE_PROGRAM_GONE : "a program is connected");
-        Record('!', nullptr, 0, text, Clock::now());
-        Queue({gone ? 'g' : 'n', Clock::now(), {}, text});
+        SayNote(gone ? 'g' : 'n', text);
     };
     toPrinter.dropped = [this](size_t count) {
-        std::lock_guard lock(mutex_);
-        const std::string text = std::to_string(count) + " bytes for the printer dropped: it is gone";
-        Record('!', nullptr, 0, text, Clock::now());
-        Queue({'n', Clock::now(), {}, text});
+        SayNote('n', std::to_string(count) + " bytes for the printer dropped: it is gone");
     };
-    toPrinter.holdWrites = [this] { return xoff_.load(); };
+    toPrinter.beforeRead = [this] { FollowSettings(); };
+    toPrinter.sourceStartsGone = !passive_;
+    toPrinter.holdWrites = [this] { return PrinterHolds(); };
     toPrinter.waitWhileGone = printer_->CanComeBack();
     Relay::Hooks toProgram;
     toProgram.read = [this](const uint8_t* data, size_t length) {
         // XOFF holds the printer's side at once, not when the decoding gets there.
+        relayFlow_.SetLineUsesIt(lineXonXoff_.load());
         for (size_t i = 0; i < length && !passive_; ++i)
-            if (data[i] == XOFF_BYTE || data[i] == XON_BYTE) xoff_.store(data[i] == XOFF_BYTE);
+            if (const std::optional<bool> hold = relayFlow_.Feed(data[i]))
+                heldOpening_.store(*hold ? printer_->Openings() : 0);
         const auto at = Clock::now();
         std::lock_guard lock(mutex_);
         Record('<', data, length, {}, at);
         Queue({'<', at, std::vector<uint8_t>(data, data + length), {}});
     };
     toProgram.sourceChanged = [this](bool gone) {
-        std::lock_guard lock(mutex_);
-        const std::string text = gone ? "the printer went away" : "the printer is back";
-        Record('!', nullptr, 0, text, Clock::now());
-        Queue({'n', Clock::now(), {}, text});
+        if (gone) {
+            // What the program sent and the printer has not taken waits for it.
+            const uint64_t waiting = passive_ ? 0 : toPrinter_->Undelivered();
+            SayNote('n', waiting == 0 ? std::string("the printer went away")
+                                      : "the printer went away; it has not taken " + std::to_string(waiting) +
+                                            " bytes the program sent (they wait for it)");
+            return;
+        }
+        // A printer opened again starts un-held; a program its XOFF stopped is let go.
+        relayFlow_.Restart();
+        const bool wasHeld = heldOpening_.exchange(0) != 0;
+        if (wasHeld && lineXonXoff_.load()) {
+            const uint8_t xon = FlowControl::XON;
+            program_->Write(&xon, 1);
+        }
+        SayNote('b', std::string(NOTE_PRINTER_BACK) + (wasHeld ? "; it starts un-held" : ""));
     };
     toProgram.dropped = [this](size_t count) {
-        std::lock_guard lock(mutex_);
-        const std::string text = std::to_string(count) + " bytes for the program dropped: none is connected";
-        Record('!', nullptr, 0, text, Clock::now());
-        Queue({'n', Clock::now(), {}, text});
+        SayNote('n', std::to_string(count) + " bytes for the program dropped: none is connected");
     };
     TapEnd* const toPrinterEnd = passive_ ? nullptr : printer_.get();
     TapEnd* const toProgramEnd = passive_ ? nullptr : program_.get();
     toPrinter_ = std::make_unique<Relay>(*program_, toPrinterEnd, std::move(toPrinter));
     toProgram_ = std::make_unique<Relay>(*printer_, toProgramEnd, std::move(toProgram));
+    // Until the program sets its line, flow control is what the printer's line has (a
+    // passive tap's only knowledge of it).
+    const std::optional<LineSettings> line = printer_->CurrentSettings();
+    const bool xonXoff = passive_ && line && line->xonXoff;
+    lineXonXoff_.store(xonXoff);
+    conversation_.SetLineUsesXonXoff(xonXoff);
+}
+
+void Session::SayNote(char kind, const std::string& text) {
+    const auto at = Clock::now();
+    std::lock_guard lock(mutex_);
+    Record('!', nullptr, 0, text, at);
+    Queue({kind, at, {}, text});
+}
+
+bool Session::PrinterHolds() const {
+    const uint64_t held = heldOpening_.load();
+    return held != 0 && held == printer_->Openings();
 }
 
 void Session::Queue(Event event) {
@@ -229,18 +258,20 @@ void Session::Start() {
     watcher_ = std::thread([this] { Watch(); });
 }
 
-void Session::FollowSettings(Clock::time_point now) {
+void Session::FollowSettings() {
+    if (passive_) return;
+    std::lock_guard settingsLock(settingsMutex_);
     const std::optional<LineSettings> now_settings = program_->ProgramSettings();
     if (!now_settings || now_settings == settings_) return;
     settings_ = now_settings;
     const bool applied = printer_->ApplySettings(*settings_);
+    lineXonXoff_.store(settings_->xonXoff);
     const std::string text = "line settings " + settings_->Text() +
                              (applied ? ", set on the printer's line" : "");
-    {
-        std::lock_guard lock(mutex_);
-        Record('L', nullptr, 0, settings_->Text(), now);
-    }
-    conversation_.Note(text, now);
+    const auto now = Clock::now();
+    std::lock_guard lock(mutex_);
+    Record('L', nullptr, 0, settings_->Text(), now);
+    Queue({'L', now, {settings_->xonXoff ? uint8_t{1} : uint8_t{0}}, text});
 }
 
 void Session::Decode(std::deque<Event>& events) {
@@ -253,6 +284,11 @@ void Session::Decode(std::deque<Event>& events) {
         case '<': conversation_.FromPrinter(e.bytes.data(), e.bytes.size(), e.at); break;
         case 'g': conversation_.ProgramEnded(e.text, e.at); break;
         case 'u': conversation_.Skipped(e.text, e.at); break;
+        case 'b': conversation_.PrinterBack(e.text, e.at); break;
+        case 'L':
+            conversation_.SetLineUsesXonXoff(!e.bytes.empty() && e.bytes.front() != 0);
+            conversation_.Note(e.text, e.at);
+            break;
         default: conversation_.Note(e.text, e.at); break;
         }
     }
@@ -277,7 +313,8 @@ void Session::Watch() {
         Decode(events);
         conversation_.Tick(now);
         if (now >= nextSettings) {
-            FollowSettings(now);
+            // Also while the program writes nothing (it may set XON/XOFF and wait).
+            FollowSettings();
             nextSettings = now + SETTINGS_PERIOD;
         }
         if (last) return;
@@ -287,9 +324,21 @@ void Session::Watch() {
 void Session::Stop() {
     if (!started_ || stopped_) return;
     stopped_ = true;
-    // The relays first, so every byte they took is decoded before the end.
-    toPrinter_->Stop();
-    toProgram_->Stop();
+    // The relays first, so every byte they took is decoded before the end. The
+    // printer's replies go on while its bytes drain: its XON may be what lets them go.
+    const auto deadline = Clock::now() + STOP_DRAIN_BUDGET;
+    toPrinter_->Finish(deadline, STOP_STALL);
+    if (!passive_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        heldInDevice_.store(printer_->Settle(static_cast<int>(left.count())));
+    }
+    toProgram_->Finish(Clock::now() + STOP_STALL, STOP_STALL);
+    relaysDone_.store(true);
+    const Totals counted = Summary();
+    if (counted.notDeliveredToPrinter > 0)
+        SayNote('n', std::to_string(counted.notDeliveredToPrinter) + " bytes were not delivered to the printer");
+    if (counted.notDeliveredToProgram > 0)
+        SayNote('n', std::to_string(counted.notDeliveredToProgram) + " bytes were not delivered to the program");
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -305,14 +354,29 @@ void Session::Stop() {
 }
 
 Totals Session::Summary() {
-    std::lock_guard lock(conversationMutex_);
-    Totals totals = conversation_.Summary();
-    // Bytes that passed undecoded went over the wire all the same.
-    const uint64_t undecoded = undecodedTotal_.load();
-    const uint64_t toPrinter = undecodedToPrinter_.load();
-    totals.toPrinterBytes += toPrinter;
-    totals.toProgramBytes += undecoded - toPrinter;
-    totals.undecodedBytes = undecoded;
+    Totals totals;
+    {
+        std::lock_guard lock(conversationMutex_);
+        totals = conversation_.Summary();
+    }
+    // Bytes that passed undecoded went over the wire all the same: the counts below
+    // are the relays', and this says how many of them the rows do not show.
+    totals.undecodedBytes = undecodedTotal_.load();
+    if (passive_) {
+        // Nothing is handed on: what each line carried is what was read from it.
+        totals.toPrinterBytes = toPrinter_->Read();
+        totals.toProgramBytes = toProgram_->Read();
+        return totals;
+    }
+    const uint64_t held = heldInDevice_.load();
+    const uint64_t delivered = toPrinter_->Delivered();
+    totals.toPrinterBytes = delivered - std::min(held, delivered);
+    totals.toProgramBytes = toProgram_->Delivered();
+    // Until the relays are done what waits may still go.
+    if (relaysDone_.load()) {
+        totals.notDeliveredToPrinter = toPrinter_->Undelivered() + std::min(held, delivered);
+        totals.notDeliveredToProgram = toProgram_->Undelivered();
+    }
     return totals;
 }
 

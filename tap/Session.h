@@ -6,6 +6,7 @@
 #include "tap/CaptureFile.h"
 #include "tap/Conversation.h"
 #include "tap/ExpectedReceipts.h"
+#include "tap/FlowControl.h"
 #include "tap/Relay.h"
 #include "tap/TapEnd.h"
 
@@ -49,16 +50,20 @@ public:
     // printer `paperWidth` dots wide; `sink` gets each from the session's thread.
     void ReceiptsTo(int paperWidth, ExpectedReceipts::Sink sink);
     void Start();
-    // Stops the relays, ends the conversation (its last rows and alerts) and closes the
+    // Stops reading the program, lets what waits for the printer go on while the
+    // printer keeps taking it (within a budget), stops the relays, says what was not
+    // delivered, ends the conversation (its last rows and alerts) and closes the
     // capture; the ends are released when the session goes.
     void Stop();
 
-    // The totals count every byte relayed, decoded or not (undecodedBytes says how many
-    // were not).
+    // The counts are what each end took, decoded or not (undecodedBytes says how many
+    // were not); what one end never took is in notDelivered*.
     Totals Summary();
     std::string ProgramAddress() const { return program_->Address(); }
     std::string Description() const;
     size_t PeakQueued() const;
+    // Bytes the tap has read from the program so far.
+    uint64_t ReadFromProgram() const { return toPrinter_->Read(); }
     // Bytes that passed while the decoding was too far behind to take them.
     uint64_t Undecoded() const { return undecodedTotal_.load(); }
     // After Stop: why the capture file is not whole, or empty when it is.
@@ -80,7 +85,14 @@ private:
     void Queue(Event event);
     void Watch();
     void Decode(std::deque<Event>& events);
-    void FollowSettings(Clock::time_point now);
+    // Looks at the program's line settings and, when they changed, puts them on the
+    // printer's line and queues them before the bytes read next.
+    void FollowSettings();
+    // True while the printer's XOFF holds the program's bytes back: only the printer
+    // opened when it said so holds; one opened again starts un-held.
+    bool PrinterHolds() const;
+    // The rows and the capture's note of something that happened to the ends.
+    void SayNote(char kind, const std::string& text);
 
     std::unique_ptr<TapEnd> program_;
     std::unique_ptr<TapEnd> printer_;
@@ -97,13 +109,22 @@ private:
     Conversation conversation_;
     CaptureWriter capture_;
     std::unique_ptr<ExpectedReceipts> receipts_; // with the conversation's lock
-    std::optional<LineSettings> settings_;
-    std::atomic<bool> xoff_{false};
+    std::mutex settingsMutex_;
+    std::optional<LineSettings> settings_; // with settingsMutex_
+    // Whether the line uses XON/XOFF, as the relay's reader of the printer needs it.
+    std::atomic<bool> lineXonXoff_{false};
+    // The relay's own reading of the printer's flow control (its reader thread only).
+    FlowControl relayFlow_;
+    // The printer's opening whose XOFF holds the program back; 0: none holds.
+    std::atomic<uint64_t> heldOpening_{0};
+    // Bytes the printer's device still held when the session stopped.
+    std::atomic<uint64_t> heldInDevice_{0};
     std::unique_ptr<Relay> toPrinter_;
     std::unique_ptr<Relay> toProgram_;
     std::condition_variable watchWake_; // with mutex_
     bool stopping_ = false;
-    bool stopped_ = false;
+    std::atomic<bool> stopped_{false};
+    std::atomic<bool> relaysDone_{false}; // the relays have drained and stopped
     bool started_ = false;
     std::thread watcher_;
 };

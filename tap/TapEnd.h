@@ -46,6 +46,13 @@ public:
     // True when this end can come back after it has gone (a terminal the next program
     // run opens again, a listener taking the next connection).
     virtual bool CanComeBack() const { return false; }
+    // How many times the end has been opened, counting the first: an end that came
+    // back is a device or connection that starts afresh.
+    virtual uint64_t Openings() const { return 1; }
+    // Before the end is let go: waits, while the device keeps sending and at most
+    // `budgetMs`, for what it was handed to leave; the bytes it still holds then (0
+    // where the end cannot tell or holds none).
+    virtual uint64_t Settle(int budgetMs) { (void)budgetMs; return 0; }
     // The settings a program set on its terminal; nothing for other ends.
     virtual std::optional<LineSettings> ProgramSettings() { return std::nullopt; }
     // The settings of a serial line as they are now; nothing where the end has none.

@@ -1746,6 +1746,18 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 Bons gespeichert: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Gestoppt; die Schnittstellen sind freigegeben; %1 Bytes wurden nicht an den Drucker zugestellt</translation>
+    </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Die Schnittstellen werden geöffnet...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Wird gestoppt; was auf den Drucker wartet, geht noch an ihn...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2712,6 +2724,10 @@ Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
     <message>
         <source>the capture is not whole (%1); no capture or records file was written</source>
         <translation>der Mitschnitt ist nicht vollständig (%1); weder Mitschnitt- noch Protokolldatei wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 Bytes wurden nicht an den Drucker zugestellt</translation>
     </message>
 </context>
 </TS>

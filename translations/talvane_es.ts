@@ -1746,6 +1746,18 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 recibos guardados: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Detenida; los puertos están liberados; %1 bytes no se entregaron a la impresora</translation>
+    </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Abriendo los puertos...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Deteniendo; lo que espera a la impresora aún le llega...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2711,6 +2723,10 @@ Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
     <message>
         <source>the capture is not whole (%1); no capture or records file was written</source>
         <translation>la captura no está completa (%1); no se escribió ningún archivo de captura ni de registros</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 bytes no se entregaron a la impresora</translation>
     </message>
 </context>
 </TS>

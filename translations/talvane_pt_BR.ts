@@ -1745,6 +1745,18 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>%1 cupons salvos: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Parada; as portas foram liberadas; %1 bytes não foram entregues à impressora</translation>
+    </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Abrindo as portas...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Parando; o que aguarda a impressora ainda vai para ela...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2710,6 +2722,10 @@ Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
     <message>
         <source>the capture is not whole (%1); no capture or records file was written</source>
         <translation>a captura não está completa (%1); nenhum arquivo de captura ou de registros foi gravado</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 bytes não foram entregues à impressora</translation>
     </message>
 </context>
 </TS>

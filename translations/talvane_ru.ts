@@ -1747,6 +1747,18 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>Сохранено чеков: %1: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>Остановлен; порты освобождены; %1 байт не доставлено на принтер</translation>
+    </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>Открываются порты...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>Остановка; ожидающее принтер ещё отправляется ему...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2719,6 +2731,10 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>the capture is not whole (%1); no capture or records file was written</source>
         <translation>захват неполон (%1); файлы захвата и записей не записаны</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>%1 байт не доставлено на принтер</translation>
     </message>
 </context>
 </TS>

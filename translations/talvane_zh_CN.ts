@@ -1737,6 +1737,18 @@ Line %1 is not hex text of whole bytes.</source>
         <source>%1 receipts saved: %2 ... %3</source>
         <translation>已保存 %1 张小票: %2 ... %3</translation>
     </message>
+    <message>
+        <source>Stopped; the ports are released; %1 bytes were not delivered to the printer</source>
+        <translation>已停止；端口已释放；有 %1 字节未送达打印机</translation>
+    </message>
+    <message>
+        <source>Opening the ports...</source>
+        <translation>正在打开端口...</translation>
+    </message>
+    <message>
+        <source>Stopping; what waits for the printer still goes to it...</source>
+        <translation>正在停止；等待发往打印机的数据仍在发送...</translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
@@ -2695,6 +2707,10 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>the capture is not whole (%1); no capture or records file was written</source>
         <translation>捕获不完整（%1）；未写入捕获文件或记录文件</translation>
+    </message>
+    <message>
+        <source>%1 bytes were not delivered to the printer</source>
+        <translation>有 %1 字节未送达打印机</translation>
     </message>
 </context>
 </TS>

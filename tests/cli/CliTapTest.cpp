@@ -5,6 +5,7 @@
 // order, and a program that leaves mid-command is said on a row.
 #include "tests/cli/CliFixture.h"
 #include "tests/cli/CliTapFixture.h"
+#include "tests/support/ProgramEnd.h"
 #include "tests/support/VprinterProcess.h"
 
 #include <csignal>
@@ -131,6 +132,31 @@ TEST_F(CliTapTest, APassiveTapShowsBothLinesInOrderAndSendsNothing) {
     EXPECT_NE(run.out.find("\"summary\":"), std::string::npos);
     EXPECT_TRUE(programLine.BytesAfterQuiet(200ms).empty()) << "a passive tap sent something";
     EXPECT_TRUE(printerLine.BytesAfterQuiet(200ms).empty()) << "a passive tap sent something";
+}
+
+TEST_F(CliTapTest, StoppedWithBytesThePrinterNeverTookItSaysSoAndFails) {
+    PrinterPeer printer;
+    const int hold = open(printer.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    printer.Pause(true);
+    CliProcess tap({"tap", "--program", "pty:" + Link(), "--printer", printer.SlavePath()});
+    ASSERT_TRUE(tap.WaitForOutput("tap started", 10s));
+    const int program = OpenProgramEnd(Link(), B4000000);
+    ASSERT_GE(program, 0);
+    std::vector<uint8_t> flood(512 << 10);
+    std::mt19937 random(12);
+    for (auto& b : flood) b = static_cast<uint8_t>(random());
+    ASSERT_LT(WriteUntilHeld(program, flood), flood.size()) << "the program was never held back";
+    const CliResult run = tap.Stop(SIGINT);
+    close(program);
+    EXPECT_EQ(run.exitCode, 6) << run.err;
+    EXPECT_NE(run.err.find("bytes were not delivered to the printer"), std::string::npos) << run.err;
+    // The summary's count is what the printer gets once it reads again.
+    const size_t at = run.out.find("summary: ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const uint64_t counted = std::stoull(run.out.substr(at + 9));
+    printer.Pause(false);
+    EXPECT_EQ(printer.BytesAfterQuiet(500ms).size(), counted) << run.out.substr(at);
+    close(hold);
 }
 
 TEST_F(CliTapTest, BadSidesAreRefusedWithAMessage) {

@@ -18,8 +18,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -222,6 +224,72 @@ TEST(TapWindow, ShowsTheConversationAndTheReceiptAndStopReleasesBothEnds) {
         << w.SummaryText().toStdString();
     // The printer's port is free again: the main window opens it.
     EXPECT_TRUE(d.OpenPort());
+}
+
+TEST(TapWindow, StopSaysWhatThePrinterNeverTook) {
+    TapDialog d;
+    ASSERT_TRUE(d.peer.Ok());
+    d.peer.Pause(true);
+    d.StartOnPeer();
+    TapWindow& w = *d.Window();
+    ASSERT_TRUE(w.Running()) << d.prompts.MessageTexts().join(QLatin1Char('\n')).toStdString();
+    const int program = OpenProgram(d.link.toStdString(), B4000000);
+    ASSERT_GE(program, 0);
+    const std::vector<uint8_t> flood(512 << 10, 'x');
+    ASSERT_LT(WriteUntilHeld(program, flood), flood.size()) << "the program was never held back";
+    hands::Click(d.TapControl(TapWindow::IDC_STOP));
+    ::close(program);
+    ASSERT_TRUE(ConsoleDialog::RunUntil([&] { return !w.Running(); }, 20000));
+    EXPECT_TRUE(w.StateText().contains(QStringLiteral("bytes were not delivered to the printer")))
+        << w.StateText().toStdString();
+    EXPECT_TRUE(w.SummaryText().contains(QStringLiteral("bytes were not delivered to the printer")))
+        << w.SummaryText().toStdString();
+}
+
+TEST(TapWindow, OpeningASilentPrinterLeavesTheWindowWorkingAndStopReturnsAtOnce) {
+    // A network printer that answers no connection: its listen queue is full.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::listen(listener, 0), 0);
+    socklen_t size = sizeof at;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&at), &size);
+    std::vector<int> waiting;
+    for (int i = 0; i < 3; ++i) {
+        waiting.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+        ::connect(waiting.back(), reinterpret_cast<sockaddr*>(&at), sizeof at);
+    }
+    std::this_thread::sleep_for(200ms);
+
+    TapDialog d;
+    d.Opens();
+    TapWindow& w = *d.Window();
+    hands::Retype(d.TapControl(TapWindow::IDC_PROGRAM_ADDRESS), d.link);
+    hands::Retype(d.TapAs<QComboBox>(TapWindow::IDC_PRINTER)->lineEdit(),
+                  QStringLiteral("tcp://127.0.0.1:%1").arg(ntohs(at.sin_port)));
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> handled;
+    Clock::duration stopTook{};
+    // While the printer is being opened the window handles events, and Stop is one.
+    QTimer::singleShot(300, &w, [&] {
+        handled = Clock::now();
+        const auto before = Clock::now();
+        hands::Click(d.TapControl(TapWindow::IDC_STOP));
+        stopTook = Clock::now() - before;
+    });
+    const auto clicked = Clock::now();
+    hands::Click(d.TapControl(TapWindow::IDC_START));
+    ASSERT_TRUE(handled.has_value());
+    // Opening the printer gives up after 3 s; the timer is due long before.
+    EXPECT_LT(*handled - clicked, 2s) << "the window handled nothing while the printer was being opened";
+    EXPECT_LT(stopTook, 500ms) << "Stop waited for the printer";
+    EXPECT_FALSE(w.Running());
+    EXPECT_EQ(d.prompts.CountMessages(), 0) << d.prompts.MessageTexts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(d.TapControl(TapWindow::IDC_START)->isEnabled());
+    for (const int fd : waiting) ::close(fd);
+    ::close(listener);
 }
 
 TEST(TapWindow, SavesACaptureTheReaderReplaysRecordsTheMainWindowResendsAndTheReceipts) {

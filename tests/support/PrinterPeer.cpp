@@ -68,7 +68,8 @@ size_t PrinterPeer::RateRoomLocked() {
     creditAt_ = now;
     const double most = static_cast<double>(rate_) * RATE_CATCH_UP_MS / 1000.0;
     credit_ = std::min(most, credit_ + seconds * static_cast<double>(rate_));
-    return static_cast<size_t>(credit_);
+    // A read sized before the rate was set can leave the credit below nothing.
+    return credit_ > 0 ? static_cast<size_t>(credit_) : 0;
 }
 
 void PrinterPeer::Run() {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +32,43 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
         at += static_cast<size_t>(n);
     }
     return true;
+}
+
+namespace {
+
+constexpr auto RETRY = std::chrono::milliseconds(5);
+
+// Writes without blocking until `done` says to stop; the count written.
+template <typename Done>
+size_t WriteNonBlocking(int fd, const std::vector<uint8_t>& bytes, Done done) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+    size_t at = 0;
+    auto progress = std::chrono::steady_clock::now();
+    while (at < bytes.size() && !done(progress)) {
+        const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
+        if (n > 0) {
+            at += static_cast<size_t>(n);
+            progress = std::chrono::steady_clock::now();
+        } else {
+            std::this_thread::sleep_for(RETRY);
+        }
+    }
+    ::fcntl(fd, F_SETFL, flags);
+    return at;
+}
+
+} // namespace
+
+size_t WriteWithin(int fd, const std::vector<uint8_t>& bytes, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    return WriteNonBlocking(fd, bytes, [end](auto) { return std::chrono::steady_clock::now() >= end; });
+}
+
+size_t WriteUntilHeld(int fd, const std::vector<uint8_t>& bytes, std::chrono::milliseconds quiet) {
+    return WriteNonBlocking(fd, bytes, [quiet](std::chrono::steady_clock::time_point progress) {
+        return std::chrono::steady_clock::now() - progress >= quiet;
+    });
 }
 
 std::vector<uint8_t> ReadSome(int fd, size_t count, std::chrono::milliseconds timeout) {

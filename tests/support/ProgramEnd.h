@@ -13,5 +13,11 @@
 int OpenProgramEnd(const std::string& path, speed_t speed, bool twoStopBits = false);
 // Writes all of `bytes`; false when the line would take no more.
 bool WriteAll(int fd, const std::vector<uint8_t>& bytes);
+// Writes what the line takes within `timeout` (it may be held back): the count written.
+size_t WriteWithin(int fd, const std::vector<uint8_t>& bytes, std::chrono::milliseconds timeout);
+// Writes until the line takes nothing more for `quiet` (the program is held back, or
+// all is written): the count written.
+size_t WriteUntilHeld(int fd, const std::vector<uint8_t>& bytes,
+                      std::chrono::milliseconds quiet = std::chrono::seconds(1));
 // Reads until `count` bytes came or `timeout` passed.
 std::vector<uint8_t> ReadSome(int fd, size_t count, std::chrono::milliseconds timeout);

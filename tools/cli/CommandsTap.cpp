@@ -358,6 +358,11 @@ int RunTap(int argc, char** argv, int first) {
     size_t records = 0;
     if (args.Has("records") && !tapsave::WriteProgramRecords(capturePath, recordsFile, records, failure))
         return Fail(EXIT_FILE, name + ": " + RecordsFileError(failure));
+    if (totals.notDeliveredToPrinter > 0)
+        return Fail(EXIT_UNDELIVERED,
+                    name + ": " +
+                        Fill(QCoreApplication::translate("cli-tap", "%1 bytes were not delivered to the printer"),
+                             {std::to_string(totals.notDeliveredToPrinter)}));
     return result;
 }
 
@@ -385,9 +390,15 @@ int PrintCapture(std::string_view content, const std::string& path) {
         switch (e.kind) {
         case '>': conversation.FromProgram(e.bytes.data(), e.bytes.size(), at); break;
         case '<': conversation.FromPrinter(e.bytes.data(), e.bytes.size(), at); break;
-        case 'L': conversation.Note("line settings " + e.text, at); break;
+        case 'L':
+            // XON and XOFF are flow control as the tap took them: on a line that uses it.
+            conversation.SetLineUsesXonXoff(e.text.find(" xonxoff") != std::string::npos);
+            conversation.Note("line settings " + e.text, at);
+            break;
         default:
-            if (e.text == tap::NOTE_PROGRAM_GONE) {
+            if (e.text.rfind(tap::NOTE_PRINTER_BACK, 0) == 0) {
+                conversation.PrinterBack(e.text, at);
+            } else if (e.text == tap::NOTE_PROGRAM_GONE) {
                 conversation.ProgramEnded(e.text, at);
             } else if (e.text == tap::NOTE_SESSION_ENDED) {
                 conversation.Finish(at);
