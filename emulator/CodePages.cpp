@@ -40,6 +40,11 @@ const char* CodePageName(CodePage page) {
     return "?";
 }
 
+std::string CodePageRefusal(uint8_t n) {
+    const std::string number = std::to_string(n);
+    return "ESC t " + number + ": this printer has no code page " + number + ", ignored";
+}
+
 uint32_t CodePageCharacter(CodePage page, uint8_t code) {
     if (code < HIGH_HALF) return code;
     return CODE_PAGE_UNICODE[static_cast<int>(page)][code - HIGH_HALF];

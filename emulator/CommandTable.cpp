@@ -1,6 +1,7 @@
 // The printer's command table: how long each command is and who handles it. A row
 // without a handler is a command this printer knows the length of but does not
 // carry out: it is skipped whole and logged once by its name.
+#include "emulator/CodePages.h"
 #include "emulator/CommandLengths.h"
 #include "emulator/Interpreter.h"
 
@@ -18,6 +19,7 @@ constexpr uint8_t ENQ = 0x05;
 constexpr uint8_t DC4 = 0x14;
 constexpr uint8_t CAN = 0x18;
 constexpr uint8_t ESC = 0x1B;
+constexpr size_t CODE_PAGE_COMMAND = 3; // ESC t n
 constexpr uint8_t FS = 0x1C;
 constexpr uint8_t GS = 0x1D;
 constexpr uint8_t SP = 0x20;
@@ -162,6 +164,14 @@ const Interpreter::CommandEntry* Interpreter::FindCommand(const uint8_t* data, s
 bool Interpreter::KnowsCommand(const uint8_t* data, size_t available) {
     bool needMore = false;
     return FindCommand(data, available, &needMore) != nullptr || needMore;
+}
+
+std::string Interpreter::CommandRefusal(const uint8_t* data, size_t length) {
+    CodePage page;
+    if (length == CODE_PAGE_COMMAND && data[0] == ESC && data[1] == 't' &&
+        !CodePageFor(data[2], &page))
+        return CodePageRefusal(data[2]);
+    return {};
 }
 
 } // namespace vprinter

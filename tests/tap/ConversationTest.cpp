@@ -226,3 +226,17 @@ TEST(TapProgramSide, FormsAndMistakes) {
         EXPECT_FALSE(error.empty()) << bad;
     }
 }
+
+TEST(TapConversation, ACodePageThePrinterHasNotIsAnAlertThatNamesThePage) {
+    Rows seen;
+    const auto t0 = Clock::now();
+    Conversation c(seen.Sink(), t0);
+    c.FromProgram(B({0x1B, 0x74, 13}).data(), 3, t0);
+    c.FromProgram(B({0x1B, 0x74, 19}).data(), 3, t0 + 1ms);
+    ASSERT_EQ(seen.rows.size(), 2u);
+    EXPECT_EQ(seen.rows[0].alerts, AlertBit(Alert::UnknownCommand));
+    EXPECT_NE(seen.rows[0].text.find("this printer has no code page 13"), std::string::npos)
+        << seen.rows[0].text;
+    EXPECT_EQ(seen.rows[1].alerts, 0u) << "CP858 is there: " << seen.rows[1].text;
+    EXPECT_EQ(seen.rows[1].text.find("no code page"), std::string::npos);
+}
