@@ -10,7 +10,7 @@
 namespace vprinter {
 
 constexpr int CODE_PAGE_HALF = 128;
-constexpr int EXTRA_CHARACTER_COUNT = 272;
+constexpr int EXTRA_CHARACTER_COUNT = 325;
 
 extern const uint16_t CODE_PAGE_UNICODE[static_cast<int>(CodePage::Count)][CODE_PAGE_HALF];
 extern const uint16_t EXTRA_CHARACTERS[EXTRA_CHARACTER_COUNT]; // ascending

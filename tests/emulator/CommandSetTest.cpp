@@ -198,8 +198,9 @@ TEST(CodePages, EachPagePrintsItsOwnGlyphs) {
         uint8_t code;
         uint32_t unicode;
     };
-    const Case cases[] = {{0, 0x82, 0x00E9}, {2, 0xD5, 0x0131},  {19, 0xD5, 0x20AC},
-                          {17, 0x80, 0x0410}, {16, 0x80, 0x20AC}, {16, 0xE9, 0x00E9}};
+    const Case cases[] = {{0, 0x82, 0x00E9},  {2, 0xD5, 0x0131},  {19, 0xD5, 0x20AC},
+                          {17, 0x80, 0x0410}, {16, 0x80, 0x20AC}, {16, 0xE9, 0x00E9},
+                          {18, 0x9D, 0x0141}, {18, 0xBE, 0x017C}};
     for (const Case& c : cases) {
         EXPECT_EQ(CodePageCharacter(*[&] {
             static CodePage page;
