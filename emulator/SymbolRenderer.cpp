@@ -285,10 +285,22 @@ bool RetailDigits(int type, std::string_view data, std::string* out, std::string
 // printer draws those itself.
 constexpr char CODE39_START_STOP = '*';
 
+bool IsRetailType(int type) {
+    return type == BARCODE_TYPE_UPCA || type == BARCODE_TYPE_UPCE || type == BARCODE_TYPE_EAN13 ||
+           type == BARCODE_TYPE_EAN8;
+}
+
 } // namespace
 
 const char* BarcodeTypeName(int type) {
     return type >= 0 && type < BARCODE_TYPE_COUNT ? BARCODE_KINDS[type].name : "?";
+}
+
+std::string BarcodeDataProblem(int type, std::string_view data) {
+    std::string digits;
+    std::string error;
+    if (IsRetailType(type)) RetailDigits(type, data, &digits, &error);
+    return error;
 }
 
 SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int height,
@@ -304,10 +316,7 @@ SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int
         input.clear();
         if (!FromCodeSetForm(data, &input, &result.error)) return result;
     }
-    if (type == BARCODE_TYPE_UPCA || type == BARCODE_TYPE_UPCE || type == BARCODE_TYPE_EAN13 ||
-        type == BARCODE_TYPE_EAN8) {
-        if (!RetailDigits(type, data, &input, &result.error)) return result;
-    }
+    if (IsRetailType(type) && !RetailDigits(type, data, &input, &result.error)) return result;
     if (type == BARCODE_TYPE_CODE39 && input.size() >= 2 && input.front() == CODE39_START_STOP &&
         input.back() == CODE39_START_STOP)
         input = input.substr(1, input.size() - 2);

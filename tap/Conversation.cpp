@@ -86,8 +86,8 @@ void Conversation::ProgramPiece(std::vector<uint8_t>&& piece, Clock::time_point 
     uint32_t alerts = 0;
     if (!IsTextPiece(piece) && !vprinter::Interpreter::KnowsCommand(piece.data(), piece.size()))
         alerts |= AlertBit(Alert::UnknownCommand);
-    // A command the printer knows but will not carry out (a code page it has not) is
-    // flagged like an unknown one, its row saying why.
+    // A command the printer knows but will not carry out (a code page it has not, a
+    // barcode with a wrong check digit) is flagged like an unknown one, its row saying why.
     const std::string refusal =
         IsTextPiece(piece) ? std::string()
                            : vprinter::Interpreter::CommandRefusal(piece.data(), piece.size());
