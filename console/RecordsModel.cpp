@@ -12,8 +12,8 @@ constexpr size_t DECODED_PREFIX = 3 * CRecordsModel::SHOWN_CHARS + 16;
 
 CRecordsModel::CRecordsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void CRecordsModel::Append(std::string text) {
-    rows_.push_back({std::move(text), true});
+void CRecordsModel::Append(std::string text, QString warning) {
+    rows_.push_back({std::move(text), true, std::move(warning)});
     if (flushPending_) return;
     flushPending_ = true;
     QMetaObject::invokeMethod(this, &CRecordsModel::Flush, Qt::QueuedConnection);
@@ -88,7 +88,8 @@ QVariant CRecordsModel::data(const QModelIndex& index, int role) const {
         break;
     case COL_TIPS:
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
-            return ShownTips(r.text);
+            return r.warning.isEmpty() ? ShownTips(r.text)
+                                       : ShownTips(r.text) + QStringLiteral(" \u2014 ") + r.warning;
         break;
     default:
         break;

@@ -20,11 +20,13 @@ public:
     struct Row {
         std::string text;
         bool checked = true;
+        // Why the command may not print as asked (shown after the decoding, not saved).
+        QString warning;
     };
 
     explicit CRecordsModel(QObject* parent = nullptr);
 
-    void Append(std::string text);
+    void Append(std::string text, QString warning = QString());
     void Clear();
     void Replace(std::vector<Row> rows);
 

@@ -172,9 +172,13 @@ void CTalvaneDlg::AddOperationRecord(const std::string& hexText) {
     AddOperationRecord(std::string(hexText));
 }
 
-void CTalvaneDlg::AddOperationRecord(std::string&& hexText) {
+void CTalvaneDlg::AddWarnedRecord(const std::string& hexText, const QString& warning) {
+    AddOperationRecord(std::string(hexText), warning);
+}
+
+void CTalvaneDlg::AddOperationRecord(std::string&& hexText, const QString& warning) {
     if (hexText.empty()) return;
-    recordsModel_->Append(std::move(hexText));
+    recordsModel_->Append(std::move(hexText), warning);
     if (expected_) expected_->NoteRow(recordsModel_->Size() - 1);
 }
 
@@ -211,6 +215,11 @@ QString CTalvaneDlg::PortName() {
 void CTalvaneDlg::ShowHelpTip(QWidget* control, const QString& text) {
     if (!control) return;
     helpTip_.ShowAt(control->mapToGlobal(control->rect().center()), text);
+}
+
+void CTalvaneDlg::ShowWarning(QWidget* control, const QString& text) {
+    // The help tip puts its text in the event log.
+    ShowHelpTip(control, text);
 }
 
 void CTalvaneDlg::accept() {

@@ -70,7 +70,9 @@ public:
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
     // The same, taking the text over: a picture's megabytes of hex text are not copied.
-    void AddOperationRecord(std::string&& hexText);
+    void AddOperationRecord(std::string&& hexText, const QString& warning = QString());
+    void AddWarnedRecord(const std::string& hexText, const QString& warning) override;
+    void ShowWarning(QWidget* control, const QString& text) override;
     int PrintableWidth() const override { return printableWidth_; }
     QString PortName() override;
     const TextCodePage* TextPage() const override;

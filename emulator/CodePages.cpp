@@ -18,7 +18,7 @@ struct PageNumber {
 constexpr PageNumber PAGE_NUMBERS[] = {
     {0, CodePage::CP437, "CP437"},   {2, CodePage::CP850, "CP850"},
     {16, CodePage::CP1252, "CP1252"}, {17, CodePage::CP866, "CP866"},
-    {19, CodePage::CP858, "CP858"},
+    {18, CodePage::CP852, "CP852"},   {19, CodePage::CP858, "CP858"},
 };
 
 constexpr uint8_t HIGH_HALF = 0x80;
@@ -38,6 +38,11 @@ const char* CodePageName(CodePage page) {
     for (const PageNumber& entry : PAGE_NUMBERS)
         if (entry.page == page) return entry.name;
     return "?";
+}
+
+std::string CodePageRefusal(uint8_t n) {
+    const std::string number = std::to_string(n);
+    return "ESC t " + number + ": this printer has no code page " + number + ", ignored";
 }
 
 uint32_t CodePageCharacter(CodePage page, uint8_t code) {

@@ -5,11 +5,12 @@
 #include "emulator/PrinterState.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vprinter {
 
 constexpr int CODE_PAGE_HALF = 128;
-constexpr int EXTRA_CHARACTER_COUNT = 272;
+constexpr int EXTRA_CHARACTER_COUNT = 325;
 
 extern const uint16_t CODE_PAGE_UNICODE[static_cast<int>(CodePage::Count)][CODE_PAGE_HALF];
 extern const uint16_t EXTRA_CHARACTERS[EXTRA_CHARACTER_COUNT]; // ascending
@@ -20,6 +21,9 @@ extern const uint32_t FONT3_EXTRA_ROWS[EXTRA_CHARACTER_COUNT][16];
 // The code page of ESC t n; false for a number this printer has no page for.
 bool CodePageFor(uint8_t n, CodePage* page);
 const char* CodePageName(CodePage page);
+// Why ESC t n is not carried out ("ESC t 13: this printer has no code page 13, ignored"):
+// the text would print in another page's characters.
+std::string CodePageRefusal(uint8_t n);
 // Unicode of a byte of the page; 0 where the page leaves it empty.
 uint32_t CodePageCharacter(CodePage page, uint8_t code);
 // Rows of a byte's glyph in the font (font index 0..2) under the page; bytes below

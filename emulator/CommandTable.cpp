@@ -1,7 +1,9 @@
 // The printer's command table: how long each command is and who handles it. A row
 // without a handler is a command this printer knows the length of but does not
 // carry out: it is skipped whole and logged once by its name.
+#include "emulator/CodePages.h"
 #include "emulator/CommandLengths.h"
+#include "emulator/SymbolRenderer.h"
 #include "emulator/Interpreter.h"
 
 namespace vprinter {
@@ -18,6 +20,10 @@ constexpr uint8_t ENQ = 0x05;
 constexpr uint8_t DC4 = 0x14;
 constexpr uint8_t CAN = 0x18;
 constexpr uint8_t ESC = 0x1B;
+constexpr size_t CODE_PAGE_COMMAND = 3; // ESC t n
+constexpr uint8_t BARCODE_TYPE_BASE = 0x41; // GS k m n d1..dn from m = 65; below, NUL-ended
+constexpr size_t BARCODE_HEADER = 4;        // GS k m n
+constexpr size_t OLD_BARCODE_HEADER = 3;    // GS k m
 constexpr uint8_t FS = 0x1C;
 constexpr uint8_t GS = 0x1D;
 constexpr uint8_t SP = 0x20;
@@ -162,6 +168,30 @@ const Interpreter::CommandEntry* Interpreter::FindCommand(const uint8_t* data, s
 bool Interpreter::KnowsCommand(const uint8_t* data, size_t available) {
     bool needMore = false;
     return FindCommand(data, available, &needMore) != nullptr || needMore;
+}
+
+std::string Interpreter::CommandRefusal(const uint8_t* data, size_t length) {
+    CodePage page;
+    if (length == CODE_PAGE_COMMAND && data[0] == ESC && data[1] == 't' &&
+        !CodePageFor(data[2], &page))
+        return CodePageRefusal(data[2]);
+    if (length >= OLD_BARCODE_HEADER && data[0] == GS && data[1] == 'k') {
+        const auto* chars = reinterpret_cast<const char*>(data);
+        const uint8_t m = data[2];
+        const bool counted = m >= BARCODE_TYPE_BASE;
+        const int type = counted ? m - BARCODE_TYPE_BASE : m;
+        std::string_view bars;
+        if (counted && length >= BARCODE_HEADER)
+            bars = std::string_view(chars + BARCODE_HEADER, length - BARCODE_HEADER);
+        if (!counted) {
+            bars = std::string_view(chars + OLD_BARCODE_HEADER, length - OLD_BARCODE_HEADER);
+            if (!bars.empty() && bars.back() == '\0') bars.remove_suffix(1);
+        }
+        const std::string problem = BarcodeDataProblem(type, bars);
+        if (!problem.empty())
+            return "GS k " + std::string(BarcodeTypeName(type)) + " not printed: " + problem;
+    }
+    return {};
 }
 
 } // namespace vprinter

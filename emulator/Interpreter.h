@@ -92,6 +92,10 @@ public:
     // True when the command table knows the command these bytes begin (or needs more
     // bytes to tell); false for a command this printer would skip as unknown.
     static bool KnowsCommand(const uint8_t* data, size_t available);
+    // Why this printer does not carry out the whole command `data` whatever its state
+    // (a code page it does not have, EAN or UPC data with a wrong check digit); empty
+    // when nothing is wrong with it alone.
+    static std::string CommandRefusal(const uint8_t* data, size_t length);
 
     using Handler = void (Interpreter::*)(const uint8_t* command, size_t length);
     using Measure = size_t (*)(const lengths::Piece& piece, lengths::Walk* walk);

@@ -112,8 +112,9 @@ void Interpreter::OnAreaWidth(const uint8_t* command, size_t) {
 void Interpreter::OnCodePage(const uint8_t* command, size_t) {
     CodePage page;
     if (!CodePageFor(command[2], &page)) {
-        LogAt("ESC t " + std::to_string(command[2]) + ": no such code page here, kept " +
-              CodePageName(text_.codePage));
+        const std::string kept =
+            text_.doubleByte ? std::string("two-byte characters") : CodePageName(text_.codePage);
+        LogAt(CodePageRefusal(command[2]) + " (text stays in " + kept + ")");
         return;
     }
     text_.codePage = page;

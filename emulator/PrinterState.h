@@ -67,7 +67,7 @@ constexpr int PRN_DM_SHAPE_AUTO = 35;
 enum class Alignment : uint8_t { Left = 0, Center = 1, Right = 2 };
 
 // ESC t code pages this printer has glyphs for.
-enum class CodePage : uint8_t { CP437, CP850, CP858, CP866, CP1252, Count };
+enum class CodePage : uint8_t { CP437, CP850, CP858, CP866, CP1252, CP852, Count };
 
 struct TextSettings {
     int font = 0;

@@ -1,8 +1,9 @@
 #pragma once
 // "Will it fit?": the printed width of a barcode or two-dimensional symbol at given
 // settings, from the renderer that prints it, against the paper's printable width.
-// A symbol wider than the paper is not printed at all by the printer, so the console
-// and the command-line tool say so before sending it.
+// A symbol wider than the paper is not printed by the virtual printer: the console
+// warns and sends it all the same (what a printer does with it may be what is being
+// tested); the command-line tool refuses it unless told to send it.
 #include "emulator/PrinterState.h"
 
 #include <cstdint>

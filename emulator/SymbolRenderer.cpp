@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace vprinter {
 
@@ -155,10 +157,150 @@ bool FromCodeSetForm(std::string_view data, std::string* out, std::string* error
     return true;
 }
 
+// EAN and UPC data as GS k takes it: digits, with or without the check digit (a
+// wrong one is refused, never printed as another number); UPC-E also as its six digits
+// without number system, or as the UPC-A number it shortens. libzint is handed the
+// digits without the check digit: its length alone chooses EAN-8 or EAN-13.
+constexpr int UPCA_DIGITS = 11; // without check digit, as are the three below
+constexpr int EAN13_DIGITS = 12;
+constexpr int EAN8_DIGITS = 7;
+constexpr int UPCE_BODY_DIGITS = 6; // without number system and check digit
+constexpr char UPCE_NUMBER_SYSTEM = '0';
+constexpr int CHECK_WEIGHT_ODD = 3; // the rightmost data digit and every second one
+constexpr int DECIMAL = 10;
+
+bool AllDigits(std::string_view data) {
+    return std::all_of(data.begin(), data.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+char CheckDigit(std::string_view digits) {
+    int sum = 0;
+    int weight = CHECK_WEIGHT_ODD;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        sum += (*it - '0') * weight;
+        weight = weight == 1 ? CHECK_WEIGHT_ODD : 1;
+    }
+    return static_cast<char>('0' + (DECIMAL - sum % DECIMAL) % DECIMAL);
+}
+
+// The UPC-A number (11 digits, number system 0) a UPC-E body stands for; its last digit
+// says where the zeros left out go.
+std::string ExpandUpcE(std::string_view d) {
+    const std::string s(d);
+    switch (d[5]) {
+    case '0':
+    case '1':
+    case '2':
+        return std::string(1, UPCE_NUMBER_SYSTEM) + s.substr(0, 2) + s[5] + "0000" + s.substr(2, 3);
+    case '3':
+        return std::string(1, UPCE_NUMBER_SYSTEM) + s.substr(0, 3) + "00000" + s.substr(3, 2);
+    case '4':
+        return std::string(1, UPCE_NUMBER_SYSTEM) + s.substr(0, 4) + "00000" + s[4];
+    default:
+        return std::string(1, UPCE_NUMBER_SYSTEM) + s.substr(0, 5) + "0000" + s[5];
+    }
+}
+
+// The UPC-E body of an 11-digit UPC-A number, or nothing when it has too few zeros.
+std::optional<std::string> ShortenUpcA(std::string_view a) {
+    const std::string_view m = a.substr(1, 5); // manufacturer
+    const std::string_view p = a.substr(6, 5); // product
+    std::string body;
+    if (m[2] <= '2' && m.substr(3) == "00" && p.substr(0, 2) == "00")
+        body = std::string(m.substr(0, 2)) + std::string(p.substr(2)) + m[2];
+    else if (m.substr(3) == "00" && p.substr(0, 3) == "000")
+        body = std::string(m.substr(0, 3)) + std::string(p.substr(3)) + '3';
+    else if (m[4] == '0' && p.substr(0, 4) == "0000")
+        body = std::string(m.substr(0, 4)) + p[4] + '4';
+    else if (p.substr(0, 4) == "0000" && p[4] >= '5')
+        body = std::string(m) + p[4];
+    else
+        return std::nullopt;
+    if (ExpandUpcE(body) != a) return std::nullopt;
+    return body;
+}
+
+// True when the last digit is the check digit of the ones before it; *error says
+// otherwise. `number` is what the check digit is computed over.
+bool CheckDigitMatches(std::string_view number, char given, std::string* error) {
+    const char expected = CheckDigit(number);
+    if (given == expected) return true;
+    *error = std::string("check digit ") + given + " is wrong, the data's is " + expected;
+    return false;
+}
+
+// *out: the digits libzint takes (UPC-E: number system and body); false with *error set
+// where GS k would not take the data.
+bool RetailDigits(int type, std::string_view data, std::string* out, std::string* error) {
+    const std::string name = BARCODE_KINDS[type].name;
+    const std::string count = std::to_string(data.size());
+    if (!AllDigits(data)) {
+        *error = name + " takes the digits 0 to 9 only";
+        return false;
+    }
+    if (type != BARCODE_TYPE_UPCE) {
+        const size_t digits = type == BARCODE_TYPE_UPCA    ? UPCA_DIGITS
+                              : type == BARCODE_TYPE_EAN13 ? EAN13_DIGITS
+                                                           : EAN8_DIGITS;
+        if (data.size() != digits && data.size() != digits + 1) {
+            *error = name + " takes " + std::to_string(digits) + " or " +
+                     std::to_string(digits + 1) + " digits, not " + count;
+            return false;
+        }
+        *out = std::string(data.substr(0, digits));
+        return data.size() == digits || CheckDigitMatches(*out, data.back(), error);
+    }
+    // UPC-E: 6 (number system 0 understood), 7 and 8 (with it and the check digit),
+    // 11 and 12 (the UPC-A number, shortened here).
+    const size_t n = data.size();
+    if (n != UPCE_BODY_DIGITS && n != UPCE_BODY_DIGITS + 1 && n != UPCE_BODY_DIGITS + 2 &&
+        n != UPCA_DIGITS && n != UPCA_DIGITS + 1) {
+        *error = name + " takes 6, 7, 8, 11 or 12 digits, not " + count;
+        return false;
+    }
+    if (n > UPCE_BODY_DIGITS && data[0] != UPCE_NUMBER_SYSTEM) {
+        *error = name + " number system is 0: the first digit must be 0";
+        return false;
+    }
+    std::string body;
+    if (n <= UPCE_BODY_DIGITS + 2) {
+        body = std::string(data.substr(n == UPCE_BODY_DIGITS ? 0 : 1, UPCE_BODY_DIGITS));
+        if (n == UPCE_BODY_DIGITS + 2 && !CheckDigitMatches(ExpandUpcE(body), data.back(), error))
+            return false;
+    } else {
+        const std::string_view number = data.substr(0, UPCA_DIGITS);
+        if (n == UPCA_DIGITS + 1 && !CheckDigitMatches(number, data.back(), error)) return false;
+        const std::optional<std::string> shortened = ShortenUpcA(number);
+        if (!shortened) {
+            *error = name + ": " + std::string(number) + " has too few zeros to be shortened";
+            return false;
+        }
+        body = *shortened;
+    }
+    *out = UPCE_NUMBER_SYSTEM + body;
+    return true;
+}
+
+// CODE39 as tills often send it, between its start and stop characters "*": the
+// printer draws those itself.
+constexpr char CODE39_START_STOP = '*';
+
+bool IsRetailType(int type) {
+    return type == BARCODE_TYPE_UPCA || type == BARCODE_TYPE_UPCE || type == BARCODE_TYPE_EAN13 ||
+           type == BARCODE_TYPE_EAN8;
+}
+
 } // namespace
 
 const char* BarcodeTypeName(int type) {
     return type >= 0 && type < BARCODE_TYPE_COUNT ? BARCODE_KINDS[type].name : "?";
+}
+
+std::string BarcodeDataProblem(int type, std::string_view data) {
+    std::string digits;
+    std::string error;
+    if (IsRetailType(type)) RetailDigits(type, data, &digits, &error);
+    return error;
 }
 
 SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int height,
@@ -174,6 +316,10 @@ SymbolResult RenderBarcode(int type, std::string_view data, int moduleWidth, int
         input.clear();
         if (!FromCodeSetForm(data, &input, &result.error)) return result;
     }
+    if (IsRetailType(type) && !RetailDigits(type, data, &input, &result.error)) return result;
+    if (type == BARCODE_TYPE_CODE39 && input.size() >= 2 && input.front() == CODE39_START_STOP &&
+        input.back() == CODE39_START_STOP)
+        input = input.substr(1, input.size() - 2);
     Symbol symbol = NewSymbol(BARCODE_KINDS[type].symbology);
     if (type == BARCODE_TYPE_CODABAR && !input.empty()) {
         // a..d start and stop characters are the same as A..D.

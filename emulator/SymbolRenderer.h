@@ -26,6 +26,10 @@ enum BarcodeType {
 
 const char* BarcodeTypeName(int type);
 
+// Why GS k would not take the data of an EAN or UPC barcode whatever the settings (a
+// wrong length or check digit); empty when it takes it or for the other types.
+std::string BarcodeDataProblem(int type, std::string_view data);
+
 struct SymbolResult {
     bool ok = false;
     PaperBitmap image;

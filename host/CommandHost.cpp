@@ -40,6 +40,12 @@ void CommandHost::RecordSent() {
     AddOperationRecord(sent);
 }
 
+void CommandHost::RecordSent(const QString& warning) {
+    std::string sent = Printer().TakeSentText();
+    if (Printer().DeviceVanished()) return;
+    AddWarnedRecord(sent, warning);
+}
+
 QString CommandHost::PortName() {
     return QStringLiteral("COM%1").arg(Printer().GetPort());
 }

@@ -75,6 +75,11 @@ public:
     virtual void ShowHelpTip(QWidget* control, const QString& text) = 0;
     // Adds one checked row with the hex text and its decoding.
     virtual void AddOperationRecord(const std::string& hexText) = 0;
+    // The same with a warning about what was sent, shown with the row's decoding.
+    virtual void AddWarnedRecord(const std::string& hexText, const QString& warning) = 0;
+    // A warning about a command sent all the same (a symbol wider than the paper), at
+    // the control as a help tip is; unlike a help tip it refuses nothing.
+    virtual void ShowWarning(QWidget* control, const QString& text) = 0;
     // Printable width in dots of the selected printer model (384 or 576).
     virtual int PrintableWidth() const = 0;
     // The code page typed text goes out in; null for the fixed mapping (one byte per
@@ -94,6 +99,7 @@ public:
     bool WarnIfPortClosed();
     // The bytes just written become one row.
     void RecordSent();
+    void RecordSent(const QString& warning);
 
     // One command. `valid` is the caller's input check; when it fails, `message` goes to
     // the help tooltip at `control` and nothing is sent. Returns true when sent.
@@ -109,6 +115,24 @@ public:
         return true;
     }
     bool Issue(const Command& command) { return Issue(nullptr, true, QString(), command); }
+
+    // Like Issue, for a command the operator asked for that the printer may not print
+    // as he expects: with a `warning`, it is shown at `control`, the command is sent as
+    // asked, and its row carries the warning.
+    template <typename Cmd>
+    bool IssueWarned(QWidget* control, bool valid, const QString& message, const QString& warning,
+                     Cmd&& command) {
+        if (warning.isEmpty()) return Issue(control, valid, message, command);
+        if (WarnIfPortClosed()) return false;
+        if (!valid) {
+            ShowHelpTip(control, message);
+            return false;
+        }
+        ShowWarning(control, warning);
+        command(Printer());
+        RecordSent(warning);
+        return true;
+    }
 
     // A script of commands after one port check; the script makes a row per command.
     template <typename Script> bool IssueScript(Script&& script) {

@@ -133,21 +133,20 @@ void CBarcode::OnPrint() {
     const std::optional<std::string> bytes = DataEditBytes(data_, host_->TextPage());
     if (!bytes) return;
     const auto data = CheckBarcodeData(type, *bytes, hex_->isChecked());
-    // A barcode wider than the paper prints nothing at all: say so instead. It is
-    // measured at the width the printer was last sent; the edit shows one from the
-    // start but sends it only when it is changed.
+    // A barcode wider than the paper is sent all the same, with a warning: what the
+    // printer does with it is what the operator may be testing. It is measured at the
+    // width the printer was last sent; the edit shows one from the start but sends it
+    // only when it is changed.
+    QString tooWide;
     if (data) {
         const vprinter::SymbolFit fit = vprinter::BarcodeFit(
             type, std::string_view(reinterpret_cast<const char*>(data->data()), data->size()),
             host_->Printer().Sent().BarcodeWidth(), host_->PrintableWidth());
-        if (!fit.fits) {
-            host_->ShowHelpTip(data_, TooWideMessage(fit));
-            return;
-        }
+        tooWide = TooWideMessage(fit);
     }
-    host_->Issue(data_, data.has_value(), tr("Entered incorrectly, make sure"),
-                 [&](CVRNX_LIB& printer) {
-                     printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),
-                                          static_cast<uint8_t>(data->size()));
-                 });
+    host_->IssueWarned(data_, data.has_value(), tr("Entered incorrectly, make sure"), tooWide,
+                       [&](CVRNX_LIB& printer) {
+                           printer.PrintBarcode(static_cast<uint8_t>(type), data->data(),
+                                                static_cast<uint8_t>(data->size()));
+                       });
 }

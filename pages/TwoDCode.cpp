@@ -124,9 +124,9 @@ void C2DCode::OnSend() {
         stored_[style].assign(data.begin(), data.end());
 }
 
-// A symbol wider than the paper prints nothing at all: measured with the settings
-// the printer was sent (a sub-page shows its values before it has sent them) and the
-// data Send stored; empty when it fits or is unknown.
+// Why a symbol wider than the paper will not print: measured with the settings the
+// printer was sent (a sub-page shows its values before it has sent them) and the data
+// Send stored; empty when it fits or is unknown.
 QString C2DCode::TooWide(int style) const {
     if (host_ == nullptr || stored_[style].empty()) return QString();
     static const uint8_t SYMBOLS[STYLE_COUNT] = {layout::SYMBOL_PDF417, layout::SYMBOL_QR,
@@ -147,7 +147,8 @@ void C2DCode::OnPrint() {
     if (host_ == nullptr) return;
     const int style = style_->currentIndex();
     if (style < 0 || style >= STYLE_COUNT) return;
-    const QString tooWide = TooWide(style);
-    host_->Issue(print_, tooWide.isEmpty(), tooWide,
-                 [&](CVRNX_LIB& printer) { (printer.*STYLE_ROWS[style].print)(); });
+    // Sent all the same, with the warning: the operator may be testing what the printer
+    // does with it.
+    host_->IssueWarned(print_, true, QString(), TooWide(style),
+                       [&](CVRNX_LIB& printer) { (printer.*STYLE_ROWS[style].print)(); });
 }

@@ -82,11 +82,18 @@ void Conversation::ProgramPiece(std::vector<uint8_t>&& piece, Clock::time_point 
     uint32_t alerts = 0;
     if (!IsTextPiece(piece) && !vprinter::Interpreter::KnowsCommand(piece.data(), piece.size()))
         alerts |= AlertBit(Alert::UnknownCommand);
+    // A command the printer knows but will not carry out (a code page it has not, a
+    // barcode with a wrong check digit) is flagged like an unknown one, its row saying why.
+    const std::string refusal =
+        IsTextPiece(piece) ? std::string()
+                           : vprinter::Interpreter::CommandRefusal(piece.data(), piece.size());
+    if (!refusal.empty()) alerts |= AlertBit(Alert::UnknownCommand);
     if (PrinterHolds()) alerts |= AlertBit(Alert::SentWhileHeld);
     const bool request = IsStatusRequest(piece);
     if (request) replies_.NoteSent(piece.data(), piece.size());
     ++totals_.commands;
     std::string text = decoder_.Text(piece);
+    if (!refusal.empty()) text += " (" + refusal + ")";
     Emit(Direction::ToPrinter, std::move(piece), std::move(text), alerts, at);
     if (request) waiting_.push_back({rows_, at});
 }

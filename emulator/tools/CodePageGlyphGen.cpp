@@ -1,7 +1,7 @@
 // Renders the glyphs of the code pages' upper halves (bytes 80..FF of CP437, CP850,
-// CP858, CP866 and CP1252, whose A0..FF is Latin-1) from the same face and in the same cells as
-// GlyphGen, and writes CodePageTables.cpp: each page's byte-to-Unicode table, the
-// sorted list of characters, and their rows in the three fonts. Run once by hand.
+// CP858, CP866, CP1252, whose A0..FF is Latin-1, and CP852) from the same face and in
+// the same cells as GlyphGen, and writes CodePageTables.cpp: each page's byte-to-Unicode
+// table, the sorted list of characters, and their rows in the three fonts. Run by hand.
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -23,7 +23,7 @@ struct FontShape {
 
 constexpr FontShape FONTS[] = {{"FONT1", 12, 24, 20}, {"FONT2", 9, 17, 15}, {"FONT3", 8, 16, 13}};
 // In the order of enum CodePage.
-constexpr const char* PAGES[] = {"CP437", "CP850", "CP858", "CP866", "CP1252"};
+constexpr const char* PAGES[] = {"CP437", "CP850", "CP858", "CP866", "CP1252", "CP852"};
 constexpr int HALF = 128;
 
 uint32_t ToUnicode(const char* page, unsigned char byte) {

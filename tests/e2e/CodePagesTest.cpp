@@ -4,6 +4,7 @@
 #include "tests/e2e/ConsoleFixture.h"
 #include "tests/emulator/DecodeSupport.h"
 
+#include "eventlog/EventLog.h"
 #include "pages/Barcode.h"
 #include "pages/DMTX.h"
 #include "pages/PDF417.h"
@@ -72,6 +73,32 @@ TEST_F(BarcodePage, EverySymbologyDecodesToTheTypedData) {
         ASSERT_EQ(found.size(), 1u) << "sent " << sent;
         EXPECT_EQ(found[0].text, c.decoded);
     }
+}
+
+TEST_F(BarcodePage, ABarcodeWiderThanThePaperIsSentWithItsWarningOnTheRowAndInTheLog) {
+    CBarcode* page = dlg->findChild<CBarcode*>();
+    ASSERT_NE(page, nullptr);
+    ShowPage(page);
+    Choose(PageControl(page, CBarcode::IDC_CODE), 4); // CODE39
+    Retype(PageControl(page, CBarcode::IDC_UNIT_WIDTH), QStringLiteral("3"));
+    Retype(PageControl(page, CBarcode::IDC_DATA), QStringLiteral("ABC-12 $"));
+    const size_t rows = dlg->Records().Rows().size();
+    Click(PageControl(page, CBarcode::IDC_PRINT));
+    ASSERT_EQ(dlg->Records().Rows().size(), rows + 1) << "Print sent nothing";
+    const CRecordsModel::Row& row = dlg->Records().Rows().back();
+    // GS k 69 (CODE39) 8, then the data as typed.
+    EXPECT_EQ(row.text, "1D 6B 45 08 41 42 43 2D 31 32 20 24 ");
+    const QString warning = QStringLiteral("CODE39 'ABC-12 $' at width 3 is 387 dots, wider than "
+                                           "the 384 of 58 mm: it will not print");
+    EXPECT_EQ(row.warning.toStdString(), warning.toStdString());
+    std::string events;
+    for (const eventlog::Event& e : eventlog::EventLog::Instance().Recent()) events += e.text + "\n";
+    EXPECT_NE(events.find(warning.toStdString()), std::string::npos) << events;
+    // The printer got it, and printed nothing for it.
+    ASSERT_TRUE(Handshake());
+    EXPECT_TRUE(RunUntil([&] { return printer->Log().contains(QStringLiteral("GS k CODE39 not printed")); },
+                         ANSWER_TIMEOUT_MS))
+        << printer->Log().toStdString();
 }
 
 struct SymbolCase {

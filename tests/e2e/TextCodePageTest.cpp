@@ -14,7 +14,8 @@ using namespace ids;
 
 namespace {
 
-constexpr int CP858_ROW = 4; // in the "Code page" list
+constexpr int CP852_ROW = 3; // in the "Code page" list
+constexpr int CP858_ROW = 4;
 constexpr int FONT1 = 0;
 
 // The glyph the printer has for `code` of the page in Font1, as a picture to look for.
@@ -60,6 +61,29 @@ TEST_F(TextCodePage, Cp858TextPrintsWithThePagesGlyphs) {
     EXPECT_GT(euro, umlaut);
     // Not the printer's mark for a character it has no glyph for.
     EXPECT_LT(FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, '?')), 0);
+}
+
+// CP852, which the list sends as ESC t 18, was once a page the printer did not have:
+// Polish printed as other characters.
+TEST_F(TextCodePage, Cp852PolishPrintsWithThePagesGlyphs) {
+    Choose(DialogControl(IDC_CODE_PAGE), CP852_ROW);
+    ASSERT_EQ(dlg->Records().Rows().back().text, "1B 74 12 ");
+    QWidget* edit = DialogControl(IDC_SEND_EDIT);
+    for (const QChar ch : QString::fromUtf8("Łż")) {
+        Retype(edit, QString());
+        TypeKey(edit, ch);
+        ClickDialog(IDC_SEND);
+        ClickDialog(IDC_SEND_PRINT);
+    }
+    const std::vector<std::string> rows = {dlg->Records().Rows().end()[-4].text,
+                                           dlg->Records().Rows().end()[-2].text};
+    EXPECT_EQ(rows, (std::vector<std::string>{"9D ", "BE "}));
+    const vprinter::PaperBitmap paper = TakeReceipt();
+    const int stroke = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP852, 0x9D));
+    const int dot = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP852, 0xBE));
+    EXPECT_GE(stroke, 0);
+    EXPECT_GT(dot, stroke);
+    EXPECT_FALSE(printer->Log().contains(QStringLiteral("no code page"))) << printer->Log().toStdString();
 }
 
 } // namespace

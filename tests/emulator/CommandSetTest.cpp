@@ -2,6 +2,7 @@
 // character styles as they show on paper, code pages, barcodes in both forms,
 // graphics, cuts and the answers the printer sends.
 #include "emulator/CodePages.h"
+#include "emulator/OfflineRender.h"
 #include "tests/emulator/DecodeSupport.h"
 #include "tests/emulator/PrinterFixture.h"
 
@@ -197,8 +198,9 @@ TEST(CodePages, EachPagePrintsItsOwnGlyphs) {
         uint8_t code;
         uint32_t unicode;
     };
-    const Case cases[] = {{0, 0x82, 0x00E9}, {2, 0xD5, 0x0131},  {19, 0xD5, 0x20AC},
-                          {17, 0x80, 0x0410}, {16, 0x80, 0x20AC}, {16, 0xE9, 0x00E9}};
+    const Case cases[] = {{0, 0x82, 0x00E9},  {2, 0xD5, 0x0131},  {19, 0xD5, 0x20AC},
+                          {17, 0x80, 0x0410}, {16, 0x80, 0x20AC}, {16, 0xE9, 0x00E9},
+                          {18, 0x9D, 0x0141}, {18, 0xBE, 0x017C}};
     for (const Case& c : cases) {
         EXPECT_EQ(CodePageCharacter(*[&] {
             static CodePage page;
@@ -226,6 +228,30 @@ TEST(CodePages, EachPagePrintsItsOwnGlyphs) {
     EXPECT_TRUE(f.printer.Text().doubleByte);
     f.Send(Bytes({0x1C, 0x2E}));
     EXPECT_FALSE(f.printer.Text().doubleByte);
+}
+
+TEST(CodePages, APageThePrinterHasNotIsACommandNotCarriedOutThatNamesIt) {
+    // PC857 and Katakana are not here: the bytes after them would print in another
+    // page's characters, so the command is listed as not carried out.
+    const struct {
+        std::string before; // FS . : single-byte text
+        int n;
+        std::string kept;
+    } cases[] = {{Bytes({0x1C, 0x2E}), 13, "CP437"}, {std::string(), 1, "two-byte characters"}};
+    for (const auto& c : cases) {
+        PrinterFixture f;
+        f.Send(c.before + Bytes({0x1B, 0x74, c.n, 0xD5, '\n'}));
+        ASSERT_EQ(f.log.size(), 1u) << c.n;
+        const RenderNote note = ReadLogLine(f.log[0]);
+        const std::string number = std::to_string(c.n);
+        EXPECT_EQ(note.text, "ESC t " + number + ": this printer has no code page " + number +
+                                 ", ignored (text stays in " + c.kept + ")");
+        EXPECT_FALSE(note.understood);
+    }
+    // A page it has says nothing.
+    PrinterFixture f;
+    f.Send(Bytes({0x1B, 0x74, 19, 0xD5, '\n'}));
+    EXPECT_TRUE(f.log.empty()) << f.log.front();
 }
 
 TEST(Barcodes, Code128FormsAndBothFunctionsDecode) {

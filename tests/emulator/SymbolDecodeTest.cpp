@@ -65,6 +65,69 @@ TEST_P(BarcodeSymbologies, DecodeBackToTheData) {
 INSTANTIATE_TEST_SUITE_P(All, BarcodeSymbologies, ::testing::ValuesIn(BARCODES),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// EAN and UPC in every length GS k takes, with and without the check digit, and
+// CODE39 between its start and stop characters: each reads as the number meant, in
+// its own symbology (an EAN-8 with its check digit once came out as a UPC-A).
+const BarcodeRow GS_K_FORMS[] = {
+    {"EAN8WithCheckDigit", 3, "96385074", BarcodeFormat::EAN8, "96385074"},
+    {"EAN8WithoutCheckDigit", 3, "9638507", BarcodeFormat::EAN8, "96385074"},
+    {"EAN13WithCheckDigit", 2, "4006381333931", BarcodeFormat::EAN13, "4006381333931"},
+    {"UPCAWithCheckDigit", 0, "036000291452", BarcodeFormat::UPCA, "036000291452"},
+    {"UPCEWithNumberSystem", 1, "0123456", BarcodeFormat::UPCE, "01234565"},
+    {"UPCEWithCheckDigit", 1, "01234565", BarcodeFormat::UPCE, "01234565"},
+    {"UPCEAsUPCA", 1, "01234500006", BarcodeFormat::UPCE, "01234565"},
+    {"UPCEAsUPCAWithCheckDigit", 1, "012000003455", BarcodeFormat::UPCE, "01234505"},
+    {"CODE39BetweenStars", 4, "*ORDER42*", BarcodeFormat::Code39, "ORDER42"},
+};
+
+class GSkDataForms : public ::testing::TestWithParam<BarcodeRow> {};
+
+TEST_P(GSkDataForms, ReadAsTheNumberMeant) {
+    const BarcodeRow& row = GetParam();
+    PrinterFixture f;
+    f.Send(Bytes({0x1D, 0x68, 80, 0x1D, 0x77, 2, 0x1D, 0x48, 2}) + Barcode(row.type, row.data));
+    const PaperBitmap paper = f.Finish();
+    EXPECT_TRUE(f.log.empty()) << f.log.front();
+    ASSERT_GT(paper.Height(), 80);
+    const auto found = DecodePaper(paper, row.format);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].text, row.decoded);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, GSkDataForms, ::testing::ValuesIn(GS_K_FORMS),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Barcodes, AWrongCheckDigitOrLengthIsRefusedNotPrintedAsAnotherNumber) {
+    const struct {
+        int type;
+        std::string data;
+        std::string why;
+    } refused[] = {
+        {3, "96385075", "GS k EAN8 not printed: check digit 5 is wrong, the data's is 4"},
+        {2, "4006381333932", "GS k EAN13 not printed: check digit 2 is wrong, the data's is 1"},
+        {0, "036000291453", "GS k UPCA not printed: check digit 3 is wrong, the data's is 2"},
+        {1, "01234566", "GS k UPCE not printed: check digit 6 is wrong, the data's is 5"},
+        {1, "012345000064", "GS k UPCE not printed: check digit 4 is wrong, the data's is 5"},
+        {3, "963850", "GS k EAN8 not printed: EAN8 takes 7 or 8 digits, not 6"},
+        {2, "40063813339312", "GS k EAN13 not printed: EAN13 takes 12 or 13 digits, not 14"},
+        {1, "1234567890", "GS k UPCE not printed: UPCE takes 6, 7, 8, 11 or 12 digits, not 10"},
+        {1, "1123456", "GS k UPCE not printed: UPCE number system is 0"},
+        {1, "01234567890", "GS k UPCE not printed: UPCE: 01234567890 has too few zeros"},
+        {3, "963850A", "GS k EAN8 not printed: EAN8 takes the digits 0 to 9 only"},
+    };
+    for (const auto& r : refused) {
+        PrinterFixture f;
+        f.Send(Barcode(r.type, r.data));
+        EXPECT_TRUE(f.Logged(r.why)) << r.data << ": " << (f.log.empty() ? "" : f.log.back());
+        EXPECT_EQ(f.printer.PrintRow(), 0) << r.data;
+        EXPECT_TRUE(f.receipts.empty()) << r.data;
+    }
+    // The older form (type 3, data ended by NUL) is checked the same way.
+    PrinterFixture f;
+    f.Send(Bytes({0x1D, 0x6B, 3}) + "96385075" + std::string(1, '\0'));
+    EXPECT_TRUE(f.Logged("GS k EAN8 not printed: check digit 5"));
+}
+
 TEST(Barcodes, TextPositionsAndLowerCaseCodabarStops) {
     auto height = [](int position) {
         PrinterFixture f;

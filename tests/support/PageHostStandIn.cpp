@@ -46,7 +46,17 @@ void PageHostStandIn::ShowHelpTip(QWidget* control, const QString& text) {
 }
 
 void PageHostStandIn::AddOperationRecord(const std::string& hexText) {
-    if (!hexText.empty()) rows.push_back(hexText);
+    AddWarnedRecord(hexText, QString());
+}
+
+void PageHostStandIn::AddWarnedRecord(const std::string& hexText, const QString& warning) {
+    if (hexText.empty()) return;
+    rows.push_back(hexText);
+    rowWarnings.push_back(warning);
+}
+
+void PageHostStandIn::ShowWarning(QWidget* control, const QString& text) {
+    warnings.push_back({control ? control->objectName() : QString(), text, control});
 }
 
 std::string PageHostStandIn::AllRows() const {
@@ -76,6 +86,8 @@ void PageHostStandIn::Forget() {
     WireHex();
     rows.clear();
     tips.clear();
+    warnings.clear();
+    rowWarnings.clear();
     peer.Forget();
 }
 

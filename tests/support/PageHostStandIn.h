@@ -32,6 +32,8 @@ public:
     void WarnPortClosed() override;
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
+    void AddWarnedRecord(const std::string& hexText, const QString& warning) override;
+    void ShowWarning(QWidget* control, const QString& text) override;
     int PrintableWidth() const override { return printableWidth; }
 
     // All recorded rows joined, as hex text and as bytes.
@@ -51,6 +53,8 @@ public:
     CVRNX_LIB lib;
     std::vector<std::string> rows;
     std::vector<Tip> tips;
+    std::vector<Tip> warnings;
+    std::vector<QString> rowWarnings; // one for each row, empty for most
     int printableWidth = 384;
 };
 

@@ -229,3 +229,36 @@ TEST(TapProgramSide, FormsAndMistakes) {
         EXPECT_FALSE(error.empty()) << bad;
     }
 }
+
+TEST(TapConversation, ACodePageThePrinterHasNotIsAnAlertThatNamesThePage) {
+    Rows seen;
+    const auto t0 = Clock::now();
+    Conversation c(seen.Sink(), t0);
+    c.FromProgram(B({0x1B, 0x74, 13}).data(), 3, t0);
+    c.FromProgram(B({0x1B, 0x74, 19}).data(), 3, t0 + 1ms);
+    ASSERT_EQ(seen.rows.size(), 2u);
+    EXPECT_EQ(seen.rows[0].alerts, AlertBit(Alert::UnknownCommand));
+    EXPECT_NE(seen.rows[0].text.find("this printer has no code page 13"), std::string::npos)
+        << seen.rows[0].text;
+    EXPECT_EQ(seen.rows[1].alerts, 0u) << "CP858 is there: " << seen.rows[1].text;
+    EXPECT_EQ(seen.rows[1].text.find("no code page"), std::string::npos);
+}
+
+TEST(TapConversation, AnEANWithAWrongCheckDigitIsAnAlertThatSaysSo) {
+    Rows seen;
+    const auto t0 = Clock::now();
+    Conversation c(seen.Sink(), t0);
+    // GS k 68 (EAN8) 8, the last digit wrong; then right; then the NUL-ended form.
+    c.FromProgram(B({0x1D, 0x6B, 0x44, 8, '9', '6', '3', '8', '5', '0', '7', '5'}).data(), 12, t0);
+    c.FromProgram(B({0x1D, 0x6B, 0x44, 8, '9', '6', '3', '8', '5', '0', '7', '4'}).data(), 12,
+                  t0 + 1ms);
+    c.FromProgram(B({0x1D, 0x6B, 3, '9', '6', '3', '8', '5', '0', '7', '5', 0}).data(), 12,
+                  t0 + 2ms);
+    ASSERT_EQ(seen.rows.size(), 3u);
+    EXPECT_EQ(seen.rows[0].alerts, AlertBit(Alert::UnknownCommand));
+    EXPECT_NE(seen.rows[0].text.find("GS k EAN8 not printed: check digit 5 is wrong"),
+              std::string::npos)
+        << seen.rows[0].text;
+    EXPECT_EQ(seen.rows[1].alerts, 0u) << seen.rows[1].text;
+    EXPECT_EQ(seen.rows[2].alerts, AlertBit(Alert::UnknownCommand)) << seen.rows[2].text;
+}

@@ -29,6 +29,11 @@ public:
     void WarnPortClosed() override {}
     void ShowHelpTip(QWidget* control, const QString& text) override;
     void AddOperationRecord(const std::string& hexText) override;
+    // A warning refuses nothing here: the tool measures what it would send itself.
+    void AddWarnedRecord(const std::string& hexText, const QString&) override {
+        AddOperationRecord(hexText);
+    }
+    void ShowWarning(QWidget*, const QString&) override {}
     int PrintableWidth() const override { return printableWidth_; }
 
     // Prompts::Script: file dialogs take the queued paths, message boxes are refusals.
