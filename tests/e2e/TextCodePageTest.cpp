@@ -38,22 +38,30 @@ void TypeKey(QWidget* edit, QChar ch) {
     hands::ProcessEvents();
 }
 
-using TextCodePage = ConsoleFixture;
+class TextCodePage : public ConsoleFixture {
+protected:
+    // Chooses the list's row of a page (which sends `pageCommand`), then types and prints
+    // each character on a line of its own, so that each stands alone at the left edge;
+    // returns the rows the characters were sent in.
+    std::vector<std::string> PrintEachAlone(int pageRow, const std::string& pageCommand,
+                                            const char* utf8) {
+        Choose(DialogControl(IDC_CODE_PAGE), pageRow);
+        EXPECT_EQ(dlg->Records().Rows().back().text, pageCommand);
+        QWidget* edit = DialogControl(IDC_SEND_EDIT);
+        std::vector<std::string> rows;
+        for (const QChar ch : QString::fromUtf8(utf8)) {
+            Retype(edit, QString());
+            TypeKey(edit, ch);
+            ClickDialog(IDC_SEND);
+            rows.push_back(dlg->Records().Rows().back().text);
+            ClickDialog(IDC_SEND_PRINT);
+        }
+        return rows;
+    }
+};
 
 TEST_F(TextCodePage, Cp858TextPrintsWithThePagesGlyphs) {
-    Choose(DialogControl(IDC_CODE_PAGE), CP858_ROW);
-    ASSERT_EQ(dlg->Records().Rows().back().text, "1B 74 13 ");
-    QWidget* edit = DialogControl(IDC_SEND_EDIT);
-    // One character a line, so that each stands alone at the left edge.
-    for (const QChar ch : QString::fromUtf8("ü€")) {
-        Retype(edit, QString());
-        TypeKey(edit, ch);
-        ClickDialog(IDC_SEND);
-        ClickDialog(IDC_SEND_PRINT);
-    }
-    const std::vector<std::string> rows = {dlg->Records().Rows().end()[-4].text,
-                                           dlg->Records().Rows().end()[-2].text};
-    EXPECT_EQ(rows, (std::vector<std::string>{"81 ", "D5 "}));
+    EXPECT_EQ(PrintEachAlone(CP858_ROW, "1B 74 13 ", "ü€"), (std::vector<std::string>{"81 ", "D5 "}));
     const vprinter::PaperBitmap paper = TakeReceipt();
     const int umlaut = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, 0x81));
     const int euro = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP858, 0xD5));
@@ -66,18 +74,7 @@ TEST_F(TextCodePage, Cp858TextPrintsWithThePagesGlyphs) {
 // CP852, which the list sends as ESC t 18, was once a page the printer did not have:
 // Polish printed as other characters.
 TEST_F(TextCodePage, Cp852PolishPrintsWithThePagesGlyphs) {
-    Choose(DialogControl(IDC_CODE_PAGE), CP852_ROW);
-    ASSERT_EQ(dlg->Records().Rows().back().text, "1B 74 12 ");
-    QWidget* edit = DialogControl(IDC_SEND_EDIT);
-    for (const QChar ch : QString::fromUtf8("Łż")) {
-        Retype(edit, QString());
-        TypeKey(edit, ch);
-        ClickDialog(IDC_SEND);
-        ClickDialog(IDC_SEND_PRINT);
-    }
-    const std::vector<std::string> rows = {dlg->Records().Rows().end()[-4].text,
-                                           dlg->Records().Rows().end()[-2].text};
-    EXPECT_EQ(rows, (std::vector<std::string>{"9D ", "BE "}));
+    EXPECT_EQ(PrintEachAlone(CP852_ROW, "1B 74 12 ", "Łż"), (std::vector<std::string>{"9D ", "BE "}));
     const vprinter::PaperBitmap paper = TakeReceipt();
     const int stroke = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP852, 0x9D));
     const int dot = FindPicture(paper, 0, Glyph(vprinter::CodePage::CP852, 0xBE));

@@ -41,6 +41,8 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
 // Opens the port, sends the rows and writes them to --record. Nothing is sent when the
 // records file cannot be created.
 int Deliver(const Common& common, const std::vector<std::string>& records, bool progress);
+// "cannot write the records file ...", as every subcommand says it.
+std::string RecordsFileError(const files::Failure& failure);
 // The --record file: created before anything is sent (a file that cannot be created
 // stops the run), written with the rows when the run has sent them.
 class RecordsOutput {

@@ -66,15 +66,6 @@ std::string CaptureFileError(const files::Failure& failure) {
                       {failure.text});
 }
 
-// As every subcommand says it (see RecordsOutput).
-std::string RecordsFileError(const files::Failure& failure) {
-    return failure.refused
-               ? Fill(QCoreApplication::translate("cli", "cannot write the records file: %1"),
-                      {failure.text})
-               : Fill(QCoreApplication::translate("cli", "cannot write the records file %1"),
-                      {failure.text});
-}
-
 // The rows between the session's threads and standard output. Standard output is
 // written only as far as it takes them, so a terminal or pipe that stalls never holds
 // the pass-through or a stop signal up.

@@ -124,7 +124,6 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
     return QByteArray(content.data(), static_cast<qsizetype>(content.size()));
 }
 
-namespace {
 std::string RecordsFileError(const files::Failure& failure) {
     return failure.refused
                ? Fill(QCoreApplication::translate("cli", "cannot write the records file: %1"),
@@ -132,7 +131,6 @@ std::string RecordsFileError(const files::Failure& failure) {
                : Fill(QCoreApplication::translate("cli", "cannot write the records file %1"),
                       {failure.text});
 }
-} // namespace
 
 bool RecordsOutput::Begin(const std::string& path, std::string& error) {
     if (path.empty()) return true;
