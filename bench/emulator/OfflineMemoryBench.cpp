@@ -1,9 +1,11 @@
 // Peak memory of the offline tools against the length of their input: `talvane-cli
 // render` and `vprinter --input` on 1 MiB and on 64 MiB of receipts (text receipts, each
 // ended by a cut), and `talvane-cli decode` on 1 MiB and on a large input (1 GiB by
-// default; the first argument gives another size in MiB). Each runs as a child; its
+// default; the first argument gives another size in MiB) and on a tap capture of 1 MiB
+// and of 96 MiB (more than the tools hold whole). Each runs as a child; its
 // peak resident size comes from wait4. Prints "<tool> memory ratio: X" (large over
 // small; goal under 1.5) and decode's peak in MiB (goal under 64 MiB).
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +26,8 @@ constexpr size_t MIB = size_t(1) << 20;
 constexpr size_t SMALL_MIB = 1;
 constexpr size_t LARGE_MIB = 64;
 constexpr size_t DECODE_MIB = 1024;
+constexpr size_t CAPTURE_MIB = 96;
+constexpr size_t CAPTURE_BYTES_A_LINE = 32; // bytes of one '>' line of the capture
 constexpr int LINES_A_RECEIPT = 400; // about 16 KiB of text each
 constexpr double GOAL_RATIO = 1.5;
 constexpr double DECODE_GOAL_MIB = 64;
@@ -41,6 +45,33 @@ void WriteReceipts(const std::string& path, size_t bytes) {
         text += std::string("\x1dV\x00", 3);
         written += std::fwrite(text.data(), 1, text.size(), file);
     }
+    std::fclose(file);
+}
+
+// The same receipts as a tap capture: what the program sent, a line of hex text per
+// 32 bytes, 100 us apart, up to `bytes` of capture text.
+void WriteCapture(const std::string& path, size_t bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) std::exit(1);
+    size_t written = std::fprintf(file, "# talvane tap capture 1\n");
+    std::string receipt = "\x1b@";
+    for (int line = 0; line < LINES_A_RECEIPT; ++line)
+        receipt += "Item " + std::to_string(line) + " order line .. 12.50\n";
+    receipt += std::string("\x1dV\x00", 3);
+    long us = 0;
+    while (written < bytes)
+        for (size_t at = 0; at < receipt.size() && written < bytes; at += CAPTURE_BYTES_A_LINE) {
+            us += 100;
+            std::string line = "> " + std::to_string(us / 1000000) + "." +
+                               std::to_string(1000000 + us % 1000000).substr(1);
+            char hex[4];
+            for (size_t i = at; i < std::min(receipt.size(), at + CAPTURE_BYTES_A_LINE); ++i) {
+                std::snprintf(hex, sizeof hex, " %02X", static_cast<unsigned char>(receipt[i]));
+                line += hex;
+            }
+            line += "\n";
+            written += std::fwrite(line.data(), 1, line.size(), file);
+        }
     std::fclose(file);
 }
 
@@ -123,6 +154,14 @@ int main(int argc, char** argv) {
     ok &= Compare("decode", decodeSmall, decodeLarge, decodeMib);
     std::printf("decode peak for %zu MiB: %.1f MiB (goal under %.0f MiB)\n", decodeMib,
                 Mib(decodeLarge.peakKib), DECODE_GOAL_MIB);
+    std::filesystem::remove(huge);
+
+    const std::string smallCapture = (dir / "small.cap").string();
+    const std::string largeCapture = (dir / "large.cap").string();
+    WriteCapture(smallCapture, SMALL_MIB * MIB);
+    WriteCapture(largeCapture, CAPTURE_MIB * MIB);
+    ok &= Compare("decode of a capture", Measure({TALVANE_CLI_PATH, "decode", smallCapture}),
+                  Measure({TALVANE_CLI_PATH, "decode", largeCapture}), CAPTURE_MIB);
     std::filesystem::remove_all(dir);
     return ok ? 0 : 1;
 }

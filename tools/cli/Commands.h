@@ -81,8 +81,9 @@ int RunPDF417(int argc, char** argv, int first);
 int RunDataMatrix(int argc, char** argv, int first);
 int RunRender(int argc, char** argv, int first);
 int RunTap(int argc, char** argv, int first);
+class StreamedInput;
 // decode of a tap capture file: its rows as the tap showed them, and the summary.
-int PrintCapture(std::string_view content, const std::string& path);
+int PrintCapture(StreamedInput& input, const std::string& path);
 
 // The --help text of a subcommand (or of the tool for an empty name), translated; empty
 // when unknown.

@@ -29,8 +29,6 @@ namespace {
 
 constexpr long DEFAULT_STATUS_TIMEOUT_MS = 1000;
 constexpr auto MONITOR_POLL = std::chrono::milliseconds(100);
-// decode holds a capture whole to make its rows; no more than the tool reads whole.
-constexpr size_t HELD_CAPTURE_LIMIT = size_t(64) << 20;
 
 struct ConditionReport {
     PrinterCondition condition;
@@ -252,22 +250,7 @@ int RunDecode(int argc, char** argv, int first) {
     StreamedInput input;
     if (!input.Open(path, error)) return Fail(EXIT_FILE, name + ": " + error);
     const InputKind kind = input.Kind(args.Has("raw"));
-    if (kind == InputKind::Capture) {
-        // The capture's rows are made from the file held whole, up to the input limit.
-        std::string content;
-        bool tooLarge = false;
-        if (!input.ForEachPiece([&](const uint8_t* data, size_t length) {
-                tooLarge = tooLarge || content.size() + length > HELD_CAPTURE_LIMIT;
-                if (!tooLarge) content.append(reinterpret_cast<const char*>(data), length);
-            }, error))
-            return Fail(EXIT_FILE, name + ": " + error);
-        if (tooLarge)
-            return Fail(EXIT_FILE,
-                        name + ": " +
-                            Fill(QCoreApplication::translate("cli", "%1 is larger than 64 MiB; refused"),
-                                 {input.Shown()}));
-        return PrintCapture(content, path);
-    }
+    if (kind == InputKind::Capture) return PrintCapture(input, path);
     size_t badLine = 0;
     if (!input.FirstBadLine(kind, badLine, error)) return Fail(EXIT_FILE, name + ": " + error);
     if (badLine != 0)

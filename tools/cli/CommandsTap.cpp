@@ -12,6 +12,7 @@
 #include "tap/Session.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/ExitCodes.h"
+#include "tools/cli/StreamedInput.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -357,52 +358,62 @@ int RunTap(int argc, char** argv, int first) {
     return result;
 }
 
-int PrintCapture(std::string_view content, const std::string& path) {
-    const tap::CaptureRead read = tap::ReadCapture(content);
-    if (!read.ok)
+int PrintCapture(StreamedInput& input, const std::string& path) {
+    std::string error;
+    size_t badLine = 0;
+    // Refused before its first row, as a records file is.
+    if (!input.FirstBadLine(InputKind::Capture, badLine, error)) return Fail(EXIT_FILE, "decode: " + error);
+    if (badLine != 0)
         return Fail(EXIT_REFUSED,
                     "decode: " +
                         Fill(QCoreApplication::translate(
                                  "cli-tap", "%1 line %2 is not a capture line (KIND SECONDS DATA)"),
-                             {path, std::to_string(read.badLine)}));
+                             {path, std::to_string(badLine)}));
     const tap::Clock::time_point start{};
     tap::Conversation conversation([](const tap::Row& row) {
         std::printf("%s\n", tap::RowLine(row).c_str());
     }, start);
-    // A capture that says when it began shows the times the tap showed.
-    if (read.started) conversation.SetWallStart(*read.started);
-    if (!read.line.empty())
-        // A row of decode's output, which scripts read: the same in every language.
-        conversation.Note("printer's line " + read.line, start);
+    // Line by line, printed as it goes: memory stays flat however long the capture.
     bool ended = false;
-    for (const tap::CaptureEvent& e : read.events) {
-        const auto at = start + std::chrono::microseconds(e.atUs);
-        conversation.Tick(at);
-        switch (e.kind) {
-        case '>': conversation.FromProgram(e.bytes.data(), e.bytes.size(), at); break;
-        case '<': conversation.FromPrinter(e.bytes.data(), e.bytes.size(), at); break;
-        case 'L':
-            // XON and XOFF are flow control as the tap took them: on a line that uses it.
-            conversation.SetLineUsesXonXoff(e.text.find(" xonxoff") != std::string::npos);
-            conversation.Note("line settings " + e.text, at);
-            break;
-        default:
-            if (e.text.rfind(tap::NOTE_PRINTER_BACK, 0) == 0) {
-                conversation.PrinterBack(e.text, at);
-            } else if (e.text == tap::NOTE_PROGRAM_GONE) {
-                conversation.ProgramEnded(e.text, at);
-            } else if (e.text == tap::NOTE_SESSION_ENDED) {
-                conversation.Finish(at);
-                ended = true;
-            } else {
-                conversation.Note(e.text, at);
+    uint64_t lastUs = 0;
+    const bool read = input.ForEachLine([&](std::string_view text, size_t) {
+        const tap::CaptureRead line = tap::ReadCapture(text);
+        // A capture that says when it began shows the times the tap showed.
+        if (line.started) conversation.SetWallStart(*line.started);
+        if (!line.line.empty())
+            // A row of decode's output, which scripts read: the same in every language.
+            conversation.Note("printer's line " + line.line, start);
+        for (const tap::CaptureEvent& e : line.events) {
+            lastUs = e.atUs;
+            const auto at = start + std::chrono::microseconds(e.atUs);
+            conversation.Tick(at);
+            switch (e.kind) {
+            case '>': conversation.FromProgram(e.bytes.data(), e.bytes.size(), at); break;
+            case '<': conversation.FromPrinter(e.bytes.data(), e.bytes.size(), at); break;
+            case 'L':
+                // XON and XOFF are flow control as the tap took them: on a line that uses it.
+                conversation.SetLineUsesXonXoff(e.text.find(" xonxoff") != std::string::npos);
+                conversation.Note("line settings " + e.text, at);
+                break;
+            default:
+                if (e.text.rfind(tap::NOTE_PRINTER_BACK, 0) == 0) {
+                    conversation.PrinterBack(e.text, at);
+                } else if (e.text == tap::NOTE_PROGRAM_GONE) {
+                    conversation.ProgramEnded(e.text, at);
+                } else if (e.text == tap::NOTE_SESSION_ENDED) {
+                    conversation.Finish(at);
+                    ended = true;
+                } else {
+                    conversation.Note(e.text, at);
+                }
+                break;
             }
-            break;
         }
-    }
+        return true;
+    }, error);
+    if (!read) return Fail(EXIT_FILE, "decode: " + error);
     // A capture cut short (the tap killed) ends at its last event.
-    if (!ended)
-        conversation.Finish(start + std::chrono::microseconds(read.events.empty() ? 0 : read.events.back().atUs));
+    if (!ended) conversation.Finish(start + std::chrono::microseconds(lastUs));
     std::printf("%s\n", conversation.Summary().Line().c_str());
     return EXIT_OK;
 }
