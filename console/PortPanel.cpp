@@ -243,6 +243,12 @@ void PortPanel::TellChosenPort() {
         entry.isEmpty() ? Tr(TYPED_PATH_TIP) : entry + QLatin1Char('\n') + Tr(TYPED_PATH_TIP));
 }
 
+QString PortPanel::SelectedPortPath() const {
+    if (portList_->currentIndex() < 0) return QString();
+    const auto path = ports_.PathFor(portList_->currentData().toUInt());
+    return path ? QString::fromStdString(*path) : QString();
+}
+
 QString PortPanel::SelectedDevicePath() const {
     if (portList_->currentIndex() < 0) return QString();
     const auto name = ports_.DeviceNameFor(portList_->currentData().toUInt());

@@ -50,6 +50,8 @@ public:
     // The device of the selected port, as it is best found again: its by-id link when
     // it has one, else its path; empty when no port is selected.
     QString SelectedDevicePath() const;
+    // The chosen port's path as the port list has it (/dev/ttyUSB0, tcp://host:9100).
+    QString SelectedPortPath() const;
     // Selects the port of a device named by its path or by-id link (or any other link
     // to the same device node); false, and the selection unchanged, when the list has none.
     bool SelectDevicePath(const QString& pathOrLink);

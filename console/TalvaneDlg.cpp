@@ -85,7 +85,8 @@ CTalvaneDlg::CTalvaneDlg(PortMap* ports, QWidget* parent)
     OnInitDialog();
     HoldGroupsAtDesignHeight();
     SetUpExpectedReceipt();
-    TapWindow::Attach(this, *ports_, [this] { return printableWidth_; });
+    TapWindow::Attach(this, *ports_, [this] { return printableWidth_; },
+                      [this] { return port_->SelectedPortPath(); });
     EventLogWindow::Attach(this);
 }
 

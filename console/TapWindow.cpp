@@ -75,8 +75,10 @@ std::string Local(const QString& path) {
 
 } // namespace
 
-void TapWindow::Attach(QDialog* owner, PortMap& ports, std::function<int()> paperWidth) {
+void TapWindow::Attach(QDialog* owner, PortMap& ports, std::function<int()> paperWidth,
+                       std::function<QString()> consolePort) {
     auto* window = new TapWindow(ports, std::move(paperWidth), owner);
+    window->consolePort_ = std::move(consolePort);
     auto* action = new QAction(window->tr("Tap..."), owner);
     action->setObjectName(QStringLiteral("tapAction"));
     action->setShortcut(SHORTCUT);
@@ -238,10 +240,15 @@ void TapWindow::FillPortLists() {
         list->clear();
         for (const PortEntry& entry : entries)
             if (entry.present) list->addItem(QString::fromStdString(entry.display), QString::fromStdString(entry.path));
-        // What the operator chose or typed stays chosen.
+        // What the operator chose or typed stays chosen; at first the printer is the
+        // port the main window has chosen (the one given with --port, as a rule).
         const int same = list->findText(typed);
+        const int console = list == printer_ && typed.isEmpty() && consolePort_
+                                ? list->findData(consolePort_())
+                                : -1;
         if (same >= 0) list->setCurrentIndex(same);
         else if (!typed.isEmpty()) list->setEditText(typed);
+        else if (console >= 0) list->setCurrentIndex(console);
     }
 }
 

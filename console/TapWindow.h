@@ -55,8 +55,10 @@ public:
 
     // Makes `owner`'s (hidden) tap window and gives `owner` the shortcut and the context
     // menu item that show it. `ports` is the list the printer is chosen from,
-    // `paperWidth` the width the receipts print at.
-    static void Attach(QDialog* owner, PortMap& ports, std::function<int()> paperWidth);
+    // `paperWidth` the width the receipts print at, `consolePort` the device path of the
+    // port the main window has chosen (the printer the window first offers).
+    static void Attach(QDialog* owner, PortMap& ports, std::function<int()> paperWidth,
+                       std::function<QString()> consolePort = {});
     // The window of `owner` (after Attach), or null.
     static TapWindow* Of(QWidget* owner);
 
@@ -111,6 +113,7 @@ private:
 
     PortMap& ports_;
     std::function<int()> paperWidth_;
+    std::function<QString()> consolePort_;
     TapRowInbox inbox_;
     TapEventNotes eventNotes_; // the rows the event log keeps
     std::unique_ptr<ExpectedReceiptRoll> roll_;

@@ -165,6 +165,27 @@ TEST(TapWindow, OpensFromTheMainWindowWithItsOwnPortListAndLeavesTheMainWindowAl
     EXPECT_TRUE(d.TapControl(TapWindow::IDC_PROGRAM_LINE)->isVisible());
 }
 
+// Two printers listed; the operator chose the second in the main window: the tap offers
+// that one, not the list's first entry.
+TEST(TapWindow, OffersThePrinterTheMainWindowHasChosen) {
+    PrinterPeer first;
+    PrinterPeer chosen;
+    ASSERT_TRUE(first.Ok() && chosen.Ok());
+    ConsoleDialog d(chosen.SlavePath(), {},
+                    [&](PortMap& ports) { ports.AddCommandLinePort(first.SlavePath()); });
+    auto* ports = d.As<QComboBox>(ids::IDC_PORT_LIST);
+    ASSERT_EQ(ports->count(), 2);
+    d.Choose(ids::IDC_PORT_LIST, 1);
+    QTest::keyClick(d.dlg.get(), Qt::Key_T, Qt::ControlModifier);
+    ConsoleDialog::ProcessEvents();
+    TapWindow* window = TapWindow::Of(d.dlg.get());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->isVisible());
+    auto* printer = qobject_cast<QComboBox*>(hands::ControlIn(window, TapWindow::IDC_PRINTER));
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->currentData().toString().toStdString(), chosen.SlavePath());
+}
+
 TEST(TapWindow, ShowsTheConversationAndTheReceiptAndStopReleasesBothEnds) {
     TapDialog d;
     ASSERT_TRUE(d.peer.Ok());
