@@ -1975,7 +1975,7 @@ Drives a thermal receipt printer from scripts, with the console&apos;s own comma
 
 Subcommands:
   ports                     the serial ports, as the console lists them
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             raw bytes, hex text, or a console records file (as Resend)
   sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              a picture, as the console&apos;s picture group prints it
@@ -2001,7 +2001,7 @@ Steuert einen Thermo-Bondrucker aus Skripten, mit den Befehlen der Konsole.
 
 Unterbefehle:
   ports                     die seriellen Schnittstellen, wie die Konsole sie auflistet
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             rohe Bytes, Hex-Text oder eine Protokolldatei der Konsole (wie „Erneut senden“)
   sample NAME... | all      Schnelltests nach Schaltflächenname (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              ein Bild, wie die Bildgruppe der Konsole es druckt
@@ -2619,10 +2619,6 @@ Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
         <translation>Fehler beim Lesen von %1</translation>
     </message>
     <message>
-        <source>%1 is no receipt of %2 dots (--model)</source>
-        <translation>%1 ist kein Bon mit %2 Punkten (--model)</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
@@ -2657,6 +2653,14 @@ Exit-Codes: 0 alles verstanden (mit --compare: jeder Bon ist identisch),
     <message>
         <source>nothing to print</source>
         <translation>nichts zu drucken</translation>
+    </message>
+    <message>
+        <source>%1 is a receipt of %2 dots, not of %3 (--model)</source>
+        <translation>%1 ist ein Bon mit %2 Punkten, nicht mit %3 (--model)</translation>
+    </message>
+    <message>
+        <source>%1 is no receipt of %2 dots (--model): it is %3 pixels wide</source>
+        <translation>%1 ist kein Bon mit %2 Punkten (--model): es ist %3 Pixel breit</translation>
     </message>
 </context>
 <context>

@@ -1975,7 +1975,7 @@ Drives a thermal receipt printer from scripts, with the console&apos;s own comma
 
 Subcommands:
   ports                     the serial ports, as the console lists them
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             raw bytes, hex text, or a console records file (as Resend)
   sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              a picture, as the console&apos;s picture group prints it
@@ -2001,7 +2001,7 @@ Controla una impresora térmica de recibos desde scripts, con los mismos comando
 
 Subcomandos:
   ports                     los puertos serie, tal como los lista la consola
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             bytes en bruto, texto hexadecimal o un archivo de registro de la consola (como Reenviar)
   sample NAME... | all      pruebas rápidas por nombre de botón (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              una imagen, tal como la imprime el grupo de imagen de la consola
@@ -2618,10 +2618,6 @@ Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
         <translation>no se puede leer %1</translation>
     </message>
     <message>
-        <source>%1 is no receipt of %2 dots (--model)</source>
-        <translation>%1 no es un recibo de %2 puntos (--model)</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
@@ -2656,6 +2652,14 @@ Códigos de salida: 0 todo entendido (con --compare: cada recibo es idéntico),
     <message>
         <source>nothing to print</source>
         <translation>nada que imprimir</translation>
+    </message>
+    <message>
+        <source>%1 is a receipt of %2 dots, not of %3 (--model)</source>
+        <translation>%1 es un recibo de %2 puntos, no de %3 (--model)</translation>
+    </message>
+    <message>
+        <source>%1 is no receipt of %2 dots (--model): it is %3 pixels wide</source>
+        <translation>%1 no es un recibo de %2 puntos (--model): tiene %3 píxeles de ancho</translation>
     </message>
 </context>
 <context>

@@ -1974,7 +1974,7 @@ Drives a thermal receipt printer from scripts, with the console&apos;s own comma
 
 Subcommands:
   ports                     the serial ports, as the console lists them
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             raw bytes, hex text, or a console records file (as Resend)
   sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              a picture, as the console&apos;s picture group prints it
@@ -2000,7 +2000,7 @@ Controla uma impressora térmica de cupom a partir de scripts, com os mesmos com
 
 Subcomandos:
   ports                     as portas seriais, como o console as lista
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             bytes brutos, texto hexadecimal ou um arquivo de registro do console (como Reenviar)
   sample NAME... | all      testes rápidos pelo nome do botão (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              uma imagem, como o grupo de imagem do console a imprime
@@ -2617,10 +2617,6 @@ Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
         <translation>não é possível ler %1</translation>
     </message>
     <message>
-        <source>%1 is no receipt of %2 dots (--model)</source>
-        <translation>%1 não é um cupom de %2 pontos (--model)</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>não é possível gravar %1</translation>
     </message>
@@ -2655,6 +2651,14 @@ Códigos de saída: 0 tudo entendido (com --compare: cada cupom é idêntico),
     <message>
         <source>nothing to print</source>
         <translation>nada a imprimir</translation>
+    </message>
+    <message>
+        <source>%1 is a receipt of %2 dots, not of %3 (--model)</source>
+        <translation>%1 é um cupom de %2 pontos, não de %3 (--model)</translation>
+    </message>
+    <message>
+        <source>%1 is no receipt of %2 dots (--model): it is %3 pixels wide</source>
+        <translation>%1 não é um cupom de %2 pontos (--model): tem %3 pixels de largura</translation>
     </message>
 </context>
 <context>

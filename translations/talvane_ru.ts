@@ -1978,7 +1978,7 @@ Drives a thermal receipt printer from scripts, with the console&apos;s own comma
 
 Subcommands:
   ports                     the serial ports, as the console lists them
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             raw bytes, hex text, or a console records file (as Resend)
   sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              a picture, as the console&apos;s picture group prints it
@@ -2004,7 +2004,7 @@ Example:
 
 Подкоманды:
   ports                     последовательные порты, как их перечисляет консоль
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             сырые байты, hex-текст или файл записей консоли (как «Повтор»)
   sample NAME... | all      быстрые тесты по имени кнопки (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              изображение, как его печатает группа графики консоли
@@ -2626,10 +2626,6 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
         <translation>не удаётся прочитать %1</translation>
     </message>
     <message>
-        <source>%1 is no receipt of %2 dots (--model)</source>
-        <translation>%1 — не чек шириной %2 точек (--model)</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>не удаётся записать %1</translation>
     </message>
@@ -2664,6 +2660,14 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>nothing to print</source>
         <translation>печатать нечего</translation>
+    </message>
+    <message>
+        <source>%1 is a receipt of %2 dots, not of %3 (--model)</source>
+        <translation>%1 — чек шириной %2 точек, а не %3 (--model)</translation>
+    </message>
+    <message>
+        <source>%1 is no receipt of %2 dots (--model): it is %3 pixels wide</source>
+        <translation>%1 — не чек шириной %2 точек (--model): его ширина %3 пикселей</translation>
     </message>
 </context>
 <context>

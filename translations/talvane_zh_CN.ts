@@ -1966,7 +1966,7 @@ Drives a thermal receipt printer from scripts, with the console&apos;s own comma
 
 Subcommands:
   ports                     the serial ports, as the console lists them
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             raw bytes, hex text, or a console records file (as Resend)
   sample NAME... | all      quick tests by button name (&quot;Font Sample&quot;, &quot;Bar-code&quot;, ...)
   picture FILE              a picture, as the console&apos;s picture group prints it
@@ -1992,7 +1992,7 @@ Example:
 
 子命令:
   ports                     串口列表，与控制台的列法相同
-  send FILE | --hex TEXT | --records FILE
+  send FILE | --hex TEXT | --records FILE | --capture FILE
                             原始字节、十六进制文本或控制台记录文件（同“重发”）
   sample NAME... | all      按按钮名称运行快速测试（&quot;Font Sample&quot;、&quot;Bar-code&quot;、...）
   picture FILE              图片，与控制台图片打印区的打印方式相同
@@ -2602,10 +2602,6 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
         <translation>无法读取 %1</translation>
     </message>
     <message>
-        <source>%1 is no receipt of %2 dots (--model)</source>
-        <translation>%1 不是宽度为 %2 点的小票 (--model)</translation>
-    </message>
-    <message>
         <source>cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
@@ -2640,6 +2636,14 @@ Exit codes: 0 everything understood (with --compare: every receipt is identical)
     <message>
         <source>nothing to print</source>
         <translation>没有可打印的内容</translation>
+    </message>
+    <message>
+        <source>%1 is a receipt of %2 dots, not of %3 (--model)</source>
+        <translation>%1 是宽度为 %2 点的小票，不是 %3 点 (--model)</translation>
+    </message>
+    <message>
+        <source>%1 is no receipt of %2 dots (--model): it is %3 pixels wide</source>
+        <translation>%1 不是宽度为 %2 点的小票 (--model)：它宽 %3 像素</translation>
     </message>
 </context>
 <context>

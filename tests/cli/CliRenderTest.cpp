@@ -207,7 +207,18 @@ TEST_F(RenderTest, CompareCatchesOneDotAndPassesAnIdenticalReceipt) {
     QImage other(100, 50, QImage::Format_RGB32);
     other.fill(Qt::white);
     ASSERT_TRUE(other.save(dir.filePath(QStringLiteral("other.png"))));
-    EXPECT_EQ(RunCli({"render", Path("receipt.bin"), "--compare", Path("other.png")}).exitCode, 3);
+    const CliResult notAReceipt = RunCli({"render", Path("receipt.bin"), "--compare", Path("other.png")});
+    EXPECT_EQ(notAReceipt.exitCode, 3);
+    EXPECT_NE(notAReceipt.err.find("no receipt of 384 dots (--model): it is 100 pixels wide"),
+              std::string::npos)
+        << notAReceipt.err;
+    // A golden of the other model names both widths.
+    const CliResult otherModel =
+        RunCli({"render", Path("receipt.bin"), "--model", "80", "--compare",
+                dir.filePath(QStringLiteral("edited.png")).toStdString()});
+    EXPECT_EQ(otherModel.exitCode, 3);
+    EXPECT_NE(otherModel.err.find("is a receipt of 384 dots, not of 576"), std::string::npos)
+        << otherModel.err;
 }
 
 TEST_F(RenderTest, TheReadmeReceiptCheckPassesTheGoldenAndFailsAChange) {

@@ -55,7 +55,7 @@ const std::vector<Help>& Helps() {
               "Drives a thermal receipt printer from scripts, with the console's own commands.\n\n"
               "Subcommands:\n"
               "  ports                     the serial ports, as the console lists them\n"
-              "  send FILE | --hex TEXT | --records FILE\n"
+              "  send FILE | --hex TEXT | --records FILE | --capture FILE\n"
               "                            raw bytes, hex text, or a console records file (as Resend)\n"
               "  sample NAME... | all      quick tests by button name (\"Font Sample\", \"Bar-code\", ...)\n"
               "  picture FILE              a picture, as the console's picture group prints it\n"

@@ -5,6 +5,7 @@
 #include "tools/cli/StreamedInput.h"
 
 #include "emulator/OfflineRender.h"
+#include "emulator/PrinterState.h"
 #include "emulator/ReceiptImage.h"
 
 #include <QCoreApplication>
@@ -208,11 +209,20 @@ int RunRender(int argc, char** argv, int first) {
         if (picture.isNull())
             return stop(EXIT_FILE,
                         Fill(QCoreApplication::translate("cli-render", "cannot read %1"), {picturePath}));
-        if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots))
+        if (!vprinter::ReceiptDotsFromImage(picture, *width, &goldenDots)) {
+            // Say what the golden is, when it is a receipt of the other model.
+            vprinter::PaperBitmap other;
+            for (const int model : {vprinter::PRN_WIDTH_58MM, vprinter::PRN_WIDTH_80MM})
+                if (model != *width && vprinter::ReceiptDotsFromImage(picture, model, &other))
+                    return stop(EXIT_REFUSED,
+                                Fill(QCoreApplication::translate(
+                                         "cli-render", "%1 is a receipt of %2 dots, not of %3 (--model)"),
+                                     {picturePath, std::to_string(model), std::to_string(*width)}));
             return stop(EXIT_REFUSED,
-                        Fill(QCoreApplication::translate("cli-render",
-                                                         "%1 is no receipt of %2 dots (--model)"),
-                             {picturePath, std::to_string(*width)}));
+                        Fill(QCoreApplication::translate(
+                                 "cli-render", "%1 is no receipt of %2 dots (--model): it is %3 pixels wide"),
+                             {picturePath, std::to_string(*width), std::to_string(picture.width())}));
+        }
         Comparison c;
         c.golden = picturePath;
         c.madeRows = made.Height();
