@@ -1932,6 +1932,10 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>, about %1 s left</source>
         <translation>, noch etwa %1 s</translation>
     </message>
+    <message>
+        <source>sent %1 bytes to %2 in %3 s</source>
+        <translation>%1 Bytes an %2 gesendet in %3 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1945,6 +1949,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
   --record FILE        also write what was sent as a records file the console can import
   --verbose            print the events (port opened, closed, lost, refused) on standard
                        error with their times
+  --quiet              say nothing on success (no &quot;sent N bytes&quot; line)
 </source>
         <translation>Schnittstellenoptionen:
   --port PORT          ein Name aus `talvane-cli ports` (COM&lt;n&gt;, USB&lt;k&gt;) oder ein Gerätepfad
@@ -1955,6 +1960,7 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
   --record FILE        das Gesendete zusätzlich als Protokolldatei schreiben, die die Konsole importieren kann
   --verbose            die Ereignisse (Schnittstelle geöffnet, geschlossen, verloren, abgelehnt)
                        mit ihren Zeiten auf die Standardfehlerausgabe schreiben
+  --quiet              bei Erfolg nichts ausgeben (keine Zeile „N Bytes gesendet“)
 </translation>
     </message>
     <message>

@@ -1932,6 +1932,10 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>, about %1 s left</source>
         <translation>, quedan unos %1 s</translation>
     </message>
+    <message>
+        <source>sent %1 bytes to %2 in %3 s</source>
+        <translation>%1 bytes enviados a %2 en %3 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1945,6 +1949,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
   --record FILE        also write what was sent as a records file the console can import
   --verbose            print the events (port opened, closed, lost, refused) on standard
                        error with their times
+  --quiet              say nothing on success (no &quot;sent N bytes&quot; line)
 </source>
         <translation>Opciones de puerto:
   --port PORT          un nombre de `talvane-cli ports` (COM&lt;n&gt;, USB&lt;k&gt;), o una ruta de dispositivo
@@ -1955,6 +1960,7 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
   --record FILE        escribir también lo enviado como archivo de registro que la consola puede importar
   --verbose            mostrar los eventos (puerto abierto, cerrado, perdido, rechazado) en la salida
                        de error estándar con sus horas
+  --quiet              no decir nada si todo va bien (sin la línea «N bytes enviados»)
 </translation>
     </message>
     <message>

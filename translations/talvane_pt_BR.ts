@@ -1931,6 +1931,10 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>, about %1 s left</source>
         <translation>, faltam cerca de %1 s</translation>
     </message>
+    <message>
+        <source>sent %1 bytes to %2 in %3 s</source>
+        <translation>%1 bytes enviados para %2 em %3 s</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1944,6 +1948,7 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
   --record FILE        also write what was sent as a records file the console can import
   --verbose            print the events (port opened, closed, lost, refused) on standard
                        error with their times
+  --quiet              say nothing on success (no &quot;sent N bytes&quot; line)
 </source>
         <translation>Opções de porta:
   --port PORT          um nome de `talvane-cli ports` (COM&lt;n&gt;, USB&lt;k&gt;), ou um caminho de dispositivo
@@ -1954,6 +1959,7 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
   --record FILE        gravar também o que foi enviado como arquivo de registro que o console pode importar
   --verbose            mostrar os eventos (porta aberta, fechada, perdida, recusada) na saída
                        de erro padrão com seus horários
+  --quiet              não dizer nada em caso de sucesso (sem a linha “N bytes enviados”)
 </translation>
     </message>
     <message>

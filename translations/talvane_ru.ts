@@ -1933,6 +1933,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>, about %1 s left</source>
         <translation>, осталось около %1 s</translation>
     </message>
+    <message>
+        <source>sent %1 bytes to %2 in %3 s</source>
+        <translation>отправлено %1 байт на %2 за %3 с</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1946,6 +1950,7 @@ Line %1 is not hex text of whole bytes.</source>
   --record FILE        also write what was sent as a records file the console can import
   --verbose            print the events (port opened, closed, lost, refused) on standard
                        error with their times
+  --quiet              say nothing on success (no &quot;sent N bytes&quot; line)
 </source>
         <translation>Параметры порта:
   --port PORT          имя из `talvane-cli ports` (COM&lt;n&gt;, USB&lt;k&gt;), путь к устройству
@@ -1957,6 +1962,7 @@ Line %1 is not hex text of whole bytes.</source>
                        может импортировать
   --verbose            выводить события (порт открыт, закрыт, потерян, отказ) в
                        стандартный поток ошибок с их временем
+  --quiet              ничего не выводить при успехе (без строки «отправлено N байт»)
 </translation>
     </message>
     <message>

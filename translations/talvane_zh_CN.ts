@@ -1923,6 +1923,10 @@ Line %1 is not hex text of whole bytes.</source>
         <source>, about %1 s left</source>
         <translation>, 约剩 %1 s</translation>
     </message>
+    <message>
+        <source>sent %1 bytes to %2 in %3 s</source>
+        <translation>已向 %2 发送 %1 字节，用时 %3 秒</translation>
+    </message>
 </context>
 <context>
     <name>cli-help</name>
@@ -1936,6 +1940,7 @@ Line %1 is not hex text of whole bytes.</source>
   --record FILE        also write what was sent as a records file the console can import
   --verbose            print the events (port opened, closed, lost, refused) on standard
                        error with their times
+  --quiet              say nothing on success (no &quot;sent N bytes&quot; line)
 </source>
         <translation>端口选项:
   --port PORT          `talvane-cli ports` 列出的名称（COM&lt;n&gt;、USB&lt;k&gt;），或设备路径
@@ -1946,6 +1951,7 @@ Line %1 is not hex text of whole bytes.</source>
   --record FILE        另外把发送的内容写成控制台可导入的记录文件
   --verbose            在标准错误上输出事件（端口打开、关闭、断开、被拒绝）
                        及其时间
+  --quiet              成功时不输出（不显示“已发送 N 字节”一行）
 </translation>
     </message>
     <message>

@@ -48,6 +48,22 @@ TEST_F(CliPeerTest, SendHexFileAndRecordsPutExactlyTheirBytesOnTheLine) {
     EXPECT_EQ(Wire(8), Bytes({0x1B, 0x40, 0x1B, 0x61, 0x01, 0x41, 0x42, 0x0A}));
 }
 
+// Success is said in one line once the port has taken every byte; --quiet drops it.
+TEST_F(CliPeerTest, ASendSaysHowManyBytesThePortTookUnlessQuiet) {
+    ASSERT_TRUE(peer.Ok());
+    const CliResult said = RunCli(OnPeer({"send", "--hex", "1b 40 41 42 0A"}));
+    ASSERT_EQ(said.exitCode, cli::EXIT_OK) << said.err;
+    EXPECT_EQ(Wire(5), Bytes({0x1B, 0x40, 0x41, 0x42, 0x0A}));
+    EXPECT_NE(said.err.find("sent 5 bytes to " + peer.SlavePath() + " in "), std::string::npos)
+        << said.err;
+    peer.Forget();
+
+    const CliResult quiet = RunCli(OnPeer({"sample", "printer init", "--quiet"}));
+    ASSERT_EQ(quiet.exitCode, cli::EXIT_OK) << quiet.err;
+    EXPECT_EQ(Wire(2), Bytes({0x1B, 0x40}));
+    EXPECT_EQ(quiet.err, "");
+}
+
 TEST_F(CliPeerTest, SamplesSendTheQuickTestsAndRecordOneRowPerCommand) {
     ASSERT_TRUE(peer.Ok());
     const CliResult init = RunCli(OnPeer({"sample", "printer init", "--record", Path("init.txt")}));

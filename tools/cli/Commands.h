@@ -38,7 +38,11 @@ int Fail(int code, const std::string& message);
 // On failure returns nothing and sets `error`.
 std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& error);
 
-// Opens the port, sends the rows and writes them to --record. Nothing is sent when the
+// --quiet: nothing is said on success.
+void SetQuiet(bool quiet);
+// Opens the port, sends the rows and writes them to --record; once the port has taken
+// every byte, says so on standard error ("sent 350 bytes to COM901 in 0.04 s") unless
+// --quiet. Nothing is sent when the
 // records file cannot be created.
 int Deliver(const Common& common, const std::vector<std::string>& records, bool progress);
 // "cannot write the records file ...", as every subcommand says it.

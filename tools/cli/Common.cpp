@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <chrono>
 #include <cstdio>
 
 namespace cli {
@@ -159,7 +160,16 @@ bool RecordsOutput::Finish(const std::vector<std::string>& records, std::string&
 
 RecordsOutput::~RecordsOutput() = default;
 
+namespace {
+bool quiet = false;
+} // namespace
+
+void SetQuiet(bool on) {
+    quiet = on;
+}
+
 int Deliver(const Common& common, const std::vector<std::string>& records, bool progress) {
+    const auto started = std::chrono::steady_clock::now();
     std::string error;
     // Every row is read by the records' one parser before the port opens: a row that
     // names no bytes for certain sends nothing at all.
@@ -180,6 +190,19 @@ int Deliver(const Common& common, const std::vector<std::string>& records, bool 
     const int closed = port.Close(error);
     if (closed != EXIT_OK) return Fail(closed, error);
     if (!output.Finish(records, error)) return Fail(EXIT_FILE, error);
+    if (!quiet) {
+        // Said once the port closed with every byte taken: the count is what the
+        // printer's line took, not what was read from the input.
+        size_t bytes = 0;
+        for (const std::string& record : records) bytes += records::RecordBytes(record)->size();
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.2f",
+                      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        std::fprintf(stderr, "%s\n",
+                     Fill(QCoreApplication::translate("cli", "sent %1 bytes to %2 in %3 s"),
+                          {std::to_string(bytes), common.port.port, seconds})
+                         .c_str());
+    }
     return EXIT_OK;
 }
 

@@ -26,7 +26,8 @@ const char* const PORT_OPTIONS = QT_TRANSLATE_NOOP(
     "  --model 58|80        paper width of the printer in mm (default 58: 384 dots; 80: 576)\n"
     "  --record FILE        also write what was sent as a records file the console can import\n"
     "  --verbose            print the events (port opened, closed, lost, refused) on standard\n"
-    "                       error with their times\n");
+    "                       error with their times\n"
+    "  --quiet              say nothing on success (no \"sent N bytes\" line)\n");
 
 const char* const EXIT_CODES = QT_TRANSLATE_NOOP(
     "cli-help",

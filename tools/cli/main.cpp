@@ -70,11 +70,14 @@ int main(int argc, char** argv) {
     eventlog::InstallCrashReport(cli::PROGRAM);
     // --verbose, anywhere: the events (port opened, closed, lost, refused...) on
     // standard error with their times.
+    // --quiet, anywhere: no line that says what was sent on success.
     int kept = 1;
     bool verbose = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--verbose") == 0)
             verbose = true;
+        else if (std::strcmp(argv[i], "--quiet") == 0)
+            cli::SetQuiet(true);
         else
             argv[kept++] = argv[i];
     }
