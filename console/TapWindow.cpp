@@ -485,6 +485,9 @@ void TapWindow::UpdateSummary() {
         text += tr("; %1 rows dropped from the window (it keeps the last %2)")
                     .arg(shown::Numbers().toString(static_cast<qulonglong>(rows_->Dropped())),
                          shown::Numbers().toString(static_cast<qulonglong>(TapRowsModel::MAX_ROWS)));
+    // The receipts beside the rows are bounded too (the saved pictures are those kept).
+    if (receipts_.droppedReceipts > 0)
+        text += tr("; %n older receipt(s) let go from the window", "", receipts_.droppedReceipts);
     summary_->setText(text);
 }
 

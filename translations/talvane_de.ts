@@ -1758,6 +1758,13 @@ Zeile %1 ist kein Hex-Text aus ganzen Bytes.</translation>
         <source>Stopping; what waits for the printer still goes to it...</source>
         <translation>Wird gestoppt; was auf den Drucker wartet, geht noch an ihn...</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n older receipt(s) let go from the window</source>
+        <translation>
+            <numerusform>; %n ältere Quittung aus dem Fenster entfernt</numerusform>
+            <numerusform>; %n ältere Quittungen aus dem Fenster entfernt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

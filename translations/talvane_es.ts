@@ -1758,6 +1758,13 @@ La línea %1 no es texto hexadecimal de bytes completos.</translation>
         <source>Stopping; what waits for the printer still goes to it...</source>
         <translation>Deteniendo; lo que espera a la impresora aún le llega...</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n older receipt(s) let go from the window</source>
+        <translation>
+            <numerusform>; %n recibo antiguo descartado de la ventana</numerusform>
+            <numerusform>; %n recibos antiguos descartados de la ventana</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

@@ -1757,6 +1757,13 @@ A linha %1 não é texto hexadecimal de bytes inteiros.</translation>
         <source>Stopping; what waits for the printer still goes to it...</source>
         <translation>Parando; o que aguarda a impressora ainda vai para ela...</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n older receipt(s) let go from the window</source>
+        <translation>
+            <numerusform>; %n recibo antigo descartado da janela</numerusform>
+            <numerusform>; %n recibos antigos descartados da janela</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

@@ -1759,6 +1759,14 @@ Line %1 is not hex text of whole bytes.</source>
         <source>Stopping; what waits for the printer still goes to it...</source>
         <translation>Остановка; ожидающее принтер ещё отправляется ему...</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n older receipt(s) let go from the window</source>
+        <translation>
+            <numerusform>; %n старый чек удалён из окна</numerusform>
+            <numerusform>; %n старых чека удалены из окна</numerusform>
+            <numerusform>; %n старых чеков удалено из окна</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>

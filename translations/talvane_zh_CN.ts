@@ -1749,6 +1749,12 @@ Line %1 is not hex text of whole bytes.</source>
         <source>Stopping; what waits for the printer still goes to it...</source>
         <translation>正在停止；等待发往打印机的数据仍在发送...</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n older receipt(s) let go from the window</source>
+        <translation>
+            <numerusform>；已从窗口舍弃 %n 张较早的小票</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TextBytes</name>
