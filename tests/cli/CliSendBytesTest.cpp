@@ -58,6 +58,13 @@ TEST_F(CliPeerTest, ASendSaysHowManyBytesThePortTookUnlessQuiet) {
         << said.err;
     peer.Forget();
 
+    // --verbose adds the commands as decode shows them.
+    const CliResult verbose = RunCli(OnPeer({"send", "--hex", "1b 61 01", "--verbose"}));
+    ASSERT_EQ(verbose.exitCode, cli::EXIT_OK) << verbose.err;
+    EXPECT_EQ(Wire(3), Bytes({0x1B, 0x61, 0x01}));
+    EXPECT_NE(verbose.err.find("1B 61 01  // ESC a 01"), std::string::npos) << verbose.err;
+    peer.Forget();
+
     const CliResult quiet = RunCli(OnPeer({"sample", "printer init", "--quiet"}));
     ASSERT_EQ(quiet.exitCode, cli::EXIT_OK) << quiet.err;
     EXPECT_EQ(Wire(2), Bytes({0x1B, 0x40}));

@@ -40,6 +40,8 @@ std::optional<QByteArray> ReadInputFile(const std::string& path, std::string& er
 
 // --quiet: nothing is said on success.
 void SetQuiet(bool quiet);
+// --verbose: a send also shows each command it sent, as decode shows it. Returns `on`.
+bool SetVerbose(bool on);
 // Opens the port, sends the rows and writes them to --record; once the port has taken
 // every byte, says so on standard error ("sent 350 bytes to COM901 in 0.04 s") unless
 // --quiet. Nothing is sent when the

@@ -4,6 +4,7 @@
 #include "console/FileAccess.h"
 #include "console/RecordDecoder.h"
 #include "console/TalvaneDlg.h"
+#include "tap/CommandDecode.h"
 #include "tools/cli/ExitCodes.h"
 
 #include <QCoreApplication>
@@ -162,10 +163,15 @@ RecordsOutput::~RecordsOutput() = default;
 
 namespace {
 bool quiet = false;
+bool verbose = false;
 } // namespace
 
 void SetQuiet(bool on) {
     quiet = on;
+}
+
+bool SetVerbose(bool on) {
+    return verbose = on;
 }
 
 int Deliver(const Common& common, const std::vector<std::string>& records, bool progress) {
@@ -190,6 +196,12 @@ int Deliver(const Common& common, const std::vector<std::string>& records, bool 
     const int closed = port.Close(error);
     if (closed != EXIT_OK) return Fail(closed, error);
     if (!output.Finish(records, error)) return Fail(EXIT_FILE, error);
+    if (verbose) {
+        // What went, command by command, as decode shows it.
+        tap::PieceDecoder decoder;
+        for (const std::string& record : records)
+            std::fprintf(stderr, "%s\n", decoder.Line(*records::RecordBytes(record)).c_str());
+    }
     if (!quiet) {
         // Said once the port closed with every byte taken: the count is what the
         // printer's line took, not what was read from the input.

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     bool verbose = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--verbose") == 0)
-            verbose = true;
+            verbose = cli::SetVerbose(true);
         else if (std::strcmp(argv[i], "--quiet") == 0)
             cli::SetQuiet(true);
         else
