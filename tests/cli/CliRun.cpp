@@ -18,7 +18,9 @@ extern char** environ;
 
 namespace {
 
-constexpr auto EXIT_WAIT = std::chrono::seconds(10);
+// How long a program has to end after its signal: a tap that stops after a flood still
+// writes its rows and files, which takes a while on a loaded machine.
+constexpr auto EXIT_WAIT = std::chrono::seconds(30);
 constexpr auto EXIT_POLL = std::chrono::milliseconds(5);
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& args, int in, int out,
