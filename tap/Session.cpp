@@ -198,7 +198,6 @@ void Session::Queue(Event event) {
     if (data && waitingBytes_ + event.bytes.size() > DECODE_BACKLOG) {
         undecoded_ += event.bytes.size();
         undecodedTotal_ += event.bytes.size();
-        if (event.kind == '>') undecodedToPrinter_ += event.bytes.size();
         return;
     }
     if (undecoded_ > 0) {

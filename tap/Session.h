@@ -102,7 +102,6 @@ private:
     size_t waitingBytes_ = 0;
     uint64_t undecoded_ = 0; // bytes passed while the decoding was too far behind
     std::atomic<uint64_t> undecodedTotal_{0};
-    std::atomic<uint64_t> undecodedToPrinter_{0}; // of them, the program's bytes
     std::mutex conversationMutex_; // the conversation and the settings
     Clock::time_point start_;
     WallClock::time_point wallStart_; // the same moment, for the capture's header

@@ -86,14 +86,23 @@ Run Measure(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // Its output and log go into a pipe this process reads and throws away.
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     Run run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    const bool spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    close(out[1]);
+    char sink[1 << 16];
+    while (spawned && read(out[0], sink, sizeof sink) > 0) {
+    }
+    close(out[0]);
+    if (spawned) {
         int status = 0;
         rusage usage{};
         if (wait4(pid, &status, 0, &usage) == pid) {

@@ -208,7 +208,7 @@ TEST(CliRecordFifo, AStandardOutputWhoseReaderLeftIsSaid) {
     WriteFile(input, std::string(300000, 'A')); // its decoding is far more than a pipe holds
     const CliResult run = RunProgram(
         "/bin/bash",
-        {"-c", "\"$0\" decode \"$1\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}", TALVANE_CLI_PATH, input});
+        {"-c", "\"$0\" decode \"$1\" | { read -r -n 1 _; }; exit ${PIPESTATUS[0]}", TALVANE_CLI_PATH, input});
     EXPECT_EQ(run.exitCode, cli::EXIT_FILE) << run.err;
     EXPECT_NE(run.err.find("cannot write standard output: Broken pipe"), std::string::npos) << run.err;
 }

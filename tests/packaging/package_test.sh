@@ -125,7 +125,7 @@ for p in "${programs[@]}"; do
   sed -n '/^\.SH NAME/{n;p}' "$work/$p.roff" | grep -q "^$p \\\\- " ||
     fail "$p.1's NAME line is not '$p \\- ...'"
   # What whatis and apropos read of it.
-  lexgrog "$page" >/dev/null 2>&1 || fail "lexgrog cannot read $p.1's NAME: $(lexgrog "$page" 2>&1)"
+  lexgrog "$page" >"$work/$p.lexgrog" 2>&1 || fail "lexgrog cannot read $p.1's NAME: $(lexgrog "$page" 2>&1)"
   # An option's tag that does not start a paragraph of its own is printed inside the
   # paragraph before it: every option tag (.B or .BI starting with --) follows a .TP.
   untagged="$(awk '/^\.(B|BI) \\-/ && prev !~ /^\.(TP|IP)/ { print NR ": " $0 } { prev = $0 }' "$work/$p.roff")"
